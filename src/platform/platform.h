@@ -1,0 +1,68 @@
+#pragma once
+
+#include "core/result.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace gk {
+
+// One entry of a file dialog filter written "Description|pattern|Description|pattern".
+struct FileFilter {
+    QString description;
+    QString pattern;
+};
+QList<FileFilter> parseFilter(const QString& filter);
+// The same filter in Qt's "Description (pattern);;..." form.
+QString toQtFilter(const QString& filter);
+
+enum class Answer { Yes, No, Cancel };
+
+// Everything the windows need from the desktop: file dialogs, message boxes, modal display
+// of our own dialogs, starting programs and opening addresses. Windows call platform();
+// tests install a scripted implementation with setPlatform().
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // nullopt when the user cancels. `currentName` is shown in the dialog's name box.
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter,
+                                                const QString& currentName) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
+                                                const QString& currentName) = 0;
+    // A message box titled "Grovekeep" with an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A question titled "Grovekeep": Yes/No, or Yes/No/Cancel when `withCancel`.
+    virtual Answer ask(QWidget* parent, const QString& text, bool withCancel) = 0;
+    // Shows one of our own dialogs modally; returns its result code.
+    virtual int exec(QDialog* dialog) = 0;
+    // Starts a program detached, without arguments.
+    virtual Status startProgram(const QString& path) = 0;
+    // Opens an address through the desktop (the user's web browser).
+    virtual Status openAddress(const QString& address) = 0;
+};
+
+Platform& platform();
+// Installs `p` (not owned); nullptr restores the desktop implementation.
+void setPlatform(Platform* p);
+
+// The desktop implementation.
+class QtPlatform : public Platform {
+public:
+    std::optional<QString> openFileName(QWidget* parent, const QString& filter,
+                                        const QString& currentName) override;
+    std::optional<QString> saveFileName(QWidget* parent, const QString& filter,
+                                        const QString& currentName) override;
+    void message(QWidget* parent, const QString& text) override;
+    Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    int exec(QDialog* dialog) override;
+    Status startProgram(const QString& path) override;
+    Status openAddress(const QString& address) override;
+};
+
+} // namespace gk

@@ -1,0 +1,204 @@
+#include "frmMDI.h"
+
+#include "programs.h"
+#include "shared.h"
+#include "web/sites.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+namespace gk {
+
+frmMDI::frmMDI()
+{
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Welcome"));
+
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+
+    stat1 = new QStatusBar(this);
+    stat1->setObjectName(QStringLiteral("stat1"));
+    m_panel1 = new QLabel(stat1);
+    m_panel1->setObjectName(QStringLiteral("panel1"));
+    stat1->addWidget(m_panel1, 1);
+    setStatusBar(stat1);
+
+    QMenu* file = addMainMenu("mnuFile", QStringLiteral("File"));
+    const bool browser = isRegistered(Form::Browser);
+    addCommand(file, "mnuMarrowby", QStringLiteral("Visit Marrowby"), &frmMDI::mnuMarrowby_Click,
+               browser);
+    addCommand(file, "mnuFernlow", QStringLiteral("Visit Fernlow"), &frmMDI::mnuFernlow_Click,
+               browser);
+    addCommand(file, "mnuExit", QStringLiteral("Exit"), &frmMDI::mnuExit_Click);
+
+    QMenu* manage = addMainMenu("mnuManage", QStringLiteral("Manage"));
+    addCommand(manage, "mnuMap", QStringLiteral("Map"), &frmMDI::mnuMap_Click,
+               isRegistered(Form::Map));
+    addCommand(manage, "mnuLandscape", QStringLiteral("Landscape"), &frmMDI::mnuLandscape_Click,
+               isRegistered(Form::Extra));
+    addCommand(manage, "mnuSkin", QStringLiteral("Skin"), &frmMDI::mnuSkin_Click,
+               isRegistered(Form::Extra));
+    addCommand(manage, "mnuTattoo", QStringLiteral("Tatoo"), &frmMDI::mnuTattoo_Click,
+               isRegistered(Form::Tattoo));
+
+    QMenu* tools = addMainMenu("mnuTools", QStringLiteral("Tools"));
+    addCommand(tools, "mnuReadme", QStringLiteral("Readme Creator"), &frmMDI::mnuReadme_Click,
+               isRegistered(Form::Readme));
+    addCommand(tools, "mnuBrowser", QStringLiteral("Web Browser"), &frmMDI::mnuBrowser_Click,
+               browser);
+    addCommand(tools, "mnuInstall", QStringLiteral("Installer"), &frmMDI::mnuInstall_Click,
+               isRegistered(Form::Install));
+    addCommand(tools, "mnuOptions", QStringLiteral("Options"), &frmMDI::mnuOptions_Click,
+               isRegistered(Form::Options));
+
+    QMenu* help = addMainMenu("mnuHelp", QStringLiteral("Help"));
+    addCommand(help, "mnuContents", QStringLiteral("Contents"), &frmMDI::mnuContents_Click);
+    addCommand(help, "mnuUpdates", QStringLiteral("Updates"), &frmMDI::mnuUpdates_Click,
+               isRegistered(Form::Update));
+    addCommand(help, "mnuBugReport", QStringLiteral("Bug Report"), &frmMDI::mnuBugReport_Click,
+               browser);
+    addCommand(help, "mnuComments", QStringLiteral("Comment and Suggestions"),
+               &frmMDI::mnuComments_Click, browser);
+    addCommand(help, "mnuOfficialForums", QStringLiteral("Discuss in Forums"),
+               &frmMDI::mnuOfficialForums_Click, browser);
+    addCommand(help, "mnuAbout", QStringLiteral("About"), &frmMDI::mnuAbout_Click,
+               isRegistered(Form::About));
+
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+    updateMenuBar();
+
+    // Client area of 11400 x 7920 twips for the work area.
+    resize(760, 528 + menuBar()->sizeHint().height() + stat1->sizeHint().height());
+}
+
+frmMDI::~frmMDI()
+{
+    // The child windows go down with the work area; no menu updates while that happens.
+    m_area->disconnect(this);
+}
+
+QMenu* frmMDI::addMainMenu(const char* name, const QString& caption)
+{
+    auto* menu = new QMenu(caption, this);
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    m_menus << menu;
+    return menu;
+}
+
+QAction* frmMDI::addCommand(QMenu* menu, const char* name, const QString& caption,
+                            void (frmMDI::*handler)(), bool enabled)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void frmMDI::MDIForm_Load()
+{
+    showFormModal(Form::Splash);
+    m_panel1->setText(QStringLiteral(" Welcome to Grovekeep "));
+    shared().BrowserUrl = sites::MakerHost;
+}
+
+QString frmMDI::statusText() const { return m_panel1->text(); }
+
+QMdiSubWindow* frmMDI::addChild(QWidget* child)
+{
+    QMdiSubWindow* sub = m_area->addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(child->windowTitle());
+    sub->setWindowIcon(windowIcon());
+    // Queued: the update runs after the child is gone, and never while this window itself
+    // is being destroyed.
+    connect(sub, &QObject::destroyed, this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
+    return sub;
+}
+
+void frmMDI::updateMenuBar()
+{
+    QList<QMenu*> wanted = m_menus;
+    QMdiSubWindow* active = m_area->currentSubWindow();
+    if (active && active->widget()) {
+        if (auto* provider = dynamic_cast<ChildMenus*>(active->widget())) {
+            const QList<QMenu*> own = provider->childMenus();
+            if (!own.isEmpty())
+                wanted = own;
+        }
+    }
+    if (wanted == m_shownMenus)
+        return;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (QMenu* m : wanted)
+        bar->addMenu(m);
+    m_shownMenus = wanted;
+}
+
+void frmMDI::closeEvent(QCloseEvent* event)
+{
+    // Child windows with unsaved work may ask first; a refusal keeps the program running.
+    m_area->closeAllSubWindows();
+    for (QMdiSubWindow* sub : m_area->subWindowList()) {
+        if (sub->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void frmMDI::openPage(const QString& address)
+{
+    shared().BrowserUrl = address;
+    showForm(Form::Browser);
+}
+
+void frmMDI::mnuMarrowby_Click() { openPage(sites::MakerHost); }
+void frmMDI::mnuFernlow_Click() { openPage(sites::FanSiteHost + QStringLiteral("/fernlow")); }
+void frmMDI::mnuExit_Click() { close(); }
+void frmMDI::mnuMap_Click() { showForm(Form::Map); }
+void frmMDI::mnuLandscape_Click() { showForm(Form::Extra); }
+void frmMDI::mnuSkin_Click() { showForm(Form::Extra); }
+void frmMDI::mnuTattoo_Click() { showForm(Form::Tattoo); }
+void frmMDI::mnuReadme_Click() { showForm(Form::Readme); }
+void frmMDI::mnuBrowser_Click() { showForm(Form::Browser); }
+void frmMDI::mnuInstall_Click() { showForm(Form::Install); }
+void frmMDI::mnuOptions_Click() { showForm(Form::Options); }
+void frmMDI::mnuContents_Click() { startHelpViewer(this); }
+
+void frmMDI::mnuUpdates_Click()
+{
+    shared().UpdatePageMode = 1;
+    showForm(Form::Update);
+}
+
+void frmMDI::mnuBugReport_Click()
+{
+    openPage(sites::MakerHost + QStringLiteral("/manager/bugreport.htm"));
+}
+
+void frmMDI::mnuComments_Click()
+{
+    openPage(sites::MakerHost + QStringLiteral("/manager/comments.htm"));
+}
+
+void frmMDI::mnuOfficialForums_Click() { openPage(sites::http(sites::ForumsHost)); }
+
+void frmMDI::mnuAbout_Click() { showForm(Form::About); }
+
+} // namespace gk

@@ -1,0 +1,116 @@
+#include "core/fileio.h"
+#include "settings/options.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace gk;
+
+class TestSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void parsing_data();
+    void parsing();
+    void composedLayoutIsExact();
+    void roundTripThroughFile();
+    void readLocations();
+    void hugeFileLoadsWhatItCan();
+};
+
+void TestSettings::parsing_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("values");
+    QTest::newRow("as written") << QByteArray("C:\\BW\\\r\nC:\\GK\\\r\nm\r\nl\r\ns\r\nt\r\n\r\n")
+                                << QStringList{"C:\\BW\\", "C:\\GK\\", "m", "l", "s", "t"};
+    QTest::newRow("lf only") << QByteArray("/bw/\n/gk/\n") << QStringList{"/bw/", "/gk/"};
+    QTest::newRow("cr only") << QByteArray("a\rb\rc") << QStringList{"a", "b", "c"};
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
+    QTest::newRow("three lines") << QByteArray("a\r\nb\r\nc\r\n") << QStringList{"a", "b", "c"};
+    QTest::newRow("seven lines")
+        << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << QStringList{"1", "2", "3", "4", "5", "6"};
+    QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
+    QTest::newRow("empty values keep their place")
+        << QByteArray("\r\n\r\nm\r\n") << QStringList{"", "", "m"};
+    QTest::newRow("windows-1252") << QByteArray("C:\\Spiele\\B\xe4r\\\r\n")
+                                  << QStringList{QString::fromUtf8("C:\\Spiele\\B\u00e4r\\")};
+    QTest::newRow("utf-8 path") << QByteArray("/home/\xe6\x97\xa5/bw/\n")
+                                << QStringList{QString::fromUtf8("/home/\u65e5/bw/")};
+    QTest::newRow("binary") << QByteArray("\x00\x01\xff\r\n\x80", 6)
+                            << QStringList{QString::fromUtf8("\x00\x01\u00ff", 4),
+                                           QString(QChar(0x20AC))};
+    QTest::newRow("empty file") << QByteArray() << QStringList{};
+}
+
+void TestSettings::parsing()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, values);
+    QCOMPARE(parseSettings(bytes), values);
+}
+
+void TestSettings::composedLayoutIsExact()
+{
+    QCOMPARE(composeSettings({"C:\\BW\\", "C:\\GK\\", "", "l", "", "t"}),
+             QByteArray("C:\\BW\\\r\nC:\\GK\\\r\n\r\nl\r\n\r\nt\r\n\r\n"));
+    // Every field empty: six empty lines and the closing one.
+    QCOMPARE(composeSettings({}), QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+    // The game's code page where it suffices, UTF-8 where it does not.
+    QCOMPARE(composeSettings({QString::fromUtf8("B\u00e4r")}).left(5), QByteArray("B\xe4r\r\n"));
+    QCOMPARE(composeSettings({QString::fromUtf8("\u65e5")}).left(5),
+             QByteArray("\xe6\x97\xa5\r\n"));
+}
+
+void TestSettings::roundTripThroughFile()
+{
+    QTemporaryDir dir;
+    const QString manager = dir.path() + "/";
+    const QStringList values{"/games/bw/", manager, "/usr/bin/mapper",
+                             QString::fromUtf8("/home/\u65e5/land"), "", "tattoo.exe"};
+    QVERIFY(writeSettings(manager, values).ok());
+    // Written as the manager folder followed by "\options.txt".
+    QCOMPARE(settingsWritePath(manager), manager + "\\options.txt");
+    const auto file = readSettingsFile({dir.filePath("options.txt")});
+    QVERIFY(file.has_value());
+    QCOMPARE(file->values, values);
+
+    // Rewriting replaces the whole file.
+    QVERIFY(writeSettings(manager, {"a"}).ok());
+    QCOMPARE(readFileBytes(dir.filePath("options.txt")).value(),
+             QByteArray("a\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
+}
+
+void TestSettings::readLocations()
+{
+    QTemporaryDir work;
+    QTemporaryDir program;
+    const QStringList candidates = settingsReadCandidates(work.path(), program.path() + "/");
+    QCOMPARE(candidates, (QStringList{work.filePath("options.txt"), program.filePath("options.txt")}));
+    QCOMPARE(settingsReadCandidates(work.path(), work.path() + "/").size(), 1);
+
+    QVERIFY(!readSettingsFile(candidates).has_value());
+    QVERIFY(writeFileAtomic(program.filePath("options.txt"), "from program\r\n").ok());
+    QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from program"});
+    // An empty file in the working folder counts as absent.
+    QVERIFY(writeFileAtomic(work.filePath("options.txt"), "").ok());
+    QCOMPARE(readSettingsFile(candidates)->path, program.filePath("options.txt"));
+    QVERIFY(writeFileAtomic(work.filePath("options.txt"), "from work\r\n").ok());
+    QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from work"});
+}
+
+void TestSettings::hugeFileLoadsWhatItCan()
+{
+    QTemporaryDir dir;
+    QByteArray huge = "first\r\n" + QByteArray(8 * 1024 * 1024, 'x');
+    QVERIFY(writeFileAtomic(dir.filePath("options.txt"), huge).ok());
+    const auto file = readSettingsFile({dir.filePath("options.txt")});
+    QVERIFY(file.has_value());
+    QCOMPARE(file->values.size(), 2);
+    QCOMPARE(file->values.at(0), QStringLiteral("first"));
+    QVERIFY(file->values.at(1).size() < 2 * 1024 * 1024);
+}
+
+QTEST_GUILESS_MAIN(TestSettings)
+#include "test_settings.moc"

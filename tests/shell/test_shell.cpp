@@ -1,0 +1,279 @@
+#include "support.h"
+
+#include "core/paths.h"
+#include "shell/frmMDI.h"
+#include "shell/frmSplash.h"
+#include "shell/programs.h"
+#include "shell/startup.h"
+#include "web/sites.h"
+
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTimer>
+
+using namespace gk;
+using namespace gk::test;
+
+namespace {
+
+// Stand-ins for child windows that later parts of the program provide.
+class ChildWithMenus : public QWidget, public ChildMenus {
+public:
+    ChildWithMenus()
+    {
+        auto* file = new QMenu(QStringLiteral("File"), this);
+        file->addAction(QStringLiteral("Open Map"));
+        auto* edit = new QMenu(QStringLiteral("Edit"), this);
+        m_menus = {file, edit};
+    }
+    QList<QMenu*> childMenus() const override { return m_menus; }
+
+private:
+    QList<QMenu*> m_menus;
+};
+
+int g_loads = 0;
+
+void registerStandIns()
+{
+    registerForm(Form::Map, Placement::Child, [] { return new ChildWithMenus; });
+    registerForm(Form::Extra, Placement::Child, [] {
+        ++g_loads;
+        return new QWidget;
+    });
+}
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { applyGrovekeepStyle(); }
+    void firstRunShowsMessageThenOptionsThenSplash();
+    void startWithSettingsLoadsAllSixValues();
+    void menuBarHasEveryCommand();
+    void commandsShowTheirWindowsOnce();
+    void childMenuBarReplacesMainOne();
+    void splashLinesGrowEveryTick();
+    void splashClosesOnlyOnPictureOrTimer();
+    void runGameStartsLauncherOrNamesIt();
+    void helpViewerIsFoundOrReported();
+};
+
+void TestShell::firstRunShowsMessageThenOptionsThenSplash()
+{
+    World world;
+    registerGrovekeepForms();
+    bool mainVisibleDuringSplash = true;
+    world.platform->onExec = [&](QDialog* dialog) {
+        if (dialog->objectName() == "frmSplash") {
+            mainVisibleDuringSplash = existingForm(Form::MDI)->isVisible();
+            auto* timer = child<QTimer>(dialog, "tmrEnd");
+            QVERIFY(timer->isActive());
+            QCOMPARE(timer->interval(), 3000);
+            QTest::mouseClick(child<QLabel>(dialog, "Image1"), Qt::LeftButton);
+        }
+    };
+    frmMDI* mdi = startGrovekeep();
+    QCOMPARE(world.platform->log,
+             (QStringList{"message:Please enter some details so Grovekeep can operate functionally",
+                          "exec:frmOptions", "exec:frmSplash"}));
+    QVERIFY(!mainVisibleDuringSplash);
+    QVERIFY(mdi->isVisible());
+    QCOMPARE(mdi->windowTitle(), QStringLiteral("Grovekeep Beta 1 - Welcome"));
+    QCOMPARE(mdi->statusText(), QStringLiteral(" Welcome to Grovekeep "));
+    QCOMPARE(shared().BrowserUrl, sites::MakerHost);
+    QVERIFY(!existingForm(Form::Splash));
+    QVERIFY(!existingForm(Form::Options));
+    QTRY_VERIFY(mdi->findChildren<QDialog*>().isEmpty());
+}
+
+void TestShell::startWithSettingsLoadsAllSixValues()
+{
+    World world;
+    QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
+    registerGrovekeepForms();
+    startGrovekeep();
+    QCOMPARE(world.platform->log, QStringList{"exec:frmSplash"});
+    QCOMPARE(settingsValues(), (QStringList{"/bw/", "/gk/", "/m", "/l", "/s", "/t"}));
+}
+
+void TestShell::menuBarHasEveryCommand()
+{
+    World world;
+    registerGrovekeepForms();
+    auto* mdi = formAs<frmMDI>();
+    QCOMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Manage", "Tools", "Help"}));
+    const QList<QMenu*> menus = mdi->mainMenus();
+    QCOMPARE(captions(menus[0]), (QStringList{"Visit Marrowby", "Visit Fernlow", "Exit"}));
+    QCOMPARE(captions(menus[1]), (QStringList{"Map", "Landscape", "Skin", "Tatoo"}));
+    QCOMPARE(captions(menus[2]),
+             (QStringList{"Readme Creator", "Web Browser", "Installer", "Options"}));
+    QCOMPARE(captions(menus[3]), (QStringList{"Contents", "Updates", "Bug Report",
+                                              "Comment and Suggestions", "Discuss in Forums",
+                                              "About"}));
+    const QStringList names{"mnuMarrowby", "mnuFernlow",  "mnuExit",      "mnuMap",
+                            "mnuLandscape", "mnuSkin",    "mnuTattoo",    "mnuReadme",
+                            "mnuBrowser",   "mnuInstall", "mnuOptions",   "mnuContents",
+                            "mnuUpdates",   "mnuBugReport", "mnuComments", "mnuOfficialForums",
+                            "mnuAbout"};
+    for (const QString& name : names)
+        QVERIFY2(mdi->findChild<QAction*>(name), qPrintable(name));
+    // Commands whose window is not part of this build are present but disabled.
+    const bool browser = isRegistered(Form::Browser);
+    QCOMPARE(child<QAction>(mdi, "mnuBugReport")->isEnabled(), browser);
+    QCOMPARE(child<QAction>(mdi, "mnuMap")->isEnabled(), isRegistered(Form::Map));
+    QVERIFY(child<QAction>(mdi, "mnuOptions")->isEnabled());
+    QVERIFY(child<QAction>(mdi, "mnuContents")->isEnabled());
+    QVERIFY(child<QAction>(mdi, "mnuExit")->isEnabled());
+}
+
+void TestShell::commandsShowTheirWindowsOnce()
+{
+    World world;
+    registerGrovekeepForms();
+    registerStandIns();
+    g_loads = 0;
+    auto* mdi = formAs<frmMDI>();
+    mdi->show();
+
+    child<QAction>(mdi, "mnuOptions")->trigger();
+    QWidget* options = existingForm(Form::Options);
+    QVERIFY(options && options->isVisible());
+    QVERIFY(!options->isModal());
+    child<QAction>(mdi, "mnuOptions")->trigger();
+    QCOMPARE(existingForm(Form::Options), options);
+
+    // Landscape and Skin open the same window; its load runs once while it is open.
+    child<QAction>(mdi, "mnuLandscape")->trigger();
+    QWidget* extra = existingForm(Form::Extra);
+    QVERIFY(extra);
+    QCOMPARE(extra->parentWidget()->parentWidget()->parentWidget(), mdi->area());
+    child<QAction>(mdi, "mnuSkin")->trigger();
+    QCOMPARE(existingForm(Form::Extra), extra);
+    QCOMPARE(g_loads, 1);
+
+    // Closed windows are created afresh, and load again.
+    QVERIFY(closeWindow(extra));
+    QVERIFY(!existingForm(Form::Extra));
+    child<QAction>(mdi, "mnuSkin")->trigger();
+    QVERIFY(existingForm(Form::Extra));
+    QCOMPARE(g_loads, 2);
+
+    // Exit closes the main window.
+    child<QAction>(mdi, "mnuExit")->trigger();
+    QVERIFY(!mdi->isVisible());
+}
+
+void TestShell::childMenuBarReplacesMainOne()
+{
+    World world;
+    registerGrovekeepForms();
+    registerStandIns();
+    auto* mdi = formAs<frmMDI>();
+    mdi->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mdi));
+
+    showForm(Form::Map);
+    QCOMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Edit"}));
+    showForm(Form::Extra);
+    QCOMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Manage", "Tools", "Help"}));
+    showForm(Form::Map);
+    QCOMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Edit"}));
+    QVERIFY(closeWindow(existingForm(Form::Map)));
+    QVERIFY(closeWindow(existingForm(Form::Extra)));
+    QTRY_COMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Manage", "Tools", "Help"}));
+}
+
+void TestShell::splashLinesGrowEveryTick()
+{
+    SplashLines lines;
+    QCOMPARE(lines.ln1.right, 720.0f);
+    for (int i = 0; i < 10; ++i)
+        lines.step();
+    QCOMPARE(lines.ln1.right, 2220.0f);
+    QCOMPARE(lines.ln2.right, 1480.0f);
+    QCOMPARE(lines.ln3.right, 1060.0f);
+    QCOMPARE(lines.ln3.left, -120.0f);
+    // No upper bound: the lines keep growing past the window's edge.
+    for (int i = 0; i < 1000; ++i)
+        lines.step();
+    QVERIFY(lines.ln3.right > 8010.0f);
+    // White reaches furthest, dark grey least far.
+    QVERIFY(lines.ln1.right > lines.ln2.right && lines.ln2.right > lines.ln3.right);
+}
+
+void TestShell::splashClosesOnlyOnPictureOrTimer()
+{
+    World world;
+    QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n"));
+    {
+        frmSplash splash;
+        splash.Form_Load();
+        QCOMPARE(shared().GameFolder, QStringLiteral("/bw/"));
+        auto* tmrEnd = child<QTimer>(&splash, "tmrEnd");
+        QVERIFY(child<QTimer>(&splash, "tmrMove")->isActive());
+        QVERIFY(!tmrEnd->isActive()); // counts only once visible
+        splash.show();
+        QVERIFY(tmrEnd->isActive());
+        QCOMPARE(splash.size(), QSize(534, 225));
+
+        const float before = splash.lines().ln1.right;
+        QTRY_VERIFY(splash.lines().ln1.right > before);
+
+        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(5, 5)); // the background
+        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 208)); // a line
+        QVERIFY(splash.isVisible());
+        QTest::mouseClick(child<QLabel>(&splash, "Image1"), Qt::LeftButton);
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!tmrEnd->isActive());
+        QCOMPARE(splash.result(), int(QDialog::Accepted));
+    }
+    {
+        frmSplash splash;
+        splash.show();
+        splash.tmrEnd_Timer();
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!child<QTimer>(&splash, "tmrMove")->isActive());
+    }
+}
+
+void TestShell::runGameStartsLauncherOrNamesIt()
+{
+    World world;
+    RunGame();
+    QCOMPARE(world.platform->started, QStringList{"\\runblack.exe"});
+    QVERIFY(world.platform->messages.isEmpty());
+
+    shared().GameFolder = "/games/bw/";
+    world.platform->failingPrograms << "/games/bw/\\runblack.exe";
+    RunGame();
+    RunGame();
+    QCOMPARE(world.platform->started.size(), 3);
+    QCOMPARE(world.platform->messages.size(), 2);
+    QVERIFY(world.platform->messages.at(0).contains("runblack.exe"));
+}
+
+void TestShell::helpViewerIsFoundOrReported()
+{
+    World world;
+    const QString exe = executableName("Help");
+    QCOMPARE(helpViewerCandidates("", "/prog/"), QStringList{"/prog/Help\\" + exe});
+    QCOMPARE(helpViewerCandidates("/gk/", "/prog/"),
+             (QStringList{"/gk/\\Help\\" + exe, "/prog/Help\\" + exe}));
+
+    shared().ManagerFolder = world.folder("gk");
+    startHelpViewer(nullptr);
+    if (!QFile::exists(programFolder() + "Help/" + exe)) {
+        QCOMPARE(world.platform->messages.size(), 1);
+        QVERIFY(world.platform->messages.at(0).contains("help viewer is missing"));
+    }
+    QVERIFY(writeAll(world.path("gk/Help/" + exe), "#!"));
+    world.platform->started.clear();
+    startHelpViewer(nullptr);
+    QCOMPARE(world.platform->started, QStringList{shared().ManagerFolder + "\\Help\\" + exe});
+}
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
