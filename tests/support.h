@@ -17,16 +17,14 @@
 
 namespace gk::test {
 
-inline QByteArray readAll(const QString& path)
-{
+inline QByteArray readAll(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return QByteArray("<missing>");
     return f.readAll();
 }
 
-inline bool writeAll(const QString& path, const QByteArray& bytes)
-{
+inline bool writeAll(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
@@ -36,23 +34,20 @@ inline bool writeAll(const QString& path, const QByteArray& bytes)
 // and the working folder moved into a temporary folder.
 class World {
 public:
-    World()
-    {
+    World() {
         resetForms();
         resetShared();
         m_oldCwd = QDir::currentPath();
         QDir::setCurrent(dir.path());
     }
-    ~World()
-    {
+    ~World() {
         resetForms();
         resetShared();
         QDir::setCurrent(m_oldCwd);
     }
     QString path(const QString& relative) const { return dir.filePath(relative); }
     // A folder value as the Options dialog stores it: with its trailing separator.
-    QString folder(const QString& relative) const
-    {
+    QString folder(const QString& relative) const {
         QDir().mkpath(path(relative));
         return path(relative) + QLatin1Char('/');
     }
@@ -64,22 +59,19 @@ private:
     QString m_oldCwd;
 };
 
-template <class T> T* child(QObject* parent, const char* name)
-{
+template <class T> T* child(QObject* parent, const char* name) {
     return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
 
 // Captions of a menu's items, in order.
-inline QStringList captions(const QMenu* menu)
-{
+inline QStringList captions(const QMenu* menu) {
     QStringList out;
     for (const QAction* a : menu->actions())
         out << a->text();
     return out;
 }
 
-inline QStringList menuBarTitles(const QMenuBar* bar)
-{
+inline QStringList menuBarTitles(const QMenuBar* bar) {
     QStringList out;
     for (const QAction* a : bar->actions())
         out << a->text();

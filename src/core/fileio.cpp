@@ -11,11 +11,12 @@ namespace gk {
 
 namespace {
 
-QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(displayPath(path)); }
+QString quoted(const QString& path) {
+    return QStringLiteral("\"%1\"").arg(displayPath(path));
+}
 
 // Reason for a failed write, phrased for the user.
-QString writeReason(const QString& native, const QString& deviceError)
-{
+QString writeReason(const QString& native, const QString& deviceError) {
     const QFileInfo info(native);
     if (native.isEmpty())
         return QStringLiteral("no file name was given");
@@ -28,8 +29,7 @@ QString writeReason(const QString& native, const QString& deviceError)
 
 } // namespace
 
-Result<QByteArray> readFileBytes(const QString& path, qint64 maxBytes)
-{
+Result<QByteArray> readFileBytes(const QString& path, qint64 maxBytes) {
     const QString native = toNativePath(path);
     if (native.isEmpty())
         return Result<QByteArray>::failure(QStringLiteral("No file name was given."));
@@ -47,8 +47,7 @@ Result<QByteArray> readFileBytes(const QString& path, qint64 maxBytes)
     return bytes;
 }
 
-Status writeFileAtomic(const QString& path, const QByteArray& bytes)
-{
+Status writeFileAtomic(const QString& path, const QByteArray& bytes) {
     const QString native = toNativePath(path);
     auto fail = [&](const QString& deviceError) {
         return Status::failure(QStringLiteral("Could not write %1: %2.")
@@ -75,24 +74,23 @@ Status writeFileAtomic(const QString& path, const QByteArray& bytes)
     return Status::success();
 }
 
-Status copyFileBytes(const QString& from, const QString& to)
-{
+Status copyFileBytes(const QString& from, const QString& to) {
     const auto bytes = readFileBytes(from);
     if (!bytes)
         return bytes.status();
     return writeFileAtomic(to, *bytes);
 }
 
-bool fileExists(const QString& path)
-{
+bool fileExists(const QString& path) {
     const QFileInfo info(toNativePath(path));
     return info.exists() && !info.isDir();
 }
 
-bool folderExists(const QString& path) { return QFileInfo(toNativePath(path)).isDir(); }
+bool folderExists(const QString& path) {
+    return QFileInfo(toNativePath(path)).isDir();
+}
 
-Status ensureFolder(const QString& path)
-{
+Status ensureFolder(const QString& path) {
     const QString native = toNativePath(path);
     if (QFileInfo(native).isDir())
         return Status::success();

@@ -8,20 +8,17 @@ namespace gk {
 
 namespace {
 
-int lastSeparator(const QString& path)
-{
+int lastSeparator(const QString& path) {
     return std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
 }
 
-bool startsWithDrive(const QString& path)
-{
+bool startsWithDrive(const QString& path) {
     return path.size() >= 2 && path.at(0).isLetter() && path.at(0).unicode() < 128 &&
            path.at(1) == QLatin1Char(':');
 }
 
 #ifndef Q_OS_WIN
-QString winePrefix()
-{
+QString winePrefix() {
     const QString fromEnv = qEnvironmentVariable("WINEPREFIX");
     if (!fromEnv.isEmpty())
         return QDir::cleanPath(fromEnv);
@@ -29,8 +26,7 @@ QString winePrefix()
 }
 
 // "C:/Games/BW" -> "<prefix>/dosdevices/c:/Games/BW" when the prefix has that drive.
-QString mapDriveIntoPrefix(const QString& slashed)
-{
+QString mapDriveIntoPrefix(const QString& slashed) {
     const QString drive = slashed.left(2).toLower();
     const QString device = winePrefix() + QStringLiteral("/dosdevices/") + drive;
     QFileInfo deviceInfo(device);
@@ -50,8 +46,7 @@ QString mapDriveIntoPrefix(const QString& slashed)
 
 } // namespace
 
-QString toNativePath(const QString& composed)
-{
+QString toNativePath(const QString& composed) {
 #ifdef Q_OS_WIN
     return QDir::toNativeSeparators(composed);
 #else
@@ -63,14 +58,19 @@ QString toNativePath(const QString& composed)
 #endif
 }
 
-QString displayPath(const QString& path) { return QDir::toNativeSeparators(toNativePath(path)); }
+QString displayPath(const QString& path) {
+    return QDir::toNativeSeparators(toNativePath(path));
+}
 
-QString bareFileName(const QString& path) { return path.mid(lastSeparator(path) + 1); }
+QString bareFileName(const QString& path) {
+    return path.mid(lastSeparator(path) + 1);
+}
 
-QString folderPart(const QString& path) { return path.left(lastSeparator(path) + 1); }
+QString folderPart(const QString& path) {
+    return path.left(lastSeparator(path) + 1);
+}
 
-QString folderWithSeparator(const QString& filePath)
-{
+QString folderWithSeparator(const QString& filePath) {
     const QString folder = folderPart(filePath);
     if (!folder.isEmpty())
         return folder;
@@ -80,8 +80,7 @@ QString folderWithSeparator(const QString& filePath)
     return QDir::toNativeSeparators(absolute);
 }
 
-std::optional<QString> winePrefixOf(const QString& nativePath)
-{
+std::optional<QString> winePrefixOf(const QString& nativePath) {
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(nativePath));
     const QString marker = QStringLiteral("/drive_c");
     int at = clean.indexOf(marker + QLatin1Char('/'));
@@ -92,8 +91,7 @@ std::optional<QString> winePrefixOf(const QString& nativePath)
     return clean.left(at);
 }
 
-std::optional<QString> windowsPathInPrefix(const QString& nativePath)
-{
+std::optional<QString> windowsPathInPrefix(const QString& nativePath) {
     const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(nativePath));
     const auto prefix = winePrefixOf(clean);
     if (!prefix)
@@ -105,16 +103,14 @@ std::optional<QString> windowsPathInPrefix(const QString& nativePath)
     return QStringLiteral("C:") + rest;
 }
 
-QString programFolder()
-{
+QString programFolder() {
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.isEmpty())
         dir = QDir::currentPath();
     return dir + QLatin1Char('/');
 }
 
-QString executableName(const QString& baseName)
-{
+QString executableName(const QString& baseName) {
 #ifdef Q_OS_WIN
     return baseName + QStringLiteral(".exe");
 #else

@@ -13,8 +13,7 @@ class [[nodiscard]] Status {
 public:
     Status() = default;
     static Status success() { return Status(); }
-    static Status failure(QString message)
-    {
+    static Status failure(QString message) {
         Status s;
         s.m_ok = false;
         s.m_error = std::move(message);
@@ -33,8 +32,10 @@ private:
 // A value, or the message explaining why there is none.
 template <class T> class [[nodiscard]] Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(const Status& failed) : m_error(failed.error()) {}
+    Result(T value)
+        : m_value(std::move(value)) {}
+    Result(const Status& failed)
+        : m_error(failed.error()) {}
     static Result failure(QString message) { return Result(Status::failure(std::move(message))); }
 
     bool ok() const { return m_value.has_value(); }

@@ -10,16 +10,14 @@ namespace {
 constexpr const char* kCodePage = "windows-1252";
 }
 
-QString decodeWindows1252(const QByteArray& bytes)
-{
+QString decodeWindows1252(const QByteArray& bytes) {
     QStringDecoder decoder(kCodePage);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
     return decoder.decode(bytes);
 }
 
-EncodedText encodeWindows1252(const QString& text)
-{
+EncodedText encodeWindows1252(const QString& text) {
     EncodedText out;
     QStringEncoder encoder(kCodePage);
     if (!encoder.isValid()) {
@@ -41,8 +39,7 @@ EncodedText encodeWindows1252(const QString& text)
     return out;
 }
 
-QStringList splitLines(const QString& text)
-{
+QStringList splitLines(const QString& text) {
     QStringList lines;
     QString current;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -50,7 +47,8 @@ QStringList splitLines(const QString& text)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             lines << current;
             current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
         } else {
             current += c;
@@ -61,8 +59,7 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-QString toCrLf(const QString& text)
-{
+QString toCrLf(const QString& text) {
     QString out;
     out.reserve(text.size() + text.size() / 16);
     for (const QChar c : text) {

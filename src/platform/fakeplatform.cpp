@@ -6,8 +6,7 @@
 namespace gk {
 
 std::optional<QString> FakePlatform::nextFile(bool save, const QString& filter,
-                                              const QString& current)
-{
+                                              const QString& current) {
     fileRequests.append({save, filter, current});
     log << (save ? QStringLiteral("file-save:") : QStringLiteral("file-open:")) + filter;
     if (fileAnswers.isEmpty())
@@ -16,32 +15,27 @@ std::optional<QString> FakePlatform::nextFile(bool save, const QString& filter,
 }
 
 std::optional<QString> FakePlatform::openFileName(QWidget*, const QString& filter,
-                                                  const QString& currentName)
-{
+                                                  const QString& currentName) {
     return nextFile(false, filter, currentName);
 }
 
 std::optional<QString> FakePlatform::saveFileName(QWidget*, const QString& filter,
-                                                  const QString& currentName)
-{
+                                                  const QString& currentName) {
     return nextFile(true, filter, currentName);
 }
 
-void FakePlatform::message(QWidget*, const QString& text)
-{
+void FakePlatform::message(QWidget*, const QString& text) {
     messages << text;
     log << QStringLiteral("message:") + text;
 }
 
-Answer FakePlatform::ask(QWidget*, const QString& text, bool)
-{
+Answer FakePlatform::ask(QWidget*, const QString& text, bool) {
     questions << text;
     log << QStringLiteral("ask:") + text;
     return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
 }
 
-int FakePlatform::exec(QDialog* dialog)
-{
+int FakePlatform::exec(QDialog* dialog) {
     const QString name = dialog->objectName();
     execs << name;
     log << QStringLiteral("exec:") + name;
@@ -58,8 +52,7 @@ int FakePlatform::exec(QDialog* dialog)
     return result;
 }
 
-Status FakePlatform::startProgram(const QString& path)
-{
+Status FakePlatform::startProgram(const QString& path) {
     started << path;
     log << QStringLiteral("start:") + path;
     if (failingPrograms.contains(path))
@@ -68,8 +61,7 @@ Status FakePlatform::startProgram(const QString& path)
     return Status::success();
 }
 
-Status FakePlatform::openAddress(const QString& address)
-{
+Status FakePlatform::openAddress(const QString& address) {
     opened << address;
     log << QStringLiteral("open:") + address;
     return Status::success();

@@ -30,9 +30,9 @@ public:
     std::function<void(QDialog*)> onExec;
     QStringList execs; // object names of the dialogs shown modally
 
-    QStringList started;       // programs asked to start
+    QStringList started;         // programs asked to start
     QStringList failingPrograms; // these fail to start
-    QStringList opened;        // addresses opened through the desktop
+    QStringList opened;          // addresses opened through the desktop
 
     QStringList log; // "file-open:<filter>", "message:<text>", "exec:<name>", ...
 

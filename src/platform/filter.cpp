@@ -4,8 +4,7 @@
 
 namespace gk {
 
-QList<FileFilter> parseFilter(const QString& filter)
-{
+QList<FileFilter> parseFilter(const QString& filter) {
     QList<FileFilter> out;
     const QStringList parts = filter.split(QLatin1Char('|'));
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
@@ -13,8 +12,7 @@ QList<FileFilter> parseFilter(const QString& filter)
     return out;
 }
 
-QString toQtFilter(const QString& filter)
-{
+QString toQtFilter(const QString& filter) {
     QStringList entries;
     for (const FileFilter& f : parseFilter(filter)) {
         // Qt reads the patterns from the last parentheses of an entry; a description that

@@ -7,13 +7,11 @@
 
 namespace gk {
 
-bool isWindowsExecutable(const QString& path)
-{
+bool isWindowsExecutable(const QString& path) {
     return path.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive);
 }
 
-LaunchPlan planLaunch(const QString& path)
-{
+LaunchPlan planLaunch(const QString& path) {
     LaunchPlan plan;
     const QString native = QDir::cleanPath(toNativePath(path));
     plan.workingDirectory = QFileInfo(native).absolutePath();

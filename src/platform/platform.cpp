@@ -24,8 +24,7 @@ namespace {
 
 Platform* g_installed = nullptr;
 
-QtPlatform& desktop()
-{
+QtPlatform& desktop() {
     static QtPlatform p;
     return p;
 }
@@ -33,8 +32,7 @@ QtPlatform& desktop()
 const QString kTitle = QStringLiteral("Grovekeep");
 
 std::optional<QString> runFileDialog(QWidget* parent, const QString& filter,
-                                     const QString& currentName, bool save)
-{
+                                     const QString& currentName, bool save) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -55,30 +53,30 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter,
 
 } // namespace
 
-Platform& platform() { return g_installed ? *g_installed : desktop(); }
+Platform& platform() {
+    return g_installed ? *g_installed : desktop();
+}
 
-void setPlatform(Platform* p) { g_installed = p; }
+void setPlatform(Platform* p) {
+    g_installed = p;
+}
 
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QString& filter,
-                                                const QString& currentName)
-{
+                                                const QString& currentName) {
     return runFileDialog(parent, filter, currentName, false);
 }
 
 std::optional<QString> QtPlatform::saveFileName(QWidget* parent, const QString& filter,
-                                                const QString& currentName)
-{
+                                                const QString& currentName) {
     return runFileDialog(parent, filter, currentName, true);
 }
 
-void QtPlatform::message(QWidget* parent, const QString& text)
-{
+void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
     box.exec();
 }
 
-Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel)
-{
+Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel) {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
@@ -93,10 +91,11 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel)
     }
 }
 
-int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }
+int QtPlatform::exec(QDialog* dialog) {
+    return dialog->exec();
+}
 
-Status QtPlatform::startProgram(const QString& path)
-{
+Status QtPlatform::startProgram(const QString& path) {
     const QString shown = displayPath(path);
     const QString native = toNativePath(path);
     if (native.isEmpty() || !QFileInfo(native).isFile())
@@ -134,8 +133,7 @@ Status QtPlatform::startProgram(const QString& path)
     return Status::success();
 }
 
-Status QtPlatform::openAddress(const QString& address)
-{
+Status QtPlatform::openAddress(const QString& address) {
     if (!QDesktopServices::openUrl(QUrl::fromUserInput(address)))
         return Status::failure(QStringLiteral("Could not open \"%1\".").arg(address));
     return Status::success();

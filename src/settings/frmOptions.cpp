@@ -24,20 +24,24 @@ const QString kAllFiles = QStringLiteral("|All files (*)|*");
 #endif
 } // namespace
 
-QString gameBrowseFilter() { return QStringLiteral("Black and White (runblack.exe)|runblack.exe"); }
+QString gameBrowseFilter() {
+    return QStringLiteral("Black and White (runblack.exe)|runblack.exe");
+}
 
-QString managerBrowseFilter()
-{
+QString managerBrowseFilter() {
     const QString exe = executableName(QStringLiteral("Grovekeep"));
     return QStringLiteral("Grovekeep (%1)|%1").arg(exe);
 }
 
-QString mapEditorBrowseFilter() { return QStringLiteral("exeFiles (*.exe)|*.exe") + kAllFiles; }
+QString mapEditorBrowseFilter() {
+    return QStringLiteral("exeFiles (*.exe)|*.exe") + kAllFiles;
+}
 
-QString editorBrowseFilter() { return QStringLiteral("exe Files (*.exe)|*.exe") + kAllFiles; }
+QString editorBrowseFilter() {
+    return QStringLiteral("exe Files (*.exe)|*.exe") + kAllFiles;
+}
 
-frmOptions::frmOptions()
-{
+frmOptions::frmOptions() {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Grovekeep - Options"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -58,25 +62,24 @@ frmOptions::frmOptions()
     txtManagerLocation =
         addRow(general, "Label3", QStringLiteral("Where is Grovekeep located?"), 1500,
                "txtManagerLocation", 5295, "Command3", QStringLiteral("..."), 5520);
-    txtMapCreator =
-        addRow(map, "Label4", QStringLiteral("Where is your default Map editor Located? (Optional)"),
-               540, "txtMapCreator", 5655, "Command2", QStringLiteral("..."), 5880);
-    txtLandscapeCreator = addRow(
-        landscape, "Label2",
-        QStringLiteral("Where is your Default Landscape Editor Located? (Optional)"), 540,
-        "txtLandscapeCreator", 5655, "Command4", QStringLiteral(".."), 5880);
-    txtTattooCreator =
-        addRow(tattoo, "Label5",
-               QStringLiteral("Where is your Default Tattoo Editor Located? (Optional)"), 540,
-               "txtTattooCreator", 5655, "Command5", QStringLiteral(".."), 5880);
-    txtSkinCreator =
-        addRow(skin, "Label6", QStringLiteral("Where is your Default Skin Editor Located? (Optional)"),
-               540, "txtSkinCreator", 5655, "Command6", QStringLiteral(".."), 5880);
+    txtMapCreator = addRow(map, "Label4",
+                           QStringLiteral("Where is your default Map editor Located? (Optional)"),
+                           540, "txtMapCreator", 5655, "Command2", QStringLiteral("..."), 5880);
+    txtLandscapeCreator =
+        addRow(landscape, "Label2",
+               QStringLiteral("Where is your Default Landscape Editor Located? (Optional)"), 540,
+               "txtLandscapeCreator", 5655, "Command4", QStringLiteral(".."), 5880);
+    txtTattooCreator = addRow(
+        tattoo, "Label5", QStringLiteral("Where is your Default Tattoo Editor Located? (Optional)"),
+        540, "txtTattooCreator", 5655, "Command5", QStringLiteral(".."), 5880);
+    txtSkinCreator = addRow(skin, "Label6",
+                            QStringLiteral("Where is your Default Skin Editor Located? (Optional)"),
+                            540, "txtSkinCreator", 5655, "Command6", QStringLiteral(".."), 5880);
 
     cmdCancel = place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
                                    Twips{3120, 4800, 1335, 375});
-    cmdApply = place<QPushButton>(this, "cmdApply", QStringLiteral("Apply"),
-                                  Twips{4560, 4800, 1335, 375});
+    cmdApply =
+        place<QPushButton>(this, "cmdApply", QStringLiteral("Apply"), Twips{4560, 4800, 1335, 375});
     cmdOK = place<QPushButton>(this, "cmdOK", QStringLiteral("OK"), Twips{6000, 4800, 1335, 375});
     cmdOK->setDefault(true);
 
@@ -100,8 +103,7 @@ frmOptions::frmOptions()
     connect(cmdCancel, &QPushButton::clicked, this, &frmOptions::cmdCancel_Click);
 }
 
-QWidget* frmOptions::addTab(const char* name, const QString& caption)
-{
+QWidget* frmOptions::addTab(const char* name, const QString& caption) {
     auto* page = new QWidget(SSTab1);
     page->setObjectName(QString::fromLatin1(name));
     SSTab1->addTab(page, caption);
@@ -111,22 +113,24 @@ QWidget* frmOptions::addTab(const char* name, const QString& caption)
 QLineEdit* frmOptions::addRow(QWidget* tab, const char* labelName, const QString& label,
                               int labelTop, const char* fieldName, int fieldWidth,
                               const char* buttonName, const QString& buttonCaption,
-                              int buttonLeft)
-{
+                              int buttonLeft) {
     const int fieldTop = labelTop + 360;
     const int shift = m_tabOffsetTwips;
     place<QLabel>(tab, labelName, label, Twips{120, labelTop - shift});
-    auto* field = place<QLineEdit>(tab, fieldName, QString(),
-                                   Twips{120, fieldTop - shift, fieldWidth, 285});
-    place<QPushButton>(tab, buttonName, buttonCaption, Twips{buttonLeft, fieldTop - shift, 255, 255});
+    auto* field =
+        place<QLineEdit>(tab, fieldName, QString(), Twips{120, fieldTop - shift, fieldWidth, 285});
+    place<QPushButton>(tab, buttonName, buttonCaption,
+                       Twips{buttonLeft, fieldTop - shift, 255, 255});
     return field;
 }
 
-void frmOptions::Form_Load() { LoadOptions(); }
+void frmOptions::Form_Load() {
+    LoadOptions();
+}
 
-void frmOptions::LoadOptions()
-{
-    const auto file = readSettingsFile(settingsReadCandidates(QDir::currentPath(), programFolder()));
+void frmOptions::LoadOptions() {
+    const auto file =
+        readSettingsFile(settingsReadCandidates(QDir::currentPath(), programFolder()));
     if (!file) {
         platform().message(this,
                            QStringLiteral("Please enter some details so Grovekeep can operate "
@@ -136,24 +140,21 @@ void frmOptions::LoadOptions()
     ReadOptionsFile(file->values);
 }
 
-void frmOptions::ReadOptionsFile(const QStringList& values)
-{
-    QLineEdit* fields[SettingsLineCount] = {txtRunBlack,         txtManagerLocation,
-                                            txtMapCreator,       txtLandscapeCreator,
-                                            txtSkinCreator,      txtTattooCreator};
+void frmOptions::ReadOptionsFile(const QStringList& values) {
+    QLineEdit* fields[SettingsLineCount] = {txtRunBlack,    txtManagerLocation,
+                                            txtMapCreator,  txtLandscapeCreator,
+                                            txtSkinCreator, txtTattooCreator};
     for (int i = 0; i < SettingsLineCount && i < values.size(); ++i)
         fields[i]->setText(values.at(i));
     setSettings(values);
 }
 
-QStringList frmOptions::fieldValues() const
-{
+QStringList frmOptions::fieldValues() const {
     return {txtRunBlack->text(),         txtManagerLocation->text(), txtMapCreator->text(),
             txtLandscapeCreator->text(), txtSkinCreator->text(),     txtTattooCreator->text()};
 }
 
-bool frmOptions::SaveOptions()
-{
+bool frmOptions::SaveOptions() {
     if (txtManagerLocation->text().isEmpty()) {
         SSTab1->setCurrentIndex(0);
         txtManagerLocation->setFocus();
@@ -164,25 +165,28 @@ bool frmOptions::SaveOptions()
     const QStringList values = fieldValues();
     const Status written = writeSettings(txtManagerLocation->text(), values);
     if (!written) {
-        platform().message(this, QStringLiteral("The options were not saved. %1").arg(written.error()));
+        platform().message(this,
+                           QStringLiteral("The options were not saved. %1").arg(written.error()));
         return false;
     }
     ReadOptionsFile(values);
     return true;
 }
 
-void frmOptions::cmdOK_Click()
-{
+void frmOptions::cmdOK_Click() {
     if (SaveOptions())
         accept();
 }
 
-void frmOptions::cmdApply_Click() { SaveOptions(); }
+void frmOptions::cmdApply_Click() {
+    SaveOptions();
+}
 
-void frmOptions::cmdCancel_Click() { reject(); }
+void frmOptions::cmdCancel_Click() {
+    reject();
+}
 
-void frmOptions::browse(QLineEdit* field, const QString& filter, bool folderOnly)
-{
+void frmOptions::browse(QLineEdit* field, const QString& filter, bool folderOnly) {
     const auto chosen = platform().openFileName(this, filter, m_dialogFileName);
     if (!chosen || chosen->isEmpty())
         return;

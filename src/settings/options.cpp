@@ -12,8 +12,7 @@ namespace {
 constexpr qint64 kMaxSettingsBytes = 1 << 20;
 } // namespace
 
-QStringList settingsReadCandidates(const QString& workingFolder, const QString& programFolder)
-{
+QStringList settingsReadCandidates(const QString& workingFolder, const QString& programFolder) {
     auto inFolder = [](QString folder) {
         if (!folder.endsWith(QLatin1Char('/')) && !folder.endsWith(QLatin1Char('\\')))
             folder += QLatin1Char('/');
@@ -27,8 +26,7 @@ QStringList settingsReadCandidates(const QString& workingFolder, const QString& 
     return out;
 }
 
-std::optional<SettingsFile> readSettingsFile(const QStringList& candidates)
-{
+std::optional<SettingsFile> readSettingsFile(const QStringList& candidates) {
     for (const QString& path : candidates) {
         const auto bytes = readFileBytes(path, kMaxSettingsBytes);
         if (bytes && !bytes->isEmpty())
@@ -37,8 +35,7 @@ std::optional<SettingsFile> readSettingsFile(const QStringList& candidates)
     return std::nullopt;
 }
 
-QStringList parseSettings(const QByteArray& bytes)
-{
+QStringList parseSettings(const QByteArray& bytes) {
     QString text;
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString asUtf8 = utf8.decode(bytes);
@@ -58,7 +55,8 @@ QStringList parseSettings(const QByteArray& bytes)
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
             values << current;
             current.clear();
-            if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+            if (c == QLatin1Char('\r') && i + 1 < text.size() &&
+                text.at(i + 1) == QLatin1Char('\n'))
                 ++i;
         } else {
             current += c;
@@ -70,8 +68,7 @@ QStringList parseSettings(const QByteArray& bytes)
     return values;
 }
 
-QByteArray composeSettings(const QStringList& values)
-{
+QByteArray composeSettings(const QStringList& values) {
     QString text;
     for (int i = 0; i < SettingsLineCount; ++i)
         text += values.value(i) + QStringLiteral("\r\n");
@@ -80,13 +77,11 @@ QByteArray composeSettings(const QStringList& values)
     return encoded.lossless ? encoded.bytes : text.toUtf8();
 }
 
-QString settingsWritePath(const QString& managerFolder)
-{
+QString settingsWritePath(const QString& managerFolder) {
     return managerFolder + QStringLiteral("\\") + kSettingsFileName;
 }
 
-Status writeSettings(const QString& managerFolder, const QStringList& values)
-{
+Status writeSettings(const QString& managerFolder, const QStringList& values) {
     return writeFileAtomic(settingsWritePath(managerFolder), composeSettings(values));
 }
 

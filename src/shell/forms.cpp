@@ -21,26 +21,25 @@ struct Registration {
     QPointer<QWidget> instance;
 };
 
-std::array<Registration, formCount>& registry()
-{
+std::array<Registration, formCount>& registry() {
     static std::array<Registration, formCount> r;
     return r;
 }
 
-Registration& entry(Form f) { return registry()[static_cast<size_t>(f)]; }
+Registration& entry(Form f) {
+    return registry()[static_cast<size_t>(f)];
+}
 
 // A window that was shown and is hidden again has been closed; it is deleted with the next
 // turn of the event loop and no longer counts as open.
-bool isClosed(QWidget* w)
-{
+bool isClosed(QWidget* w) {
     QWidget* frame = w;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget()))
         frame = sub;
     return frame->testAttribute(Qt::WA_WState_ExplicitShowHide) && frame->isHidden();
 }
 
-QWidget* liveInstance(Registration& r)
-{
+QWidget* liveInstance(Registration& r) {
     if (r.instance && isClosed(r.instance))
         r.instance.clear();
     return r.instance.data();
@@ -48,26 +47,27 @@ QWidget* liveInstance(Registration& r)
 
 } // namespace
 
-void registerForm(Form f, Placement placement, FormFactory factory)
-{
+void registerForm(Form f, Placement placement, FormFactory factory) {
     entry(f).placement = placement;
     entry(f).factory = std::move(factory);
 }
 
-bool isRegistered(Form f) { return static_cast<bool>(entry(f).factory); }
+bool isRegistered(Form f) {
+    return static_cast<bool>(entry(f).factory);
+}
 
-QString formName(Form f)
-{
-    static const char* names[formCount] = {"frmMDI",     "frmSplash",  "frmMap",   "frmTattoo",
-                                           "frmExtra",   "frmReadme",  "frmBrowser", "frmOptions",
-                                           "frmInstall", "frmAbout",   "frmUpdate"};
+QString formName(Form f) {
+    static const char* names[formCount] = {"frmMDI",     "frmSplash", "frmMap",     "frmTattoo",
+                                           "frmExtra",   "frmReadme", "frmBrowser", "frmOptions",
+                                           "frmInstall", "frmAbout",  "frmUpdate"};
     return QString::fromLatin1(names[static_cast<int>(f)]);
 }
 
-QWidget* existingForm(Form f) { return liveInstance(entry(f)); }
+QWidget* existingForm(Form f) {
+    return liveInstance(entry(f));
+}
 
-QWidget* form(Form f)
-{
+QWidget* form(Form f) {
     Registration& r = entry(f);
     if (QWidget* w = liveInstance(r))
         return w;
@@ -90,8 +90,7 @@ QWidget* form(Form f)
     return w;
 }
 
-QWidget* showForm(Form f)
-{
+QWidget* showForm(Form f) {
     QWidget* w = form(f);
     if (!w)
         return nullptr;
@@ -114,16 +113,14 @@ QWidget* showForm(Form f)
     return w;
 }
 
-int showFormModal(Form f)
-{
+int showFormModal(Form f) {
     auto* dialog = qobject_cast<QDialog*>(form(f));
     if (!dialog)
         return QDialog::Rejected;
     return platform().exec(dialog);
 }
 
-bool closeWindow(QWidget* window)
-{
+bool closeWindow(QWidget* window) {
     if (!window)
         return true;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
@@ -131,8 +128,7 @@ bool closeWindow(QWidget* window)
     return window->close();
 }
 
-void resetForms()
-{
+void resetForms() {
     for (auto& r : registry()) {
         if (r.instance) {
             QWidget* top = r.instance;

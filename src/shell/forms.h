@@ -13,7 +13,19 @@ namespace gk {
 // Every window class of Grovekeep has exactly one instance. It is created on first use
 // (which runs its Form_Load), destroyed when the user closes it, and created afresh the
 // next time it is used.
-enum class Form { MDI, Splash, Map, Tattoo, Extra, Readme, Browser, Options, Install, About, Update };
+enum class Form {
+    MDI,
+    Splash,
+    Map,
+    Tattoo,
+    Extra,
+    Readme,
+    Browser,
+    Options,
+    Install,
+    About,
+    Update
+};
 constexpr int formCount = 11;
 
 enum class Placement {
@@ -38,8 +50,12 @@ QWidget* showForm(Form form);
 // Shows the window modally through the platform layer; returns the dialog's result.
 int showFormModal(Form form);
 
-template <class W> W* formAs() { return qobject_cast<W*>(form(W::formId)); }
-template <class W> W* existingFormAs() { return qobject_cast<W*>(existingForm(W::formId)); }
+template <class W> W* formAs() {
+    return qobject_cast<W*>(form(W::formId));
+}
+template <class W> W* existingFormAs() {
+    return qobject_cast<W*>(existingForm(W::formId));
+}
 
 // Closes a window the way its close box does (the child window's frame for child windows).
 // Returns false when the window refused to close.

@@ -16,8 +16,7 @@
 
 namespace gk {
 
-frmMDI::frmMDI()
-{
+frmMDI::frmMDI() {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Welcome"));
 
@@ -82,14 +81,12 @@ frmMDI::frmMDI()
     resize(760, 528 + menuBar()->sizeHint().height() + stat1->sizeHint().height());
 }
 
-frmMDI::~frmMDI()
-{
+frmMDI::~frmMDI() {
     // The child windows go down with the work area; no menu updates while that happens.
     m_area->disconnect(this);
 }
 
-QMenu* frmMDI::addMainMenu(const char* name, const QString& caption)
-{
+QMenu* frmMDI::addMainMenu(const char* name, const QString& caption) {
     auto* menu = new QMenu(caption, this);
     menu->setObjectName(QString::fromLatin1(name));
     menu->menuAction()->setObjectName(QString::fromLatin1(name));
@@ -98,8 +95,7 @@ QMenu* frmMDI::addMainMenu(const char* name, const QString& caption)
 }
 
 QAction* frmMDI::addCommand(QMenu* menu, const char* name, const QString& caption,
-                            void (frmMDI::*handler)(), bool enabled)
-{
+                            void (frmMDI::*handler)(), bool enabled) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));
     action->setEnabled(enabled);
@@ -107,17 +103,17 @@ QAction* frmMDI::addCommand(QMenu* menu, const char* name, const QString& captio
     return action;
 }
 
-void frmMDI::MDIForm_Load()
-{
+void frmMDI::MDIForm_Load() {
     showFormModal(Form::Splash);
     m_panel1->setText(QStringLiteral(" Welcome to Grovekeep "));
     shared().BrowserUrl = sites::MakerHost;
 }
 
-QString frmMDI::statusText() const { return m_panel1->text(); }
+QString frmMDI::statusText() const {
+    return m_panel1->text();
+}
 
-QMdiSubWindow* frmMDI::addChild(QWidget* child)
-{
+QMdiSubWindow* frmMDI::addChild(QWidget* child) {
     QMdiSubWindow* sub = m_area->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(child->windowTitle());
@@ -128,8 +124,7 @@ QMdiSubWindow* frmMDI::addChild(QWidget* child)
     return sub;
 }
 
-void frmMDI::updateMenuBar()
-{
+void frmMDI::updateMenuBar() {
     QList<QMenu*> wanted = m_menus;
     QMdiSubWindow* active = m_area->currentSubWindow();
     if (active && active->widget()) {
@@ -148,8 +143,7 @@ void frmMDI::updateMenuBar()
     m_shownMenus = wanted;
 }
 
-void frmMDI::closeEvent(QCloseEvent* event)
-{
+void frmMDI::closeEvent(QCloseEvent* event) {
     // Child windows with unsaved work may ask first; a refusal keeps the program running.
     m_area->closeAllSubWindows();
     for (QMdiSubWindow* sub : m_area->subWindowList()) {
@@ -162,43 +156,67 @@ void frmMDI::closeEvent(QCloseEvent* event)
     QCoreApplication::quit();
 }
 
-void frmMDI::openPage(const QString& address)
-{
+void frmMDI::openPage(const QString& address) {
     shared().BrowserUrl = address;
     showForm(Form::Browser);
 }
 
-void frmMDI::mnuMarrowby_Click() { openPage(sites::MakerHost); }
-void frmMDI::mnuFernlow_Click() { openPage(sites::FanSiteHost + QStringLiteral("/fernlow")); }
-void frmMDI::mnuExit_Click() { close(); }
-void frmMDI::mnuMap_Click() { showForm(Form::Map); }
-void frmMDI::mnuLandscape_Click() { showForm(Form::Extra); }
-void frmMDI::mnuSkin_Click() { showForm(Form::Extra); }
-void frmMDI::mnuTattoo_Click() { showForm(Form::Tattoo); }
-void frmMDI::mnuReadme_Click() { showForm(Form::Readme); }
-void frmMDI::mnuBrowser_Click() { showForm(Form::Browser); }
-void frmMDI::mnuInstall_Click() { showForm(Form::Install); }
-void frmMDI::mnuOptions_Click() { showForm(Form::Options); }
-void frmMDI::mnuContents_Click() { startHelpViewer(this); }
+void frmMDI::mnuMarrowby_Click() {
+    openPage(sites::MakerHost);
+}
+void frmMDI::mnuFernlow_Click() {
+    openPage(sites::FanSiteHost + QStringLiteral("/fernlow"));
+}
+void frmMDI::mnuExit_Click() {
+    close();
+}
+void frmMDI::mnuMap_Click() {
+    showForm(Form::Map);
+}
+void frmMDI::mnuLandscape_Click() {
+    showForm(Form::Extra);
+}
+void frmMDI::mnuSkin_Click() {
+    showForm(Form::Extra);
+}
+void frmMDI::mnuTattoo_Click() {
+    showForm(Form::Tattoo);
+}
+void frmMDI::mnuReadme_Click() {
+    showForm(Form::Readme);
+}
+void frmMDI::mnuBrowser_Click() {
+    showForm(Form::Browser);
+}
+void frmMDI::mnuInstall_Click() {
+    showForm(Form::Install);
+}
+void frmMDI::mnuOptions_Click() {
+    showForm(Form::Options);
+}
+void frmMDI::mnuContents_Click() {
+    startHelpViewer(this);
+}
 
-void frmMDI::mnuUpdates_Click()
-{
+void frmMDI::mnuUpdates_Click() {
     shared().UpdatePageMode = 1;
     showForm(Form::Update);
 }
 
-void frmMDI::mnuBugReport_Click()
-{
+void frmMDI::mnuBugReport_Click() {
     openPage(sites::MakerHost + QStringLiteral("/manager/bugreport.htm"));
 }
 
-void frmMDI::mnuComments_Click()
-{
+void frmMDI::mnuComments_Click() {
     openPage(sites::MakerHost + QStringLiteral("/manager/comments.htm"));
 }
 
-void frmMDI::mnuOfficialForums_Click() { openPage(sites::http(sites::ForumsHost)); }
+void frmMDI::mnuOfficialForums_Click() {
+    openPage(sites::http(sites::ForumsHost));
+}
 
-void frmMDI::mnuAbout_Click() { showForm(Form::About); }
+void frmMDI::mnuAbout_Click() {
+    showForm(Form::About);
+}
 
 } // namespace gk

@@ -18,15 +18,13 @@
 
 namespace gk {
 
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
 
-frmSplash::frmSplash()
-{
+frmSplash::frmSplash() {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Grovekeep"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -62,11 +60,13 @@ frmSplash::frmSplash()
     }
 }
 
-void frmSplash::Form_Load() { LoadSettings(); }
+void frmSplash::Form_Load() {
+    LoadSettings();
+}
 
-void frmSplash::LoadSettings()
-{
-    const auto file = readSettingsFile(settingsReadCandidates(QDir::currentPath(), programFolder()));
+void frmSplash::LoadSettings() {
+    const auto file =
+        readSettingsFile(settingsReadCandidates(QDir::currentPath(), programFolder()));
     if (!file) {
         showFormModal(Form::Options);
         return;
@@ -74,34 +74,29 @@ void frmSplash::LoadSettings()
     setSettings(file->values);
 }
 
-void frmSplash::showEvent(QShowEvent* event)
-{
+void frmSplash::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!tmrEnd->isActive())
         tmrEnd->start();
 }
 
-void frmSplash::tmrMove_Timer()
-{
+void frmSplash::tmrMove_Timer() {
     m_lines.step();
     update();
 }
 
-void frmSplash::tmrEnd_Timer()
-{
+void frmSplash::tmrEnd_Timer() {
     tmrMove->stop();
     accept();
 }
 
-void frmSplash::Image1_Click()
-{
+void frmSplash::Image1_Click() {
     tmrMove->stop();
     tmrEnd->stop();
     accept();
 }
 
-void frmSplash::paintEvent(QPaintEvent*)
-{
+void frmSplash::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int y = twipsToPx(static_cast<int>(SplashLines::y));
     for (const SplashLine* line : {&m_lines.ln1, &m_lines.ln2, &m_lines.ln3}) {
@@ -111,8 +106,7 @@ void frmSplash::paintEvent(QPaintEvent*)
     }
 }
 
-QPixmap splashPicture()
-{
+QPixmap splashPicture() {
     QPixmap pix(400, 125);
     pix.fill(Qt::black);
     QPainter p(&pix);

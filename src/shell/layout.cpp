@@ -2,8 +2,7 @@
 
 namespace gk {
 
-void applyGeometry(QWidget* w, const Px& r)
-{
+void applyGeometry(QWidget* w, const Px& r) {
     QSize size(r.width, r.height);
     if (r.width < 0 || r.height < 0) {
         const QSize hint = w->sizeHint();

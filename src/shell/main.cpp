@@ -6,8 +6,7 @@
 #include <unistd.h>
 #endif
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
 #ifndef Q_OS_WIN
     // The web engine refuses to start its sandbox as root; the web windows still work with
     // it switched off.

@@ -8,23 +8,22 @@
 
 namespace gk {
 
-bool startProgramOrSay(QWidget* parent, const QString& path)
-{
+bool startProgramOrSay(QWidget* parent, const QString& path) {
     const Status started = platform().startProgram(path);
     if (!started)
         platform().message(parent, started.error());
     return started.ok();
 }
 
-QString gameProgramPath(const QString& gameFolder)
-{
+QString gameProgramPath(const QString& gameFolder) {
     return gameFolder + QStringLiteral("\\runblack.exe");
 }
 
-void RunGame(QWidget* parent) { startProgramOrSay(parent, gameProgramPath(shared().GameFolder)); }
+void RunGame(QWidget* parent) {
+    startProgramOrSay(parent, gameProgramPath(shared().GameFolder));
+}
 
-QStringList helpViewerCandidates(const QString& managerFolder, const QString& programFolder)
-{
+QStringList helpViewerCandidates(const QString& managerFolder, const QString& programFolder) {
     const QString relative = QStringLiteral("Help\\") + executableName(QStringLiteral("Help"));
     QStringList out;
     if (!managerFolder.isEmpty())
@@ -33,8 +32,7 @@ QStringList helpViewerCandidates(const QString& managerFolder, const QString& pr
     return out;
 }
 
-void startHelpViewer(QWidget* parent)
-{
+void startHelpViewer(QWidget* parent) {
     const QStringList candidates = helpViewerCandidates(shared().ManagerFolder, programFolder());
     for (const QString& path : candidates) {
         if (fileExists(path)) {
@@ -50,8 +48,7 @@ void startHelpViewer(QWidget* parent)
                                    .arg(shown.join(QStringLiteral(" and "))));
 }
 
-void startEditorOrShowOptions(QWidget* parent, const QString& editorPath)
-{
+void startEditorOrShowOptions(QWidget* parent, const QString& editorPath) {
     if (editorPath.isEmpty())
         showForm(Form::Options);
     else

@@ -20,8 +20,7 @@ struct SplashLines {
     SplashLine ln2{0.0f, 480.0f, 100.0f, QColor(192, 192, 192)};
     SplashLine ln3{-120.0f, 360.0f, 70.0f, QColor(64, 64, 64)};
 
-    void step()
-    {
+    void step() {
         ln1.right += ln1.growth;
         ln2.right += ln2.growth;
         ln3.right += ln3.growth;

@@ -11,8 +11,7 @@
 namespace gk {
 
 namespace {
-template <class W> void registerWindow(Placement placement)
-{
+template <class W> void registerWindow(Placement placement) {
     registerForm(W::formId, placement, [] {
         auto* w = new W;
         if constexpr (requires { w->Form_Load(); })
@@ -22,15 +21,13 @@ template <class W> void registerWindow(Placement placement)
 }
 } // namespace
 
-void registerGrovekeepForms()
-{
+void registerGrovekeepForms() {
     registerForm(Form::MDI, Placement::TopLevel, [] { return new frmMDI; });
     registerWindow<frmSplash>(Placement::TopLevel);
     registerWindow<frmOptions>(Placement::TopLevel);
 }
 
-void applyGrovekeepStyle()
-{
+void applyGrovekeepStyle() {
     // The windows are laid out for the narrow sans-serif face of the game's own system at
     // 8 points; Liberation Sans has the same widths.
     QFont font(QStringLiteral("Liberation Sans"));
@@ -39,8 +36,7 @@ void applyGrovekeepStyle()
     QApplication::setFont(font);
 }
 
-frmMDI* startGrovekeep()
-{
+frmMDI* startGrovekeep() {
     auto* mdi = formAs<frmMDI>();
     mdi->MDIForm_Load();
     mdi->show();

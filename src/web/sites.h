@@ -11,8 +11,7 @@ inline const QString FanSiteHost = QStringLiteral("www.fernlow.example");
 inline const QString ForumsHost = QStringLiteral("forums.blackandwhite.example");
 
 // "http://" + host + path.
-inline QString http(const QString& host, const QString& path = QString())
-{
+inline QString http(const QString& host, const QString& path = QString()) {
     return QStringLiteral("http://") + host + path;
 }
 

@@ -37,27 +37,26 @@ private slots:
     void failuresNameFileAndReason();
 };
 
-void TestCore::nativePaths_data()
-{
+void TestCore::nativePaths_data() {
     QTest::addColumn<QString>("composed");
     QTest::addColumn<QString>("native");
     QTest::newRow("folder + relative") << "/g/bw/" + QStringLiteral("Scripts\\Playgrounds\\a.txt")
                                        << "/g/bw/Scripts/Playgrounds/a.txt";
     QTest::newRow("doubled separator kept harmless") << "/g/bw/\\runblack.exe"
                                                      << "/g/bw//runblack.exe";
-    QTest::newRow("relative") << "Help\\Help" << "Help/Help";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("relative") << "Help\\Help"
+                              << "Help/Help";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
-void TestCore::nativePaths()
-{
+void TestCore::nativePaths() {
     QFETCH(QString, composed);
     QFETCH(QString, native);
     QCOMPARE(toNativePath(composed), native);
 }
 
-void TestCore::driveLettersMapIntoWinePrefix()
-{
+void TestCore::driveLettersMapIntoWinePrefix() {
     QTemporaryDir prefix;
     QVERIFY(QDir().mkpath(prefix.filePath("drive_c/Games")));
     QVERIFY(QDir().mkpath(prefix.filePath("dosdevices")));
@@ -72,20 +71,28 @@ void TestCore::driveLettersMapIntoWinePrefix()
     qunsetenv("WINEPREFIX");
 }
 
-void TestCore::nameParts_data()
-{
+void TestCore::nameParts_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("bare");
     QTest::addColumn<QString>("folder");
-    QTest::newRow("windows") << "C:\\Maps\\river.txt" << "river.txt" << "C:\\Maps\\";
-    QTest::newRow("posix") << "/home/u/river.txt" << "river.txt" << "/home/u/";
-    QTest::newRow("mixed") << "/home/u\\x/y\\river.txt" << "river.txt" << "/home/u\\x/y\\";
-    QTest::newRow("no separator") << "river.txt" << "river.txt" << "";
-    QTest::newRow("trailing separator") << "C:\\Maps\\" << "" << "C:\\Maps\\";
+    QTest::newRow("windows") << "C:\\Maps\\river.txt"
+                             << "river.txt"
+                             << "C:\\Maps\\";
+    QTest::newRow("posix") << "/home/u/river.txt"
+                           << "river.txt"
+                           << "/home/u/";
+    QTest::newRow("mixed") << "/home/u\\x/y\\river.txt"
+                           << "river.txt"
+                           << "/home/u\\x/y\\";
+    QTest::newRow("no separator") << "river.txt"
+                                  << "river.txt"
+                                  << "";
+    QTest::newRow("trailing separator") << "C:\\Maps\\"
+                                        << ""
+                                        << "C:\\Maps\\";
 }
 
-void TestCore::nameParts()
-{
+void TestCore::nameParts() {
     QFETCH(QString, path);
     QFETCH(QString, bare);
     QFETCH(QString, folder);
@@ -95,22 +102,28 @@ void TestCore::nameParts()
         QCOMPARE(folderWithSeparator(path), folder);
 }
 
-void TestCore::winePrefixes_data()
-{
+void TestCore::winePrefixes_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("windows");
     QTest::newRow("default prefix") << "/home/u/.wine/drive_c/Games/BW/runblack.exe"
-                                    << "/home/u/.wine" << "C:\\Games\\BW\\runblack.exe";
-    QTest::newRow("named prefix") << "/srv/bw-prefix/drive_c/x.lnd" << "/srv/bw-prefix"
+                                    << "/home/u/.wine"
+                                    << "C:\\Games\\BW\\runblack.exe";
+    QTest::newRow("named prefix") << "/srv/bw-prefix/drive_c/x.lnd"
+                                  << "/srv/bw-prefix"
                                   << "C:\\x.lnd";
-    QTest::newRow("drive_c itself") << "/p/drive_c" << "/p" << "C:\\";
-    QTest::newRow("not a prefix") << "/home/u/games/drive_cx/a" << "" << "";
-    QTest::newRow("plain") << "/usr/bin/editor" << "" << "";
+    QTest::newRow("drive_c itself") << "/p/drive_c"
+                                    << "/p"
+                                    << "C:\\";
+    QTest::newRow("not a prefix") << "/home/u/games/drive_cx/a"
+                                  << ""
+                                  << "";
+    QTest::newRow("plain") << "/usr/bin/editor"
+                           << ""
+                           << "";
 }
 
-void TestCore::winePrefixes()
-{
+void TestCore::winePrefixes() {
     QFETCH(QString, path);
     QFETCH(QString, prefix);
     QFETCH(QString, windows);
@@ -118,26 +131,26 @@ void TestCore::winePrefixes()
     QCOMPARE(windowsPathInPrefix(path).value_or(QString()), windows);
 }
 
-void TestCore::launchPlans_data()
-{
+void TestCore::launchPlans_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("workingDir");
     QTest::newRow("game in prefix, doubled separator")
-        << "/home/u/.wine/drive_c/BW/\\runblack.exe" << "wine"
-        << QStringList{"/home/u/.wine/drive_c/BW/runblack.exe"} << "/home/u/.wine"
+        << "/home/u/.wine/drive_c/BW/\\runblack.exe"
+        << "wine" << QStringList{"/home/u/.wine/drive_c/BW/runblack.exe"} << "/home/u/.wine"
         << "/home/u/.wine/drive_c/BW";
     QTest::newRow("exe outside a prefix, capital suffix")
-        << "/opt/tools/Edit.EXE" << "wine" << QStringList{"/opt/tools/Edit.EXE"} << ""
+        << "/opt/tools/Edit.EXE"
+        << "wine" << QStringList{"/opt/tools/Edit.EXE"} << ""
         << "/opt/tools";
-    QTest::newRow("native program") << "/usr/bin/gimp" << "/usr/bin/gimp" << QStringList{} << ""
+    QTest::newRow("native program") << "/usr/bin/gimp"
+                                    << "/usr/bin/gimp" << QStringList{} << ""
                                     << "/usr/bin";
 }
 
-void TestCore::launchPlans()
-{
+void TestCore::launchPlans() {
     QFETCH(QString, path);
     QFETCH(QString, program);
     QFETCH(QStringList, arguments);
@@ -150,28 +163,28 @@ void TestCore::launchPlans()
     QCOMPARE(plan.workingDirectory, workingDir);
 }
 
-void TestCore::filters_data()
-{
+void TestCore::filters_data() {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("qt");
-    QTest::newRow("pattern already in description")
-        << "Black and White (runblack.exe)|runblack.exe" << "Black and White (runblack.exe)";
+    QTest::newRow("pattern already in description") << "Black and White (runblack.exe)|runblack.exe"
+                                                    << "Black and White (runblack.exe)";
     QTest::newRow("two entries") << "exeFiles (*.exe)|*.exe|All files (*)|*"
                                  << "exeFiles (*.exe);;All files (*)";
-    QTest::newRow("description without pattern") << "Maps|*.txt" << "Maps (*.txt)";
-    QTest::newRow("several patterns") << "Pictures|*.bmp;*.gif" << "Pictures (*.bmp *.gif)";
-    QTest::newRow("none") << "" << "";
+    QTest::newRow("description without pattern") << "Maps|*.txt"
+                                                 << "Maps (*.txt)";
+    QTest::newRow("several patterns") << "Pictures|*.bmp;*.gif"
+                                      << "Pictures (*.bmp *.gif)";
+    QTest::newRow("none") << ""
+                          << "";
 }
 
-void TestCore::filters()
-{
+void TestCore::filters() {
     QFETCH(QString, filter);
     QFETCH(QString, qt);
     QCOMPARE(toQtFilter(filter), qt);
 }
 
-void TestCore::codePageRoundTripsEveryByte()
-{
+void TestCore::codePageRoundTripsEveryByte() {
     QByteArray all;
     for (int i = 0; i < 256; ++i)
         all.append(static_cast<char>(i));
@@ -184,15 +197,13 @@ void TestCore::codePageRoundTripsEveryByte()
     QCOMPARE(back.bytes, all);
 }
 
-void TestCore::codePageEncodingReportsLoss()
-{
+void TestCore::codePageEncodingReportsLoss() {
     const EncodedText out = encodeWindows1252(QString::fromUtf8("a\u20AC\u65E5\U0001F333b"));
     QVERIFY(!out.lossless);
     QCOMPARE(out.bytes, QByteArray("a\x80??b"));
 }
 
-void TestCore::lineSplitting_data()
-{
+void TestCore::lineSplitting_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("crlf") << "a\r\nb\r\n" << QStringList{"a", "b"};
@@ -202,15 +213,13 @@ void TestCore::lineSplitting_data()
     QTest::newRow("empty lines") << "\r\n\r\n" << QStringList{"", ""};
 }
 
-void TestCore::lineSplitting()
-{
+void TestCore::lineSplitting() {
     QFETCH(QString, text);
     QFETCH(QStringList, lines);
     QCOMPARE(splitLines(text), lines);
 }
 
-void TestCore::bytesSurviveWriteAndRead()
-{
+void TestCore::bytesSurviveWriteAndRead() {
     QTemporaryDir dir;
     QByteArray bytes("\0\r\n\r\xff\x1a###", 10);
     bytes += QByteArray(100000, '\x80');
@@ -226,8 +235,7 @@ void TestCore::bytesSurviveWriteAndRead()
     QVERIFY(folderExists(dir.filePath("a/b/c")));
 }
 
-void TestCore::failedWriteKeepsOldFile()
-{
+void TestCore::failedWriteKeepsOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath("options.txt");
     QVERIFY(writeFileAtomic(path, "old content\r\n").ok());
@@ -248,8 +256,7 @@ void TestCore::failedWriteKeepsOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"options.txt"});
 }
 
-void TestCore::failuresNameFileAndReason()
-{
+void TestCore::failuresNameFileAndReason() {
     QTemporaryDir dir;
     const Status noFolder = writeFileAtomic(dir.filePath("missing/x.txt"), "x");
     QVERIFY(!noFolder.ok());

@@ -14,15 +14,18 @@ using namespace gk::test;
 
 namespace {
 
-frmOptions* openOptions()
-{
+frmOptions* openOptions() {
     registerGrovekeepForms();
     return qobject_cast<frmOptions*>(showForm(Form::Options));
 }
 
-QString fieldText(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
+QString fieldText(QWidget* w, const char* name) {
+    return child<QLineEdit>(w, name)->text();
+}
 
-void click(QWidget* w, const char* name) { QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton); }
+void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
+}
 
 } // namespace
 
@@ -40,8 +43,7 @@ private slots:
     void failedSaveSaysWhy();
 };
 
-void TestOptionsWindow::layoutAndCaptions()
-{
+void TestOptionsWindow::layoutAndCaptions() {
     World world;
     frmOptions* w = openOptions();
     QCOMPARE(w->windowTitle(), QStringLiteral("Grovekeep - Options"));
@@ -79,8 +81,7 @@ void TestOptionsWindow::layoutAndCaptions()
     QCOMPARE(child<QPushButton>(w, "cmdCancel")->text(), QStringLiteral("Cancel"));
 }
 
-void TestOptionsWindow::loadsAllSixValues()
-{
+void TestOptionsWindow::loadsAllSixValues() {
     World world;
     QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
     frmOptions* w = openOptions();
@@ -99,8 +100,7 @@ void TestOptionsWindow::loadsAllSixValues()
     QCOMPARE(fieldText(w, "txtMapCreator"), QStringLiteral("edited"));
 }
 
-void TestOptionsWindow::missingFileAsksForDetails()
-{
+void TestOptionsWindow::missingFileAsksForDetails() {
     World world;
     frmOptions* w = openOptions();
     QCOMPARE(world.platform->messages,
@@ -110,8 +110,7 @@ void TestOptionsWindow::missingFileAsksForDetails()
         QVERIFY(fieldText(w, name).isEmpty());
 }
 
-void TestOptionsWindow::browseButtons()
-{
+void TestOptionsWindow::browseButtons() {
     World world;
     frmOptions* w = openOptions();
     auto& fake = world.platform.fake;
@@ -157,8 +156,7 @@ void TestOptionsWindow::browseButtons()
     QCOMPARE(fieldText(w, "txtTattooCreator"), QStringLiteral("/usr/bin/tattooer"));
 }
 
-void TestOptionsWindow::okAndApplySaveAndUpdateValues()
-{
+void TestOptionsWindow::okAndApplySaveAndUpdateValues() {
     World world;
     const QString manager = world.folder("gk");
     frmOptions* w = openOptions();
@@ -183,8 +181,7 @@ void TestOptionsWindow::okAndApplySaveAndUpdateValues()
     QVERIFY(readAll(world.path("gk/options.txt")).contains("\r\n/m\r\n"));
 }
 
-void TestOptionsWindow::cancelAndCloseBoxDoNotSave()
-{
+void TestOptionsWindow::cancelAndCloseBoxDoNotSave() {
     World world;
     const QString manager = world.folder("gk");
     frmOptions* w = openOptions();
@@ -205,8 +202,7 @@ void TestOptionsWindow::cancelAndCloseBoxDoNotSave()
     QCOMPARE(readAll(world.path("gk/options.txt")), applied);
 }
 
-void TestOptionsWindow::emptyManagerFolderIsAskedFor()
-{
+void TestOptionsWindow::emptyManagerFolderIsAskedFor() {
     World world;
     frmOptions* w = openOptions();
     world.platform->messages.clear();
@@ -221,8 +217,7 @@ void TestOptionsWindow::emptyManagerFolderIsAskedFor()
     QVERIFY(!QFile::exists(world.path("options.txt")));
 }
 
-void TestOptionsWindow::failedSaveSaysWhy()
-{
+void TestOptionsWindow::failedSaveSaysWhy() {
     World world;
     frmOptions* w = openOptions();
     world.platform->messages.clear();

@@ -19,8 +19,7 @@ private slots:
     void hugeFileLoadsWhatItCan();
 };
 
-void TestSettings::parsing_data()
-{
+void TestSettings::parsing_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("values");
     QTest::newRow("as written") << QByteArray("C:\\BW\\\r\nC:\\GK\\\r\nm\r\nl\r\ns\r\nt\r\n\r\n")
@@ -29,8 +28,8 @@ void TestSettings::parsing_data()
     QTest::newRow("cr only") << QByteArray("a\rb\rc") << QStringList{"a", "b", "c"};
     QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd") << QStringList{"a", "b", "c", "d"};
     QTest::newRow("three lines") << QByteArray("a\r\nb\r\nc\r\n") << QStringList{"a", "b", "c"};
-    QTest::newRow("seven lines")
-        << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n") << QStringList{"1", "2", "3", "4", "5", "6"};
+    QTest::newRow("seven lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n")
+                                 << QStringList{"1", "2", "3", "4", "5", "6"};
     QTest::newRow("only a line end") << QByteArray("\r\n") << QStringList{""};
     QTest::newRow("empty values keep their place")
         << QByteArray("\r\n\r\nm\r\n") << QStringList{"", "", "m"};
@@ -44,15 +43,13 @@ void TestSettings::parsing_data()
     QTest::newRow("empty file") << QByteArray() << QStringList{};
 }
 
-void TestSettings::parsing()
-{
+void TestSettings::parsing() {
     QFETCH(QByteArray, bytes);
     QFETCH(QStringList, values);
     QCOMPARE(parseSettings(bytes), values);
 }
 
-void TestSettings::composedLayoutIsExact()
-{
+void TestSettings::composedLayoutIsExact() {
     QCOMPARE(composeSettings({"C:\\BW\\", "C:\\GK\\", "", "l", "", "t"}),
              QByteArray("C:\\BW\\\r\nC:\\GK\\\r\n\r\nl\r\n\r\nt\r\n\r\n"));
     // Every field empty: six empty lines and the closing one.
@@ -63,12 +60,12 @@ void TestSettings::composedLayoutIsExact()
              QByteArray("\xe6\x97\xa5\r\n"));
 }
 
-void TestSettings::roundTripThroughFile()
-{
+void TestSettings::roundTripThroughFile() {
     QTemporaryDir dir;
     const QString manager = dir.path() + "/";
-    const QStringList values{"/games/bw/", manager, "/usr/bin/mapper",
-                             QString::fromUtf8("/home/\u65e5/land"), "", "tattoo.exe"};
+    const QStringList values{
+        "/games/bw/", manager,     "/usr/bin/mapper", QString::fromUtf8("/home/\u65e5/land"),
+        "",           "tattoo.exe"};
     QVERIFY(writeSettings(manager, values).ok());
     // Written as the manager folder followed by "\options.txt".
     QCOMPARE(settingsWritePath(manager), manager + "\\options.txt");
@@ -82,12 +79,12 @@ void TestSettings::roundTripThroughFile()
              QByteArray("a\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
 }
 
-void TestSettings::readLocations()
-{
+void TestSettings::readLocations() {
     QTemporaryDir work;
     QTemporaryDir program;
     const QStringList candidates = settingsReadCandidates(work.path(), program.path() + "/");
-    QCOMPARE(candidates, (QStringList{work.filePath("options.txt"), program.filePath("options.txt")}));
+    QCOMPARE(candidates,
+             (QStringList{work.filePath("options.txt"), program.filePath("options.txt")}));
     QCOMPARE(settingsReadCandidates(work.path(), work.path() + "/").size(), 1);
 
     QVERIFY(!readSettingsFile(candidates).has_value());
@@ -100,8 +97,7 @@ void TestSettings::readLocations()
     QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from work"});
 }
 
-void TestSettings::hugeFileLoadsWhatItCan()
-{
+void TestSettings::hugeFileLoadsWhatItCan() {
     QTemporaryDir dir;
     QByteArray huge = "first\r\n" + QByteArray(8 * 1024 * 1024, 'x');
     QVERIFY(writeFileAtomic(dir.filePath("options.txt"), huge).ok());

@@ -20,8 +20,7 @@ namespace {
 // Stand-ins for child windows that later parts of the program provide.
 class ChildWithMenus : public QWidget, public ChildMenus {
 public:
-    ChildWithMenus()
-    {
+    ChildWithMenus() {
         auto* file = new QMenu(QStringLiteral("File"), this);
         file->addAction(QStringLiteral("Open Map"));
         auto* edit = new QMenu(QStringLiteral("Edit"), this);
@@ -35,8 +34,7 @@ private:
 
 int g_loads = 0;
 
-void registerStandIns()
-{
+void registerStandIns() {
     registerForm(Form::Map, Placement::Child, [] { return new ChildWithMenus; });
     registerForm(Form::Extra, Placement::Child, [] {
         ++g_loads;
@@ -61,8 +59,7 @@ private slots:
     void helpViewerIsFoundOrReported();
 };
 
-void TestShell::firstRunShowsMessageThenOptionsThenSplash()
-{
+void TestShell::firstRunShowsMessageThenOptionsThenSplash() {
     World world;
     registerGrovekeepForms();
     bool mainVisibleDuringSplash = true;
@@ -89,8 +86,7 @@ void TestShell::firstRunShowsMessageThenOptionsThenSplash()
     QTRY_VERIFY(mdi->findChildren<QDialog*>().isEmpty());
 }
 
-void TestShell::startWithSettingsLoadsAllSixValues()
-{
+void TestShell::startWithSettingsLoadsAllSixValues() {
     World world;
     QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
     registerGrovekeepForms();
@@ -99,8 +95,7 @@ void TestShell::startWithSettingsLoadsAllSixValues()
     QCOMPARE(settingsValues(), (QStringList{"/bw/", "/gk/", "/m", "/l", "/s", "/t"}));
 }
 
-void TestShell::menuBarHasEveryCommand()
-{
+void TestShell::menuBarHasEveryCommand() {
     World world;
     registerGrovekeepForms();
     auto* mdi = formAs<frmMDI>();
@@ -110,12 +105,12 @@ void TestShell::menuBarHasEveryCommand()
     QCOMPARE(captions(menus[1]), (QStringList{"Map", "Landscape", "Skin", "Tatoo"}));
     QCOMPARE(captions(menus[2]),
              (QStringList{"Readme Creator", "Web Browser", "Installer", "Options"}));
-    QCOMPARE(captions(menus[3]), (QStringList{"Contents", "Updates", "Bug Report",
-                                              "Comment and Suggestions", "Discuss in Forums",
-                                              "About"}));
-    const QStringList names{"mnuMarrowby", "mnuFernlow",  "mnuExit",      "mnuMap",
-                            "mnuLandscape", "mnuSkin",    "mnuTattoo",    "mnuReadme",
-                            "mnuBrowser",   "mnuInstall", "mnuOptions",   "mnuContents",
+    QCOMPARE(captions(menus[3]),
+             (QStringList{"Contents", "Updates", "Bug Report", "Comment and Suggestions",
+                          "Discuss in Forums", "About"}));
+    const QStringList names{"mnuMarrowby",  "mnuFernlow",   "mnuExit",     "mnuMap",
+                            "mnuLandscape", "mnuSkin",      "mnuTattoo",   "mnuReadme",
+                            "mnuBrowser",   "mnuInstall",   "mnuOptions",  "mnuContents",
                             "mnuUpdates",   "mnuBugReport", "mnuComments", "mnuOfficialForums",
                             "mnuAbout"};
     for (const QString& name : names)
@@ -129,8 +124,7 @@ void TestShell::menuBarHasEveryCommand()
     QVERIFY(child<QAction>(mdi, "mnuExit")->isEnabled());
 }
 
-void TestShell::commandsShowTheirWindowsOnce()
-{
+void TestShell::commandsShowTheirWindowsOnce() {
     World world;
     registerGrovekeepForms();
     registerStandIns();
@@ -166,8 +160,7 @@ void TestShell::commandsShowTheirWindowsOnce()
     QVERIFY(!mdi->isVisible());
 }
 
-void TestShell::childMenuBarReplacesMainOne()
-{
+void TestShell::childMenuBarReplacesMainOne() {
     World world;
     registerGrovekeepForms();
     registerStandIns();
@@ -186,8 +179,7 @@ void TestShell::childMenuBarReplacesMainOne()
     QTRY_COMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Manage", "Tools", "Help"}));
 }
 
-void TestShell::splashLinesGrowEveryTick()
-{
+void TestShell::splashLinesGrowEveryTick() {
     SplashLines lines;
     QCOMPARE(lines.ln1.right, 720.0f);
     for (int i = 0; i < 10; ++i)
@@ -204,8 +196,7 @@ void TestShell::splashLinesGrowEveryTick()
     QVERIFY(lines.ln1.right > lines.ln2.right && lines.ln2.right > lines.ln3.right);
 }
 
-void TestShell::splashClosesOnlyOnPictureOrTimer()
-{
+void TestShell::splashClosesOnlyOnPictureOrTimer() {
     World world;
     QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n"));
     {
@@ -222,7 +213,7 @@ void TestShell::splashClosesOnlyOnPictureOrTimer()
         const float before = splash.lines().ln1.right;
         QTRY_VERIFY(splash.lines().ln1.right > before);
 
-        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(5, 5)); // the background
+        QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(5, 5));     // the background
         QTest::mouseClick(&splash, Qt::LeftButton, {}, QPoint(100, 208)); // a line
         QVERIFY(splash.isVisible());
         QTest::mouseClick(child<QLabel>(&splash, "Image1"), Qt::LeftButton);
@@ -239,8 +230,7 @@ void TestShell::splashClosesOnlyOnPictureOrTimer()
     }
 }
 
-void TestShell::runGameStartsLauncherOrNamesIt()
-{
+void TestShell::runGameStartsLauncherOrNamesIt() {
     World world;
     RunGame();
     QCOMPARE(world.platform->started, QStringList{"\\runblack.exe"});
@@ -255,8 +245,7 @@ void TestShell::runGameStartsLauncherOrNamesIt()
     QVERIFY(world.platform->messages.at(0).contains("runblack.exe"));
 }
 
-void TestShell::helpViewerIsFoundOrReported()
-{
+void TestShell::helpViewerIsFoundOrReported() {
     World world;
     const QString exe = executableName("Help");
     QCOMPARE(helpViewerCandidates("", "/prog/"), QStringList{"/prog/Help\\" + exe});
