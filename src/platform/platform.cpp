@@ -36,6 +36,8 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter,
     QFileDialog dialog(parent);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Windows that save over a file ask about it themselves.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     const QString qtFilter = toQtFilter(filter);
     if (!qtFilter.isEmpty())
         dialog.setNameFilters(qtFilter.split(QStringLiteral(";;")));

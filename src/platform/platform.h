@@ -30,7 +30,8 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // nullopt when the user cancels. `currentName` is shown in the dialog's name box.
+    // nullopt when the user cancels. `currentName` is shown in the dialog's name box. The save
+    // dialog does not ask about replacing an existing file: the window asks when it matters.
     virtual std::optional<QString> openFileName(QWidget* parent, const QString& filter,
                                                 const QString& currentName) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& filter,

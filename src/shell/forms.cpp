@@ -4,9 +4,11 @@
 #include "platform/platform.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 #include <array>
@@ -83,10 +85,17 @@ QWidget* form(Form f) {
     if (w->objectName().isEmpty())
         w->setObjectName(formName(f));
     r.instance = w;
-    if (mdi)
+    if (mdi) {
         mdi->addChild(w);
-    else if (f != Form::MDI)
+    } else if (f != Form::MDI) {
         w->setAttribute(Qt::WA_DeleteOnClose);
+        // Separate windows open in the middle of the screen.
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), w->size());
+            frame.moveCenter(screen->availableGeometry().center());
+            w->move(frame.topLeft());
+        }
+    }
     return w;
 }
 

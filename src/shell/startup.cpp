@@ -3,6 +3,7 @@
 #include "forms.h"
 #include "frmMDI.h"
 #include "frmSplash.h"
+#include "installer/frmInstall.h"
 #include "settings/frmOptions.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ void registerGrovekeepForms() {
     registerForm(Form::MDI, Placement::TopLevel, [] { return new frmMDI; });
     registerWindow<frmSplash>(Placement::TopLevel);
     registerWindow<frmOptions>(Placement::TopLevel);
+    registerWindow<frmInstall>(Placement::TopLevel);
 }
 
 void applyGrovekeepStyle() {

@@ -1,0 +1,342 @@
+// Installing: the extension dispatch, single files, install paths of untrusted packages,
+// and packages installed as a whole or not at all.
+
+#include "core/fileio.h"
+#include "core/paths.h"
+#include "installer/install.h"
+#include "installer/installpath.h"
+#include "tree.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace gk;
+using namespace gk::test;
+
+namespace {
+
+// A game folder "BW" with its usual folders, links from inside it to the outside, canary
+// files outside it, and an empty Grovekeep folder.
+struct Site {
+    QTemporaryDir dir;
+    QString root = dir.path();
+    QString game = root + "/BW/";
+    QString manager = root + "/manager/";
+
+    Site() {
+        for (const char* folder : {"BW/Data/Landscape", "BW/Data/CreatureMesh",
+                                   "BW/Scripts/Playgrounds", "BW/Profiles", "outside", "manager"})
+            QDir().mkpath(root + '/' + folder);
+        putFile(root + "/outside/canary.txt", "canary");
+        putFile(root + "/canary.txt", "canary");
+        QFile::link(root + "/outside", game + "Data/Out");
+        QFile::link(root + "/outside/canary.txt", game + "Data/evil.lnd");
+    }
+};
+
+} // namespace
+
+class TestInstall : public QObject {
+    Q_OBJECT
+private slots:
+    void extensionDispatch_data();
+    void extensionDispatch();
+    void singleFile_data();
+    void singleFile();
+    void singleFileFailureChangesNothing();
+    void hostileEntries_data();
+    void hostileEntries();
+    void letterCaseOfExistingNames();
+    void sharedTargetsKeepTheirFirstContent();
+    void failureMidwayPutsEverythingBack_data();
+    void failureMidwayPutsEverythingBack();
+};
+
+void TestInstall::extensionDispatch_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("map") << "C:\\Maps\\river.txt" << int(InstallKind::Map) << "File Type: Map"
+                         << "Scripts\\Playgrounds\\";
+    QTest::newRow("capital extension")
+        << "RIVER.TXT" << int(InstallKind::Unknown) << "Invalid file type set"
+        << "";
+    QTest::newRow("mixed case") << "hills.Lnd" << int(InstallKind::Unknown)
+                                << "Invalid file type set"
+                                << "";
+    QTest::newRow("two dots") << "river.map.txt" << int(InstallKind::Map) << "File Type: Map"
+                              << "Scripts\\Playgrounds\\";
+    QTest::newRow("dot in a folder only")
+        << "C:\\my.folder\\river" << int(InstallKind::Unknown) << "Invalid file type set"
+        << "";
+    QTest::newRow("empty") << "" << int(InstallKind::Unknown) << "Invalid file type set"
+                           << "";
+    QTest::newRow("package") << "/home/u/pack.vif" << int(InstallKind::Package)
+                             << "File Type: Vessa Installation File"
+                             << "";
+    QTest::newRow("tattoo") << "symbol1.bmp" << int(InstallKind::Tattoo) << "File Type: Tatoo"
+                            << "";
+    QTest::newRow("landscape") << "hills.lnd" << int(InstallKind::Landscape)
+                               << "File Type: Landscape"
+                               << "Data\\Landscape\\";
+    QTest::newRow("skin") << "x.l3d" << int(InstallKind::Skin) << "File Type: Skin/Mesh"
+                          << "Data\\CreatureMesh\\";
+}
+
+void TestInstall::extensionDispatch() {
+    QFETCH(QString, path);
+    QFETCH(int, kind);
+    QFETCH(QString, label);
+    QFETCH(QString, folder);
+    QCOMPARE(int(installKindFor(path)), kind);
+    QCOMPARE(fileTypeLabel(path), label);
+    QCOMPARE(targetFolderFor(installKindFor(path)), folder);
+    if (path.contains("my.folder"))
+        QCOMPARE(fileExtension(path), QStringLiteral("folder\\river"));
+}
+
+void TestInstall::singleFile_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target"); // below the game folder
+    QTest::addColumn<bool>("existed");
+    QTest::addColumn<QByteArray>("previous");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("new map") << "river.txt"
+                             << "Scripts/Playgrounds/river.txt" << false << QByteArray()
+                             << QByteArray("A\r\nB");
+    QTest::newRow("replaced landscape, binary")
+        << "hills.lnd"
+        << "Data/Landscape/hills.lnd" << true << QByteArray("\0\xff\r", 3)
+        << QByteArray("\n\0\r\xff", 4);
+    QTest::newRow("replaced skin, empty before")
+        << "m.l3d"
+        << "Data/CreatureMesh/m.l3d" << true << QByteArray() << QByteArray("mesh");
+}
+
+void TestInstall::singleFile() {
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    QFETCH(bool, existed);
+    QFETCH(QByteArray, previous);
+    QFETCH(QByteArray, contents);
+    Site site;
+    if (existed)
+        QVERIFY(putFile(site.game + target, previous));
+    const QString chosen = "/home/u/content/" + name;
+    const SingleInstall plan =
+        planSingleInstall(installKindFor(chosen), chosen, site.game, site.manager);
+    QCOMPARE(toNativePath(plan.target), site.game + target);
+    QCOMPARE(plan.backup, site.manager + name + ".bak");
+
+    QVERIFY(installSingleFile(plan, contents).ok());
+    QCOMPARE(fileBytes(site.game + target), contents);
+    QCOMPARE(fileBytes(site.manager + name + ".bak"), previous);
+    // Installing again keeps what the first installation wrote.
+    QVERIFY(installSingleFile(plan, "again").ok());
+    QCOMPARE(fileBytes(site.manager + name + ".bak"), contents);
+}
+
+void TestInstall::singleFileFailureChangesNothing() {
+    Site site;
+    QVERIFY(QDir(site.game + "Scripts/Playgrounds").removeRecursively());
+    QVERIFY(putFile(site.manager + "river.txt.bak", "earlier backup"));
+    const auto before = snapshot(site.root);
+    const SingleInstall plan =
+        planSingleInstall(InstallKind::Map, "/x/river.txt", site.game, site.manager);
+    const Status status = installSingleFile(plan, "map");
+    QVERIFY(!status.ok());
+    QVERIFY2(status.error().contains("river.txt") && status.error().contains("does not exist"),
+             qPrintable(status.error()));
+    QCOMPARE(snapshot(site.root), before);
+
+    // A target that is a folder is not backed up as an empty file and not replaced.
+    QVERIFY(QDir().mkpath(site.game + "Data/Landscape/hills.lnd"));
+    const auto withFolder = snapshot(site.root);
+    const Status folder = installSingleFile(
+        planSingleInstall(InstallKind::Landscape, "hills.lnd", site.game, site.manager), "x");
+    QVERIFY2(!folder.ok() && folder.error().contains("folder"), qPrintable(folder.error()));
+    QCOMPARE(snapshot(site.root), withFolder);
+}
+
+void TestInstall::hostileEntries_data() {
+    QTest::addColumn<QByteArray>("path");
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QString>("reason");
+    const QByteArray ok = "C:\\Games\\BW\\Data\\Landscape\\x.lnd";
+    auto row = [](const char* name, const QByteArray& path, const QByteArray& title,
+                  const QString& reason) { QTest::newRow(name) << path << title << reason; };
+    row("parent folder", "C:\\Games\\BW\\Data\\..\\..\\canary.txt", "x", "\"..\" leads out");
+    row("parent below a game folder", "Data\\Landscape\\..\\..\\..\\canary.txt", "x", "\"..\"");
+    row("current folder", "C:\\BW\\.\\Data\\x.lnd", "x", "\".\" names the folder itself");
+    row("drive-relative", "C:Data\\Landscape\\x.lnd", "x", "current folder of drive C:");
+    row("UNC", "\\\\server\\share\\Data\\x.lnd", "x", "network share");
+    row("UNC with slashes", "//server/share/Data/x.lnd", "x", "network share");
+    row("device path \\\\?\\", "\\\\?\\C:\\BW\\Data\\x.lnd", "x", "device path");
+    row("device path \\\\.\\", "\\\\.\\C:\\BW\\Data\\x.lnd", "x", "device path");
+    row("CON", "C:\\BW\\Data\\Landscape\\CON", "x", "device name CON");
+    row("con with extension", "C:\\BW\\Data\\Landscape\\con.lnd", "x", "device name CON");
+    row("NUL.txt", "C:\\BW\\Scripts\\Playgrounds\\NUL.txt", "x", "device name NUL");
+    row("COM1", "C:\\BW\\Data\\com1.lnd", "x", "device name COM1");
+    row("LPT1 with blanks", "C:\\BW\\Data\\LPT1 .lnd", "x", "device name LPT1");
+    row("device name as a folder", "C:\\BW\\Data\\aux\\x.lnd", "x", "device name AUX");
+    row("trailing dot", "C:\\BW\\Data\\Landscape\\x.lnd.", "x", "ends with a dot or a space");
+    row("trailing space", "C:\\BW\\Data\\Landscape\\x.lnd ", "x", "ends with a dot or a space");
+    row("folder with trailing dot", "C:\\BW\\Data.\\Landscape\\x.lnd", "x", "ends with a dot");
+    row("stream", "C:\\BW\\Data\\Landscape\\x.lnd:evil", "x", "holds ':'");
+    row("stream type", "C:\\BW\\Data\\Landscape\\x.lnd::$DATA", "x", "holds ':'");
+    row("drive in the middle", "C:\\BW\\D:\\Data\\x.lnd", "x", "holds ':'");
+    row("control character", "C:\\BW\\Data\\x\x01.lnd", "x", "control character");
+    row("wildcard", "C:\\BW\\Data\\*.lnd", "x", "holds the character *");
+    row("empty path", "", "x", "install path is empty");
+    row("a folder, not a file", "C:\\BW\\Data\\Landscape\\", "x", "names a folder");
+    row("folder standing at the target", "C:\\BW\\Data\\Landscape", "x", "a folder stands at");
+    row("link to a folder outside", "C:\\BW\\Data\\Out\\canary.txt", "x",
+        "leads outside the game folder");
+    row("link to a file outside", "C:\\BW\\Data\\evil.lnd", "x", "is a symbolic link");
+    row("no game folder", "C:\\Windows\\win.ini", "x", "names none of the game's folders");
+    row("bare name", "canary.txt", "x", "names none of the game's folders");
+    row("folder missing in the game", "C:\\BW\\Data\\Nowhere\\x.lnd", "x",
+        "\"Data\\Nowhere\" does not exist in the game folder");
+    row("title climbing out", ok, "..\\..\\canary.txt", "holds a folder separator");
+    row("title with a slash", ok, "../canary.txt", "holds a folder separator");
+    row("title ..", ok, "..", "leads out");
+    row("title CON", ok, "CON", "device name CON");
+    row("title with trailing dot", ok, "x.lnd.", "ends with a dot");
+    row("title with a stream", ok, "x.lnd:s", "holds ':'");
+    row("title with control character", ok, "x\x1b.lnd", "control character");
+    row("empty title", ok, "", "a name is empty");
+}
+
+void TestInstall::hostileEntries() {
+    QFETCH(QByteArray, path);
+    QFETCH(QByteArray, title);
+    QFETCH(QString, reason);
+    Site site;
+    const QByteArray package =
+        rawEntry("C:\\Games\\BW\\Data\\Landscape\\good.lnd", "good.lnd", "G") +
+        rawEntry(path, title, "EVIL") + "\r\n";
+    const auto before = snapshot(site.root);
+
+    const auto plan = planPackageInstall(package, site.game);
+    QVERIFY(plan.ok());
+    QVERIFY(plan->entries[0].refusal.isEmpty());
+    QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].target.isEmpty());
+    QCOMPARE(plan->problems.size(), 1);
+    QVERIFY2(plan->problems[0].startsWith("Entry 2") && plan->problems[0].contains(reason),
+             qPrintable(plan->problems[0]));
+    QVERIFY(!plan->problems[0].contains('\n') && !plan->problems[0].contains('\r'));
+
+    QVERIFY(!applyPackagePlan(*plan, site.manager).ok());
+    QCOMPARE(snapshot(site.root), before);
+}
+
+void TestInstall::letterCaseOfExistingNames() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString manager = dir.filePath("manager/");
+    QVERIFY(putFile(game + "scripts/playgrounds/River.txt", "old map"));
+    QVERIFY(QDir().mkpath(game + "DATA/landscape") && QDir().mkpath(manager));
+
+    const QByteArray package =
+        rawEntry("C:\\Games\\BW\\Scripts\\Playgrounds\\river.txt", "river.txt", "new map") +
+        rawEntry("C:\\Games\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "H") + "\r\n";
+    const auto plan = planPackageInstall(package, game);
+    QVERIFY(plan.ok() && plan->ok());
+    QCOMPARE(plan->entries[0].target, game + "scripts/playgrounds/River.txt");
+    QVERIFY(plan->entries[0].replaces);
+    QCOMPARE(plan->entries[1].target, game + "DATA/landscape/hills.lnd");
+    QVERIFY(!plan->entries[1].replaces);
+
+    QVERIFY(applyPackagePlan(*plan, manager).ok());
+    QCOMPARE(QDir(game).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+             (QStringList{"DATA", "scripts"}));
+    QCOMPARE(QDir(game + "scripts/playgrounds").entryList(QDir::Files), QStringList{"River.txt"});
+    QCOMPARE(fileBytes(game + "scripts/playgrounds/River.txt"), QByteArray("new map"));
+    QCOMPARE(fileBytes(manager + "Backup/vif/River.txt.bak"), QByteArray("old map"));
+
+    // A single map finds the same file.
+    const SingleInstall single = planSingleInstall(InstallKind::Map, "/x/RIVER.txt", game, manager);
+    QCOMPARE(toNativePath(single.target), game + "scripts/playgrounds/River.txt");
+}
+
+void TestInstall::sharedTargetsKeepTheirFirstContent() {
+    Site site;
+    QVERIFY(putFile(site.game + "Data/Landscape/x.lnd", "first original"));
+    QVERIFY(putFile(site.game + "Data/CreatureMesh/x.lnd", "second original"));
+    const QByteArray package = rawEntry("C:\\BW\\Data\\Landscape\\x.lnd", "x.lnd", "one") +
+                               rawEntry("C:\\BW\\Data\\landscape\\X.LND", "x.lnd", "two") +
+                               rawEntry("C:\\BW\\Data\\CreatureMesh\\x.lnd", "x.lnd", "three") +
+                               "\r\n";
+    const auto plan = planPackageInstall(package, site.game);
+    QVERIFY(plan.ok() && plan->ok());
+    QVERIFY(applyPackagePlan(*plan, site.manager).ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/x.lnd"), QByteArray("two"));
+    QCOMPARE(fileBytes(site.game + "Data/CreatureMesh/x.lnd"), QByteArray("three"));
+    // Each replaced file keeps what it held before this installation, under its own name.
+    QCOMPARE(fileBytes(site.manager + "Backup/vif/x.lnd.bak"), QByteArray("first original"));
+    QCOMPARE(fileBytes(site.manager + "Backup/vif/x.lnd.2.bak"), QByteArray("second original"));
+    QCOMPARE(fileBytes(site.manager + "Backup/vif/x.lnd"), QByteArray("three"));
+}
+
+void TestInstall::failureMidwayPutsEverythingBack_data() {
+    QTest::addColumn<int>("failing");       // entry whose target write fails
+    QTest::addColumn<bool>("sizeLimit");    // by a file size limit, else a folder in the way
+    QTest::addColumn<bool>("backupFolder"); // Backup\vif\ exists beforehand
+    QTest::newRow("first target cannot be written") << 1 << false << true;
+    QTest::newRow("second of three") << 2 << false << true;
+    QTest::newRow("last of three, Backup folder created") << 3 << false << false;
+    QTest::newRow("last of three, file size limit") << 3 << true << true;
+}
+
+void TestInstall::failureMidwayPutsEverythingBack() {
+    QFETCH(int, failing);
+    QFETCH(bool, sizeLimit);
+    QFETCH(bool, backupFolder);
+    Site site;
+    QVERIFY(putFile(site.game + "Data/Landscape/a.lnd", QByteArray("old\0A", 5)));
+    if (backupFolder) {
+        QVERIFY(putFile(site.manager + "Backup/vif/b.lnd", "copy from an earlier package"));
+        QVERIFY(putFile(site.manager + "Backup/vif/a.lnd.bak", "older backup"));
+    }
+    const QByteArray big(64 * 1024, '\xff');
+    const QByteArray package = rawEntry("C:\\BW\\Data\\Landscape\\a.lnd", "a.lnd", "new A") +
+                               rawEntry("C:\\BW\\Data\\Landscape\\b.lnd", "b.lnd", "B") +
+                               rawEntry("C:\\BW\\Scripts\\Playgrounds\\c.txt", "c.txt",
+                                        sizeLimit ? big : QByteArray("C")) +
+                               "\r\n";
+    const auto plan = planPackageInstall(package, site.game);
+    QVERIFY(plan.ok() && plan->ok());
+    const QString failingTarget = plan->entries[failing - 1].target;
+    if (!sizeLimit) {
+        // The target became a folder after the package was checked.
+        QFile::remove(failingTarget);
+        QVERIFY(QDir().mkpath(failingTarget));
+    }
+    const auto before = snapshot(site.root);
+
+    Status status;
+    if (sizeLimit) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 16 * 1024;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        status = applyPackagePlan(*plan, site.manager);
+        setrlimit(RLIMIT_FSIZE, &old);
+    } else {
+        status = applyPackagePlan(*plan, site.manager);
+    }
+    QVERIFY(!status.ok());
+    QVERIFY2(status.error().contains(QFileInfo(failingTarget).fileName()),
+             qPrintable(status.error()));
+    QVERIFY2(!status.error().contains("could not be put back"), qPrintable(status.error()));
+    QCOMPARE(snapshot(site.root), before);
+}
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "test_install.moc"

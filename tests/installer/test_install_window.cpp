@@ -1,0 +1,434 @@
+#include "support.h"
+
+#include "installer/frmInstall.h"
+#include "shell/startup.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace gk;
+using namespace gk::test;
+
+namespace {
+
+// A game folder and a manager folder as a player has them.
+struct Game {
+    explicit Game(World& w)
+        : world(w) {
+        game = w.folder("game");
+        manager = w.folder("manager");
+        for (const char* f :
+             {"Scripts/Playgrounds", "Data/Landscape", "Data/CreatureMesh", "Profiles"})
+            w.folder(QStringLiteral("game/") + f);
+        shared().GameFolder = game;
+        shared().ManagerFolder = manager;
+    }
+    World& world;
+    QString game;
+    QString manager;
+};
+
+class Wizard {
+public:
+    Wizard() {
+        registerGrovekeepForms();
+        w = qobject_cast<frmInstall*>(showForm(Form::Install));
+    }
+    QPushButton* button(const char* name) const { return child<QPushButton>(w, name); }
+    void next() const { QTest::mouseClick(button("cmdNext"), Qt::LeftButton); }
+    void back() const { QTest::mouseClick(button("cmdBack"), Qt::LeftButton); }
+    void browse() const { QTest::mouseClick(button("cmdInstall"), Qt::LeftButton); }
+    QString frame() const { return child<QGroupBox>(w, "Frame1")->title(); }
+    QString path() const { return child<QLabel>(w, "lblPath")->text(); }
+    QString type() const { return child<QLabel>(w, "lblType")->text(); }
+    QString note() const { return child<QLabel>(w, "lblNote")->text(); }
+    int progress() const { return child<QProgressBar>(w, "prg1")->value(); }
+    QString names() const { return child<QPlainTextEdit>(w, "rtbFileNames")->toPlainText(); }
+    bool shown(const char* name) const { return w->findChild<QWidget*>(name)->isVisibleTo(w); }
+    int step() const { return shared().InstallStep; }
+    void choose(const char* option) const { child<QRadioButton>(w, option)->setChecked(true); }
+    QPointer<frmInstall> w;
+};
+
+const QString kFileStepNote =
+    "NOTE:You can only install mods if they are inside a vif file!...... All files are backed up "
+    "before they are overwritten/saved!";
+
+} // namespace
+
+class TestInstallWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { applyGrovekeepStyle(); }
+    void opensOnFirstStep();
+    void installsAMapWithItsBackup();
+    void refusesWhatItCannotInstall();
+    void compilesAPackageAndInstallsItAgain();
+    void packageBeingCompiledKeepsToItsOwnFiles();
+    void brokenPackageInstallsNothing();
+    void cancelledDialogsChangeNothing();
+    void failuresAreReportedNotShownAsSuccess();
+};
+
+void TestInstallWindow::opensOnFirstStep() {
+    World world;
+    Wizard wiz;
+    QCOMPARE(wiz.w->windowTitle(), QStringLiteral("Grovekeep - Installer"));
+    QCOMPARE(wiz.step(), 0);
+    QCOMPARE(wiz.frame(), QStringLiteral("Choose an Option"));
+    QVERIFY(child<QRadioButton>(wiz.w, "op1")->isChecked());
+    QCOMPARE(child<QRadioButton>(wiz.w, "op2")->text(),
+             QStringLiteral("Create a Black a Grovekeep installation File"));
+    QCOMPARE(child<QRadioButton>(wiz.w, "op4")->text(),
+             QStringLiteral("Browse the Web for Black and White files. "));
+    QVERIFY(!wiz.button("cmdBack")->isEnabled());
+    QVERIFY(wiz.button("cmdNext")->isEnabled());
+    QVERIFY(!wiz.shown("cmdInstall") && !wiz.shown("lblPath") && !wiz.shown("prg1"));
+    QCOMPARE(wiz.w->size(), QSize(574, 348));
+    QCOMPARE(child<QGroupBox>(wiz.w, "Frame1")->geometry(), QRect(104, 8, 465, 305));
+    QCOMPARE(wiz.button("cmdCancel")->geometry(), QRect(488, 320, 81, 25));
+
+    wiz.next();
+    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(wiz.frame(), QStringLiteral("Choose a file to install"));
+    QCOMPARE(wiz.note(), kFileStepNote);
+    QCOMPARE(wiz.path(), QStringLiteral("No file selected"));
+    QCOMPARE(wiz.type(), QStringLiteral("No file type set"));
+    QVERIFY(wiz.shown("cmdInstall") && wiz.shown("prg1") && !wiz.shown("op1"));
+    wiz.back();
+    QCOMPARE(wiz.step(), 0);
+    QVERIFY(wiz.shown("op1"));
+
+    // Cancel closes at any step; the next opening starts again at step 0.
+    wiz.next();
+    QTest::mouseClick(wiz.button("cmdCancel"), Qt::LeftButton);
+    QVERIFY(!existingForm(Form::Install));
+    Wizard again;
+    QCOMPARE(again.step(), 0);
+    QCOMPARE(again.frame(), QStringLiteral("Choose an Option"));
+}
+
+void TestInstallWindow::installsAMapWithItsBackup() {
+    World world;
+    Game game(world);
+    const QByteArray oldMap("old map\r\n");
+    const QByteArray newMap("// river\r\nLINE\x96\x80\r\nno end", 28);
+    QVERIFY(writeAll(world.path("game/Scripts/Playgrounds/river.txt"), oldMap));
+    QVERIFY(writeAll(world.path("maps/river.txt"), newMap));
+
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(world.path("maps/river.txt"));
+    wiz.browse();
+    QCOMPARE(wiz.path(), world.path("maps/river.txt"));
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Map"));
+    wiz.next();
+    QCOMPARE(readAll(world.path("game/Scripts/Playgrounds/river.txt")), newMap);
+    QCOMPARE(readAll(world.path("manager/river.txt.bak")), oldMap);
+    QCOMPARE(wiz.note(),
+             QStringLiteral("Your file was backed and then installed to the correct directory."));
+    QCOMPARE(wiz.progress(), 100);
+    QCOMPARE(wiz.step(), 5);
+    QCOMPARE(shared().InstallFileName, QStringLiteral("river.txt"));
+
+    // Back after an installation never leads to saving a package over the installed file.
+    wiz.back();
+    QCOMPARE(wiz.step(), 1);
+    wiz.next(); // installs the same file again; the .bak now holds the first installation
+    QCOMPARE(readAll(world.path("manager/river.txt.bak")), newMap);
+    QCOMPARE(readAll(world.path("maps/river.txt")), newMap);
+
+    // A landscape new to the game: an empty .bak, the file installed.
+    QVERIFY(writeAll(world.path("lands/hills.lnd"), QByteArray("\0\x01\xff", 3)));
+    wiz.back();
+    world.platform->answerFile(world.path("lands/hills.lnd"));
+    wiz.browse();
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Landscape"));
+    wiz.next();
+    QCOMPARE(readAll(world.path("game/Data/Landscape/hills.lnd")), QByteArray("\0\x01\xff", 3));
+    QCOMPARE(readAll(world.path("manager/hills.lnd.bak")), QByteArray());
+
+    // Next in step 5 closes the window.
+    wiz.next();
+    QVERIFY(!existingForm(Form::Install));
+}
+
+void TestInstallWindow::refusesWhatItCannotInstall() {
+    World world;
+    Game game(world);
+    QVERIFY(writeAll(world.path("in/RIVER.TXT"), "x"));
+    QVERIFY(writeAll(world.path("in/symbol1.bmp"), "BM"));
+    Wizard wiz;
+    wiz.next();
+    // Nothing chosen yet: nothing matches.
+    wiz.next();
+    QCOMPARE(world.platform->messages.takeFirst(),
+             QStringLiteral("please select a valid filetype or create a '.vif' to inmstall these "
+                            "files automatically"));
+    world.platform->answerFile(world.path("in/RIVER.TXT"));
+    wiz.browse();
+    QCOMPARE(wiz.type(), QStringLiteral("Invalid file type set"));
+    wiz.next();
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(!QFile::exists(world.path("game/Scripts/Playgrounds/RIVER.TXT")));
+
+    world.platform->messages.clear();
+    world.platform->answerFile(world.path("in/symbol1.bmp"));
+    wiz.browse();
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Tatoo"));
+    wiz.next();
+    QCOMPARE(world.platform->messages,
+             QStringList{"To install tattoos you must use the tatto manager..Follow the "
+                         "instructions at the bottom of the screen to install and manage them"});
+    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(existingForm(Form::Tattoo) != nullptr, isRegistered(Form::Tattoo));
+    QCOMPARE(QDir(world.path("manager")).entryList(QDir::Files), QStringList{});
+}
+
+void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
+    World world;
+    Game game(world);
+    const QByteArray map("A\r\nB");
+    QByteArray land("\0\r\r\n\n\xff###begin_vif###", 21);
+    QVERIFY(writeAll(world.path("author/river.txt"), map));
+    QVERIFY(writeAll(world.path("author/hills.lnd"), land));
+    const QString pack = world.path("out/pack.vif");
+    QDir().mkpath(world.path("out"));
+
+    {
+        Wizard wiz;
+        wiz.choose("op2");
+        wiz.next();
+        QCOMPARE(wiz.frame(), QStringLiteral("Choose files"));
+        QVERIFY(!wiz.button("cmdNext")->isEnabled());
+        QVERIFY(wiz.shown("rtbFileNames"));
+        world.platform->answerFile(world.path("author/river.txt"));
+        world.platform->answerFile(game.game + "Scripts/Playgrounds/river.txt");
+        wiz.browse();
+        QVERIFY(wiz.button("cmdNext")->isEnabled());
+        world.platform->answerFile(world.path("author/hills.lnd"));
+        world.platform->answerFile(game.game + "Data/Landscape/hills.lnd");
+        wiz.browse();
+        QCOMPARE(wiz.names(), QStringLiteral("river.txt\nhills.lnd\n"));
+        QCOMPARE(shared().PackEntryName, QStringLiteral("hills.lnd"));
+        // The install path is offered below the game folder.
+        QCOMPARE(world.platform->fileRequests.at(1).currentName,
+                 game.game + "Scripts/Playgrounds/river.txt");
+
+        wiz.next();
+        QCOMPARE(wiz.frame(), QStringLiteral("Choose directory name"));
+        QCOMPARE(wiz.path(), QStringLiteral("No Directory Chosen!"));
+        QVERIFY(!wiz.button("cmdNext")->isEnabled());
+        world.platform->answerFile(pack);
+        wiz.browse();
+        QCOMPARE(world.platform->fileRequests.last().filter,
+                 QStringLiteral("Vessa's Installation Files (*.vif)|*.vif"));
+        QVERIFY(world.platform->fileRequests.last().save);
+        QCOMPARE(wiz.step(), 4);
+        QCOMPARE(wiz.path(), pack);
+        QVERIFY(wiz.button("cmdNext")->isEnabled());
+
+        wiz.next();
+        QCOMPARE(wiz.step(), 5);
+        QCOMPARE(wiz.frame(), QStringLiteral("Saving Files2"));
+        QCOMPARE(wiz.path(), QStringLiteral("Files saved!"));
+        QCOMPARE(wiz.note(), QStringLiteral("Your file was saved and Backed up!"));
+        QCOMPARE(wiz.progress(), 100);
+        const QByteArray saved = readAll(pack);
+        QVERIFY(saved.startsWith("###Begin_VIF###\r\n###Install###"));
+        QCOMPARE(readAll(world.path("manager/Backup/vif/pack.vif")), saved);
+        QCOMPARE(shared().InstallFileName, QStringLiteral("pack.vif"));
+
+        // Back leads to step 4, whose Next saves the same package again.
+        QFile::remove(pack);
+        wiz.back();
+        QCOMPARE(wiz.step(), 4);
+        wiz.next();
+        QCOMPARE(readAll(pack), saved);
+        wiz.next();
+        QVERIFY(!existingForm(Form::Install));
+    }
+
+    // Installed on another machine's game folder: byte for byte.
+    QFile::remove(world.path("game/Scripts/Playgrounds/river.txt"));
+    QVERIFY(writeAll(world.path("game/Data/Landscape/hills.lnd"), "previous"));
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(pack);
+    wiz.browse();
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Vessa Installation File"));
+    wiz.next();
+    QVERIFY2(world.platform->messages.isEmpty(), qPrintable(world.platform->messages.join("|")));
+    QCOMPARE(readAll(world.path("game/Scripts/Playgrounds/river.txt")), map);
+    QCOMPARE(readAll(world.path("game/Data/Landscape/hills.lnd")), land);
+    QCOMPARE(readAll(world.path("manager/Backup/vif/hills.lnd")), land);
+    QCOMPARE(readAll(world.path("manager/Backup/vif/hills.lnd.bak")), QByteArray("previous"));
+    QCOMPARE(wiz.progress(), 100);
+    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(shared().PackEntryCount, qint16(2));
+    QVERIFY(wiz.note().startsWith("The package was installed: 2 files."));
+}
+
+void TestInstallWindow::packageBeingCompiledKeepsToItsOwnFiles() {
+    World world;
+    Game game(world);
+    QVERIFY(writeAll(world.path("in/a.txt"), "a"));
+    QByteArray package;
+    package +=
+        "###Begin_VIF###\r\n###Install###C:\\BW\\Scripts\\Playgrounds\\p.txt###/Install###\r\n"
+        "###Title###p.txt###/Title###\r\np\r\n###End_VIF###\r\n\r\n";
+    QVERIFY(writeAll(world.path("in/p.vif"), package));
+
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(world.path("in/p.vif"));
+    wiz.browse();
+    wiz.next();
+    QCOMPARE(readAll(world.path("game/Scripts/Playgrounds/p.txt")), QByteArray("p"));
+    wiz.back();
+    wiz.choose("op2");
+    wiz.next();
+    world.platform->answerFile(world.path("in/a.txt"));
+    world.platform->answerFile(game.game + "Scripts/Playgrounds/a.txt");
+    wiz.browse();
+    wiz.next();
+    world.platform->answerFile(world.path("in/new.vif"));
+    wiz.browse();
+    wiz.next();
+    const QByteArray saved = readAll(world.path("in/new.vif"));
+    QCOMPARE(saved.count("###Begin_VIF###"), 1);
+    QVERIFY(!saved.contains("p.txt"));
+}
+
+void TestInstallWindow::brokenPackageInstallsNothing() {
+    World world;
+    Game game(world);
+    const QByteArray broken =
+        "###Begin_VIF###\r\n###Install###C:\\BW\\Scripts\\Playgrounds\\good.txt###/Install###\r\n"
+        "###Title###good.txt###/Title###\r\ngood\r\n###End_VIF###\r\n"
+        "###Begin_VIF###\r\n###Install###C:\\Windows\\System32\\evil.dll###/Install###\r\n"
+        "###Title###evil.dll###/Title###\r\nevil\r\n###End_VIF###\r\n\r\n";
+    QVERIFY(writeAll(world.path("in/bad.vif"), broken));
+    QVERIFY(writeAll(world.path("in/none.vif"), "\r\n"));
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(world.path("in/bad.vif"));
+    wiz.browse();
+    wiz.next();
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY2(world.platform->messages.at(0).contains("evil.dll"),
+             qPrintable(world.platform->messages.at(0)));
+    QVERIFY(!QFile::exists(world.path("game/Scripts/Playgrounds/good.txt")));
+    QCOMPARE(wiz.step(), 1);
+
+    world.platform->answerFile(world.path("in/none.vif"));
+    wiz.browse();
+    wiz.next();
+    QCOMPARE(world.platform->messages.last(), QStringLiteral("This is not a valid Vif file."));
+}
+
+void TestInstallWindow::cancelledDialogsChangeNothing() {
+    World world;
+    Game game(world);
+    QVERIFY(writeAll(world.path("in/river.txt"), "r"));
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(world.path("in/river.txt"));
+    wiz.browse();
+    world.platform->cancelFile();
+    wiz.browse();
+    QCOMPARE(wiz.path(), world.path("in/river.txt"));
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Map"));
+
+    wiz.back();
+    wiz.choose("op2");
+    wiz.next();
+    world.platform->cancelFile();
+    wiz.browse();
+    QVERIFY(!wiz.button("cmdNext")->isEnabled());
+    QVERIFY(wiz.names().isEmpty());
+    // The install path dialog cancelled: the file is not added.
+    world.platform->answerFile(world.path("in/river.txt"));
+    world.platform->cancelFile();
+    wiz.browse();
+    QVERIFY(wiz.names().isEmpty());
+
+    world.platform->answerFile(world.path("in/river.txt"));
+    world.platform->answerFile(game.game + "Scripts/Playgrounds/river.txt");
+    wiz.browse();
+    wiz.next();
+    world.platform->cancelFile();
+    wiz.browse();
+    QCOMPARE(wiz.step(), 3);
+    QCOMPARE(wiz.path(), QStringLiteral("No Directory Chosen!"));
+    // Back to step 2 keeps the list, and Next is disabled on entering the step.
+    wiz.back();
+    QCOMPARE(wiz.step(), 2);
+    QCOMPARE(wiz.path(), QStringLiteral("No Directory Chosen!"));
+    QCOMPARE(wiz.names(), QStringLiteral("river.txt\n"));
+    QVERIFY(!wiz.button("cmdNext")->isEnabled());
+
+    // A package file that exists is replaced only when the user agrees.
+    QVERIFY(writeAll(world.path("in/keep.vif"), "keep"));
+    world.platform->answerFile(world.path("in/river.txt"));
+    world.platform->answerFile(game.game + "Scripts/Playgrounds/river.txt");
+    wiz.browse();
+    wiz.next();
+    world.platform->answerFile(world.path("in/keep.vif"));
+    world.platform->answers << Answer::No;
+    wiz.browse();
+    QCOMPARE(wiz.step(), 3);
+    QCOMPARE(readAll(world.path("in/keep.vif")), QByteArray("keep"));
+}
+
+void TestInstallWindow::failuresAreReportedNotShownAsSuccess() {
+    World world;
+    // No folders known yet: the installer asks for them instead of writing anywhere.
+    QVERIFY(writeAll(world.path("in/river.txt"), "r"));
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(world.path("in/river.txt"));
+    wiz.browse();
+    wiz.next();
+    QVERIFY(world.platform->messages.at(0).contains("(Tools > Options)"));
+    QVERIFY(existingForm(Form::Options));
+    QCOMPARE(wiz.step(), 1);
+    closeWindow(existingForm(Form::Options));
+
+    // A game folder without its playground folder: reported, nothing claimed.
+    world.platform->messages.clear();
+    shared().GameFolder = world.folder("emptygame");
+    shared().ManagerFolder = world.folder("manager");
+    wiz.next();
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY2(world.platform->messages.at(0).contains("river.txt"),
+             qPrintable(world.platform->messages.at(0)));
+    QCOMPARE(wiz.step(), 1);
+    QVERIFY(!wiz.note().startsWith("Your file was"));
+
+    // A package that cannot be saved goes back to step 4 and says why.
+    Game game(world);
+    world.platform->messages.clear();
+    wiz.back();
+    wiz.choose("op2");
+    wiz.next();
+    world.platform->answerFile(world.path("in/river.txt"));
+    world.platform->answerFile(game.game + "Scripts/Playgrounds/river.txt");
+    wiz.browse();
+    wiz.next();
+    world.platform->answerFile(world.path("missing/pack.vif"));
+    wiz.browse();
+    wiz.next();
+    QCOMPARE(wiz.step(), 4);
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.at(0).contains("pack.vif"));
+    QCOMPARE(wiz.path(), world.path("missing/pack.vif"));
+    QVERIFY(wiz.note() != QStringLiteral("Your file was saved and Backed up!"));
+}
+
+QTEST_MAIN(TestInstallWindow)
+#include "test_install_window.moc"

@@ -1,0 +1,184 @@
+// The grovekeep-vif command-line tool, run as a process.
+
+#include "tree.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace gk::test;
+
+namespace {
+
+struct Run {
+    int code = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run vifTool(const QStringList& args, const QString& workingFolder = QString()) {
+    QProcess process;
+    if (!workingFolder.isEmpty())
+        process.setWorkingDirectory(workingFolder);
+    process.start(QStringLiteral(GK_VIF_TOOL), args);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+} // namespace
+
+class TestVifCli : public QObject {
+    Q_OBJECT
+private slots:
+    void usage_data();
+    void usage();
+    void packListExtract();
+    void notAPackage();
+    void extractRefusesUnsafeTitles();
+    void install();
+    void installRefusesAsAWhole();
+};
+
+void TestVifCli::usage_data() {
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QByteArray>("text"); // on stdout for 0, on stderr otherwise
+    QTest::newRow("no command") << QStringList{} << 2 << QByteArray("Usage: grovekeep-vif");
+    QTest::newRow("tool help") << QStringList{"--help"} << 0 << QByteArray("install PACKAGE");
+    for (const char* command : {"list", "extract", "pack", "install"})
+        QTest::addRow("%s help", command)
+            << QStringList{command, "--help"} << 0 << QByteArray("Usage: grovekeep-vif ") + command;
+    QTest::newRow("unknown command")
+        << QStringList{"unpack", "x.vif"} << 2 << QByteArray("unknown command unpack");
+    QTest::newRow("list without package") << QStringList{"list"} << 2 << QByteArray("list takes");
+    QTest::newRow("pack with a file but no path")
+        << QStringList{"pack", "p.vif", "a.lnd"} << 2 << QByteArray("pairs of FILE INSTALL_PATH");
+    QTest::newRow("unknown option")
+        << QStringList{"install", "p.vif", "--force"} << 2 << QByteArray("unknown option --force");
+    QTest::newRow("option without folder") << QStringList{"install", "p.vif", "--game-folder"} << 2
+                                           << QByteArray("--game-folder needs a folder");
+}
+
+void TestVifCli::usage() {
+    QFETCH(QStringList, args);
+    QFETCH(int, code);
+    QFETCH(QByteArray, text);
+    const Run run = vifTool(args);
+    QCOMPARE(run.code, code);
+    QVERIFY2((code == 0 ? run.out : run.err).contains(text), (run.out + run.err).constData());
+}
+
+void TestVifCli::packListExtract() {
+    QTemporaryDir dir;
+    const QByteArray land("\0\r\n\r\xff\n", 6);
+    QVERIFY(putFile(dir.filePath("src/hills.lnd"), land));
+    QVERIFY(putFile(dir.filePath("src/river.txt"), "A\r\nB"));
+    const QString wineTarget = dir.filePath("prefix/drive_c/Games/BW/Data/Landscape/hills.lnd");
+
+    const QString package = dir.filePath("pack.vif");
+    Run run = vifTool({"pack", package, dir.filePath("src/hills.lnd"), wineTarget,
+                       dir.filePath("src/river.txt"), "C:\\BW\\Scripts\\Playgrounds\\river.txt"});
+    QVERIFY2(run.code == 0, run.err.constData());
+    QVERIFY(!QFile::exists(dir.filePath("Backup")));
+
+    run = vifTool({"list", package});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out, QByteArray("C:\\Games\\BW\\Data\\Landscape\\hills.lnd\thills.lnd\t6\n"
+                                 "C:\\BW\\Scripts\\Playgrounds\\river.txt\triver.txt\t4\n"));
+
+    run = vifTool({"extract", package, "out"}, dir.path());
+    QCOMPARE(run.code, 0);
+    QCOMPARE(fileBytes(dir.filePath("out/hills.lnd")), land);
+    QCOMPARE(fileBytes(dir.filePath("out/river.txt")), QByteArray("A\r\nB"));
+}
+
+void TestVifCli::notAPackage() {
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("map.vif"), "\r\n"));
+    const QString package = dir.filePath("map.vif");
+    for (const QStringList& args :
+         {QStringList{"list", package}, QStringList{"install", package, "--game-folder", dir.path(),
+                                                    "--manager-folder", dir.path()}}) {
+        const Run run = vifTool(args);
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.err, QByteArray("This is not a valid Vif file.\n"));
+    }
+    const Run missing = vifTool({"list", dir.filePath("none.vif")});
+    QCOMPARE(missing.code, 1);
+    QVERIFY(missing.err.contains("none.vif"));
+}
+
+void TestVifCli::extractRefusesUnsafeTitles() {
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("p.vif"), rawEntry("C:\\BW\\Data\\a.lnd", "a.lnd", "A") +
+                                               rawEntry("C:\\BW\\Data\\b.lnd", "..\\b.lnd", "B") +
+                                               "\r\n"));
+    const Run run = vifTool({"extract", dir.filePath("p.vif"), dir.filePath("out")});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("Entry 2 (\"..\\b.lnd\")"), run.err.constData());
+    QVERIFY(!QFile::exists(dir.filePath("out")));
+    QVERIFY(!QFile::exists(dir.filePath("b.lnd")));
+}
+
+void TestVifCli::install() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "old"));
+    QVERIFY(QDir().mkpath(game + "Scripts/Playgrounds") && QDir().mkpath(dir.filePath("mgr")));
+    const QByteArray binary("\0\r\xff\n", 4);
+    QVERIFY(putFile(dir.filePath("p.vif"),
+                    rawEntry("C:\\X\\Data\\Landscape\\hills.lnd", "hills.lnd", binary) +
+                        rawEntry("C:\\X\\Scripts\\Playgrounds\\river.txt", "river.txt", "R") +
+                        "\r\n"));
+    const QByteArray lines = ("replace " + game + "Data/Landscape/hills.lnd\n" + "add " + game +
+                              "Scripts/Playgrounds/river.txt\n")
+                                 .toUtf8();
+    // The folders come from options.txt in the working folder, lines 1 and 2.
+    QVERIFY(putFile(dir.filePath("options.txt"),
+                    (game + "\r\n" + dir.filePath("mgr/") + "\r\n\r\n\r\n\r\n\r\n").toUtf8()));
+    const auto before = snapshot(dir.path());
+
+    Run run = vifTool({"install", "p.vif", "--dry-run"}, dir.path());
+    QVERIFY2(run.code == 0, run.err.constData());
+    QCOMPARE(run.out, lines);
+    QCOMPARE(snapshot(dir.path()), before);
+
+    run = vifTool({"install", "p.vif"}, dir.path());
+    QVERIFY2(run.code == 0, run.err.constData());
+    QCOMPARE(run.out, lines);
+    QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), binary);
+    QCOMPARE(fileBytes(game + "Scripts/Playgrounds/river.txt"), QByteArray("R"));
+    QCOMPARE(fileBytes(dir.filePath("mgr/Backup/vif/hills.lnd.bak")), QByteArray("old"));
+    QCOMPARE(fileBytes(dir.filePath("mgr/Backup/vif/hills.lnd")), binary);
+
+    // Options on the command line win over options.txt.
+    QVERIFY(QDir().mkpath(dir.filePath("other/Data/Landscape")));
+    run = vifTool({"install", "p.vif", "--game-folder", "other"}, dir.path());
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.out.contains("refused: Entry 2 (\"river.txt\")"), run.out.constData());
+    QVERIFY(!QFile::exists(dir.filePath("other/Data/Landscape/hills.lnd")));
+}
+
+void TestVifCli::installRefusesAsAWhole() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW");
+    QVERIFY(QDir().mkpath(game + "/Data/Landscape") && QDir().mkpath(dir.filePath("mgr")));
+    QVERIFY(putFile(dir.filePath("canary.txt"), "canary"));
+    QVERIFY(putFile(dir.filePath("p.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\good.lnd", "good.lnd", "G") +
+                        rawEntry("C:\\BW\\Data\\..\\..\\canary.txt", "canary.txt", "EVIL") +
+                        "\r\n"));
+    const auto before = snapshot(dir.path());
+    const Run run = vifTool({"install", dir.filePath("p.vif"), "--game-folder", game,
+                             "--manager-folder", dir.filePath("mgr")});
+    QCOMPARE(run.code, 1);
+    QVERIFY(run.out.startsWith("add " + game.toUtf8() + "/Data/Landscape/good.lnd\n"));
+    QVERIFY2(run.out.contains("refused: Entry 2 (\"canary.txt\"): the install path"),
+             run.out.constData());
+    QVERIFY(run.err.contains("Nothing was installed"));
+    QCOMPARE(snapshot(dir.path()), before);
+}
+
+QTEST_GUILESS_MAIN(TestVifCli)
+#include "test_vif_cli.moc"

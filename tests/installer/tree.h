@@ -1,0 +1,54 @@
+#pragma once
+
+// Helpers for installer tests: raw package text as other writers produce it, and snapshots
+// of folder trees to prove that nothing changed.
+
+#include <QByteArray>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
+
+namespace gk::test {
+
+// One entry as our writer lays it out, or with another line end.
+inline QByteArray rawEntry(const QByteArray& path, const QByteArray& title,
+                           const QByteArray& contents, const QByteArray& nl = "\r\n") {
+    return "###Begin_VIF###" + nl + "###Install###" + path + "###/Install###" + nl + "###Title###" +
+           title + "###/Title###" + nl + contents + nl + "###End_VIF###" + nl;
+}
+
+inline QByteArray fileBytes(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return f.readAll();
+}
+
+inline bool putFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Every file, folder and link below `root` (links not followed), with the files' bytes.
+inline QMap<QString, QByteArray> snapshot(const QString& root) {
+    QMap<QString, QByteArray> out;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QFileInfo info = it.fileInfo();
+        const QString key = QDir(root).relativeFilePath(path);
+        if (info.isSymLink())
+            out.insert(key, "link -> " + info.symLinkTarget().toUtf8());
+        else if (info.isDir())
+            out.insert(key + QLatin1Char('/'), QByteArray());
+        else
+            out.insert(key, fileBytes(path));
+    }
+    return out;
+}
+
+} // namespace gk::test
