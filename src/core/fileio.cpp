@@ -11,9 +11,7 @@ namespace gk {
 
 namespace {
 
-QString quoted(const QString& path) {
-    return QStringLiteral("\"%1\"").arg(displayPath(path));
-}
+QString quoted(const QString& path) { return QStringLiteral("\"%1\"").arg(displayPath(path)); }
 
 // Reason for a failed write, phrased for the user.
 QString writeReason(const QString& native, const QString& deviceError) {
@@ -86,9 +84,7 @@ bool fileExists(const QString& path) {
     return info.exists() && !info.isDir();
 }
 
-bool folderExists(const QString& path) {
-    return QFileInfo(toNativePath(path)).isDir();
-}
+bool folderExists(const QString& path) { return QFileInfo(toNativePath(path)).isDir(); }
 
 Status ensureFolder(const QString& path) {
     const QString native = toNativePath(path);

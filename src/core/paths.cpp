@@ -58,17 +58,11 @@ QString toNativePath(const QString& composed) {
 #endif
 }
 
-QString displayPath(const QString& path) {
-    return QDir::toNativeSeparators(toNativePath(path));
-}
+QString displayPath(const QString& path) { return QDir::toNativeSeparators(toNativePath(path)); }
 
-QString bareFileName(const QString& path) {
-    return path.mid(lastSeparator(path) + 1);
-}
+QString bareFileName(const QString& path) { return path.mid(lastSeparator(path) + 1); }
 
-QString folderPart(const QString& path) {
-    return path.left(lastSeparator(path) + 1);
-}
+QString folderPart(const QString& path) { return path.left(lastSeparator(path) + 1); }
 
 QString folderWithSeparator(const QString& filePath) {
     const QString folder = folderPart(filePath);

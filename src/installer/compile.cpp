@@ -46,9 +46,7 @@ Status PackageCompiler::AddPackFile(const QString& sourcePath, const QString& in
     return Status::success();
 }
 
-QByteArray PackageCompiler::packageBytes() const {
-    return m_buffer + QByteArrayLiteral("\r\n");
-}
+QByteArray PackageCompiler::packageBytes() const { return m_buffer + QByteArrayLiteral("\r\n"); }
 
 Status PackageCompiler::SavePackage(const QString& packagePath,
                                     const QString& managerFolder) const {

@@ -87,13 +87,9 @@ void frmInstall::Form_Load() {
     ShowStep();
 }
 
-int frmInstall::step() const {
-    return shared().InstallStep;
-}
+int frmInstall::step() const { return shared().InstallStep; }
 
-void frmInstall::setStep(int step) {
-    shared().InstallStep = static_cast<qint16>(step);
-}
+void frmInstall::setStep(int step) { shared().InstallStep = static_cast<qint16>(step); }
 
 void frmInstall::ShowStep() {
     if (step() == StepFinished) {
@@ -217,13 +213,9 @@ void frmInstall::cmdInstall_Click() {
     }
 }
 
-void frmInstall::cmdCancel_Click() {
-    closeWindow(this);
-}
+void frmInstall::cmdCancel_Click() { closeWindow(this); }
 
-void frmInstall::ShowFileType() {
-    lblType->setText(fileTypeLabel(m_chosenFile));
-}
+void frmInstall::ShowFileType() { lblType->setText(fileTypeLabel(m_chosenFile)); }
 
 bool frmInstall::foldersKnown(bool needGameFolder) {
     const bool known =

@@ -17,9 +17,7 @@ namespace {
 
 const QString kBackupVif = QStringLiteral("Backup\\vif\\");
 
-QString quotedPath(const QString& path) {
-    return QStringLiteral("\"%1\"").arg(displayPath(path));
-}
+QString quotedPath(const QString& path) { return QStringLiteral("\"%1\"").arg(displayPath(path)); }
 
 // Paths compared the way Windows compares them, for names this installation gives out.
 QString pathKey(const QString& path) {

@@ -11,13 +11,9 @@ namespace gk {
 
 namespace {
 
-bool isSeparator(QChar c) {
-    return c == QLatin1Char('\\') || c == QLatin1Char('/');
-}
+bool isSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); }
 
-bool isAsciiLetter(QChar c) {
-    return c.unicode() < 128 && c.isLetter();
-}
+bool isAsciiLetter(QChar c) { return c.unicode() < 128 && c.isLetter(); }
 
 // "C:" at the start of `path`.
 bool startsWithDrive(const QString& path) {

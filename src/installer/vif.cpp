@@ -21,9 +21,7 @@ const std::array<const QByteArray*, 6>& allMarkers() {
     return list;
 }
 
-QString markerName(const QByteArray& marker) {
-    return QString::fromLatin1(marker);
-}
+QString markerName(const QByteArray& marker) { return QString::fromLatin1(marker); }
 
 // Position of `marker` wholly inside [from, limit), or -1.
 qsizetype find(const QByteArray& text, const QByteArray& marker, qsizetype from, qsizetype limit) {
@@ -59,9 +57,7 @@ MarkerHit firstMarkerIn(const QByteArray& text, qsizetype from, qsizetype to) {
     return {};
 }
 
-bool isBlank(char c) {
-    return c == '\r' || c == '\n' || c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
 
 bool onlyBlanks(const QByteArray& text, qsizetype from, qsizetype to) {
     for (qsizetype k = std::max<qsizetype>(from, 0); k < std::min(to, text.size()); ++k) {
@@ -272,17 +268,13 @@ Status AppendPackEntry(QByteArray& buffer, const QString& installPath, const QSt
     return Status::success();
 }
 
-bool isPackage(const QByteArray& text) {
-    return text.contains(BeginMarker);
-}
+bool isPackage(const QByteArray& text) { return text.contains(BeginMarker); }
 
 int CountPackEntries(const QByteArray& text) {
     return static_cast<int>(std::min<qsizetype>(occurrences(text, BeginMarker), INT_MAX));
 }
 
-double progressStep(int entryCount) {
-    return entryCount > 0 ? 100.0 / (2.0 * entryCount) : 0.0;
-}
+double progressStep(int entryCount) { return entryCount > 0 ? 100.0 / (2.0 * entryCount) : 0.0; }
 
 ReadEntry readNextEntry(const QByteArray& text, qsizetype searchPos) {
     return parseEntry(text, searchPos, text.size()).read;

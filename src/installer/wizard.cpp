@@ -46,8 +46,6 @@ std::optional<StepLayout> stepLayout(int step) {
     }
 }
 
-QString packageFilter() {
-    return QStringLiteral("Vessa's Installation Files (*.vif)|*.vif");
-}
+QString packageFilter() { return QStringLiteral("Vessa's Installation Files (*.vif)|*.vif"); }
 
 } // namespace gk

@@ -55,13 +55,9 @@ std::optional<QString> runFileDialog(QWidget* parent, const QString& filter,
 
 } // namespace
 
-Platform& platform() {
-    return g_installed ? *g_installed : desktop();
-}
+Platform& platform() { return g_installed ? *g_installed : desktop(); }
 
-void setPlatform(Platform* p) {
-    g_installed = p;
-}
+void setPlatform(Platform* p) { g_installed = p; }
 
 std::optional<QString> QtPlatform::openFileName(QWidget* parent, const QString& filter,
                                                 const QString& currentName) {
@@ -93,9 +89,7 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel) {
     }
 }
 
-int QtPlatform::exec(QDialog* dialog) {
-    return dialog->exec();
-}
+int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }
 
 Status QtPlatform::startProgram(const QString& path) {
     const QString shown = displayPath(path);

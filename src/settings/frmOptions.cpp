@@ -24,22 +24,16 @@ const QString kAllFiles = QStringLiteral("|All files (*)|*");
 #endif
 } // namespace
 
-QString gameBrowseFilter() {
-    return QStringLiteral("Black and White (runblack.exe)|runblack.exe");
-}
+QString gameBrowseFilter() { return QStringLiteral("Black and White (runblack.exe)|runblack.exe"); }
 
 QString managerBrowseFilter() {
     const QString exe = executableName(QStringLiteral("Grovekeep"));
     return QStringLiteral("Grovekeep (%1)|%1").arg(exe);
 }
 
-QString mapEditorBrowseFilter() {
-    return QStringLiteral("exeFiles (*.exe)|*.exe") + kAllFiles;
-}
+QString mapEditorBrowseFilter() { return QStringLiteral("exeFiles (*.exe)|*.exe") + kAllFiles; }
 
-QString editorBrowseFilter() {
-    return QStringLiteral("exe Files (*.exe)|*.exe") + kAllFiles;
-}
+QString editorBrowseFilter() { return QStringLiteral("exe Files (*.exe)|*.exe") + kAllFiles; }
 
 frmOptions::frmOptions() {
     setObjectName(QStringLiteral("frmOptions"));
@@ -124,9 +118,7 @@ QLineEdit* frmOptions::addRow(QWidget* tab, const char* labelName, const QString
     return field;
 }
 
-void frmOptions::Form_Load() {
-    LoadOptions();
-}
+void frmOptions::Form_Load() { LoadOptions(); }
 
 void frmOptions::LoadOptions() {
     const auto file =
@@ -178,13 +170,9 @@ void frmOptions::cmdOK_Click() {
         accept();
 }
 
-void frmOptions::cmdApply_Click() {
-    SaveOptions();
-}
+void frmOptions::cmdApply_Click() { SaveOptions(); }
 
-void frmOptions::cmdCancel_Click() {
-    reject();
-}
+void frmOptions::cmdCancel_Click() { reject(); }
 
 void frmOptions::browse(QLineEdit* field, const QString& filter, bool folderOnly) {
     const auto chosen = platform().openFileName(this, filter, m_dialogFileName);

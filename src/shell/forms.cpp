@@ -28,9 +28,7 @@ std::array<Registration, formCount>& registry() {
     return r;
 }
 
-Registration& entry(Form f) {
-    return registry()[static_cast<size_t>(f)];
-}
+Registration& entry(Form f) { return registry()[static_cast<size_t>(f)]; }
 
 // A window that was shown and is hidden again has been closed; it is deleted with the next
 // turn of the event loop and no longer counts as open.
@@ -54,9 +52,7 @@ void registerForm(Form f, Placement placement, FormFactory factory) {
     entry(f).factory = std::move(factory);
 }
 
-bool isRegistered(Form f) {
-    return static_cast<bool>(entry(f).factory);
-}
+bool isRegistered(Form f) { return static_cast<bool>(entry(f).factory); }
 
 QString formName(Form f) {
     static const char* names[formCount] = {"frmMDI",     "frmSplash", "frmMap",     "frmTattoo",
@@ -65,9 +61,7 @@ QString formName(Form f) {
     return QString::fromLatin1(names[static_cast<int>(f)]);
 }
 
-QWidget* existingForm(Form f) {
-    return liveInstance(entry(f));
-}
+QWidget* existingForm(Form f) { return liveInstance(entry(f)); }
 
 QWidget* form(Form f) {
     Registration& r = entry(f);

@@ -50,12 +50,8 @@ QWidget* showForm(Form form);
 // Shows the window modally through the platform layer; returns the dialog's result.
 int showFormModal(Form form);
 
-template <class W> W* formAs() {
-    return qobject_cast<W*>(form(W::formId));
-}
-template <class W> W* existingFormAs() {
-    return qobject_cast<W*>(existingForm(W::formId));
-}
+template <class W> W* formAs() { return qobject_cast<W*>(form(W::formId)); }
+template <class W> W* existingFormAs() { return qobject_cast<W*>(existingForm(W::formId)); }
 
 // Closes a window the way its close box does (the child window's frame for child windows).
 // Returns false when the window refused to close.

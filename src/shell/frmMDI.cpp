@@ -1,5 +1,6 @@
 #include "frmMDI.h"
 
+#include "commands.h"
 #include "programs.h"
 #include "shared.h"
 #include "web/sites.h"
@@ -8,11 +9,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace gk {
 
@@ -109,15 +113,31 @@ void frmMDI::MDIForm_Load() {
     shared().BrowserUrl = sites::MakerHost;
 }
 
-QString frmMDI::statusText() const {
-    return m_panel1->text();
-}
+QString frmMDI::statusText() const { return m_panel1->text(); }
 
 QMdiSubWindow* frmMDI::addChild(QWidget* child) {
+    // The child's designed size is its inner area; the frame and title bar come on top.
+    const QSize inner = child->size();
     QMdiSubWindow* sub = m_area->addSubWindow(child);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(child->windowTitle());
     sub->setWindowIcon(windowIcon());
+    sub->ensurePolished();
+    const QMargins frame = sub->contentsMargins();
+    sub->resize(inner.grownBy(frame));
+    // The work area grows to hold a child that does not fit, rather than scroll.
+    if (layout())
+        layout()->activate();
+    const QSize room = m_area->contentsRect().size();
+    const QSize missing(std::max(0, sub->width() - room.width()),
+                        std::max(0, sub->height() - room.height()));
+    if ((missing.width() > 0 || missing.height() > 0) && !isMaximized() && !isFullScreen())
+        resize(size() + missing);
+    // Cascade the children, but keep each one whole inside the work area.
+    const int offset = 24 * static_cast<int>(m_area->subWindowList().size() - 1);
+    const QSize area = room + missing;
+    sub->move(std::clamp(offset, 0, std::max(0, area.width() - sub->width())),
+              std::clamp(offset, 0, std::max(0, area.height() - sub->height())));
     // Queued: the update runs after the child is gone, and never while this window itself
     // is being destroyed.
     connect(sub, &QObject::destroyed, this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
@@ -156,52 +176,22 @@ void frmMDI::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void frmMDI::openPage(const QString& address) {
-    shared().BrowserUrl = address;
-    showForm(Form::Browser);
-}
+void frmMDI::openPage(const QString& address) { openInBrowser(address); }
 
-void frmMDI::mnuMarrowby_Click() {
-    openPage(sites::MakerHost);
-}
-void frmMDI::mnuFernlow_Click() {
-    openPage(sites::FanSiteHost + QStringLiteral("/fernlow"));
-}
-void frmMDI::mnuExit_Click() {
-    close();
-}
-void frmMDI::mnuMap_Click() {
-    showForm(Form::Map);
-}
-void frmMDI::mnuLandscape_Click() {
-    showForm(Form::Extra);
-}
-void frmMDI::mnuSkin_Click() {
-    showForm(Form::Extra);
-}
-void frmMDI::mnuTattoo_Click() {
-    showForm(Form::Tattoo);
-}
-void frmMDI::mnuReadme_Click() {
-    showForm(Form::Readme);
-}
-void frmMDI::mnuBrowser_Click() {
-    showForm(Form::Browser);
-}
-void frmMDI::mnuInstall_Click() {
-    showForm(Form::Install);
-}
-void frmMDI::mnuOptions_Click() {
-    showForm(Form::Options);
-}
-void frmMDI::mnuContents_Click() {
-    startHelpViewer(this);
-}
+void frmMDI::mnuMarrowby_Click() { openPage(sites::MakerHost); }
+void frmMDI::mnuFernlow_Click() { openPage(sites::FanSiteHost + QStringLiteral("/fernlow")); }
+void frmMDI::mnuExit_Click() { close(); }
+void frmMDI::mnuMap_Click() { showForm(Form::Map); }
+void frmMDI::mnuLandscape_Click() { showForm(Form::Extra); }
+void frmMDI::mnuSkin_Click() { showForm(Form::Extra); }
+void frmMDI::mnuTattoo_Click() { showForm(Form::Tattoo); }
+void frmMDI::mnuReadme_Click() { showForm(Form::Readme); }
+void frmMDI::mnuBrowser_Click() { showForm(Form::Browser); }
+void frmMDI::mnuInstall_Click() { showForm(Form::Install); }
+void frmMDI::mnuOptions_Click() { showForm(Form::Options); }
+void frmMDI::mnuContents_Click() { startHelpViewer(this); }
 
-void frmMDI::mnuUpdates_Click() {
-    shared().UpdatePageMode = 1;
-    showForm(Form::Update);
-}
+void frmMDI::mnuUpdates_Click() { showUpdates(); }
 
 void frmMDI::mnuBugReport_Click() {
     openPage(sites::MakerHost + QStringLiteral("/manager/bugreport.htm"));
@@ -211,12 +201,8 @@ void frmMDI::mnuComments_Click() {
     openPage(sites::MakerHost + QStringLiteral("/manager/comments.htm"));
 }
 
-void frmMDI::mnuOfficialForums_Click() {
-    openPage(sites::http(sites::ForumsHost));
-}
+void frmMDI::mnuOfficialForums_Click() { openPage(sites::http(sites::ForumsHost)); }
 
-void frmMDI::mnuAbout_Click() {
-    showForm(Form::About);
-}
+void frmMDI::mnuAbout_Click() { showForm(Form::About); }
 
 } // namespace gk

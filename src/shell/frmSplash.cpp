@@ -60,9 +60,7 @@ frmSplash::frmSplash() {
     }
 }
 
-void frmSplash::Form_Load() {
-    LoadSettings();
-}
+void frmSplash::Form_Load() { LoadSettings(); }
 
 void frmSplash::LoadSettings() {
     const auto file =

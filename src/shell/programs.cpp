@@ -19,9 +19,7 @@ QString gameProgramPath(const QString& gameFolder) {
     return gameFolder + QStringLiteral("\\runblack.exe");
 }
 
-void RunGame(QWidget* parent) {
-    startProgramOrSay(parent, gameProgramPath(shared().GameFolder));
-}
+void RunGame(QWidget* parent) { startProgramOrSay(parent, gameProgramPath(shared().GameFolder)); }
 
 QStringList helpViewerCandidates(const QString& managerFolder, const QString& programFolder) {
     const QString relative = QStringLiteral("Help\\") + executableName(QStringLiteral("Help"));

@@ -6,13 +6,9 @@ namespace {
 SharedModule g_shared;
 }
 
-SharedModule& shared() {
-    return g_shared;
-}
+SharedModule& shared() { return g_shared; }
 
-void resetShared() {
-    g_shared = SharedModule{};
-}
+void resetShared() { g_shared = SharedModule{}; }
 
 namespace {
 QString* settingsValue(int line) {

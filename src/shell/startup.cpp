@@ -1,9 +1,13 @@
 #include "startup.h"
 
+#include "fonts.h"
 #include "forms.h"
 #include "frmMDI.h"
 #include "frmSplash.h"
 #include "installer/frmInstall.h"
+#include "managers/frmExtra.h"
+#include "managers/frmMap.h"
+#include "managers/frmTattoo.h"
 #include "settings/frmOptions.h"
 
 #include <QApplication>
@@ -27,15 +31,16 @@ void registerGrovekeepForms() {
     registerWindow<frmSplash>(Placement::TopLevel);
     registerWindow<frmOptions>(Placement::TopLevel);
     registerWindow<frmInstall>(Placement::TopLevel);
+    registerWindow<frmMap>(Placement::Child);
+    registerWindow<frmTattoo>(Placement::Child);
+    registerWindow<frmExtra>(Placement::Child);
 }
 
 void applyGrovekeepStyle() {
     // The windows are laid out for the narrow sans-serif face of the game's own system at
     // 8 points; Liberation Sans has the same widths.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(interfaceFont());
+    QApplication::setWindowIcon(grovekeepIcon());
 }
 
 frmMDI* startGrovekeep() {

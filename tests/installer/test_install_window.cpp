@@ -116,7 +116,7 @@ void TestInstallWindow::installsAMapWithItsBackup() {
     World world;
     Game game(world);
     const QByteArray oldMap("old map\r\n");
-    const QByteArray newMap("// river\r\nLINE\x96\x80\r\nno end", 28);
+    const QByteArray newMap = QByteArrayLiteral("// river\r\nLINE\x96\x80\r\nno end");
     QVERIFY(writeAll(world.path("game/Scripts/Playgrounds/river.txt"), oldMap));
     QVERIFY(writeAll(world.path("maps/river.txt"), newMap));
 

@@ -19,9 +19,7 @@ frmOptions* openOptions() {
     return qobject_cast<frmOptions*>(showForm(Form::Options));
 }
 
-QString fieldText(QWidget* w, const char* name) {
-    return child<QLineEdit>(w, name)->text();
-}
+QString fieldText(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
 
 void click(QWidget* w, const char* name) {
     QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);

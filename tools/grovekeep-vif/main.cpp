@@ -26,12 +26,8 @@ void print(std::FILE* stream, const QString& line) {
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
 }
-void out(const QString& line) {
-    print(stdout, line);
-}
-void err(const QString& line) {
-    print(stderr, line);
-}
+void out(const QString& line) { print(stdout, line); }
+void err(const QString& line) { print(stderr, line); }
 
 // A field from a package on one line: control characters (tabs and line breaks included)
 // are shown escaped.

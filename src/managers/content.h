@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/result.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace gk {
+
+// Map scripts as the map window edits them. Text is shown with LF line ends and written
+// back with CR LF in the game's code page.
+struct MapText {
+    QString text;           // for the editor: lines separated by LF
+    bool finalBreak = true; // the file ended with a line break (or no file was loaded)
+};
+
+MapText decodeMapText(const QByteArray& bytes);
+
+struct EncodedMap {
+    QByteArray bytes;
+    bool lossless = true; // false when a character has no Windows-1252 byte
+};
+
+// Lines end with CR LF. A closing CR LF is added when the text does not end with a line
+// break, unless it was loaded from a file that had none, so that loading and saving an
+// untouched map gives back its bytes and repeated cycles never grow the file.
+EncodedMap encodeMapText(const QString& text, bool finalBreak);
+
+// The game's copy of a content file: GameFolder & folder & name.
+QString gameContentPath(const QString& gameFolder, const QString& folder, const QString& name);
+
+// Installs `contents` at `target`, keeping what stood there as `backup` first (only when a
+// file stands there). The backup's folder is created when missing; when the backup cannot
+// be written the target is left alone.
+Status installWithBackup(const QByteArray& contents, const QString& target, const QString& backup);
+
+// How a content file's bytes are shown: its size, then a hex view of at most `maxBytes`
+// bytes, sixteen a line with their printable characters.
+QString describeBytes(const QString& name, const QByteArray& bytes, qsizetype maxBytes = 16384);
+
+} // namespace gk

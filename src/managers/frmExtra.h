@@ -1,0 +1,49 @@
+#pragma once
+
+#include "shell/forms.h"
+
+#include <QWidget>
+
+class QLabel;
+class QPlainTextEdit;
+
+namespace gk {
+
+// The landscape and skin manager: loads landscapes (.lnd) and skins (.l3d), shows them, and
+// installs them into the game with a backup of the file they replace.
+class frmExtra : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr Form formId = Form::Extra;
+
+    frmExtra();
+
+private:
+    // A kind of content this window handles: landscapes or skins.
+    struct Content {
+        const char* kindName; // "landscape", "skin"
+        QString filter;       // file dialog filter
+        QString gameFolder;   // below GameFolder
+        QString backupFolder; // below ManagerFolder
+        QPlainTextEdit* view = nullptr;
+        QString path;     // the file last loaded in this window
+        QByteArray bytes; // its content as loaded
+    };
+
+    // Loads a file of the kind; false when nothing was loaded.
+    bool load(Content& content);
+    void install(Content& content, const QString& name);
+    void cmdLoadLand_Click();
+    void cmdInstallLand_Click();
+    void cmdLoadSkin_Click();
+    void cmdInstallSkin_Click();
+    void StoreLandscapeFileName(const QString& path);
+    void setStatus(const QString& text);
+
+    Content m_land;
+    Content m_skin;
+    QLabel* lblStatus = nullptr;
+    QString m_dialogFileName;
+};
+
+} // namespace gk

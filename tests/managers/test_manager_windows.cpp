@@ -1,0 +1,368 @@
+#include "support.h"
+
+#include "core/paths.h"
+#include "managers/frmExtra.h"
+#include "managers/frmMap.h"
+#include "managers/frmTattoo.h"
+#include "shell/frmMDI.h"
+#include "shell/layout.h"
+#include "shell/startup.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+using namespace gk;
+using namespace gk::test;
+
+namespace {
+
+struct Game {
+    explicit Game(World& w) {
+        game = w.folder("game");
+        manager = w.folder("manager");
+        for (const char* f :
+             {"Scripts/Playgrounds", "Data/Landscape", "Data/CreatureMesh", "Profiles/Player1"})
+            w.folder(QStringLiteral("game/") + f);
+        shared().GameFolder = game;
+        shared().ManagerFolder = manager;
+    }
+    QString game;
+    QString manager;
+};
+
+QByteArray bitmap(QColor colour, int w = 32, int h = 32) {
+    QImage image(w, h, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+QRgb centre(QLabel* box) {
+    const QImage image = box->pixmap().toImage();
+    return image.isNull() ? 0 : image.pixel(image.width() / 2, image.height() / 2);
+}
+
+template <class W> W* open() {
+    registerGrovekeepForms();
+    formAs<frmMDI>()->show();
+    return qobject_cast<W*>(showForm(W::formId));
+}
+
+void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestManagerWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { applyGrovekeepStyle(); }
+    void mapWindowStartsTheProgram();
+    void mapLoadEditSaveInstall();
+    void mapNeverLosesEdits();
+    void mapResizesByItsRule();
+    void mapProgramsAndMenus();
+    void tattoosOfAProfile();
+    void tattooSlotReplacement();
+    void landscapesAndSkins();
+};
+
+void TestManagerWindows::mapWindowStartsTheProgram() {
+    World world;
+    QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n"));
+    registerGrovekeepForms();
+    frmMDI* mdi = startGrovekeep();
+    auto* map = existingFormAs<frmMap>();
+    QVERIFY(map && map->isVisible());
+    QCOMPARE(map->windowTitle(), QStringLiteral("Grovekeep Beta 1 - Maps"));
+    QCOMPARE(menuBarTitles(mdi->menuBar()),
+             (QStringList{"File", "Edit", "Manage", "Tools", "Help"}));
+    QCOMPARE(captions(map->childMenus().at(0)),
+             (QStringList{"Open Map", "Install Map", "Save Map", "Exit"}));
+    QCOMPARE(captions(map->childMenus().at(2)), (QStringList{"Landscapes", "Skin", "Tattoo"}));
+    QCOMPARE(captions(map->childMenus().at(4)), (QStringList{"Updates", "Contents", "About"}));
+    for (const char* name : {"mnuMap", "mnuLandscape", "mnuSkin", "mnuTattoo"})
+        QVERIFY(child<QAction>(mdi, name)->isEnabled());
+    QCOMPARE(child<QLabel>(map, "lblCurrentDirectory")->text(), QStringLiteral("None..."));
+    QCOMPARE(child<QPushButton>(map, "cmdEdit")->text(), QStringLiteral("Edit Map with... "));
+}
+
+void TestManagerWindows::mapLoadEditSaveInstall() {
+    World world;
+    Game game(world);
+    const QByteArray castle = QByteArrayLiteral("// castle\r\nLAND \xe9\xa0\x80\r\nend");
+    QVERIFY(writeAll(world.path("maps/castle.txt"), castle));
+    QVERIFY(writeAll(world.path("game/Scripts/Playgrounds/castle.txt"), "installed before"));
+    auto* map = open<frmMap>();
+    auto& fake = world.platform.fake;
+
+    // Install with nothing opened writes nothing.
+    click(map, "cmdInstall");
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(readAll(world.path("game/Scripts/Playgrounds/castle.txt")),
+             QByteArray("installed before"));
+
+    fake.answerFile(world.path("maps/castle.txt"));
+    click(map, "cmdLoad");
+    QCOMPARE(fake.fileRequests.last().filter, QStringLiteral("Black and White Maps (*.txt)|*.txt"));
+    QCOMPARE(child<QLabel>(map, "lblCurrentDirectory")->text(), world.path("maps/castle.txt"));
+    QCOMPARE(shared().MapFileName, QStringLiteral("castle.txt"));
+
+    // Saved untouched: the same bytes.
+    fake.answerFile(world.path("maps/copy.txt"));
+    click(map, "cmdSave");
+    QCOMPARE(readAll(world.path("maps/copy.txt")), castle);
+
+    // Edited, then installed under the name of the map last opened, the old file kept.
+    auto* text = child<QPlainTextEdit>(map, "rtbMap");
+    text->moveCursor(QTextCursor::End);
+    QTest::keyClicks(text, "!");
+    fake.answerFile(world.path("maps/renamed.txt"));
+    click(map, "cmdSave");
+    click(map, "cmdInstall");
+    const QByteArray edited = castle + "!";
+    QCOMPARE(readAll(world.path("maps/renamed.txt")), edited);
+    QCOMPARE(readAll(world.path("game/Scripts/Playgrounds/castle.txt")), edited);
+    QCOMPARE(readAll(world.path("manager/castle.txt.bak")), QByteArray("installed before"));
+    QVERIFY(!QFile::exists(world.path("game/Scripts/Playgrounds/renamed.txt")));
+
+    // Saving over an existing file asks first; No writes nothing.
+    fake.answerFile(world.path("maps/copy.txt"));
+    fake.answers << Answer::No;
+    click(map, "cmdSave");
+    QCOMPARE(fake.questions.size(), 1);
+    QCOMPARE(readAll(world.path("maps/copy.txt")), castle);
+
+    // A cancelled dialog changes nothing.
+    fake.cancelFile();
+    click(map, "cmdLoad");
+    QCOMPARE(child<QLabel>(map, "lblCurrentDirectory")->text(), world.path("maps/castle.txt"));
+    QVERIFY2(map->mapText().endsWith("end!"), qPrintable(map->mapText()));
+    fake.cancelFile();
+    click(map, "cmdSave");
+    QCOMPARE(shared().MapFileName, QStringLiteral("castle.txt"));
+}
+
+void TestManagerWindows::mapNeverLosesEdits() {
+    World world;
+    Game game(world);
+    auto* map = open<frmMap>();
+    auto& fake = world.platform.fake;
+    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "new map");
+
+    fake.answers << Answer::Cancel;
+    QVERIFY(!closeWindow(map));
+    QVERIFY(existingForm(Form::Map));
+
+    // Yes saves first; a cancelled save keeps the window open.
+    fake.answers << Answer::Yes;
+    fake.cancelFile();
+    QVERIFY(!closeWindow(map));
+    fake.answers << Answer::Yes;
+    fake.answerFile(world.path("new.txt"));
+    QVERIFY(closeWindow(map));
+    QCOMPARE(readAll(world.path("new.txt")), QByteArray("new map\r\n"));
+
+    // Closing the program asks too.
+    map = qobject_cast<frmMap*>(showForm(Form::Map));
+    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "more");
+    fake.questions.clear();
+    fake.answers << Answer::Cancel;
+    QVERIFY(!existingFormAs<frmMDI>()->close());
+    QCOMPARE(fake.questions.size(), 1);
+    fake.answers << Answer::No;
+    QVERIFY(existingFormAs<frmMDI>()->close());
+}
+
+void TestManagerWindows::mapResizesByItsRule() {
+    World world;
+    auto* map = open<frmMap>();
+    auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    sub->resize(600, 480); // 9000 x 7200 twips outer
+    QCOMPARE(child<QPlainTextEdit>(map, "rtbMap")->size(),
+             QSize(twipsToPx(9000 - 1700), twipsToPx(7200 - 1200)));
+    QCOMPARE(child<QPushButton>(map, "cmdFind")->x(), twipsToPx(7300 + 60));
+    QCOMPARE(child<QPushButton>(map, "cmdFind")->y(), twipsToPx(5640));
+    QCOMPARE(child<QLabel>(map, "lblCurrentDirectory")->y(), twipsToPx(6000 + 100));
+    QCOMPARE(child<QLabel>(map, "lblWelcomeMessage")->y(), twipsToPx(6000 + 350));
+    QCOMPARE(child<QFrame>(map, "ln1")->y(), twipsToPx(6000 + 720));
+    // Too small for any text area: controls at zero size, no failure.
+    sub->resize(40, 30);
+    QCOMPARE(child<QPlainTextEdit>(map, "rtbMap")->size(), QSize(0, 0));
+}
+
+void TestManagerWindows::mapProgramsAndMenus() {
+    World world;
+    Game game(world);
+    auto* map = open<frmMap>();
+    auto& fake = world.platform.fake;
+    click(map, "cmdTest");
+    click(map, "cmdTown");
+    QCOMPARE(fake.started, (QStringList{game.game + "\\runblack.exe",
+                                        game.manager + "\\Plotwright\\Plotwright.exe"}));
+
+    // No editor set: the Options window opens instead.
+    click(map, "cmdEdit");
+    QVERIFY(existingForm(Form::Options));
+    closeWindow(existingForm(Form::Options));
+    shared().MapEditorPath = "/usr/bin/mapper";
+    fake.failingPrograms << "/usr/bin/mapper";
+    click(map, "cmdEdit");
+    QCOMPARE(fake.started.last(), QStringLiteral("/usr/bin/mapper"));
+    QVERIFY(fake.messages.last().contains("mapper"));
+
+    // Menu items without their own action do what the like command does.
+    child<QAction>(map, "mnuTest")->trigger();
+    QCOMPARE(fake.started.last(), game.game + "\\runblack.exe");
+    child<QAction>(map, "mnuSkin")->trigger();
+    QVERIFY(existingForm(Form::Extra));
+    child<QAction>(map, "mnuTattoo")->trigger();
+    QVERIFY(existingForm(Form::Tattoo));
+    child<QAction>(map, "mnuExit")->trigger();
+    QTRY_VERIFY(!existingForm(Form::Map));
+}
+
+void TestManagerWindows::tattoosOfAProfile() {
+    World world;
+    Game game(world);
+    const QString profile = world.path("game/Profiles/Player1/");
+    QVERIFY(writeAll(profile + "helpstats.dat", QByteArray("stats\0\x01", 7)));
+    const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan};
+    for (int n = 1; n <= 5; ++n)
+        QVERIFY(writeAll(profile + QStringLiteral("symbol%1.bmp").arg(n), bitmap(colours[n - 1])));
+    auto* tattoo = open<frmTattoo>();
+    auto& fake = world.platform.fake;
+    QCOMPARE(tattoo->windowTitle(), QStringLiteral("Grovekeep - Tattoos"));
+
+    // A slot's "..." before any profile is loaded says so and writes nothing.
+    click(tattoo, "cmd1");
+    QCOMPARE(fake.messages.size(), 1);
+    QVERIFY(fake.fileRequests.isEmpty());
+
+    // Slots 6 to 16 keep what they showed before.
+    const QByteArray magenta = bitmap(Qt::magenta, 64, 16);
+    fake.answerFile(world.path("pics/m.bmp"));
+    QVERIFY(writeAll(world.path("pics/m.bmp"), magenta));
+    click(tattoo, "cmdTatoo");
+    QCOMPARE(centre(child<QLabel>(tattoo, "picTest")), QColor(Qt::magenta).rgb());
+
+    fake.answerFile(profile + "helpstats.dat");
+    click(tattoo, "cmdLoadTat1");
+    QCOMPARE(fake.fileRequests.last().filter,
+             QStringLiteral("Grovekeep (helpstats.dat)|helpstats.dat"));
+    QCOMPARE(fake.fileRequests.last().currentName, toNativePath(game.game + "Profiles\\x"));
+    QCOMPARE(shared().ProfileFolder, profile);
+    for (int n = 1; n <= 5; ++n)
+        QCOMPARE(centre(child<QLabel>(tattoo, qPrintable(QStringLiteral("tat%1").arg(n)))),
+                 colours[n - 1].rgb());
+    QVERIFY(child<QLabel>(tattoo, "tat6")->pixmap().isNull());
+    QCOMPARE(readAll(profile + "helpstats.dat"), QByteArray("stats\0\x01", 7));
+    QVERIFY(child<QPlainTextEdit>(tattoo, "rtbTat")
+                ->toPlainText()
+                .startsWith("helpstats.dat: 7 bytes"));
+    // The preview wrote nothing anywhere.
+    QCOMPARE(QDir(world.path("manager")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{});
+
+    // File > Install Tatoo puts the previewed tattoo in the first free slot.
+    child<QAction>(tattoo, "mnuInstall")->trigger();
+    QCOMPARE(readAll(profile + "symbol6.bmp"), magenta);
+    QCOMPARE(centre(child<QLabel>(tattoo, "tat6")), QColor(Qt::magenta).rgb());
+    // The wide picture is shown whole in its box.
+    QVERIFY(child<QLabel>(tattoo, "tat6")->pixmap().width() <=
+            child<QLabel>(tattoo, "tat6")->width());
+}
+
+void TestManagerWindows::tattooSlotReplacement() {
+    World world;
+    Game game(world);
+    const QString profile = world.path("game/Profiles/Player1/");
+    QVERIFY(writeAll(profile + "helpstats.dat", "stats"));
+    QVERIFY(writeAll(profile + "symbol10.bmp", bitmap(Qt::red)));
+    const QByteArray chosen = bitmap(Qt::blue);
+    QVERIFY(writeAll(world.path("pics/blue.bmp"), chosen));
+    auto* tattoo = open<frmTattoo>();
+    auto& fake = world.platform.fake;
+    fake.answerFile(profile + "helpstats.dat");
+    click(tattoo, "cmdLoadTat1");
+
+    fake.answerFile(world.path("pics/blue.bmp"));
+    click(tattoo, "cmd10");
+    QCOMPARE(fake.fileRequests.last().filter, QStringLiteral("Tattoos (*.bmp)|*.bmp"));
+    auto* box = child<QLabel>(tattoo, "tat10");
+    QCOMPARE(centre(box), QColor(Qt::blue).rgb());
+    // Row 3, column 2 of the grid.
+    QCOMPARE(box->pos(), QPoint(twipsToPx(120 + 1440), twipsToPx(120 + 2 * 1080)));
+    QCOMPARE(readAll(profile + "symbol10.bmp"), chosen);
+    QCOMPARE(readAll(world.path("manager/Backup/tattoos/symbol10.bmp")), chosen);
+    QCOMPARE(readAll(world.path("manager/Backup/tattoos/Player1/symbol10.bmp")), bitmap(Qt::red));
+
+    // Cancelled or unreadable: nothing replaced.
+    fake.cancelFile();
+    click(tattoo, "cmd11");
+    QVERIFY(writeAll(world.path("pics/not.bmp"), "not a bitmap"));
+    fake.answerFile(world.path("pics/not.bmp"));
+    click(tattoo, "cmd11");
+    QVERIFY(!QFile::exists(profile + "symbol11.bmp"));
+    QVERIFY(child<QLabel>(tattoo, "tat11")->pixmap().isNull());
+    QCOMPARE(shared().ProfileFolder, profile);
+}
+
+void TestManagerWindows::landscapesAndSkins() {
+    World world;
+    Game game(world);
+    const QByteArray island("LND\0\x01\r\n\xff", 8);
+    const QByteArray skin("L3D\0\0\x7f", 6);
+    QVERIFY(writeAll(world.path("lands/island.lnd"), island));
+    QVERIFY(writeAll(world.path("game/Data/Landscape/island.lnd"), "old island"));
+    QVERIFY(writeAll(world.path("skins/wolf.l3d"), skin));
+    auto* extra = open<frmExtra>();
+    auto& fake = world.platform.fake;
+    QCOMPARE(extra->windowTitle(), QStringLiteral("Grovekeep - Skin / Landscape Mode"));
+
+    click(extra, "cmdInstallLand"); // nothing loaded yet
+    QCOMPARE(fake.messages.size(), 1);
+    QCOMPARE(readAll(world.path("game/Data/Landscape/island.lnd")), QByteArray("old island"));
+
+    fake.answerFile(world.path("lands/island.lnd"));
+    click(extra, "cmdLoadLand");
+    QCOMPARE(fake.fileRequests.last().filter, QStringLiteral("Lionhead Land Files (*.lnd)|*.lnd"));
+    QCOMPARE(shared().LandscapeFileName, QStringLiteral("island.lnd"));
+    QVERIFY(child<QPlainTextEdit>(extra, "rtbLand")->toPlainText().contains("8 bytes"));
+    click(extra, "cmdInstallLand");
+    QCOMPARE(readAll(world.path("game/Data/Landscape/island.lnd")), island);
+    QCOMPARE(readAll(world.path("manager/Backup/Landscape/island.lnd")), QByteArray("old island"));
+    QCOMPARE(child<QLabel>(extra, "lblStatus")->text(),
+             QStringLiteral("Your file was backed and then installed to the correct directory."));
+
+    fake.answerFile(world.path("skins/wolf.l3d"));
+    click(extra, "cmdLoadSkin");
+    QVERIFY(child<QPlainTextEdit>(extra, "rtbSkin")->toPlainText().contains("6 bytes"));
+    click(extra, "cmdInstallSkin");
+    QCOMPARE(readAll(world.path("game/Data/CreatureMesh/wolf.l3d")), skin);
+    QVERIFY(!QFile::exists(world.path("manager/Backup/CreatureMesh/wolf.l3d")));
+
+    // A cancelled dialog keeps what was loaded.
+    fake.cancelFile();
+    click(extra, "cmdLoadLand");
+    QCOMPARE(shared().LandscapeFileName, QStringLiteral("island.lnd"));
+    QVERIFY(child<QPlainTextEdit>(extra, "rtbLand")->toPlainText().contains("8 bytes"));
+
+    // Editors: Options when none is set.
+    click(extra, "cmdEditSkin");
+    QVERIFY(existingForm(Form::Options));
+    click(extra, "cmdClose");
+    QTRY_VERIFY(!existingForm(Form::Extra));
+    QCOMPARE(shared().LandscapeFileName, QStringLiteral("island.lnd"));
+}
+
+QTEST_MAIN(TestManagerWindows)
+#include "test_manager_windows.moc"
