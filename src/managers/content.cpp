@@ -3,6 +3,7 @@
 #include "core/fileio.h"
 #include "core/paths.h"
 #include "core/text.h"
+#include "installer/installpath.h"
 
 namespace gk {
 
@@ -33,7 +34,7 @@ EncodedMap encodeMapText(const QString& text, bool finalBreak) {
 }
 
 QString gameContentPath(const QString& gameFolder, const QString& folder, const QString& name) {
-    return gameFolder + folder + name;
+    return matchLetterCase(gameFolder, folder + name);
 }
 
 Status installWithBackup(const QByteArray& contents, const QString& target, const QString& backup) {

@@ -26,7 +26,8 @@ struct EncodedMap {
 // untouched map gives back its bytes and repeated cycles never grow the file.
 EncodedMap encodeMapText(const QString& text, bool finalBreak);
 
-// The game's copy of a content file: GameFolder & folder & name.
+// The game's copy of a content file: GameFolder & folder & name, spelt as the game's own
+// folders and file are where only the letter case differs (Wine folders are case-sensitive).
 QString gameContentPath(const QString& gameFolder, const QString& folder, const QString& name);
 
 // Installs `contents` at `target`, keeping what stood there as `backup` first (only when a

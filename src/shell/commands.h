@@ -11,8 +11,8 @@ namespace gk {
 QMenu* addNamedMenu(QWidget* owner, QList<QMenu*>& menus, const char* name, const QString& caption);
 
 // A menu command named `name` that runs `handler`; disabled when `enabled` is false.
-template <class Handler>
-QAction* addNamedItem(QMenu* menu, const char* name, const QString& caption, QObject* context,
+template <class Context, class Handler>
+QAction* addNamedItem(QMenu* menu, const char* name, const QString& caption, Context* context,
                       Handler handler, bool enabled = true) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(name));

@@ -18,12 +18,6 @@
 
 namespace gk {
 
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    QLabel::mouseReleaseEvent(event);
-}
-
 frmSplash::frmSplash() {
     setObjectName(QStringLiteral("frmSplash"));
     setWindowTitle(QStringLiteral("Grovekeep"));

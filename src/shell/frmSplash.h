@@ -1,5 +1,6 @@
 #pragma once
 
+#include "clickablelabel.h"
 #include "forms.h"
 #include "splashlines.h"
 
@@ -9,18 +10,6 @@
 class QTimer;
 
 namespace gk {
-
-// A picture that reports clicks.
-class ClickableLabel : public QLabel {
-    Q_OBJECT
-public:
-    using QLabel::QLabel;
-signals:
-    void clicked();
-
-protected:
-    void mouseReleaseEvent(QMouseEvent* event) override;
-};
 
 // The splash screen shown while Grovekeep starts; it reads the settings as it loads.
 class frmSplash : public QDialog {

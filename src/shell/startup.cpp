@@ -8,7 +8,11 @@
 #include "managers/frmExtra.h"
 #include "managers/frmMap.h"
 #include "managers/frmTattoo.h"
+#include "readme/frmReadme.h"
 #include "settings/frmOptions.h"
+#include "web/frmAbout.h"
+#include "web/frmBrowser.h"
+#include "web/frmUpdate.h"
 
 #include <QApplication>
 #include <QFont>
@@ -34,6 +38,10 @@ void registerGrovekeepForms() {
     registerWindow<frmMap>(Placement::Child);
     registerWindow<frmTattoo>(Placement::Child);
     registerWindow<frmExtra>(Placement::Child);
+    registerWindow<frmReadme>(Placement::Child);
+    registerWindow<frmBrowser>(Placement::Child);
+    registerWindow<frmAbout>(Placement::TopLevel);
+    registerWindow<frmUpdate>(Placement::TopLevel);
 }
 
 void applyGrovekeepStyle() {

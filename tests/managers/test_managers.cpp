@@ -155,6 +155,12 @@ void TestManagers::contentInstallKeepsTheOldFile() {
     QCOMPARE(readFileBytes(dir.filePath("gk/Backup/Landscape/island.lnd")).value(), land);
     QCOMPARE(readFileBytes(target).value(), QByteArray("newer"));
 
+    // A Wine game folder spelt in other letters: its own folders are used.
+    QVERIFY(QDir().mkpath(dir.filePath("wine/data/landscape")));
+    const QString wine = gameContentPath(dir.filePath("wine") + "/", "Data\\Landscape\\", "x.lnd");
+    QVERIFY(installWithBackup(land, wine, backup).ok());
+    QCOMPARE(readFileBytes(dir.filePath("wine/data/landscape/x.lnd")).value(), land);
+
     // A game without the folder: reported with the file, nothing written.
     const Status missing =
         installWithBackup(land, gameContentPath(game, "Data\\CreatureMesh\\", "a.l3d"), backup);

@@ -1,0 +1,305 @@
+#include "frmHelp.h"
+
+#include "place.h"
+#include "web/sites.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolButton>
+
+namespace gk::help {
+
+namespace {
+
+const QString kTitle = QStringLiteral("Grovekeep");
+const QString kWelcomePage = QStringLiteral("welcome.htm");
+
+// The inner window area as designed; the layout is fixed.
+constexpr Twips kInnerArea{0, 0, 10710, 7395};
+
+QToolButton* pictureButton(QWidget* parent, const char* name, const Twips& design,
+                           QStyle::StandardPixmap picture, const QString& caption,
+                           const QString& tip) {
+    auto* button = place<QToolButton>(parent, name, design);
+    button->setIcon(parent->style()->standardIcon(picture, nullptr, button));
+    button->setIconSize(QSize(20, 20));
+    button->setText(caption);
+    button->setToolTip(tip);
+    button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    return button;
+}
+
+QString withSeparator(const QString& folder) {
+    const QString native = QDir::toNativeSeparators(folder);
+    return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
+}
+
+QString escaped(const QString& text) { return text.toHtmlEscaped(); }
+
+QUrl withoutFragment(const QUrl& url) { return url.adjusted(QUrl::RemoveFragment); }
+
+} // namespace
+
+frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
+    : QMainWindow(parent)
+    , m_helpFolder(helpFolder) {
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Grovekeep - Help"));
+
+    auto* centre = new QWidget(this);
+    centre->setObjectName(QStringLiteral("centre"));
+    const Px inner = toPx(kInnerArea);
+    centre->setFixedSize(inner.width, inner.height);
+    setCentralWidget(centre);
+
+    cmdBack =
+        pictureButton(centre, "cmdBack", Twips{0, 0, 1215, 615}, QStyle::SP_ArrowBack,
+                      QStringLiteral("Back"), QStringLiteral("Back to the page opened before"));
+    cmdStop = pictureButton(centre, "cmdStop", Twips{1200, 0, 1215, 615}, QStyle::SP_BrowserStop,
+                            QStringLiteral("Stop"), QStringLiteral("Stop loading the page"));
+    cmdForward =
+        pictureButton(centre, "cmdForward", Twips{2400, 0, 1335, 615}, QStyle::SP_ArrowForward,
+                      QStringLiteral("Forward"), QStringLiteral("Forward to the page opened next"));
+    cmdRefresh = pictureButton(centre, "cmdRefresh", Twips{3720, 0, 1335, 615},
+                               QStyle::SP_BrowserReload, QStringLiteral("Refresh"),
+                               QStringLiteral("Load the page and the list of pages again"));
+
+    fl1 = place<QListWidget>(centre, "fl1", Twips{0, 720, 1455, 6525});
+    fl1->setSelectionMode(QAbstractItemView::SingleSelection);
+    fl1->setToolTip(QStringLiteral("Double-click a page to open it"));
+    fl1->installEventFilter(this);
+
+    web1 = place<QTextBrowser>(centre, "web1", Twips{1560, 720, 9135, 6615});
+    // Links are followed here: local pages in the page area, web addresses through the
+    // desktop's web browser.
+    web1->setOpenLinks(false);
+    web1->setOpenExternalLinks(false);
+    QFont pageFont = web1->font();
+    pageFont.setPointSizeF(9.75);
+    web1->document()->setDefaultFont(pageFont);
+    web1->document()->setDocumentMargin(8);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+    auto item = [this, file](const char* name, const QString& caption, void (frmHelp::*handler)()) {
+        QAction* action = file->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+    };
+    item("mnuUpdate", QStringLiteral("Updates"), &frmHelp::mnuUpdate_Click);
+    item("mnuAbout", QStringLiteral("About"), &frmHelp::mnuAbout_Click);
+    item("mnuExit", QStringLiteral("Exit"), &frmHelp::mnuExit_Click);
+
+    // The window keeps its designed size: inner area plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    showMessage = [this](const QString& title, const QString& text) {
+        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
+        box.exec();
+    };
+    openAddress = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
+
+    connect(cmdBack, &QToolButton::clicked, this, &frmHelp::cmdBack_Click);
+    connect(cmdStop, &QToolButton::clicked, this, &frmHelp::cmdStop_Click);
+    connect(cmdForward, &QToolButton::clicked, this, &frmHelp::cmdForward_Click);
+    connect(cmdRefresh, &QToolButton::clicked, this, &frmHelp::cmdRefresh_Click);
+    // Double-click opens; a single click only selects (itemActivated would open on a single
+    // click where the desktop is set so).
+    connect(fl1, &QListWidget::itemDoubleClicked, this, &frmHelp::fl1_Open);
+    connect(web1, &QTextBrowser::anchorClicked, this, &frmHelp::web1_AnchorClicked);
+
+    Form_Load();
+}
+
+void frmHelp::Form_Load() {
+    if (m_helpFolder.isEmpty())
+        m_helpFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/HelpFiles");
+    m_helpFolder = withSeparator(m_helpFolder);
+    m_history.setHelpFolder(m_helpFolder);
+    fillFileList();
+    navigate(m_helpFolder + kWelcomePage);
+}
+
+void frmHelp::fillFileList() {
+    const QString selected = fl1->currentItem() ? fl1->currentItem()->text() : QString();
+    fl1->clear();
+    const QStringList names =
+        QDir(m_helpFolder)
+            .entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    fl1->addItems(names);
+    const auto again = fl1->findItems(selected, Qt::MatchExactly);
+    if (!selected.isEmpty() && !again.isEmpty())
+        fl1->setCurrentItem(again.constFirst());
+}
+
+bool frmHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == fl1 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            fl1_Open();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmHelp::fl1_Open() {
+    const QListWidgetItem* item = fl1->currentItem();
+    if (!item)
+        return;
+    const QString name = item->text();
+    navigate(m_helpFolder + name);
+    m_history.RecordHistory(name);
+}
+
+void frmHelp::cmdBack_Click() { navigate(m_history.Back()); }
+
+void frmHelp::cmdForward_Click() { navigate(m_history.Forward()); }
+
+void frmHelp::cmdRefresh_Click() {
+    fillFileList();
+    if (m_shown.isEmpty())
+        showEmptyAddress();
+    else
+        showLocal(m_shown, true);
+}
+
+void frmHelp::cmdStop_Click() {
+    // Local pages are read at once; there is never a page load to stop.
+}
+
+void frmHelp::mnuUpdate_Click() {
+    openExternal(
+        QUrl(sites::http(sites::MakerHost, QStringLiteral("/manager/update/update0.90.htm"))));
+}
+
+void frmHelp::mnuAbout_Click() {
+    showMessage(kTitle, QStringLiteral("This Help program is part of Grovekeep 0.90. "
+                                       "Copyright (c) 2026 The Grovekeep developers."));
+}
+
+void frmHelp::mnuExit_Click() { QCoreApplication::quit(); }
+
+void frmHelp::navigate(const QString& address) {
+    if (address.isEmpty()) {
+        m_shown = QUrl();
+        showEmptyAddress();
+        return;
+    }
+    // Read afresh, as a browser does when it is sent to an address.
+    showLocal(QUrl::fromLocalFile(QDir::fromNativeSeparators(address)), true);
+}
+
+void frmHelp::showLocal(const QUrl& url, bool reload) {
+    m_shown = url;
+    const QString path = url.toLocalFile();
+    const QFileInfo info(path);
+    if (!QFileInfo(m_helpFolder).isDir() && !info.exists()) {
+        showMissingFolder();
+        return;
+    }
+    if (info.isDir()) {
+        showFolder(path);
+        return;
+    }
+    if (!info.isFile()) {
+        showMissingPage(path);
+        return;
+    }
+    // The browser loads a page only when its address changes; a page the viewer made
+    // itself, or Refresh, needs the file read again.
+    if ((reload || m_generated) && withoutFragment(web1->source()) == withoutFragment(url))
+        web1->reload();
+    web1->setSource(url);
+    m_generated = false;
+}
+
+void frmHelp::web1_AnchorClicked(const QUrl& link) {
+    QUrl base = web1->source();
+    if (m_generated || base.isEmpty())
+        base = QUrl::fromLocalFile(QDir::fromNativeSeparators(m_helpFolder));
+    const QUrl target = base.resolved(link);
+    if (target.isLocalFile())
+        showLocal(target);
+    else
+        openExternal(target);
+}
+
+void frmHelp::openExternal(const QUrl& address) {
+    if (!openAddress(address))
+        showMessage(kTitle, QStringLiteral("Help could not open %1. Please open it in your web "
+                                           "browser.")
+                                .arg(address.toString()));
+}
+
+void frmHelp::showGenerated(const QString& title, const QString& body) {
+    web1->setHtml(QStringLiteral("<html><head><title>%1</title><style type=\"text/css\">"
+                                 "h2 { color: #1f5a2e; }</style></head><body><h2>%1</h2>%2"
+                                 "</body></html>")
+                      .arg(escaped(title), body));
+    m_generated = true;
+}
+
+void frmHelp::showEmptyAddress() {
+    showGenerated(QStringLiteral("No page here"),
+                  QStringLiteral("<p>There is no page at this place in the history.</p>"
+                                 "<p>Press <b>Forward</b> to return to the pages you opened, or "
+                                 "double-click a page in the list on the left.</p>"));
+}
+
+void frmHelp::showFolder(const QString& folder) {
+    const QStringList names =
+        QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    QString body = QStringLiteral("<p>The help folder <tt>%1</tt> holds these pages:</p>")
+                       .arg(escaped(QDir::toNativeSeparators(folder)));
+    if (names.isEmpty()) {
+        body = QStringLiteral("<p>The help folder <tt>%1</tt> holds no pages.</p>")
+                   .arg(escaped(QDir::toNativeSeparators(folder)));
+    } else {
+        body += QStringLiteral("<ul>");
+        for (const QString& name : names)
+            body += QStringLiteral("<li><a href=\"%1\">%2</a></li>")
+                        .arg(QUrl::fromLocalFile(QDir(folder).filePath(name))
+                                 .toString(QUrl::FullyEncoded),
+                             escaped(name));
+        body += QStringLiteral("</ul>");
+    }
+    showGenerated(QStringLiteral("Help pages"), body);
+}
+
+void frmHelp::showMissingFolder() {
+    showGenerated(
+        QStringLiteral("The help pages are missing"),
+        QStringLiteral("<p>Help keeps its pages in the folder <b>HelpFiles</b> beside the Help "
+                       "program, but that folder was not found. Help looked for it here:</p>"
+                       "<p><tt>%1</tt></p>"
+                       "<p>Install Grovekeep again, or copy its <b>HelpFiles</b> folder to that "
+                       "place, then press <b>Refresh</b>.</p>")
+            .arg(escaped(m_helpFolder)));
+}
+
+void frmHelp::showMissingPage(const QString& path) {
+    const QString native = QDir::toNativeSeparators(path);
+    const QString where =
+        native.startsWith(m_helpFolder)
+            ? QStringLiteral("<p>The page <b>%1</b> is not in the help folder <tt>%2</tt>.</p>")
+                  .arg(escaped(native.mid(m_helpFolder.size())), escaped(m_helpFolder))
+            : QStringLiteral("<p>There is no page <tt>%1</tt>.</p>").arg(escaped(native));
+    showGenerated(QStringLiteral("Page not found"),
+                  where + QStringLiteral("<p>Double-click a page in the list on the left to "
+                                         "open it.</p>"));
+}
+
+} // namespace gk::help

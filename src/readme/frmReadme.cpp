@@ -1,0 +1,193 @@
+#include "frmReadme.h"
+
+#include "core/fileio.h"
+#include "core/paths.h"
+#include "core/text.h"
+#include "platform/platform.h"
+#include "shell/commands.h"
+#include "shell/layout.h"
+#include "shell/shared.h"
+#include "web/sites.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+namespace gk {
+
+namespace {
+const QString kReadmeFilter = QStringLiteral("Readme Files (*.txt)|*.txt");
+} // namespace
+
+frmReadme::frmReadme() {
+    setObjectName(QStringLiteral("frmReadme"));
+    setWindowTitle(QStringLiteral("Grovekeep - Readme Creator"));
+    resize(twipsToPx(10635), twipsToPx(6375));
+
+    // Each label stands left of its field, its text against the field; a caption wider than
+    // its design grows to the left.
+    auto label = [this](const char* name, const QString& caption, const Twips& design,
+                        int fieldLeft) {
+        auto* l = place<QLabel>(this, name, caption, design);
+        l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        const int right = std::min(l->x() + l->width(), twipsToPx(fieldLeft) - 6);
+        const int width = std::max(right - l->x(), l->sizeHint().width());
+        l->setGeometry(right - width, l->y(), width, l->height());
+    };
+    label("lblType", QStringLiteral("Specify Type of File"), Twips{240, 240, 1575, 255}, 1800);
+    label("lblTitle", QStringLiteral("Title"), Twips{4080, 360, 975, 255}, 5160);
+    label("lblName", QStringLiteral("Your Name"), Twips{720, 720, 855, 255}, 1800);
+    label("lblAddress", QStringLiteral("Web Site Address"), Twips{4680, 720, 1335, 255}, 6120);
+    label("lblDesc", QStringLiteral("Description"), Twips{840, 1200, 855, 255}, 1800);
+    label("lblComment", QStringLiteral("Other Comments"), Twips{480, 3600, 1215, 255}, 1800);
+    label("lblThanks", QStringLiteral("Thanks to.."), Twips{840, 4560, 975, 255}, 1800);
+    label("lblContact", QStringLiteral("Contact mail address"), Twips{240, 5520, 1575, 255}, 1800);
+
+    cmbType = place<QComboBox>(this, "cmbType", QString(), Twips{1800, 240, 2175, 315});
+    cmbType->setEditable(true);
+    cmbType->setInsertPolicy(QComboBox::NoInsert);
+    txtTitle = place<QLineEdit>(this, "txtTitle", QString(), Twips{5160, 360, 3735, 285});
+    txtName = place<QLineEdit>(this, "txtName", QString(), Twips{1800, 720, 2775, 285});
+    txtAddress = place<QLineEdit>(this, "txtAddress", QString(), Twips{6120, 720, 2775, 285});
+    txtDesc = place<QPlainTextEdit>(this, "txtDesc", QString(), Twips{1800, 1200, 7095, 2295});
+    txtComment = place<QPlainTextEdit>(this, "txtComment", QString(), Twips{1800, 3600, 7095, 735});
+    txtThanks = place<QPlainTextEdit>(this, "txtThanks", QString(), Twips{1800, 4560, 7095, 765});
+    txtContact = place<QLineEdit>(this, "txtContact", QString(), Twips{1800, 5520, 7095, 285});
+    cmdShow = place<QPushButton>(this, "cmdShow", QStringLiteral("Show File"),
+                                 Twips{9240, 360, 1335, 375});
+    cmdSave = place<QPushButton>(this, "cmdSave", QStringLiteral("Save File"),
+                                 Twips{9240, 840, 1335, 375});
+    cmdExit =
+        place<QPushButton>(this, "cmdExit", QStringLiteral("Exit"), Twips{9240, 1320, 1335, 375});
+    txt1 = place<QPlainTextEdit>(this, "txt1", QString(), Twips{0, 0, 150, 6375});
+    txt1->setLineWrapMode(QPlainTextEdit::NoWrap);
+    txt1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txt1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txt1->raise();
+    for (QPlainTextEdit* box : {txtDesc, txtComment})
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (QPlainTextEdit* box : {txtDesc, txtComment, txtThanks})
+        box->setTabChangesFocus(true);
+
+    QWidget* order[] = {cmbType,   txtTitle,   txtName, txtAddress, txtDesc, txtComment,
+                        txtThanks, txtContact, cmdShow, cmdSave,    cmdExit, txt1};
+    for (size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(cmdShow, &QPushButton::clicked, this, &frmReadme::cmdShow_Click);
+    connect(cmdSave, &QPushButton::clicked, this, [this] { cmdSave_Click(); });
+    connect(cmdExit, &QPushButton::clicked, this, &frmReadme::cmdExit_Click);
+    for (QLineEdit* field : {txtTitle, txtName, txtAddress, txtContact})
+        connect(field, &QLineEdit::textEdited, this, &frmReadme::markChanged);
+    for (QPlainTextEdit* box : {txtDesc, txtComment, txtThanks, txt1})
+        connect(box, &QPlainTextEdit::textChanged, this, &frmReadme::markChanged);
+    connect(cmbType, &QComboBox::editTextChanged, this, &frmReadme::markChanged);
+
+    QMenu* go = addNamedMenu(this, m_menus, "mnuGo", QStringLiteral("Go!"));
+    addNamedItem(go, "frmShow", QStringLiteral("Show File"), this, &frmReadme::cmdShow_Click);
+    addNamedItem(go, "frmFields", QStringLiteral("Enter Fields"), this,
+                 &frmReadme::frmFields_Click);
+    addNamedItem(go, "mnuSave", QStringLiteral("Save Readme"), this, [this] { cmdSave_Click(); });
+    addNamedItem(go, "mnuExit", QStringLiteral("Exit Readme Creator"), this,
+                 &frmReadme::cmdExit_Click);
+}
+
+void frmReadme::Form_Load() {
+    cmbType->addItems({QStringLiteral("Map"), QStringLiteral("Landscape"), QStringLiteral("Tatoos"),
+                       QStringLiteral("Skin"), QStringLiteral("Mod")});
+    cmbType->setEditText(QStringLiteral("Specify File Type"));
+    m_unsaved = false;
+}
+
+ReadmeFields frmReadme::fields() const {
+    // Line breaks typed in the multi-line fields go into the readme as CR LF.
+    return {cmbType->currentText(),
+            txtTitle->text(),
+            txtName->text(),
+            txtAddress->text(),
+            toCrLf(txtDesc->toPlainText()),
+            toCrLf(txtComment->toPlainText()),
+            toCrLf(txtThanks->toPlainText()),
+            txtContact->text()};
+}
+
+QString frmReadme::readmeText() const {
+    QString text = txt1->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return toCrLf(text);
+}
+
+void frmReadme::cmdShow_Click() {
+    shared().ReadmeShown = 1;
+    Form_Resize();
+    const QString composed = ComposeReadme(fields(), sites::MakerHost, sites::FanSiteHost);
+    QString shown = composed;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    txt1->setPlainText(shown);
+    txt1->raise();
+}
+
+void frmReadme::frmFields_Click() { txt1->resize(twipsToPx(50), txt1->height()); }
+
+bool frmReadme::cmdSave_Click() {
+    const auto chosen = platform().saveFileName(this, kReadmeFilter, m_dialogFileName);
+    if (!chosen || chosen->isEmpty())
+        return false;
+    if (fileExists(*chosen) &&
+        platform().ask(this,
+                       QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                           .arg(displayPath(*chosen)),
+                       false) != Answer::Yes)
+        return false;
+    const EncodedText encoded = encodeWindows1252(readmeText() + QStringLiteral("\r\n"));
+    if (!encoded.lossless &&
+        platform().ask(this,
+                       QStringLiteral("Some characters of this readme cannot be written in the "
+                                      "game's character set and would be written as \"?\".\n"
+                                      "Save the readme anyway?"),
+                       false) != Answer::Yes)
+        return false;
+    const Status written = writeFileAtomic(*chosen, encoded.bytes);
+    if (!written) {
+        platform().message(this, written.error());
+        return false;
+    }
+    m_dialogFileName = *chosen;
+    m_unsaved = false;
+    return true;
+}
+
+void frmReadme::cmdExit_Click() { closeWindow(this); }
+
+void frmReadme::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmReadme::Form_Resize() {
+    // Once the readme has been shown, the text area covers the whole window.
+    if (shared().ReadmeShown == 1)
+        txt1->setGeometry(rect());
+}
+
+void frmReadme::closeEvent(QCloseEvent* event) {
+    if (m_unsaved) {
+        const Answer answer = platform().ask(
+            this, QStringLiteral("The readme has changes that are not saved.\nSave them first?"),
+            true);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !cmdSave_Click())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+} // namespace gk

@@ -1,0 +1,13 @@
+#include "clickablelabel.h"
+
+#include <QMouseEvent>
+
+namespace gk {
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+    QLabel::mouseReleaseEvent(event);
+}
+
+} // namespace gk

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QLabel>
+
+namespace gk {
+
+// A label or picture that reports clicks.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace gk

@@ -1,0 +1,308 @@
+// The help viewer's window, driven through its controls offscreen.
+
+#include "frmHelp.h"
+
+#include "core/twips.h"
+#include "web/sites.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <memory>
+
+using namespace gk;
+using gk::help::frmHelp;
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray page(const char* title, const QByteArray& body = QByteArray()) {
+    return QByteArray("<html><head><title>") + title + "</title></head><body><h1>" + title +
+           "</h1>" + body + "</body></html>";
+}
+
+template <class T> T* child(QObject* parent, const char* name) {
+    return parent->findChild<T*>(QString::fromLatin1(name));
+}
+
+// A window on a help folder, with its message and address hooks recorded.
+struct Viewer {
+    explicit Viewer(const QString& folder)
+        : window(std::make_unique<frmHelp>(folder)) {
+        window->showMessage = [this](const QString& title, const QString& text) {
+            messages << title + QLatin1Char('|') + text;
+        };
+        window->openAddress = [this](const QUrl& address) {
+            opened << address.toString();
+            return openSucceeds;
+        };
+        window->show();
+        exposed = QTest::qWaitForWindowExposed(window.get());
+        list = child<QListWidget>(window.get(), "fl1");
+        web = child<QTextBrowser>(window.get(), "web1");
+    }
+
+    QString title() const { return web->documentTitle(); }
+    QString text() const { return web->toPlainText(); }
+    QStringList names() const {
+        QStringList out;
+        for (int i = 0; i < list->count(); ++i)
+            out << list->item(i)->text();
+        return out;
+    }
+    QRect itemRect(const QString& name) const {
+        const auto items = list->findItems(name, Qt::MatchExactly);
+        return items.isEmpty() ? QRect() : list->visualItemRect(items.constFirst());
+    }
+    void click(const QString& name) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, itemRect(name).center());
+    }
+    // As a mouse does it: press, release, then the double-click and its release.
+    void doubleClick(const QString& name) {
+        const QPoint at = itemRect(name).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    void press(const char* button) {
+        QTest::mouseClick(child<QToolButton>(window.get(), button), Qt::LeftButton);
+    }
+    void trigger(const char* item) { child<QAction>(window.get(), item)->trigger(); }
+    qint16 pos() const { return window->history().HistoryPos(); }
+
+    std::unique_ptr<frmHelp> window;
+    QListWidget* list = nullptr;
+    QTextBrowser* web = nullptr;
+    QStringList messages;
+    QStringList opened;
+    bool openSucceeds = true;
+    bool exposed = false;
+};
+
+} // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void windowAndLayout();
+    void listAndHistory();
+    void linksAndMissingPages();
+    void menu();
+    void missingHelpFolder();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder; // the help folder, with its trailing separator
+};
+
+void TestHelpWindow::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_folder = m_dir->filePath(QStringLiteral("HelpFiles")) + QLatin1Char('/');
+    QVERIFY(writeFile(m_folder + "welcome.htm", page("Welcome", "<p>Start here.</p>")));
+    QVERIFY(writeFile(m_folder + "A.htm",
+                      page("Page A", "<p><a href=\"B.htm\">to B</a> <a href=\"missing.htm\">gone"
+                                     "</a> <a href=\"http://site.example/x.htm\">web</a></p>")));
+    QVERIFY(writeFile(m_folder + "B.htm", page("Page B")));
+    QVERIFY(writeFile(m_folder + "notes.txt", "plain notes"));
+    QVERIFY(QDir().mkpath(m_folder + "pictures"));
+}
+
+void TestHelpWindow::windowAndLayout() {
+    Viewer v(m_folder);
+    frmHelp* w = v.window.get();
+    QCOMPARE(w->objectName(), QStringLiteral("frmHelp"));
+    QCOMPARE(w->windowTitle(), QStringLiteral("Grovekeep - Help"));
+    QCOMPARE(w->HelpFolder(), QDir::toNativeSeparators(m_folder));
+    QVERIFY(v.exposed);
+
+    // Fixed: the inner area as designed, below the menu bar, and no resizing.
+    QCOMPARE(w->centralWidget()->size(), QSize(twipsToPx(10710), twipsToPx(7395)));
+    QCOMPARE(w->minimumSize(), w->maximumSize());
+    QCOMPARE(w->centralWidget()->y(), w->menuBar()->height());
+    const struct {
+        const char* name;
+        Twips design;
+    } controls[] = {{"cmdBack", {0, 0, 1215, 615}},       {"cmdStop", {1200, 0, 1215, 615}},
+                    {"cmdForward", {2400, 0, 1335, 615}}, {"cmdRefresh", {3720, 0, 1335, 615}},
+                    {"fl1", {0, 720, 1455, 6525}},        {"web1", {1560, 720, 9135, 6615}}};
+    for (const auto& c : controls) {
+        auto* control = child<QWidget>(w, c.name);
+        QVERIFY2(control, c.name);
+        const Px r = toPx(c.design);
+        QCOMPARE(control->geometry(), QRect(r.left, r.top, r.width, r.height));
+    }
+    for (const char* name : {"cmdBack", "cmdStop", "cmdForward", "cmdRefresh"}) {
+        auto* button = child<QToolButton>(w, name);
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(!button->toolTip().isEmpty());
+    }
+
+    // Every file of the folder, no sub-folders; the welcome page is shown.
+    QCOMPARE(v.names(), (QStringList{"A.htm", "B.htm", "notes.txt", "welcome.htm"}));
+    QCOMPARE(v.title(), QStringLiteral("Welcome"));
+    QCOMPARE(v.web->source(), QUrl::fromLocalFile(m_folder + "welcome.htm"));
+    QCOMPARE(v.pos(), qint16(0));
+}
+
+void TestHelpWindow::listAndHistory() {
+    Viewer v(m_folder);
+    QVERIFY(v.exposed);
+
+    // A single click only selects.
+    v.click("A.htm");
+    QCOMPARE(v.list->currentItem()->text(), QStringLiteral("A.htm"));
+    QCOMPARE(v.title(), QStringLiteral("Welcome"));
+    QCOMPARE(v.pos(), qint16(0));
+
+    v.doubleClick("A.htm");
+    QCOMPARE(v.title(), QStringLiteral("Page A"));
+    v.doubleClick("B.htm");
+    QCOMPARE(v.title(), QStringLiteral("Page B"));
+    QCOMPARE(v.pos(), qint16(2));
+    v.press("cmdBack");
+    QCOMPARE(v.title(), QStringLiteral("Page A"));
+    v.press("cmdForward");
+    QCOMPARE(v.title(), QStringLiteral("Page B"));
+
+    // Past the last page: the help folder itself, shown as a list of its pages.
+    v.press("cmdForward");
+    QCOMPARE(v.title(), QStringLiteral("Help pages"));
+    for (const char* name : {"A.htm", "B.htm", "notes.txt", "welcome.htm"})
+        QVERIFY2(v.text().contains(QLatin1String(name)), name);
+    QCOMPARE(v.pos(), qint16(3));
+
+    v.press("cmdStop");
+    QCOMPARE(v.title(), QStringLiteral("Help pages"));
+
+    // Enter opens the selected page, like a double-click.
+    v.click("notes.txt");
+    QTest::keyClick(v.list, Qt::Key_Return);
+    QVERIFY(v.text().contains(QStringLiteral("plain notes")));
+    QCOMPARE(v.window->history().entry(3), QStringLiteral("notes.txt"));
+
+    // Back and Forward across an empty place, to a page shown before it: read again.
+    Viewer fresh(m_folder);
+    fresh.doubleClick("A.htm");
+    fresh.press("cmdBack");
+    QCOMPARE(fresh.title(), QStringLiteral("No page here"));
+    QVERIFY(fresh.text().contains(QStringLiteral("no page at this place in the history")));
+    QCOMPARE(fresh.pos(), qint16(0));
+    fresh.press("cmdForward");
+    QCOMPARE(fresh.title(), QStringLiteral("Page A"));
+
+    // A page is read afresh when it is opened again from the list, and by Refresh.
+    QVERIFY(writeFile(m_folder + "A.htm", page("Page A, edited")));
+    fresh.doubleClick("A.htm");
+    QCOMPARE(fresh.title(), QStringLiteral("Page A, edited"));
+    QVERIFY(writeFile(m_folder + "A.htm", page("Page A, edited twice")));
+    fresh.press("cmdRefresh");
+    QCOMPARE(fresh.title(), QStringLiteral("Page A, edited twice"));
+}
+
+void TestHelpWindow::linksAndMissingPages() {
+    Viewer v(m_folder);
+    v.doubleClick("A.htm");
+    QCOMPARE(v.pos(), qint16(1));
+
+    // A local link opens its page here and is not part of the viewer's history.
+    emit v.web->anchorClicked(QUrl(QStringLiteral("B.htm")));
+    QCOMPARE(v.title(), QStringLiteral("Page B"));
+    QCOMPARE(v.pos(), qint16(1));
+    v.press("cmdBack");
+    QCOMPARE(v.title(), QStringLiteral("No page here"));
+
+    // Web addresses go to the desktop's browser; the page stays.
+    v.doubleClick("A.htm");
+    emit v.web->anchorClicked(QUrl(QStringLiteral("http://site.example/x.htm")));
+    QCOMPARE(v.opened, QStringList{"http://site.example/x.htm"});
+    QCOMPARE(v.title(), QStringLiteral("Page A"));
+    v.openSucceeds = false;
+    emit v.web->anchorClicked(QUrl(QStringLiteral("http://site.example/y.htm")));
+    QCOMPARE(v.messages.size(), 1);
+    QVERIFY(v.messages.constLast().contains(QStringLiteral("http://site.example/y.htm")));
+
+    // The folder's page links to the pages it lists.
+    v.press("cmdForward");
+    QCOMPARE(v.title(), QStringLiteral("Help pages"));
+    emit v.web->anchorClicked(QUrl::fromLocalFile(m_folder + "B.htm"));
+    QCOMPARE(v.title(), QStringLiteral("Page B"));
+
+    // Pages that do not exist say so in the page area: a broken link, and a page removed
+    // after the list was filled (still entered in the history).
+    emit v.web->anchorClicked(QUrl(QStringLiteral("missing.htm")));
+    QCOMPARE(v.title(), QStringLiteral("Page not found"));
+    QVERIFY(v.text().contains(QStringLiteral("missing.htm")));
+    QVERIFY(QFile::remove(m_folder + "B.htm"));
+    v.doubleClick("B.htm");
+    QCOMPARE(v.title(), QStringLiteral("Page not found"));
+    QVERIFY(v.text().contains(QStringLiteral("B.htm")));
+    QCOMPARE(v.window->history().entry(2), QStringLiteral("B.htm"));
+    // Refresh reads the folder again.
+    v.press("cmdRefresh");
+    QCOMPARE(v.names(), (QStringList{"A.htm", "notes.txt", "welcome.htm"}));
+}
+
+void TestHelpWindow::menu() {
+    Viewer v(m_folder);
+    const QMenuBar* bar = v.window->menuBar();
+    QCOMPARE(bar->actions().size(), 1);
+    QCOMPARE(bar->actions().constFirst()->text(), QStringLiteral("File"));
+    const QMenu* file = child<QMenu>(v.window.get(), "mnuFile");
+    QVERIFY(file);
+    QStringList items;
+    for (const QAction* a : file->actions())
+        items << a->objectName() + QLatin1Char('=') + a->text();
+    QCOMPARE(items, (QStringList{"mnuUpdate=Updates", "mnuAbout=About", "mnuExit=Exit"}));
+
+    v.trigger("mnuAbout");
+    QCOMPARE(v.messages, QStringList{"Grovekeep|This Help program is part of Grovekeep 0.90. "
+                                     "Copyright (c) 2026 The Grovekeep developers."});
+    v.trigger("mnuUpdate");
+    QCOMPARE(v.opened, QStringList{QStringLiteral("http://") + sites::MakerHost +
+                                   QStringLiteral("/manager/update/update0.90.htm")});
+    QCOMPARE(v.title(), QStringLiteral("Welcome"));
+}
+
+void TestHelpWindow::missingHelpFolder() {
+    const QString folder = m_dir->filePath(QStringLiteral("elsewhere/HelpFiles"));
+    Viewer v(folder);
+    QVERIFY(v.exposed);
+    QCOMPARE(v.list->count(), 0);
+    QCOMPARE(v.title(), QStringLiteral("The help pages are missing"));
+    QVERIFY(v.text().contains(QStringLiteral("HelpFiles")));
+    QVERIFY(v.text().contains(QDir::toNativeSeparators(folder)));
+
+    // Still usable: the buttons and the menu work.
+    v.press("cmdBack");
+    QCOMPARE(v.title(), QStringLiteral("No page here"));
+    v.press("cmdForward");
+    v.press("cmdForward"); // entry 0, never filled: the help folder itself
+    QCOMPARE(v.title(), QStringLiteral("The help pages are missing"));
+    v.trigger("mnuAbout");
+    QCOMPARE(v.messages.size(), 1);
+
+    // The pages put in place later: Refresh finds them.
+    QVERIFY(writeFile(folder + "/welcome.htm", page("Welcome")));
+    v.press("cmdRefresh");
+    QCOMPARE(v.title(), QStringLiteral("Help pages"));
+    QCOMPARE(v.names(), QStringList{"welcome.htm"});
+    v.doubleClick("welcome.htm");
+    QCOMPARE(v.title(), QStringLiteral("Welcome"));
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "test_help_window.moc"
