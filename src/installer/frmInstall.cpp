@@ -4,6 +4,7 @@
 #include "core/paths.h"
 #include "install.h"
 #include "platform/platform.h"
+#include "shell/commands.h"
 #include "shell/layout.h"
 #include "shell/shared.h"
 #include "web/sites.h"
@@ -217,17 +218,6 @@ void frmInstall::cmdCancel_Click() { closeWindow(this); }
 
 void frmInstall::ShowFileType() { lblType->setText(fileTypeLabel(m_chosenFile)); }
 
-bool frmInstall::foldersKnown(bool needGameFolder) {
-    const bool known =
-        !shared().ManagerFolder.isEmpty() && (!needGameFolder || !shared().GameFolder.isEmpty());
-    if (!known) {
-        platform().message(this, QStringLiteral("Please tell Grovekeep where Black and White and "
-                                                "Grovekeep are located (Tools > Options) first."));
-        showForm(Form::Options);
-    }
-    return known;
-}
-
 void frmInstall::InstallChosenFile() {
     const InstallKind kind = installKindFor(m_chosenFile);
     switch (kind) {
@@ -249,7 +239,7 @@ void frmInstall::InstallChosenFile() {
 }
 
 void frmInstall::installSingle(int kindValue) {
-    if (!foldersKnown(true))
+    if (!settingsFoldersKnown(this))
         return;
     const auto kind = static_cast<InstallKind>(kindValue);
     shared().InstallFileName = bareFileName(m_chosenFile);
@@ -273,7 +263,7 @@ void frmInstall::installSingle(int kindValue) {
 }
 
 void frmInstall::InstallPackage() {
-    if (!foldersKnown(true))
+    if (!settingsFoldersKnown(this))
         return;
     prg1->setValue(0);
     shared().PackSearchPos = 1;
@@ -360,11 +350,7 @@ void frmInstall::choosePackageFile() {
     const auto chosen = platform().saveFileName(this, m_dio1Filter, m_dio1Name);
     if (!chosen || chosen->isEmpty())
         return;
-    if (fileExists(*chosen) &&
-        platform().ask(this,
-                       QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                           .arg(displayPath(*chosen)),
-                       false) != Answer::Yes)
+    if (!confirmReplace(this, *chosen))
         return;
     m_dio1Name = *chosen;
     m_packagePath = *chosen;
@@ -382,7 +368,7 @@ void frmInstall::SavePackage() {
         lblNote->setText(note);
         setStep(StepReadyToSave);
     };
-    if (!foldersKnown(false)) {
+    if (!settingsFoldersKnown(this, false)) {
         backToReady(QStringLiteral("The package was not saved."));
         return;
     }

@@ -46,8 +46,6 @@ private:
     // Step 6: save the package.
     void SavePackage();
 
-    // The game and manager folders must be known before anything is written.
-    bool foldersKnown(bool needGameFolder);
     void setStep(int step);
     int step() const;
 

@@ -127,12 +127,8 @@ void frmExtra::install(Content& content, const QString& name) {
                                      .arg(QString::fromLatin1(content.kindName)));
         return;
     }
-    if (shared().GameFolder.isEmpty() || shared().ManagerFolder.isEmpty()) {
-        platform().message(this, QStringLiteral("Please tell Grovekeep where Black and White and "
-                                                "Grovekeep are located (Tools > Options) first."));
-        showForm(Form::Options);
+    if (!settingsFoldersKnown(this))
         return;
-    }
     const QString target = gameContentPath(shared().GameFolder, content.gameFolder, name);
     const QString backup = shared().ManagerFolder + content.backupFolder + name;
     setStatus(QStringLiteral("Backing up file"));

@@ -165,12 +165,7 @@ void frmMap::StoreMapFileName(const QString& path) { shared().MapFileName = bare
 
 bool frmMap::encodeForWriting(QByteArray& bytes) {
     const EncodedMap encoded = encodeMapText(mapText(), m_finalBreak);
-    if (!encoded.lossless &&
-        platform().ask(this,
-                       QStringLiteral("Some characters of this map cannot be written in the "
-                                      "game's character set and would be written as \"?\".\n"
-                                      "Write the map anyway?"),
-                       false) != Answer::Yes)
+    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("map")))
         return false;
     bytes = encoded.bytes;
     return true;
@@ -180,11 +175,7 @@ bool frmMap::SaveMapText() {
     const auto chosen = platform().saveFileName(this, kMapFilter, m_dialogFileName);
     if (!chosen || chosen->isEmpty())
         return false;
-    if (fileExists(*chosen) &&
-        platform().ask(this,
-                       QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                           .arg(displayPath(*chosen)),
-                       false) != Answer::Yes)
+    if (!confirmReplace(this, *chosen))
         return false;
     QByteArray bytes;
     if (!encodeForWriting(bytes))
@@ -207,12 +198,8 @@ void frmMap::InstallMapText() {
                                                 "opened with Load Map."));
         return;
     }
-    if (shared().GameFolder.isEmpty() || shared().ManagerFolder.isEmpty()) {
-        platform().message(this, QStringLiteral("Please tell Grovekeep where Black and White and "
-                                                "Grovekeep are located (Tools > Options) first."));
-        showForm(Form::Options);
+    if (!settingsFoldersKnown(this))
         return;
-    }
     QByteArray bytes;
     if (!encodeForWriting(bytes))
         return;

@@ -164,12 +164,8 @@ void frmTattoo::ReplaceTattooSlot(int slot) {
                                                 "helpstats.dat file."));
         return;
     }
-    if (shared().ManagerFolder.isEmpty()) {
-        platform().message(this, QStringLiteral("Please tell Grovekeep where it is located "
-                                                "(Tools > Options) first."));
-        showForm(Form::Options);
+    if (!settingsFoldersKnown(this, false))
         return;
-    }
     const auto chosen = platform().openFileName(this, kTattooFilter, m_dialogFileName);
     if (!chosen || chosen->isEmpty())
         return;

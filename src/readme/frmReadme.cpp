@@ -140,19 +140,10 @@ bool frmReadme::cmdSave_Click() {
     const auto chosen = platform().saveFileName(this, kReadmeFilter, m_dialogFileName);
     if (!chosen || chosen->isEmpty())
         return false;
-    if (fileExists(*chosen) &&
-        platform().ask(this,
-                       QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                           .arg(displayPath(*chosen)),
-                       false) != Answer::Yes)
+    if (!confirmReplace(this, *chosen))
         return false;
     const EncodedText encoded = encodeWindows1252(readmeText() + QStringLiteral("\r\n"));
-    if (!encoded.lossless &&
-        platform().ask(this,
-                       QStringLiteral("Some characters of this readme cannot be written in the "
-                                      "game's character set and would be written as \"?\".\n"
-                                      "Save the readme anyway?"),
-                       false) != Answer::Yes)
+    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("readme")))
         return false;
     const Status written = writeFileAtomic(*chosen, encoded.bytes);
     if (!written) {

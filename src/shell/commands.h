@@ -28,4 +28,15 @@ void openInBrowser(const QString& address);
 // Shows the Updates window on the update page.
 void showUpdates();
 
+// Asks before an existing file is replaced; true when there is none or the user agrees.
+bool confirmReplace(QWidget* parent, const QString& path);
+
+// Asks before text with characters the game's code page lacks is written with "?" in their
+// place; `what` names the text ("map", "readme").
+bool confirmLossyText(QWidget* parent, const QString& what);
+
+// True when ManagerFolder (and GameFolder, when needed) is set; otherwise says so and shows
+// the Options window.
+bool settingsFoldersKnown(QWidget* parent, bool needGameFolder = true);
+
 } // namespace gk
