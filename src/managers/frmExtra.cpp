@@ -5,7 +5,7 @@
 #include "core/paths.h"
 #include "platform/platform.h"
 #include "shell/commands.h"
-#include "shell/fonts.h"
+#include "shell/style.h"
 #include "shell/layout.h"
 #include "shell/programs.h"
 #include "shell/shared.h"

@@ -7,10 +7,10 @@
 #include "maplayout.h"
 #include "platform/platform.h"
 #include "shell/commands.h"
-#include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/programs.h"
 #include "shell/shared.h"
+#include "shell/style.h"
 #include "web/sites.h"
 
 #include <QCloseEvent>
@@ -135,13 +135,7 @@ frmMap::frmMap() {
         isRegistered(Form::About));
 }
 
-QString frmMap::mapText() const {
-    // The raw text keeps non-breaking spaces; paragraphs come back as U+2029.
-    QString text = rtbMap->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return text;
-}
+QString frmMap::mapText() const { return editorText(rtbMap); }
 
 void frmMap::LoadMapText() {
     const auto chosen = platform().openFileName(this, kMapFilter, m_dialogFileName);

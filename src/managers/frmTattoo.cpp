@@ -253,20 +253,19 @@ void frmTattoo::installPreview() {
         return;
     }
     // The previewed tattoo goes into the first slot that holds none.
-    for (int n = 1; n <= tattooSlotCount; ++n) {
-        if (fileExists(shared().ProfileFolder + tattooFileName(n)))
-            continue;
-        const Status replaced =
-            replaceTattoo(m_preview, shared().ProfileFolder, shared().ManagerFolder, n);
-        if (!replaced) {
-            platform().message(this, replaced.error());
-            return;
-        }
-        showPicture(tat[n], m_preview);
+    const int slot = firstFreeTattooSlot(shared().ProfileFolder);
+    if (slot == 0) {
+        platform().message(this, QStringLiteral("All sixteen tattoo slots are in use. Use the "
+                                                "\"...\" button of the slot you want to replace."));
         return;
     }
-    platform().message(this, QStringLiteral("All sixteen tattoo slots are in use. Use the \"...\" "
-                                            "button of the slot you want to replace."));
+    const Status replaced =
+        replaceTattoo(m_preview, shared().ProfileFolder, shared().ManagerFolder, slot);
+    if (!replaced) {
+        platform().message(this, replaced.error());
+        return;
+    }
+    showPicture(tat[slot], m_preview);
 }
 
 } // namespace gk

@@ -36,6 +36,14 @@ QString replacedTattooPath(const QString& managerFolder, const QString& profileF
            tattooFileName(slot);
 }
 
+int firstFreeTattooSlot(const QString& profileFolder) {
+    for (int n = 1; n <= tattooSlotCount; ++n) {
+        if (!fileExists(profileFolder + tattooFileName(n)))
+            return n;
+    }
+    return 0;
+}
+
 Status replaceTattoo(const QByteArray& picture, const QString& profileFolder,
                      const QString& managerFolder, int slot) {
     const QString target = profileFolder + tattooFileName(slot);

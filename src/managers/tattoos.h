@@ -28,6 +28,9 @@ QString tattooCopyPath(const QString& managerFolder, int slot);
 // place of, kept per profile.
 QString replacedTattooPath(const QString& managerFolder, const QString& profileFolder, int slot);
 
+// The first slot whose symbolN.bmp the profile lacks, or 0 when all sixteen are in use.
+int firstFreeTattooSlot(const QString& profileFolder);
+
 // Puts `picture` into slot N of the profile: keeps the profile's present picture (if any)
 // under Backup\tattoos\<profile>\, writes Grovekeep's copy Backup\tattoos\symbolN.bmp, then
 // the profile's symbolN.bmp, all byte for byte. Missing Backup folders are created; when a

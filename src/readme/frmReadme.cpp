@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "platform/platform.h"
 #include "shell/commands.h"
+#include "shell/style.h"
 #include "shell/layout.h"
 #include "shell/shared.h"
 #include "web/sites.h"
@@ -117,12 +118,7 @@ ReadmeFields frmReadme::fields() const {
             txtContact->text()};
 }
 
-QString frmReadme::readmeText() const {
-    QString text = txt1->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-    return toCrLf(text);
-}
+QString frmReadme::readmeText() const { return toCrLf(editorText(txt1)); }
 
 void frmReadme::cmdShow_Click() {
     shared().ReadmeShown = 1;

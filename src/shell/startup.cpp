@@ -1,6 +1,6 @@
 #include "startup.h"
 
-#include "fonts.h"
+#include "style.h"
 #include "forms.h"
 #include "frmMDI.h"
 #include "frmSplash.h"

@@ -1,7 +1,9 @@
-#include "fonts.h"
+#include "style.h"
 
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QTextDocument>
 
 namespace gk {
 
@@ -37,6 +39,13 @@ QIcon grovekeepIcon() {
         icon.addPixmap(pix);
     }
     return icon;
+}
+
+QString editorText(const QPlainTextEdit* editor) {
+    QString text = editor->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
 }
 
 } // namespace gk

@@ -14,3 +14,13 @@ QFont monospaceFont();
 QIcon grovekeepIcon();
 
 } // namespace gk
+
+class QPlainTextEdit;
+
+namespace gk {
+
+// The text of a plain-text editor exactly as typed, lines separated by LF (non-breaking
+// spaces kept, which QPlainTextEdit::toPlainText would turn into spaces).
+QString editorText(const QPlainTextEdit* editor);
+
+} // namespace gk
