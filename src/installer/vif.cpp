@@ -112,17 +112,28 @@ Parsed parseEntry(const QByteArray& text, qsizetype searchPos, qsizetype limit) 
     if (i < 0)
         return missing(InstallMarker);
     out.installPos = i;
-    const qsizetype p = i + InstallMarker.size();
-    const qsizetype j = find(text, InstallEndMarker, p, limit);
+    // The text between an opening marker at `open` and its closing marker, which is looked
+    // for from there; `close` receives where the closing marker starts (-1 when missing).
+    auto field = [&](qsizetype open, const QByteArray& opening, const QByteArray& closing,
+                     const QString& what, qsizetype& close) -> QString {
+        const qsizetype start = open + opening.size();
+        close = find(text, closing, start, limit);
+        if (close < 0)
+            return QString();
+        if (const MarkerHit hit = firstMarkerIn(text, start, close))
+            note(QStringLiteral("%1 comes before %2")
+                     .arg(markerName(*hit.marker), markerName(closing)));
+        const QByteArray bytes = text.mid(start, close - start);
+        if (holdsLineBreak(bytes))
+            note(QStringLiteral("the %1 holds a line break").arg(what));
+        return decodeWindows1252(bytes);
+    };
+
+    qsizetype j = -1;
+    r.entry.installPath =
+        field(i, InstallMarker, InstallEndMarker, QStringLiteral("install path"), j);
     if (j < 0)
         return missing(InstallEndMarker);
-    if (const MarkerHit hit = firstMarkerIn(text, p, j))
-        note(QStringLiteral("%1 comes before %2")
-                 .arg(markerName(*hit.marker), markerName(InstallEndMarker)));
-    const QByteArray pathBytes = text.mid(p, j - p);
-    r.entry.installPath = decodeWindows1252(pathBytes);
-    if (holdsLineBreak(pathBytes))
-        note(QStringLiteral("the install path holds a line break"));
 
     const qsizetype k = j + InstallEndMarker.size();
     const qsizetype t = find(text, TitleMarker, k, limit);
@@ -131,17 +142,10 @@ Parsed parseEntry(const QByteArray& text, qsizetype searchPos, qsizetype limit) 
     const QString gap = gapProblem(text, k, t, InstallEndMarker, TitleMarker);
     if (!gap.isEmpty())
         note(gap);
-    const qsizetype q = t + TitleMarker.size();
-    const qsizetype u = find(text, TitleEndMarker, q, limit);
+    qsizetype u = -1;
+    r.entry.title = field(t, TitleMarker, TitleEndMarker, QStringLiteral("title"), u);
     if (u < 0)
         return missing(TitleEndMarker);
-    if (const MarkerHit hit = firstMarkerIn(text, q, u))
-        note(QStringLiteral("%1 comes before %2")
-                 .arg(markerName(*hit.marker), markerName(TitleEndMarker)));
-    const QByteArray titleBytes = text.mid(q, u - q);
-    r.entry.title = decodeWindows1252(titleBytes);
-    if (holdsLineBreak(titleBytes))
-        note(QStringLiteral("the title holds a line break"));
 
     const qsizetype c = u + TitleEndMarker.size();
     const qsizetype e = find(text, EndMarker, c, limit);
