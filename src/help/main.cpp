@@ -1,6 +1,7 @@
 // Help: Grovekeep's help viewer, a program of its own.
 
 #include "frmHelp.h"
+#include "shell/fonts.h"
 
 #include <QApplication>
 #include <QFont>
@@ -12,15 +13,6 @@
 #include <algorithm>
 
 namespace {
-
-// The windows are laid out for the narrow sans-serif face of the game's own system at 8
-// points; Liberation Sans has the same widths (as in Grovekeep).
-QFont interfaceFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    return font;
-}
 
 // An open book.
 QIcon helpIcon() {
@@ -53,7 +45,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Help"));
     QApplication::setApplicationVersion(QStringLiteral("0.90"));
-    QApplication::setFont(interfaceFont());
+    QApplication::setFont(gk::interfaceFont());
     QApplication::setWindowIcon(helpIcon());
     gk::help::frmHelp window;
     // In the middle of the screen, whole.

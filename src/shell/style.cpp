@@ -7,20 +7,6 @@
 
 namespace gk {
 
-QFont interfaceFont() {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    return font;
-}
-
-QFont monospaceFont() {
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setStyleHint(QFont::Monospace);
-    font.setPointSizeF(8.25);
-    return font;
-}
-
 QIcon grovekeepIcon() {
     QIcon icon;
     for (const int size : {16, 32, 64}) {

@@ -1,23 +1,16 @@
 #pragma once
 
-#include <QFont>
+#include "fonts.h"
+
 #include <QIcon>
-
-namespace gk {
-
-// The windows are laid out for the narrow sans-serif face of the game's own system at 8
-// points; Liberation Sans has the same widths.
-QFont interfaceFont();
-// For map scripts and byte views.
-QFont monospaceFont();
-// Grovekeep's window icon: a small tree.
-QIcon grovekeepIcon();
-
-} // namespace gk
+#include <QString>
 
 class QPlainTextEdit;
 
 namespace gk {
+
+// Grovekeep's window icon: a small tree.
+QIcon grovekeepIcon();
 
 // The text of a plain-text editor exactly as typed, lines separated by LF (non-breaking
 // spaces kept, which QPlainTextEdit::toPlainText would turn into spaces).
