@@ -21,8 +21,11 @@ public:
         : m_view(new QTextBrowser(parent))
         , m_reason(std::move(reason)) {
         m_view->setOpenLinks(false);
-        QObject::connect(m_view, &QTextBrowser::anchorClicked, m_view,
-                         [](const QUrl& url) { (void)platform().openAddress(url.toString()); });
+        QObject::connect(
+            m_view, &QTextBrowser::anchorClicked, m_view, [view = m_view](const QUrl& url) {
+                if (const Status opened = platform().openAddress(url.toString()); !opened)
+                    platform().message(view, opened.error());
+            });
     }
     QWidget* widget() override { return m_view; }
     void navigate(const QString& address) override {
