@@ -1,6 +1,6 @@
 // Reading and installing a package of 1,000 entries.
 
-#include "core/fileio.h"
+#include "base/fileio.h"
 #include "installer/install.h"
 #include "installer/vif.h"
 
@@ -53,7 +53,7 @@ void planPackage1000(benchmark::State& state) {
     QDir().mkpath(game + QStringLiteral("Data/Landscape"));
     QDir().mkpath(game + QStringLiteral("Data/CreatureMesh"));
     for (auto _ : state) {
-        const auto plan = planPackageInstall(package(), game);
+        const auto plan = planPackageInstall(package(), ComposedPath(game));
         benchmark::DoNotOptimize(plan.ok());
     }
 }
@@ -68,12 +68,12 @@ void installPackage1000(benchmark::State& state) {
     QDir().mkpath(game + QStringLiteral("Data/CreatureMesh"));
     QDir().mkpath(manager);
     for (auto _ : state) {
-        const auto plan = planPackageInstall(package(), game);
+        const auto plan = planPackageInstall(package(), ComposedPath(game));
         if (!plan || !plan->ok()) {
             state.SkipWithError("the package was refused");
             break;
         }
-        const Status applied = applyPackagePlan(*plan, manager);
+        const Status applied = applyPackagePlan(*plan, ComposedPath(manager));
         if (!applied) {
             state.SkipWithError(qPrintable(applied.error()));
             break;

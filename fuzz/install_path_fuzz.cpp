@@ -2,7 +2,7 @@
 // leading out of it: every accepted target must lie inside the game folder, and every
 // accepted title must stay a bare file name.
 
-#include "core/text.h"
+#include "base/text.h"
 #include "fuzzcheck.h"
 #include "installer/installpath.h"
 
@@ -65,9 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path =
         bytes.startsWith('\xff') ? QString::fromUtf8(bytes.mid(1)) : decodeWindows1252(bytes);
 
-    const auto resolved = resolveInstallPath(path, w.game + QLatin1Char('/'));
+    const auto resolved = resolveInstallPath(path, ComposedPath(w.game + QLatin1Char('/')));
     if (resolved) {
-        const QString target = QDir::fromNativeSeparators(resolved->target);
+        const QString target = QDir::fromNativeSeparators(resolved->target.text());
         FUZZ_CHECK(inside(target, w.game));
         const QFileInfo info(target);
         FUZZ_CHECK(!info.isSymLink() && !info.isDir());

@@ -1,7 +1,7 @@
 // Fuzzes the package reader with arbitrary bytes: reading must never crash or read outside
 // the text, and whatever the writer accepts must read back exactly as it was written.
 
-#include "core/text.h"
+#include "base/text.h"
 #include "fuzzcheck.h"
 #include "installer/vif.h"
 

@@ -1,11 +1,13 @@
 #include "frmHelp.h"
 
-#include "place.h"
+#include "base/version.h"
+#include "platform/platform.h"
+#include "ui/menus.h"
+#include "ui/place.h"
 #include "web/sites.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -13,7 +15,6 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -22,7 +23,6 @@ namespace gk::help {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Grovekeep");
 const QString kWelcomePage = QStringLiteral("welcome.htm");
 
 // The inner window area as designed; the layout is fixed.
@@ -56,7 +56,15 @@ frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     , m_helpFolder(helpFolder) {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Grovekeep - Help"));
+    createControls();
+    createMenus();
+    connectControls();
+    // The window keeps its designed size: inner area plus the menu bar.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    Form_Load();
+}
 
+void frmHelp::createControls() {
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("centre"));
     const Px inner = toPx(kInnerArea);
@@ -74,13 +82,12 @@ frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     cmdRefresh = pictureButton(centre, "cmdRefresh", Twips{3720, 0, 1335, 615},
                                QStyle::SP_BrowserReload, QStringLiteral("Refresh"),
                                QStringLiteral("Load the page and the list of pages again"));
-
     fl1 = place<QListWidget>(centre, "fl1", Twips{0, 720, 1455, 6525});
+    web1 = place<QTextBrowser>(centre, "web1", Twips{1560, 720, 9135, 6615});
+
     fl1->setSelectionMode(QAbstractItemView::SingleSelection);
     fl1->setToolTip(QStringLiteral("Double-click a page to open it"));
     fl1->installEventFilter(this);
-
-    web1 = place<QTextBrowser>(centre, "web1", Twips{1560, 720, 9135, 6615});
     // Links are followed here: local pages in the page area, web addresses through the
     // desktop's web browser.
     web1->setOpenLinks(false);
@@ -89,38 +96,26 @@ frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     pageFont.setPointSizeF(9.75);
     web1->document()->setDefaultFont(pageFont);
     web1->document()->setDocumentMargin(8);
+}
 
-    QMenu* file = menuBar()->addMenu(QStringLiteral("File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    file->menuAction()->setObjectName(QStringLiteral("mnuFile"));
-    auto item = [this, file](const char* name, const QString& caption, void (frmHelp::*handler)()) {
-        QAction* action = file->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, handler);
-    };
-    item("mnuUpdate", QStringLiteral("Updates"), &frmHelp::mnuUpdate_Click);
-    item("mnuAbout", QStringLiteral("About"), &frmHelp::mnuAbout_Click);
-    item("mnuExit", QStringLiteral("Exit"), &frmHelp::mnuExit_Click);
+void frmHelp::createMenus() {
+    addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
+            {{"mnuUpdate", QStringLiteral("Updates"), [this] { mnuUpdate_Click(); }},
+             {"mnuAbout", QStringLiteral("About"), [this] { mnuAbout_Click(); }},
+             {"mnuExit", QStringLiteral("Exit"), [this] { mnuExit_Click(); }}});
+    for (QMenu* menu : m_menus)
+        menuBar()->addMenu(menu);
+}
 
-    // The window keeps its designed size: inner area plus the menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-
-    showMessage = [this](const QString& title, const QString& text) {
-        QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, this);
-        box.exec();
-    };
-    openAddress = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
-
-    connect(cmdBack, &QToolButton::clicked, this, &frmHelp::cmdBack_Click);
-    connect(cmdStop, &QToolButton::clicked, this, &frmHelp::cmdStop_Click);
-    connect(cmdForward, &QToolButton::clicked, this, &frmHelp::cmdForward_Click);
-    connect(cmdRefresh, &QToolButton::clicked, this, &frmHelp::cmdRefresh_Click);
+void frmHelp::connectControls() {
+    onClick(this, "cmdBack", &frmHelp::cmdBack_Click);
+    onClick(this, "cmdStop", &frmHelp::cmdStop_Click);
+    onClick(this, "cmdForward", &frmHelp::cmdForward_Click);
+    onClick(this, "cmdRefresh", &frmHelp::cmdRefresh_Click);
     // Double-click opens; a single click only selects (itemActivated would open on a single
     // click where the desktop is set so).
     connect(fl1, &QListWidget::itemDoubleClicked, this, &frmHelp::fl1_Open);
     connect(web1, &QTextBrowser::anchorClicked, this, &frmHelp::web1_AnchorClicked);
-
-    Form_Load();
 }
 
 void frmHelp::Form_Load() {
@@ -180,14 +175,12 @@ void frmHelp::cmdStop_Click() {
     // Local pages are read at once; there is never a page load to stop.
 }
 
-void frmHelp::mnuUpdate_Click() {
-    openExternal(
-        QUrl(sites::http(sites::MakerHost, QStringLiteral("/manager/update/update0.90.htm"))));
-}
+void frmHelp::mnuUpdate_Click() { openExternal(QUrl(sites::updatePage())); }
 
 void frmHelp::mnuAbout_Click() {
-    showMessage(kTitle, QStringLiteral("This Help program is part of Grovekeep 0.90. "
-                                       "Copyright (c) 2026 The Grovekeep developers."));
+    platform().message(this, QStringLiteral("This Help program is part of Grovekeep %1. "
+                                            "Copyright (c) 2026 The Grovekeep developers.")
+                                 .arg(version()));
 }
 
 void frmHelp::mnuExit_Click() { QCoreApplication::quit(); }
@@ -238,10 +231,10 @@ void frmHelp::web1_AnchorClicked(const QUrl& link) {
 }
 
 void frmHelp::openExternal(const QUrl& address) {
-    if (!openAddress(address))
-        showMessage(kTitle, QStringLiteral("Help could not open %1. Please open it in your web "
-                                           "browser.")
-                                .arg(address.toString()));
+    if (!platform().openAddress(address.toString()))
+        platform().message(this, QStringLiteral("Help could not open %1. Please open it in your "
+                                                "web browser.")
+                                     .arg(address.toString()));
 }
 
 void frmHelp::showGenerated(const QString& title, const QString& body) {

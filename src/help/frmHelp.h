@@ -1,13 +1,12 @@
 #pragma once
 
-#include "history.h"
+#include "help/history.h"
 
 #include <QMainWindow>
 #include <QUrl>
 
-#include <functional>
-
 class QListWidget;
+class QMenu;
 class QTextBrowser;
 class QToolButton;
 
@@ -22,11 +21,6 @@ public:
     // `helpFolder` empty: the folder "HelpFiles" beside the program.
     explicit frmHelp(const QString& helpFolder = QString(), QWidget* parent = nullptr);
 
-    // How a message box is shown and a web address opened; tests replace them. The
-    // defaults use QMessageBox (OK button only) and the desktop's web browser.
-    std::function<void(const QString& title, const QString& text)> showMessage;
-    std::function<bool(const QUrl& address)> openAddress;
-
     // The folder the pages are read from, with its trailing separator.
     const QString& HelpFolder() const { return m_helpFolder; }
     const History& history() const { return m_history; }
@@ -35,6 +29,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createControls();
+    void createMenus();
+    void connectControls();
     void Form_Load();
     void fl1_Open(); // double-click or Enter on a file of the list
     void cmdBack_Click();
@@ -64,6 +61,7 @@ private:
     QToolButton* cmdRefresh = nullptr;
     QListWidget* fl1 = nullptr;
     QTextBrowser* web1 = nullptr;
+    QList<QMenu*> m_menus;
 
     QString m_helpFolder;
     History m_history;

@@ -1,8 +1,13 @@
-#include "core/fileio.h"
-#include "core/paths.h"
-#include "core/text.h"
+// The core's base: paths of both kinds, bytes on disk, the game's code page, line ends, program
+// starts, and the one routine that backs up and replaces files.
+
+#include "base/fileio.h"
+#include "base/paths.h"
+#include "base/text.h"
+#include "files/replace.h"
+#include "platform/filter.h"
 #include "platform/launch.h"
-#include "platform/platform.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,6 +18,7 @@
 #include <sys/resource.h>
 
 using namespace gk;
+using namespace gk::test;
 
 class TestCore : public QObject {
     Q_OBJECT
@@ -35,6 +41,8 @@ private slots:
     void bytesSurviveWriteAndRead();
     void failedWriteKeepsOldFile();
     void failuresNameFileAndReason();
+    void replaceKeepsBackupsFirst();
+    void replaceIsAllOrNothing();
 };
 
 void TestCore::nativePaths_data() {
@@ -53,7 +61,7 @@ void TestCore::nativePaths_data() {
 void TestCore::nativePaths() {
     QFETCH(QString, composed);
     QFETCH(QString, native);
-    QCOMPARE(toNativePath(composed), native);
+    QCOMPARE(ComposedPath(composed).native().text(), native);
 }
 
 void TestCore::driveLettersMapIntoWinePrefix() {
@@ -63,11 +71,12 @@ void TestCore::driveLettersMapIntoWinePrefix() {
     QVERIFY(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
     qputenv("WINEPREFIX", prefix.path().toUtf8());
     const QString canonical = QDir(prefix.filePath("drive_c")).canonicalPath();
-    QCOMPARE(toNativePath("C:\\Games\\Black & White\\runblack.exe"),
+    auto native = [](const char* composed) { return ComposedPath(composed).native().text(); };
+    QCOMPARE(native("C:\\Games\\Black & White\\runblack.exe"),
              canonical + "/Games/Black & White/runblack.exe");
-    QCOMPARE(toNativePath("c:/Games"), canonical + "/Games");
+    QCOMPARE(native("c:/Games"), canonical + "/Games");
     // A drive the prefix lacks stays as written.
-    QCOMPARE(toNativePath("Q:\\x"), QStringLiteral("Q:/x"));
+    QCOMPARE(native("Q:\\x"), QStringLiteral("Q:/x"));
     qunsetenv("WINEPREFIX");
 }
 
@@ -98,8 +107,9 @@ void TestCore::nameParts() {
     QFETCH(QString, folder);
     QCOMPARE(bareFileName(path), bare);
     QCOMPARE(folderPart(path), folder);
+    QCOMPARE(NativePath(path).fileName(), bare);
     if (!folder.isEmpty())
-        QCOMPARE(folderWithSeparator(path), folder);
+        QCOMPARE(NativePath(path).folder().text(), folder);
 }
 
 void TestCore::winePrefixes_data() {
@@ -127,8 +137,8 @@ void TestCore::winePrefixes() {
     QFETCH(QString, path);
     QFETCH(QString, prefix);
     QFETCH(QString, windows);
-    QCOMPARE(winePrefixOf(path).value_or(QString()), prefix);
-    QCOMPARE(windowsPathInPrefix(path).value_or(QString()), windows);
+    QCOMPARE(winePrefixOf(NativePath(path)).value_or(NativePath()).text(), prefix);
+    QCOMPARE(windowsPathInPrefix(NativePath(path)).value_or(QString()), windows);
 }
 
 void TestCore::launchPlans_data() {
@@ -156,7 +166,8 @@ void TestCore::launchPlans() {
     QFETCH(QStringList, arguments);
     QFETCH(QString, prefix);
     QFETCH(QString, workingDir);
-    const LaunchPlan plan = planLaunch(path);
+    // Programs are named as the settings compose them (GameFolder + "\\runblack.exe").
+    const LaunchPlan plan = planLaunch(ComposedPath(path).native());
     QCOMPARE(plan.program, program);
     QCOMPARE(plan.arguments, arguments);
     QCOMPARE(plan.winePrefix, prefix);
@@ -223,21 +234,19 @@ void TestCore::bytesSurviveWriteAndRead() {
     QTemporaryDir dir;
     QByteArray bytes("\0\r\n\r\xff\x1a###", 10);
     bytes += QByteArray(100000, '\x80');
-    const QString path = dir.filePath("data.bin");
+    const NativePath path(dir.filePath("data.bin"));
     QVERIFY(writeFileAtomic(path, bytes).ok());
     QCOMPARE(readFileBytes(path).value(), bytes);
     QCOMPARE(readFileBytes(path, 3).value(), bytes.left(3));
-    QVERIFY(copyFileBytes(path, dir.filePath("copy.bin")).ok());
-    QCOMPARE(readFileBytes(dir.filePath("copy.bin")).value(), bytes);
     QVERIFY(writeFileAtomic(path, QByteArray()).ok());
     QCOMPARE(readFileBytes(path).value(), QByteArray());
-    QVERIFY(ensureFolder(dir.filePath("a/b/c")).ok());
-    QVERIFY(folderExists(dir.filePath("a/b/c")));
+    QVERIFY(ensureFolder(NativePath(dir.filePath("a/b/c"))).ok());
+    QVERIFY(folderExists(NativePath(dir.filePath("a/b/c"))));
 }
 
 void TestCore::failedWriteKeepsOldFile() {
     QTemporaryDir dir;
-    const QString path = dir.filePath("options.txt");
+    const NativePath path(dir.filePath("options.txt"));
     QVERIFY(writeFileAtomic(path, "old content\r\n").ok());
 
     // A file size limit makes the write fail half way, even for root.
@@ -250,7 +259,7 @@ void TestCore::failedWriteKeepsOldFile() {
     const Status status = writeFileAtomic(path, QByteArray(64 * 1024, 'x'));
     setrlimit(RLIMIT_FSIZE, &old);
 
-    QVERIFY(!status.ok());
+    QCOMPARE(status.kind(), ErrorKind::NoSpace);
     QVERIFY2(status.error().contains("options.txt"), qPrintable(status.error()));
     QCOMPARE(readFileBytes(path).value(), QByteArray("old content\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"options.txt"});
@@ -258,18 +267,59 @@ void TestCore::failedWriteKeepsOldFile() {
 
 void TestCore::failuresNameFileAndReason() {
     QTemporaryDir dir;
-    const Status noFolder = writeFileAtomic(dir.filePath("missing/x.txt"), "x");
-    QVERIFY(!noFolder.ok());
-    QVERIFY2(noFolder.error().contains("x.txt") && noFolder.error().contains("does not exist"),
-             qPrintable(noFolder.error()));
-    const Status isFolder = writeFileAtomic(dir.path(), "x");
-    QVERIFY2(isFolder.error().contains("folder"), qPrintable(isFolder.error()));
-    const auto unreadable = readFileBytes(dir.filePath("nothing.txt"));
-    QVERIFY(!unreadable.ok());
+    const Status noFolder = writeFileAtomic(NativePath(dir.filePath("missing/x.txt")), "x");
+    QCOMPARE(noFolder.kind(), ErrorKind::NotFound);
+    QVERIFY2(noFolder.error().contains("x.txt"), qPrintable(noFolder.error()));
+    QCOMPARE(writeFileAtomic(NativePath(dir.path()), "x").kind(), ErrorKind::IsFolder);
+    const auto unreadable = readFileBytes(NativePath(dir.filePath("nothing.txt")));
+    QCOMPARE(unreadable.kind(), ErrorKind::NotFound);
     QVERIFY2(unreadable.error().contains("nothing.txt"), qPrintable(unreadable.error()));
-    QVERIFY(!readFileBytes(QString()).ok());
-    QVERIFY(!copyFileBytes(dir.filePath("nothing.txt"), dir.filePath("y")).ok());
-    QVERIFY(!QFile::exists(dir.filePath("y")));
+    QCOMPARE(readFileBytes(NativePath()).kind(), ErrorKind::Invalid);
+}
+
+void TestCore::replaceKeepsBackupsFirst() {
+    QTemporaryDir dir;
+    const NativePath target(dir.filePath("game/river.txt"));
+    const NativePath backup(dir.filePath("manager/Backup/river.txt.bak"));
+    QVERIFY(putFile(target.text(), "old"));
+
+    // A present file is kept before it is replaced; the backup's folders are created.
+    FileWrite write{target, "new", backup};
+    QVERIFY(replaceWithBackups({write}).ok());
+    QCOMPARE(fileBytes(target.text()), QByteArray("new"));
+    QCOMPARE(fileBytes(backup.text()), QByteArray("old"));
+
+    // Without a file at the target nothing is kept, unless an empty backup is asked for.
+    const NativePath fresh(dir.filePath("game/fresh.txt"));
+    const NativePath freshBackup(dir.filePath("manager/fresh.bak"));
+    QVERIFY(replaceWithBackups({FileWrite{fresh, "x", freshBackup}}).ok());
+    QVERIFY(!QFile::exists(freshBackup.text()));
+    QVERIFY(QFile::remove(fresh.text()));
+    QVERIFY(replaceWithBackups({FileWrite{fresh, "x", freshBackup, true}}).ok());
+    QCOMPARE(fileBytes(freshBackup.text()), QByteArray());
+}
+
+void TestCore::replaceIsAllOrNothing() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QVERIFY(putFile(root + "/game/a.lnd", "a-old"));
+    QVERIFY(putFile(root + "/manager/a.bak", "a-older"));
+    QVERIFY(QDir().mkpath(root + "/game/folder.lnd"));
+    const auto before = snapshot(root);
+
+    FileWrite first{NativePath(root + "/game/a.lnd"), "a-new", NativePath(root + "/manager/a.bak")};
+    FileWrite copy{NativePath(root + "/manager/Backup/vif/a.lnd"), "a-new"};
+    copy.createFolder = true;
+    FileWrite blocked{NativePath(root + "/game/folder.lnd"), "b-new"};
+    blocked.label = QStringLiteral("Entry 2");
+    const Status status = replaceWithBackups({first, copy, blocked});
+
+    // A folder at a target cannot be replaced: every file is as it was, the backup too, and
+    // the folders this change created are gone again.
+    QCOMPARE(status.kind(), ErrorKind::IsFolder);
+    QVERIFY2(status.error().startsWith("Entry 2: "), qPrintable(status.error()));
+    QVERIFY2(!status.error().contains("put back"), qPrintable(status.error()));
+    QCOMPARE(snapshot(root), before);
 }
 
 QTEST_GUILESS_MAIN(TestCore)

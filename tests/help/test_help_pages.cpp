@@ -2,6 +2,8 @@
 // between them leads to a page (and anchor) that exists.
 
 #include "frmHelp.h"
+#include "support/fakeplatform.h"
+#include "ui/fonts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,22 +68,15 @@ private slots:
 
 void TestHelpPages::initTestCase() {
     // The program's interface font: the page area's font is derived from it.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(8.25);
-    QApplication::setFont(font);
+    QApplication::setFont(gk::interfaceFont());
 }
 
 void TestHelpPages::everyPageIsListedAndOpens() {
     const QStringList pages = sourcePages();
     QVERIFY(pages.contains(QStringLiteral("welcome.htm")));
 
+    gk::ScopedFakePlatform desktop;
     frmHelp window(kBuiltPages);
-    window.showMessage = [](const QString&, const QString& text) { QFAIL(qPrintable(text)); };
-    window.openAddress = [](const QUrl& address) {
-        qWarning("unexpected address %s", qPrintable(address.toString()));
-        return false;
-    };
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto* list = window.findChild<QListWidget*>(QStringLiteral("fl1"));
@@ -104,6 +99,8 @@ void TestHelpPages::everyPageIsListedAndOpens() {
         QCoreApplication::processEvents();
         QVERIFY2(web->horizontalScrollBar()->maximum() == 0, qPrintable(name + " is too wide"));
     }
+    // Nothing asked of the desktop: no message, no address.
+    QVERIFY2(desktop.fake.log.isEmpty(), qPrintable(desktop.fake.log.join('|')));
 }
 
 void TestHelpPages::linksLeadToPages() {

@@ -1,6 +1,6 @@
 // The help viewer's history: what Back and Forward show and where HistoryPos goes.
 
-#include "history.h"
+#include "help/history.h"
 
 #include <QTest>
 

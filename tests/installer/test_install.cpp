@@ -1,11 +1,11 @@
 // Installing: the extension dispatch, single files, install paths of untrusted packages,
 // and packages installed as a whole or not at all.
 
-#include "core/fileio.h"
-#include "core/paths.h"
+#include "base/fileio.h"
+#include "base/paths.h"
 #include "installer/install.h"
 #include "installer/installpath.h"
-#include "tree.h"
+#include "support/files.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -25,6 +25,8 @@ struct Site {
     QString root = dir.path();
     QString game = root + "/BW/";
     QString manager = root + "/manager/";
+    ComposedPath gameFolder() const { return ComposedPath(game); }
+    ComposedPath managerFolder() const { return ComposedPath(manager); }
 
     Site() {
         for (const char* folder : {"BW/Data/Landscape", "BW/Data/CreatureMesh",
@@ -128,9 +130,9 @@ void TestInstall::singleFile() {
         QVERIFY(putFile(site.game + target, previous));
     const QString chosen = "/home/u/content/" + name;
     const SingleInstall plan =
-        planSingleInstall(installKindFor(chosen), chosen, site.game, site.manager);
-    QCOMPARE(toNativePath(plan.target), site.game + target);
-    QCOMPARE(plan.backup, site.manager + name + ".bak");
+        planSingleInstall(installKindFor(chosen), chosen, site.gameFolder(), site.managerFolder());
+    QCOMPARE(plan.target.text(), site.game + target);
+    QCOMPARE(plan.backup.text(), site.manager + name + ".bak");
 
     QVERIFY(installSingleFile(plan, contents).ok());
     QCOMPARE(fileBytes(site.game + target), contents);
@@ -145,20 +147,21 @@ void TestInstall::singleFileFailureChangesNothing() {
     QVERIFY(QDir(site.game + "Scripts/Playgrounds").removeRecursively());
     QVERIFY(putFile(site.manager + "river.txt.bak", "earlier backup"));
     const auto before = snapshot(site.root);
-    const SingleInstall plan =
-        planSingleInstall(InstallKind::Map, "/x/river.txt", site.game, site.manager);
+    const SingleInstall plan = planSingleInstall(InstallKind::Map, "/x/river.txt",
+                                                 site.gameFolder(), site.managerFolder());
     const Status status = installSingleFile(plan, "map");
-    QVERIFY(!status.ok());
-    QVERIFY2(status.error().contains("river.txt") && status.error().contains("does not exist"),
-             qPrintable(status.error()));
+    QCOMPARE(status.kind(), ErrorKind::NotFound);
+    QVERIFY2(status.error().contains("river.txt"), qPrintable(status.error()));
     QCOMPARE(snapshot(site.root), before);
 
     // A target that is a folder is not backed up as an empty file and not replaced.
     QVERIFY(QDir().mkpath(site.game + "Data/Landscape/hills.lnd"));
     const auto withFolder = snapshot(site.root);
-    const Status folder = installSingleFile(
-        planSingleInstall(InstallKind::Landscape, "hills.lnd", site.game, site.manager), "x");
-    QVERIFY2(!folder.ok() && folder.error().contains("folder"), qPrintable(folder.error()));
+    const Status folder =
+        installSingleFile(planSingleInstall(InstallKind::Landscape, "hills.lnd", site.gameFolder(),
+                                            site.managerFolder()),
+                          "x");
+    QCOMPARE(folder.kind(), ErrorKind::IsFolder);
     QCOMPARE(snapshot(site.root), withFolder);
 }
 
@@ -221,7 +224,7 @@ void TestInstall::hostileEntries() {
         rawEntry(path, title, "EVIL") + "\r\n";
     const auto before = snapshot(site.root);
 
-    const auto plan = planPackageInstall(package, site.game);
+    const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok());
     QVERIFY(plan->entries[0].refusal.isEmpty());
     QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].target.isEmpty());
@@ -230,7 +233,7 @@ void TestInstall::hostileEntries() {
              qPrintable(plan->problems[0]));
     QVERIFY(!plan->problems[0].contains('\n') && !plan->problems[0].contains('\r'));
 
-    QVERIFY(!applyPackagePlan(*plan, site.manager).ok());
+    QCOMPARE(applyPackagePlan(*plan, site.managerFolder()).kind(), ErrorKind::BrokenPackage);
     QCOMPARE(snapshot(site.root), before);
 }
 
@@ -244,14 +247,14 @@ void TestInstall::letterCaseOfExistingNames() {
     const QByteArray package =
         rawEntry("C:\\Games\\BW\\Scripts\\Playgrounds\\river.txt", "river.txt", "new map") +
         rawEntry("C:\\Games\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "H") + "\r\n";
-    const auto plan = planPackageInstall(package, game);
+    const auto plan = planPackageInstall(package, ComposedPath(game));
     QVERIFY(plan.ok() && plan->ok());
-    QCOMPARE(plan->entries[0].target, game + "scripts/playgrounds/River.txt");
+    QCOMPARE(plan->entries[0].target.text(), game + "scripts/playgrounds/River.txt");
     QVERIFY(plan->entries[0].replaces);
-    QCOMPARE(plan->entries[1].target, game + "DATA/landscape/hills.lnd");
+    QCOMPARE(plan->entries[1].target.text(), game + "DATA/landscape/hills.lnd");
     QVERIFY(!plan->entries[1].replaces);
 
-    QVERIFY(applyPackagePlan(*plan, manager).ok());
+    QVERIFY(applyPackagePlan(*plan, ComposedPath(manager)).ok());
     QCOMPARE(QDir(game).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              (QStringList{"DATA", "scripts"}));
     QCOMPARE(QDir(game + "scripts/playgrounds").entryList(QDir::Files), QStringList{"River.txt"});
@@ -259,8 +262,9 @@ void TestInstall::letterCaseOfExistingNames() {
     QCOMPARE(fileBytes(manager + "Backup/vif/River.txt.bak"), QByteArray("old map"));
 
     // A single map finds the same file.
-    const SingleInstall single = planSingleInstall(InstallKind::Map, "/x/RIVER.txt", game, manager);
-    QCOMPARE(toNativePath(single.target), game + "scripts/playgrounds/River.txt");
+    const SingleInstall single = planSingleInstall(InstallKind::Map, "/x/RIVER.txt",
+                                                   ComposedPath(game), ComposedPath(manager));
+    QCOMPARE(single.target.text(), game + "scripts/playgrounds/River.txt");
 }
 
 void TestInstall::sharedTargetsKeepTheirFirstContent() {
@@ -271,9 +275,9 @@ void TestInstall::sharedTargetsKeepTheirFirstContent() {
                                rawEntry("C:\\BW\\Data\\landscape\\X.LND", "x.lnd", "two") +
                                rawEntry("C:\\BW\\Data\\CreatureMesh\\x.lnd", "x.lnd", "three") +
                                "\r\n";
-    const auto plan = planPackageInstall(package, site.game);
+    const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok() && plan->ok());
-    QVERIFY(applyPackagePlan(*plan, site.manager).ok());
+    QVERIFY(applyPackagePlan(*plan, site.managerFolder()).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/x.lnd"), QByteArray("two"));
     QCOMPARE(fileBytes(site.game + "Data/CreatureMesh/x.lnd"), QByteArray("three"));
     // Each replaced file keeps what it held before this installation, under its own name.
@@ -308,9 +312,9 @@ void TestInstall::failureMidwayPutsEverythingBack() {
                                rawEntry("C:\\BW\\Scripts\\Playgrounds\\c.txt", "c.txt",
                                         sizeLimit ? big : QByteArray("C")) +
                                "\r\n";
-    const auto plan = planPackageInstall(package, site.game);
+    const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok() && plan->ok());
-    const QString failingTarget = plan->entries[failing - 1].target;
+    const QString failingTarget = plan->entries[failing - 1].target.text();
     if (!sizeLimit) {
         // The target became a folder after the package was checked.
         QFile::remove(failingTarget);
@@ -326,10 +330,10 @@ void TestInstall::failureMidwayPutsEverythingBack() {
         rlimit small = old;
         small.rlim_cur = 16 * 1024;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        status = applyPackagePlan(*plan, site.manager);
+        status = applyPackagePlan(*plan, site.managerFolder());
         setrlimit(RLIMIT_FSIZE, &old);
     } else {
-        status = applyPackagePlan(*plan, site.manager);
+        status = applyPackagePlan(*plan, site.managerFolder());
     }
     QVERIFY(!status.ok());
     QVERIFY2(status.error().contains(QFileInfo(failingTarget).fileName()),

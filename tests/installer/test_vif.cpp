@@ -4,7 +4,7 @@
 #include "installer/compile.h"
 #include "installer/install.h"
 #include "installer/vif.h"
-#include "tree.h"
+#include "support/files.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -54,8 +54,10 @@ void TestVif::workedExampleBothWays() {
     QVERIFY(putFile(dir.filePath("river.txt"), "A\r\nB"));
     QVERIFY(putFile(dir.filePath("hills.lnd"), "H"));
     PackageCompiler compiler;
-    QVERIFY(compiler.AddPackFile(dir.filePath("river.txt"), kRiverPath).ok());
-    QVERIFY(compiler.AddPackFile(dir.filePath("hills.lnd"), kHillsPath).ok());
+    QVERIFY(
+        compiler.AddPackFile(NativePath(dir.filePath("river.txt")), NativePath(kRiverPath)).ok());
+    QVERIFY(
+        compiler.AddPackFile(NativePath(dir.filePath("hills.lnd")), NativePath(kHillsPath)).ok());
     QCOMPARE(compiler.fileNames(), QStringLiteral("river.txt\r\nhills.lnd\r\n"));
 
     const QStringList lines{
@@ -222,10 +224,11 @@ void TestVif::brokenPackages() {
     QVERIFY(QDir().mkpath(game + "Data"));
     QVERIFY(QDir().mkpath(dir.filePath("manager")));
     const auto before = snapshot(dir.path());
-    const auto plan = planPackageInstall(package, game);
+    const auto plan = planPackageInstall(package, ComposedPath(game));
     QVERIFY(plan.ok() && !plan->ok());
     QCOMPARE(plan->problems, problems);
-    QVERIFY(!applyPackagePlan(*plan, dir.filePath("manager/")).ok());
+    QCOMPARE(applyPackagePlan(*plan, ComposedPath(dir.filePath("manager/"))).kind(),
+             ErrorKind::BrokenPackage);
     QCOMPARE(snapshot(dir.path()), before);
 }
 
@@ -242,9 +245,8 @@ void TestVif::notAPackage() {
     QFETCH(QByteArray, text);
     QVERIFY(!vif::isPackage(text));
     QCOMPARE(vif::CountPackEntries(text), 0);
-    QCOMPARE(vif::readPackage(text).error(), QStringLiteral("This is not a valid Vif file."));
-    QCOMPARE(planPackageInstall(text, "/nowhere/").error(),
-             QStringLiteral("This is not a valid Vif file."));
+    QCOMPARE(vif::readPackage(text).kind(), ErrorKind::NotAPackage);
+    QCOMPARE(planPackageInstall(text, ComposedPath("/nowhere/")).kind(), ErrorKind::NotAPackage);
 }
 
 void TestVif::writerRefuses_data() {
@@ -282,7 +284,7 @@ void TestVif::writerRefuses() {
     QByteArray buffer = rawEntry("Data\\a.lnd", "a.lnd", "A");
     const QByteArray before = buffer;
     const Status status = vif::AppendPackEntry(buffer, path, title, contents, "/src/hills.lnd");
-    QVERIFY(!status.ok());
+    QCOMPARE(status.kind(), ErrorKind::Invalid);
     QVERIFY2(status.error().contains(reason) && status.error().contains("/src/hills.lnd"),
              qPrintable(status.error()));
     QCOMPARE(buffer, before);
@@ -304,7 +306,7 @@ void TestVif::installPathAsWritten_data() {
 void TestVif::installPathAsWritten() {
     QFETCH(QString, chosen);
     QFETCH(QString, written);
-    QCOMPARE(PackageCompiler::packageInstallPath(chosen), written);
+    QCOMPARE(PackageCompiler::packageInstallPath(NativePath(chosen)), written);
 }
 
 void TestVif::compiledPackageInstallsByteExact() {
@@ -319,25 +321,25 @@ void TestVif::compiledPackageInstallsByteExact() {
     QVERIFY(putFile(dir.filePath("src/river.txt"), map));
 
     PackageCompiler compiler;
-    QVERIFY(
-        compiler
-            .AddPackFile(dir.filePath("src/hills.lnd"), "C:\\Games\\BW\\Data\\Landscape\\hills.lnd")
-            .ok());
     QVERIFY(compiler
-                .AddPackFile(dir.filePath("src/river.txt"),
-                             "C:\\Games\\BW\\Scripts\\Playgrounds\\river.txt")
+                .AddPackFile(NativePath(dir.filePath("src/hills.lnd")),
+                             NativePath("C:\\Games\\BW\\Data\\Landscape\\hills.lnd"))
+                .ok());
+    QVERIFY(compiler
+                .AddPackFile(NativePath(dir.filePath("src/river.txt")),
+                             NativePath("C:\\Games\\BW\\Scripts\\Playgrounds\\river.txt"))
                 .ok());
     const QString packagePath = dir.filePath("out/pack.vif");
     QVERIFY(QDir().mkpath(dir.filePath("out")));
-    const Status saved = compiler.SavePackage(packagePath, manager);
+    const Status saved = compiler.SavePackage(NativePath(packagePath), ComposedPath(manager));
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(fileBytes(packagePath), compiler.packageBytes());
     QCOMPARE(fileBytes(manager + "Backup/vif/pack.vif"), compiler.packageBytes());
 
-    const auto plan = planPackageInstall(fileBytes(packagePath), game);
+    const auto plan = planPackageInstall(fileBytes(packagePath), ComposedPath(game));
     QVERIFY(plan.ok() && plan->ok());
     QList<double> progress;
-    QVERIFY(applyPackagePlan(*plan, manager, [&](double v) { progress << v; }).ok());
+    QVERIFY(applyPackagePlan(*plan, ComposedPath(manager), [&](double v) { progress << v; }).ok());
     QCOMPARE(progress, (QList<double>{25, 50, 75, 100}));
     QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), land);
     QCOMPARE(fileBytes(game + "Scripts/Playgrounds/river.txt"), map);
@@ -350,26 +352,37 @@ void TestVif::compilerRefusals() {
     QVERIFY(putFile(dir.filePath("a.lnd"), "A"));
     QVERIFY(putFile(dir.filePath("bad.lnd"), "x\r\n###End_VIF###\r\n"));
     QVERIFY(putFile(dir.filePath("con.lnd"), "C"));
-    const QString manager = dir.filePath("manager/");
-    QVERIFY(QDir().mkpath(manager));
+    const ComposedPath manager(dir.filePath("manager/"));
+    QVERIFY(QDir().mkpath(manager.text()));
 
     PackageCompiler compiler;
-    const Status empty = compiler.SavePackage(dir.filePath("empty.vif"), manager);
-    QVERIFY2(!empty.ok() && empty.error().contains("no files"), qPrintable(empty.error()));
+    const Status empty = compiler.SavePackage(NativePath(dir.filePath("empty.vif")), manager);
+    QCOMPARE(empty.kind(), ErrorKind::Invalid);
     QVERIFY(!QFile::exists(dir.filePath("empty.vif")));
-    QVERIFY(!QFile::exists(manager + "Backup/vif/empty.vif"));
+    QVERIFY(!QFile::exists(manager.text() + "Backup/vif/empty.vif"));
 
-    QVERIFY(!compiler.AddPackFile(dir.filePath("missing.lnd"), "C:\\BW\\Data\\m.lnd").ok());
-    QVERIFY(!compiler.AddPackFile(dir.filePath("a.lnd"), QString()).ok());
-    QVERIFY(!compiler.AddPackFile(dir.filePath("bad.lnd"), "C:\\BW\\Data\\bad.lnd").ok());
-    QVERIFY(!compiler.AddPackFile(dir.filePath("con.lnd"), "C:\\BW\\Data\\con.lnd").ok());
+    QVERIFY(!compiler
+                 .AddPackFile(NativePath(dir.filePath("missing.lnd")),
+                              NativePath("C:\\BW\\Data\\m.lnd"))
+                 .ok());
+    QVERIFY(!compiler.AddPackFile(NativePath(dir.filePath("a.lnd")), NativePath()).ok());
+    QVERIFY(
+        !compiler
+             .AddPackFile(NativePath(dir.filePath("bad.lnd")), NativePath("C:\\BW\\Data\\bad.lnd"))
+             .ok());
+    QVERIFY(
+        !compiler
+             .AddPackFile(NativePath(dir.filePath("con.lnd")), NativePath("C:\\BW\\Data\\con.lnd"))
+             .ok());
     QCOMPARE(compiler.entryCount(), 0);
     QVERIFY(compiler.buffer().isEmpty() && compiler.fileNames().isEmpty());
 
     // When the copy cannot be written the package is not left behind either.
-    QVERIFY(compiler.AddPackFile(dir.filePath("a.lnd"), "C:\\BW\\Data\\a.lnd").ok());
-    QVERIFY(QDir().mkpath(manager + "Backup/vif/p.vif"));
-    QVERIFY(!compiler.SavePackage(dir.filePath("p.vif"), manager).ok());
+    QVERIFY(
+        compiler.AddPackFile(NativePath(dir.filePath("a.lnd")), NativePath("C:\\BW\\Data\\a.lnd"))
+            .ok());
+    QVERIFY(QDir().mkpath(manager.text() + "Backup/vif/p.vif"));
+    QVERIFY(!compiler.SavePackage(NativePath(dir.filePath("p.vif")), manager).ok());
     QVERIFY(!QFile::exists(dir.filePath("p.vif")));
 }
 

@@ -1,6 +1,6 @@
 // The grovekeep-vif command-line tool, run as a process.
 
-#include "tree.h"
+#include "support/files.h"
 
 #include <QProcess>
 #include <QTemporaryDir>

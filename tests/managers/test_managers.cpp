@@ -1,49 +1,38 @@
-#include "core/fileio.h"
+// The managers' logic: map text, the map window's resize rule, tattoo slots and content
+// installs.
+
+#include "base/fileio.h"
 #include "managers/content.h"
 #include "managers/maplayout.h"
 #include "managers/tattoos.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace gk;
+using namespace gk::test;
 
 class TestManagers : public QObject {
     Q_OBJECT
 private slots:
-    void mapResizeRule_data();
-    void mapResizeRule();
+    void mapResizeRuleNeverGoesNegative();
     void mapTextRoundTrips_data();
     void mapTextRoundTrips();
     void mapTextWrittenWithCrLf();
-    void tattooSlotsLieInTheirGrid_data();
-    void tattooSlotsLieInTheirGrid();
     void tattooReplacementKeepsWhatItReplaces();
     void contentInstallKeepsTheOldFile();
     void bytesAreDescribedReadably();
 };
 
-void TestManagers::mapResizeRule_data() {
-    QTest::addColumn<int>("w");
-    QTest::addColumn<int>("h");
-    QTest::addColumn<QList<int>>("expected"); // text w, h, buttons, dir top, msg top, line y, right
-    QTest::newRow("10000 x 8000") << 10000 << 8000
-                                  << QList<int>{8300, 6800, 8360, 6900, 7150, 7520, 10000};
-    QTest::newRow("design size") << 11385 + 120 << 6810 + 390
-                                 << QList<int>{9805, 6000, 9865, 6100, 6350, 6720, 11505};
-    QTest::newRow("too small") << 1000 << 500 << QList<int>{0, 0, 60, 100, 350, 720, 1000};
-    QTest::newRow("minimised") << 0 << 0 << QList<int>{0, 0, 60, 100, 350, 720, 0};
-}
-
-void TestManagers::mapResizeRule() {
-    QFETCH(int, w);
-    QFETCH(int, h);
-    QFETCH(QList<int>, expected);
-    const MapLayout l = mapLayout(w, h);
-    QCOMPARE((QList<int>{l.textWidth, l.textHeight, l.buttonLeft, l.directoryTop, l.messageTop,
-                         l.lineY, l.lineRight}),
-             expected);
+void TestManagers::mapResizeRuleNeverGoesNegative() {
+    // A window smaller than the button column and the label strip leaves no text area, never a
+    // negative one.
+    const MapLayout small = mapLayout(1000, 500);
+    QCOMPARE(small.textWidth, 0);
+    QCOMPARE(small.textHeight, 0);
+    QCOMPARE(mapLayout(0, 0).lineRight, 0);
 }
 
 void TestManagers::mapTextRoundTrips_data() {
@@ -79,93 +68,72 @@ void TestManagers::mapTextWrittenWithCrLf() {
     QCOMPARE(lossy.bytes, QByteArray("?\r\n"));
 }
 
-void TestManagers::tattooSlotsLieInTheirGrid_data() {
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<int>("row");
-    QTest::addColumn<int>("column");
-    QTest::newRow("1 top left") << 1 << 0 << 0;
-    QTest::newRow("4 top right") << 4 << 0 << 3;
-    QTest::newRow("10 row 3, column 2") << 10 << 2 << 1;
-    QTest::newRow("13 bottom left") << 13 << 3 << 0;
-    QTest::newRow("15 row 4, column 3") << 15 << 3 << 2;
-    QTest::newRow("16 bottom right") << 16 << 3 << 3;
-}
-
-void TestManagers::tattooSlotsLieInTheirGrid() {
-    QFETCH(int, slot);
-    QFETCH(int, row);
-    QFETCH(int, column);
-    QCOMPARE(tattooRow(slot), row);
-    QCOMPARE(tattooColumn(slot), column);
-    const Twips pic = tattooPictureRect(slot);
-    QCOMPARE(pic.left, 120 + 1440 * column);
-    QCOMPARE(pic.top, 120 + 1080 * row);
-    const Twips button = tattooButtonRect(slot);
-    // Just right of its picture, towards its lower edge.
-    QCOMPARE(button.left, pic.left + 1080);
-    QCOMPARE(button.top, pic.top + 720);
-    QCOMPARE(tattooFileName(slot), QStringLiteral("symbol%1.bmp").arg(slot));
-}
-
 void TestManagers::tattooReplacementKeepsWhatItReplaces() {
     QTemporaryDir dir;
-    const QString profile = dir.filePath("game/Profiles/Player1") + "/";
-    const QString manager = dir.filePath("gk") + "/";
-    QVERIFY(QDir().mkpath(profile));
-    QVERIFY(QDir().mkpath(manager));
-    QCOMPARE(profileFolderOf(profile + "helpstats.dat"), profile);
+    const QString profileText = dir.filePath("game/Profiles/Player1") + "/";
+    const NativePath profile(profileText);
+    const ComposedPath manager(dir.filePath("gk") + "/");
+    QVERIFY(QDir().mkpath(profileText));
+    QVERIFY(QDir().mkpath(manager.text()));
+    QCOMPARE(profileFolderOf(NativePath(profileText + "helpstats.dat")), profile);
 
     const QByteArray old("BMold\0", 6);
     const QByteArray picture("BMnew\0\xff", 7);
-    QVERIFY(writeFileAtomic(profile + "symbol10.bmp", old).ok());
+    QVERIFY(putFile(profileText + "symbol10.bmp", old));
     // Backup\tattoos\ is created when missing.
     QVERIFY(replaceTattoo(picture, profile, manager, 10).ok());
-    QCOMPARE(readFileBytes(profile + "symbol10.bmp").value(), picture);
-    QCOMPARE(readFileBytes(manager + "Backup/tattoos/symbol10.bmp").value(), picture);
-    QCOMPARE(readFileBytes(manager + "Backup/tattoos/Player1/symbol10.bmp").value(), old);
+    QCOMPARE(fileBytes(profileText + "symbol10.bmp"), picture);
+    QCOMPARE(fileBytes(manager.text() + "Backup/tattoos/symbol10.bmp"), picture);
+    QCOMPARE(fileBytes(manager.text() + "Backup/tattoos/Player1/symbol10.bmp"), old);
 
     // A slot without a picture yet: nothing to keep.
     QVERIFY(replaceTattoo(picture, profile, manager, 3).ok());
-    QVERIFY(!QFile::exists(manager + "Backup/tattoos/Player1/symbol3.bmp"));
+    QVERIFY(!QFile::exists(manager.text() + "Backup/tattoos/Player1/symbol3.bmp"));
+    QCOMPARE(firstFreeTattooSlot(profile), 1);
 
-    // When Grovekeep's copy cannot be written, the profile is left alone.
-    QVERIFY(QDir().mkpath(manager + "Backup/tattoos/symbol4.bmp")); // a folder in the way
-    QVERIFY(writeFileAtomic(profile + "symbol4.bmp", old).ok());
+    // When the profile's file cannot be written, neither the profile nor a backup changes.
+    QVERIFY(QDir().mkpath(profileText + "symbol4.bmp")); // a folder in the way
+    const auto before = snapshot(dir.path());
     const Status blocked = replaceTattoo(picture, profile, manager, 4);
-    QVERIFY(!blocked.ok());
+    QCOMPARE(blocked.kind(), ErrorKind::IsFolder);
     QVERIFY2(blocked.error().contains("symbol4.bmp"), qPrintable(blocked.error()));
-    QCOMPARE(readFileBytes(profile + "symbol4.bmp").value(), old);
+    QCOMPARE(snapshot(dir.path()), before);
 }
 
 void TestManagers::contentInstallKeepsTheOldFile() {
     QTemporaryDir dir;
-    const QString game = dir.filePath("game") + "/";
-    QVERIFY(QDir().mkpath(game + "Data/Landscape"));
-    const QString target = gameContentPath(game, "Data\\Landscape\\", "island.lnd");
-    const QString backup = dir.filePath("gk") + "/Backup\\Landscape\\island.lnd";
+    const ComposedPath game(dir.filePath("game") + "/");
+    const ComposedPath manager(dir.filePath("gk") + "/");
+    QVERIFY(QDir().mkpath(game.text() + "Data/Landscape"));
+    auto install = [&](const QByteArray& bytes, const ComposedPath& into, const QString& name) {
+        return replaceWithBackups({contentInstall(bytes, into, "Data\\Landscape\\", manager,
+                                                  "Backup\\Landscape\\", name)});
+    };
+    const QString target = game.text() + "Data/Landscape/island.lnd";
+    const QString backup = manager.text() + "Backup/Landscape/island.lnd";
     const QByteArray land("LND\0\r\n\xff", 7);
 
     // New to the game: installed, no backup written.
-    QVERIFY(installWithBackup(land, target, backup).ok());
-    QCOMPARE(readFileBytes(target).value(), land);
-    QVERIFY(!QFile::exists(dir.filePath("gk/Backup/Landscape/island.lnd")));
+    QVERIFY(install(land, game, "island.lnd").ok());
+    QCOMPARE(fileBytes(target), land);
+    QVERIFY(!QFile::exists(backup));
 
     // Over an existing one: the old one is kept first (its folder created).
-    QVERIFY(installWithBackup("newer", target, backup).ok());
-    QCOMPARE(readFileBytes(dir.filePath("gk/Backup/Landscape/island.lnd")).value(), land);
-    QCOMPARE(readFileBytes(target).value(), QByteArray("newer"));
+    QVERIFY(install("newer", game, "island.lnd").ok());
+    QCOMPARE(fileBytes(backup), land);
+    QCOMPARE(fileBytes(target), QByteArray("newer"));
 
     // A Wine game folder spelt in other letters: its own folders are used.
     QVERIFY(QDir().mkpath(dir.filePath("wine/data/landscape")));
-    const QString wine = gameContentPath(dir.filePath("wine") + "/", "Data\\Landscape\\", "x.lnd");
-    QVERIFY(installWithBackup(land, wine, backup).ok());
-    QCOMPARE(readFileBytes(dir.filePath("wine/data/landscape/x.lnd")).value(), land);
+    QVERIFY(install(land, ComposedPath(dir.filePath("wine") + "/"), "x.lnd").ok());
+    QCOMPARE(fileBytes(dir.filePath("wine/data/landscape/x.lnd")), land);
 
-    // A game without the folder: reported with the file, nothing written.
-    const Status missing =
-        installWithBackup(land, gameContentPath(game, "Data\\CreatureMesh\\", "a.l3d"), backup);
-    QVERIFY(!missing.ok());
-    QVERIFY2(missing.error().contains("a.l3d"), qPrintable(missing.error()));
+    // A failed install changes no backup: a folder stands where the landscape goes.
+    QVERIFY(QDir().mkpath(game.text() + "Data/Landscape/island2.lnd"));
+    QVERIFY(putFile(manager.text() + "Backup/Landscape/island2.lnd", "kept"));
+    const auto before = snapshot(dir.path());
+    QVERIFY(!install("x", game, "island2.lnd").ok());
+    QCOMPARE(snapshot(dir.path()), before);
 }
 
 void TestManagers::bytesAreDescribedReadably() {

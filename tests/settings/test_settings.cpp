@@ -1,4 +1,4 @@
-#include "core/fileio.h"
+#include "base/fileio.h"
 #include "settings/options.h"
 
 #include <QDir>
@@ -66,42 +66,46 @@ void TestSettings::roundTripThroughFile() {
     const QStringList values{
         "/games/bw/", manager,     "/usr/bin/mapper", QString::fromUtf8("/home/\u65e5/land"),
         "",           "tattoo.exe"};
-    QVERIFY(writeSettings(manager, values).ok());
+    QVERIFY(writeSettings(ComposedPath(manager), values).ok());
     // Written as the manager folder followed by "\options.txt".
-    QCOMPARE(settingsWritePath(manager), manager + "\\options.txt");
-    const auto file = readSettingsFile({dir.filePath("options.txt")});
+    QCOMPARE(settingsWritePath(ComposedPath(manager)).text(), manager + "\\options.txt");
+    const auto file = readSettingsFile({NativePath(dir.filePath("options.txt"))});
     QVERIFY(file.has_value());
     QCOMPARE(file->values, values);
 
     // Rewriting replaces the whole file.
-    QVERIFY(writeSettings(manager, {"a"}).ok());
-    QCOMPARE(readFileBytes(dir.filePath("options.txt")).value(),
+    QVERIFY(writeSettings(ComposedPath(manager), {"a"}).ok());
+    QCOMPARE(readFileBytes(NativePath(dir.filePath("options.txt"))).value(),
              QByteArray("a\r\n\r\n\r\n\r\n\r\n\r\n\r\n"));
 }
 
 void TestSettings::readLocations() {
     QTemporaryDir work;
     QTemporaryDir program;
-    const QStringList candidates = settingsReadCandidates(work.path(), program.path() + "/");
-    QCOMPARE(candidates,
-             (QStringList{work.filePath("options.txt"), program.filePath("options.txt")}));
-    QCOMPARE(settingsReadCandidates(work.path(), work.path() + "/").size(), 1);
+    const auto candidates =
+        settingsReadCandidates(NativePath(work.path()), NativePath(program.path() + "/"));
+    const NativePath inWork(work.filePath("options.txt"));
+    const NativePath inProgram(program.filePath("options.txt"));
+    QCOMPARE(candidates, (QList<NativePath>{inWork, inProgram}));
+    QCOMPARE(settingsReadCandidates(NativePath(work.path()), NativePath(work.path() + "/")).size(),
+             1);
 
     QVERIFY(!readSettingsFile(candidates).has_value());
-    QVERIFY(writeFileAtomic(program.filePath("options.txt"), "from program\r\n").ok());
+    QVERIFY(writeFileAtomic(inProgram, "from program\r\n").ok());
     QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from program"});
     // An empty file in the working folder counts as absent.
-    QVERIFY(writeFileAtomic(work.filePath("options.txt"), "").ok());
-    QCOMPARE(readSettingsFile(candidates)->path, program.filePath("options.txt"));
-    QVERIFY(writeFileAtomic(work.filePath("options.txt"), "from work\r\n").ok());
+    QVERIFY(writeFileAtomic(inWork, "").ok());
+    QCOMPARE(readSettingsFile(candidates)->path, inProgram);
+    QVERIFY(writeFileAtomic(inWork, "from work\r\n").ok());
     QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from work"});
 }
 
 void TestSettings::hugeFileLoadsWhatItCan() {
     QTemporaryDir dir;
     QByteArray huge = "first\r\n" + QByteArray(8 * 1024 * 1024, 'x');
-    QVERIFY(writeFileAtomic(dir.filePath("options.txt"), huge).ok());
-    const auto file = readSettingsFile({dir.filePath("options.txt")});
+    const NativePath path(dir.filePath("options.txt"));
+    QVERIFY(writeFileAtomic(path, huge).ok());
+    const auto file = readSettingsFile({path});
     QVERIFY(file.has_value());
     QCOMPARE(file->values.size(), 2);
     QCOMPARE(file->values.at(0), QStringLiteral("first"));

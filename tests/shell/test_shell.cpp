@@ -1,10 +1,13 @@
-#include "support.h"
+// The application: start-up, the main window's commands and menus, the splash, and the
+// programs it starts.
 
-#include "core/paths.h"
-#include "shell/frmMDI.h"
-#include "shell/frmSplash.h"
-#include "shell/programs.h"
-#include "shell/startup.h"
+#include "support/world.h"
+
+#include "base/paths.h"
+#include "common/programs.h"
+#include "frmMDI.h"
+#include "frmSplash.h"
+#include "startup.h"
 #include "web/sites.h"
 
 #include <QLabel>
@@ -50,10 +53,8 @@ private slots:
     void initTestCase() { applyGrovekeepStyle(); }
     void firstRunShowsMessageThenOptionsThenSplash();
     void startWithSettingsLoadsAllSixValues();
-    void menuBarHasEveryCommand();
     void commandsShowTheirWindowsOnce();
     void childMenuBarReplacesMainOne();
-    void splashLinesGrowEveryTick();
     void splashClosesOnlyOnPictureOrTimer();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
@@ -88,40 +89,11 @@ void TestShell::firstRunShowsMessageThenOptionsThenSplash() {
 
 void TestShell::startWithSettingsLoadsAllSixValues() {
     World world;
-    QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
+    QVERIFY(putFile(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
     registerGrovekeepForms();
     startGrovekeep();
     QCOMPARE(world.platform->log, QStringList{"exec:frmSplash"});
     QCOMPARE(settingsValues(), (QStringList{"/bw/", "/gk/", "/m", "/l", "/s", "/t"}));
-}
-
-void TestShell::menuBarHasEveryCommand() {
-    World world;
-    registerGrovekeepForms();
-    auto* mdi = formAs<frmMDI>();
-    QCOMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Manage", "Tools", "Help"}));
-    const QList<QMenu*> menus = mdi->mainMenus();
-    QCOMPARE(captions(menus[0]), (QStringList{"Visit Marrowby", "Visit Fernlow", "Exit"}));
-    QCOMPARE(captions(menus[1]), (QStringList{"Map", "Landscape", "Skin", "Tatoo"}));
-    QCOMPARE(captions(menus[2]),
-             (QStringList{"Readme Creator", "Web Browser", "Installer", "Options"}));
-    QCOMPARE(captions(menus[3]),
-             (QStringList{"Contents", "Updates", "Bug Report", "Comment and Suggestions",
-                          "Discuss in Forums", "About"}));
-    const QStringList names{"mnuMarrowby",  "mnuFernlow",   "mnuExit",     "mnuMap",
-                            "mnuLandscape", "mnuSkin",      "mnuTattoo",   "mnuReadme",
-                            "mnuBrowser",   "mnuInstall",   "mnuOptions",  "mnuContents",
-                            "mnuUpdates",   "mnuBugReport", "mnuComments", "mnuOfficialForums",
-                            "mnuAbout"};
-    for (const QString& name : names)
-        QVERIFY2(mdi->findChild<QAction*>(name), qPrintable(name));
-    // Commands whose window is not part of this build are present but disabled.
-    const bool browser = isRegistered(Form::Browser);
-    QCOMPARE(child<QAction>(mdi, "mnuBugReport")->isEnabled(), browser);
-    QCOMPARE(child<QAction>(mdi, "mnuMap")->isEnabled(), isRegistered(Form::Map));
-    QVERIFY(child<QAction>(mdi, "mnuOptions")->isEnabled());
-    QVERIFY(child<QAction>(mdi, "mnuContents")->isEnabled());
-    QVERIFY(child<QAction>(mdi, "mnuExit")->isEnabled());
 }
 
 void TestShell::commandsShowTheirWindowsOnce() {
@@ -179,26 +151,9 @@ void TestShell::childMenuBarReplacesMainOne() {
     QTRY_COMPARE(menuBarTitles(mdi->menuBar()), (QStringList{"File", "Manage", "Tools", "Help"}));
 }
 
-void TestShell::splashLinesGrowEveryTick() {
-    SplashLines lines;
-    QCOMPARE(lines.ln1.right, 720.0f);
-    for (int i = 0; i < 10; ++i)
-        lines.step();
-    QCOMPARE(lines.ln1.right, 2220.0f);
-    QCOMPARE(lines.ln2.right, 1480.0f);
-    QCOMPARE(lines.ln3.right, 1060.0f);
-    QCOMPARE(lines.ln3.left, -120.0f);
-    // No upper bound: the lines keep growing past the window's edge.
-    for (int i = 0; i < 1000; ++i)
-        lines.step();
-    QVERIFY(lines.ln3.right > 8010.0f);
-    // White reaches furthest, dark grey least far.
-    QVERIFY(lines.ln1.right > lines.ln2.right && lines.ln2.right > lines.ln3.right);
-}
-
 void TestShell::splashClosesOnlyOnPictureOrTimer() {
     World world;
-    QVERIFY(writeAll(world.path("options.txt"), "/bw/\r\n"));
+    QVERIFY(putFile(world.path("options.txt"), "/bw/\r\n"));
     {
         frmSplash splash;
         splash.Form_Load();
@@ -232,12 +187,13 @@ void TestShell::splashClosesOnlyOnPictureOrTimer() {
 
 void TestShell::runGameStartsLauncherOrNamesIt() {
     World world;
+    // GameFolder + "\runblack.exe", as this system names it.
     RunGame();
-    QCOMPARE(world.platform->started, QStringList{"\\runblack.exe"});
+    QCOMPARE(world.platform->started, QStringList{"/runblack.exe"});
     QVERIFY(world.platform->messages.isEmpty());
 
     shared().GameFolder = "/games/bw/";
-    world.platform->failingPrograms << "/games/bw/\\runblack.exe";
+    world.platform->failingPrograms << "/games/bw//runblack.exe";
     RunGame();
     RunGame();
     QCOMPARE(world.platform->started.size(), 3);
@@ -248,20 +204,22 @@ void TestShell::runGameStartsLauncherOrNamesIt() {
 void TestShell::helpViewerIsFoundOrReported() {
     World world;
     const QString exe = executableName("Help");
-    QCOMPARE(helpViewerCandidates("", "/prog/"), QStringList{"/prog/Help\\" + exe});
-    QCOMPARE(helpViewerCandidates("/gk/", "/prog/"),
-             (QStringList{"/gk/\\Help\\" + exe, "/prog/Help\\" + exe}));
+    const NativePath program("/prog/");
+    QCOMPARE(helpViewerCandidates(ComposedPath(), program),
+             QList<NativePath>{NativePath("/prog/Help/" + exe)});
+    QCOMPARE(helpViewerCandidates(ComposedPath("/gk/"), program),
+             (QList<NativePath>{NativePath("/gk//Help/" + exe), NativePath("/prog/Help/" + exe)}));
 
     shared().ManagerFolder = world.folder("gk");
     startHelpViewer(nullptr);
-    if (!QFile::exists(programFolder() + "Help/" + exe)) {
+    if (!QFile::exists(programFolder().text() + "Help/" + exe)) {
         QCOMPARE(world.platform->messages.size(), 1);
         QVERIFY(world.platform->messages.at(0).contains("help viewer is missing"));
     }
-    QVERIFY(writeAll(world.path("gk/Help/" + exe), "#!"));
+    QVERIFY(putFile(world.path("gk/Help/" + exe), "#!"));
     world.platform->started.clear();
     startHelpViewer(nullptr);
-    QCOMPARE(world.platform->started, QStringList{shared().ManagerFolder + "\\Help\\" + exe});
+    QCOMPARE(world.platform->started, QStringList{shared().ManagerFolder + "/Help/" + exe});
 }
 
 QTEST_MAIN(TestShell)

@@ -1,12 +1,14 @@
 // grovekeep-vif: lists, extracts, packs and installs package files (.vif) from the command
 // line, with the same code as Grovekeep's installer window.
 
-#include "core/fileio.h"
-#include "core/paths.h"
+#include "base/fileio.h"
+#include "base/paths.h"
+#include "base/quoting.h"
+#include "base/version.h"
+#include "files/replace.h"
 #include "installer/compile.h"
 #include "installer/install.h"
 #include "installer/installpath.h"
-#include "installer/transaction.h"
 #include "installer/vif.h"
 #include "settings/options.h"
 
@@ -28,26 +30,6 @@ void print(std::FILE* stream, const QString& line) {
 }
 void out(const QString& line) { print(stdout, line); }
 void err(const QString& line) { print(stderr, line); }
-
-// A field from a package on one line: control characters (tabs and line breaks included)
-// are shown escaped.
-QString oneLine(const QString& text) {
-    QString shown;
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'\t')
-            shown += QStringLiteral("\\t");
-        else if (u == u'\r')
-            shown += QStringLiteral("\\r");
-        else if (u == u'\n')
-            shown += QStringLiteral("\\n");
-        else if (u < 0x20 || u == 0x7F)
-            shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
-    }
-    return shown;
-}
 
 const char* const kOverview =
     "Usage: grovekeep-vif COMMAND ARGUMENTS...\n"
@@ -109,13 +91,14 @@ int showHelp(const char* help) {
 
 // A folder given on the command line, absolute and with the trailing separator that the
 // installer composes paths on.
-QString asFolderValue(const QString& folder) {
+ComposedPath asFolderValue(const QString& folder) {
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(folder));
-    return absolute.endsWith(QLatin1Char('/')) ? absolute : absolute + QLatin1Char('/');
+    return ComposedPath(absolute.endsWith(QLatin1Char('/')) ? absolute
+                                                            : absolute + QLatin1Char('/'));
 }
 
 std::optional<QByteArray> readPackageFile(const QString& path) {
-    const auto bytes = readFileBytes(path);
+    const auto bytes = readFileBytes(NativePath(path));
     if (!bytes) {
         err(bytes.error());
         return std::nullopt;
@@ -168,29 +151,21 @@ int extractCommand(const QStringList& args) {
         err(QStringLiteral("Nothing was extracted."));
         return Refused;
     }
-    const QString folder = asFolderValue(args.at(1));
-    const bool folderExisted = folderExists(folder);
-    const Status made = ensureFolder(folder);
-    if (!made) {
-        err(made.error());
+    const NativePath folder = asFolderValue(args.at(1)).native();
+    QList<FileWrite> writes;
+    for (const vif::PackEntry& entry : package->entries) {
+        FileWrite write{folder.child(entry.title), entry.contents};
+        write.createFolder = true;
+        writes << write;
+    }
+    const Status extracted = replaceWithBackups(writes);
+    if (!extracted) {
+        err(extracted.error());
+        err(QStringLiteral("Nothing was extracted."));
         return Refused;
     }
-    FileTransaction transaction;
-    QStringList written;
-    for (const vif::PackEntry& entry : package->entries) {
-        const QString path = toNativePath(folder + entry.title);
-        const Status status = transaction.write(path, entry.contents);
-        if (!status) {
-            err(withRollBack(status, transaction).error());
-            if (!folderExisted)
-                QDir().rmdir(toNativePath(folder));
-            err(QStringLiteral("Nothing was extracted."));
-            return Refused;
-        }
-        written << path;
-    }
-    for (const QString& path : written)
-        out(QDir::toNativeSeparators(path));
+    for (const FileWrite& write : writes)
+        out(write.target.shown());
     return Done;
 }
 
@@ -200,14 +175,16 @@ int packCommand(const QStringList& args) {
                      kPackHelp);
     PackageCompiler compiler;
     for (qsizetype k = 1; k + 1 < args.size(); k += 2) {
-        const Status added = compiler.AddPackFile(args.at(k), args.at(k + 1));
+        const Status added =
+            compiler.AddPackFile(NativePath(args.at(k)), NativePath(args.at(k + 1)));
         if (!added) {
             err(added.error());
             err(QStringLiteral("The package was not written."));
             return Refused;
         }
     }
-    const Status written = writeFileAtomic(args.at(0), compiler.packageBytes());
+    const Status written =
+        replaceWithBackups({FileWrite{NativePath(args.at(0)), compiler.packageBytes()}});
     if (!written) {
         err(written.error());
         return Refused;
@@ -217,8 +194,8 @@ int packCommand(const QStringList& args) {
 
 int installCommand(const QStringList& args) {
     QString packagePath;
-    std::optional<QString> gameFolder;
-    std::optional<QString> managerFolder;
+    std::optional<ComposedPath> gameFolder;
+    std::optional<ComposedPath> managerFolder;
     bool dryRun = false;
     for (qsizetype k = 0; k < args.size(); ++k) {
         const QString& arg = args.at(k);
@@ -228,7 +205,7 @@ int installCommand(const QStringList& args) {
                    arg == QStringLiteral("--manager-folder")) {
             if (k + 1 >= args.size() || args.at(k + 1).isEmpty())
                 return usage(QStringLiteral("%1 needs a folder.").arg(arg), kInstallHelp);
-            const QString value = asFolderValue(args.at(++k));
+            const ComposedPath value = asFolderValue(args.at(++k));
             (arg == QStringLiteral("--game-folder") ? gameFolder : managerFolder) = value;
         } else if (arg.startsWith(QStringLiteral("--"))) {
             return usage(QStringLiteral("unknown option %1.").arg(arg), kInstallHelp);
@@ -241,13 +218,13 @@ int installCommand(const QStringList& args) {
     if (packagePath.isEmpty())
         return usage(QStringLiteral("install needs a package."), kInstallHelp);
     if (!gameFolder || !managerFolder) {
-        const auto settings =
-            readSettingsFile(settingsReadCandidates(QDir::currentPath(), programFolder()));
+        const auto settings = readSettingsFile(
+            settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
         const QStringList values = settings ? settings->values : QStringList();
         if (!gameFolder && !values.value(LineGameFolder).isEmpty())
-            gameFolder = values.value(LineGameFolder);
+            gameFolder = ComposedPath(values.value(LineGameFolder));
         if (!managerFolder && !values.value(LineManagerFolder).isEmpty())
-            managerFolder = values.value(LineManagerFolder);
+            managerFolder = ComposedPath(values.value(LineManagerFolder));
     }
     if (!gameFolder || !managerFolder)
         return usage(QStringLiteral("the %1 folder is not known: give %2 or set it in "
@@ -256,9 +233,9 @@ int installCommand(const QStringList& args) {
                               gameFolder ? QStringLiteral("--manager-folder")
                                          : QStringLiteral("--game-folder")),
                      kInstallHelp);
-    for (const QString& folder : {*gameFolder, *managerFolder}) {
-        if (!folderExists(folder)) {
-            err(QStringLiteral("The folder \"%1\" does not exist.").arg(displayPath(folder)));
+    for (const ComposedPath& folder : {*gameFolder, *managerFolder}) {
+        if (!folderExists(folder.native())) {
+            err(QStringLiteral("The folder %1 does not exist.").arg(quotedPath(folder)));
             return Refused;
         }
     }
@@ -279,7 +256,7 @@ int installCommand(const QStringList& args) {
         else
             out(QStringLiteral("%1 %2").arg(entry.replaces ? QStringLiteral("replace")
                                                            : QStringLiteral("add"),
-                                            QDir::toNativeSeparators(entry.target)));
+                                            entry.target.shown()));
     }
     if (!plan->ok()) {
         err(QStringLiteral("Nothing was installed: the package has entries that cannot be "
@@ -301,7 +278,7 @@ int installCommand(const QStringList& args) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("grovekeep-vif"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("0.90"));
+    QCoreApplication::setApplicationVersion(version());
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

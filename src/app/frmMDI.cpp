@@ -1,0 +1,191 @@
+#include "frmMDI.h"
+
+#include "common/commands.h"
+#include "common/programs.h"
+#include "common/shared.h"
+#include "ui/menus.h"
+#include "web/sites.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include <algorithm>
+
+namespace gk {
+
+frmMDI::frmMDI() {
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Welcome"));
+    createControls();
+    createMenus();
+    connect(m_area, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
+    updateMenuBar();
+    // Client area of 11400 x 7920 twips for the work area.
+    resize(760, 528 + menuBar()->sizeHint().height() + stat1->sizeHint().height());
+}
+
+void frmMDI::createControls() {
+    m_area = new QMdiArea(this);
+    m_area->setObjectName(QStringLiteral("mdiArea"));
+    m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_area);
+
+    stat1 = new QStatusBar(this);
+    stat1->setObjectName(QStringLiteral("stat1"));
+    m_panel1 = new QLabel(stat1);
+    m_panel1->setObjectName(QStringLiteral("panel1"));
+    stat1->addWidget(m_panel1, 1);
+    setStatusBar(stat1);
+}
+
+void frmMDI::createMenus() {
+    auto on = [this](void (frmMDI::*handler)()) { return [this, handler] { (this->*handler)(); }; };
+    const bool browser = isRegistered(Form::Browser);
+    addMenu(
+        this, m_menus, "mnuFile", QStringLiteral("File"),
+        {{"mnuMarrowby", QStringLiteral("Visit Marrowby"), on(&frmMDI::mnuMarrowby_Click), browser},
+         {"mnuFernlow", QStringLiteral("Visit Fernlow"), on(&frmMDI::mnuFernlow_Click), browser},
+         {"mnuExit", QStringLiteral("Exit"), on(&frmMDI::mnuExit_Click)}});
+    addMenu(
+        this, m_menus, "mnuManage", QStringLiteral("Manage"),
+        {{"mnuMap", QStringLiteral("Map"), on(&frmMDI::mnuMap_Click), isRegistered(Form::Map)},
+         {"mnuLandscape", QStringLiteral("Landscape"), on(&frmMDI::mnuLandscape_Click),
+          isRegistered(Form::Extra)},
+         {"mnuSkin", QStringLiteral("Skin"), on(&frmMDI::mnuSkin_Click), isRegistered(Form::Extra)},
+         {"mnuTattoo", QStringLiteral("Tatoo"), on(&frmMDI::mnuTattoo_Click),
+          isRegistered(Form::Tattoo)}});
+    addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
+            {{"mnuReadme", QStringLiteral("Readme Creator"), on(&frmMDI::mnuReadme_Click),
+              isRegistered(Form::Readme)},
+             {"mnuBrowser", QStringLiteral("Web Browser"), on(&frmMDI::mnuBrowser_Click), browser},
+             {"mnuInstall", QStringLiteral("Installer"), on(&frmMDI::mnuInstall_Click),
+              isRegistered(Form::Install)},
+             {"mnuOptions", QStringLiteral("Options"), on(&frmMDI::mnuOptions_Click),
+              isRegistered(Form::Options)}});
+    addMenu(
+        this, m_menus, "mnuHelp", QStringLiteral("Help"),
+        {{"mnuContents", QStringLiteral("Contents"), on(&frmMDI::mnuContents_Click)},
+         {"mnuUpdates", QStringLiteral("Updates"), on(&frmMDI::mnuUpdates_Click),
+          isRegistered(Form::Update)},
+         {"mnuBugReport", QStringLiteral("Bug Report"), on(&frmMDI::mnuBugReport_Click), browser},
+         {"mnuComments", QStringLiteral("Comment and Suggestions"), on(&frmMDI::mnuComments_Click),
+          browser},
+         {"mnuOfficialForums", QStringLiteral("Discuss in Forums"),
+          on(&frmMDI::mnuOfficialForums_Click), browser},
+         {"mnuAbout", QStringLiteral("About"), on(&frmMDI::mnuAbout_Click),
+          isRegistered(Form::About)}});
+}
+
+frmMDI::~frmMDI() {
+    // The child windows go down with the work area; no menu updates while that happens.
+    m_area->disconnect(this);
+}
+
+void frmMDI::MDIForm_Load() {
+    showFormModal(Form::Splash);
+    m_panel1->setText(QStringLiteral(" Welcome to Grovekeep "));
+    shared().BrowserUrl = sites::MakerHost;
+}
+
+QString frmMDI::statusText() const { return m_panel1->text(); }
+
+QMdiSubWindow* frmMDI::addChild(QWidget* child) {
+    // The child's designed size is its inner area; the frame and title bar come on top.
+    const QSize inner = child->size();
+    QMdiSubWindow* sub = m_area->addSubWindow(child);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowTitle(child->windowTitle());
+    sub->setWindowIcon(windowIcon());
+    sub->ensurePolished();
+    const QMargins frame = sub->contentsMargins();
+    sub->resize(inner.grownBy(frame));
+    // The work area grows to hold a child that does not fit, rather than scroll.
+    if (layout())
+        layout()->activate();
+    const QSize room = m_area->contentsRect().size();
+    const QSize missing(std::max(0, sub->width() - room.width()),
+                        std::max(0, sub->height() - room.height()));
+    if ((missing.width() > 0 || missing.height() > 0) && !isMaximized() && !isFullScreen())
+        resize(size() + missing);
+    // Cascade the children, but keep each one whole inside the work area.
+    const int offset = 24 * static_cast<int>(m_area->subWindowList().size() - 1);
+    const QSize area = room + missing;
+    sub->move(std::clamp(offset, 0, std::max(0, area.width() - sub->width())),
+              std::clamp(offset, 0, std::max(0, area.height() - sub->height())));
+    // Queued: the update runs after the child is gone, and never while this window itself
+    // is being destroyed.
+    connect(sub, &QObject::destroyed, this, &frmMDI::updateMenuBar, Qt::QueuedConnection);
+    return sub;
+}
+
+void frmMDI::updateMenuBar() {
+    QList<QMenu*> wanted = m_menus;
+    QMdiSubWindow* active = m_area->currentSubWindow();
+    if (active && active->widget()) {
+        if (auto* provider = dynamic_cast<ChildMenus*>(active->widget())) {
+            const QList<QMenu*> own = provider->childMenus();
+            if (!own.isEmpty())
+                wanted = own;
+        }
+    }
+    if (wanted == m_shownMenus)
+        return;
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    for (QMenu* m : wanted)
+        bar->addMenu(m);
+    m_shownMenus = wanted;
+}
+
+void frmMDI::closeEvent(QCloseEvent* event) {
+    // Child windows with unsaved work may ask first; a refusal keeps the program running.
+    m_area->closeAllSubWindows();
+    for (QMdiSubWindow* sub : m_area->subWindowList()) {
+        if (sub->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void frmMDI::openPage(const QString& address) { openInBrowser(address); }
+
+void frmMDI::mnuMarrowby_Click() { openPage(sites::MakerHost); }
+void frmMDI::mnuFernlow_Click() { openPage(sites::FanSiteHost + QStringLiteral("/fernlow")); }
+void frmMDI::mnuExit_Click() { close(); }
+void frmMDI::mnuMap_Click() { showForm(Form::Map); }
+void frmMDI::mnuLandscape_Click() { showForm(Form::Extra); }
+void frmMDI::mnuSkin_Click() { showForm(Form::Extra); }
+void frmMDI::mnuTattoo_Click() { showForm(Form::Tattoo); }
+void frmMDI::mnuReadme_Click() { showForm(Form::Readme); }
+void frmMDI::mnuBrowser_Click() { showForm(Form::Browser); }
+void frmMDI::mnuInstall_Click() { showForm(Form::Install); }
+void frmMDI::mnuOptions_Click() { showForm(Form::Options); }
+void frmMDI::mnuContents_Click() { startHelpViewer(this); }
+
+void frmMDI::mnuUpdates_Click() { showUpdates(); }
+
+void frmMDI::mnuBugReport_Click() {
+    openPage(sites::MakerHost + QStringLiteral("/manager/bugreport.htm"));
+}
+
+void frmMDI::mnuComments_Click() {
+    openPage(sites::MakerHost + QStringLiteral("/manager/comments.htm"));
+}
+
+void frmMDI::mnuOfficialForums_Click() { openPage(sites::http(sites::ForumsHost)); }
+
+void frmMDI::mnuAbout_Click() { showForm(Form::About); }
+
+} // namespace gk

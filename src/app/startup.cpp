@@ -1,0 +1,70 @@
+#include "startup.h"
+
+#include "frmMDI.h"
+#include "frmSplash.h"
+#include "installer/frmInstall.h"
+#include "managers/frmExtra.h"
+#include "managers/frmMap.h"
+#include "managers/frmTattoo.h"
+#include "readme/frmReadme.h"
+#include "settings/frmOptions.h"
+#include "ui/forms.h"
+#include "ui/style.h"
+#include "web/frmAbout.h"
+#include "web/frmBrowser.h"
+#include "web/frmUpdate.h"
+
+#include <QApplication>
+#include <QFont>
+
+namespace gk {
+
+namespace {
+template <class W> void registerWindow(Placement placement) {
+    registerForm(W::formId, placement, [] {
+        auto* w = new W;
+        if constexpr (requires { w->Form_Load(); })
+            w->Form_Load();
+        return w;
+    });
+}
+} // namespace
+
+void registerGrovekeepForms() {
+    registerForm(Form::MDI, Placement::TopLevel, [] { return new frmMDI; });
+    // Child windows open in the main window's work area.
+    setChildHost([](QWidget* child) {
+        frmMDI* mdi = formAs<frmMDI>();
+        if (!mdi)
+            return false;
+        mdi->addChild(child);
+        return true;
+    });
+    registerWindow<frmSplash>(Placement::TopLevel);
+    registerWindow<frmOptions>(Placement::TopLevel);
+    registerWindow<frmInstall>(Placement::TopLevel);
+    registerWindow<frmMap>(Placement::Child);
+    registerWindow<frmTattoo>(Placement::Child);
+    registerWindow<frmExtra>(Placement::Child);
+    registerWindow<frmReadme>(Placement::Child);
+    registerWindow<frmBrowser>(Placement::Child);
+    registerWindow<frmAbout>(Placement::TopLevel);
+    registerWindow<frmUpdate>(Placement::TopLevel);
+}
+
+void applyGrovekeepStyle() {
+    // The windows are laid out for the narrow sans-serif face of the game's own system at
+    // 8 points; Liberation Sans has the same widths.
+    QApplication::setFont(interfaceFont());
+    QApplication::setWindowIcon(grovekeepIcon());
+}
+
+frmMDI* startGrovekeep() {
+    auto* mdi = formAs<frmMDI>();
+    mdi->MDIForm_Load();
+    mdi->show();
+    showForm(Form::Map);
+    return mdi;
+}
+
+} // namespace gk

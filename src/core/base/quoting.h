@@ -1,0 +1,50 @@
+#pragma once
+
+#include "paths.h"
+
+#include <QString>
+
+namespace gk {
+
+// A path in double quotes with this platform's separators, for messages.
+inline QString quotedPath(const NativePath& path) {
+    return QStringLiteral("\"%1\"").arg(path.shown());
+}
+inline QString quotedPath(const ComposedPath& path) { return quotedPath(path.native()); }
+
+// Text from a package on one line: control characters (tabs and line breaks included) are
+// shown as \t, \r, \n or \xNN, so a hostile name cannot break a line or a column.
+inline QString oneLine(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u == u'\t')
+            out += QStringLiteral("\\t");
+        else if (u == u'\r')
+            out += QStringLiteral("\\r");
+        else if (u == u'\n')
+            out += QStringLiteral("\\n");
+        else if (u < 0x20 || u == 0x7F)
+            out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+// A name from a package, in double quotes, on one line (oneLine), ready for a message.
+inline QString quotedName(const QString& name) {
+    return QLatin1Char('"') + oneLine(name) + QLatin1Char('"');
+}
+
+// A message ("The install path ... cannot be used: ...") as a clause inside a longer line.
+inline QString asClause(QString message) {
+    if (!message.isEmpty())
+        message[0] = message.at(0).toLower();
+    while (message.endsWith(QLatin1Char('.')))
+        message.chop(1);
+    return message;
+}
+
+} // namespace gk

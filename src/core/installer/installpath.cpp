@@ -1,0 +1,249 @@
+#include "installpath.h"
+
+#include "base/paths.h"
+#include "base/quoting.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+namespace gk {
+
+namespace {
+
+bool isSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); }
+
+QStringList splitComponents(const QString& path) {
+    QStringList parts;
+    QString current;
+    for (const QChar c : path) {
+        if (isSeparator(c)) {
+            if (!current.isEmpty())
+                parts << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty())
+        parts << current;
+    return parts;
+}
+
+QString joined(const QString& folder, const QString& name) {
+    if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+// The entry of the native folder `folder` that `name` names without regard to letter case:
+// `name` itself when it exists, else the first match in ordinal order; empty when none.
+QString existingName(const QString& folder, const QString& name) {
+    const QFileInfo exact(joined(folder, name));
+    if (exact.exists() || exact.isSymLink())
+        return name;
+    QString best;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        it.next();
+        const QString candidate = it.fileName();
+        if (candidate.compare(name, Qt::CaseInsensitive) == 0 &&
+            (best.isEmpty() || candidate < best))
+            best = candidate;
+    }
+    return best;
+}
+
+bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder) {
+    if (canonicalPath.isEmpty() || canonicalFolder.isEmpty())
+        return false;
+    if (canonicalPath == canonicalFolder)
+        return true;
+    const QString withSeparator = canonicalFolder.endsWith(QLatin1Char('/'))
+                                      ? canonicalFolder
+                                      : canonicalFolder + QLatin1Char('/');
+    return canonicalPath.startsWith(withSeparator);
+}
+
+const QStringList& reservedDeviceNames() {
+    static const QStringList names = [] {
+        QStringList list{QStringLiteral("CON"),    QStringLiteral("PRN"),
+                         QStringLiteral("AUX"),    QStringLiteral("NUL"),
+                         QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
+        // Windows also reserves COM and LPT with the superscript digits one to three.
+        const QString digits = QStringLiteral("123456789\u00B9\u00B2\u00B3");
+        for (const QChar d : digits)
+            list << QStringLiteral("COM") + d << QStringLiteral("LPT") + d;
+        return list;
+    }();
+    return names;
+}
+
+} // namespace
+
+QStringList gameTopLevelFolders() {
+    return {QStringLiteral("Data"), QStringLiteral("Profiles"), QStringLiteral("Scripts")};
+}
+
+QString componentProblem(const QString& component) {
+    const QString shown = quotedName(component);
+    if (component.isEmpty())
+        return QStringLiteral("a name is empty");
+    if (component == QStringLiteral("."))
+        return QStringLiteral("\".\" names the folder itself");
+    if (component == QStringLiteral(".."))
+        return QStringLiteral("\"..\" leads out of its folder");
+    for (const QChar c : component) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return QStringLiteral("%1 holds a control character").arg(shown);
+    }
+    for (const QChar c : component) {
+        if (QStringLiteral("<>\"|?*").contains(c))
+            return QStringLiteral("%1 holds the character %2").arg(shown, c);
+    }
+    if (component.contains(QLatin1Char(':')))
+        return QStringLiteral("%1 holds ':' (a drive letter or an alternate data stream)")
+            .arg(shown);
+    if (component.endsWith(QLatin1Char('.')) || component.endsWith(QLatin1Char(' ')))
+        return QStringLiteral("%1 ends with a dot or a space").arg(shown);
+    // Windows ignores what follows the first dot, and blanks before it, in a device name.
+    QString base = component.left(component.indexOf(QLatin1Char('.')));
+    while (base.endsWith(QLatin1Char(' ')))
+        base.chop(1);
+    const QString upper = base.toUpper();
+    if (reservedDeviceNames().contains(upper))
+        return QStringLiteral("%1 is the device name %2 on Windows").arg(shown, upper);
+    return QString();
+}
+
+QString titleProblem(const QString& title) {
+    for (const QChar c : title) {
+        if (isSeparator(c))
+            return QStringLiteral("%1 holds a folder separator").arg(quotedName(title));
+    }
+    return componentProblem(title);
+}
+
+NativePath matchLetterCase(const NativePath& folder, const QString& relative) {
+    QString current = folder.text();
+    bool exists = QFileInfo(current).isDir();
+    QString out = folder.text();
+    QString part;
+    auto takePart = [&] {
+        if (part.isEmpty())
+            return;
+        QString name = part;
+        if (exists) {
+            const QString found = existingName(current, part);
+            if (found.isEmpty())
+                exists = false;
+            else
+                name = found;
+            current = joined(current, name);
+        }
+        out += name;
+        part.clear();
+    };
+    for (const QChar c : relative) {
+        if (isSeparator(c)) {
+            takePart();
+            out += QDir::separator();
+        } else {
+            part += c;
+        }
+    }
+    takePart();
+    return NativePath(out);
+}
+
+Result<ResolvedPath> resolveInstallPath(const QString& installPath,
+                                        const ComposedPath& gameFolder) {
+    auto refuse = [&installPath](const QString& reason) {
+        return Result<ResolvedPath>::failure(
+            ErrorKind::UnsafePath, QStringLiteral("The install path %1 cannot be used: %2.")
+                                       .arg(quotedName(installPath), reason));
+    };
+    if (installPath.isEmpty())
+        return Result<ResolvedPath>::failure(ErrorKind::UnsafePath,
+                                             QStringLiteral("The install path is empty."));
+    if (installPath.size() >= 2 && isSeparator(installPath.at(0)) &&
+        isSeparator(installPath.at(1))) {
+        if (installPath.size() >= 3 &&
+            (installPath.at(2) == QLatin1Char('?') || installPath.at(2) == QLatin1Char('.')))
+            return refuse(QStringLiteral("it is a device path"));
+        return refuse(QStringLiteral("it names a network share"));
+    }
+    const bool hasDrive = startsWithDrive(installPath);
+    if (hasDrive && (installPath.size() == 2 || !isSeparator(installPath.at(2))))
+        return refuse(QStringLiteral("it is relative to the current folder of drive %1")
+                          .arg(installPath.left(2)));
+    if (isSeparator(installPath.back()))
+        return refuse(QStringLiteral("it names a folder, not a file"));
+
+    const QStringList parts = splitComponents(installPath);
+    const qsizetype first = hasDrive ? 1 : 0;
+    for (qsizetype k = first; k < parts.size(); ++k) {
+        const QString problem = componentProblem(parts.at(k));
+        if (!problem.isEmpty())
+            return refuse(problem);
+    }
+
+    const QString gameNative = gameFolder.native().text();
+    const QFileInfo gameInfo(gameNative);
+    if (gameFolder.isEmpty() || !gameInfo.isDir())
+        return Result<ResolvedPath>::failure(
+            ErrorKind::NotFound,
+            QStringLiteral("The game folder %1 does not exist.").arg(quotedPath(gameFolder)));
+    const QString gameCanonical = gameInfo.canonicalFilePath();
+
+    // The part of the path from the game's own top-level folder on.
+    QStringList topLevel = gameTopLevelFolders();
+    QDirIterator folders(gameNative, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (folders.hasNext()) {
+        folders.next();
+        topLevel << folders.fileName();
+    }
+    qsizetype top = -1;
+    for (qsizetype k = parts.size() - 2; k >= first && top < 0; --k) {
+        if (topLevel.contains(parts.at(k), Qt::CaseInsensitive))
+            top = k;
+    }
+    if (top < 0)
+        return refuse(QStringLiteral("it names none of the game's folders (%1)")
+                          .arg(gameTopLevelFolders().join(QStringLiteral(", "))));
+
+    ResolvedPath out;
+    out.relative = parts.mid(top).join(QLatin1Char('\\'));
+    QString folder = gameNative;
+    while (folder.size() > 1 && isSeparator(folder.back()))
+        folder.chop(1);
+    QStringList written;
+    for (qsizetype k = top; k < parts.size() - 1; ++k) {
+        written << parts.at(k);
+        const QString name = existingName(folder, parts.at(k));
+        const QString shown = quotedName(written.join(QLatin1Char('\\')));
+        if (name.isEmpty())
+            return refuse(
+                QStringLiteral("the folder %1 does not exist in the game folder").arg(shown));
+        folder = joined(folder, name);
+        if (!QFileInfo(folder).isDir())
+            return refuse(QStringLiteral("%1 is not a folder").arg(shown));
+    }
+    const QString& fileName = parts.back();
+    const QString existing = existingName(folder, fileName);
+    const QString target = joined(folder, existing.isEmpty() ? fileName : existing);
+    const QFileInfo targetInfo(target);
+    if (targetInfo.isSymLink())
+        return refuse(QStringLiteral("%1 is a symbolic link").arg(quotedName(out.relative)));
+    if (targetInfo.isDir())
+        return refuse(QStringLiteral("a folder stands at %1").arg(quotedName(out.relative)));
+    if (!insideFolder(QFileInfo(folder).canonicalFilePath(), gameCanonical))
+        return refuse(
+            QStringLiteral("%1 leads outside the game folder")
+                .arg(quotedName(parts.mid(top, parts.size() - 1 - top).join(QLatin1Char('\\')))));
+    out.target = NativePath(QDir::toNativeSeparators(target));
+    out.exists = targetInfo.exists();
+    return out;
+}
+
+} // namespace gk

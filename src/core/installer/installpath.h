@@ -1,0 +1,56 @@
+#pragma once
+
+#include "base/paths.h"
+#include "base/result.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace gk {
+
+// The game's own top-level folders, as a package's install path names them.
+QStringList gameTopLevelFolders();
+
+// Why a path component cannot be used on Windows or in a package, or empty when it can:
+// empty, "." or "..", reserved device names (CON, PRN, AUX, NUL, COM1-9, LPT1-9, CONIN$,
+// CONOUT$, with or without an extension, any letter case), trailing dots or spaces, ':'
+// (alternate data streams), control characters, and the characters < > " | ? *.
+QString componentProblem(const QString& component);
+
+// A package entry's title, used only as a bare file name: refused when it holds a
+// separator or has a componentProblem. Empty result when acceptable.
+QString titleProblem(const QString& title);
+
+struct ResolvedPath {
+    NativePath target;   // inside the game folder
+    QString relative;    // the part below the game folder, as written ("Data\Landscape\x.lnd")
+    bool exists = false; // a file already stands there (it will be replaced)
+};
+
+// `folder` followed by `relative` (backslash-separated), each component of `relative` spelt
+// as the existing file or folder that matches it without regard to letter case:
+// "Scripts\Playgrounds\river.txt" becomes "scripts/playgrounds/River.txt" where the game has
+// those. Components that do not exist are kept as written. Only reads the file system.
+NativePath matchLetterCase(const NativePath& folder, const QString& relative);
+
+// Places a package entry's install path inside the receiving game folder.
+//
+// The path is split at '\' and '/'. Refused outright, never cleaned up: an empty path,
+// UNC paths ("\\server\share"), device paths ("\\?\", "\\.\"), a drive-relative path
+// ("C:file"), and any component with a componentProblem (the drive letter "C:" of an
+// absolute path excepted).
+//
+// The rightmost component that names one of the game's top-level folders (case
+// insensitively: gameTopLevelFolders(), plus every folder that exists directly in
+// `gameFolder`) starts the part that is placed below `gameFolder`; a path without one is
+// refused. Each folder of that part must already exist in the game folder; it is matched
+// without regard to letter case (Wine folders on Linux are case-sensitive, Windows paths
+// are not), and so is an existing file of the same name. The result must lie inside the
+// game folder after symbolic links are resolved, and the target itself must not be a
+// symbolic link or a folder.
+//
+// Failures are of the kind UnsafePath (NotFound for a missing game folder) and name the
+// install path and the reason.
+Result<ResolvedPath> resolveInstallPath(const QString& installPath, const ComposedPath& gameFolder);
+
+} // namespace gk

@@ -1,0 +1,60 @@
+#include "content.h"
+
+#include "base/text.h"
+#include "installer/installpath.h"
+
+namespace gk {
+
+MapText decodeMapText(const QByteArray& bytes) {
+    MapText out;
+    out.finalBreak = bytes.endsWith('\n') || bytes.endsWith('\r');
+    out.text = splitLines(decodeWindows1252(bytes)).join(QLatin1Char('\n'));
+    if (out.finalBreak)
+        out.text += QLatin1Char('\n');
+    return out;
+}
+
+EncodedMap encodeMapText(const QString& text, bool finalBreak) {
+    QString crlf = toCrLf(text);
+    if (finalBreak && !text.endsWith(QLatin1Char('\n')))
+        crlf += QStringLiteral("\r\n");
+    const EncodedText encoded = encodeWindows1252(crlf);
+    return {encoded.bytes, encoded.lossless};
+}
+
+NativePath gameContentPath(const ComposedPath& gameFolder, const QString& folder,
+                           const QString& name) {
+    return matchLetterCase(gameFolder.native(), folder + name);
+}
+
+FileWrite contentInstall(const QByteArray& contents, const ComposedPath& gameFolder,
+                         const QString& folder, const ComposedPath& managerFolder,
+                         const QString& backupFolder, const QString& name) {
+    FileWrite write{gameContentPath(gameFolder, folder, name), contents};
+    write.backup = (managerFolder + backupFolder + name).native();
+    return write;
+}
+
+QString describeBytes(const QString& name, const QByteArray& bytes, qsizetype maxBytes) {
+    QString out = QStringLiteral("%1: %2 bytes\n").arg(name).arg(bytes.size());
+    const qsizetype shown = std::min(bytes.size(), maxBytes);
+    for (qsizetype line = 0; line < shown; line += 16) {
+        QString hex;
+        QString chars;
+        for (qsizetype i = line; i < line + 16; ++i) {
+            if (i < shown) {
+                const auto b = static_cast<unsigned char>(bytes.at(i));
+                hex += QStringLiteral("%1 ").arg(b, 2, 16, QLatin1Char('0')).toUpper();
+                chars += (b >= 0x20 && b < 0x7f) ? QChar(b) : QLatin1Char('.');
+            } else {
+                hex += QStringLiteral("   ");
+            }
+        }
+        out += QStringLiteral("%1  %2 %3\n").arg(line, 8, 16, QLatin1Char('0')).arg(hex, chars);
+    }
+    if (shown < bytes.size())
+        out += QStringLiteral("(the first %1 bytes are shown)\n").arg(shown);
+    return out;
+}
+
+} // namespace gk

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "base/paths.h"
+#include "files/replace.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace gk {
+
+// Map scripts as the map window edits them. Text is shown with LF line ends and written
+// back with CR LF in the game's code page.
+struct MapText {
+    QString text;           // for the editor: lines separated by LF
+    bool finalBreak = true; // the file ended with a line break (or no file was loaded)
+};
+
+MapText decodeMapText(const QByteArray& bytes);
+
+struct EncodedMap {
+    QByteArray bytes;
+    bool lossless = true; // false when a character has no Windows-1252 byte
+};
+
+// Lines end with CR LF. A closing CR LF is added when the text does not end with a line
+// break, unless it was loaded from a file that had none, so that loading and saving an
+// untouched map gives back its bytes and repeated cycles never grow the file.
+EncodedMap encodeMapText(const QString& text, bool finalBreak);
+
+// The game's copy of a content file: GameFolder & folder & name, spelt as the game's own
+// folders and file are where only the letter case differs (Wine folders are case-sensitive).
+NativePath gameContentPath(const ComposedPath& gameFolder, const QString& folder,
+                           const QString& name);
+
+// A landscape or skin installed under its own name `name`: the game's copy (gameContentPath),
+// with the file it replaces, if any, kept as ManagerFolder & backupFolder & name. For
+// replaceWithBackups.
+FileWrite contentInstall(const QByteArray& contents, const ComposedPath& gameFolder,
+                         const QString& folder, const ComposedPath& managerFolder,
+                         const QString& backupFolder, const QString& name);
+
+// How a content file's bytes are shown: its size, then a hex view of at most `maxBytes`
+// bytes, sixteen a line with their printable characters.
+QString describeBytes(const QString& name, const QByteArray& bytes, qsizetype maxBytes = 16384);
+
+} // namespace gk

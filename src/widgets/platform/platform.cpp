@@ -1,0 +1,141 @@
+#include "platform.h"
+
+#include "base/quoting.h"
+#include "platform/launch.h"
+
+#include <QDesktopServices>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStandardPaths>
+#include <QUrl>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace gk {
+
+namespace {
+
+Platform* g_installed = nullptr;
+
+QtPlatform& desktop() {
+    static QtPlatform p;
+    return p;
+}
+
+const QString kTitle = QStringLiteral("Grovekeep");
+
+std::optional<NativePath> runFileDialog(QWidget* parent, const QString& filter,
+                                        const NativePath& currentName, bool save) {
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // Windows that save over a file ask about it themselves.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    const QString qtFilter = toQtFilter(filter);
+    if (!qtFilter.isEmpty())
+        dialog.setNameFilters(qtFilter.split(QStringLiteral(";;")));
+    if (!currentName.isEmpty()) {
+        const QString native = QDir::fromNativeSeparators(currentName.text());
+        const QFileInfo info(native);
+        if (native.contains(QLatin1Char('/')) && info.dir().exists())
+            dialog.setDirectory(info.absolutePath());
+        dialog.selectFile(info.fileName());
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return NativePath(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+}
+
+} // namespace
+
+Platform& platform() { return g_installed ? *g_installed : desktop(); }
+
+void setPlatform(Platform* p) { g_installed = p; }
+
+std::optional<NativePath> QtPlatform::openFileName(QWidget* parent, const QString& filter,
+                                                   const NativePath& currentName) {
+    return runFileDialog(parent, filter, currentName, false);
+}
+
+std::optional<NativePath> QtPlatform::saveFileName(QWidget* parent, const QString& filter,
+                                                   const NativePath& currentName) {
+    return runFileDialog(parent, filter, currentName, true);
+}
+
+void QtPlatform::message(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel) {
+    auto buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel)
+        buttons |= QMessageBox::Cancel;
+    QMessageBox box(QMessageBox::Question, kTitle, text, buttons, parent);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return withCancel ? Answer::Cancel : Answer::No;
+    }
+}
+
+int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }
+
+Status QtPlatform::startProgram(const NativePath& program) {
+    const QString shown = quotedPath(program);
+    if (program.isEmpty() || !QFileInfo(program.text()).isFile())
+        return Status::failure(
+            ErrorKind::NotFound,
+            QStringLiteral("Could not start %1: the program does not exist.").arg(shown));
+    const LaunchPlan plan = planLaunch(program);
+    QProcess process;
+    process.setProgram(plan.program);
+    process.setArguments(plan.arguments);
+    process.setWorkingDirectory(plan.workingDirectory);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    if (!plan.winePrefix.isEmpty()) {
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("WINEPREFIX"), plan.winePrefix);
+        process.setProcessEnvironment(env);
+    }
+#ifdef Q_OS_WIN
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* args) {
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+    });
+#else
+    if (plan.program == QStringLiteral("wine") &&
+        QStandardPaths::findExecutable(plan.program).isEmpty())
+        return Status::failure(
+            ErrorKind::NotFound,
+            QStringLiteral("Could not start %1: Windows programs need Wine, and Wine is not "
+                           "installed.")
+                .arg(shown));
+#endif
+    if (!process.startDetached())
+        return Status::failure(
+            ErrorKind::Failed,
+            QStringLiteral("Could not start %1: %2.").arg(shown, process.errorString()));
+    return Status::success();
+}
+
+Status QtPlatform::openAddress(const QString& address) {
+    if (!QDesktopServices::openUrl(QUrl::fromUserInput(address)))
+        return Status::failure(ErrorKind::Failed,
+                               QStringLiteral("Could not open \"%1\".").arg(address));
+    return Status::success();
+}
+
+} // namespace gk

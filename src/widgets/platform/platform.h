@@ -1,0 +1,62 @@
+#pragma once
+
+#include "base/paths.h"
+#include "base/result.h"
+#include "platform/filter.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace gk {
+
+enum class Answer { Yes, No, Cancel };
+
+// Everything the windows need from the desktop: file dialogs, message boxes, modal display
+// of our own dialogs, starting programs and opening addresses. Windows call platform();
+// tests install a scripted implementation with setPlatform().
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // nullopt when the user cancels. `currentName` is shown in the dialog's name box. The save
+    // dialog does not ask about replacing an existing file: the window asks when it matters.
+    virtual std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
+                                                   const NativePath& currentName) = 0;
+    virtual std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
+                                                   const NativePath& currentName) = 0;
+    // A message box titled "Grovekeep" with an OK button.
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    // A question titled "Grovekeep": Yes/No, or Yes/No/Cancel when `withCancel`.
+    virtual Answer ask(QWidget* parent, const QString& text, bool withCancel) = 0;
+    // Shows one of our own dialogs modally; returns its result code.
+    virtual int exec(QDialog* dialog) = 0;
+    // Starts a program detached, without arguments.
+    virtual Status startProgram(const NativePath& program) = 0;
+    // Opens an address through the desktop (the user's web browser).
+    virtual Status openAddress(const QString& address) = 0;
+};
+
+Platform& platform();
+// Installs `p` (not owned); nullptr restores the desktop implementation.
+void setPlatform(Platform* p);
+
+// The desktop implementation.
+class QtPlatform : public Platform {
+public:
+    std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName) override;
+    std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName) override;
+    void message(QWidget* parent, const QString& text) override;
+    Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    int exec(QDialog* dialog) override;
+    Status startProgram(const NativePath& program) override;
+    Status openAddress(const QString& address) override;
+};
+
+} // namespace gk

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "base/twips.h"
+
+#include <QAbstractButton>
+#include <QList>
+#include <QPushButton>
+#include <QString>
+#include <QWidget>
+
+#include <initializer_list>
+
+namespace gk {
+
+void applyGeometry(QWidget* w, const Px& r);
+
+// Moves a top-level window to the middle of the primary screen, keeping its top-left corner on
+// the screen.
+void centreOnScreen(QWidget* window);
+inline void applyGeometry(QWidget* w, const Twips& t) { applyGeometry(w, toPx(t)); }
+
+// Sets a control's caption, whatever kind of control it is.
+template <class W> void setCaption(W* w, const QString& text) {
+    if constexpr (requires { w->setTitle(text); })
+        w->setTitle(text);
+    else if constexpr (requires { w->setPlainText(text); })
+        w->setPlainText(text);
+    else if constexpr (requires { w->setText(text); })
+        w->setText(text);
+}
+
+// Creates a control, names it and places it, with its caption:
+//   cmdOK = place<QPushButton>(this, "cmdOK", "OK", Twips{6000, 4800, 1335, 375});
+template <class W, class Rect>
+W* place(QWidget* parent, const char* name, const QString& text, const Rect& rect) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    if (!text.isEmpty())
+        setCaption(w, text);
+    applyGeometry(w, rect);
+    return w;
+}
+
+// The same without a caption.
+template <class W, class Rect> W* place(QWidget* parent, const char* name, const Rect& rect) {
+    return place<W>(parent, name, QString(), rect);
+}
+
+// One button of a window's button table: its name, caption and place.
+struct ButtonSpec {
+    const char* name;
+    const char* caption;
+    Twips rect;
+};
+// Creates the buttons of a table, in its order.
+QList<QPushButton*> placeButtons(QWidget* parent, std::initializer_list<ButtonSpec> buttons);
+
+// Runs `handler` (a member function of `window` or any callable) when the button named
+// `name` below `window` is clicked:
+//   onClick(this, "cmdLoad", &frmMap::LoadMapText);
+template <class Window, class Handler>
+QAbstractButton* onClick(Window* window, const char* name, Handler handler) {
+    auto* button = window->template findChild<QAbstractButton*>(QString::fromLatin1(name));
+    Q_ASSERT_X(button, "onClick", name);
+    QObject::connect(button, &QAbstractButton::clicked, window, handler);
+    return button;
+}
+
+} // namespace gk

@@ -1,0 +1,71 @@
+#include "commands.h"
+
+#include "base/fileio.h"
+#include "platform/platform.h"
+#include "shared.h"
+#include "ui/forms.h"
+
+namespace gk {
+
+void openInBrowser(const QString& address) {
+    shared().BrowserUrl = address;
+    showForm(Form::Browser);
+}
+
+void showUpdates() {
+    shared().UpdatePageMode = 1;
+    showForm(Form::Update);
+}
+
+bool confirmReplace(QWidget* parent, const NativePath& path) {
+    return !fileExists(path) ||
+           platform().ask(
+               parent,
+               QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path.shown()),
+               false) == Answer::Yes;
+}
+
+std::optional<ChosenFile> openAndRead(QWidget* parent, const QString& filter,
+                                      const NativePath& currentName) {
+    const auto chosen = platform().openFileName(parent, filter, currentName);
+    if (!chosen || chosen->isEmpty())
+        return std::nullopt;
+    auto bytes = readFileBytes(*chosen);
+    if (!bytes) {
+        platform().message(parent, bytes.error());
+        return std::nullopt;
+    }
+    return ChosenFile{*chosen, std::move(*bytes)};
+}
+
+std::optional<NativePath> chooseSaveTarget(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName) {
+    const auto chosen = platform().saveFileName(parent, filter, currentName);
+    if (!chosen || chosen->isEmpty() || !confirmReplace(parent, *chosen))
+        return std::nullopt;
+    return chosen;
+}
+
+bool confirmLossyText(QWidget* parent, const QString& what) {
+    return platform().ask(parent,
+                          QStringLiteral("Some characters of this %1 cannot be written in the "
+                                         "game's character set and would be written as \"?\".\n"
+                                         "Write the %1 anyway?")
+                              .arg(what),
+                          false) == Answer::Yes;
+}
+
+bool settingsFoldersKnown(QWidget* parent, bool needGameFolder) {
+    if (!shared().ManagerFolder.isEmpty() && (!needGameFolder || !shared().GameFolder.isEmpty()))
+        return true;
+    platform().message(parent, needGameFolder
+                                   ? QStringLiteral("Please tell Grovekeep where Black and White "
+                                                    "and Grovekeep are located (Tools > Options) "
+                                                    "first.")
+                                   : QStringLiteral("Please tell Grovekeep where it is located "
+                                                    "(Tools > Options) first."));
+    showForm(Form::Options);
+    return false;
+}
+
+} // namespace gk

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "base/paths.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace gk {
+
+// Opens a page in the built-in browser: stores the address, then shows the browser window
+// (which takes the address only when it is created).
+void openInBrowser(const QString& address);
+
+// Shows the Updates window on the update page.
+void showUpdates();
+
+// Asks before an existing file is replaced; true when there is none or the user agrees.
+bool confirmReplace(QWidget* parent, const NativePath& path);
+
+// A file chosen in an open dialog, with its bytes.
+struct ChosenFile {
+    NativePath path;
+    QByteArray bytes;
+};
+// Shows the open dialog (starting from `currentName`) and reads the chosen file; nullopt when
+// the dialog was cancelled, or when the file could not be read (a message says why).
+std::optional<ChosenFile> openAndRead(QWidget* parent, const QString& filter,
+                                      const NativePath& currentName);
+
+// Shows the save dialog and, when the chosen file exists, asks before it is replaced; nullopt
+// when the dialog was cancelled or the user keeps the file.
+std::optional<NativePath> chooseSaveTarget(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName);
+
+// Asks before text with characters the game's code page lacks is written with "?" in their
+// place; `what` names the text ("map", "readme").
+bool confirmLossyText(QWidget* parent, const QString& what);
+
+// True when ManagerFolder (and GameFolder, when needed) is set; otherwise says so and shows
+// the Options window.
+bool settingsFoldersKnown(QWidget* parent, bool needGameFolder = true);
+
+} // namespace gk

@@ -1,0 +1,57 @@
+#include "programs.h"
+
+#include "base/fileio.h"
+#include "base/quoting.h"
+#include "platform/platform.h"
+#include "shared.h"
+#include "ui/forms.h"
+
+namespace gk {
+
+bool startProgramOrSay(QWidget* parent, const NativePath& program) {
+    const Status started = platform().startProgram(program);
+    if (!started)
+        platform().message(parent, started.error());
+    return started.ok();
+}
+
+ComposedPath gameProgramPath(const ComposedPath& gameFolder) {
+    return gameFolder + QStringLiteral("\\runblack.exe");
+}
+
+void RunGame(QWidget* parent) { startProgramOrSay(parent, gameProgramPath(gameFolder()).native()); }
+
+QList<NativePath> helpViewerCandidates(const ComposedPath& managerFolder,
+                                       const NativePath& programFolder) {
+    const QString relative = QStringLiteral("Help\\") + executableName(QStringLiteral("Help"));
+    QList<NativePath> out;
+    if (!managerFolder.isEmpty())
+        out << (managerFolder + QStringLiteral("\\") + relative).native();
+    out << (ComposedPath(programFolder.text()) + relative).native();
+    return out;
+}
+
+void startHelpViewer(QWidget* parent) {
+    const QList<NativePath> candidates = helpViewerCandidates(managerFolder(), programFolder());
+    for (const NativePath& path : candidates) {
+        if (fileExists(path)) {
+            startProgramOrSay(parent, path);
+            return;
+        }
+    }
+    QStringList shown;
+    for (const NativePath& path : candidates)
+        shown << quotedPath(path);
+    platform().message(parent, QStringLiteral("The help viewer is missing. Grovekeep looked for "
+                                              "it at %1.")
+                                   .arg(shown.join(QStringLiteral(" and "))));
+}
+
+void startEditorOrShowOptions(QWidget* parent, const QString& editorPath) {
+    if (editorPath.isEmpty())
+        showForm(Form::Options);
+    else
+        startProgramOrSay(parent, ComposedPath(editorPath).native());
+}
+
+} // namespace gk

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "base/paths.h"
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+namespace gk {
+
+// Starts a program detached; when it cannot be started, a message box names it and says why.
+bool startProgramOrSay(QWidget* parent, const NativePath& program);
+
+// Starts the game: GameFolder followed by "\runblack.exe".
+void RunGame(QWidget* parent = nullptr);
+
+// The game's launcher for a game folder.
+ComposedPath gameProgramPath(const ComposedPath& gameFolder);
+
+// Where the help viewer is looked for, in order: below ManagerFolder, then beside this
+// program. An empty ManagerFolder gives only the second place.
+QList<NativePath> helpViewerCandidates(const ComposedPath& managerFolder,
+                                       const NativePath& programFolder);
+
+// Starts the help viewer, or says where it was looked for.
+void startHelpViewer(QWidget* parent);
+
+// An editor button: starts the editor, or shows the Options window when none is set.
+void startEditorOrShowOptions(QWidget* parent, const QString& editorPath);
+
+} // namespace gk

@@ -1,0 +1,401 @@
+#include "frmInstall.h"
+
+#include "base/fileio.h"
+#include "base/paths.h"
+#include "common/commands.h"
+#include "common/shared.h"
+#include "installer/install.h"
+#include "installer/wizard.h"
+#include "platform/platform.h"
+#include "ui/place.h"
+#include "web/sites.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <cmath>
+
+namespace gk {
+
+namespace {
+
+const QString kUnknownType =
+    QStringLiteral("please select a valid filetype or create a '.vif' to inmstall these files "
+                   "automatically");
+
+} // namespace
+
+frmInstall::frmInstall() {
+    setObjectName(QStringLiteral("frmInstall"));
+    setWindowTitle(QStringLiteral("Grovekeep - Installer"));
+    setFixedSize(574, 348);
+    createControls();
+    connectControls();
+}
+
+void frmInstall::createControls() {
+    Image1 = place<QLabel>(this, "Image1", QString(), Px{0, -40, 100, 400});
+    Image1->setPixmap(installerBanner());
+    Frame1 =
+        place<QGroupBox>(this, "Frame1", QStringLiteral("Choose an Option"), Px{104, 8, 465, 305});
+    lblPath =
+        place<QLabel>(Frame1, "lblPath", QStringLiteral("No file selected"), Px{16, 32, 393, 17});
+    cmdInstall =
+        place<QPushButton>(Frame1, "cmdInstall", QStringLiteral("..."), Px{416, 32, 17, 17});
+    op1 = place<QRadioButton>(Frame1, "op1", QStringLiteral("Install a Black and White file"),
+                              Px{8, 40, 169, 17});
+    op2 = place<QRadioButton>(Frame1, "op2",
+                              QStringLiteral("Create a Black a Grovekeep installation File"),
+                              Px{8, 72, 297, 17});
+    op3 = place<QRadioButton>(Frame1, "op3", QStringLiteral("Check for Grovekeep Updates"),
+                              Px{8, 104, 305, 17});
+    op4 = place<QRadioButton>(Frame1, "op4",
+                              QStringLiteral("Browse the Web for Black and White files. "),
+                              Px{8, 136, 297, 17});
+    rtbFileNames = place<QPlainTextEdit>(Frame1, "rtbFileNames", QString(), Px{8, 64, 449, 137});
+    lblType =
+        place<QLabel>(Frame1, "lblType", QStringLiteral("No file type set"), Px{8, 208, 449, 25});
+    lblNote = place<QLabel>(Frame1, "lblNote", QString(), Px{8, 248, 449, 33});
+    prg1 = place<QProgressBar>(Frame1, "prg1", QString(), Px{8, 280, 449, 17});
+    cmdBack = place<QPushButton>(this, "cmdBack", QStringLiteral("<< Back"), Px{328, 320, 73, 25});
+    cmdNext = place<QPushButton>(this, "cmdNext", QStringLiteral("Next >>"), Px{408, 320, 73, 25});
+    cmdCancel =
+        place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), Px{488, 320, 81, 25});
+
+    op1->setChecked(true);
+    // The web options need the browser window.
+    op3->setEnabled(isRegistered(Form::Browser));
+    op4->setEnabled(isRegistered(Form::Browser));
+    lblPath->setTextFormat(Qt::PlainText);
+    lblNote->setWordWrap(true);
+    lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    rtbFileNames->setReadOnly(true);
+    rtbFileNames->setLineWrapMode(QPlainTextEdit::NoWrap);
+    prg1->setRange(0, 100);
+    prg1->setValue(0);
+    prg1->setTextVisible(false);
+}
+
+void frmInstall::connectControls() {
+    onClick(this, "cmdNext", &frmInstall::cmdNext_Click);
+    onClick(this, "cmdBack", &frmInstall::cmdBack_Click);
+    onClick(this, "cmdInstall", &frmInstall::cmdInstall_Click);
+    onClick(this, "cmdCancel", &frmInstall::cmdCancel_Click);
+}
+
+void frmInstall::Form_Load() {
+    setStep(StepChoose);
+    ShowStep();
+}
+
+void frmInstall::ShowStep() {
+    if (step() == StepFinished) {
+        closeWindow(this);
+        return;
+    }
+    const auto layout = stepLayout(step());
+    if (!layout)
+        return;
+    Frame1->setTitle(layout->frameCaption);
+    cmdBack->setEnabled(layout->backEnabled);
+    cmdNext->setEnabled(layout->nextEnabled);
+    cmdInstall->setVisible(layout->browseShown);
+    lblPath->setVisible(layout->pathShown);
+    for (QRadioButton* op : {op1, op2, op3, op4})
+        op->setVisible(layout->optionsShown);
+    lblNote->setVisible(layout->noteShown);
+    lblType->setVisible(layout->typeShown);
+    prg1->setVisible(layout->progressShown);
+    rtbFileNames->setVisible(layout->namesShown);
+    if (layout->pathText)
+        lblPath->setText(*layout->pathText);
+    if (layout->noteText)
+        lblNote->setText(*layout->noteText);
+    if (step() == StepSaving)
+        SavePackage();
+}
+
+void frmInstall::cmdNext_Click() {
+    switch (step()) {
+    case StepChoose:
+        if (op1->isChecked()) {
+            setStep(StepChooseFile);
+            ShowStep();
+        } else if (op2->isChecked()) {
+            setStep(StepChooseFiles);
+            ShowStep();
+        } else if (op3->isChecked() || op4->isChecked()) {
+            shared().BrowserUrl =
+                op3->isChecked() ? sites::http(sites::MakerHost, QStringLiteral("/manager/update"))
+                                 : sites::http(sites::FanSiteHost, QStringLiteral("/fernlow"));
+            showForm(Form::Browser);
+            closeWindow(this);
+        }
+        break;
+    case StepChooseFile:
+        InstallChosenFile();
+        break;
+    case StepChooseFiles:
+        setStep(StepChoosePackage);
+        ShowStep();
+        break;
+    case StepReadyToSave:
+        setStep(StepSaving);
+        ShowStep();
+        break;
+    case StepFinished:
+        ShowStep();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmInstall::cmdBack_Click() {
+    switch (step()) {
+    case StepChooseFile:
+    case StepChooseFiles:
+        setStep(StepChoose);
+        ShowStep();
+        break;
+    case StepChoosePackage:
+        setStep(StepChooseFiles);
+        ShowStep();
+        break;
+    case StepReadyToSave:
+        setStep(StepChoosePackage);
+        ShowStep();
+        break;
+    case StepFinished:
+        if (m_finishedBySave) {
+            // Back to the saved package: Next saves it again to the same file.
+            setStep(StepReadyToSave);
+        } else {
+            // After an installation there is no package to save: choose another file.
+            setStep(StepChooseFile);
+            ShowStep();
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+void frmInstall::cmdInstall_Click() {
+    switch (step()) {
+    case StepChooseFile: {
+        const auto chosen = openAndRead(this, m_dio1Filter, m_dio1Name);
+        if (!chosen)
+            return;
+        m_dio1Name = chosen->path;
+        m_chosenFile = chosen->path;
+        m_chosenContents = chosen->bytes;
+        lblPath->setText(chosen->path.text());
+        ShowFileType();
+        break;
+    }
+    case StepChooseFiles:
+        AddPackFile();
+        break;
+    case StepChoosePackage:
+        choosePackageFile();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmInstall::cmdCancel_Click() { closeWindow(this); }
+
+void frmInstall::ShowFileType() { lblType->setText(fileTypeLabel(m_chosenFile.text())); }
+
+void frmInstall::InstallChosenFile() {
+    const InstallKind kind = installKindFor(m_chosenFile.text());
+    switch (kind) {
+    case InstallKind::Package:
+        InstallPackage();
+        break;
+    case InstallKind::Map:
+    case InstallKind::Landscape:
+    case InstallKind::Skin:
+        installSingle(static_cast<int>(kind));
+        break;
+    case InstallKind::Tattoo:
+        InstallTattoo();
+        break;
+    case InstallKind::Unknown:
+        platform().message(this, kUnknownType);
+        break;
+    }
+}
+
+void frmInstall::installSingle(int kindValue) {
+    if (!settingsFoldersKnown(this))
+        return;
+    const auto kind = static_cast<InstallKind>(kindValue);
+    const SingleInstall plan =
+        planSingleInstall(kind, m_chosenFile.text(), gameFolder(), managerFolder());
+    prg1->setValue(0);
+    lblNote->setText(QStringLiteral("Backing up file"));
+    const Status installed = installSingleFile(plan, m_chosenContents);
+    if (!installed) {
+        lblNote->setText(QStringLiteral("The file was not installed."));
+        platform().message(this, installed.error());
+        return;
+    }
+    prg1->setValue(50);
+    lblNote->setText(QStringLiteral("Installing Script"));
+    prg1->setValue(100);
+    lblNote->setText(
+        QStringLiteral("Your file was backed and then installed to the correct directory."));
+    m_finishedBySave = false;
+    setStep(StepFinished);
+}
+
+void frmInstall::InstallPackage() {
+    if (!settingsFoldersKnown(this))
+        return;
+    prg1->setValue(0);
+    const auto bytes = readFileBytes(m_chosenFile);
+    if (!bytes) {
+        platform().message(this, bytes.error());
+        return;
+    }
+    const auto plan = planPackageInstall(*bytes, gameFolder());
+    if (!plan) {
+        platform().message(this, plan.error());
+        return;
+    }
+    if (!plan->ok()) {
+        lblNote->setText(QStringLiteral("Nothing was installed."));
+        platform().message(this,
+                           QStringLiteral("Nothing was installed: this package has entries that "
+                                          "cannot be installed.\n\n%1")
+                               .arg(plan->problems.join(QLatin1Char('\n'))));
+        return;
+    }
+    const Status applied = applyPackagePlan(*plan, managerFolder(), [this](double value) {
+        prg1->setValue(std::min(100, static_cast<int>(std::lround(value))));
+    });
+    if (!applied) {
+        prg1->setValue(0);
+        lblNote->setText(QStringLiteral("Nothing was installed."));
+        platform().message(this, QStringLiteral("Nothing was installed: %1 Every file this "
+                                                "installation had written was put back.")
+                                     .arg(applied.error()));
+        return;
+    }
+    prg1->setValue(100);
+    const auto written = plan->entries.size();
+    lblNote->setText(QStringLiteral("The package was installed: %1. Every file it replaced was "
+                                    "backed up first.")
+                         .arg(written == 1 ? QStringLiteral("1 file")
+                                           : QStringLiteral("%1 files").arg(written)));
+}
+
+void frmInstall::InstallTattoo() {
+    platform().message(
+        this, QStringLiteral("To install tattoos you must use the tatto manager..Follow the "
+                             "instructions at the bottom of the screen to install and "
+                             "manage them"));
+    showForm(Form::Tattoo);
+}
+
+void frmInstall::AddPackFile() {
+    const auto file = platform().openFileName(this, m_dio1Filter, m_dio1Name);
+    if (!file || file->isEmpty())
+        return;
+    m_dio1Name = *file;
+    NativePath suggested = m_dio2Name;
+    if (suggested.isEmpty() && !shared().GameFolder.isEmpty())
+        suggested =
+            (gameFolder() + targetFolderFor(installKindFor(file->text())) + file->fileName())
+                .native();
+    const auto installPath = platform().saveFileName(this, QString(), suggested);
+    if (!installPath || installPath->isEmpty())
+        return;
+    m_dio2Name = *installPath;
+    const Status added = m_compiler.AddPackFile(*file, *installPath);
+    if (!added) {
+        platform().message(this, added.error());
+        return;
+    }
+    rtbFileNames->setPlainText(m_compiler.fileNames());
+    cmdNext->setEnabled(true);
+}
+
+void frmInstall::choosePackageFile() {
+    m_dio1Filter = packageFilter();
+    const auto chosen = chooseSaveTarget(this, m_dio1Filter, m_dio1Name);
+    if (!chosen)
+        return;
+    m_dio1Name = *chosen;
+    m_packagePath = *chosen;
+    setStep(StepReadyToSave);
+    lblPath->setText(chosen->text());
+    cmdNext->setEnabled(true);
+}
+
+void frmInstall::SavePackage() {
+    lblNote->setText(QStringLiteral("Saving file to directory"));
+    prg1->setValue(0);
+    auto backToReady = [this](const QString& note) {
+        lblPath->setText(m_packagePath.text());
+        lblNote->setText(note);
+        setStep(StepReadyToSave);
+    };
+    if (!settingsFoldersKnown(this, false)) {
+        backToReady(QStringLiteral("The package was not saved."));
+        return;
+    }
+    const Status saved = m_compiler.SavePackage(m_packagePath, managerFolder());
+    if (!saved) {
+        backToReady(QStringLiteral("The package was not saved."));
+        platform().message(this, saved.error());
+        return;
+    }
+    prg1->setValue(50);
+    lblNote->setText(QStringLiteral("Backing up file"));
+    prg1->setValue(100);
+    lblNote->setText(QStringLiteral("Your file was saved and Backed up!"));
+    m_finishedBySave = true;
+    setStep(StepFinished);
+}
+
+QPixmap installerBanner() {
+    QPixmap pix(100, 400);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 400);
+    g.setColorAt(0, QColor(16, 52, 30));
+    g.setColorAt(0.6, QColor(34, 96, 52));
+    g.setColorAt(1, QColor(10, 30, 18));
+    p.fillRect(pix.rect(), g);
+    // A row of young trees down the left edge.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 6; ++i) {
+        const double y = 70 + i * 52;
+        p.setBrush(QColor(70, 48, 26));
+        p.drawRect(QRectF(20, y + 10, 4, 14));
+        p.setBrush(QColor(70 + i * 10, 150 + i * 8, 80, 220));
+        p.drawEllipse(QPointF(22, y), 12, 15);
+    }
+    // The title, read from the bottom up, in the right-hand part of the banner.
+    p.translate(76, 372);
+    p.rotate(-90);
+    QFont f(QStringLiteral("DejaVu Serif"));
+    f.setPixelSize(24);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(232, 222, 180));
+    p.drawText(QPointF(0, 0), QStringLiteral("Grovekeep Installer"));
+    return pix;
+}
+
+} // namespace gk

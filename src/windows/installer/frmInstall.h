@@ -1,0 +1,86 @@
+#pragma once
+
+#include "base/paths.h"
+#include "installer/compile.h"
+#include "ui/forms.h"
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace gk {
+
+// The installer: a step-by-step wizard that installs single files and packages and
+// compiles new packages.
+class frmInstall : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr Form formId = Form::Install;
+
+    frmInstall();
+    void Form_Load();
+
+    // Lays the window out for the current step.
+    void ShowStep();
+    // The wizard's current step (InstallerStep).
+    int step() const { return InstallStep; }
+
+private:
+    void createControls();
+    void connectControls();
+    void cmdNext_Click();
+    void cmdBack_Click();
+    void cmdInstall_Click();
+    void cmdCancel_Click();
+    void ShowFileType();
+
+    // Step 1: install the chosen file according to its extension.
+    void InstallChosenFile();
+    void installSingle(int kind);
+    void InstallPackage();
+    void InstallTattoo();
+    // Step 2: add a file to the package being compiled.
+    void AddPackFile();
+    // Step 3: choose the package file.
+    void choosePackageFile();
+    // Step 6: save the package.
+    void SavePackage();
+
+    void setStep(int step) { InstallStep = static_cast<qint16>(step); }
+
+    QLabel* Image1 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QRadioButton* op1 = nullptr;
+    QRadioButton* op2 = nullptr;
+    QRadioButton* op3 = nullptr;
+    QRadioButton* op4 = nullptr;
+    QPushButton* cmdInstall = nullptr;
+    QLabel* lblPath = nullptr;
+    QLabel* lblType = nullptr;
+    QLabel* lblNote = nullptr;
+    QProgressBar* prg1 = nullptr;
+    QPlainTextEdit* rtbFileNames = nullptr;
+    QPushButton* cmdBack = nullptr;
+    QPushButton* cmdNext = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    qint16 InstallStep = 0;
+    QString m_dio1Filter;          // stays on the main file dialog once set
+    NativePath m_dio1Name;         // the main file dialog's current file name
+    NativePath m_dio2Name;         // the install-path dialog's current file name
+    NativePath m_chosenFile;       // step 1: the file to install
+    QByteArray m_chosenContents;   // its bytes, read when it was chosen
+    NativePath m_packagePath;      // step 3: where the package is saved
+    PackageCompiler m_compiler;    // the package being compiled
+    bool m_finishedBySave = false; // step 5 was reached by saving a package
+};
+
+// The installer's decorative banner, 100 x 400 pixels.
+QPixmap installerBanner();
+
+} // namespace gk

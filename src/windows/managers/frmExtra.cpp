@@ -1,0 +1,143 @@
+#include "frmExtra.h"
+
+#include "base/fileio.h"
+#include "base/paths.h"
+#include "common/commands.h"
+#include "common/programs.h"
+#include "common/shared.h"
+#include "managers/content.h"
+#include "platform/platform.h"
+#include "ui/place.h"
+#include "ui/style.h"
+#include "web/sites.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace gk {
+
+frmExtra::frmExtra() {
+    setObjectName(QStringLiteral("frmExtra"));
+    setWindowTitle(QStringLiteral("Grovekeep - Skin / Landscape Mode"));
+    resize(twipsToPx(11400), twipsToPx(6945));
+    setFixedSize(size());
+    createControls();
+    connectControls();
+}
+
+void frmExtra::createControls() {
+    placeButtons(this, {{"cmdLoadSkin", "Load Skin", {120, 120, 1335, 375}},
+                        {"cmdInstallSkin", "Install Skin", {1440, 120, 1455, 375}},
+                        {"cmdEditSkin", "Edit Skins With", {2880, 120, 1335, 375}},
+                        {"cmdCreateReadme", "Create Readme", {4200, 120, 1335, 375}},
+                        {"cmdFindSkin", "Find Skins", {5520, 120, 1335, 375}},
+                        {"cmdClose", "Close", {10080, 120, 1215, 375}},
+                        {"cmdLoadLand", "Load Landscape", {120, 480, 1335, 375}},
+                        {"cmdInstallLand", "Install Landscape", {1440, 480, 1455, 375}},
+                        {"cmdEditLand", "Edit Lands With", {2880, 480, 1335, 375}},
+                        {"cmdTest", "Test", {4200, 480, 1335, 375}},
+                        {"cmdGetHelp", "Get Help", {5520, 480, 1335, 375}},
+                        {"cmdSubmit", "Submit File", {6840, 480, 1335, 375}}});
+    place<QLabel>(this, "Label1",
+                  QStringLiteral("BELOW: This is the current landscape (lnd) file you are "
+                                 "viewing..."),
+                  Twips{120, 960});
+    // Where the installation's status texts show.
+    lblStatus = place<QLabel>(this, "lblStatus", QString(), Twips{5520, 960, 5775, 255});
+    lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_land.view = place<QPlainTextEdit>(this, "rtbLand", QString(), Twips{0, 1200, 11295, 2535});
+    place<QLabel>(this, "Label2",
+                  QStringLiteral("BELOW: This is the current Skin (l3d) file you are viewing"),
+                  Twips{120, 3840});
+    m_skin.view = place<QPlainTextEdit>(this, "rtbSkin", QString(), Twips{0, 4200, 11295, 2655});
+    for (QPlainTextEdit* view : {m_land.view, m_skin.view}) {
+        view->setReadOnly(true);
+        view->setLineWrapMode(QPlainTextEdit::NoWrap);
+        view->setFont(monospaceFont());
+    }
+
+    m_land.kindName = "landscape";
+    m_land.filter = QStringLiteral("Lionhead Land Files (*.lnd)|*.lnd");
+    m_land.gameFolder = QStringLiteral("Data\\Landscape\\");
+    m_land.backupFolder = QStringLiteral("Backup\\Landscape\\");
+    m_skin.kindName = "skin";
+    m_skin.filter = QStringLiteral("Lionhead Skin Files (*.l3d)|*.l3d");
+    m_skin.gameFolder = QStringLiteral("Data\\CreatureMesh\\");
+    m_skin.backupFolder = QStringLiteral("Backup\\CreatureMesh\\");
+    const bool browser = isRegistered(Form::Browser);
+    for (const char* name : {"cmdFindSkin", "cmdGetHelp", "cmdSubmit"})
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(browser);
+    findChild<QPushButton*>(QStringLiteral("cmdCreateReadme"))
+        ->setEnabled(isRegistered(Form::Readme));
+}
+
+void frmExtra::connectControls() {
+    onClick(this, "cmdLoadLand", &frmExtra::cmdLoadLand_Click);
+    onClick(this, "cmdInstallLand", &frmExtra::cmdInstallLand_Click);
+    onClick(this, "cmdLoadSkin", &frmExtra::cmdLoadSkin_Click);
+    onClick(this, "cmdInstallSkin", &frmExtra::cmdInstallSkin_Click);
+    onClick(this, "cmdEditLand",
+            [this] { startEditorOrShowOptions(this, shared().LandscapeEditorPath); });
+    onClick(this, "cmdEditSkin",
+            [this] { startEditorOrShowOptions(this, shared().SkinEditorPath); });
+    onClick(this, "cmdCreateReadme", [] { showForm(Form::Readme); });
+    onClick(this, "cmdTest", [this] { RunGame(this); });
+    onClick(this, "cmdFindSkin", [] { openInBrowser(sites::fanSitePage("/fernlow/skins.html")); });
+    onClick(this, "cmdGetHelp", [] { openInBrowser(sites::makerPage("/manager/help.htm")); });
+    onClick(this, "cmdSubmit", [] { openInBrowser(sites::makerPage("/manager/submit.htm")); });
+    onClick(this, "cmdClose", [this] { closeWindow(this); });
+}
+
+void frmExtra::setStatus(const QString& text) { lblStatus->setText(text); }
+
+bool frmExtra::load(Content& content) {
+    const auto chosen = openAndRead(this, content.filter, m_dialogFileName);
+    if (!chosen)
+        return false;
+    m_dialogFileName = chosen->path;
+    content.path = chosen->path;
+    content.bytes = chosen->bytes;
+    content.view->setPlainText(describeBytes(chosen->path.shown(), chosen->bytes));
+    setStatus(QString());
+    return true;
+}
+
+void frmExtra::install(Content& content, const QString& name) {
+    if (content.path.isEmpty() || name.isEmpty()) {
+        platform().message(this, QStringLiteral("Please load a %1 first; it is installed under "
+                                                "its own name.")
+                                     .arg(QString::fromLatin1(content.kindName)));
+        return;
+    }
+    if (!settingsFoldersKnown(this))
+        return;
+    setStatus(QStringLiteral("Backing up file"));
+    setStatus(QStringLiteral("Installing Script"));
+    const Status installed =
+        replaceWithBackups({contentInstall(content.bytes, gameFolder(), content.gameFolder,
+                                           managerFolder(), content.backupFolder, name)});
+    if (!installed) {
+        setStatus(QStringLiteral("The file was not installed."));
+        platform().message(this, installed.error());
+        return;
+    }
+    setStatus(QStringLiteral("Your file was backed and then installed to the correct directory."));
+}
+
+void frmExtra::cmdLoadLand_Click() {
+    if (load(m_land))
+        StoreLandscapeFileName(m_land.path);
+}
+
+void frmExtra::StoreLandscapeFileName(const NativePath& path) {
+    LandscapeFileName = path.fileName();
+}
+
+void frmExtra::cmdInstallLand_Click() { install(m_land, LandscapeFileName); }
+
+void frmExtra::cmdLoadSkin_Click() { load(m_skin); }
+
+void frmExtra::cmdInstallSkin_Click() { install(m_skin, m_skin.path.fileName()); }
+
+} // namespace gk

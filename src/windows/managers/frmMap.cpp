@@ -1,0 +1,225 @@
+#include "frmMap.h"
+
+#include "base/fileio.h"
+#include "base/paths.h"
+#include "common/commands.h"
+#include "common/programs.h"
+#include "common/shared.h"
+#include "installer/install.h"
+#include "managers/content.h"
+#include "managers/maplayout.h"
+#include "platform/platform.h"
+#include "ui/menus.h"
+#include "ui/place.h"
+#include "ui/style.h"
+#include "web/sites.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace gk {
+
+namespace {
+
+const QString kMapFilter = QStringLiteral("Black and White Maps (*.txt)|*.txt");
+
+} // namespace
+
+frmMap::frmMap() {
+    setObjectName(QStringLiteral("frmMap"));
+    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Maps"));
+    resize(twipsToPx(11385), twipsToPx(6810));
+    createControls();
+    createMenus();
+    connectControls();
+}
+
+void frmMap::createControls() {
+    rtbMap = place<QPlainTextEdit>(this, "rtbMap", Twips{0, 0, 9900, 5900});
+    m_buttons = placeButtons(this, {{"cmdLoad", "Load Map", {9960, 120, 1335, 375}},
+                                    {"cmdInstall", "Install this Map", {9960, 600, 1335, 375}},
+                                    {"cmdSave", "Save Map", {9960, 1080, 1335, 375}},
+                                    {"cmdTown", "Plotwright", {9960, 1800, 1335, 375}},
+                                    {"cmdEdit", "Edit Map with... ", {9960, 2280, 1335, 375}},
+                                    {"cmdReadme", "Create Readme", {9960, 2760, 1335, 375}},
+                                    {"cmdTest", "Test Map", {9960, 3480, 1335, 375}},
+                                    {"cmdSubmit", "Submit Map", {9960, 3960, 1335, 375}},
+                                    {"cmdHelp", "Get Map Help", {9960, 4680, 1335, 375}},
+                                    {"cmdIdea", "Submit Map idea", {9960, 5160, 1335, 375}},
+                                    {"cmdFind", "Find Maps", {9960, 5640, 1335, 375}}});
+    lblDirectory = place<QLabel>(this, "lblDirectory", QStringLiteral("Current Map Directory:"),
+                                 Twips{120, 6000, 1695, 255});
+    lblCurrentDirectory = place<QLabel>(this, "lblCurrentDirectory", QStringLiteral("None..."),
+                                        Twips{1920, 6000, 7215, 255});
+    lblMessage = place<QLabel>(this, "lblMessage", QStringLiteral("Welcome Message:"),
+                               Twips{300, 6350, 1575, 255});
+    lblWelcomeMessage = place<QLabel>(this, "lblWelcomeMessage", Twips{1920, 6345, 7455, 255});
+    ln1 = place<QFrame>(this, "ln1", Twips{0, 6720, 11280, 15});
+
+    rtbMap->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rtbMap->setFont(monospaceFont());
+    rtbMap->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rtbMap->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    ln1->setFrameShape(QFrame::HLine);
+    ln1->setFrameShadow(QFrame::Plain);
+    lblCurrentDirectory->setTextFormat(Qt::PlainText);
+    const bool browser = isRegistered(Form::Browser);
+    for (const char* name : {"cmdSubmit", "cmdHelp", "cmdIdea", "cmdFind"})
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(browser);
+    findChild<QPushButton*>(QStringLiteral("cmdReadme"))->setEnabled(isRegistered(Form::Readme));
+}
+
+void frmMap::createMenus() {
+    auto show = [](Form f) { return [f] { showForm(f); }; };
+    addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
+            {{"mnuOpen", QStringLiteral("Open Map"), [this] { LoadMapText(); }},
+             {"mnuInstall", QStringLiteral("Install Map"), [this] { InstallMapText(); }},
+             {"mnuSave", QStringLiteral("Save Map"), [this] { SaveMapText(); }},
+             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
+    addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
+            {{"mnuEditMap", QStringLiteral("Edit Map with..."), [this] { cmdEdit_Click(); }},
+             {"mnuTest", QStringLiteral("Test Map"), [this] { cmdTest_Click(); }}});
+    addMenu(
+        this, m_menus, "mnuManage", QStringLiteral("Manage"),
+        {{"mnuLandscape", QStringLiteral("Landscapes"), show(Form::Extra),
+          isRegistered(Form::Extra)},
+         {"mnuSkin", QStringLiteral("Skin"), show(Form::Extra), isRegistered(Form::Extra)},
+         {"mnuTattoo", QStringLiteral("Tattoo"), show(Form::Tattoo), isRegistered(Form::Tattoo)}});
+    addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
+            {{"mnuReadme", QStringLiteral("Readme Creator"), show(Form::Readme),
+              isRegistered(Form::Readme)},
+             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)}});
+    addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
+            {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
+             {"mnuContents", QStringLiteral("Contents"), [this] { startHelpViewer(this); }},
+             {"mnuAbout", QStringLiteral("About"), show(Form::About), isRegistered(Form::About)}});
+}
+
+void frmMap::connectControls() {
+    onClick(this, "cmdLoad", &frmMap::LoadMapText);
+    onClick(this, "cmdInstall", &frmMap::InstallMapText);
+    onClick(this, "cmdSave", [this] { SaveMapText(); });
+    onClick(this, "cmdTown", &frmMap::cmdTown_Click);
+    onClick(this, "cmdEdit", &frmMap::cmdEdit_Click);
+    onClick(this, "cmdReadme", &frmMap::cmdReadme_Click);
+    onClick(this, "cmdTest", &frmMap::cmdTest_Click);
+    onClick(this, "cmdSubmit", [] { openInBrowser(sites::makerPage("/manager/submit.htm")); });
+    onClick(this, "cmdHelp", [] { openInBrowser(sites::makerPage("/manager/help.htm")); });
+    onClick(this, "cmdIdea", [] { openInBrowser(sites::fanSitePage("/fernlow/ideas.html")); });
+    onClick(this, "cmdFind", [] { openInBrowser(sites::fanSitePage("/fernlow/maps.html")); });
+}
+
+QString frmMap::mapText() const { return editorText(rtbMap); }
+
+void frmMap::LoadMapText() {
+    const auto chosen = openAndRead(this, kMapFilter, m_dialogFileName);
+    if (!chosen)
+        return;
+    m_dialogFileName = chosen->path;
+    const MapText map = decodeMapText(chosen->bytes);
+    rtbMap->setPlainText(map.text);
+    rtbMap->document()->setModified(false);
+    m_finalBreak = map.finalBreak;
+    lblCurrentDirectory->setText(chosen->path.text());
+    StoreMapFileName(chosen->path.text());
+}
+
+void frmMap::StoreMapFileName(const QString& path) { MapFileName = bareFileName(path); }
+
+bool frmMap::encodeForWriting(QByteArray& bytes) {
+    const EncodedMap encoded = encodeMapText(mapText(), m_finalBreak);
+    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("map")))
+        return false;
+    bytes = encoded.bytes;
+    return true;
+}
+
+bool frmMap::SaveMapText() {
+    const auto chosen = chooseSaveTarget(this, kMapFilter, m_dialogFileName);
+    if (!chosen)
+        return false;
+    QByteArray bytes;
+    if (!encodeForWriting(bytes))
+        return false;
+    const Status written = writeFileAtomic(*chosen, bytes);
+    if (!written) {
+        platform().message(this, written.error());
+        return false;
+    }
+    m_dialogFileName = *chosen;
+    rtbMap->document()->setModified(false);
+    return true;
+}
+
+void frmMap::InstallMapText() {
+    const QString name = MapFileName;
+    if (name.isEmpty()) {
+        platform().message(this, QStringLiteral("Please load a map first: Install this Map "
+                                                "installs it under the name of the map last "
+                                                "opened with Load Map."));
+        return;
+    }
+    if (!settingsFoldersKnown(this))
+        return;
+    QByteArray bytes;
+    if (!encodeForWriting(bytes))
+        return;
+    const SingleInstall plan =
+        planSingleInstall(InstallKind::Map, name, gameFolder(), managerFolder());
+    const Status installed = installSingleFile(plan, bytes);
+    if (!installed)
+        platform().message(this, installed.error());
+}
+
+void frmMap::cmdTown_Click() {
+    startProgramOrSay(this,
+                      (managerFolder() + QStringLiteral("\\Plotwright\\Plotwright.exe")).native());
+}
+
+void frmMap::cmdEdit_Click() { startEditorOrShowOptions(this, shared().MapEditorPath); }
+
+void frmMap::cmdReadme_Click() { showForm(Form::Readme); }
+
+void frmMap::cmdTest_Click() { RunGame(this); }
+
+void frmMap::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMap::Form_Resize() {
+    // The rule works on the window's outer size, frame and title bar included.
+    QSize outer = frameGeometry().size();
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        outer = sub->size();
+    const MapLayout l = mapLayout(pxToTwips(outer.width()), pxToTwips(outer.height()));
+    applyGeometry(rtbMap, Twips{0, 0, l.textWidth, l.textHeight});
+    for (QPushButton* b : m_buttons)
+        b->move(twipsToPx(l.buttonLeft), b->y());
+    for (QLabel* label : {lblDirectory, lblCurrentDirectory})
+        label->move(label->x(), twipsToPx(l.directoryTop));
+    for (QLabel* label : {lblMessage, lblWelcomeMessage})
+        label->move(label->x(), twipsToPx(l.messageTop));
+    applyGeometry(ln1, Twips{0, l.lineY, l.lineRight, 15});
+}
+
+void frmMap::closeEvent(QCloseEvent* event) {
+    if (rtbMap->document()->isModified()) {
+        const Answer answer = platform().ask(
+            this, QStringLiteral("The map has changes that are not saved.\nSave them first?"),
+            true);
+        if (answer == Answer::Cancel || (answer == Answer::Yes && !SaveMapText())) {
+            event->ignore();
+            return;
+        }
+    }
+    event->accept();
+}
+
+} // namespace gk

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "base/paths.h"
+#include "common/shared.h"
+#include "ui/forms.h"
+
+#include <QWidget>
+
+class QFrame;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace gk {
+
+// The map manager: open a map script, edit it, save it, install it into the game's
+// playground folder and try it in the game.
+class frmMap : public QWidget, public ChildMenus {
+    Q_OBJECT
+public:
+    static constexpr Form formId = Form::Map;
+
+    frmMap();
+    QList<QMenu*> childMenus() const override { return m_menus; }
+
+    // The text the save and install commands write.
+    QString mapText() const;
+    // The file name of the map last opened in this run, also in an earlier instance.
+    static QString mapFileName() { return MapFileName; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void connectControls();
+    void LoadMapText();
+    bool SaveMapText();
+    void InstallMapText();
+    void StoreMapFileName(const QString& path);
+    void Form_Resize();
+
+    void cmdTown_Click();
+    void cmdEdit_Click();
+    void cmdReadme_Click();
+    void cmdTest_Click();
+
+    // Encodes the text for writing; asks first when characters would be lost.
+    bool encodeForWriting(QByteArray& bytes);
+
+    QPlainTextEdit* rtbMap = nullptr;
+    QList<QPushButton*> m_buttons;
+    QLabel* lblDirectory = nullptr;
+    QLabel* lblCurrentDirectory = nullptr;
+    QLabel* lblMessage = nullptr;
+    QLabel* lblWelcomeMessage = nullptr;
+    QFrame* ln1 = nullptr;
+    QList<QMenu*> m_menus;
+    NativePath m_dialogFileName; // the file dialog's current file name, shared by load and save
+    bool m_finalBreak = true;
+    // The file name of the map last opened with Load Map; Install this Map writes under it.
+    // It outlives the window: a map window opened again still installs under that name.
+    static inline Remembered<QString> MapFileName;
+};
+
+} // namespace gk

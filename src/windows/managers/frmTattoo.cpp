@@ -1,0 +1,242 @@
+#include "frmTattoo.h"
+
+#include "base/fileio.h"
+#include "base/paths.h"
+#include "base/quoting.h"
+#include "common/commands.h"
+#include "common/programs.h"
+#include "common/shared.h"
+#include "managers/content.h"
+#include "managers/tattoos.h"
+#include "platform/platform.h"
+#include "ui/menus.h"
+#include "ui/place.h"
+#include "web/sites.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace gk {
+
+namespace {
+const QString kTattooFilter = QStringLiteral("Tattoos (*.bmp)|*.bmp");
+
+QLabel* pictureBox(QWidget* parent, const char* name, const Twips& rect) {
+    auto* box = place<QLabel>(parent, name, QString(), rect);
+    box->setFrameShape(QFrame::Panel);
+    box->setFrameShadow(QFrame::Sunken);
+    box->setAlignment(Qt::AlignCenter);
+    box->setBackgroundRole(QPalette::Base);
+    box->setAutoFillBackground(true);
+    return box;
+}
+} // namespace
+
+frmTattoo::frmTattoo() {
+    setObjectName(QStringLiteral("frmTattoo"));
+    setWindowTitle(QStringLiteral("Grovekeep - Tattoos"));
+    resize(twipsToPx(9375), twipsToPx(5970));
+    setFixedSize(size());
+    createControls();
+    createMenus();
+    connectControls();
+}
+
+void frmTattoo::createControls() {
+    for (int n = 1; n <= tattooSlotCount; ++n) {
+        tat[n] = pictureBox(this, qPrintable(QStringLiteral("tat%1").arg(n)), tattooPictureRect(n));
+        place<QPushButton>(this, qPrintable(QStringLiteral("cmd%1").arg(n)), QStringLiteral("..."),
+                           tattooButtonRect(n));
+    }
+
+    placeButtons(this, {{"cmdTatoo", "Load Tatoo >>", {6000, 120, 1335, 375}},
+                        {"cmdLoadTat1", "<< Load Tatoos", {6000, 600, 1335, 375}},
+                        {"cmdEdit", "Edit Tatoo with...", {6000, 1320, 1335, 375}},
+                        {"cmdReadme", "Create Readme", {6000, 1800, 1335, 375}},
+                        {"cmdTest", "Test Tatoo", {6000, 2400, 1335, 375}},
+                        {"cmdSubmit", "Submit Tatoo", {6000, 2880, 1335, 375}},
+                        {"cmdHelp", "Get Tatoo Help", {6000, 3600, 1335, 375}},
+                        {"cmdFindTat", "Find Tatoos", {6000, 4080, 1335, 375}}});
+    picTest = pictureBox(this, "picTest", Twips{7440, 120, 1095, 975});
+    rtbTat = place<QPlainTextEdit>(this, "rtbTat", QString(), Twips{7800, 1560, 1215, 1095});
+    rtbTat->setReadOnly(true);
+    rtbTat->setLineWrapMode(QPlainTextEdit::NoWrap);
+    place<QLabel>(this, "Label1", QStringLiteral("Current Stored Tatoos:"), Twips{120, 4560});
+    lblDirectory = place<QLabel>(this, "lblDirectory", QString(), Twips{1920, 4560, 7335, 255});
+    auto* label2 = place<QLabel>(
+        this, "Label2",
+        QStringLiteral("Click on the '...' button to load in picture. You can have a maximum of "
+                       "16 tatoos in your Black and White directory at one time! You can test a "
+                       "tatoo before it is installed by clicking Load Tatooand the graphic will "
+                       "apper in the test area at the side."),
+        Twips{120, 4920, 9255, 495});
+    auto* label3 = place<QLabel>(
+        this, "Label3",
+        QStringLiteral("To load in a player profile click Load Tatoos find the player directory "
+                       "and open the helpstats.dat file. NOTE this file will not be edited."),
+        Twips{120, 5520, 9135, 375});
+    label2->setWordWrap(true);
+    label3->setWordWrap(true);
+    lblDirectory->setTextFormat(Qt::PlainText);
+    const bool browser = isRegistered(Form::Browser);
+    for (const char* name : {"cmdSubmit", "cmdHelp", "cmdFindTat"})
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(browser);
+    findChild<QPushButton*>(QStringLiteral("cmdReadme"))->setEnabled(isRegistered(Form::Readme));
+}
+
+void frmTattoo::createMenus() {
+    auto show = [](Form f) { return [f] { showForm(f); }; };
+    addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
+            {{"frmOpen", QStringLiteral("Open Tatoo"), [this] { cmdTatoo_Click(); }},
+             {"mnuInstall", QStringLiteral("Install Tatoo"), [this] { installPreview(); }},
+             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
+    addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
+            {{"mnuTatoo", QStringLiteral("Edit Tatoo with..."), [this] { editTattoo(); }},
+             {"mnuTest", QStringLiteral("Test Tatoo"), [this] { RunGame(this); }}});
+    // Mods come as packages, which the installer installs.
+    addMenu(this, m_menus, "mnuManage", QStringLiteral("Manage"),
+            {{"mnuMap", QStringLiteral("Map"), show(Form::Map)},
+             {"mnuLandscape", QStringLiteral("Landscape"), show(Form::Extra),
+              isRegistered(Form::Extra)},
+             {"mnuSkin", QStringLiteral("Skin"), show(Form::Extra), isRegistered(Form::Extra)},
+             {"mnuMod", QStringLiteral("Mod"), show(Form::Install), isRegistered(Form::Install)}});
+    addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
+            {{"mnuReadme", QStringLiteral("Readme Creator"), show(Form::Readme),
+              isRegistered(Form::Readme)},
+             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)}});
+    // About is modal here: the tattoo window waits until it is closed.
+    addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
+            {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
+             {"mnuTatHelp", QStringLiteral("Tatoo Help"), [this] { showHelpPage(); },
+              isRegistered(Form::Browser)},
+             {"mnuContents", QStringLiteral("Contents"), [this] { startHelpViewer(this); }},
+             {"mnuAbout", QStringLiteral("About"), [] { showFormModal(Form::About); },
+              isRegistered(Form::About)}});
+}
+
+void frmTattoo::connectControls() {
+    for (int n = 1; n <= tattooSlotCount; ++n)
+        onClick(this, qPrintable(QStringLiteral("cmd%1").arg(n)),
+                [this, n] { ReplaceTattooSlot(n); });
+    onClick(this, "cmdTatoo", &frmTattoo::cmdTatoo_Click);
+    onClick(this, "cmdLoadTat1", &frmTattoo::cmdLoadTat1_Click);
+    onClick(this, "cmdEdit", &frmTattoo::editTattoo);
+    onClick(this, "cmdReadme", [] { showForm(Form::Readme); });
+    onClick(this, "cmdTest", [this] { RunGame(this); });
+    onClick(this, "cmdSubmit", [] { openInBrowser(sites::makerPage("/manager/submit.htm")); });
+    onClick(this, "cmdHelp", &frmTattoo::showHelpPage);
+    onClick(this, "cmdFindTat", [] { openInBrowser(sites::fanSitePage("/fernlow/tats.html")); });
+}
+
+void frmTattoo::editTattoo() { startEditorOrShowOptions(this, shared().TattooEditorPath); }
+
+void frmTattoo::showHelpPage() { openInBrowser(sites::makerPage("/manager/help.htm")); }
+
+bool frmTattoo::showPicture(QLabel* box, const QByteArray& bytes) {
+    QPixmap picture;
+    if (!picture.loadFromData(bytes))
+        return false;
+    const QSize room = box->contentsRect().size();
+    if (picture.width() > room.width() || picture.height() > room.height())
+        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    box->setPixmap(picture);
+    return true;
+}
+
+void frmTattoo::ReplaceTattooSlot(int slot) {
+    if (ProfileFolder.value().isEmpty()) {
+        platform().message(this, QStringLiteral("Please load a player profile first: click "
+                                                "\"<< Load Tatoos\" and open the profile's "
+                                                "helpstats.dat file."));
+        return;
+    }
+    if (!settingsFoldersKnown(this, false))
+        return;
+    const auto chosen = openAndRead(this, kTattooFilter, m_dialogFileName);
+    if (!chosen)
+        return;
+    m_dialogFileName = chosen->path;
+    QPixmap check;
+    if (!check.loadFromData(chosen->bytes)) {
+        platform().message(this, QStringLiteral("%1 is not a picture Grovekeep can read, so it "
+                                                "was not used as a tattoo.")
+                                     .arg(quotedPath(chosen->path)));
+        return;
+    }
+    const Status replaced = replaceTattoo(chosen->bytes, ProfileFolder, managerFolder(), slot);
+    if (!replaced) {
+        platform().message(this, replaced.error());
+        return;
+    }
+    showPicture(tat[slot], chosen->bytes);
+    rtbTat->setPlainText(describeBytes(chosen->path.fileName(), chosen->bytes));
+}
+
+void frmTattoo::cmdLoadTat1_Click() {
+    const NativePath preset = shared().GameFolder.isEmpty()
+                                  ? m_dialogFileName
+                                  : (gameFolder() + QStringLiteral("Profiles\\x")).native();
+    const auto chosen =
+        openAndRead(this, QStringLiteral("Grovekeep (helpstats.dat)|helpstats.dat"), preset);
+    if (!chosen)
+        return;
+    m_dialogFileName = chosen->path;
+    rtbTat->setPlainText(describeBytes(chosen->path.fileName(), chosen->bytes));
+    ProfileFolder = profileFolderOf(chosen->path);
+    lblDirectory->setText(ProfileFolder.value().shown());
+    LoadProfileTattoos();
+}
+
+void frmTattoo::LoadProfileTattoos() {
+    for (int n = 1; n <= tattooSlotCount; ++n) {
+        const auto bytes = readFileBytes(profileTattooPath(ProfileFolder, n));
+        if (bytes)
+            showPicture(tat[n], *bytes);
+    }
+}
+
+void frmTattoo::cmdTatoo_Click() {
+    const auto chosen = openAndRead(this, kTattooFilter, m_dialogFileName);
+    if (!chosen)
+        return;
+    m_dialogFileName = chosen->path;
+    if (!showPicture(picTest, chosen->bytes)) {
+        platform().message(this, QStringLiteral("%1 is not a picture Grovekeep can read.")
+                                     .arg(quotedPath(chosen->path)));
+        return;
+    }
+    m_preview = chosen->bytes;
+}
+
+void frmTattoo::installPreview() {
+    if (m_preview.isEmpty()) {
+        platform().message(this,
+                           QStringLiteral("Please open a tattoo first with \"Load Tatoo >>\"; "
+                                          "it is shown in the test area."));
+        return;
+    }
+    if (ProfileFolder.value().isEmpty() || shared().ManagerFolder.isEmpty()) {
+        platform().message(this, QStringLiteral("Please load a player profile first: click "
+                                                "\"<< Load Tatoos\" and open the profile's "
+                                                "helpstats.dat file."));
+        return;
+    }
+    // The previewed tattoo goes into the first slot that holds none.
+    const int slot = firstFreeTattooSlot(ProfileFolder);
+    if (slot == 0) {
+        platform().message(this, QStringLiteral("All sixteen tattoo slots are in use. Use the "
+                                                "\"...\" button of the slot you want to replace."));
+        return;
+    }
+    const Status replaced = replaceTattoo(m_preview, ProfileFolder, managerFolder(), slot);
+    if (!replaced) {
+        platform().message(this, replaced.error());
+        return;
+    }
+    showPicture(tat[slot], m_preview);
+}
+
+} // namespace gk

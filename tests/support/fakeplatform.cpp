@@ -1,0 +1,77 @@
+#include "fakeplatform.h"
+
+#include <QDialog>
+#include <QPointer>
+
+namespace gk {
+
+std::optional<NativePath> FakePlatform::nextFile(bool save, const QString& filter,
+                                                 const NativePath& current) {
+    fileRequests.append({save, filter, current.text()});
+    log << (save ? QStringLiteral("file-save:") : QStringLiteral("file-open:")) + filter;
+    if (fileAnswers.isEmpty())
+        return std::nullopt;
+    const std::optional<QString> answer = fileAnswers.takeFirst();
+    if (!answer)
+        return std::nullopt;
+    return NativePath(*answer);
+}
+
+std::optional<NativePath> FakePlatform::openFileName(QWidget*, const QString& filter,
+                                                     const NativePath& currentName) {
+    return nextFile(false, filter, currentName);
+}
+
+std::optional<NativePath> FakePlatform::saveFileName(QWidget*, const QString& filter,
+                                                     const NativePath& currentName) {
+    return nextFile(true, filter, currentName);
+}
+
+void FakePlatform::message(QWidget*, const QString& text) {
+    messages << text;
+    log << QStringLiteral("message:") + text;
+}
+
+Answer FakePlatform::ask(QWidget*, const QString& text, bool) {
+    questions << text;
+    log << QStringLiteral("ask:") + text;
+    return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+}
+
+int FakePlatform::exec(QDialog* dialog) {
+    const QString name = dialog->objectName();
+    execs << name;
+    log << QStringLiteral("exec:") + name;
+    QPointer<QDialog> guard(dialog);
+    dialog->setModal(true);
+    dialog->show();
+    if (onExec)
+        onExec(dialog);
+    if (!guard)
+        return QDialog::Accepted;
+    const int result = guard->result();
+    if (guard->isVisible())
+        guard->close();
+    return result;
+}
+
+Status FakePlatform::startProgram(const NativePath& program) {
+    started << program.text();
+    log << QStringLiteral("start:") + program.text();
+    if (failingPrograms.contains(program.text()))
+        return Status::failure(ErrorKind::NotFound,
+                               QStringLiteral("Could not start \"%1\": the program does not exist.")
+                                   .arg(program.text()));
+    return Status::success();
+}
+
+Status FakePlatform::openAddress(const QString& address) {
+    opened << address;
+    log << QStringLiteral("open:") + address;
+    if (failingAddresses.contains(address))
+        return Status::failure(ErrorKind::Failed,
+                               QStringLiteral("Could not open \"%1\".").arg(address));
+    return Status::success();
+}
+
+} // namespace gk

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QStringList>
+
+#include <functional>
+
+namespace gk {
+
+// Scripted stand-in for the desktop, for tests of windows. Answers come from queues filled by the
+// test; everything asked of it is recorded in order in `log`.
+class FakePlatform : public Platform {
+public:
+    struct FileRequest {
+        bool save = false;
+        QString filter;
+        QString currentName; // the dialog's current file name, as its text
+    };
+
+    // Next file dialog answers; std::nullopt is a cancel. An empty queue cancels.
+    QList<std::optional<QString>> fileAnswers;
+    QList<FileRequest> fileRequests;
+
+    QStringList messages;
+    QStringList questions;
+    QList<Answer> answers; // empty queue answers Yes
+
+    // Called for each modal dialog; the dialog is closed afterwards when still open.
+    std::function<void(QDialog*)> onExec;
+    QStringList execs; // object names of the dialogs shown modally
+
+    QStringList started;          // programs asked to start
+    QStringList failingPrograms;  // these fail to start
+    QStringList opened;           // addresses opened through the desktop
+    QStringList failingAddresses; // these fail to open
+
+    QStringList log; // "file-open:<filter>", "message:<text>", "exec:<name>", ...
+
+    void answerFile(const QString& path) { fileAnswers.append(path); }
+    void cancelFile() { fileAnswers.append(std::nullopt); }
+
+    std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName) override;
+    std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName) override;
+    void message(QWidget* parent, const QString& text) override;
+    Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    int exec(QDialog* dialog) override;
+    Status startProgram(const NativePath& program) override;
+    Status openAddress(const QString& address) override;
+
+private:
+    std::optional<NativePath> nextFile(bool save, const QString& filter, const NativePath& current);
+};
+
+// Installs a FakePlatform for the lifetime of this object.
+class ScopedFakePlatform {
+public:
+    ScopedFakePlatform() { setPlatform(&fake); }
+    ~ScopedFakePlatform() { setPlatform(nullptr); }
+    FakePlatform* operator->() { return &fake; }
+    FakePlatform fake;
+};
+
+} // namespace gk

@@ -1,0 +1,69 @@
+#pragma once
+
+// Shared fixtures for window tests: a scripted platform layer, fresh shared values and
+// window registry, and a temporary working folder.
+
+#include "common/shared.h"
+#include "support/fakeplatform.h"
+#include "support/files.h"
+#include "ui/forms.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace gk::test {
+
+// A clean world for one test function: fake platform, fresh shared values, no windows,
+// and the working folder moved into a temporary folder.
+class World {
+public:
+    World() {
+        resetForms();
+        resetShared();
+        m_oldCwd = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+    }
+    ~World() {
+        resetForms();
+        resetShared();
+        QDir::setCurrent(m_oldCwd);
+    }
+    QString path(const QString& relative) const { return dir.filePath(relative); }
+    // A folder value as the Options dialog stores it: with its trailing separator.
+    QString folder(const QString& relative) const {
+        QDir().mkpath(path(relative));
+        return path(relative) + QLatin1Char('/');
+    }
+
+    QTemporaryDir dir;
+    ScopedFakePlatform platform;
+
+private:
+    QString m_oldCwd;
+};
+
+template <class T> T* child(QObject* parent, const char* name) {
+    return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// Captions of a menu's items, in order.
+inline QStringList captions(const QMenu* menu) {
+    QStringList out;
+    for (const QAction* a : menu->actions())
+        out << a->text();
+    return out;
+}
+
+inline QStringList menuBarTitles(const QMenuBar* bar) {
+    QStringList out;
+    for (const QAction* a : bar->actions())
+        out << a->text();
+    return out;
+}
+
+} // namespace gk::test
