@@ -67,13 +67,14 @@ void installPackage1000(benchmark::State& state) {
     QDir().mkpath(game + QStringLiteral("Data/Landscape"));
     QDir().mkpath(game + QStringLiteral("Data/CreatureMesh"));
     QDir().mkpath(manager);
+    auto store = openStore(ComposedPath(manager)).value();
     for (auto _ : state) {
         const auto plan = planPackageInstall(package(), ComposedPath(game));
         if (!plan || !plan->ok()) {
             state.SkipWithError("the package was refused");
             break;
         }
-        const Status applied = applyPackagePlan(*plan, ComposedPath(manager));
+        const auto applied = applyPackagePlan(store, *plan, ComposedPath(manager), {});
         if (!applied) {
             state.SkipWithError(qPrintable(applied.error()));
             break;

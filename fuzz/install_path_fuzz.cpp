@@ -67,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto resolved = resolveInstallPath(path, ComposedPath(w.game + QLatin1Char('/')));
     if (resolved) {
-        const QString target = QDir::fromNativeSeparators(resolved->target.text());
+        const QString target = QDir::fromNativeSeparators(resolved->target.path().text());
         FUZZ_CHECK(inside(target, w.game));
         const QFileInfo info(target);
         FUZZ_CHECK(!info.isSymLink() && !info.isDir());

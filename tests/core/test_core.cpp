@@ -1,10 +1,9 @@
-// The core's base: paths of both kinds, bytes on disk, the game's code page, line ends, program
-// starts, and the one routine that backs up and replaces files.
+// The core's base: paths of both kinds, reading bytes, the game's code page, line ends and
+// program starts.
 
 #include "base/fileio.h"
 #include "base/paths.h"
 #include "base/text.h"
-#include "files/replace.h"
 #include "platform/filter.h"
 #include "platform/launch.h"
 #include "support/files.h"
@@ -14,8 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace gk;
 using namespace gk::test;
@@ -38,11 +36,8 @@ private slots:
     void codePageEncodingReportsLoss();
     void lineSplitting_data();
     void lineSplitting();
-    void bytesSurviveWriteAndRead();
-    void failedWriteKeepsOldFile();
-    void failuresNameFileAndReason();
-    void replaceKeepsBackupsFirst();
-    void replaceIsAllOrNothing();
+    void bytesSurviveReading();
+    void readFailuresHaveKinds();
 };
 
 void TestCore::nativePaths_data() {
@@ -230,96 +225,28 @@ void TestCore::lineSplitting() {
     QCOMPARE(splitLines(text), lines);
 }
 
-void TestCore::bytesSurviveWriteAndRead() {
+void TestCore::bytesSurviveReading() {
     QTemporaryDir dir;
     QByteArray bytes("\0\r\n\r\xff\x1a###", 10);
     bytes += QByteArray(100000, '\x80');
     const NativePath path(dir.filePath("data.bin"));
-    QVERIFY(writeFileAtomic(path, bytes).ok());
+    QVERIFY(putFile(path.text(), bytes));
     QCOMPARE(readFileBytes(path).value(), bytes);
     QCOMPARE(readFileBytes(path, 3).value(), bytes.left(3));
-    QVERIFY(writeFileAtomic(path, QByteArray()).ok());
+    QVERIFY(putFile(path.text(), QByteArray()));
     QCOMPARE(readFileBytes(path).value(), QByteArray());
-    QVERIFY(ensureFolder(NativePath(dir.filePath("a/b/c"))).ok());
-    QVERIFY(folderExists(NativePath(dir.filePath("a/b/c"))));
 }
 
-void TestCore::failedWriteKeepsOldFile() {
+void TestCore::readFailuresHaveKinds() {
     QTemporaryDir dir;
-    const NativePath path(dir.filePath("options.txt"));
-    QVERIFY(writeFileAtomic(path, "old content\r\n").ok());
-
-    // A file size limit makes the write fail half way, even for root.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const Status status = writeFileAtomic(path, QByteArray(64 * 1024, 'x'));
-    setrlimit(RLIMIT_FSIZE, &old);
-
-    QCOMPARE(status.kind(), ErrorKind::NoSpace);
-    QVERIFY2(status.error().contains("options.txt"), qPrintable(status.error()));
-    QCOMPARE(readFileBytes(path).value(), QByteArray("old content\r\n"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"options.txt"});
-}
-
-void TestCore::failuresNameFileAndReason() {
-    QTemporaryDir dir;
-    const Status noFolder = writeFileAtomic(NativePath(dir.filePath("missing/x.txt")), "x");
-    QCOMPARE(noFolder.kind(), ErrorKind::NotFound);
-    QVERIFY2(noFolder.error().contains("x.txt"), qPrintable(noFolder.error()));
-    QCOMPARE(writeFileAtomic(NativePath(dir.path()), "x").kind(), ErrorKind::IsFolder);
-    const auto unreadable = readFileBytes(NativePath(dir.filePath("nothing.txt")));
-    QCOMPARE(unreadable.kind(), ErrorKind::NotFound);
-    QVERIFY2(unreadable.error().contains("nothing.txt"), qPrintable(unreadable.error()));
+    const auto missing = readFileBytes(NativePath(dir.filePath("nothing.txt")));
+    QCOMPARE(missing.kind(), ErrorKind::NotFound);
+    QVERIFY2(missing.error().contains("nothing.txt"), qPrintable(missing.error()));
+    QCOMPARE(readFileBytes(NativePath(dir.path())).kind(), ErrorKind::IsFolder);
     QCOMPARE(readFileBytes(NativePath()).kind(), ErrorKind::Invalid);
-}
-
-void TestCore::replaceKeepsBackupsFirst() {
-    QTemporaryDir dir;
-    const NativePath target(dir.filePath("game/river.txt"));
-    const NativePath backup(dir.filePath("manager/Backup/river.txt.bak"));
-    QVERIFY(putFile(target.text(), "old"));
-
-    // A present file is kept before it is replaced; the backup's folders are created.
-    FileWrite write{target, "new", backup};
-    QVERIFY(replaceWithBackups({write}).ok());
-    QCOMPARE(fileBytes(target.text()), QByteArray("new"));
-    QCOMPARE(fileBytes(backup.text()), QByteArray("old"));
-
-    // Without a file at the target nothing is kept, unless an empty backup is asked for.
-    const NativePath fresh(dir.filePath("game/fresh.txt"));
-    const NativePath freshBackup(dir.filePath("manager/fresh.bak"));
-    QVERIFY(replaceWithBackups({FileWrite{fresh, "x", freshBackup}}).ok());
-    QVERIFY(!QFile::exists(freshBackup.text()));
-    QVERIFY(QFile::remove(fresh.text()));
-    QVERIFY(replaceWithBackups({FileWrite{fresh, "x", freshBackup, true}}).ok());
-    QCOMPARE(fileBytes(freshBackup.text()), QByteArray());
-}
-
-void TestCore::replaceIsAllOrNothing() {
-    QTemporaryDir dir;
-    const QString root = dir.path();
-    QVERIFY(putFile(root + "/game/a.lnd", "a-old"));
-    QVERIFY(putFile(root + "/manager/a.bak", "a-older"));
-    QVERIFY(QDir().mkpath(root + "/game/folder.lnd"));
-    const auto before = snapshot(root);
-
-    FileWrite first{NativePath(root + "/game/a.lnd"), "a-new", NativePath(root + "/manager/a.bak")};
-    FileWrite copy{NativePath(root + "/manager/Backup/vif/a.lnd"), "a-new"};
-    copy.createFolder = true;
-    FileWrite blocked{NativePath(root + "/game/folder.lnd"), "b-new"};
-    blocked.label = QStringLiteral("Entry 2");
-    const Status status = replaceWithBackups({first, copy, blocked});
-
-    // A folder at a target cannot be replaced: every file is as it was, the backup too, and
-    // the folders this change created are gone again.
-    QCOMPARE(status.kind(), ErrorKind::IsFolder);
-    QVERIFY2(status.error().startsWith("Entry 2: "), qPrintable(status.error()));
-    QVERIFY2(!status.error().contains("put back"), qPrintable(status.error()));
-    QCOMPARE(snapshot(root), before);
+    // A FIFO is refused at once instead of waiting for a writer.
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
+    QCOMPARE(readFileBytes(NativePath(dir.filePath("fifo"))).kind(), ErrorKind::UnsafePath);
 }
 
 QTEST_GUILESS_MAIN(TestCore)

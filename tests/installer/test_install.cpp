@@ -27,6 +27,7 @@ struct Site {
     QString manager = root + "/manager/";
     ComposedPath gameFolder() const { return ComposedPath(game); }
     ComposedPath managerFolder() const { return ComposedPath(manager); }
+    ChangeStore store() const { return openStore(managerFolder()).value(); }
 
     Site() {
         for (const char* folder : {"BW/Data/Landscape", "BW/Data/CreatureMesh",
@@ -131,38 +132,43 @@ void TestInstall::singleFile() {
     const QString chosen = "/home/u/content/" + name;
     const SingleInstall plan =
         planSingleInstall(installKindFor(chosen), chosen, site.gameFolder(), site.managerFolder());
-    QCOMPARE(plan.target.text(), site.game + target);
-    QCOMPARE(plan.backup.text(), site.manager + name + ".bak");
+    QCOMPARE(plan.target.path().text(), site.game + target);
+    QCOMPARE(plan.backup.path().text(), site.manager + name + ".bak");
 
-    QVERIFY(installSingleFile(plan, contents).ok());
+    auto store = site.store();
+    QVERIFY(installSingleFile(store, plan, contents, {}).ok());
     QCOMPARE(fileBytes(site.game + target), contents);
     QCOMPARE(fileBytes(site.manager + name + ".bak"), previous);
-    // Installing again keeps what the first installation wrote.
-    QVERIFY(installSingleFile(plan, "again").ok());
+    // Installing again keeps what the first installation wrote; the history keeps the rest.
+    QVERIFY(installSingleFile(store, plan, QByteArray("again"), {}).ok());
     QCOMPARE(fileBytes(site.manager + name + ".bak"), contents);
+    QVERIFY(store.undo(2, false).ok() && store.undo(1, false).ok());
+    QCOMPARE(fileBytes(site.game + target), existed ? previous : QByteArray("<missing>"));
 }
 
 void TestInstall::singleFileFailureChangesNothing() {
     Site site;
     QVERIFY(QDir(site.game + "Scripts/Playgrounds").removeRecursively());
     QVERIFY(putFile(site.manager + "river.txt.bak", "earlier backup"));
-    const auto before = snapshot(site.root);
+    auto store = site.store();
+    const auto before = withoutHistory(snapshot(site.root));
     const SingleInstall plan = planSingleInstall(InstallKind::Map, "/x/river.txt",
                                                  site.gameFolder(), site.managerFolder());
-    const Status status = installSingleFile(plan, "map");
+    const auto status = installSingleFile(store, plan, QByteArray("map"), {});
     QCOMPARE(status.kind(), ErrorKind::NotFound);
-    QVERIFY2(status.error().contains("river.txt"), qPrintable(status.error()));
-    QCOMPARE(snapshot(site.root), before);
+    QVERIFY2(status.error().contains("Playgrounds"), qPrintable(status.error()));
+    QCOMPARE(withoutHistory(snapshot(site.root)), before);
 
     // A target that is a folder is not backed up as an empty file and not replaced.
     QVERIFY(QDir().mkpath(site.game + "Data/Landscape/hills.lnd"));
-    const auto withFolder = snapshot(site.root);
-    const Status folder =
-        installSingleFile(planSingleInstall(InstallKind::Landscape, "hills.lnd", site.gameFolder(),
+    const auto withFolder = withoutHistory(snapshot(site.root));
+    const auto folder =
+        installSingleFile(store,
+                          planSingleInstall(InstallKind::Landscape, "hills.lnd", site.gameFolder(),
                                             site.managerFolder()),
-                          "x");
+                          QByteArray("x"), {});
     QCOMPARE(folder.kind(), ErrorKind::IsFolder);
-    QCOMPARE(snapshot(site.root), withFolder);
+    QCOMPARE(withoutHistory(snapshot(site.root)), withFolder);
 }
 
 void TestInstall::hostileEntries_data() {
@@ -227,14 +233,16 @@ void TestInstall::hostileEntries() {
     const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok());
     QVERIFY(plan->entries[0].refusal.isEmpty());
-    QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].target.isEmpty());
+    QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].target.name.isEmpty());
     QCOMPARE(plan->problems.size(), 1);
     QVERIFY2(plan->problems[0].startsWith("Entry 2") && plan->problems[0].contains(reason),
              qPrintable(plan->problems[0]));
     QVERIFY(!plan->problems[0].contains('\n') && !plan->problems[0].contains('\r'));
 
-    QCOMPARE(applyPackagePlan(*plan, site.managerFolder()).kind(), ErrorKind::BrokenPackage);
-    QCOMPARE(snapshot(site.root), before);
+    auto store = site.store();
+    QCOMPARE(applyPackagePlan(store, *plan, site.managerFolder(), {}).kind(),
+             ErrorKind::BrokenPackage);
+    QCOMPARE(withoutHistory(snapshot(site.root)), before);
 }
 
 void TestInstall::letterCaseOfExistingNames() {
@@ -249,22 +257,22 @@ void TestInstall::letterCaseOfExistingNames() {
         rawEntry("C:\\Games\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "H") + "\r\n";
     const auto plan = planPackageInstall(package, ComposedPath(game));
     QVERIFY(plan.ok() && plan->ok());
-    QCOMPARE(plan->entries[0].target.text(), game + "scripts/playgrounds/River.txt");
+    QCOMPARE(plan->entries[0].target.path().text(), game + "scripts/playgrounds/River.txt");
     QVERIFY(plan->entries[0].replaces);
-    QCOMPARE(plan->entries[1].target.text(), game + "DATA/landscape/hills.lnd");
+    QCOMPARE(plan->entries[1].target.path().text(), game + "DATA/landscape/hills.lnd");
     QVERIFY(!plan->entries[1].replaces);
 
-    QVERIFY(applyPackagePlan(*plan, ComposedPath(manager)).ok());
+    auto store = openStore(ComposedPath(manager)).value();
+    QVERIFY(applyPackagePlan(store, *plan, ComposedPath(manager), {}).ok());
     QCOMPARE(QDir(game).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              (QStringList{"DATA", "scripts"}));
     QCOMPARE(QDir(game + "scripts/playgrounds").entryList(QDir::Files), QStringList{"River.txt"});
     QCOMPARE(fileBytes(game + "scripts/playgrounds/River.txt"), QByteArray("new map"));
-    QCOMPARE(fileBytes(manager + "Backup/vif/River.txt.bak"), QByteArray("old map"));
 
     // A single map finds the same file.
     const SingleInstall single = planSingleInstall(InstallKind::Map, "/x/RIVER.txt",
                                                    ComposedPath(game), ComposedPath(manager));
-    QCOMPARE(single.target.text(), game + "scripts/playgrounds/River.txt");
+    QCOMPARE(single.target.path().text(), game + "scripts/playgrounds/River.txt");
 }
 
 void TestInstall::sharedTargetsKeepTheirFirstContent() {
@@ -277,13 +285,16 @@ void TestInstall::sharedTargetsKeepTheirFirstContent() {
                                "\r\n";
     const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok() && plan->ok());
-    QVERIFY(applyPackagePlan(*plan, site.managerFolder()).ok());
+    auto store = site.store();
+    QVERIFY(applyPackagePlan(store, *plan, site.managerFolder(), {}).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/x.lnd"), QByteArray("two"));
     QCOMPARE(fileBytes(site.game + "Data/CreatureMesh/x.lnd"), QByteArray("three"));
-    // Each replaced file keeps what it held before this installation, under its own name.
-    QCOMPARE(fileBytes(site.manager + "Backup/vif/x.lnd.bak"), QByteArray("first original"));
-    QCOMPARE(fileBytes(site.manager + "Backup/vif/x.lnd.2.bak"), QByteArray("second original"));
     QCOMPARE(fileBytes(site.manager + "Backup/vif/x.lnd"), QByteArray("three"));
+    // Undone, each replaced file holds what it held before this installation.
+    QVERIFY(store.undo(1, false).ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/x.lnd"), QByteArray("first original"));
+    QCOMPARE(fileBytes(site.game + "Data/CreatureMesh/x.lnd"), QByteArray("second original"));
+    QVERIFY(!QFile::exists(site.manager + "Backup/vif/x.lnd"));
 }
 
 void TestInstall::failureMidwayPutsEverythingBack_data() {
@@ -314,13 +325,14 @@ void TestInstall::failureMidwayPutsEverythingBack() {
                                "\r\n";
     const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok() && plan->ok());
-    const QString failingTarget = plan->entries[failing - 1].target.text();
+    const QString failingTarget = plan->entries[failing - 1].target.path().text();
     if (!sizeLimit) {
         // The target became a folder after the package was checked.
         QFile::remove(failingTarget);
         QVERIFY(QDir().mkpath(failingTarget));
     }
-    const auto before = snapshot(site.root);
+    auto store = site.store();
+    const auto before = withoutHistory(snapshot(site.root));
 
     Status status;
     if (sizeLimit) {
@@ -330,16 +342,16 @@ void TestInstall::failureMidwayPutsEverythingBack() {
         rlimit small = old;
         small.rlim_cur = 16 * 1024;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        status = applyPackagePlan(*plan, site.managerFolder());
+        status = applyPackagePlan(store, *plan, site.managerFolder(), {}).status();
         setrlimit(RLIMIT_FSIZE, &old);
     } else {
-        status = applyPackagePlan(*plan, site.managerFolder());
+        status = applyPackagePlan(store, *plan, site.managerFolder(), {}).status();
     }
     QVERIFY(!status.ok());
     QVERIFY2(status.error().contains(QFileInfo(failingTarget).fileName()),
              qPrintable(status.error()));
-    QVERIFY2(!status.error().contains("could not be put back"), qPrintable(status.error()));
-    QCOMPARE(snapshot(site.root), before);
+    QVERIFY2(status.error().endsWith("Nothing was changed."), qPrintable(status.error()));
+    QCOMPARE(withoutHistory(snapshot(site.root)), before);
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

@@ -1,6 +1,7 @@
 // The package format: writer and reader, packages of other writers, broken packages, and
 // compiling a package from files.
 
+#include "files/store.h"
 #include "installer/compile.h"
 #include "installer/install.h"
 #include "installer/vif.h"
@@ -23,7 +24,7 @@ using Entries = QList<QStringList>; // {install path, title, contents as Latin-1
 Entries entriesOf(const vif::Package& package) {
     Entries out;
     for (const vif::PackEntry& e : package.entries)
-        out << QStringList{e.installPath, e.title, QString::fromLatin1(e.contents)};
+        out << QStringList{e.installPath, e.title, QString::fromLatin1(package.contentsOf(e))};
     return out;
 }
 
@@ -74,16 +75,15 @@ void TestVif::workedExampleBothWays() {
         "###End_VIF###",
         ""};
     const QByteArray expected = (lines.join("\r\n") + "\r\n").toLatin1();
-    QCOMPARE(compiler.packageBytes(), expected);
+    QCOMPARE(compiler.packageBytes().value(), expected);
 
     QCOMPARE(vif::CountPackEntries(expected), 2);
-    QCOMPARE(vif::progressStep(2), 25.0);
     const auto package = vif::readPackage(expected);
     QVERIFY(package.ok() && package->ok());
     QCOMPARE(entriesOf(*package),
              (Entries{{kRiverPath, "river.txt", "A\r\nB"}, {kHillsPath, "hills.lnd", "H"}}));
     // The reader's position after the first entry is the line end that closes its end marker.
-    const vif::ReadEntry first = vif::readNextEntry(expected, 0);
+    const vif::ReadEntry first = vif::readNextEntry(vif::PackageText(expected), 0);
     QCOMPARE(expected.mid(first.nextSearchPos - 13, 15), QByteArray("###End_VIF###\r\n"));
 }
 
@@ -112,8 +112,8 @@ void TestVif::contentsRoundTrip() {
     QVERIFY(package.ok());
     QVERIFY2(package->ok(), qPrintable(package->problems.join('\n')));
     QCOMPARE(package->entries.size(), 2);
-    QCOMPARE(package->entries[0].contents, contents);
-    QCOMPARE(package->entries[1].contents, contents);
+    QCOMPARE(package->contentsOf(package->entries[0]), contents);
+    QCOMPARE(package->contentsOf(package->entries[1]), contents);
 }
 
 void TestVif::otherWriters_data() {
@@ -223,12 +223,13 @@ void TestVif::brokenPackages() {
     const QString game = dir.filePath("BW/");
     QVERIFY(QDir().mkpath(game + "Data"));
     QVERIFY(QDir().mkpath(dir.filePath("manager")));
+    const ComposedPath manager(dir.filePath("manager/"));
+    auto store = openStore(manager);
     const auto before = snapshot(dir.path());
     const auto plan = planPackageInstall(package, ComposedPath(game));
     QVERIFY(plan.ok() && !plan->ok());
     QCOMPARE(plan->problems, problems);
-    QCOMPARE(applyPackagePlan(*plan, ComposedPath(dir.filePath("manager/"))).kind(),
-             ErrorKind::BrokenPackage);
+    QCOMPARE(applyPackagePlan(*store, *plan, manager, {}).kind(), ErrorKind::BrokenPackage);
     QCOMPARE(snapshot(dir.path()), before);
 }
 
@@ -331,15 +332,24 @@ void TestVif::compiledPackageInstallsByteExact() {
                 .ok());
     const QString packagePath = dir.filePath("out/pack.vif");
     QVERIFY(QDir().mkpath(dir.filePath("out")));
-    const Status saved = compiler.SavePackage(NativePath(packagePath), ComposedPath(manager));
+    auto store = openStore(ComposedPath(manager));
+    const auto saved = compiler.SavePackage(*store, NativePath(packagePath), ComposedPath(manager));
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
-    QCOMPARE(fileBytes(packagePath), compiler.packageBytes());
-    QCOMPARE(fileBytes(manager + "Backup/vif/pack.vif"), compiler.packageBytes());
+    QCOMPARE(fileBytes(packagePath), compiler.packageBytes().value());
+    QCOMPARE(fileBytes(manager + "Backup/vif/pack.vif"), compiler.packageBytes().value());
 
-    const auto plan = planPackageInstall(fileBytes(packagePath), ComposedPath(game));
+    // Read from the file piece by piece, the package is the same as in memory.
+    vif::PackageText::setReadChunk(7);
+    const auto text = vif::PackageText::open(NativePath(packagePath));
+    vif::PackageText::setReadChunk(4 << 20);
+    QVERIFY(text.ok());
+    QCOMPARE(text->sha256(), vif::PackageText(fileBytes(packagePath)).sha256());
+    const auto plan = planPackageInstall(*text, ComposedPath(game));
     QVERIFY(plan.ok() && plan->ok());
     QList<double> progress;
-    QVERIFY(applyPackagePlan(*plan, ComposedPath(manager), [&](double v) { progress << v; }).ok());
+    QVERIFY(applyPackagePlan(*store, *plan, ComposedPath(manager), {}, [&](double v) {
+                progress << v;
+            }).ok());
     QCOMPARE(progress, (QList<double>{25, 50, 75, 100}));
     QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), land);
     QCOMPARE(fileBytes(game + "Scripts/Playgrounds/river.txt"), map);
@@ -355,8 +365,9 @@ void TestVif::compilerRefusals() {
     const ComposedPath manager(dir.filePath("manager/"));
     QVERIFY(QDir().mkpath(manager.text()));
 
+    auto store = openStore(manager);
     PackageCompiler compiler;
-    const Status empty = compiler.SavePackage(NativePath(dir.filePath("empty.vif")), manager);
+    const auto empty = compiler.SavePackage(*store, NativePath(dir.filePath("empty.vif")), manager);
     QCOMPARE(empty.kind(), ErrorKind::Invalid);
     QVERIFY(!QFile::exists(dir.filePath("empty.vif")));
     QVERIFY(!QFile::exists(manager.text() + "Backup/vif/empty.vif"));
@@ -375,14 +386,14 @@ void TestVif::compilerRefusals() {
              .AddPackFile(NativePath(dir.filePath("con.lnd")), NativePath("C:\\BW\\Data\\con.lnd"))
              .ok());
     QCOMPARE(compiler.entryCount(), 0);
-    QVERIFY(compiler.buffer().isEmpty() && compiler.fileNames().isEmpty());
+    QVERIFY(compiler.fileNames().isEmpty());
 
     // When the copy cannot be written the package is not left behind either.
     QVERIFY(
         compiler.AddPackFile(NativePath(dir.filePath("a.lnd")), NativePath("C:\\BW\\Data\\a.lnd"))
             .ok());
     QVERIFY(QDir().mkpath(manager.text() + "Backup/vif/p.vif"));
-    QVERIFY(!compiler.SavePackage(NativePath(dir.filePath("p.vif")), manager).ok());
+    QVERIFY(!compiler.SavePackage(*store, NativePath(dir.filePath("p.vif")), manager).ok());
     QVERIFY(!QFile::exists(dir.filePath("p.vif")));
 }
 

@@ -201,7 +201,7 @@ void TestOptionsWindow::failedSaveSaysWhy() {
     QVERIFY(w->isVisible());
     QCOMPARE(world.platform->messages.size(), 1);
     const QString message = world.platform->messages.at(0);
-    QVERIFY2(message.contains("options.txt"), qPrintable(message));
+    QVERIFY2(message.contains(world.path("missing")), qPrintable(message));
     QVERIFY(shared().ManagerFolder.isEmpty());
 }
 

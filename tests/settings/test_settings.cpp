@@ -1,5 +1,6 @@
 #include "base/fileio.h"
 #include "settings/options.h"
+#include "support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,7 @@
 #include <QTest>
 
 using namespace gk;
+using namespace gk::test;
 
 class TestSettings : public QObject {
     Q_OBJECT
@@ -91,12 +93,12 @@ void TestSettings::readLocations() {
              1);
 
     QVERIFY(!readSettingsFile(candidates).has_value());
-    QVERIFY(writeFileAtomic(inProgram, "from program\r\n").ok());
+    QVERIFY(putFile(inProgram.text(), "from program\r\n"));
     QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from program"});
     // An empty file in the working folder counts as absent.
-    QVERIFY(writeFileAtomic(inWork, "").ok());
+    QVERIFY(putFile(inWork.text(), ""));
     QCOMPARE(readSettingsFile(candidates)->path, inProgram);
-    QVERIFY(writeFileAtomic(inWork, "from work\r\n").ok());
+    QVERIFY(putFile(inWork.text(), "from work\r\n"));
     QCOMPARE(readSettingsFile(candidates)->values, QStringList{"from work"});
 }
 
@@ -104,7 +106,7 @@ void TestSettings::hugeFileLoadsWhatItCan() {
     QTemporaryDir dir;
     QByteArray huge = "first\r\n" + QByteArray(8 * 1024 * 1024, 'x');
     const NativePath path(dir.filePath("options.txt"));
-    QVERIFY(writeFileAtomic(path, huge).ok());
+    QVERIFY(putFile(path.text(), huge));
     const auto file = readSettingsFile({path});
     QVERIFY(file.has_value());
     QCOMPARE(file->values.size(), 2);

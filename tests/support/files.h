@@ -51,4 +51,15 @@ inline QMap<QString, QByteArray> snapshot(const QString& root) {
     return out;
 }
 
+// A snapshot without Grovekeep's history folder, which records every operation, failed ones too.
+inline QMap<QString, QByteArray> withoutHistory(QMap<QString, QByteArray> tree) {
+    for (auto it = tree.begin(); it != tree.end();) {
+        if (it.key().contains(QStringLiteral("History/")))
+            it = tree.erase(it);
+        else
+            ++it;
+    }
+    return tree;
+}
+
 } // namespace gk::test

@@ -1,11 +1,11 @@
-// grovekeep-vif: lists, extracts, packs and installs package files (.vif) from the command
-// line, with the same code as Grovekeep's installer window.
+// grovekeep-vif: lists, extracts, packs and installs package files (.vif), and shows, undoes,
+// verifies and prunes the history of changes, from the command line, with the same code as
+// Grovekeep's windows.
 
-#include "base/fileio.h"
 #include "base/paths.h"
 #include "base/quoting.h"
 #include "base/version.h"
-#include "files/replace.h"
+#include "files/store.h"
 #include "installer/compile.h"
 #include "installer/install.h"
 #include "installer/installpath.h"
@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -33,7 +34,8 @@ void err(const QString& line) { print(stderr, line); }
 
 const char* const kOverview =
     "Usage: grovekeep-vif COMMAND ARGUMENTS...\n"
-    "Lists, extracts, packs and installs Grovekeep package files (.vif).\n"
+    "Lists, extracts, packs and installs Grovekeep package files (.vif), and shows, undoes,\n"
+    "verifies and prunes the history of the changes Grovekeep made.\n"
     "\n"
     "Commands:\n"
     "  list PACKAGE              one line per entry: install path, title, size in bytes\n"
@@ -42,8 +44,15 @@ const char* const kOverview =
     "                            writes a new package carrying the files\n"
     "  install PACKAGE [--game-folder DIR] [--manager-folder DIR] [--dry-run]\n"
     "                            installs a package into the game folder\n"
+    "  history                   one line per operation, newest first\n"
+    "  undo ID [--force]         undoes an operation as a whole\n"
+    "  verify [ID]               whether each file is as an operation left it\n"
+    "  prune --older-than DAYS   frees the history of old operations\n"
     "\n"
-    "'grovekeep-vif COMMAND --help' describes a command.\n"
+    "'grovekeep-vif COMMAND --help' describes a command; --version prints the version.\n"
+    "The Grovekeep folder (--manager-folder) and the game folder (--game-folder) default to\n"
+    "the first two lines of options.txt, read from the working folder, else from this\n"
+    "program's folder.\n"
     "Exit status: 0 done, 1 refused or failed (nothing was changed), 2 usage error.\n";
 
 const char* const kListHelp =
@@ -53,30 +62,61 @@ const char* const kListHelp =
     "Exit status: 0 when every entry is sound, 1 otherwise or when PACKAGE is not a package.\n";
 
 const char* const kExtractHelp =
-    "Usage: grovekeep-vif extract PACKAGE DIR\n"
+    "Usage: grovekeep-vif extract PACKAGE DIR [--manager-folder DIR]\n"
     "Writes each entry's contents, byte for byte, to DIR/title (DIR is created when\n"
-    "missing; files of the same names are replaced) and prints each file written. Nothing\n"
-    "is written when an entry is broken or its title cannot be used as a file name.\n"
+    "missing) and prints each file written. A file of the same name is replaced only where\n"
+    "the Grovekeep folder is known, whose history keeps what it held. Nothing is written\n"
+    "when an entry is broken or its title cannot be used as a file name.\n"
     "Exit status: 0 done, 1 refused or failed (nothing was written), 2 usage error.\n";
 
 const char* const kPackHelp =
     "Usage: grovekeep-vif pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
+    "                          [--manager-folder DIR]\n"
     "Writes a new package PACKAGE with one entry per FILE, in order, titled with FILE's\n"
     "name and to be installed at INSTALL_PATH (a path inside a Wine prefix's drive_c is\n"
-    "written as Windows sees it, C:\\...). Nothing is written when a file cannot be carried.\n"
+    "written as Windows sees it, C:\\...). The files are read piece by piece, never held\n"
+    "whole. An existing PACKAGE is replaced only where the Grovekeep folder is known.\n"
+    "Nothing is written when a file cannot be carried.\n"
     "Exit status: 0 done, 1 refused or failed, 2 usage error.\n";
 
 const char* const kInstallHelp =
     "Usage: grovekeep-vif install PACKAGE [--game-folder DIR] [--manager-folder DIR] "
     "[--dry-run]\n"
-    "Installs every entry of PACKAGE below the game folder, as Grovekeep's installer does:\n"
-    "each replaced file is kept under the Grovekeep folder's Backup/vif/ as NAME.bak, and a\n"
-    "copy of each entry goes to Backup/vif/TITLE. The folders default to the first two\n"
-    "lines of options.txt (read from the working folder, else from this program's folder).\n"
-    "Prints one line per entry: 'add TARGET', 'replace TARGET' or 'refused: REASON'.\n"
+    "Installs every entry of PACKAGE below the game folder, as Grovekeep's installer does,\n"
+    "as one operation of the Grovekeep folder's history, which keeps what every replaced\n"
+    "file held; a copy of each entry goes to Backup/vif/TITLE.\n"
+    "Prints one line per entry: 'add TARGET', 'replace TARGET' (followed by '(installed by\n"
+    "WHAT on DATE)' when an earlier operation wrote it) or 'refused: REASON'.\n"
     "  --dry-run   prints the same lines and writes nothing\n"
     "Exit status: 0 installed (or would be), 1 refused or failed (nothing was changed),\n"
     "2 usage error.\n";
+
+const char* const kHistoryHelp =
+    "Usage: grovekeep-vif history [--manager-folder DIR]\n"
+    "Prints one line per operation of the history, newest first: its id, a tab, its local\n"
+    "time (ISO 8601), a tab, its state (complete, undone, rolled-back, under-way), a tab,\n"
+    "the number of files, a tab, and what it was.\n";
+
+const char* const kUndoHelp =
+    "Usage: grovekeep-vif undo ID [--force] [--manager-folder DIR]\n"
+    "Undoes operation ID as a whole, itself recorded as an operation (which can be undone\n"
+    "in turn). Refused while a later operation changed one of its files (undo that one\n"
+    "first) or while one of its files has changed since; --force undoes it all the same in\n"
+    "the second case.\n"
+    "Exit status: 0 undone, 1 refused (the reasons on stderr, nothing changed).\n";
+
+const char* const kVerifyHelp =
+    "Usage: grovekeep-vif verify [ID] [--manager-folder DIR]\n"
+    "Prints one line per file of operation ID (of every complete operation without ID):\n"
+    "intact, changed or missing, a tab, and the path.\n"
+    "Exit status: 0 when every file is intact, 1 otherwise.\n";
+
+const char* const kPruneHelp =
+    "Usage: grovekeep-vif prune --older-than DAYS [--even-installed] [--dry-run]\n"
+    "                           [--manager-folder DIR]\n"
+    "Removes the records of operations older than DAYS and the contents no remaining record\n"
+    "needs, and prints what it freed. An operation whose files are still installed is kept\n"
+    "unless --even-installed.\n";
 
 int usage(const QString& message, const char* help) {
     err(QStringLiteral("grovekeep-vif: %1").arg(message));
@@ -97,46 +137,150 @@ ComposedPath asFolderValue(const QString& folder) {
                                                             : absolute + QLatin1Char('/'));
 }
 
-std::optional<QByteArray> readPackageFile(const QString& path) {
-    const auto bytes = readFileBytes(NativePath(path));
-    if (!bytes) {
-        err(bytes.error());
+// The arguments of a command: its options with their values, and the rest in order.
+struct Arguments {
+    QStringList positional;
+    std::optional<ComposedPath> gameFolder;
+    std::optional<ComposedPath> managerFolder;
+    QStringList flags;
+    std::optional<QString> olderThan;
+    QString problem; // a usage error
+};
+
+Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
+                bool olderThan = false) {
+    Arguments a;
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        const QString& arg = args.at(k);
+        const bool folderOption = folders && (arg == QStringLiteral("--game-folder") ||
+                                              arg == QStringLiteral("--manager-folder"));
+        if (flags.contains(arg)) {
+            a.flags << arg;
+        } else if (folderOption || (olderThan && arg == QStringLiteral("--older-than"))) {
+            if (k + 1 >= args.size() || args.at(k + 1).isEmpty()) {
+                a.problem = QStringLiteral("%1 needs a %2.")
+                                .arg(arg, olderThan && !folderOption ? QStringLiteral("number")
+                                                                     : QStringLiteral("folder"));
+                return a;
+            }
+            const QString value = args.at(++k);
+            if (arg == QStringLiteral("--game-folder"))
+                a.gameFolder = asFolderValue(value);
+            else if (arg == QStringLiteral("--manager-folder"))
+                a.managerFolder = asFolderValue(value);
+            else
+                a.olderThan = value;
+        } else if (arg.startsWith(QStringLiteral("--"))) {
+            a.problem = QStringLiteral("unknown option %1.").arg(arg);
+            return a;
+        } else {
+            a.positional << arg;
+        }
+    }
+    return a;
+}
+
+// The two folders of options.txt, for what the command line did not give.
+void completeFolders(Arguments& a) {
+    if (a.gameFolder && a.managerFolder)
+        return;
+    const auto settings =
+        readSettingsFile(settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
+    const QStringList values = settings ? settings->values : QStringList();
+    if (!a.gameFolder && !values.value(LineGameFolder).isEmpty())
+        a.gameFolder = ComposedPath(values.value(LineGameFolder));
+    if (!a.managerFolder && !values.value(LineManagerFolder).isEmpty())
+        a.managerFolder = ComposedPath(values.value(LineManagerFolder));
+}
+
+// The store of the Grovekeep folder, after rolling back what an interrupted run left.
+std::optional<ChangeStore> storeOf(const Arguments& a) {
+    if (!a.managerFolder) {
+        err(QStringLiteral("The Grovekeep folder is not known: give --manager-folder or set it "
+                           "in options.txt."));
         return std::nullopt;
     }
-    return *bytes;
+    auto store = openStore(*a.managerFolder);
+    if (!store) {
+        err(store.error());
+        return std::nullopt;
+    }
+    for (const Recovered& r : store->recover()) {
+        err(QStringLiteral("Operation %1 (%2) had been interrupted and was rolled back: %3 put "
+                           "back.")
+                .arg(r.operation)
+                .arg(r.what, r.filesPutBack == 1 ? QStringLiteral("1 file")
+                                                 : QStringLiteral("%1 files").arg(r.filesPutBack)));
+        for (const QString& problem : r.problems)
+            err(QStringLiteral("Could not put back %1.").arg(problem));
+    }
+    return std::move(*store);
+}
+
+std::optional<vif::Package> readPackageFile(const QString& path, vif::PackageText* text = nullptr) {
+    auto opened = vif::PackageText::open(NativePath(path));
+    if (!opened) {
+        err(opened.error());
+        return std::nullopt;
+    }
+    if (text)
+        *text = *opened;
+    auto package = vif::readPackage(*opened);
+    if (!package) {
+        err(package.error());
+        return std::nullopt;
+    }
+    return std::move(*package);
 }
 
 int listCommand(const QStringList& args) {
-    if (args.size() != 1)
+    const Arguments a = parse(args, {}, false);
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kListHelp);
+    if (a.positional.size() != 1)
         return usage(QStringLiteral("list takes one package."), kListHelp);
-    const auto bytes = readPackageFile(args.at(0));
-    if (!bytes)
+    const auto package = readPackageFile(a.positional.at(0));
+    if (!package)
         return Refused;
-    const auto package = vif::readPackage(*bytes);
-    if (!package) {
-        err(package.error());
-        return Refused;
-    }
     for (const vif::PackEntry& entry : package->entries)
         out(QStringLiteral("%1\t%2\t%3")
                 .arg(oneLine(entry.installPath), oneLine(entry.title))
-                .arg(entry.contents.size()));
+                .arg(entry.size));
     for (const QString& problem : package->problems)
         err(problem);
     return package->ok() ? Done : Refused;
 }
 
-int extractCommand(const QStringList& args) {
-    if (args.size() != 2)
-        return usage(QStringLiteral("extract takes a package and a folder."), kExtractHelp);
-    const auto bytes = readPackageFile(args.at(0));
-    if (!bytes)
-        return Refused;
-    const auto package = vif::readPackage(*bytes);
-    if (!package) {
-        err(package.error());
+// Writes new files, through the store when the Grovekeep folder is known.
+int writeFiles(Arguments& a, const OperationInfo& info, const QList<FileChange>& changes,
+               const QString& nothing) {
+    completeFolders(a);
+    Status status;
+    if (a.managerFolder) {
+        auto store = storeOf(a);
+        if (!store)
+            return Refused;
+        status = store->apply(info, changes).status();
+    } else {
+        status = writeNewFiles(changes);
+    }
+    if (!status) {
+        err(status.error());
+        err(nothing);
         return Refused;
     }
+    return Done;
+}
+
+int extractCommand(const QStringList& args) {
+    Arguments a = parse(args, {}, true);
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kExtractHelp);
+    if (a.positional.size() != 2)
+        return usage(QStringLiteral("extract takes a package and a folder."), kExtractHelp);
+    const auto package = readPackageFile(a.positional.at(0));
+    if (!package)
+        return Refused;
     QStringList problems = package->problems;
     for (qsizetype k = 0; k < package->entries.size(); ++k) {
         const QString& title = package->entries.at(k).title;
@@ -151,112 +295,119 @@ int extractCommand(const QStringList& args) {
         err(QStringLiteral("Nothing was extracted."));
         return Refused;
     }
-    const NativePath folder = asFolderValue(args.at(1)).native();
-    QList<FileWrite> writes;
+    // The folder is created when missing, below the nearest folder that exists.
+    QString existing = QDir::cleanPath(QDir::current().absoluteFilePath(a.positional.at(1)));
+    QStringList missing;
+    while (!QFileInfo(existing).isDir() && QFileInfo(existing).path() != existing) {
+        missing.prepend(QFileInfo(existing).fileName());
+        existing = QFileInfo(existing).path();
+    }
+    QList<FileChange> changes;
     for (const vif::PackEntry& entry : package->entries) {
-        FileWrite write{folder.child(entry.title), entry.contents};
-        write.createFolder = true;
-        writes << write;
+        FileChange change(fs::Location::below(NativePath(existing),
+                                              (missing + QStringList{entry.title}).join('/')),
+                          package->contents(entry));
+        change.createFolders = true;
+        changes << change;
     }
-    const Status extracted = replaceWithBackups(writes);
-    if (!extracted) {
-        err(extracted.error());
-        err(QStringLiteral("Nothing was extracted."));
-        return Refused;
+    OperationInfo info;
+    info.kind = QStringLiteral("extract");
+    info.what = QStringLiteral("Package %1 extracted")
+                    .arg(quotedName(NativePath(a.positional.at(0)).fileName()));
+    const int status = writeFiles(a, info, changes, QStringLiteral("Nothing was extracted."));
+    if (status == Done) {
+        for (const FileChange& change : changes)
+            out(change.target.path().shown());
     }
-    for (const FileWrite& write : writes)
-        out(write.target.shown());
-    return Done;
+    return status;
 }
 
 int packCommand(const QStringList& args) {
-    if (args.size() < 3 || args.size() % 2 == 0)
+    Arguments a = parse(args, {}, true);
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kPackHelp);
+    if (a.positional.size() < 3 || a.positional.size() % 2 == 0)
         return usage(QStringLiteral("pack takes a package and pairs of FILE INSTALL_PATH."),
                      kPackHelp);
     PackageCompiler compiler;
-    for (qsizetype k = 1; k + 1 < args.size(); k += 2) {
-        const Status added =
-            compiler.AddPackFile(NativePath(args.at(k)), NativePath(args.at(k + 1)));
+    for (qsizetype k = 1; k + 1 < a.positional.size(); k += 2) {
+        const Status added = compiler.AddPackFile(NativePath(a.positional.at(k)),
+                                                  NativePath(a.positional.at(k + 1)));
         if (!added) {
             err(added.error());
             err(QStringLiteral("The package was not written."));
             return Refused;
         }
     }
-    const Status written =
-        replaceWithBackups({FileWrite{NativePath(args.at(0)), compiler.packageBytes()}});
-    if (!written) {
-        err(written.error());
-        return Refused;
-    }
-    return Done;
+    const NativePath package(QDir::current().absoluteFilePath(a.positional.at(0)));
+    OperationInfo info;
+    info.kind = QStringLiteral("save");
+    info.what = QStringLiteral("Package %1 saved").arg(quotedName(package.fileName()));
+    return writeFiles(a, info,
+                      {FileChange(fs::Location::below(package.folder(), package.fileName()),
+                                  compiler.packageContents())},
+                      QStringLiteral("The package was not written."));
 }
 
 int installCommand(const QStringList& args) {
-    QString packagePath;
-    std::optional<ComposedPath> gameFolder;
-    std::optional<ComposedPath> managerFolder;
-    bool dryRun = false;
-    for (qsizetype k = 0; k < args.size(); ++k) {
-        const QString& arg = args.at(k);
-        if (arg == QStringLiteral("--dry-run")) {
-            dryRun = true;
-        } else if (arg == QStringLiteral("--game-folder") ||
-                   arg == QStringLiteral("--manager-folder")) {
-            if (k + 1 >= args.size() || args.at(k + 1).isEmpty())
-                return usage(QStringLiteral("%1 needs a folder.").arg(arg), kInstallHelp);
-            const ComposedPath value = asFolderValue(args.at(++k));
-            (arg == QStringLiteral("--game-folder") ? gameFolder : managerFolder) = value;
-        } else if (arg.startsWith(QStringLiteral("--"))) {
-            return usage(QStringLiteral("unknown option %1.").arg(arg), kInstallHelp);
-        } else if (packagePath.isEmpty()) {
-            packagePath = arg;
-        } else {
-            return usage(QStringLiteral("install takes one package."), kInstallHelp);
-        }
-    }
-    if (packagePath.isEmpty())
+    Arguments a = parse(args, {QStringLiteral("--dry-run")}, true);
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kInstallHelp);
+    if (a.positional.isEmpty())
         return usage(QStringLiteral("install needs a package."), kInstallHelp);
-    if (!gameFolder || !managerFolder) {
-        const auto settings = readSettingsFile(
-            settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
-        const QStringList values = settings ? settings->values : QStringList();
-        if (!gameFolder && !values.value(LineGameFolder).isEmpty())
-            gameFolder = ComposedPath(values.value(LineGameFolder));
-        if (!managerFolder && !values.value(LineManagerFolder).isEmpty())
-            managerFolder = ComposedPath(values.value(LineManagerFolder));
-    }
-    if (!gameFolder || !managerFolder)
+    if (a.positional.size() > 1)
+        return usage(QStringLiteral("install takes one package."), kInstallHelp);
+    const bool dryRun = a.flags.contains(QStringLiteral("--dry-run"));
+    completeFolders(a);
+    if (!a.gameFolder || !a.managerFolder)
         return usage(QStringLiteral("the %1 folder is not known: give %2 or set it in "
                                     "options.txt.")
-                         .arg(gameFolder ? QStringLiteral("Grovekeep") : QStringLiteral("game"),
-                              gameFolder ? QStringLiteral("--manager-folder")
-                                         : QStringLiteral("--game-folder")),
+                         .arg(a.gameFolder ? QStringLiteral("Grovekeep") : QStringLiteral("game"),
+                              a.gameFolder ? QStringLiteral("--manager-folder")
+                                           : QStringLiteral("--game-folder")),
                      kInstallHelp);
-    for (const ComposedPath& folder : {*gameFolder, *managerFolder}) {
-        if (!folderExists(folder.native())) {
+    for (const ComposedPath& folder : {*a.gameFolder, *a.managerFolder}) {
+        if (!QFileInfo(folder.native().text()).isDir()) {
             err(QStringLiteral("The folder %1 does not exist.").arg(quotedPath(folder)));
             return Refused;
         }
     }
-
-    const auto bytes = readPackageFile(packagePath);
-    if (!bytes)
+    auto store = storeOf(a);
+    if (!store)
         return Refused;
-    const auto plan = planPackageInstall(*bytes, *gameFolder);
+
+    const QString packagePath = a.positional.at(0);
+    auto text = vif::PackageText::open(NativePath(packagePath));
+    if (!text) {
+        err(text.error());
+        return Refused;
+    }
+    const auto plan = planPackageInstall(*text, *a.gameFolder);
     if (!plan) {
         err(plan.error());
         return Refused;
     }
+    QList<NativePath> replaced;
+    for (const EntryAction& entry : plan->entries) {
+        if (entry.refusal.isEmpty() && entry.replaces)
+            replaced << entry.target.path();
+    }
+    QHash<QString, Conflict> earlier;
+    for (const Conflict& conflict : store->conflicts(replaced))
+        earlier.insert(conflict.path.text(), conflict);
     // plan->problems holds one line for each refused entry, in entry order.
     qsizetype refused = 0;
     for (const EntryAction& entry : plan->entries) {
-        if (!entry.refusal.isEmpty())
+        if (!entry.refusal.isEmpty()) {
             out(QStringLiteral("refused: %1").arg(plan->problems.value(refused++)));
-        else
-            out(QStringLiteral("%1 %2").arg(entry.replaces ? QStringLiteral("replace")
-                                                           : QStringLiteral("add"),
-                                            entry.target.shown()));
+            continue;
+        }
+        const NativePath target = entry.target.path();
+        QString line = QStringLiteral("%1 %2").arg(
+            entry.replaces ? QStringLiteral("replace") : QStringLiteral("add"), target.shown());
+        if (const auto conflict = earlier.constFind(target.text()); conflict != earlier.cend())
+            line += QStringLiteral(" (%1)").arg(installedBy(*conflict));
+        out(line);
     }
     if (!plan->ok()) {
         err(QStringLiteral("Nothing was installed: the package has entries that cannot be "
@@ -265,17 +416,121 @@ int installCommand(const QStringList& args) {
     }
     if (dryRun)
         return Done;
-    const Status applied = applyPackagePlan(*plan, *managerFolder);
+    const auto applied =
+        applyPackagePlan(*store, *plan, *a.managerFolder,
+                         packageOperation(NativePath(packagePath).fileName(), *text));
     if (!applied) {
-        err(QStringLiteral("Nothing was installed: %1").arg(applied.error()));
+        err(QStringLiteral("The package was not installed. %1").arg(applied.error()));
         return Refused;
     }
+    return Done;
+}
+
+int historyCommand(const QStringList& args) {
+    Arguments a = parse(args, {}, true);
+    if (!a.problem.isEmpty() || !a.positional.isEmpty())
+        return usage(a.problem.isEmpty() ? QStringLiteral("history takes no arguments.")
+                                         : a.problem,
+                     kHistoryHelp);
+    completeFolders(a);
+    auto store = storeOf(a);
+    if (!store)
+        return Refused;
+    for (const OperationRecord& r : store->history())
+        out(QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                .arg(r.id)
+                .arg(r.time.toString(Qt::ISODate), stateName(r.state))
+                .arg(r.files.size())
+                .arg(oneLine(r.info.what)));
+    return Done;
+}
+
+bool operationId(const QString& text, int* id) {
+    bool number = false;
+    *id = text.toInt(&number);
+    return number && *id > 0;
+}
+
+int undoCommand(const QStringList& args) {
+    Arguments a = parse(args, {QStringLiteral("--force")}, true);
+    int id = 0;
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kUndoHelp);
+    if (a.positional.size() != 1 || !operationId(a.positional.at(0), &id))
+        return usage(QStringLiteral("undo takes the id of one operation."), kUndoHelp);
+    completeFolders(a);
+    auto store = storeOf(a);
+    if (!store)
+        return Refused;
+    const auto undone = store->undo(id, a.flags.contains(QStringLiteral("--force")));
+    if (!undone) {
+        err(undone.error());
+        return Refused;
+    }
+    out(QStringLiteral("Operation %1 undone by operation %2.").arg(id).arg(undone->operation));
+    return Done;
+}
+
+int verifyCommand(const QStringList& args) {
+    Arguments a = parse(args, {}, true);
+    int id = 0;
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kVerifyHelp);
+    if (a.positional.size() > 1 ||
+        (a.positional.size() == 1 && !operationId(a.positional.at(0), &id)))
+        return usage(QStringLiteral("verify takes the id of one operation, or none."), kVerifyHelp);
+    completeFolders(a);
+    auto store = storeOf(a);
+    if (!store)
+        return Refused;
+    if (id && !store->operation(id)) {
+        err(store->operation(id).error());
+        return Refused;
+    }
+    bool intact = true;
+    for (const FileCheck& check : store->verify(id)) {
+        out(QStringLiteral("%1\t%2").arg(fileStateName(check.state), check.path.shown()));
+        intact = intact && check.state == FileState::Intact;
+    }
+    return intact ? Done : Refused;
+}
+
+int pruneCommand(const QStringList& args) {
+    Arguments a =
+        parse(args, {QStringLiteral("--even-installed"), QStringLiteral("--dry-run")}, true, true);
+    if (!a.problem.isEmpty())
+        return usage(a.problem, kPruneHelp);
+    bool number = false;
+    const int days = a.olderThan ? a.olderThan->toInt(&number) : 0;
+    if (!a.positional.isEmpty() || !number || days < 0)
+        return usage(QStringLiteral("prune needs --older-than DAYS."), kPruneHelp);
+    completeFolders(a);
+    auto store = storeOf(a);
+    if (!store)
+        return Refused;
+    const auto pruned = store->prune(QDateTime::currentDateTime().addDays(-days),
+                                     a.flags.contains(QStringLiteral("--even-installed")),
+                                     a.flags.contains(QStringLiteral("--dry-run")));
+    if (!pruned) {
+        err(pruned.error());
+        return Refused;
+    }
+    out(QStringLiteral("%1 %2 operations, %3 bytes.")
+            .arg(a.flags.contains(QStringLiteral("--dry-run")) ? QStringLiteral("Would free")
+                                                               : QStringLiteral("Freed"))
+            .arg(pruned->operations)
+            .arg(pruned->bytesFreed));
+    for (int id : pruned->keptInstalled)
+        out(QStringLiteral("Kept operation %1: its files are still installed.").arg(id));
     return Done;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    // A file size limit is a failed write that is reported and rolled back, not a killed
+    // process with half the files new.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("grovekeep-vif"));
     QCoreApplication::setApplicationVersion(version());
@@ -287,21 +542,30 @@ int main(int argc, char** argv) {
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help"))
         return showHelp(kOverview);
+    if (command == QStringLiteral("--version")) {
+        out(QStringLiteral("grovekeep-vif %1").arg(version()));
+        return Done;
+    }
 
     struct Command {
         const char* name;
         const char* help;
         int (*run)(const QStringList&);
     };
-    static const Command commands[] = {{"list", kListHelp, listCommand},
-                                       {"extract", kExtractHelp, extractCommand},
-                                       {"pack", kPackHelp, packCommand},
-                                       {"install", kInstallHelp, installCommand}};
+    static const Command commands[] = {
+        {"list", kListHelp, listCommand},          {"extract", kExtractHelp, extractCommand},
+        {"pack", kPackHelp, packCommand},          {"install", kInstallHelp, installCommand},
+        {"history", kHistoryHelp, historyCommand}, {"undo", kUndoHelp, undoCommand},
+        {"verify", kVerifyHelp, verifyCommand},    {"prune", kPruneHelp, pruneCommand}};
     for (const Command& c : commands) {
         if (command != QLatin1String(c.name))
             continue;
         if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h")))
             return showHelp(c.help);
+        if (args.contains(QStringLiteral("--version"))) {
+            out(QStringLiteral("grovekeep-vif %1").arg(version()));
+            return Done;
+        }
         return c.run(args);
     }
     return usage(QStringLiteral("unknown command %1.").arg(command), kOverview);

@@ -1,10 +1,10 @@
 #include "compile.h"
 
-#include "base/fileio.h"
 #include "base/quoting.h"
-#include "files/replace.h"
 #include "installpath.h"
 #include "vif.h"
+
+#include <QFileInfo>
 
 namespace gk {
 
@@ -17,53 +17,74 @@ QString PackageCompiler::packageInstallPath(const NativePath& chosenPath) {
 }
 
 Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& installPath) {
-    if (installPath.isEmpty())
+    auto refuse = [&source](ErrorKind kind, const QString& reason) {
         return Status::failure(
-            ErrorKind::Invalid,
-            QStringLiteral("Could not add %1 to the package: no install path was chosen.")
-                .arg(quotedPath(source)));
+            kind,
+            QStringLiteral("Could not add %1 to the package: %2.").arg(quotedPath(source), reason));
+    };
+    if (installPath.isEmpty())
+        return refuse(ErrorKind::Invalid, QStringLiteral("no install path was chosen"));
     const QString title = source.fileName();
     // The receiving installer names its copy after the title; a name it would refuse is
     // better refused now, while the author can still rename the file.
     const QString problem = titleProblem(title);
     if (!problem.isEmpty())
-        return Status::failure(
+        return refuse(
             ErrorKind::UnsafePath,
-            QStringLiteral("Could not add %1 to the package: its name cannot be used as a file "
-                           "name on Windows: %2.")
-                .arg(quotedPath(source), problem));
-    const auto contents = readFileBytes(source);
-    if (!contents)
-        return contents.status();
-    const Status appended = vif::AppendPackEntry(m_buffer, packageInstallPath(installPath), title,
-                                                 *contents, source.shown());
-    if (!appended)
-        return appended;
+            QStringLiteral("its name cannot be used as a file name on Windows: %1").arg(problem));
+    const auto marker = vif::firstMarkerInFile(source);
+    if (!marker)
+        return marker.status();
+    if (!marker->isEmpty())
+        return refuse(ErrorKind::Invalid,
+                      QStringLiteral("its contents hold the marker %1, which a package cannot "
+                                     "carry")
+                          .arg(QString::fromLatin1(*marker)));
+    const auto fields = vif::encodeFields(packageInstallPath(installPath), title);
+    if (!fields)
+        return refuse(ErrorKind::Invalid, fields.error());
+    m_entries << Entry{source, QFileInfo(source.text()).size(),
+                       vif::entryHead(fields->first, fields->second)};
     m_names += title + QStringLiteral("\r\n");
-    ++m_count;
     return Status::success();
 }
 
-QByteArray PackageCompiler::packageBytes() const { return m_buffer + QByteArrayLiteral("\r\n"); }
+QList<NativePath> PackageCompiler::sources() const {
+    QList<NativePath> out;
+    for (const Entry& entry : m_entries)
+        out << entry.source;
+    return out;
+}
 
-Status PackageCompiler::SavePackage(const NativePath& packagePath,
-                                    const ComposedPath& managerFolder) const {
-    if (m_count == 0)
+Contents PackageCompiler::packageContents() const {
+    Contents contents;
+    for (const Entry& entry : m_entries) {
+        contents.add(entry.head);
+        contents.add(entry.source, 0, entry.size);
+        contents.add(vif::entryTail());
+    }
+    contents.add(QByteArrayLiteral("\r\n"));
+    return contents;
+}
+
+Result<Applied> PackageCompiler::SavePackage(ChangeStore& store, const NativePath& packagePath,
+                                             const ComposedPath& managerFolder) const {
+    if (m_entries.isEmpty())
         return Status::failure(ErrorKind::Invalid,
                                QStringLiteral("The package %1 was not saved: it has no files. "
                                               "Add at least one file first.")
                                    .arg(quotedPath(packagePath)));
-    if (managerFolder.isEmpty() || !folderExists(managerFolder.native()))
-        return Status::failure(ErrorKind::NotFound,
-                               QStringLiteral("The Grovekeep folder %1 does not exist.")
-                                   .arg(quotedPath(managerFolder)));
-    const QByteArray bytes = packageBytes();
-    const NativePath copy =
-        (managerFolder + QStringLiteral("Backup\\vif\\") + packagePath.fileName()).native();
-    FileWrite package{packagePath, bytes};
-    FileWrite backup{copy, bytes};
-    backup.createFolder = true;
-    return replaceWithBackups({package, backup});
+    const Contents contents = packageContents();
+    FileChange package(fs::Location::below(packagePath.folder(), packagePath.fileName()), contents);
+    FileChange copy(fs::Location::below(managerFolder.native(),
+                                        QStringLiteral("Backup/vif/") + packagePath.fileName()),
+                    contents, FileRole::Copy);
+    copy.createFolders = true;
+    copy.sameAs = 0;
+    OperationInfo info;
+    info.kind = QStringLiteral("save");
+    info.what = QStringLiteral("Package %1 saved").arg(quotedName(packagePath.fileName()));
+    return store.apply(info, {package, copy});
 }
 
 } // namespace gk

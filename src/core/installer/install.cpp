@@ -3,7 +3,6 @@
 #include "base/fileio.h"
 #include "base/paths.h"
 #include "base/quoting.h"
-#include "files/replace.h"
 #include "installpath.h"
 
 #include <QDir>
@@ -14,8 +13,6 @@
 namespace gk {
 
 namespace {
-
-const QString kBackupVif = QStringLiteral("Backup\\vif\\");
 
 // Paths compared the way Windows compares them, for names this installation gives out.
 QString pathKey(const NativePath& path) {
@@ -82,28 +79,33 @@ SingleInstall planSingleInstall(InstallKind kind, const QString& chosenPath,
         return {};
     // The game's folders may be spelt in another letter case on a case-sensitive system.
     return {matchLetterCase(gameFolder.native(), folder + name),
-            (managerFolder + name + QStringLiteral(".bak")).native()};
+            fs::Location::below(managerFolder.native(), name + QStringLiteral(".bak"))};
 }
 
-Status installSingleFile(const SingleInstall& plan, const QByteArray& contents) {
-    if (plan.target.isEmpty() || plan.backup.isEmpty())
+Result<Applied> installSingleFile(ChangeStore& store, const SingleInstall& plan,
+                                  const Contents& contents, const OperationInfo& info) {
+    if (plan.isEmpty())
         return Status::failure(ErrorKind::Invalid, QStringLiteral("No file to install was given."));
-    return replaceWithBackups({FileWrite{plan.target, contents, plan.backup, true}});
+    FileChange change(plan.target, contents);
+    change.backup = plan.backup;
+    change.keepWhenAbsent = true;
+    return store.apply(info, {change});
 }
 
-Result<PackagePlan> planPackageInstall(const QByteArray& package, const ComposedPath& gameFolder) {
+Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
+                                       const ComposedPath& gameFolder) {
     const auto read = vif::readPackage(package);
     if (!read)
         return read.status();
     PackagePlan plan;
-    QHash<QString, NativePath> targets; // pathKey -> the first spelling of each target
+    QHash<QString, fs::Location> targets; // pathKey -> the first spelling of each target
     for (qsizetype k = 0; k < read->entries.size(); ++k) {
         const vif::PackEntry& entry = read->entries.at(k);
         EntryAction action;
         action.number = int(k + 1);
         action.installPath = entry.installPath;
         action.title = entry.title;
-        action.contents = entry.contents;
+        action.contents = read->contents(entry);
         action.refusal = read->entryProblems.at(k);
         if (action.refusal.isEmpty()) {
             const QString title = titleProblem(entry.title);
@@ -117,7 +119,7 @@ Result<PackagePlan> planPackageInstall(const QByteArray& package, const Composed
                 action.refusal = asClause(resolved.error());
             } else {
                 // Two entries naming one file in different letter cases write one file.
-                const QString key = pathKey(resolved->target);
+                const QString key = pathKey(resolved->target.path());
                 const auto earlier = targets.constFind(key);
                 action.target = earlier != targets.constEnd() ? *earlier : resolved->target;
                 action.replaces = resolved->exists || earlier != targets.constEnd();
@@ -132,16 +134,22 @@ Result<PackagePlan> planPackageInstall(const QByteArray& package, const Composed
     return plan;
 }
 
-ComposedPath packageCopyPath(const ComposedPath& managerFolder, const QString& title) {
-    return managerFolder + kBackupVif + title;
+fs::Location packageCopyPath(const ComposedPath& managerFolder, const QString& title) {
+    return fs::Location::below(managerFolder.native(), QStringLiteral("Backup/vif/") + title);
 }
 
-ComposedPath replacedBackupPath(const ComposedPath& managerFolder, const NativePath& target) {
-    return managerFolder + kBackupVif + target.fileName() + QStringLiteral(".bak");
+OperationInfo packageOperation(const QString& packageName, const vif::PackageText& package) {
+    OperationInfo info;
+    info.kind = QStringLiteral("package");
+    info.what = QStringLiteral("Package %1").arg(quotedName(packageName));
+    info.packageName = packageName;
+    info.packageSha256 = package.sha256();
+    return info;
 }
 
-Status applyPackagePlan(const PackagePlan& plan, const ComposedPath& managerFolder,
-                        const Progress& progress) {
+Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
+                                 const ComposedPath& managerFolder, const OperationInfo& info,
+                                 const Progress& progress) {
     if (plan.entries.isEmpty())
         return Status::failure(ErrorKind::BrokenPackage,
                                QStringLiteral("The package has no entries to install."));
@@ -150,45 +158,25 @@ Status applyPackagePlan(const PackagePlan& plan, const ComposedPath& managerFold
                                QStringLiteral("The package has entries that cannot be "
                                               "installed: %1")
                                    .arg(plan.problems.join(QLatin1Char(' '))));
-    if (managerFolder.isEmpty() || !folderExists(managerFolder.native()))
-        return Status::failure(ErrorKind::NotFound,
-                               QStringLiteral("The Grovekeep folder %1 does not exist.")
-                                   .arg(quotedPath(managerFolder)));
-
-    // Each replaced file's previous content goes to "<name>.bak"; a second file of the same
-    // name in this installation, or an entry's copy of that name, moves it to "<name>.2.bak".
-    QSet<QString> taken;
-    for (const EntryAction& entry : plan.entries)
-        taken.insert(pathKey(packageCopyPath(managerFolder, entry.title).native()));
-    auto backupPathFor = [&](const NativePath& target) {
-        ComposedPath path = replacedBackupPath(managerFolder, target);
-        for (int n = 2; taken.contains(pathKey(path.native())); ++n)
-            path =
-                managerFolder + kBackupVif + target.fileName() + QStringLiteral(".%1.bak").arg(n);
-        taken.insert(pathKey(path.native()));
-        return path.native();
-    };
-
-    QList<FileWrite> writes;
-    QSet<QString> written; // targets an earlier entry of this installation writes
+    QList<FileChange> changes;
     for (const EntryAction& entry : plan.entries) {
         const QString label = vif::entryLabel(entry.number, entry.title);
-        FileWrite install{entry.target, entry.contents};
+        FileChange install(entry.target, entry.contents);
         install.label = label;
-        // The first write of a target keeps what stood there before this installation.
-        if (!written.contains(pathKey(entry.target)) &&
-            (entry.replaces || fileExists(entry.target)))
-            install.backup = backupPathFor(entry.target);
-        written.insert(pathKey(entry.target));
-        FileWrite copy{packageCopyPath(managerFolder, entry.title).native(), entry.contents};
-        copy.createFolder = true;
+        FileChange copy(packageCopyPath(managerFolder, entry.title), entry.contents,
+                        FileRole::Copy);
+        copy.createFolders = true;
         copy.label = label;
-        writes << install << copy;
+        copy.sameAs = int(changes.size());
+        changes << install << copy;
     }
-    return replaceWithBackups(writes, [&](qsizetype done, qsizetype total) {
-        if (progress)
+    ChangeStore::Options options;
+    options.forbidden = managerFolder.native();
+    if (progress)
+        options.progress = [&progress](qsizetype done, qsizetype total) {
             progress(100.0 * double(done) / double(total));
-    });
+        };
+    return store.apply(info, changes, options);
 }
 
 } // namespace gk

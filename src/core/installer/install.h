@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/result.h"
+#include "files/store.h"
 #include "vif.h"
 
 #include <QByteArray>
@@ -28,8 +29,9 @@ QString targetFolderFor(InstallKind kind);
 
 // A single map, landscape or skin file.
 struct SingleInstall {
-    NativePath target; // GameFolder & folder & file name (empty for kinds without a folder)
-    NativePath backup; // ManagerFolder & file name & ".bak"
+    fs::Location target; // GameFolder & folder & file name (empty for kinds without a folder)
+    fs::Location backup; // ManagerFolder & file name & ".bak"
+    bool isEmpty() const { return target.name.isEmpty(); }
 };
 // The folders and an existing file of the target are matched without regard to letter case
 // (matchLetterCase), so "Scripts\Playgrounds\" finds a Wine game's "scripts/playgrounds/".
@@ -37,18 +39,19 @@ SingleInstall planSingleInstall(InstallKind kind, const QString& chosenPath,
                                 const ComposedPath& gameFolder, const ComposedPath& managerFolder);
 
 // Keeps the target's present content (empty when there is none) in the backup, then writes
-// `contents` to the target, both or neither (replaceWithBackups).
-Status installSingleFile(const SingleInstall& plan, const QByteArray& contents);
+// `contents` to the target, both or neither, as one operation of `store`.
+Result<Applied> installSingleFile(ChangeStore& store, const SingleInstall& plan,
+                                  const Contents& contents, const OperationInfo& info);
 
 // One file a package installation writes.
 struct EntryAction {
     int number = 0;      // 1-based entry number in the package
     QString installPath; // as the package gives it
     QString title;
-    NativePath target;     // resolved path in the game folder (empty when refused)
+    fs::Location target;   // resolved below the game folder (empty when refused)
     bool replaces = false; // a file stands there already
     QString refusal;       // why the entry cannot be installed, or empty
-    QByteArray contents;
+    Contents contents;     // read from the package only while it is written
 };
 
 struct PackagePlan {
@@ -60,27 +63,28 @@ struct PackagePlan {
 // Reads and checks a whole package before anything is written: every entry is read
 // (vif::readPackage) and its install path resolved in `gameFolder` and its title checked.
 // Not a package: a NotAPackage failure "This is not a valid Vif file.".
-Result<PackagePlan> planPackageInstall(const QByteArray& package, const ComposedPath& gameFolder);
+Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
+                                       const ComposedPath& gameFolder);
+inline Result<PackagePlan> planPackageInstall(const QByteArray& package,
+                                              const ComposedPath& gameFolder) {
+    return planPackageInstall(vif::PackageText(package), gameFolder);
+}
 
 // Where the copy of an entry's new contents goes: ManagerFolder & "Backup\vif\" & title.
-ComposedPath packageCopyPath(const ComposedPath& managerFolder, const QString& title);
-// Where the previous content of a file an entry replaces is kept:
-// ManagerFolder & "Backup\vif\" & the target's file name & ".bak". (Within one installation,
-// a second replaced file of the same name, or a name an entry's copy takes, moves on to
-// "<name>.2.bak", "<name>.3.bak", ...)
-ComposedPath replacedBackupPath(const ComposedPath& managerFolder, const NativePath& target);
+fs::Location packageCopyPath(const ComposedPath& managerFolder, const QString& title);
+
+// How a package installation is recorded in the history.
+OperationInfo packageOperation(const QString& packageName, const vif::PackageText& package);
 
 // Called after each file written, with the progress value (0 to 100).
 using Progress = std::function<void(double value)>;
 
-// Installs a checked plan as a whole, in entry order (a later entry with the same target
-// replaces an earlier one), through replaceWithBackups: creates Backup\vif\ when missing;
-// keeps the content that each replaced target had before this installation; writes each entry,
-// then its copy under Backup\vif\. Progress rises by progressStep(count) per file written
-// (entry and copy). When a write fails, everything is put back before the failure ("Entry 2
-// ("x.lnd"): could not write ...") is returned. Refused without writing: a plan with problems
-// or without entries, and a ManagerFolder that does not exist.
-Status applyPackagePlan(const PackagePlan& plan, const ComposedPath& managerFolder,
-                        const Progress& progress = {});
+// Installs a checked plan as one operation of `store`, in entry order (a later entry with the
+// same target replaces an earlier one): each entry, then its copy under Backup\vif\ (created
+// when missing). What every replaced file held is kept in the store. No entry may write into
+// Grovekeep's own folder. Refused without writing: a plan with problems or without entries.
+Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
+                                 const ComposedPath& managerFolder, const OperationInfo& info,
+                                 const Progress& progress = {});
 
 } // namespace gk

@@ -124,36 +124,24 @@ QString titleProblem(const QString& title) {
     return componentProblem(title);
 }
 
-NativePath matchLetterCase(const NativePath& folder, const QString& relative) {
+fs::Location matchLetterCase(const NativePath& folder, const QString& relative) {
+    fs::Location out = fs::Location::below(folder, relative);
     QString current = folder.text();
     bool exists = QFileInfo(current).isDir();
-    QString out = folder.text();
-    QString part;
-    auto takePart = [&] {
-        if (part.isEmpty())
+    auto match = [&](QString& name) {
+        if (!exists)
             return;
-        QString name = part;
-        if (exists) {
-            const QString found = existingName(current, part);
-            if (found.isEmpty())
-                exists = false;
-            else
-                name = found;
-            current = joined(current, name);
-        }
-        out += name;
-        part.clear();
+        const QString found = existingName(current, name);
+        if (found.isEmpty())
+            exists = false;
+        else
+            name = found;
+        current = joined(current, name);
     };
-    for (const QChar c : relative) {
-        if (isSeparator(c)) {
-            takePart();
-            out += QDir::separator();
-        } else {
-            part += c;
-        }
-    }
-    takePart();
-    return NativePath(out);
+    for (QString& name : out.folders)
+        match(name);
+    match(out.name);
+    return out;
 }
 
 Result<ResolvedPath> resolveInstallPath(const QString& installPath,
@@ -218,9 +206,11 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath,
     while (folder.size() > 1 && isSeparator(folder.back()))
         folder.chop(1);
     QStringList written;
+    QStringList matched;
     for (qsizetype k = top; k < parts.size() - 1; ++k) {
         written << parts.at(k);
         const QString name = existingName(folder, parts.at(k));
+        matched << name;
         const QString shown = quotedName(written.join(QLatin1Char('\\')));
         if (name.isEmpty())
             return refuse(
@@ -241,7 +231,9 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath,
         return refuse(
             QStringLiteral("%1 leads outside the game folder")
                 .arg(quotedName(parts.mid(top, parts.size() - 1 - top).join(QLatin1Char('\\')))));
-    out.target = NativePath(QDir::toNativeSeparators(target));
+    out.target.root = gameFolder.native();
+    out.target.folders = matched;
+    out.target.name = existing.isEmpty() ? fileName : existing;
     out.exists = targetInfo.exists();
     return out;
 }

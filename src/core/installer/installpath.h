@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/result.h"
+#include "files/fsys.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,7 +23,7 @@ QString componentProblem(const QString& component);
 QString titleProblem(const QString& title);
 
 struct ResolvedPath {
-    NativePath target;   // inside the game folder
+    fs::Location target; // below the game folder, each name spelt as it stands there
     QString relative;    // the part below the game folder, as written ("Data\Landscape\x.lnd")
     bool exists = false; // a file already stands there (it will be replaced)
 };
@@ -31,7 +32,7 @@ struct ResolvedPath {
 // as the existing file or folder that matches it without regard to letter case:
 // "Scripts\Playgrounds\river.txt" becomes "scripts/playgrounds/River.txt" where the game has
 // those. Components that do not exist are kept as written. Only reads the file system.
-NativePath matchLetterCase(const NativePath& folder, const QString& relative);
+fs::Location matchLetterCase(const NativePath& folder, const QString& relative);
 
 // Places a package entry's install path inside the receiving game folder.
 //

@@ -22,17 +22,17 @@ EncodedMap encodeMapText(const QString& text, bool finalBreak) {
     return {encoded.bytes, encoded.lossless};
 }
 
-NativePath gameContentPath(const ComposedPath& gameFolder, const QString& folder,
-                           const QString& name) {
+fs::Location gameContentPath(const ComposedPath& gameFolder, const QString& folder,
+                             const QString& name) {
     return matchLetterCase(gameFolder.native(), folder + name);
 }
 
-FileWrite contentInstall(const QByteArray& contents, const ComposedPath& gameFolder,
-                         const QString& folder, const ComposedPath& managerFolder,
-                         const QString& backupFolder, const QString& name) {
-    FileWrite write{gameContentPath(gameFolder, folder, name), contents};
-    write.backup = (managerFolder + backupFolder + name).native();
-    return write;
+FileChange contentInstall(const QByteArray& contents, const ComposedPath& gameFolder,
+                          const QString& folder, const ComposedPath& managerFolder,
+                          const QString& backupFolder, const QString& name) {
+    FileChange change(gameContentPath(gameFolder, folder, name), contents);
+    change.backup = fs::Location::below(managerFolder.native(), backupFolder + name);
+    return change;
 }
 
 QString describeBytes(const QString& name, const QByteArray& bytes, qsizetype maxBytes) {

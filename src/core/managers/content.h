@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/paths.h"
-#include "files/replace.h"
+#include "files/store.h"
 
 #include <QByteArray>
 #include <QString>
@@ -29,15 +29,14 @@ EncodedMap encodeMapText(const QString& text, bool finalBreak);
 
 // The game's copy of a content file: GameFolder & folder & name, spelt as the game's own
 // folders and file are where only the letter case differs (Wine folders are case-sensitive).
-NativePath gameContentPath(const ComposedPath& gameFolder, const QString& folder,
-                           const QString& name);
+fs::Location gameContentPath(const ComposedPath& gameFolder, const QString& folder,
+                             const QString& name);
 
 // A landscape or skin installed under its own name `name`: the game's copy (gameContentPath),
-// with the file it replaces, if any, kept as ManagerFolder & backupFolder & name. For
-// replaceWithBackups.
-FileWrite contentInstall(const QByteArray& contents, const ComposedPath& gameFolder,
-                         const QString& folder, const ComposedPath& managerFolder,
-                         const QString& backupFolder, const QString& name);
+// with the file it replaces, if any, kept as ManagerFolder & backupFolder & name.
+FileChange contentInstall(const QByteArray& contents, const ComposedPath& gameFolder,
+                          const QString& folder, const ComposedPath& managerFolder,
+                          const QString& backupFolder, const QString& name);
 
 // How a content file's bytes are shown: its size, then a hex view of at most `maxBytes`
 // bytes, sixteen a line with their printable characters.

@@ -1,7 +1,7 @@
 #include "tattoos.h"
 
 #include "base/fileio.h"
-#include "files/replace.h"
+#include "base/quoting.h"
 
 #include <QDir>
 
@@ -28,17 +28,13 @@ NativePath profileTattooPath(const NativePath& profileFolder, int slot) {
     return NativePath(profileFolder.text() + tattooFileName(slot));
 }
 
-ComposedPath tattooCopyPath(const ComposedPath& managerFolder, int slot) {
-    return managerFolder + QStringLiteral("Backup\\tattoos\\") + tattooFileName(slot);
-}
-
-ComposedPath replacedTattooPath(const ComposedPath& managerFolder, const NativePath& profileFolder,
+fs::Location replacedTattooPath(const ComposedPath& managerFolder, const NativePath& profileFolder,
                                 int slot) {
     QString profile = bareFileName(QDir::cleanPath(profileFolder.text()));
     if (profile.isEmpty())
         profile = QStringLiteral("profile");
-    return managerFolder + QStringLiteral("Backup\\tattoos\\") + profile + QStringLiteral("\\") +
-           tattooFileName(slot);
+    return fs::Location::below(managerFolder.native(), QStringLiteral("Backup/tattoos/") + profile +
+                                                           '/' + tattooFileName(slot));
 }
 
 int firstFreeTattooSlot(const NativePath& profileFolder) {
@@ -49,13 +45,21 @@ int firstFreeTattooSlot(const NativePath& profileFolder) {
     return 0;
 }
 
-Status replaceTattoo(const QByteArray& picture, const NativePath& profileFolder,
-                     const ComposedPath& managerFolder, int slot) {
-    FileWrite copy{tattooCopyPath(managerFolder, slot).native(), picture};
-    copy.createFolder = true;
-    FileWrite tattoo{profileTattooPath(profileFolder, slot), picture};
-    tattoo.backup = replacedTattooPath(managerFolder, profileFolder, slot).native();
-    return replaceWithBackups({copy, tattoo});
+Result<Applied> replaceTattoo(ChangeStore& store, const QByteArray& picture,
+                              const NativePath& profileFolder, const ComposedPath& managerFolder,
+                              int slot) {
+    FileChange copy(fs::Location::below(managerFolder.native(),
+                                        QStringLiteral("Backup/tattoos/") + tattooFileName(slot)),
+                    picture, FileRole::Copy);
+    copy.createFolders = true;
+    FileChange tattoo(fs::Location::below(profileFolder, tattooFileName(slot)), picture);
+    tattoo.backup = replacedTattooPath(managerFolder, profileFolder, slot);
+    OperationInfo info;
+    info.kind = QStringLiteral("tattoo");
+    info.what = QStringLiteral("Tattoo slot %1 of profile %2")
+                    .arg(slot)
+                    .arg(quotedName(bareFileName(QDir::cleanPath(profileFolder.text()))));
+    return store.apply(info, {copy, tattoo});
 }
 
 } // namespace gk

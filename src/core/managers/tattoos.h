@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "base/result.h"
 #include "base/twips.h"
+#include "files/store.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,22 +25,20 @@ QString tattooFileName(int slot);
 NativePath profileFolderOf(const NativePath& helpstatsPath);
 // ProfileFolder & "symbolN.bmp": the profile's tattoo of a slot.
 NativePath profileTattooPath(const NativePath& profileFolder, int slot);
-// ManagerFolder & "Backup\tattoos\symbolN.bmp": Grovekeep's copy of the picture last
-// assigned to the slot.
-ComposedPath tattooCopyPath(const ComposedPath& managerFolder, int slot);
 // ManagerFolder & "Backup\tattoos\<profile>\symbolN.bmp": the picture a replacement took the
 // place of, kept per profile.
-ComposedPath replacedTattooPath(const ComposedPath& managerFolder, const NativePath& profileFolder,
+fs::Location replacedTattooPath(const ComposedPath& managerFolder, const NativePath& profileFolder,
                                 int slot);
 
 // The first slot whose symbolN.bmp the profile lacks, or 0 when all sixteen are in use.
 int firstFreeTattooSlot(const NativePath& profileFolder);
 
-// Puts `picture` into slot N of the profile: keeps the profile's present picture (if any)
-// under Backup\tattoos\<profile>\, writes Grovekeep's copy Backup\tattoos\symbolN.bmp, then
-// the profile's symbolN.bmp, all byte for byte, all or nothing (replaceWithBackups). Missing
-// Backup folders are created.
-Status replaceTattoo(const QByteArray& picture, const NativePath& profileFolder,
-                     const ComposedPath& managerFolder, int slot);
+// Puts `picture` into slot N of the profile, as one operation of `store`: keeps the profile's
+// present picture (if any) under Backup\tattoos\<profile>\, writes Grovekeep's copy
+// Backup\tattoos\symbolN.bmp, then the profile's symbolN.bmp, all byte for byte, all or
+// nothing. Missing Backup folders are created.
+Result<Applied> replaceTattoo(ChangeStore& store, const QByteArray& picture,
+                              const NativePath& profileFolder, const ComposedPath& managerFolder,
+                              int slot);
 
 } // namespace gk

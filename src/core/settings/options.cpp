@@ -2,6 +2,7 @@
 
 #include "base/fileio.h"
 #include "base/text.h"
+#include "files/store.h"
 
 #include <QStringDecoder>
 
@@ -63,7 +64,17 @@ ComposedPath settingsWritePath(const ComposedPath& managerFolder) {
 }
 
 Status writeSettings(const ComposedPath& managerFolder, const QStringList& values) {
-    return writeFileAtomic(settingsWritePath(managerFolder).native(), composeSettings(values));
+    auto store = openStore(managerFolder);
+    if (!store)
+        return store.status();
+    const NativePath path = settingsWritePath(managerFolder).native();
+    OperationInfo info;
+    info.kind = QStringLiteral("options");
+    info.what = QStringLiteral("Options saved");
+    return store
+        ->apply(info, {FileChange(fs::Location::below(path.folder(), path.fileName()),
+                                  composeSettings(values))})
+        .status();
 }
 
 } // namespace gk

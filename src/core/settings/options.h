@@ -48,7 +48,7 @@ QByteArray composeSettings(const QStringList& values);
 // managerFolder followed by "\options.txt".
 ComposedPath settingsWritePath(const ComposedPath& managerFolder);
 
-// Writes the file atomically below managerFolder.
+// Writes the file below managerFolder, as an operation of the change store there.
 Status writeSettings(const ComposedPath& managerFolder, const QStringList& values);
 
 } // namespace gk

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "base/fileio.h"
+#include "base/quoting.h"
 #include "platform/platform.h"
 #include "shared.h"
 #include "ui/forms.h"
@@ -44,6 +45,42 @@ std::optional<NativePath> chooseSaveTarget(QWidget* parent, const QString& filte
     if (!chosen || chosen->isEmpty() || !confirmReplace(parent, *chosen))
         return std::nullopt;
     return chosen;
+}
+
+std::optional<ChangeStore> storeOrSay(QWidget* parent) {
+    if (shared().ManagerFolder.isEmpty()) {
+        settingsFoldersKnown(parent, false);
+        return std::nullopt;
+    }
+    auto store = openStore(managerFolder());
+    if (!store) {
+        platform().message(parent, store.error());
+        return std::nullopt;
+    }
+    return std::move(*store);
+}
+
+bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& bytes,
+                  const QString& what) {
+    const FileChange change(fs::Location::below(path.folder(), path.fileName()), bytes);
+    // A new file replaces nothing: before Grovekeep's folder is known it is simply written.
+    // A file the user already has is replaced only where the history can keep it.
+    if (shared().ManagerFolder.isEmpty() && !fileExists(path)) {
+        const Status written = writeNewFiles({change});
+        if (!written)
+            platform().message(parent, written.error());
+        return written.ok();
+    }
+    auto store = storeOrSay(parent);
+    if (!store)
+        return false;
+    OperationInfo info;
+    info.kind = QStringLiteral("save");
+    info.what = QStringLiteral("%1 saved as %2").arg(what, quotedPath(path));
+    const auto saved = store->apply(info, {change});
+    if (!saved)
+        platform().message(parent, saved.error());
+    return saved.ok();
 }
 
 bool confirmLossyText(QWidget* parent, const QString& what) {

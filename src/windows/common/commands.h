@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/paths.h"
+#include "files/store.h"
 
 #include <QByteArray>
 #include <QString>
@@ -35,6 +36,15 @@ std::optional<ChosenFile> openAndRead(QWidget* parent, const QString& filter,
 // when the dialog was cancelled or the user keeps the file.
 std::optional<NativePath> chooseSaveTarget(QWidget* parent, const QString& filter,
                                            const NativePath& currentName);
+
+// The change store in Grovekeep's folder, through which every file is written. When it cannot
+// be used, a message says why (and the Options window opens when the folder is not set).
+std::optional<ChangeStore> storeOrSay(QWidget* parent);
+
+// Writes a file the user chose (a map, a readme) as one operation of the change store; a
+// message says why when it cannot. `what` names it in the history ("Map", "Readme").
+bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& bytes,
+                  const QString& what);
 
 // Asks before text with characters the game's code page lacks is written with "?" in their
 // place; `what` names the text ("map", "readme").

@@ -2,6 +2,7 @@
 
 #include "base/fileio.h"
 #include "base/paths.h"
+#include "base/quoting.h"
 #include "common/commands.h"
 #include "common/shared.h"
 #include "installer/install.h"
@@ -238,12 +239,18 @@ void frmInstall::InstallChosenFile() {
 void frmInstall::installSingle(int kindValue) {
     if (!settingsFoldersKnown(this))
         return;
+    auto store = storeOrSay(this);
+    if (!store)
+        return;
     const auto kind = static_cast<InstallKind>(kindValue);
     const SingleInstall plan =
         planSingleInstall(kind, m_chosenFile.text(), gameFolder(), managerFolder());
     prg1->setValue(0);
     lblNote->setText(QStringLiteral("Backing up file"));
-    const Status installed = installSingleFile(plan, m_chosenContents);
+    OperationInfo info;
+    info.kind = QStringLiteral("file");
+    info.what = QStringLiteral("File %1").arg(quotedName(m_chosenFile.fileName()));
+    const auto installed = installSingleFile(*store, plan, m_chosenContents, info);
     if (!installed) {
         lblNote->setText(QStringLiteral("The file was not installed."));
         platform().message(this, installed.error());
@@ -261,13 +268,16 @@ void frmInstall::installSingle(int kindValue) {
 void frmInstall::InstallPackage() {
     if (!settingsFoldersKnown(this))
         return;
+    auto store = storeOrSay(this);
+    if (!store)
+        return;
     prg1->setValue(0);
-    const auto bytes = readFileBytes(m_chosenFile);
-    if (!bytes) {
-        platform().message(this, bytes.error());
+    const auto package = vif::PackageText::open(m_chosenFile);
+    if (!package) {
+        platform().message(this, package.error());
         return;
     }
-    const auto plan = planPackageInstall(*bytes, gameFolder());
+    const auto plan = planPackageInstall(*package, gameFolder());
     if (!plan) {
         platform().message(this, plan.error());
         return;
@@ -280,23 +290,32 @@ void frmInstall::InstallPackage() {
                                .arg(plan->problems.join(QLatin1Char('\n'))));
         return;
     }
-    const Status applied = applyPackagePlan(*plan, managerFolder(), [this](double value) {
-        prg1->setValue(std::min(100, static_cast<int>(std::lround(value))));
-    });
+    const auto applied =
+        applyPackagePlan(*store, *plan, managerFolder(),
+                         packageOperation(m_chosenFile.fileName(), *package), [this](double value) {
+                             prg1->setValue(std::min(100, static_cast<int>(std::lround(value))));
+                         });
     if (!applied) {
         prg1->setValue(0);
         lblNote->setText(QStringLiteral("Nothing was installed."));
-        platform().message(this, QStringLiteral("Nothing was installed: %1 Every file this "
-                                                "installation had written was put back.")
-                                     .arg(applied.error()));
+        platform().message(
+            this, QStringLiteral("The package was not installed. %1").arg(applied.error()));
         return;
     }
     prg1->setValue(100);
     const auto written = plan->entries.size();
-    lblNote->setText(QStringLiteral("The package was installed: %1. Every file it replaced was "
-                                    "backed up first.")
+    lblNote->setText(QStringLiteral("The package was installed: %1. What every replaced file "
+                                    "held is kept in the history.")
                          .arg(written == 1 ? QStringLiteral("1 file")
                                            : QStringLiteral("%1 files").arg(written)));
+    if (!applied->conflicts.isEmpty()) {
+        QStringList lines;
+        for (const Conflict& conflict : applied->conflicts)
+            lines << QStringLiteral("%1 (%2)").arg(conflict.path.shown(), installedBy(conflict));
+        platform().message(this, QStringLiteral("The package was installed. It replaced files "
+                                                "that earlier installations wrote:\n\n%1")
+                                     .arg(lines.join(QLatin1Char('\n'))));
+    }
 }
 
 void frmInstall::InstallTattoo() {
@@ -354,7 +373,12 @@ void frmInstall::SavePackage() {
         backToReady(QStringLiteral("The package was not saved."));
         return;
     }
-    const Status saved = m_compiler.SavePackage(m_packagePath, managerFolder());
+    auto store = storeOrSay(this);
+    if (!store) {
+        backToReady(QStringLiteral("The package was not saved."));
+        return;
+    }
+    const auto saved = m_compiler.SavePackage(*store, m_packagePath, managerFolder());
     if (!saved) {
         backToReady(QStringLiteral("The package was not saved."));
         platform().message(this, saved.error());

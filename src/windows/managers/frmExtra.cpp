@@ -2,6 +2,7 @@
 
 #include "base/fileio.h"
 #include "base/paths.h"
+#include "base/quoting.h"
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
@@ -112,10 +113,18 @@ void frmExtra::install(Content& content, const QString& name) {
     }
     if (!settingsFoldersKnown(this))
         return;
+    auto store = storeOrSay(this);
+    if (!store)
+        return;
     setStatus(QStringLiteral("Backing up file"));
     setStatus(QStringLiteral("Installing Script"));
-    const Status installed =
-        replaceWithBackups({contentInstall(content.bytes, gameFolder(), content.gameFolder,
+    OperationInfo info;
+    info.kind = QString::fromLatin1(content.kindName);
+    info.what = QStringLiteral("%1 %2").arg(
+        &content == &m_land ? QStringLiteral("Install Landscape") : QStringLiteral("Install Skin"),
+        quotedName(name));
+    const auto installed =
+        store->apply(info, {contentInstall(content.bytes, gameFolder(), content.gameFolder,
                                            managerFolder(), content.backupFolder, name)});
     if (!installed) {
         setStatus(QStringLiteral("The file was not installed."));

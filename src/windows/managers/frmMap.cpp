@@ -2,6 +2,7 @@
 
 #include "base/fileio.h"
 #include "base/paths.h"
+#include "base/quoting.h"
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
@@ -147,11 +148,8 @@ bool frmMap::SaveMapText() {
     QByteArray bytes;
     if (!encodeForWriting(bytes))
         return false;
-    const Status written = writeFileAtomic(*chosen, bytes);
-    if (!written) {
-        platform().message(this, written.error());
+    if (!saveUserFile(this, *chosen, bytes, QStringLiteral("Map")))
         return false;
-    }
     m_dialogFileName = *chosen;
     rtbMap->document()->setModified(false);
     return true;
@@ -170,9 +168,15 @@ void frmMap::InstallMapText() {
     QByteArray bytes;
     if (!encodeForWriting(bytes))
         return;
+    auto store = storeOrSay(this);
+    if (!store)
+        return;
     const SingleInstall plan =
         planSingleInstall(InstallKind::Map, name, gameFolder(), managerFolder());
-    const Status installed = installSingleFile(plan, bytes);
+    OperationInfo info;
+    info.kind = QStringLiteral("map");
+    info.what = QStringLiteral("Install this Map: %1").arg(quotedName(name));
+    const auto installed = installSingleFile(*store, plan, bytes, info);
     if (!installed)
         platform().message(this, installed.error());
 }

@@ -166,7 +166,11 @@ void frmTattoo::ReplaceTattooSlot(int slot) {
                                      .arg(quotedPath(chosen->path)));
         return;
     }
-    const Status replaced = replaceTattoo(chosen->bytes, ProfileFolder, managerFolder(), slot);
+    auto store = storeOrSay(this);
+    if (!store)
+        return;
+    const auto replaced =
+        replaceTattoo(*store, chosen->bytes, ProfileFolder, managerFolder(), slot);
     if (!replaced) {
         platform().message(this, replaced.error());
         return;
@@ -231,7 +235,10 @@ void frmTattoo::installPreview() {
                                                 "\"...\" button of the slot you want to replace."));
         return;
     }
-    const Status replaced = replaceTattoo(m_preview, ProfileFolder, managerFolder(), slot);
+    auto store = storeOrSay(this);
+    if (!store)
+        return;
+    const auto replaced = replaceTattoo(*store, m_preview, ProfileFolder, managerFolder(), slot);
     if (!replaced) {
         platform().message(this, replaced.error());
         return;

@@ -147,11 +147,8 @@ bool frmReadme::cmdSave_Click() {
     const EncodedText encoded = encodeWindows1252(readmeText() + QStringLiteral("\r\n"));
     if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("readme")))
         return false;
-    const Status written = writeFileAtomic(*chosen, encoded.bytes);
-    if (!written) {
-        platform().message(this, written.error());
+    if (!saveUserFile(this, *chosen, encoded.bytes, QStringLiteral("Readme")))
         return false;
-    }
     m_dialogFileName = *chosen;
     m_unsaved = false;
     return true;

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "base/paths.h"
+#include "base/result.h"
+
+#include <QByteArray>
+#include <QList>
+
+#include <memory>
+#include <variant>
+
+namespace gk {
+
+class Sha256;
+namespace fs {
+class File;
+}
+
+// What a file is written with: bytes in memory and ranges of other files, in order. Ranges are
+// read only while the file is written, so a large package never has to be held in memory.
+class Contents {
+public:
+    Contents() = default;
+    Contents(QByteArray bytes) { add(std::move(bytes)); } // NOLINT: bytes are contents
+
+    void add(QByteArray bytes);
+    // `size` bytes of an open file from `offset`.
+    void add(std::shared_ptr<fs::File> file, qint64 offset, qint64 size);
+    // `size` bytes of the file at `path` from `offset`; opened when the contents are written.
+    void add(const NativePath& path, qint64 offset, qint64 size);
+
+    qint64 size() const { return m_size; }
+    bool isEmpty() const { return m_size == 0; }
+
+    // Appends every byte to `out`; `hash`, when given, sees every byte written.
+    Status writeTo(fs::File& out, Sha256* hash) const;
+    // Every byte in memory (small contents, tests).
+    Result<QByteArray> bytes() const;
+
+private:
+    struct Range {
+        std::shared_ptr<fs::File> file;
+        NativePath path; // when `file` is not open yet
+        qint64 offset = 0;
+        qint64 size = 0;
+    };
+    QList<std::variant<QByteArray, Range>> m_pieces;
+    qint64 m_size = 0;
+};
+
+} // namespace gk

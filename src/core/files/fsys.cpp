@@ -1,0 +1,490 @@
+#include "fsys.h"
+
+#include "base/quoting.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <cstring>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace gk::fs {
+
+namespace {
+
+int g_failAt = 0;
+int g_failError = EIO;
+int g_changes = 0;
+
+// Counts a change to the disk; true when the fault seam makes it fail (errno is then set).
+bool faultHere() {
+    ++g_changes;
+    if (g_failAt > 0 && g_changes == g_failAt) {
+        errno = g_failError;
+        return true;
+    }
+    return false;
+}
+
+QByteArray encoded(const QString& name) { return QFile::encodeName(name); }
+
+Info infoOf(const struct stat& st) {
+    Info info;
+    if (S_ISREG(st.st_mode))
+        info.kind = Kind::File;
+    else if (S_ISDIR(st.st_mode))
+        info.kind = Kind::Folder;
+    else if (S_ISLNK(st.st_mode))
+        info.kind = Kind::Link;
+    else
+        info.kind = Kind::Other;
+    info.size = st.st_size;
+    info.mode = st.st_mode & 07777;
+    info.device = st.st_dev;
+    info.inode = st.st_ino;
+    info.links = st.st_nlink;
+    info.owner = st.st_uid;
+    info.group = st.st_gid;
+    return info;
+}
+
+} // namespace
+
+ErrorKind kindOf(int error) {
+    switch (error) {
+    case ENOENT:
+        return ErrorKind::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return ErrorKind::AccessDenied;
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return ErrorKind::NoSpace;
+    case EISDIR:
+        return ErrorKind::IsFolder;
+    case ELOOP:
+    case ENOTDIR:
+    case EXDEV:
+        return ErrorKind::UnsafePath;
+    default:
+        return ErrorKind::Failed;
+    }
+}
+
+namespace {
+
+QString reasonOf(int error) {
+    switch (error) {
+    case ELOOP:
+        return QStringLiteral("it is a symbolic link, which Grovekeep does not follow here");
+    case ENOTDIR:
+        return QStringLiteral("a part of the path is not a folder (or is a symbolic link)");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+} // namespace
+
+Status failure(const QString& what, const NativePath& path, int error) {
+    return Status::failure(
+        kindOf(error),
+        QStringLiteral("Could not %1 %2: %3.").arg(what, quotedPath(path), reasonOf(error)));
+}
+
+// ---- Location
+
+Location Location::below(const NativePath& root, const QString& relative) {
+    QStringList parts;
+    QString current;
+    for (const QChar c : relative) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\')) {
+            if (!current.isEmpty())
+                parts << current;
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.isEmpty())
+        parts << current;
+    Location out;
+    out.root = root;
+    out.name = parts.isEmpty() ? QString() : parts.takeLast();
+    out.folders = parts;
+    return out;
+}
+
+NativePath Location::folderPath() const {
+    NativePath path = root;
+    for (const QString& folder : folders)
+        path = path.child(folder);
+    return path;
+}
+
+NativePath Location::path() const { return folderPath().child(name); }
+
+// ---- File
+
+File::File(int fd, NativePath path)
+    : m_fd(fd)
+    , m_path(std::move(path)) {}
+
+File::~File() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+File::File(File&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1))
+    , m_path(std::move(other.m_path)) {}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+namespace {
+
+// `fd` opened with O_NONBLOCK: kept when it is a regular file (and made blocking again).
+Result<File> regularFile(int fd, const NativePath& path) {
+    File file(fd, path);
+    const auto info = file.info();
+    if (!info)
+        return info.status();
+    if (info->kind != Kind::File)
+        return Status::failure(
+            info->kind == Kind::Folder ? ErrorKind::IsFolder : ErrorKind::UnsafePath,
+            QStringLiteral("Could not read %1: it is not a regular file.").arg(quotedPath(path)));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    return file;
+}
+
+} // namespace
+
+Result<File> File::openForReading(const NativePath& path) {
+    if (path.isEmpty())
+        return Status::failure(ErrorKind::Invalid, QStringLiteral("No file name was given."));
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused right after.
+    const int fd = ::open(encoded(path.text()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failure(QStringLiteral("read"), path, errno);
+    return regularFile(fd, path);
+}
+
+Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
+    for (;;) {
+        const ssize_t got = offset >= 0 ? ::pread(m_fd, buffer, size_t(size), off_t(offset))
+                                        : ::read(m_fd, buffer, size_t(size));
+        if (got >= 0)
+            return qint64(got);
+        if (errno != EINTR)
+            return failure(QStringLiteral("read"), m_path, errno);
+    }
+}
+
+Status File::write(const char* data, qint64 size) {
+    while (size > 0) {
+        if (faultHere())
+            return failure(QStringLiteral("write"), m_path, errno);
+        const ssize_t done = ::write(m_fd, data, size_t(std::min<qint64>(size, 1 << 30)));
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            return failure(QStringLiteral("write"), m_path, errno);
+        }
+        data += done;
+        size -= done;
+    }
+    return Status::success();
+}
+
+Status File::copyFrom(File& source, qint64 offset, qint64 size) {
+#ifdef __linux__
+    // Inside the kernel: no copy through this process, and a reflink where the file system
+    // offers one.
+    loff_t in = offset;
+    while (size > 0) {
+        if (faultHere())
+            return failure(QStringLiteral("write"), m_path, errno);
+        const ssize_t done = ::copy_file_range(source.m_fd, &in, m_fd, nullptr,
+                                               size_t(std::min<qint64>(size, 1 << 30)), 0);
+        if (done < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)
+                break; // copied below
+            return failure(QStringLiteral("write"), m_path, errno);
+        }
+        if (done == 0)
+            return failure(QStringLiteral("read"), source.m_path, EIO);
+        size -= done;
+    }
+    offset = in;
+#endif
+    QByteArray buffer(qsizetype(std::min<qint64>(size, 1 << 20)), Qt::Uninitialized);
+    while (size > 0) {
+        const auto got = source.read(buffer.data(), std::min<qint64>(size, buffer.size()), offset);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            return failure(QStringLiteral("read"), source.m_path, EIO);
+        if (const Status written = write(buffer.constData(), *got); !written)
+            return written;
+        offset += *got;
+        size -= *got;
+    }
+    return Status::success();
+}
+
+Status File::sync() {
+    if (faultHere() || ::fdatasync(m_fd) != 0)
+        return failure(QStringLiteral("write"), m_path, errno);
+    return Status::success();
+}
+
+Status File::setMode(quint32 mode, quint32 owner, quint32 group, bool keepOwner) {
+    if (::fchmod(m_fd, mode_t(mode)) != 0)
+        return failure(QStringLiteral("set the permissions of"), m_path, errno);
+    // The owner survives where the system lets it (as root, or when it does not change).
+    if (keepOwner && ::fchown(m_fd, uid_t(owner), gid_t(group)) != 0 && errno != EPERM)
+        return failure(QStringLiteral("set the owner of"), m_path, errno);
+    return Status::success();
+}
+
+Result<Info> File::info() const {
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return failure(QStringLiteral("read"), m_path, errno);
+    return infoOf(st);
+}
+
+Status File::close() {
+    if (m_fd < 0)
+        return Status::success();
+    const int fd = std::exchange(m_fd, -1);
+    if (::close(fd) != 0 && errno != EINTR)
+        return failure(QStringLiteral("write"), m_path, errno);
+    return Status::success();
+}
+
+// ---- Folder
+
+Folder::Folder(int fd, NativePath path)
+    : m_fd(fd)
+    , m_path(std::move(path)) {}
+
+Folder::~Folder() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+Folder::Folder(Folder&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1))
+    , m_path(std::move(other.m_path)) {}
+
+Folder& Folder::operator=(Folder&& other) noexcept {
+    if (this != &other) {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        m_fd = std::exchange(other.m_fd, -1);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+Result<Folder> Folder::openRoot(const NativePath& path) {
+    if (path.isEmpty())
+        return Status::failure(ErrorKind::NotFound, QStringLiteral("No folder was given."));
+    const int fd = ::open(encoded(path.text()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return failure(QStringLiteral("open the folder"), path, errno);
+    return Folder(fd, path);
+}
+
+Result<Folder> Folder::child(const QString& name, bool create, bool* created) const {
+    const NativePath path = pathOf(name);
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
+        return Status::failure(
+            ErrorKind::UnsafePath,
+            QStringLiteral("Could not open %1: it leads out of its folder.").arg(quotedPath(path)));
+    const QByteArray raw = encoded(name);
+    if (created)
+        *created = false;
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd =
+            ::openat(m_fd, raw.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd >= 0)
+            return Folder(fd, path);
+        if (errno != ENOENT || !create || attempt > 0)
+            return failure(QStringLiteral("open the folder"), path, errno);
+        if (faultHere() || (::mkdirat(m_fd, raw.constData(), 0777) != 0 && errno != EEXIST))
+            return failure(QStringLiteral("create the folder"), path, errno);
+        if (created)
+            *created = true;
+    }
+    return failure(QStringLiteral("open the folder"), path, ENOENT);
+}
+
+Result<Folder> Folder::holding(const Location& location, bool create, QList<Location>* created) {
+    auto folder = openRoot(location.root);
+    if (!folder)
+        return folder;
+    Location step;
+    step.root = location.root;
+    for (const QString& name : location.folders) {
+        bool made = false;
+        auto next = folder->child(name, create, &made);
+        if (!next)
+            return next;
+        step.name = name;
+        if (made && created)
+            created->append(step);
+        step.folders << name;
+        folder = std::move(next);
+    }
+    return folder;
+}
+
+Result<Info> Folder::info() const {
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0)
+        return failure(QStringLiteral("open the folder"), m_path, errno);
+    return infoOf(st);
+}
+
+Result<Info> Folder::stat(const QString& name) const {
+    struct stat st {};
+    if (::fstatat(m_fd, encoded(name).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT)
+            return Info{};
+        return failure(QStringLiteral("read"), pathOf(name), errno);
+    }
+    return infoOf(st);
+}
+
+QStringList Folder::names() const {
+    QStringList out;
+    const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return out;
+    DIR* dir = ::fdopendir(fd);
+    if (!dir) {
+        ::close(fd);
+        return out;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const QString name = QFile::decodeName(entry->d_name);
+        if (name != QStringLiteral(".") && name != QStringLiteral(".."))
+            out << name;
+    }
+    ::closedir(dir);
+    return out;
+}
+
+Result<File> Folder::openForReading(const QString& name) const {
+    const NativePath path = pathOf(name);
+    // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused right after.
+    const int fd =
+        ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return failure(QStringLiteral("read"), path, errno);
+    return regularFile(fd, path);
+}
+
+QString Folder::tempPrefix(const QString& name) { return QStringLiteral(".~gk-") + name + '.'; }
+
+Result<File> Folder::createTemp(const QString& name, quint32 mode) const {
+    for (int attempt = 0;; ++attempt) {
+        const QString temp =
+            tempPrefix(name) + QString::number(QRandomGenerator::global()->generate64(), 36);
+        auto file = createExclusive(temp, mode);
+        if (file || attempt >= 8 || file.kind() != ErrorKind::Failed)
+            return file;
+    }
+}
+
+Result<File> Folder::createExclusive(const QString& name, quint32 mode) const {
+    const NativePath path = pathOf(name);
+    if (faultHere())
+        return failure(QStringLiteral("write"), path, errno);
+    const int fd = ::openat(m_fd, encoded(name).constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode));
+    if (fd < 0)
+        return failure(QStringLiteral("write"), path, errno);
+    return File(fd, path);
+}
+
+Result<File> Folder::openForUpdate(const QString& name) const {
+    const NativePath path = pathOf(name);
+    const int fd =
+        ::openat(m_fd, encoded(name).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return failure(QStringLiteral("write"), path, errno);
+    File file(fd, path);
+    const auto info = file.info();
+    if (!info)
+        return info.status();
+    if (info->kind != Kind::File)
+        return failure(QStringLiteral("write"), path, EISDIR);
+    return file;
+}
+
+Status Folder::rename(const QString& from, const QString& to) const {
+    if (faultHere() ||
+        ::renameat(m_fd, encoded(from).constData(), m_fd, encoded(to).constData()) != 0)
+        return failure(QStringLiteral("write"), pathOf(to), errno);
+    return Status::success();
+}
+
+Status Folder::linkTo(const QString& name, const Folder& target, const QString& targetName) const {
+    if (faultHere() || ::linkat(m_fd, encoded(name).constData(), target.m_fd,
+                                encoded(targetName).constData(), 0) != 0)
+        return failure(QStringLiteral("write"), target.pathOf(targetName), errno);
+    return Status::success();
+}
+
+Status Folder::remove(const QString& name) const {
+    if (faultHere() || ::unlinkat(m_fd, encoded(name).constData(), 0) != 0)
+        return failure(QStringLiteral("remove"), pathOf(name), errno);
+    return Status::success();
+}
+
+Status Folder::removeFolder(const QString& name) const {
+    if (faultHere() || ::unlinkat(m_fd, encoded(name).constData(), AT_REMOVEDIR) != 0)
+        return failure(QStringLiteral("remove the folder"), pathOf(name), errno);
+    return Status::success();
+}
+
+Status Folder::sync() const {
+    if (faultHere() || ::fsync(m_fd) != 0)
+        return failure(QStringLiteral("write"), m_path, errno);
+    return Status::success();
+}
+
+namespace faults {
+void failAt(int n, int error) {
+    g_changes = 0;
+    g_failAt = n;
+    g_failError = error;
+}
+int changesSoFar() { return g_changes; }
+void reset() {
+    g_failAt = 0;
+    g_changes = 0;
+}
+} // namespace faults
+
+} // namespace gk::fs

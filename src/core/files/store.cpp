@@ -1,0 +1,1239 @@
+#include "store.h"
+
+#include "base/quoting.h"
+#include "base/sha256.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSet>
+
+#include <cerrno>
+#include <map>
+#include <vector>
+
+#include <sys/file.h>
+
+namespace gk {
+
+namespace {
+
+const QString kHistory = QStringLiteral("History");
+const QString kObjects = QStringLiteral("objects");
+const QString kOperations = QStringLiteral("operations");
+const QString kTemporary = QStringLiteral("tmp");
+const QString kLockName = QStringLiteral("lock");
+constexpr qint64 kChunk = 1 << 20;
+
+// ---- records as JSON
+
+QString roleName(FileRole role) {
+    switch (role) {
+    case FileRole::Backup:
+        return QStringLiteral("backup");
+    case FileRole::Copy:
+        return QStringLiteral("copy");
+    case FileRole::Target:
+        break;
+    }
+    return QStringLiteral("target");
+}
+
+FileRole roleFrom(const QString& name) {
+    if (name == QStringLiteral("backup"))
+        return FileRole::Backup;
+    if (name == QStringLiteral("copy"))
+        return FileRole::Copy;
+    return FileRole::Target;
+}
+
+OperationState stateFrom(const QString& name) {
+    if (name == QStringLiteral("complete"))
+        return OperationState::Complete;
+    if (name == QStringLiteral("undone"))
+        return OperationState::Undone;
+    if (name == QStringLiteral("rolled-back"))
+        return OperationState::RolledBack;
+    return OperationState::UnderWay;
+}
+
+QJsonValue versionJson(const std::optional<FileVersion>& version) {
+    if (!version)
+        return QJsonValue::Null;
+    return QJsonObject{{"sha256", version->sha256},
+                       {"size", double(version->size)},
+                       {"mode", double(version->mode)}};
+}
+
+std::optional<FileVersion> versionFrom(const QJsonValue& value) {
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject o = value.toObject();
+    return FileVersion{o.value("sha256").toString(), qint64(o.value("size").toDouble()),
+                       quint32(o.value("mode").toDouble())};
+}
+
+QJsonObject locationJson(const fs::Location& location) {
+    QStringList parts = location.folders;
+    parts << location.name;
+    return QJsonObject{{"root", location.root.text()}, {"path", parts.join(QLatin1Char('/'))}};
+}
+
+fs::Location locationFrom(const QJsonObject& o) {
+    return fs::Location::below(NativePath(o.value("root").toString()), o.value("path").toString());
+}
+
+QByteArray recordJson(const OperationRecord& r) {
+    QJsonArray files;
+    for (const FileRecord& f : r.files) {
+        QJsonObject o = locationJson(f.location);
+        o.insert("role", roleName(f.role));
+        o.insert("before", versionJson(f.before));
+        o.insert("after", versionJson(f.after));
+        files.append(o);
+    }
+    QJsonArray folders;
+    for (const fs::Location& folder : r.createdFolders)
+        folders.append(locationJson(folder));
+    QJsonObject o{
+        {"id", r.id},          {"time", r.time.toString(Qt::ISODate)}, {"kind", r.info.kind},
+        {"what", r.info.what}, {"state", stateName(r.state)},          {"files", files}};
+    if (!r.info.packageName.isEmpty())
+        o.insert("package",
+                 QJsonObject{{"name", r.info.packageName}, {"sha256", r.info.packageSha256}});
+    if (r.undoes)
+        o.insert("undoes", r.undoes);
+    if (r.undoneBy)
+        o.insert("undoneBy", r.undoneBy);
+    if (!r.note.isEmpty())
+        o.insert("note", r.note);
+    if (!folders.isEmpty())
+        o.insert("createdFolders", folders);
+    return QJsonDocument(o).toJson(QJsonDocument::Indented);
+}
+
+std::optional<OperationRecord> recordFrom(const QByteArray& json) {
+    const QJsonDocument doc = QJsonDocument::fromJson(json);
+    if (!doc.isObject())
+        return std::nullopt;
+    const QJsonObject o = doc.object();
+    OperationRecord r;
+    r.id = o.value("id").toInt();
+    if (r.id <= 0)
+        return std::nullopt;
+    r.time = QDateTime::fromString(o.value("time").toString(), Qt::ISODate);
+    r.info.kind = o.value("kind").toString();
+    r.info.what = o.value("what").toString();
+    const QJsonObject package = o.value("package").toObject();
+    r.info.packageName = package.value("name").toString();
+    r.info.packageSha256 = package.value("sha256").toString();
+    r.state = stateFrom(o.value("state").toString());
+    r.undoes = o.value("undoes").toInt();
+    r.undoneBy = o.value("undoneBy").toInt();
+    r.note = o.value("note").toString();
+    for (const QJsonValue& v : o.value("createdFolders").toArray())
+        r.createdFolders << locationFrom(v.toObject());
+    for (const QJsonValue& v : o.value("files").toArray()) {
+        const QJsonObject f = v.toObject();
+        r.files << FileRecord{locationFrom(f), roleFrom(f.value("role").toString()),
+                              versionFrom(f.value("before")), versionFrom(f.value("after"))};
+    }
+    return r;
+}
+
+QString recordFileName(int id) {
+    return QStringLiteral("%1.json").arg(id, 6, 10, QLatin1Char('0'));
+}
+
+QString key(const fs::Location& location) { return location.path().text(); }
+
+QString describe(const fs::Location& location) { return quotedPath(location.path()); }
+
+// What stands at a location, and the open folder that holds it.
+struct Opened {
+    fs::Folder folder;
+    fs::Info info;
+};
+
+Result<Opened> openAt(const fs::Location& location, const std::optional<fs::Info>& forbidden) {
+    auto folder = fs::Folder::openRoot(location.root);
+    if (!folder)
+        return folder.status();
+    for (const QString& name : location.folders) {
+        if (forbidden) {
+            const auto here = folder->info();
+            if (here && here->sameNode(*forbidden))
+                break;
+        }
+        auto next = folder->child(name, false);
+        if (!next)
+            return next.status();
+        folder = std::move(next);
+    }
+    if (forbidden) {
+        const auto here = folder->info();
+        if (!here || here->sameNode(*forbidden))
+            return Status::failure(ErrorKind::UnsafePath,
+                                   QStringLiteral("%1 lies in Grovekeep's own folder, where a "
+                                                  "package may not write.")
+                                       .arg(describe(location)));
+    }
+    const auto info = folder->stat(location.name);
+    if (!info)
+        return info.status();
+    return Opened{std::move(*folder), *info};
+}
+
+// Why a file standing at a location cannot be read or replaced, or empty.
+Status refusal(const fs::Location& location, const fs::Info& info) {
+    switch (info.kind) {
+    case fs::Kind::Folder:
+        return Status::failure(ErrorKind::IsFolder,
+                               QStringLiteral("A folder stands at %1.").arg(describe(location)));
+    case fs::Kind::Link:
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("%1 is a symbolic link, which Grovekeep does not "
+                                              "follow or replace.")
+                                   .arg(describe(location)));
+    case fs::Kind::Other:
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("%1 is not a regular file (a pipe, socket or "
+                                              "device), which Grovekeep does not read or "
+                                              "replace.")
+                                   .arg(describe(location)));
+    default:
+        return Status::success();
+    }
+}
+
+// Hashes a regular file as it is read, optionally writing every byte to `copy`.
+Result<FileVersion> hashFile(fs::File& file, fs::File* copy) {
+    const auto info = file.info();
+    if (!info)
+        return info.status();
+    Sha256 hash;
+    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(info->size, 1), kChunk)),
+                      Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const auto got = file.read(buffer.data(), buffer.size(), total);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        hash.add(buffer.constData(), *got);
+        if (copy) {
+            if (const Status written = copy->write(buffer.constData(), *got); !written)
+                return written;
+        }
+        total += *got;
+    }
+    return FileVersion{hash.hex(), total, info->mode};
+}
+
+Status withLabel(const QString& label, const Status& failure) {
+    if (label.isEmpty())
+        return failure;
+    return failure.withMessage(QStringLiteral("%1: %2.").arg(label, asClause(failure.error())));
+}
+
+} // namespace
+
+QString stateName(OperationState state) {
+    switch (state) {
+    case OperationState::UnderWay:
+        return QStringLiteral("under-way");
+    case OperationState::Complete:
+        return QStringLiteral("complete");
+    case OperationState::Undone:
+        return QStringLiteral("undone");
+    case OperationState::RolledBack:
+        return QStringLiteral("rolled-back");
+    }
+    return QString();
+}
+
+QString fileStateName(FileState state) {
+    switch (state) {
+    case FileState::Intact:
+        return QStringLiteral("intact");
+    case FileState::Changed:
+        return QStringLiteral("changed");
+    case FileState::Missing:
+        return QStringLiteral("missing");
+    }
+    return QString();
+}
+
+QString installedBy(const Conflict& conflict) {
+    return QStringLiteral("installed by %1 on %2")
+        .arg(conflict.what, conflict.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+int OperationRecord::targetCount() const {
+    int n = 0;
+    for (const FileRecord& f : files)
+        n += f.role == FileRole::Target;
+    return n;
+}
+
+// ---- the lock: one operation at a time, across processes
+
+struct ChangeStore::Lock {
+    fs::File file;
+    static Result<Lock> take(const NativePath& history) {
+        auto folder = fs::Folder::openRoot(history);
+        if (!folder)
+            return folder.status();
+        auto file = folder->openForUpdate(kLockName);
+        if (!file)
+            return file.status();
+        while (::flock(file->descriptor(), LOCK_EX) != 0) {
+            if (errno != EINTR)
+                return fs::failure(QStringLiteral("lock"), file->path(), errno);
+        }
+        return Lock{std::move(*file)};
+    }
+};
+
+ChangeStore::ChangeStore(NativePath managerFolder)
+    : m_manager(std::move(managerFolder)) {}
+
+NativePath ChangeStore::folder() const { return m_manager.child(kHistory); }
+
+Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder) {
+    auto manager = fs::Folder::openRoot(managerFolder);
+    if (!manager)
+        return Status::failure(ErrorKind::NotFound,
+                               QStringLiteral("The Grovekeep folder %1 does not exist, so "
+                                              "nothing can be written: its history keeps what "
+                                              "every change replaces.")
+                                   .arg(quotedPath(managerFolder)));
+    auto history = manager->child(kHistory, true);
+    if (!history)
+        return history.status();
+    for (const QString& name : {kObjects, kOperations, kTemporary}) {
+        if (auto made = history->child(name, true); !made)
+            return made.status();
+    }
+    return ChangeStore(managerFolder);
+}
+
+Result<ChangeStore> openStore(const ComposedPath& managerFolder) {
+    if (managerFolder.isEmpty())
+        return Status::failure(ErrorKind::NotFound,
+                               QStringLiteral("Please tell Grovekeep where it is located (Tools "
+                                              "> Options) first: its folder keeps the history "
+                                              "of every change."));
+    return ChangeStore::open(managerFolder.native());
+}
+
+NativePath ChangeStore::objectPath(const QString& sha256) const {
+    return folder().child(kObjects).child(sha256.left(2)).child(sha256);
+}
+
+// ---- records
+
+Result<OperationRecord> ChangeStore::readRecord(const QString& fileName) const {
+    auto folder = fs::Folder::holding(
+        fs::Location::below(m_manager, kHistory + '/' + kOperations + '/' + fileName), false);
+    if (!folder)
+        return folder.status();
+    auto file = folder->openForReading(fileName);
+    if (!file)
+        return file.status();
+    QByteArray json;
+    QByteArray buffer(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const auto got = file->read(buffer.data(), buffer.size());
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        json.append(buffer.constData(), *got);
+    }
+    auto record = recordFrom(json);
+    if (!record)
+        return Status::failure(ErrorKind::Failed, QStringLiteral("The history record %1 cannot "
+                                                                 "be read.")
+                                                      .arg(quotedPath(file->path())));
+    return *record;
+}
+
+Status ChangeStore::writeRecord(const OperationRecord& record) const {
+    auto folder = fs::Folder::holding(
+        fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false);
+    if (!folder)
+        return folder.status();
+    const QString name = recordFileName(record.id);
+    auto temp = folder->createTemp(name, 0644);
+    if (!temp)
+        return temp.status();
+    const QString tempName = temp->path().fileName();
+    const QByteArray json = recordJson(record);
+    Status status = temp->write(json.constData(), json.size());
+    if (status)
+        status = temp->sync();
+    if (status)
+        status = temp->close();
+    if (status)
+        status = folder->rename(tempName, name);
+    if (!status) {
+        folder->remove(tempName).ok();
+        return status;
+    }
+    return folder->sync();
+}
+
+QList<OperationRecord> ChangeStore::history() const {
+    QList<OperationRecord> out;
+    auto folder = fs::Folder::holding(
+        fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false);
+    if (!folder)
+        return out;
+    for (const QString& name : folder->names()) {
+        if (!name.endsWith(QStringLiteral(".json")) || name.startsWith(QLatin1Char('.')))
+            continue;
+        if (auto record = readRecord(name))
+            out << *record;
+    }
+    std::sort(out.begin(), out.end(),
+              [](const OperationRecord& a, const OperationRecord& b) { return a.id > b.id; });
+    return out;
+}
+
+Result<OperationRecord> ChangeStore::operation(int id) const {
+    auto record = readRecord(recordFileName(id));
+    if (!record && record.kind() == ErrorKind::NotFound)
+        return Status::failure(ErrorKind::NotFound,
+                               QStringLiteral("There is no operation %1 in the history.").arg(id));
+    return record;
+}
+
+int ChangeStore::nextId() const {
+    int id = 0;
+    auto folder = fs::Folder::holding(
+        fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false);
+    if (folder) {
+        for (const QString& name : folder->names()) {
+            if (name.endsWith(QStringLiteral(".json")) && !name.startsWith(QLatin1Char('.')))
+                id = std::max(id, name.chopped(5).toInt());
+        }
+    }
+    return id + 1;
+}
+
+Result<std::optional<FileVersion>> ChangeStore::versionOf(const fs::Location& location) {
+    auto opened = openAt(location, std::nullopt);
+    if (!opened) {
+        if (opened.kind() == ErrorKind::NotFound)
+            return std::optional<FileVersion>();
+        return opened.status();
+    }
+    if (opened->info.kind == fs::Kind::Absent)
+        return std::optional<FileVersion>();
+    if (const Status refused = refusal(location, opened->info); !refused)
+        return refused;
+    auto file = opened->folder.openForReading(location.name);
+    if (!file)
+        return file.status();
+    auto version = hashFile(*file, nullptr);
+    if (!version)
+        return version.status();
+    return std::optional<FileVersion>(*version);
+}
+
+QList<Conflict> ChangeStore::conflicts(const QList<NativePath>& targets) const {
+    QList<Conflict> out;
+    QSet<QString> wanted;
+    for (const NativePath& path : targets)
+        wanted.insert(path.text());
+    QSet<QString> found;
+    // Newest first; undone operations and undos put back what stood before, so the operation
+    // that wrote a file's present content is the newest complete one that is not an undo.
+    for (const OperationRecord& record : history()) {
+        if (record.state != OperationState::Complete || record.undoes)
+            continue;
+        for (const FileRecord& file : record.files) {
+            const QString path = key(file.location);
+            if (file.role != FileRole::Target || !file.after || !wanted.contains(path) ||
+                found.contains(path))
+                continue;
+            found.insert(path);
+            out << Conflict{file.location.path(), record.id, record.info.what, record.time};
+        }
+    }
+    return out;
+}
+
+// ---- applying an operation
+
+namespace {
+
+constexpr int kSkipped = -2;
+
+// One file of an operation as it is carried out.
+struct Step {
+    fs::Location location;
+    FileRole role = FileRole::Target;
+    Contents contents;
+    bool remove = false;
+    bool createFolders = false;
+    bool keepWhenAbsent = false;
+    int backupOf = -1; // this step keeps the before-content of step `backupOf` (or is skipped)
+    int sameAs = -1;
+    QString label;
+    // Filled in as the operation goes on.
+    fs::Info info;
+    std::optional<FileVersion> before;
+    std::optional<FileVersion> after;
+    QString temp;         // the temporary file beside the target
+    bool changed = false; // the target has been replaced or removed
+};
+
+} // namespace
+
+Result<Applied> ChangeStore::apply(const OperationInfo& info, const QList<FileChange>& changes,
+                                   const Options& options) {
+    auto lock = Lock::take(folder());
+    if (!lock)
+        return lock.status();
+    recoverLocked();
+    return applyLocked(info, changes, options);
+}
+
+Result<Applied> ChangeStore::applyLocked(const OperationInfo& info,
+                                         const QList<FileChange>& changes, const Options& options) {
+    bool recorded = false;
+    auto applied = carryOut(info, changes, options, &recorded);
+    // A failure before the record was written has changed nothing; after it, the roll-back
+    // has said what it put back.
+    if (!applied && !recorded)
+        return applied.status().withMessage(applied.error() +
+                                            QStringLiteral(" Nothing was changed."));
+    return applied;
+}
+
+Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<FileChange>& changes,
+                                      const Options& options, bool* recorded) {
+    if (changes.isEmpty())
+        return Status::failure(ErrorKind::Invalid, QStringLiteral("There is nothing to write."));
+
+    // The steps: each backup before its target; a second change of the same file takes the
+    // place of the first.
+    QList<Step> steps;
+    QHash<QString, qsizetype> index;
+    QList<qsizetype> stepOfChange;
+    for (const FileChange& change : changes) {
+        qsizetype backupStep = -1;
+        if (change.backup) {
+            Step backup;
+            backup.location = *change.backup;
+            backup.role = FileRole::Backup;
+            backup.createFolders = true;
+            backup.keepWhenAbsent = change.keepWhenAbsent;
+            backup.label = change.label;
+            backupStep = steps.size();
+            steps << backup;
+            index.insert(key(backup.location), backupStep);
+        }
+        Step step;
+        step.location = change.target;
+        step.role = change.role;
+        step.contents = change.contents;
+        step.remove = change.remove;
+        step.createFolders = change.createFolders;
+        step.label = change.label;
+        step.sameAs = change.sameAs >= 0 && change.sameAs < stepOfChange.size()
+                          ? int(stepOfChange.at(change.sameAs))
+                          : -1;
+        const auto earlier = index.constFind(key(step.location));
+        qsizetype at = steps.size();
+        if (earlier != index.constEnd()) {
+            at = *earlier;
+            Step& kept = steps[at];
+            kept.contents = step.contents;
+            kept.remove = step.remove;
+            kept.label = step.label;
+            kept.sameAs = step.sameAs == at ? -1 : step.sameAs;
+        } else {
+            steps << step;
+            index.insert(key(step.location), at);
+        }
+        if (backupStep >= 0)
+            steps[backupStep].backupOf = int(at);
+        stepOfChange << at;
+    }
+
+    std::optional<fs::Info> forbidden;
+    if (options.forbidden) {
+        if (auto folder = fs::Folder::openRoot(*options.forbidden))
+            forbidden = folder->info().value();
+    }
+
+    // 1. What stands at each target; folders the operation must create.
+    QList<fs::Location> foldersToCreate;
+    for (Step& step : steps) {
+        const bool ownFolder = step.role != FileRole::Target || step.createFolders;
+        auto opened = openAt(step.location, ownFolder ? std::nullopt : forbidden);
+        if (!opened && opened.kind() == ErrorKind::NotFound && ownFolder) {
+            // Find the folders that are missing, from the top.
+            auto folder = fs::Folder::openRoot(step.location.root);
+            if (!folder)
+                return withLabel(step.label, folder.status());
+            fs::Location at;
+            at.root = step.location.root;
+            bool missing = false;
+            for (const QString& name : step.location.folders) {
+                at.name = name;
+                if (!missing) {
+                    auto next = folder->child(name, false);
+                    if (next) {
+                        folder = std::move(next);
+                    } else if (next.kind() == ErrorKind::NotFound) {
+                        missing = true;
+                    } else {
+                        return withLabel(step.label, next.status());
+                    }
+                }
+                if (missing && !foldersToCreate.contains(at))
+                    foldersToCreate << at;
+                at.folders << name;
+            }
+            step.info = fs::Info{};
+            continue;
+        }
+        if (!opened) {
+            if (opened.kind() == ErrorKind::NotFound)
+                return withLabel(
+                    step.label,
+                    opened.status().withMessage(
+                        QStringLiteral("Could not write %1: the folder %2 does not "
+                                       "exist.")
+                            .arg(describe(step.location), quotedPath(step.location.folderPath()))));
+            return withLabel(step.label, opened.status());
+        }
+        if (const Status refused = refusal(step.location, opened->info); !refused)
+            return withLabel(step.label, refused);
+        step.info = opened->info;
+    }
+
+    // 2. Every content the operation replaces goes to the store first: written, synced, then
+    // renamed into place.
+    auto history = fs::Folder::openRoot(folder());
+    if (!history)
+        return history.status();
+    auto temporary = history->child(kTemporary, true);
+    auto objects = history->child(kObjects, true);
+    if (!temporary || !objects)
+        return (!temporary ? temporary.status() : objects.status());
+    struct Pending {
+        fs::File file;
+        QString name;
+        QString sha256;
+    };
+    std::vector<Pending> pending;
+    auto dropPending = [&] {
+        for (Pending& p : pending) {
+            p.file.close().ok();
+            temporary->remove(p.name).ok();
+        }
+    };
+    QSet<QString> stored;
+    for (Step& step : steps) {
+        if (step.info.kind != fs::Kind::File)
+            continue;
+        auto opened = openAt(step.location, std::nullopt);
+        if (!opened) {
+            dropPending();
+            return withLabel(step.label, opened.status());
+        }
+        auto source = opened->folder.openForReading(step.location.name);
+        if (!source) {
+            dropPending();
+            return withLabel(step.label, source.status());
+        }
+        auto temp = temporary->createTemp(QStringLiteral("object"), 0444);
+        if (!temp) {
+            dropPending();
+            return temp.status();
+        }
+        const QString tempName = temp->path().fileName();
+        auto version = hashFile(*source, &*temp);
+        if (!version) {
+            temp->close().ok();
+            temporary->remove(tempName).ok();
+            dropPending();
+            return withLabel(step.label, version.status());
+        }
+        step.before = *version;
+        if (stored.contains(version->sha256)) {
+            temp->close().ok();
+            temporary->remove(tempName).ok();
+            continue;
+        }
+        stored.insert(version->sha256);
+        pending.push_back(Pending{std::move(*temp), tempName, version->sha256});
+    }
+    for (Pending& p : pending) {
+        Status synced = p.file.sync();
+        if (synced)
+            synced = p.file.close();
+        if (!synced) {
+            dropPending();
+            return synced;
+        }
+    }
+    QSet<QString> shards;
+    for (const Pending& p : pending) {
+        const QString shard = p.sha256.left(2);
+        auto shardFolder = objects->child(shard, true);
+        if (!shardFolder) {
+            dropPending();
+            return shardFolder.status();
+        }
+        // Written once, never overwritten: an object already there stays as it is.
+        const auto existing = shardFolder->stat(p.sha256);
+        Status placed = Status::success();
+        if (!existing || existing->kind != fs::Kind::File)
+            placed = temporary->linkTo(p.name, *shardFolder, p.sha256);
+        if (placed)
+            placed = temporary->remove(p.name);
+        if (!placed) {
+            dropPending();
+            return placed;
+        }
+        shards.insert(shard);
+    }
+    pending.clear();
+    for (const QString& shard : shards) {
+        if (auto shardFolder = objects->child(shard, false); shardFolder)
+            shardFolder->sync().ok();
+    }
+    if (const Status synced = objects->sync(); !synced)
+        return synced;
+
+    // Backups hold what their target held; without a file there, an empty one or none.
+    for (Step& step : steps) {
+        if (step.backupOf < 0)
+            continue;
+        const Step& target = steps.at(step.backupOf);
+        step.contents = Contents();
+        if (target.before)
+            step.contents.add(objectPath(target.before->sha256), 0, target.before->size);
+        else if (!step.keepWhenAbsent)
+            step.backupOf = kSkipped; // nothing to keep
+    }
+
+    const QList<Conflict> conflicting = [&] {
+        QList<NativePath> replaced;
+        for (const Step& step : steps) {
+            if (step.role == FileRole::Target && step.before)
+                replaced << step.location.path();
+        }
+        return conflicts(replaced);
+    }();
+
+    // 3. The record, written ahead of every change.
+    OperationRecord record;
+    record.id = nextId();
+    const QDateTime now = QDateTime::currentDateTime();
+    record.time = now.toOffsetFromUtc(now.offsetFromUtc());
+    record.info = info;
+    record.undoes = info.undoes;
+    record.state = OperationState::UnderWay;
+    record.createdFolders = foldersToCreate;
+    QList<qsizetype> recordOfStep(steps.size(), -1);
+    for (qsizetype k = 0; k < steps.size(); ++k) {
+        const Step& step = steps.at(k);
+        if (step.backupOf == kSkipped || (step.remove && !step.before))
+            continue;
+        recordOfStep[k] = record.files.size();
+        record.files << FileRecord{step.location, step.role, step.before, std::nullopt};
+    }
+    if (const Status written = writeRecord(record); !written) {
+        // Half written (renamed, not synced), it would be rolled back at the next start for
+        // nothing: no file has changed yet.
+        if (auto operations = history->child(kOperations, false))
+            operations->remove(recordFileName(record.id)).ok();
+        return written;
+    }
+    *recorded = true;
+
+    QStringList problems;
+    auto fail = [&](const QString& label, const Status& failure) -> Result<Applied> {
+        Status message = withLabel(label, failure);
+        record.note = message.error();
+        rollBack(record, &problems);
+        if (problems.isEmpty())
+            return message.withMessage(message.error() + QStringLiteral(" Nothing was changed."));
+        return message.withMessage(
+            QStringLiteral("%1 These files could not be put back: %2. Their previous contents "
+                           "are kept in Grovekeep's history (operation %3).")
+                .arg(message.error(), problems.join(QStringLiteral(", ")))
+                .arg(record.id));
+    };
+
+    // 4. Folders, then the new contents beside their targets.
+    {
+        for (const fs::Location& folderLocation : foldersToCreate) {
+            fs::Location inside = folderLocation;
+            inside.folders << inside.name;
+            inside.name = QStringLiteral("x");
+            if (auto made = fs::Folder::holding(inside, true); !made)
+                return fail(QString(), made.status());
+        }
+    }
+    std::map<QString, fs::Folder> folders; // by path, to sync each once
+    std::vector<fs::File> temps;
+    QList<qsizetype> tempStep;
+    auto folderOf = [&](const Step& step) -> Result<fs::Folder*> {
+        const QString path = step.location.folderPath().text();
+        auto found = folders.find(path);
+        if (found == folders.end()) {
+            const bool own = step.role != FileRole::Target || step.createFolders;
+            auto opened = openAt(step.location, own ? std::nullopt : forbidden);
+            if (!opened)
+                return opened.status();
+            if (opened->info.kind != step.info.kind &&
+                !(step.info.kind == fs::Kind::Absent && opened->info.kind == fs::Kind::Absent))
+                return Status::failure(ErrorKind::Failed,
+                                       QStringLiteral("%1 changed while it was being replaced.")
+                                           .arg(describe(step.location)));
+            found = folders.emplace(path, std::move(opened->folder)).first;
+        }
+        return &found->second;
+    };
+    const qsizetype total = steps.size();
+    qsizetype done = 0;
+    for (qsizetype k = 0; k < steps.size(); ++k) {
+        Step& step = steps[k];
+        if (step.backupOf == kSkipped || step.remove) {
+            if (options.progress)
+                options.progress(++done, total);
+            continue;
+        }
+        auto folder = folderOf(step);
+        if (!folder)
+            return fail(step.label, folder.status());
+        const quint32 mode = step.before ? step.before->mode : 0666;
+        auto temp = (*folder)->createTemp(step.location.name, mode);
+        if (!temp)
+            return fail(step.label, temp.status());
+        step.temp = temp->path().fileName();
+        temps.push_back(std::move(*temp));
+        tempStep << k;
+        fs::File& file = temps.back();
+        Sha256 hash;
+        const bool known = step.sameAs >= 0 && steps.at(step.sameAs).after;
+        if (const Status written = step.contents.writeTo(file, known ? nullptr : &hash); !written)
+            return fail(step.label, written);
+        if (step.before) {
+            if (const Status kept =
+                    file.setMode(step.before->mode, step.info.owner, step.info.group, true);
+                !kept)
+                return fail(step.label, kept);
+        }
+        const auto written = file.info();
+        const quint32 actualMode = written ? written->mode : mode;
+        step.after = known ? steps.at(step.sameAs).after
+                           : FileVersion{hash.hex(), step.contents.size(), actualMode};
+        if (recordOfStep.at(k) >= 0)
+            record.files[recordOfStep.at(k)].after = step.after;
+        if (options.progress)
+            options.progress(++done, total);
+    }
+    if (const Status written = writeRecord(record); !written)
+        return fail(QString(), written);
+
+    // 5. Synced as a batch, then renamed into place, then the folders synced.
+    for (size_t t = 0; t < temps.size(); ++t) {
+        Status synced = temps[t].sync();
+        if (synced)
+            synced = temps[t].close();
+        if (!synced)
+            return fail(steps.at(tempStep.at(qsizetype(t))).label, synced);
+    }
+    for (qsizetype k = 0; k < steps.size(); ++k) {
+        Step& step = steps[k];
+        if (step.backupOf == kSkipped || (step.remove && !step.before))
+            continue;
+        auto folder = folderOf(step);
+        if (!folder)
+            return fail(step.label, folder.status());
+        const Status done = step.remove ? (*folder)->remove(step.location.name)
+                                        : (*folder)->rename(step.temp, step.location.name);
+        if (!done)
+            return fail(step.label, done);
+        step.changed = true;
+        step.temp.clear();
+    }
+    for (auto& [path, folder] : folders) {
+        if (const Status synced = folder.sync(); !synced)
+            return fail(QString(), synced);
+    }
+
+    record.state = OperationState::Complete;
+    if (const Status written = writeRecord(record); !written) {
+        // Every file is in place; only the mark is missing, and the next start would undo the
+        // operation. Better to undo it now and say so.
+        return fail(QString(), written);
+    }
+    Applied applied;
+    applied.operation = record.id;
+    applied.conflicts = conflicting;
+    for (const Step& step : steps)
+        applied.filesWritten += step.changed && step.role == FileRole::Target;
+    return applied;
+}
+
+// ---- rolling back, recovering
+
+void ChangeStore::removeTemps(const OperationRecord& record) const {
+    QSet<QString> seen;
+    for (const FileRecord& file : record.files) {
+        const QString folderKey = file.location.folderPath().text() + '\n' + file.location.name;
+        if (seen.contains(folderKey))
+            continue;
+        seen.insert(folderKey);
+        auto folder = fs::Folder::holding(file.location, false);
+        if (!folder)
+            continue;
+        const QString prefix = fs::Folder::tempPrefix(file.location.name);
+        for (const QString& name : folder->names()) {
+            if (name.startsWith(prefix))
+                folder->remove(name).ok();
+        }
+    }
+    if (auto temporary = fs::Folder::holding(
+            fs::Location::below(m_manager, kHistory + '/' + kTemporary + "/x"), false)) {
+        for (const QString& name : temporary->names())
+            temporary->remove(name).ok();
+    }
+}
+
+void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
+    // The last file first. A file whose before-content the store holds is written back from
+    // there; the store's copy stays until the file is back (and after).
+    for (auto it = record.files.rbegin(); it != record.files.rend(); ++it) {
+        const FileRecord& file = *it;
+        const auto now = versionOf(file.location);
+        if (!now) {
+            if (now.kind() != ErrorKind::NotFound)
+                *problems << describe(file.location);
+            continue;
+        }
+        const std::optional<FileVersion>& current = *now;
+        if (!file.before) {
+            // The operation created it (when its content is the one written, or the write
+            // never got that far).
+            if (current && (!file.after || current->sha256 == file.after->sha256)) {
+                auto folder = fs::Folder::holding(file.location, false);
+                if (!folder || !folder->remove(file.location.name) || !folder->sync())
+                    *problems << describe(file.location);
+            }
+            continue;
+        }
+        if (current && current->sha256 == file.before->sha256)
+            continue;
+        auto folder = fs::Folder::holding(file.location, false);
+        if (!folder) {
+            *problems << describe(file.location);
+            continue;
+        }
+        const NativePath object = objectPath(file.before->sha256);
+        Contents contents;
+        contents.add(object, 0, file.before->size);
+        auto temp = folder->createTemp(file.location.name, file.before->mode);
+        Status status = temp ? contents.writeTo(*temp, nullptr) : temp.status();
+        if (status)
+            status = temp->setMode(file.before->mode, 0, 0, false);
+        if (status)
+            status = temp->sync();
+        if (status)
+            status = temp->close();
+        if (status)
+            status = folder->rename(temp->path().fileName(), file.location.name);
+        if (status)
+            status = folder->sync();
+        if (!status) {
+            if (temp)
+                folder->remove(temp->path().fileName()).ok();
+            *problems << describe(file.location);
+        }
+    }
+    removeTemps(record);
+    // Folders the operation created, innermost first, when empty.
+    for (auto it = record.createdFolders.crbegin(); it != record.createdFolders.crend(); ++it) {
+        auto parent = fs::Folder::holding(*it, false);
+        if (!parent)
+            continue;
+        auto folder = parent->child(it->name, false);
+        if (folder && folder->names().isEmpty())
+            parent->removeFolder(it->name).ok();
+    }
+    record.state = OperationState::RolledBack;
+    // Unwritten, the record stays "under way" and the next start rolls it back again, which
+    // finds nothing left to do.
+    writeRecord(record).ok();
+}
+
+QList<Recovered> ChangeStore::recover() {
+    auto lock = Lock::take(folder());
+    if (!lock)
+        return {};
+    return recoverLocked();
+}
+
+QList<Recovered> ChangeStore::recoverLocked() {
+    QList<Recovered> out;
+    for (OperationRecord record : history()) {
+        if (record.state != OperationState::UnderWay)
+            continue;
+        Recovered recovered;
+        recovered.operation = record.id;
+        recovered.what = record.info.what;
+        for (const FileRecord& file : record.files) {
+            const auto now = versionOf(file.location);
+            if (!now)
+                continue;
+            // "Put back": a file that differs from its before-content now.
+            const bool asBefore =
+                file.before ? (*now && (*now)->sha256 == file.before->sha256) : !now->has_value();
+            recovered.filesPutBack += !asBefore;
+        }
+        if (record.note.isEmpty())
+            record.note = QStringLiteral("Interrupted; rolled back at the next start.");
+        rollBack(record, &recovered.problems);
+        out << recovered;
+    }
+    return out;
+}
+
+// ---- undo, verify, prune
+
+QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
+    if (changedOnly)
+        *changedOnly = false;
+    const auto record = operation(id);
+    if (!record)
+        return {record.error()};
+    if (record->state != OperationState::Complete)
+        return {QStringLiteral("Operation %1 is %2; only a complete operation can be undone.")
+                    .arg(id)
+                    .arg(stateName(record->state))};
+    QStringList later;
+    QSet<QString> paths;
+    for (const FileRecord& file : record->files)
+        paths.insert(key(file.location));
+    for (const OperationRecord& other : history()) {
+        // An undo of an operation later than this one cancels it out with that operation.
+        if (other.id <= id || other.state != OperationState::Complete || other.undoes > id)
+            continue;
+        for (const FileRecord& file : other.files) {
+            if (paths.contains(key(file.location))) {
+                later << QStringLiteral("Operation %1 (%2) changed %3 later; undo it first.")
+                             .arg(other.id)
+                             .arg(other.info.what, describe(file.location));
+                break;
+            }
+        }
+    }
+    if (!later.isEmpty())
+        return later;
+    QStringList changed;
+    for (const FileRecord& file : record->files) {
+        const auto now = versionOf(file.location);
+        const bool same = now && (file.after ? (*now && (*now)->sha256 == file.after->sha256)
+                                             : !now->has_value());
+        if (!same)
+            changed << QStringLiteral("%1 has changed since operation %2 wrote it.")
+                           .arg(describe(file.location))
+                           .arg(id);
+    }
+    if (changedOnly)
+        *changedOnly = !changed.isEmpty();
+    return changed;
+}
+
+Result<Applied> ChangeStore::undo(int id, bool force) {
+    auto lock = Lock::take(folder());
+    if (!lock)
+        return lock.status();
+    recoverLocked();
+    bool changedOnly = false;
+    const QStringList problems = undoProblems(id, &changedOnly);
+    if (!problems.isEmpty() && !(force && changedOnly))
+        return Status::failure(changedOnly ? ErrorKind::Failed : ErrorKind::Invalid,
+                               QStringLiteral("Operation %1 was not undone: %2")
+                                   .arg(id)
+                                   .arg(problems.join(QLatin1Char(' '))));
+    auto record = operation(id);
+    if (!record)
+        return record.status();
+
+    QList<FileChange> changes;
+    for (auto it = record->files.crbegin(); it != record->files.crend(); ++it) {
+        Contents contents;
+        if (it->before)
+            contents.add(objectPath(it->before->sha256), 0, it->before->size);
+        FileChange change(it->location, contents, it->role);
+        change.remove = !it->before;
+        changes << change;
+    }
+    OperationInfo info;
+    info.kind = QStringLiteral("undo");
+    info.what = QStringLiteral("Undo of %1: %2").arg(id).arg(record->info.what);
+    info.undoes = id;
+    auto applied = applyLocked(info, changes, Options{});
+    if (!applied)
+        return applied;
+
+    // The undone operation names who undid it. Undoing an undo makes the operation it had
+    // undone complete again.
+    record->state = OperationState::Undone;
+    record->undoneBy = applied->operation;
+    writeRecord(*record).ok();
+    if (record->undoes) {
+        if (auto original = operation(record->undoes)) {
+            original->state = OperationState::Complete;
+            original->undoneBy = 0;
+            writeRecord(*original).ok();
+        }
+    }
+    return applied;
+}
+
+QList<FileCheck> ChangeStore::verify(int id) const {
+    QList<FileCheck> out;
+    for (const OperationRecord& record : history()) {
+        if ((id && record.id != id) || (!id && record.state != OperationState::Complete))
+            continue;
+        for (const FileRecord& file : record.files) {
+            FileCheck check{record.id, file.location.path(), file.role, FileState::Intact};
+            const auto now = versionOf(file.location);
+            if (!now || !now->has_value())
+                check.state = file.after ? FileState::Missing : FileState::Intact;
+            else if (!file.after || (*now)->sha256 != file.after->sha256)
+                check.state = FileState::Changed;
+            out << check;
+        }
+    }
+    return out;
+}
+
+Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, bool dryRun) {
+    auto lock = Lock::take(folder());
+    if (!lock)
+        return lock.status();
+    recoverLocked();
+    Pruned pruned;
+    QList<OperationRecord> kept;
+    QList<int> removed;
+    for (const OperationRecord& record : history()) {
+        bool old = record.time.isValid() && record.time < before &&
+                   record.state != OperationState::UnderWay;
+        if (old && record.state == OperationState::Complete && !evenInstalled) {
+            bool installed = false;
+            for (const FileCheck& check : verify(record.id))
+                installed |= check.role == FileRole::Target && check.state == FileState::Intact;
+            if (installed) {
+                pruned.keptInstalled << record.id;
+                old = false;
+            }
+        }
+        if (old)
+            removed << record.id;
+        else
+            kept << record;
+    }
+    QSet<QString> needed;
+    for (const OperationRecord& record : kept) {
+        for (const FileRecord& file : record.files) {
+            if (file.before)
+                needed.insert(file.before->sha256);
+        }
+    }
+    auto history = fs::Folder::openRoot(folder());
+    if (!history)
+        return history.status();
+    auto operations = history->child(kOperations, false);
+    auto objects = history->child(kObjects, false);
+    if (!operations || !objects)
+        return (!operations ? operations.status() : objects.status());
+    pruned.operations = int(removed.size());
+    for (const QString& shard : objects->names()) {
+        auto shardFolder = objects->child(shard, false);
+        if (!shardFolder)
+            continue;
+        for (const QString& name : shardFolder->names()) {
+            if (needed.contains(name))
+                continue;
+            const auto info = shardFolder->stat(name);
+            pruned.bytesFreed += info ? info->size : 0;
+            if (!dryRun)
+                shardFolder->remove(name).ok();
+        }
+        if (!dryRun)
+            shardFolder->sync().ok();
+    }
+    if (!dryRun) {
+        for (int id : removed)
+            operations->remove(recordFileName(id)).ok();
+        operations->sync().ok();
+    }
+    return pruned;
+}
+
+// ---- new files without a store
+
+Status writeNewFiles(const QList<FileChange>& changes) {
+    QList<fs::Location> createdFolders;
+    QList<std::pair<fs::Location, QString>> written; // placed files, for a failure
+    auto undo = [&](const Status& failure) {
+        for (auto it = written.crbegin(); it != written.crend(); ++it) {
+            if (auto folder = fs::Folder::holding(it->first, false))
+                folder->remove(it->first.name).ok();
+        }
+        for (auto it = createdFolders.crbegin(); it != createdFolders.crend(); ++it) {
+            if (auto parent = fs::Folder::holding(*it, false))
+                parent->removeFolder(it->name).ok();
+        }
+        return failure.withMessage(failure.error() + QStringLiteral(" Nothing was written."));
+    };
+    for (const FileChange& change : changes) {
+        auto folder = fs::Folder::holding(change.target, change.createFolders, &createdFolders);
+        if (!folder)
+            return undo(withLabel(change.label, folder.status()));
+        const auto info = folder->stat(change.target.name);
+        if (!info)
+            return undo(info.status());
+        if (info->kind != fs::Kind::Absent)
+            return undo(Status::failure(
+                ErrorKind::Invalid,
+                QStringLiteral("%1 exists already; it is replaced only where Grovekeep's folder "
+                               "keeps what it holds (give --manager-folder).")
+                    .arg(describe(change.target))));
+        auto temp = folder->createTemp(change.target.name, 0666);
+        if (!temp)
+            return undo(temp.status());
+        const QString tempName = temp->path().fileName();
+        Status status = change.contents.writeTo(*temp, nullptr);
+        if (status)
+            status = temp->sync();
+        if (status)
+            status = temp->close();
+        if (status)
+            status = folder->linkTo(tempName, *folder, change.target.name);
+        folder->remove(tempName).ok();
+        if (!status)
+            return undo(withLabel(change.label, status));
+        written << std::make_pair(change.target, tempName);
+        if (const Status synced = folder->sync(); !synced)
+            return undo(synced);
+    }
+    return Status::success();
+}
+
+} // namespace gk
