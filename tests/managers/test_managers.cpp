@@ -110,7 +110,7 @@ void TestManagers::contentInstallKeepsTheOldFile() {
     auto store = openStore(manager);
     QVERIFY(store.ok());
     auto install = [&](const QByteArray& bytes, const ComposedPath& into, const QString& name) {
-        return store->apply({"landscape", "x"},
+        return store->apply(OperationInfo{"landscape", "x", {}, {}, 0},
                             {contentInstall(bytes, into, "Data\\Landscape\\", manager,
                                             "Backup\\Landscape\\", name)});
     };
