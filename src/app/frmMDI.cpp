@@ -70,7 +70,9 @@ void frmMDI::createMenus() {
              {"mnuInstall", QStringLiteral("Installer"), on(&frmMDI::mnuInstall_Click),
               isRegistered(Form::Install)},
              {"mnuOptions", QStringLiteral("Options"), on(&frmMDI::mnuOptions_Click),
-              isRegistered(Form::Options)}});
+              isRegistered(Form::Options)},
+             {"mnuHistory", QStringLiteral("History"), [] { showForm(Form::History); },
+              isRegistered(Form::History)}});
     addMenu(
         this, m_menus, "mnuHelp", QStringLiteral("Help"),
         {{"mnuContents", QStringLiteral("Contents"), on(&frmMDI::mnuContents_Click)},

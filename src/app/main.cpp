@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #ifndef Q_OS_WIN
+#include <csignal>
 #include <unistd.h>
 #endif
 
@@ -13,6 +14,9 @@ int main(int argc, char** argv) {
     // it switched off.
     if (geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    // A file size limit is a failed write that is reported and rolled back, not a killed
+    // program with half the files new.
+    std::signal(SIGXFSZ, SIG_IGN);
 #endif
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

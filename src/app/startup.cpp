@@ -1,7 +1,9 @@
 #include "startup.h"
 
+#include "common/commands.h"
 #include "frmMDI.h"
 #include "frmSplash.h"
+#include "history/frmHistory.h"
 #include "installer/frmInstall.h"
 #include "managers/frmExtra.h"
 #include "managers/frmMap.h"
@@ -50,6 +52,7 @@ void registerGrovekeepForms() {
     registerWindow<frmBrowser>(Placement::Child);
     registerWindow<frmAbout>(Placement::TopLevel);
     registerWindow<frmUpdate>(Placement::TopLevel);
+    registerWindow<frmHistory>(Placement::Child);
 }
 
 void applyGrovekeepStyle() {
@@ -63,6 +66,7 @@ frmMDI* startGrovekeep() {
     auto* mdi = formAs<frmMDI>();
     mdi->MDIForm_Load();
     mdi->show();
+    recoverInterruptedOperations(mdi);
     showForm(Form::Map);
     return mdi;
 }

@@ -3,6 +3,7 @@
 #include "support/files.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +39,8 @@ private slots:
     void extractRefusesUnsafeTitles();
     void install();
     void installRefusesAsAWhole();
+    void killedInstallationIsRolledBack();
+    void historyUndoVerify();
 };
 
 void TestVifCli::usage_data() {
@@ -180,6 +183,89 @@ void TestVifCli::installRefusesAsAWhole() {
              run.out.constData());
     QVERIFY(run.err.contains("Nothing was installed"));
     QCOMPARE(withoutHistory(snapshot(dir.path())), before);
+}
+
+void TestVifCli::killedInstallationIsRolledBack() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    QVERIFY(QDir().mkpath(game + "Data/Landscape") && QDir().mkpath(dir.filePath("mgr")));
+    // 120 entries of 256 KiB; every other one replaces a file the game has.
+    QByteArray package;
+    for (int n = 0; n < 120; ++n) {
+        const QByteArray name = "land" + QByteArray::number(n) + ".lnd";
+        package += rawEntry("C:\\BW\\Data\\Landscape\\" + name, name,
+                            QByteArray(256 * 1024, char('a' + n % 26)));
+        if (n % 2)
+            QVERIFY(putFile(game + "Data/Landscape/" + name, "original " + name));
+    }
+    QVERIFY(putFile(dir.filePath("big.vif"), package + "\r\n"));
+    const auto before = snapshot(game);
+    const QStringList install{"install", dir.filePath("big.vif"), "--game-folder",
+                              game,      "--manager-folder",      dir.filePath("mgr")};
+
+    for (const int delay : {5, 30, 60, 120, 250}) {
+        QProcess process;
+        process.start(QStringLiteral(GK_VIF_TOOL), install);
+        QVERIFY(process.waitForStarted());
+        QTest::qSleep(delay);
+        process.kill();
+        process.waitForFinished();
+        // The next command that touches the history rolls the installation back.
+        const Run history = vifTool({"history", "--manager-folder", dir.filePath("mgr")});
+        QCOMPARE(history.code, 0);
+        const QByteArray last = history.out.left(history.out.indexOf('\n'));
+        if (last.contains("\tcomplete\t")) { // it finished before it was killed
+            QCOMPARE(vifTool({"undo", last.left(last.indexOf('\t')), "--manager-folder",
+                              dir.filePath("mgr")})
+                         .code,
+                     0);
+        } else if (!history.out.isEmpty()) {
+            QVERIFY2(last.contains("\trolled-back\t"), history.out.constData());
+        }
+        QCOMPARE(snapshot(game), before);
+        for (const QString& key : snapshot(dir.path()).keys())
+            QVERIFY2(!key.contains(".~gk-") && !key.contains(QRegularExpression("History/tmp/.")),
+                     qPrintable(key));
+    }
+}
+
+void TestVifCli::historyUndoVerify() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr");
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "original"));
+    QVERIFY(QDir().mkpath(mgr));
+    QVERIFY(putFile(dir.filePath("a.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "A") + "\r\n"));
+    QVERIFY(putFile(dir.filePath("b.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "B") + "\r\n"));
+    const QStringList folders{"--game-folder", game, "--manager-folder", mgr};
+    QCOMPARE(vifTool(QStringList{"install", dir.filePath("a.vif")} + folders).code, 0);
+    QCOMPARE(vifTool(QStringList{"install", dir.filePath("b.vif")} + folders).code, 0);
+
+    Run run = vifTool({"history", "--manager-folder", mgr});
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QVERIFY2(lines[0].startsWith("2\t") && lines[0].endsWith("\tcomplete\t2\tPackage \"b.vif\""),
+             lines[0].constData());
+
+    // Undo is refused for the earlier one, naming the later one; then newest first.
+    run = vifTool({"undo", "1", "--manager-folder", mgr});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("Operation 2"), run.err.constData());
+    QCOMPARE(vifTool({"undo", "2", "--manager-folder", mgr}).code, 0);
+    QCOMPARE(vifTool({"undo", "1", "--manager-folder", mgr}).code, 0);
+    QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), QByteArray("original"));
+
+    // Verify: each file intact, changed or missing; exit 1 unless all are intact.
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "edited"));
+    run = vifTool({"verify", "4", "--manager-folder", mgr});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.out.contains("changed\t" + game.toUtf8() + "Data/Landscape/hills.lnd"),
+             run.out.constData());
+    QCOMPARE(vifTool({"undo", "4", "--manager-folder", mgr}).code, 1);
+    QCOMPARE(vifTool({"undo", "4", "--force", "--manager-folder", mgr}).code, 0);
+    QCOMPARE(vifTool({"--version"}).out, "grovekeep-vif " + QByteArray(GK_VERSION) + "\n");
 }
 
 QTEST_GUILESS_MAIN(TestVifCli)

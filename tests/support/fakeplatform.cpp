@@ -38,6 +38,12 @@ Answer FakePlatform::ask(QWidget*, const QString& text, bool) {
     return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
 }
 
+std::optional<int> FakePlatform::choose(QWidget*, const QString& text, const QStringList&) {
+    questions << text;
+    log << QStringLiteral("choose:") + text;
+    return choices.isEmpty() ? std::nullopt : choices.takeFirst();
+}
+
 int FakePlatform::exec(QDialog* dialog) {
     const QString name = dialog->objectName();
     execs << name;

@@ -24,7 +24,8 @@ public:
 
     QStringList messages;
     QStringList questions;
-    QList<Answer> answers; // empty queue answers Yes
+    QList<Answer> answers;             // empty queue answers Yes
+    QList<std::optional<int>> choices; // empty queue cancels
 
     // Called for each modal dialog; the dialog is closed afterwards when still open.
     std::function<void(QDialog*)> onExec;
@@ -46,6 +47,8 @@ public:
                                            const NativePath& currentName) override;
     void message(QWidget* parent, const QString& text) override;
     Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    std::optional<int> choose(QWidget* parent, const QString& text,
+                              const QStringList& items) override;
     int exec(QDialog* dialog) override;
     Status startProgram(const NativePath& program) override;
     Status openAddress(const QString& address) override;

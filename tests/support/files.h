@@ -45,6 +45,8 @@ inline QMap<QString, QByteArray> snapshot(const QString& root) {
             out.insert(key, "link -> " + info.symLinkTarget().toUtf8());
         else if (info.isDir())
             out.insert(key + QLatin1Char('/'), QByteArray());
+        else if (!info.isFile())
+            out.insert(key, "special file"); // a FIFO would never answer a read
         else
             out.insert(key, fileBytes(path));
     }

@@ -530,7 +530,9 @@ int pruneCommand(const QStringList& args) {
 int main(int argc, char** argv) {
     // A file size limit is a failed write that is reported and rolled back, not a killed
     // process with half the files new.
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("grovekeep-vif"));
     QCoreApplication::setApplicationVersion(version());

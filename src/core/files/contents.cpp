@@ -75,6 +75,37 @@ Status Contents::writeTo(fs::File& out, Sha256* hash) const {
     return Status::success();
 }
 
+Result<QString> Contents::sha256() const {
+    Sha256 hash;
+    QByteArray buffer;
+    for (const auto& piece : m_pieces) {
+        if (const auto* bytes = std::get_if<QByteArray>(&piece)) {
+            hash.add(*bytes);
+            continue;
+        }
+        const Range& range = std::get<Range>(piece);
+        std::shared_ptr<fs::File> file = range.file;
+        if (!file) {
+            auto opened = fs::File::openForReading(range.path);
+            if (!opened)
+                return opened.status();
+            file = std::make_shared<fs::File>(std::move(*opened));
+        }
+        buffer.resize(qsizetype(std::min(range.size, kChunk)));
+        for (qint64 at = range.offset, left = range.size; left > 0;) {
+            const auto got = file->read(buffer.data(), std::min<qint64>(left, buffer.size()), at);
+            if (!got)
+                return got.status();
+            if (*got == 0)
+                return fs::failure(QStringLiteral("read"), file->path(), EIO);
+            hash.add(buffer.constData(), *got);
+            at += *got;
+            left -= *got;
+        }
+    }
+    return hash.hex();
+}
+
 Result<QByteArray> Contents::bytes() const {
     QByteArray out;
     for (const auto& piece : m_pieces) {

@@ -34,6 +34,8 @@ public:
 
     // Appends every byte to `out`; `hash`, when given, sees every byte written.
     Status writeTo(fs::File& out, Sha256* hash) const;
+    // The SHA-256 of every byte, read again from where the contents lie.
+    Result<QString> sha256() const;
     // Every byte in memory (small contents, tests).
     Result<QByteArray> bytes() const;
 

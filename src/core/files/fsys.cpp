@@ -474,6 +474,45 @@ Status Folder::sync() const {
     return Status::success();
 }
 
+Status SyncBatch::add(File file) {
+#ifdef __linux__
+    const auto info = file.info();
+    if (!info)
+        return info.status();
+    if (!m_devices.contains(info->device)) {
+        m_devices << info->device;
+        m_open.push_back(std::move(file));
+        return Status::success();
+    }
+    return file.close();
+#else
+    if (const Status synced = file.sync(); !synced)
+        return synced;
+    return file.close();
+#endif
+}
+
+Status SyncBatch::sync() {
+    Status status = Status::success();
+    for (File& file : m_open) {
+#ifdef __linux__
+        // One sync of each file system the files lie on: a single journal commit instead of
+        // one per file.
+        if (status && (faultHere() || ::syncfs(file.descriptor()) != 0))
+            status = failure(QStringLiteral("write"), file.path(), errno);
+#else
+        if (status)
+            status = file.sync();
+#endif
+        const Status closed = file.close();
+        if (status)
+            status = closed;
+    }
+    m_open.clear();
+    m_devices.clear();
+    return status;
+}
+
 namespace faults {
 void failAt(int n, int error) {
     g_changes = 0;

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <vector>
+
 // The file system as Grovekeep writes to it: every file lies below a root folder (the game
 // folder, Grovekeep's folder, a profile, a folder the user chose). The root is reached as the
 // user named it, links in its path included (~/.wine/dosdevices/c: is one); below the root every
@@ -124,6 +126,22 @@ private:
     Folder(int fd, NativePath path);
     int m_fd = -1;
     NativePath m_path;
+};
+
+// Files written as one batch, made durable together: where the system has syncfs(), one file
+// of each file system is kept open and the others are closed as they come, so that any number
+// of files can be written; elsewhere each file is synced as it comes. A failure is a failed
+// write of the files.
+class SyncBatch {
+public:
+    // Takes a file that has been written.
+    Status add(File file);
+    // Makes every file added durable.
+    Status sync();
+
+private:
+    std::vector<File> m_open; // one per file system
+    QList<quint64> m_devices;
 };
 
 // A failure of the system call `what` on `path`, with errno `error`.

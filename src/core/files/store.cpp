@@ -9,8 +9,10 @@
 #include <QJsonObject>
 #include <QSet>
 
+#include <atomic>
 #include <cerrno>
 #include <map>
+#include <thread>
 #include <vector>
 
 #include <sys/file.h>
@@ -156,34 +158,75 @@ struct Opened {
     fs::Info info;
 };
 
-Result<Opened> openAt(const fs::Location& location, const std::optional<fs::Info>& forbidden) {
-    auto folder = fs::Folder::openRoot(location.root);
+Result<Opened> openAt(const fs::Location& location) {
+    auto folder = fs::Folder::holding(location, false);
     if (!folder)
         return folder.status();
-    for (const QString& name : location.folders) {
-        if (forbidden) {
-            const auto here = folder->info();
-            if (here && here->sameNode(*forbidden))
-                break;
-        }
-        auto next = folder->child(name, false);
-        if (!next)
-            return next.status();
-        folder = std::move(next);
-    }
-    if (forbidden) {
-        const auto here = folder->info();
-        if (!here || here->sameNode(*forbidden))
-            return Status::failure(ErrorKind::UnsafePath,
-                                   QStringLiteral("%1 lies in Grovekeep's own folder, where a "
-                                                  "package may not write.")
-                                       .arg(describe(location)));
-    }
     const auto info = folder->stat(location.name);
     if (!info)
         return info.status();
     return Opened{std::move(*folder), *info};
 }
+
+// The folders of one operation, each opened once, walked from its root without following a
+// link. A folder opened for a target of the game ("checked") is refused when it is, or lies
+// in, the forbidden folder.
+class FolderCache {
+public:
+    explicit FolderCache(const std::optional<fs::Info>& forbidden)
+        : m_guarded(forbidden.has_value())
+        , m_forbidden(forbidden.value_or(fs::Info{})) {}
+
+    Result<fs::Folder*> holding(const fs::Location& location, bool checked) {
+        const QString key =
+            QString(checked ? QLatin1Char('F') : QLatin1Char('O')) + location.folderPath().text();
+        auto found = m_folders.find(key);
+        if (found != m_folders.end())
+            return &found->second;
+        const bool guarded = checked && m_guarded;
+        auto folder = fs::Folder::openRoot(location.root);
+        if (!folder)
+            return folder.status();
+        for (const QString& name : location.folders) {
+            if (guarded) {
+                const auto here = folder->info();
+                if (here && here->sameNode(m_forbidden))
+                    break;
+            }
+            auto next = folder->child(name, false);
+            if (!next)
+                return next.status();
+            folder = std::move(next);
+        }
+        if (guarded) {
+            const auto here = folder->info();
+            if (!here || here->sameNode(m_forbidden))
+                return Status::failure(ErrorKind::UnsafePath,
+                                       QStringLiteral("%1 lies in Grovekeep's own folder, where a "
+                                                      "package may not write.")
+                                           .arg(describe(location)));
+        }
+        return &m_folders.emplace(key, std::move(*folder)).first->second;
+    }
+
+    // Makes the renames in every folder durable.
+    Status syncAll() {
+        QSet<QString> synced;
+        for (auto& [key, folder] : m_folders) {
+            if (synced.contains(key.mid(1)))
+                continue;
+            synced.insert(key.mid(1));
+            if (const Status done = folder.sync(); !done)
+                return done;
+        }
+        return Status::success();
+    }
+
+private:
+    bool m_guarded;
+    fs::Info m_forbidden;
+    std::map<QString, fs::Folder> m_folders;
+};
 
 // Why a file standing at a location cannot be read or replaced, or empty.
 Status refusal(const fs::Location& location, const fs::Info& info) {
@@ -425,7 +468,7 @@ int ChangeStore::nextId() const {
 }
 
 Result<std::optional<FileVersion>> ChangeStore::versionOf(const fs::Location& location) {
-    auto opened = openAt(location, std::nullopt);
+    auto opened = openAt(location);
     if (!opened) {
         if (opened.kind() == ErrorKind::NotFound)
             return std::optional<FileVersion>();
@@ -573,11 +616,15 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
     }
 
     // 1. What stands at each target; folders the operation must create.
+    FolderCache folders(forbidden);
+    auto checked = [](const Step& step) {
+        return step.role == FileRole::Target && !step.createFolders;
+    };
     QList<fs::Location> foldersToCreate;
     for (Step& step : steps) {
-        const bool ownFolder = step.role != FileRole::Target || step.createFolders;
-        auto opened = openAt(step.location, ownFolder ? std::nullopt : forbidden);
-        if (!opened && opened.kind() == ErrorKind::NotFound && ownFolder) {
+        const bool ownFolder = !checked(step);
+        auto holder = folders.holding(step.location, checked(step));
+        if (!holder && holder.kind() == ErrorKind::NotFound && ownFolder) {
             // Find the folders that are missing, from the top.
             auto folder = fs::Folder::openRoot(step.location.root);
             if (!folder)
@@ -604,23 +651,29 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
             step.info = fs::Info{};
             continue;
         }
-        if (!opened) {
-            if (opened.kind() == ErrorKind::NotFound)
+        if (!holder) {
+            if (holder.kind() == ErrorKind::NotFound)
                 return withLabel(
                     step.label,
-                    opened.status().withMessage(
+                    holder.status().withMessage(
                         QStringLiteral("Could not write %1: the folder %2 does not "
                                        "exist.")
                             .arg(describe(step.location), quotedPath(step.location.folderPath()))));
-            return withLabel(step.label, opened.status());
+            return withLabel(step.label, holder.status());
         }
-        if (const Status refused = refusal(step.location, opened->info); !refused)
+        const auto info = (*holder)->stat(step.location.name);
+        if (!info)
+            return withLabel(step.label, info.status());
+        if (const Status refused = refusal(step.location, *info); !refused)
             return withLabel(step.label, refused);
-        step.info = opened->info;
+        step.info = *info;
     }
 
-    // 2. Every content the operation replaces goes to the store first: written, synced, then
-    // renamed into place.
+    // 2. Every content the operation replaces goes to the store first. A file that has no other
+    // name is given one in the store (a hard link: no byte is copied); once the operation has
+    // renamed its replacement over it, the store's name is its only one. Any other file is
+    // copied. Either way the content is synced, and put in its place in the store only after the
+    // record naming it is on disk.
     auto history = fs::Folder::openRoot(folder());
     if (!history)
         return history.status();
@@ -628,91 +681,81 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
     auto objects = history->child(kObjects, true);
     if (!temporary || !objects)
         return (!temporary ? temporary.status() : objects.status());
+    const auto storeInfo = objects->info();
     struct Pending {
-        fs::File file;
-        QString name;
+        QString name; // in the store's temporary folder
         QString sha256;
     };
-    std::vector<Pending> pending;
+    QList<Pending> pending;
+    fs::SyncBatch keptBatch;
     auto dropPending = [&] {
-        for (Pending& p : pending) {
-            p.file.close().ok();
+        keptBatch.sync().ok();
+        for (const Pending& p : pending)
             temporary->remove(p.name).ok();
-        }
     };
     QSet<QString> stored;
+    int number = 0;
     for (Step& step : steps) {
+        ++number;
         if (step.info.kind != fs::Kind::File)
             continue;
-        auto opened = openAt(step.location, std::nullopt);
-        if (!opened) {
+        auto holder = folders.holding(step.location, checked(step));
+        if (!holder) {
             dropPending();
-            return withLabel(step.label, opened.status());
+            return withLabel(step.label, holder.status());
         }
-        auto source = opened->folder.openForReading(step.location.name);
+        auto source = (*holder)->openForReading(step.location.name);
         if (!source) {
             dropPending();
             return withLabel(step.label, source.status());
         }
-        auto temp = temporary->createTemp(QStringLiteral("object"), 0444);
-        if (!temp) {
-            dropPending();
-            return temp.status();
+        QString tempName = QStringLiteral("object.%1").arg(number);
+        const bool linkable =
+            step.info.links == 1 && storeInfo && step.info.device == storeInfo->device;
+        bool linked = linkable && (*holder)->linkTo(step.location.name, *temporary, tempName).ok();
+        std::optional<fs::File> copy;
+        if (!linked) {
+            auto temp = temporary->createTemp(QStringLiteral("object"), 0444);
+            if (!temp) {
+                dropPending();
+                return temp.status();
+            }
+            tempName = temp->path().fileName();
+            copy = std::move(*temp);
         }
-        const QString tempName = temp->path().fileName();
-        auto version = hashFile(*source, &*temp);
-        if (!version) {
-            temp->close().ok();
-            temporary->remove(tempName).ok();
-            dropPending();
-            return withLabel(step.label, version.status());
+        auto version = hashFile(*source, copy ? &*copy : nullptr);
+        if (version && linked) {
+            // The name in the store must still be this file.
+            const auto now = temporary->stat(tempName);
+            if (!now || !now->sameNode(step.info))
+                version = Status::failure(ErrorKind::Failed,
+                                          QStringLiteral("%1 changed while it was being kept.")
+                                              .arg(describe(step.location)));
         }
-        step.before = *version;
-        if (stored.contains(version->sha256)) {
-            temp->close().ok();
+        if (!version || stored.contains(version->sha256)) {
+            if (copy)
+                copy->close().ok();
             temporary->remove(tempName).ok();
+            if (!version) {
+                dropPending();
+                return withLabel(step.label, version.status());
+            }
+            step.before = *version;
             continue;
         }
+        step.before = *version;
         stored.insert(version->sha256);
-        pending.push_back(Pending{std::move(*temp), tempName, version->sha256});
-    }
-    for (Pending& p : pending) {
-        Status synced = p.file.sync();
-        if (synced)
-            synced = p.file.close();
-        if (!synced) {
+        pending << Pending{tempName, version->sha256};
+        if (const Status added = keptBatch.add(copy ? std::move(*copy) : std::move(*source));
+            !added) {
             dropPending();
-            return synced;
+            return added;
         }
     }
-    QSet<QString> shards;
-    for (const Pending& p : pending) {
-        const QString shard = p.sha256.left(2);
-        auto shardFolder = objects->child(shard, true);
-        if (!shardFolder) {
-            dropPending();
-            return shardFolder.status();
-        }
-        // Written once, never overwritten: an object already there stays as it is.
-        const auto existing = shardFolder->stat(p.sha256);
-        Status placed = Status::success();
-        if (!existing || existing->kind != fs::Kind::File)
-            placed = temporary->linkTo(p.name, *shardFolder, p.sha256);
-        if (placed)
-            placed = temporary->remove(p.name);
-        if (!placed) {
-            dropPending();
-            return placed;
-        }
-        shards.insert(shard);
-    }
-    pending.clear();
-    for (const QString& shard : shards) {
-        if (auto shardFolder = objects->child(shard, false); shardFolder)
-            shardFolder->sync().ok();
-    }
-    if (const Status synced = objects->sync(); !synced)
+    if (const Status synced = keptBatch.sync(); !synced) {
+        dropPending();
         return synced;
+    }
 
     // Backups hold what their target held; without a file there, an empty one or none.
     for (Step& step : steps) {
@@ -757,6 +800,7 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
         // nothing: no file has changed yet.
         if (auto operations = history->child(kOperations, false))
             operations->remove(recordFileName(record.id)).ok();
+        dropPending();
         return written;
     }
     *recorded = true;
@@ -775,6 +819,37 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
                 .arg(record.id));
     };
 
+    // The kept contents take their places in the store, now that the record names them. An
+    // object already there stays as it is: written once, never overwritten.
+    {
+        QSet<QString> shards;
+        for (const Pending& p : pending) {
+            const QString shard = p.sha256.left(2);
+            auto shardFolder = objects->child(shard, true);
+            if (!shardFolder)
+                return fail(QString(), shardFolder.status());
+            const auto existing = shardFolder->stat(p.sha256);
+            Status placed = Status::success();
+            if (!existing || existing->kind != fs::Kind::File)
+                placed = temporary->linkTo(p.name, *shardFolder, p.sha256);
+            if (placed)
+                placed = temporary->remove(p.name);
+            if (!placed)
+                return fail(QString(), placed);
+            shards.insert(shard);
+        }
+        pending.clear();
+        for (const QString& shard : shards) {
+            auto shardFolder = objects->child(shard, false);
+            if (!shardFolder)
+                return fail(QString(), shardFolder.status());
+            if (const Status synced = shardFolder->sync(); !synced)
+                return fail(QString(), synced);
+        }
+        if (const Status synced = objects->sync(); !synced)
+            return fail(QString(), synced);
+    }
+
     // 4. Folders, then the new contents beside their targets.
     {
         for (const fs::Location& folderLocation : foldersToCreate) {
@@ -785,26 +860,43 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
                 return fail(QString(), made.status());
         }
     }
-    std::map<QString, fs::Folder> folders; // by path, to sync each once
-    std::vector<fs::File> temps;
-    QList<qsizetype> tempStep;
+    fs::SyncBatch newFiles;
+
     auto folderOf = [&](const Step& step) -> Result<fs::Folder*> {
-        const QString path = step.location.folderPath().text();
-        auto found = folders.find(path);
-        if (found == folders.end()) {
-            const bool own = step.role != FileRole::Target || step.createFolders;
-            auto opened = openAt(step.location, own ? std::nullopt : forbidden);
-            if (!opened)
-                return opened.status();
-            if (opened->info.kind != step.info.kind &&
-                !(step.info.kind == fs::Kind::Absent && opened->info.kind == fs::Kind::Absent))
-                return Status::failure(ErrorKind::Failed,
-                                       QStringLiteral("%1 changed while it was being replaced.")
-                                           .arg(describe(step.location)));
-            found = folders.emplace(path, std::move(opened->folder)).first;
-        }
-        return &found->second;
+        auto holder = folders.holding(step.location, checked(step));
+        if (!holder)
+            return holder.status();
+        const auto now = (*holder)->stat(step.location.name);
+        if (!now)
+            return now.status();
+        if (now->kind != step.info.kind ||
+            (now->kind == fs::Kind::File && !now->sameNode(step.info)))
+            return Status::failure(ErrorKind::Failed,
+                                   QStringLiteral("%1 changed while it was being replaced.")
+                                       .arg(describe(step.location)));
+        return *holder;
     };
+    // The new contents' SHA-256 is found by a second thread while this one writes them (inside
+    // the kernel where it can): both read the same pages, and the two cores each do one job.
+    std::vector<Result<QString>> hashes(size_t(steps.size()), QString());
+    std::atomic<bool> stop{false};
+    std::thread hasher([&] {
+        for (qsizetype k = 0; k < steps.size() && !stop; ++k) {
+            const Step& step = steps.at(k);
+            if (step.backupOf != kSkipped && !step.remove && step.sameAs < 0)
+                hashes[size_t(k)] = step.contents.sha256();
+        }
+    });
+    struct Joiner {
+        std::thread& thread;
+        std::atomic<bool>& stop;
+        ~Joiner() {
+            stop = true;
+            if (thread.joinable())
+                thread.join();
+        }
+    } joiner{hasher, stop};
+
     const qsizetype total = steps.size();
     qsizetype done = 0;
     for (qsizetype k = 0; k < steps.size(); ++k) {
@@ -822,39 +914,39 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
         if (!temp)
             return fail(step.label, temp.status());
         step.temp = temp->path().fileName();
-        temps.push_back(std::move(*temp));
-        tempStep << k;
-        fs::File& file = temps.back();
-        Sha256 hash;
-        const bool known = step.sameAs >= 0 && steps.at(step.sameAs).after;
-        if (const Status written = step.contents.writeTo(file, known ? nullptr : &hash); !written)
-            return fail(step.label, written);
+        if (const Status copied = step.contents.writeTo(*temp, nullptr); !copied)
+            return fail(step.label, copied);
         if (step.before) {
             if (const Status kept =
-                    file.setMode(step.before->mode, step.info.owner, step.info.group, true);
+                    temp->setMode(step.before->mode, step.info.owner, step.info.group, true);
                 !kept)
                 return fail(step.label, kept);
         }
-        const auto written = file.info();
-        const quint32 actualMode = written ? written->mode : mode;
-        step.after = known ? steps.at(step.sameAs).after
-                           : FileVersion{hash.hex(), step.contents.size(), actualMode};
-        if (recordOfStep.at(k) >= 0)
-            record.files[recordOfStep.at(k)].after = step.after;
+        const auto info = temp->info();
+        step.after = FileVersion{QString(), step.contents.size(), info ? info->mode : mode};
+        if (const Status added = newFiles.add(std::move(*temp)); !added)
+            return fail(step.label, added);
         if (options.progress)
             options.progress(++done, total);
     }
-    if (const Status written = writeRecord(record); !written)
-        return fail(QString(), written);
+    hasher.join();
+    for (qsizetype k = 0; k < steps.size(); ++k) {
+        Step& step = steps[k];
+        if (!step.after)
+            continue;
+        const Result<QString>& hash = hashes[size_t(step.sameAs >= 0 ? step.sameAs : k)];
+        if (!hash)
+            return fail(step.label, hash.status());
+        step.after->sha256 = *hash;
+        if (recordOfStep.at(k) >= 0)
+            record.files[recordOfStep.at(k)].after = step.after;
+    }
+    if (const Status saved = writeRecord(record); !saved)
+        return fail(QString(), saved);
 
     // 5. Synced as a batch, then renamed into place, then the folders synced.
-    for (size_t t = 0; t < temps.size(); ++t) {
-        Status synced = temps[t].sync();
-        if (synced)
-            synced = temps[t].close();
-        if (!synced)
-            return fail(steps.at(tempStep.at(qsizetype(t))).label, synced);
-    }
+    if (const Status synced = newFiles.sync(); !synced)
+        return fail(QString(), synced);
     for (qsizetype k = 0; k < steps.size(); ++k) {
         Step& step = steps[k];
         if (step.backupOf == kSkipped || (step.remove && !step.before))
@@ -869,10 +961,8 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
         step.changed = true;
         step.temp.clear();
     }
-    for (auto& [path, folder] : folders) {
-        if (const Status synced = folder.sync(); !synced)
-            return fail(QString(), synced);
-    }
+    if (const Status synced = folders.syncAll(); !synced)
+        return fail(QString(), synced);
 
     record.state = OperationState::Complete;
     if (const Status written = writeRecord(record); !written) {
@@ -913,6 +1003,23 @@ void ChangeStore::removeTemps(const OperationRecord& record) const {
     }
 }
 
+void ChangeStore::unlinkAlias(const FileRecord& file) const {
+    // The store kept the file under a second name, and the file was never replaced: the store's
+    // name goes, or a later change of the file in place would change the kept content.
+    const fs::Location object = fs::Location::below(
+        folder(), kObjects + '/' + file.before->sha256.left(2) + '/' + file.before->sha256);
+    auto objectFolder = fs::Folder::holding(object, false);
+    auto targetFolder = fs::Folder::holding(file.location, false);
+    if (!objectFolder || !targetFolder)
+        return;
+    const auto kept = objectFolder->stat(object.name);
+    const auto target = targetFolder->stat(file.location.name);
+    if (kept && target && kept->kind == fs::Kind::File && kept->sameNode(*target)) {
+        objectFolder->remove(object.name).ok();
+        objectFolder->sync().ok();
+    }
+}
+
 void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
     // The last file first. A file whose before-content the store holds is written back from
     // there; the store's copy stays until the file is back (and after).
@@ -935,8 +1042,10 @@ void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
             }
             continue;
         }
-        if (current && current->sha256 == file.before->sha256)
+        if (current && current->sha256 == file.before->sha256) {
+            unlinkAlias(file);
             continue;
+        }
         auto folder = fs::Folder::holding(file.location, false);
         if (!folder) {
             *problems << describe(file.location);
@@ -988,6 +1097,13 @@ QList<Recovered> ChangeStore::recover() {
 
 QList<Recovered> ChangeStore::recoverLocked() {
     QList<Recovered> out;
+    // What an operation killed before its record was written left in the store's temporary
+    // folder.
+    if (auto temporary = fs::Folder::holding(
+            fs::Location::below(m_manager, kHistory + '/' + kTemporary + "/x"), false)) {
+        for (const QString& name : temporary->names())
+            temporary->remove(name).ok();
+    }
     for (OperationRecord record : history()) {
         if (record.state != OperationState::UnderWay)
             continue;

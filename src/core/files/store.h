@@ -202,6 +202,7 @@ private:
     int nextId() const;
     NativePath objectPath(const QString& sha256) const;
     void rollBack(OperationRecord& record, QStringList* problems);
+    void unlinkAlias(const FileRecord& file) const;
     Result<Applied> applyLocked(const OperationInfo& info, const QList<FileChange>& changes,
                                 const Options& options);
     Result<Applied> carryOut(const OperationInfo& info, const QList<FileChange>& changes,

@@ -98,6 +98,7 @@ Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
     if (!read)
         return read.status();
     PackagePlan plan;
+    GameFolderView view(gameFolder);
     QHash<QString, fs::Location> targets; // pathKey -> the first spelling of each target
     for (qsizetype k = 0; k < read->entries.size(); ++k) {
         const vif::PackEntry& entry = read->entries.at(k);
@@ -114,7 +115,7 @@ Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
                     QStringLiteral("the title cannot be used as a file name: %1").arg(title);
         }
         if (action.refusal.isEmpty()) {
-            const auto resolved = resolveInstallPath(entry.installPath, gameFolder);
+            const auto resolved = resolveInstallPath(entry.installPath, view);
             if (!resolved) {
                 action.refusal = asClause(resolved.error());
             } else {

@@ -36,22 +36,63 @@ QString joined(const QString& folder, const QString& name) {
     return folder + QLatin1Char('/') + name;
 }
 
-// The entry of the native folder `folder` that `name` names without regard to letter case:
-// `name` itself when it exists, else the first match in ordinal order; empty when none.
-QString existingName(const QString& folder, const QString& name) {
-    const QFileInfo exact(joined(folder, name));
-    if (exact.exists() || exact.isSymLink())
-        return name;
-    QString best;
-    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QString candidate = it.fileName();
-        if (candidate.compare(name, Qt::CaseInsensitive) == 0 &&
-            (best.isEmpty() || candidate < best))
-            best = candidate;
+} // namespace
+
+// One folder of the game as read once: whether it is one, where it really is, and its names.
+struct GameFolderView::Listing {
+    bool isFolder = false;
+    QString canonical;
+    struct Entry {
+        QString name;
+        bool isFolder = false;
+        bool isLink = false;
+    };
+    QHash<QString, Entry> exact;    // by name
+    QHash<QString, QString> folded; // case-folded name -> the first such name in ordinal order
+    QStringList folders;            // the names of its folders
+};
+
+GameFolderView::GameFolderView(const ComposedPath& gameFolder)
+    : m_gameFolder(gameFolder)
+    , m_listings(std::make_unique<QHash<QString, Listing>>()) {}
+
+GameFolderView::~GameFolderView() = default;
+
+const GameFolderView::Listing& GameFolderView::listing(const QString& folder) {
+    const auto found = m_listings->constFind(folder);
+    if (found != m_listings->constEnd())
+        return *found;
+    Listing listing;
+    const QFileInfo info(folder);
+    listing.isFolder = info.isDir();
+    if (listing.isFolder) {
+        listing.canonical = info.canonicalFilePath();
+        QDirIterator it(folder,
+                        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        while (it.hasNext()) {
+            it.next();
+            const QFileInfo entry = it.fileInfo();
+            const QString name = it.fileName();
+            listing.exact.insert(name, {name, entry.isDir(), entry.isSymLink()});
+            const QString fold = name.toCaseFolded();
+            const auto earlier = listing.folded.constFind(fold);
+            if (earlier == listing.folded.constEnd() || name < *earlier)
+                listing.folded.insert(fold, name);
+            if (entry.isDir())
+                listing.folders << name;
+        }
     }
-    return best;
+    return *m_listings->insert(folder, listing);
+}
+
+namespace {
+
+// The entry of `listing` that `name` names without regard to letter case: `name` itself when
+// it exists, else the first match in ordinal order; empty when none.
+QString existingName(const GameFolderView::Listing& listing, const QString& name) {
+    if (listing.exact.contains(name))
+        return name;
+    return listing.folded.value(name.toCaseFolded());
 }
 
 bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder) {
@@ -128,10 +169,11 @@ fs::Location matchLetterCase(const NativePath& folder, const QString& relative) 
     fs::Location out = fs::Location::below(folder, relative);
     QString current = folder.text();
     bool exists = QFileInfo(current).isDir();
+    GameFolderView view(ComposedPath(folder.text()));
     auto match = [&](QString& name) {
         if (!exists)
             return;
-        const QString found = existingName(current, name);
+        const QString found = existingName(view.listing(current), name);
         if (found.isEmpty())
             exists = false;
         else
@@ -146,6 +188,12 @@ fs::Location matchLetterCase(const NativePath& folder, const QString& relative) 
 
 Result<ResolvedPath> resolveInstallPath(const QString& installPath,
                                         const ComposedPath& gameFolder) {
+    GameFolderView view(gameFolder);
+    return resolveInstallPath(installPath, view);
+}
+
+Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderView& view) {
+    const ComposedPath& gameFolder = view.gameFolder();
     auto refuse = [&installPath](const QString& reason) {
         return Result<ResolvedPath>::failure(
             ErrorKind::UnsafePath, QStringLiteral("The install path %1 cannot be used: %2.")
@@ -177,20 +225,15 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath,
     }
 
     const QString gameNative = gameFolder.native().text();
-    const QFileInfo gameInfo(gameNative);
-    if (gameFolder.isEmpty() || !gameInfo.isDir())
+    const GameFolderView::Listing& game = view.listing(gameNative);
+    if (gameFolder.isEmpty() || !game.isFolder)
         return Result<ResolvedPath>::failure(
             ErrorKind::NotFound,
             QStringLiteral("The game folder %1 does not exist.").arg(quotedPath(gameFolder)));
-    const QString gameCanonical = gameInfo.canonicalFilePath();
+    const QString gameCanonical = game.canonical;
 
     // The part of the path from the game's own top-level folder on.
-    QStringList topLevel = gameTopLevelFolders();
-    QDirIterator folders(gameNative, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    while (folders.hasNext()) {
-        folders.next();
-        topLevel << folders.fileName();
-    }
+    const QStringList topLevel = gameTopLevelFolders() + game.folders;
     qsizetype top = -1;
     for (qsizetype k = parts.size() - 2; k >= first && top < 0; --k) {
         if (topLevel.contains(parts.at(k), Qt::CaseInsensitive))
@@ -209,32 +252,32 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath,
     QStringList matched;
     for (qsizetype k = top; k < parts.size() - 1; ++k) {
         written << parts.at(k);
-        const QString name = existingName(folder, parts.at(k));
+        const QString name = existingName(view.listing(folder), parts.at(k));
         matched << name;
         const QString shown = quotedName(written.join(QLatin1Char('\\')));
         if (name.isEmpty())
             return refuse(
                 QStringLiteral("the folder %1 does not exist in the game folder").arg(shown));
         folder = joined(folder, name);
-        if (!QFileInfo(folder).isDir())
+        if (!view.listing(folder).isFolder)
             return refuse(QStringLiteral("%1 is not a folder").arg(shown));
     }
     const QString& fileName = parts.back();
-    const QString existing = existingName(folder, fileName);
-    const QString target = joined(folder, existing.isEmpty() ? fileName : existing);
-    const QFileInfo targetInfo(target);
-    if (targetInfo.isSymLink())
+    const GameFolderView::Listing& holder = view.listing(folder);
+    const QString existing = existingName(holder, fileName);
+    const auto entry = holder.exact.value(existing);
+    if (entry.isLink)
         return refuse(QStringLiteral("%1 is a symbolic link").arg(quotedName(out.relative)));
-    if (targetInfo.isDir())
+    if (entry.isFolder)
         return refuse(QStringLiteral("a folder stands at %1").arg(quotedName(out.relative)));
-    if (!insideFolder(QFileInfo(folder).canonicalFilePath(), gameCanonical))
+    if (!insideFolder(holder.canonical, gameCanonical))
         return refuse(
             QStringLiteral("%1 leads outside the game folder")
                 .arg(quotedName(parts.mid(top, parts.size() - 1 - top).join(QLatin1Char('\\')))));
     out.target.root = gameFolder.native();
     out.target.folders = matched;
     out.target.name = existing.isEmpty() ? fileName : existing;
-    out.exists = targetInfo.exists();
+    out.exists = !existing.isEmpty();
     return out;
 }
 

@@ -4,8 +4,11 @@
 #include "base/result.h"
 #include "files/fsys.h"
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
+
+#include <memory>
 
 namespace gk {
 
@@ -34,6 +37,25 @@ struct ResolvedPath {
 // those. Components that do not exist are kept as written. Only reads the file system.
 fs::Location matchLetterCase(const NativePath& folder, const QString& relative);
 
+// What resolveInstallPath reads of a game folder: each folder's names, read once and kept, so a
+// package of many entries reads each folder once.
+class GameFolderView {
+public:
+    explicit GameFolderView(const ComposedPath& gameFolder);
+    ~GameFolderView();
+    GameFolderView(const GameFolderView&) = delete;
+    GameFolderView& operator=(const GameFolderView&) = delete;
+
+    const ComposedPath& gameFolder() const { return m_gameFolder; }
+    struct Listing;
+    // The listing of a native folder (read on first use).
+    const Listing& listing(const QString& folder);
+
+private:
+    ComposedPath m_gameFolder;
+    std::unique_ptr<QHash<QString, Listing>> m_listings;
+};
+
 // Places a package entry's install path inside the receiving game folder.
 //
 // The path is split at '\' and '/'. Refused outright, never cleaned up: an empty path,
@@ -53,5 +75,6 @@ fs::Location matchLetterCase(const NativePath& folder, const QString& relative);
 // Failures are of the kind UnsafePath (NotFound for a missing game folder) and name the
 // install path and the reason.
 Result<ResolvedPath> resolveInstallPath(const QString& installPath, const ComposedPath& gameFolder);
+Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderView& view);
 
 } // namespace gk

@@ -9,6 +9,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
+#include <thread>
 
 #include <fcntl.h>
 
@@ -50,6 +52,46 @@ int markerAt(QByteArrayView piece, qsizetype at) {
     return -1;
 }
 
+// The next place at or after `from` where "###" starts in `piece`, or -1 (memmem is the
+// system's fast search).
+qsizetype nextHashes(QByteArrayView piece, qsizetype from) {
+    if (from >= piece.size())
+        return -1;
+    const void* found = ::memmem(piece.data() + from, size_t(piece.size() - from),
+                                 kMarkerStart.data(), size_t(kMarkerStart.size()));
+    return found ? static_cast<const char*>(found) - piece.data() : -1;
+}
+
+// Calls `marker(id, at)` for each marker that starts in [0, limit) of `piece`.
+template <class Found> void eachMarker(QByteArrayView piece, qsizetype limit, Found found) {
+    for (qsizetype k = nextHashes(piece, 0); k >= 0 && k < limit; k = nextHashes(piece, k + 1)) {
+        const int id = markerAt(piece, k);
+        if (id >= 0)
+            found(id, k);
+    }
+}
+
+// Reads the file at `path` piece by piece, calling `each(piece, at, last)`; each piece but the
+// last keeps the end of the one before (kLongestMarker - 1 bytes), so no marker is cut.
+template <class Each> Status readPieces(fs::File& file, Each each) {
+    QByteArray buffer;
+    qint64 at = 0; // where `buffer` starts in the file
+    for (;;) {
+        const qint64 kept = buffer.size();
+        buffer.resize(qsizetype(kept + g_chunk));
+        const auto got = file.read(buffer.data() + kept, g_chunk, at + kept);
+        if (!got)
+            return got.status();
+        buffer.resize(qsizetype(kept + *got));
+        const bool last = *got == 0;
+        if (!each(QByteArrayView(buffer), at, last) || last)
+            return Status::success();
+        const qsizetype carry = std::min<qsizetype>(buffer.size(), kLongestMarker - 1);
+        at += buffer.size() - carry;
+        buffer = buffer.right(carry);
+    }
+}
+
 bool isBlank(char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t'; }
 
 bool holdsLineBreak(const QByteArray& bytes) {
@@ -73,7 +115,7 @@ PackageText::PackageText(QByteArray bytes)
     m_shared->bytes = std::move(bytes);
     m_size = m_shared->bytes.size();
     m_shared->sha256 = Sha256::of(m_shared->bytes);
-    index(m_shared->bytes, 0, true);
+    index(QByteArrayView(m_shared->bytes), 0, true);
 }
 
 QString PackageText::sha256() const { return m_shared ? m_shared->sha256 : QString(); }
@@ -95,49 +137,50 @@ Result<PackageText> PackageText::open(const NativePath& path) {
     PackageText text;
     text.m_shared = std::make_shared<Shared>();
     text.m_shared->file = file;
-    // Read piece by piece; the end of each piece is kept for the next one, so that a marker
-    // across two pieces is found.
-    QByteArray buffer;
-    Sha256 hash;
-    qint64 at = 0; // where `buffer` starts in the file
-    for (;;) {
-        const qint64 kept = buffer.size();
-        buffer.resize(qsizetype(kept + g_chunk));
-        const auto got = file->read(buffer.data() + kept, g_chunk, at + kept);
-        if (!got)
-            return got.status();
-        buffer.resize(qsizetype(kept + *got));
-        hash.add(buffer.constData() + kept, *got);
-        const bool last = *got == 0;
-        text.index(buffer, at, last);
-        if (last)
-            break;
-        const qsizetype carry = std::min<qsizetype>(buffer.size(), kLongestMarker - 1);
-        at += buffer.size() - carry;
-        buffer = buffer.right(carry);
-    }
-    text.m_size = at + buffer.size();
-    text.m_shared->sha256 = hash.hex();
+    text.m_size = info->size;
+    // The whole file's SHA-256 is found by a second thread while this one finds the markers:
+    // both read the same pages, and the two cores each do one job.
+    Status hashed;
+    std::thread hasher([&] {
+        Sha256 hash;
+        QByteArray buffer(qsizetype(std::min<qint64>(g_chunk, 1 << 20)), Qt::Uninitialized);
+        for (qint64 at = 0;;) {
+            const auto got = file->read(buffer.data(), buffer.size(), at);
+            if (!got) {
+                hashed = got.status();
+                return;
+            }
+            if (*got == 0)
+                break;
+            hash.add(buffer.constData(), *got);
+            at += *got;
+        }
+        text.m_shared->sha256 = hash.hex();
+    });
+    const Status indexed = readPieces(*file, [&text](QByteArrayView piece, qint64 at, bool last) {
+        text.index(piece, at, last);
+        return true;
+    });
+    hasher.join();
+    if (!indexed)
+        return indexed;
+    if (!hashed)
+        return hashed;
     return text;
 }
 
 // Records the markers that start in `piece` (which starts at `at` in the text). Unless this is
 // the last piece, a marker that could still reach past its end is left for the next one.
-void PackageText::index(const QByteArray& piece, qint64 at, bool last) {
-    const QByteArrayView view(piece);
-    const qsizetype limit = last ? view.size() : view.size() - (kLongestMarker - 1);
-    for (qsizetype k = view.indexOf(kMarkerStart); k >= 0 && k < limit;
-         k = view.indexOf(kMarkerStart, k + 1)) {
-        const int id = markerAt(view, k);
-        if (id < 0)
-            continue;
+void PackageText::index(QByteArrayView piece, qint64 at, bool last) {
+    const qsizetype limit = last ? piece.size() : piece.size() - (kLongestMarker - 1);
+    eachMarker(piece, limit, [&](int id, qsizetype k) {
         const qint64 place = at + k;
         auto& places = m_shared->places[size_t(id)];
         if (!places.empty() && places.back() >= place)
-            continue; // seen in the previous piece
+            return; // seen in the previous piece
         places.push_back(place);
         m_shared->all.emplace_back(place, id);
-    }
+    });
 }
 
 QByteArray PackageText::read(qint64 from, qint64 size) const {
@@ -436,11 +479,21 @@ Status AppendPackEntry(QByteArray& buffer, const QString& installPath, const QSt
 }
 
 Result<QByteArray> firstMarkerInFile(const NativePath& path) {
-    auto text = PackageText::open(path);
-    if (!text)
-        return text.status();
-    const auto [pos, marker] = text->firstMarkerFrom(0);
-    return pos < 0 ? QByteArray() : *marker;
+    auto file = fs::File::openForReading(path);
+    if (!file)
+        return file.status();
+    QByteArray first;
+    const Status read = readPieces(*file, [&first](QByteArrayView piece, qint64, bool last) {
+        const qsizetype limit = last ? piece.size() : piece.size() - (kLongestMarker - 1);
+        eachMarker(piece, limit, [&first](int id, qsizetype) {
+            if (first.isEmpty())
+                first = *allMarkers()[size_t(id)];
+        });
+        return first.isEmpty();
+    });
+    if (!read)
+        return read;
+    return first;
 }
 
 bool isPackage(const QByteArray& text) { return text.contains(BeginMarker); }

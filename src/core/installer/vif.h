@@ -64,7 +64,7 @@ public:
     Contents contents(qint64 from, qint64 size) const;
 
 private:
-    void index(const QByteArray& piece, qint64 at, bool last);
+    void index(QByteArrayView piece, qint64 at, bool last);
     struct Shared {
         QByteArray bytes;
         std::shared_ptr<fs::File> file;

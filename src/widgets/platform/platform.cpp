@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -87,6 +88,15 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel) {
     default:
         return withCancel ? Answer::Cancel : Answer::No;
     }
+}
+
+std::optional<int> QtPlatform::choose(QWidget* parent, const QString& text,
+                                      const QStringList& items) {
+    bool chosen = false;
+    const QString item = QInputDialog::getItem(parent, kTitle, text, items, 0, false, &chosen);
+    if (!chosen)
+        return std::nullopt;
+    return int(items.indexOf(item));
 }
 
 int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -33,6 +34,9 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     // A question titled "Grovekeep": Yes/No, or Yes/No/Cancel when `withCancel`.
     virtual Answer ask(QWidget* parent, const QString& text, bool withCancel) = 0;
+    // Lets the user pick one of `items` (titled "Grovekeep"); nullopt when cancelled.
+    virtual std::optional<int> choose(QWidget* parent, const QString& text,
+                                      const QStringList& items) = 0;
     // Shows one of our own dialogs modally; returns its result code.
     virtual int exec(QDialog* dialog) = 0;
     // Starts a program detached, without arguments.
@@ -54,6 +58,8 @@ public:
                                            const NativePath& currentName) override;
     void message(QWidget* parent, const QString& text) override;
     Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    std::optional<int> choose(QWidget* parent, const QString& text,
+                              const QStringList& items) override;
     int exec(QDialog* dialog) override;
     Status startProgram(const NativePath& program) override;
     Status openAddress(const QString& address) override;

@@ -60,7 +60,7 @@ bool isRegistered(Form f) { return static_cast<bool>(entry(f).factory); }
 QString formName(Form f) {
     static const char* names[formCount] = {"frmMDI",     "frmSplash", "frmMap",     "frmTattoo",
                                            "frmExtra",   "frmReadme", "frmBrowser", "frmOptions",
-                                           "frmInstall", "frmAbout",  "frmUpdate"};
+                                           "frmInstall", "frmAbout",  "frmUpdate",  "frmHistory"};
     return QString::fromLatin1(names[static_cast<int>(f)]);
 }
 

@@ -24,9 +24,10 @@ enum class Form {
     Options,
     Install,
     About,
-    Update
+    Update,
+    History
 };
-constexpr int formCount = 11;
+constexpr int formCount = 12;
 
 enum class Placement {
     Child,   // opens inside the main window

@@ -2,6 +2,7 @@
 
 #include "base/fileio.h"
 #include "base/quoting.h"
+#include "files/describe.h"
 #include "platform/platform.h"
 #include "shared.h"
 #include "ui/forms.h"
@@ -81,6 +82,30 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
     if (!saved)
         platform().message(parent, saved.error());
     return saved.ok();
+}
+
+void recoverInterruptedOperations(QWidget* parent) {
+    if (shared().ManagerFolder.isEmpty())
+        return;
+    auto store = openStore(managerFolder());
+    if (!store)
+        return;
+    const QList<Recovered> recovered = store->recover();
+    if (recovered.isEmpty())
+        return;
+    QStringList lines;
+    for (const Recovered& r : recovered) {
+        lines << QStringLiteral("Operation %1 (%2): %3 put back.")
+                     .arg(r.operation)
+                     .arg(r.what, filesText(r.filesPutBack));
+        for (const QString& problem : r.problems)
+            lines << QStringLiteral("    %1 could not be put back; what it held is kept in the "
+                                    "history.")
+                         .arg(problem);
+    }
+    platform().message(parent, QStringLiteral("Grovekeep was stopped in the middle of a change "
+                                              "the last time it ran. The change was undone:\n\n%1")
+                                   .arg(lines.join(QLatin1Char('\n'))));
 }
 
 bool confirmLossyText(QWidget* parent, const QString& what) {

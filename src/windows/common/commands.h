@@ -46,6 +46,10 @@ std::optional<ChangeStore> storeOrSay(QWidget* parent);
 bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& bytes,
                   const QString& what);
 
+// Rolls back an operation that an earlier run left under way (the program was killed midway),
+// and says so once.
+void recoverInterruptedOperations(QWidget* parent);
+
 // Asks before text with characters the game's code page lacks is written with "?" in their
 // place; `what` names the text ("map", "readme").
 bool confirmLossyText(QWidget* parent, const QString& what);

@@ -24,6 +24,8 @@ struct SharedModule {
     QString BrowserUrl;
     // Which page the Updates window opens when it is created (1: the update page).
     qint16 UpdatePageMode = 0;
+    // The operation the History window selects when it is next shown (0: none).
+    int HistoryOperation = 0;
 };
 
 SharedModule& shared();

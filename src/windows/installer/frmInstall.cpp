@@ -68,6 +68,10 @@ void frmInstall::createControls() {
     cmdNext = place<QPushButton>(this, "cmdNext", QStringLiteral("Next >>"), Px{408, 320, 73, 25});
     cmdCancel =
         place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), Px{488, 320, 81, 25});
+    cmdHistory =
+        place<QPushButton>(this, "cmdHistory", QStringLiteral("History..."), Px{104, 320, 97, 25});
+    cmdHistory->setToolTip(QStringLiteral("What the installation changed, and the way to undo it"));
+    cmdHistory->hide();
 
     op1->setChecked(true);
     // The web options need the browser window.
@@ -88,6 +92,7 @@ void frmInstall::connectControls() {
     onClick(this, "cmdBack", &frmInstall::cmdBack_Click);
     onClick(this, "cmdInstall", &frmInstall::cmdInstall_Click);
     onClick(this, "cmdCancel", &frmInstall::cmdCancel_Click);
+    onClick(this, "cmdHistory", &frmInstall::cmdHistory_Click);
 }
 
 void frmInstall::Form_Load() {
@@ -103,6 +108,7 @@ void frmInstall::ShowStep() {
     const auto layout = stepLayout(step());
     if (!layout)
         return;
+    cmdHistory->hide();
     Frame1->setTitle(layout->frameCaption);
     cmdBack->setEnabled(layout->backEnabled);
     cmdNext->setEnabled(layout->nextEnabled);
@@ -261,6 +267,7 @@ void frmInstall::installSingle(int kindValue) {
     prg1->setValue(100);
     lblNote->setText(
         QStringLiteral("Your file was backed and then installed to the correct directory."));
+    offerHistory(installed->operation);
     m_finishedBySave = false;
     setStep(StepFinished);
 }
@@ -303,6 +310,7 @@ void frmInstall::InstallPackage() {
         return;
     }
     prg1->setValue(100);
+    offerHistory(applied->operation);
     const auto written = plan->entries.size();
     lblNote->setText(QStringLiteral("The package was installed: %1. What every replaced file "
                                     "held is kept in the history.")
@@ -316,6 +324,16 @@ void frmInstall::InstallPackage() {
                                                 "that earlier installations wrote:\n\n%1")
                                      .arg(lines.join(QLatin1Char('\n'))));
     }
+}
+
+void frmInstall::offerHistory(int operation) {
+    m_lastOperation = operation;
+    cmdHistory->setVisible(isRegistered(Form::History));
+}
+
+void frmInstall::cmdHistory_Click() {
+    shared().HistoryOperation = m_lastOperation;
+    showForm(Form::History);
 }
 
 void frmInstall::InstallTattoo() {

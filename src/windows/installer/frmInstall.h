@@ -52,6 +52,9 @@ private:
     void SavePackage();
 
     void setStep(int step) { InstallStep = static_cast<qint16>(step); }
+    // After an installation: the way to its record in the history.
+    void offerHistory(int operation);
+    void cmdHistory_Click();
 
     QLabel* Image1 = nullptr;
     QGroupBox* Frame1 = nullptr;
@@ -68,6 +71,7 @@ private:
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdCancel = nullptr;
+    QPushButton* cmdHistory = nullptr;
 
     qint16 InstallStep = 0;
     QString m_dio1Filter;          // stays on the main file dialog once set
@@ -78,6 +82,7 @@ private:
     NativePath m_packagePath;      // step 3: where the package is saved
     PackageCompiler m_compiler;    // the package being compiled
     bool m_finishedBySave = false; // step 5 was reached by saving a package
+    int m_lastOperation = 0;       // the history's record of the last installation
 };
 
 // The installer's decorative banner, 100 x 400 pixels.

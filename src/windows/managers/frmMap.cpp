@@ -95,7 +95,9 @@ void frmMap::createMenus() {
     addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
             {{"mnuReadme", QStringLiteral("Readme Creator"), show(Form::Readme),
               isRegistered(Form::Readme)},
-             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)}});
+             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)},
+             {"mnuHistory", QStringLiteral("History"), show(Form::History),
+              isRegistered(Form::History)}});
     addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
             {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
              {"mnuContents", QStringLiteral("Contents"), [this] { startHelpViewer(this); }},

@@ -106,7 +106,9 @@ void frmTattoo::createMenus() {
     addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
             {{"mnuReadme", QStringLiteral("Readme Creator"), show(Form::Readme),
               isRegistered(Form::Readme)},
-             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)}});
+             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)},
+             {"mnuHistory", QStringLiteral("History"), show(Form::History),
+              isRegistered(Form::History)}});
     // About is modal here: the tattoo window waits until it is closed.
     addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
             {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},

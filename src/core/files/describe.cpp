@@ -1,0 +1,32 @@
+#include "describe.h"
+
+#include <QLocale>
+
+namespace gk {
+
+QString changeName(const FileRecord& file) {
+    if (!file.before)
+        return QStringLiteral("added");
+    if (!file.after)
+        return QStringLiteral("removed");
+    return QStringLiteral("replaced");
+}
+
+QString sizeText(qint64 bytes) {
+    if (bytes < 1024)
+        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
+    return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
+}
+
+QList<PruneAge> pruneAges() {
+    return {{QStringLiteral("older than 30 days"), 30},
+            {QStringLiteral("older than 90 days"), 90},
+            {QStringLiteral("older than a year"), 365},
+            {QStringLiteral("all of it"), 0}};
+}
+
+QString filesText(int count) {
+    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+}
+
+} // namespace gk

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "store.h"
+
+#include <QList>
+#include <QString>
+
+namespace gk {
+
+// How the history is described to people: in the History window and by grovekeep-vif.
+
+// "added", "replaced" or "removed": what an operation did to a file.
+QString changeName(const FileRecord& file);
+
+// "12.3 MiB", "512 bytes".
+QString sizeText(qint64 bytes);
+
+// The ages the history can be freed from, for people to choose.
+struct PruneAge {
+    QString caption;
+    int days;
+};
+QList<PruneAge> pruneAges();
+
+// "3 files" / "1 file".
+QString filesText(int count);
+
+} // namespace gk

@@ -1,0 +1,312 @@
+#include "frmHistory.h"
+
+#include "base/quoting.h"
+#include "common/commands.h"
+#include "common/shared.h"
+#include "files/describe.h"
+#include "platform/platform.h"
+#include "ui/place.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace gk {
+
+namespace {
+
+QString timeText(const QDateTime& time) {
+    return time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+QTreeWidget* table(QWidget* parent, const char* name, const QStringList& columns) {
+    auto* tree = new QTreeWidget(parent);
+    tree->setObjectName(QString::fromLatin1(name));
+    tree->setHeaderLabels(columns);
+    tree->setRootIsDecorated(false);
+    tree->setUniformRowHeights(true);
+    tree->setAllColumnsShowFocus(true);
+    tree->setAccessibleName(columns.join(QStringLiteral(", ")));
+    return tree;
+}
+
+} // namespace
+
+frmHistory::frmHistory() {
+    setObjectName(QStringLiteral("frmHistory"));
+    setWindowTitle(QStringLiteral("Grovekeep - History"));
+    resize(720, 460);
+    createControls();
+    connectControls();
+}
+
+void frmHistory::createControls() {
+    lstOperations = table(this, "lstOperations",
+                          {QStringLiteral("Time"), QStringLiteral("What"), QStringLiteral("Files"),
+                           QStringLiteral("State")});
+    lstFiles = table(this, "lstFiles",
+                     {QStringLiteral("File"), QStringLiteral("Change"), QStringLiteral("Now")});
+    lblSummary = new QLabel(this);
+    lblSummary->setObjectName(QStringLiteral("lblSummary"));
+    lblSummary->setTextFormat(Qt::PlainText);
+    lblSummary->setWordWrap(true);
+    auto button = [this](const char* name, const QString& caption, const QString& tip) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(tip);
+        return b;
+    };
+    cmdUndo = button("cmdUndo", QStringLiteral("&Undo"),
+                     QStringLiteral("Put back what the operation's files held before it"));
+    cmdVerify = button("cmdVerify", QStringLiteral("&Verify"),
+                       QStringLiteral("Check whether each file is as the operation left it"));
+    cmdShowFolder = button("cmdShowFolder", QStringLiteral("&Show in folder"),
+                           QStringLiteral("Open the folder of the selected file"));
+    cmdFree = button("cmdFree", QStringLiteral("&Free space..."),
+                     QStringLiteral("Remove old operations from the history"));
+    auto* cmdClose = button("cmdClose", QStringLiteral("&Close"), QString());
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(lstOperations);
+    splitter->addWidget(lstFiles);
+    splitter->setStretchFactor(0, 3);
+    splitter->setStretchFactor(1, 2);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmdUndo, cmdVerify, cmdShowFolder, cmdFree})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(splitter, 1);
+    layout->addWidget(lblSummary);
+    layout->addLayout(buttons);
+    lstOperations->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    lstFiles->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+}
+
+void frmHistory::connectControls() {
+    connect(lstOperations, &QTreeWidget::currentItemChanged, this, &frmHistory::showFiles);
+    onClick(this, "cmdUndo", &frmHistory::cmdUndo_Click);
+    onClick(this, "cmdVerify", &frmHistory::cmdVerify_Click);
+    onClick(this, "cmdShowFolder", &frmHistory::cmdShowFolder_Click);
+    onClick(this, "cmdFree", &frmHistory::cmdFree_Click);
+    onClick(this, "cmdClose", [this] { closeWindow(this); });
+}
+
+void frmHistory::Form_Load() { refresh(); }
+
+bool frmHistory::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+        refresh();
+    return QWidget::event(event);
+}
+
+std::optional<ChangeStore> frmHistory::store() { return storeOrSay(this); }
+
+int frmHistory::selectedOperation() const {
+    const QTreeWidgetItem* item = lstOperations->currentItem();
+    return item ? item->data(0, Qt::UserRole).toInt() : 0;
+}
+
+void frmHistory::selectOperation(int id) {
+    for (int k = 0; k < lstOperations->topLevelItemCount(); ++k) {
+        QTreeWidgetItem* item = lstOperations->topLevelItem(k);
+        if (item->data(0, Qt::UserRole).toInt() == id)
+            lstOperations->setCurrentItem(item);
+    }
+}
+
+void frmHistory::refresh() {
+    const int selected = selectedOperation();
+    lstOperations->clear();
+    m_history.clear();
+    if (!shared().ManagerFolder.isEmpty()) {
+        if (auto opened = openStore(managerFolder()))
+            m_history = opened->history();
+    }
+    for (const OperationRecord& record : m_history) {
+        auto* item = new QTreeWidgetItem(lstOperations, {timeText(record.time), record.info.what,
+                                                         QString::number(record.files.size()),
+                                                         stateName(record.state)});
+        item->setData(0, Qt::UserRole, record.id);
+        item->setToolTip(1, record.note.isEmpty() ? record.info.what : record.note);
+    }
+    for (int column = 0; column < 4; column += 2)
+        lstOperations->resizeColumnToContents(column);
+    lstOperations->resizeColumnToContents(3);
+    if (shared().HistoryOperation) {
+        selectOperation(std::exchange(shared().HistoryOperation, 0));
+    } else if (selected) {
+        selectOperation(selected);
+    }
+    if (!lstOperations->currentItem() && lstOperations->topLevelItemCount() > 0)
+        lstOperations->setCurrentItem(lstOperations->topLevelItem(0));
+    if (m_history.isEmpty())
+        lblSummary->setText(QStringLiteral("No change has been recorded yet. Every file Grovekeep "
+                                           "installs, replaces or saves is recorded here."));
+    showFiles();
+}
+
+void frmHistory::showFiles() {
+    lstFiles->clear();
+    const int id = selectedOperation();
+    const auto found = std::find_if(m_history.cbegin(), m_history.cend(),
+                                    [id](const OperationRecord& r) { return r.id == id; });
+    const bool any = found != m_history.cend();
+    cmdUndo->setEnabled(any && found->state == OperationState::Complete);
+    cmdVerify->setEnabled(any);
+    cmdShowFolder->setEnabled(any);
+    cmdFree->setEnabled(!m_history.isEmpty());
+    if (!any)
+        return;
+    for (const FileRecord& file : found->files) {
+        auto* item = new QTreeWidgetItem(
+            lstFiles, {file.location.path().shown(), changeName(file), QString()});
+        item->setToolTip(0, file.location.path().shown());
+    }
+    lstFiles->resizeColumnToContents(1);
+    lblSummary->setText(QStringLiteral("Operation %1, %2: %3, %4.%5")
+                            .arg(found->id)
+                            .arg(timeText(found->time), found->info.what,
+                                 filesText(int(found->files.size())), stateName(found->state))
+                            .arg(found->note.isEmpty() ? QString() : ' ' + found->note));
+    if (lstFiles->topLevelItemCount() > 0)
+        lstFiles->setCurrentItem(lstFiles->topLevelItem(0));
+}
+
+void frmHistory::cmdVerify_Click() {
+    const int id = selectedOperation();
+    auto opened = store();
+    if (!id || !opened)
+        return;
+    const QList<FileCheck> checks = opened->verify(id);
+    int intact = 0;
+    for (int k = 0; k < checks.size() && k < lstFiles->topLevelItemCount(); ++k) {
+        lstFiles->topLevelItem(k)->setText(2, fileStateName(checks.at(k).state));
+        intact += checks.at(k).state == FileState::Intact;
+    }
+    lstFiles->resizeColumnToContents(2);
+    lblSummary->setText(intact == checks.size()
+                            ? QStringLiteral("Every file of operation %1 is as it left it.").arg(id)
+                            : QStringLiteral("Operation %1: %2 of %3 are as it left them; the "
+                                             "others have changed since or are missing.")
+                                  .arg(id)
+                                  .arg(intact)
+                                  .arg(filesText(int(checks.size()))));
+}
+
+void frmHistory::cmdUndo_Click() {
+    const int id = selectedOperation();
+    auto opened = store();
+    if (!id || !opened)
+        return;
+    const auto record = opened->operation(id);
+    if (!record)
+        return;
+    if (platform().ask(this,
+                       QStringLiteral("Undo operation %1 (%2)?\nIts %3 get back what they held "
+                                      "before it; what they hold now is kept in the history.")
+                           .arg(id)
+                           .arg(record->info.what, filesText(int(record->files.size()))),
+                       false) != Answer::Yes)
+        return;
+    bool changedOnly = false;
+    const QStringList problems = opened->undoProblems(id, &changedOnly);
+    bool force = false;
+    if (!problems.isEmpty()) {
+        if (!changedOnly) {
+            platform().message(this, QStringLiteral("Operation %1 was not undone. %2")
+                                         .arg(id)
+                                         .arg(problems.join(QLatin1Char('\n'))));
+            return;
+        }
+        if (platform().ask(this,
+                           QStringLiteral("%1\nUndo it anyway? What these files hold now is "
+                                          "kept in the history.")
+                               .arg(problems.join(QLatin1Char('\n'))),
+                           false) != Answer::Yes)
+            return;
+        force = true;
+    }
+    const auto undone = opened->undo(id, force);
+    if (!undone) {
+        platform().message(this, undone.error());
+        refresh();
+        return;
+    }
+    refresh();
+    selectOperation(undone->operation);
+    lblSummary->setText(QStringLiteral("Operation %1 was undone (by operation %2).")
+                            .arg(id)
+                            .arg(undone->operation));
+}
+
+void frmHistory::cmdShowFolder_Click() {
+    const QTreeWidgetItem* item = lstFiles->currentItem();
+    if (!item)
+        return;
+    const NativePath folder = NativePath(item->text(0)).folder();
+    if (const Status opened = platform().openAddress(QUrl::fromLocalFile(folder.text()).toString());
+        !opened)
+        platform().message(this, opened.error());
+}
+
+void frmHistory::cmdFree_Click() {
+    auto opened = store();
+    if (!opened)
+        return;
+    const QList<PruneAge> ages = pruneAges();
+    QStringList captions;
+    for (const PruneAge& age : ages)
+        captions << age.caption;
+    const auto chosen = platform().choose(
+        this, QStringLiteral("Free the space of the history's operations:"), captions);
+    if (!chosen || *chosen < 0 || *chosen >= ages.size())
+        return;
+    const QDateTime before = ages.at(*chosen).days > 0
+                                 ? QDateTime::currentDateTime().addDays(-ages.at(*chosen).days)
+                                 : QDateTime::currentDateTime().addSecs(1);
+    auto planned = opened->prune(before, false, true);
+    if (!planned) {
+        platform().message(this, planned.error());
+        return;
+    }
+    bool evenInstalled = false;
+    if (!planned->keptInstalled.isEmpty() &&
+        platform().ask(this,
+                       QStringLiteral("%1 of these operations installed files that are still in "
+                                      "place; without their record they cannot be undone.\n"
+                                      "Remove their records too?")
+                           .arg(planned->keptInstalled.size()),
+                       false) == Answer::Yes) {
+        evenInstalled = true;
+        planned = opened->prune(before, true, true);
+    }
+    if (!planned || planned->operations == 0) {
+        platform().message(this, QStringLiteral("There is nothing to free."));
+        return;
+    }
+    if (platform().ask(this,
+                       QStringLiteral("Remove %1 operations from the history and free %2?")
+                           .arg(planned->operations)
+                           .arg(sizeText(planned->bytesFreed)),
+                       false) != Answer::Yes)
+        return;
+    const auto pruned = opened->prune(before, evenInstalled, false);
+    if (!pruned) {
+        platform().message(this, pruned.error());
+        return;
+    }
+    refresh();
+    lblSummary->setText(QStringLiteral("%1 operations removed; %2 freed.")
+                            .arg(pruned->operations)
+                            .arg(sizeText(pruned->bytesFreed)));
+}
+
+} // namespace gk

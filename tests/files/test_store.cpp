@@ -1,0 +1,331 @@
+// The change store: containment of every write, a failure at every single write of an
+// operation, undo and redo, conflicts, and what the store keeps.
+
+#include "files/store.h"
+#include "installer/install.h"
+#include "support/files.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+#include <sys/stat.h>
+
+using namespace gk;
+using namespace gk::test;
+
+namespace {
+
+// A game folder and a Grovekeep folder, and canary files outside both that nothing may touch.
+struct Site {
+    QTemporaryDir dir;
+    QString root = dir.path();
+    QString game = root + "/game/";
+    QString manager = root + "/manager/";
+
+    Site() {
+        for (const char* folder :
+             {"game/Data/Landscape", "game/Scripts/Playgrounds", "outside", "manager"})
+            QDir().mkpath(root + '/' + folder);
+        putFile(root + "/outside/canary.txt", "canary");
+        putFile(game + "Data/Landscape/old.lnd", "old landscape");
+    }
+    ChangeStore store() const { return openStore(ComposedPath(manager)).value(); }
+    fs::Location inGame(const QString& relative) const {
+        return fs::Location::below(NativePath(game), relative);
+    }
+    fs::Location inManager(const QString& relative) const {
+        return fs::Location::below(NativePath(manager), relative);
+    }
+    QByteArray canary() const { return fileBytes(root + "/outside/canary.txt"); }
+    // The files of the site that are not Grovekeep's history.
+    QMap<QString, QByteArray> files() const { return withoutHistory(snapshot(root)); }
+};
+
+// No temporary file of an interrupted write is left anywhere below `root`.
+QStringList temporaries(const QString& root) {
+    QStringList out;
+    for (const QString& key : snapshot(root).keys()) {
+        if (key.contains(QStringLiteral("/.~gk-")) || key.startsWith(QStringLiteral(".~gk-")) ||
+            (key.contains(QStringLiteral("History/tmp/")) && !key.endsWith('/')))
+            out << key;
+    }
+    return out;
+}
+
+// An operation of every kind of change: a replaced file with its visible backup, a new file,
+// and a copy in a folder that does not exist yet.
+QList<FileChange> mixedChanges(const Site& site) {
+    FileChange replaced(site.inGame("Data/Landscape/old.lnd"), QByteArray("new landscape"));
+    replaced.backup = site.inManager("Backup/Landscape/old.lnd");
+    FileChange added(site.inGame("Scripts/Playgrounds/river.txt"), QByteArray("map"));
+    FileChange copy(site.inManager("Backup/vif/river.txt"), QByteArray("map"), FileRole::Copy);
+    copy.createFolders = true;
+    return {replaced, added, copy};
+}
+
+const OperationInfo kInfo{"test", "Test operation", {}, {}, 0};
+
+} // namespace
+
+class TestStore : public QObject {
+    Q_OBJECT
+private slots:
+    void containment_data();
+    void containment();
+    void packageNeverWritesIntoGrovekeepsFolder();
+    void folderSwappedForALinkAfterPlanning();
+    void failureAtEveryWrite_data();
+    void failureAtEveryWrite();
+    void undoGivesBackTheOriginal();
+    void undoIsRefusedWhenItWouldLoseSomething();
+    void contentsAreKeptOnceAndPruned();
+    void modeSurvivesReplaceAndUndo();
+};
+
+void TestStore::containment_data() {
+    QTest::addColumn<QString>("setup"); // what is planted
+    QTest::addColumn<int>("kind");
+    QTest::newRow("link at the target") << "target" << int(ErrorKind::UnsafePath);
+    QTest::newRow("link at a folder of the target") << "folder" << int(ErrorKind::UnsafePath);
+    QTest::newRow("link at the backup folder") << "Backup" << int(ErrorKind::UnsafePath);
+    QTest::newRow("link at the backup file") << "bak" << int(ErrorKind::UnsafePath);
+    QTest::newRow("link at the store's objects") << "objects" << int(ErrorKind::UnsafePath);
+    QTest::newRow("FIFO at the target") << "fifo" << int(ErrorKind::UnsafePath);
+    QTest::newRow("folder at the target") << "dir" << int(ErrorKind::IsFolder);
+}
+
+void TestStore::containment() {
+    QFETCH(QString, setup);
+    QFETCH(int, kind);
+    Site site;
+    auto store = site.store();
+    const QString outside = site.root + "/outside";
+    const QString target = site.game + "Data/Landscape/old.lnd";
+    if (setup == "target") {
+        QFile::remove(target);
+        QVERIFY(QFile::link(outside + "/canary.txt", target));
+    } else if (setup == "folder") {
+        QVERIFY(QDir(site.game + "Data/Landscape").removeRecursively());
+        QVERIFY(QFile::link(outside, site.game + "Data/Landscape"));
+    } else if (setup == "Backup") {
+        QVERIFY(QFile::link(outside, site.manager + "Backup"));
+    } else if (setup == "bak") {
+        QVERIFY(QDir().mkpath(site.manager + "Backup/Landscape"));
+        QVERIFY(QFile::link(outside + "/canary.txt", site.manager + "Backup/Landscape/old.lnd"));
+    } else if (setup == "objects") {
+        QVERIFY(QDir(site.manager + "History/objects").removeRecursively());
+        QVERIFY(QFile::link(outside, site.manager + "History/objects"));
+    } else if (setup == "fifo") {
+        QFile::remove(target);
+        QCOMPARE(::mkfifo(QFile::encodeName(target).constData(), 0600), 0);
+    } else if (setup == "dir") {
+        QFile::remove(target);
+        QVERIFY(QDir().mkpath(target));
+    }
+    const auto before = site.files();
+    const auto outsideBefore = snapshot(outside);
+
+    const auto applied = store.apply(kInfo, mixedChanges(site));
+    QCOMPARE(int(applied.kind()), kind);
+    QVERIFY2(applied.error().endsWith("Nothing was changed."), qPrintable(applied.error()));
+    QCOMPARE(site.canary(), QByteArray("canary"));
+    QCOMPARE(snapshot(outside), outsideBefore);
+    QCOMPARE(site.files(), before);
+    QCOMPARE(temporaries(site.root), QStringList());
+}
+
+void TestStore::packageNeverWritesIntoGrovekeepsFolder() {
+    // Grovekeep's folder inside the game folder: an entry that names it is refused, and so is
+    // the write itself, even if the plan let it through.
+    Site site;
+    const QString manager = site.game + "Grovekeep/";
+    QVERIFY(QDir().mkpath(manager));
+    QVERIFY(putFile(manager + "options.txt", "/game/\r\n"));
+    const QByteArray package =
+        rawEntry("C:\\BW\\Grovekeep\\options.txt", "options.txt", "/\r\n") + "\r\n";
+    auto plan = planPackageInstall(package, ComposedPath(site.game));
+    QVERIFY(plan.ok());
+    auto store = openStore(ComposedPath(manager)).value();
+    const auto before = site.files();
+    plan->problems.clear(); // as if the plan had not refused it
+    plan->entries[0].refusal.clear();
+    plan->entries[0].target = fs::Location::below(NativePath(site.game), "Grovekeep/options.txt");
+    const auto applied = applyPackagePlan(store, *plan, ComposedPath(manager), {});
+    QCOMPARE(applied.kind(), ErrorKind::UnsafePath);
+    QVERIFY2(applied.error().contains("Grovekeep's own folder"), qPrintable(applied.error()));
+    QCOMPARE(site.files(), before);
+}
+
+void TestStore::folderSwappedForALinkAfterPlanning() {
+    Site site;
+    const QByteArray package =
+        rawEntry("C:\\BW\\Data\\Landscape\\new.lnd", "new.lnd", "NEW") + "\r\n";
+    const auto plan = planPackageInstall(package, ComposedPath(site.game));
+    QVERIFY(plan.ok() && plan->ok());
+    // Between the check and the write, the folder becomes a link leading out.
+    QVERIFY(QDir(site.game + "Data/Landscape").removeRecursively());
+    QVERIFY(QFile::link(site.root + "/outside", site.game + "Data/Landscape"));
+    auto store = site.store();
+    const auto applied = applyPackagePlan(store, *plan, ComposedPath(site.manager), {});
+    QCOMPARE(applied.kind(), ErrorKind::UnsafePath);
+    QVERIFY(!QFile::exists(site.root + "/outside/new.lnd"));
+    QCOMPARE(site.canary(), QByteArray("canary"));
+}
+
+void TestStore::failureAtEveryWrite_data() {
+    QTest::addColumn<int>("error");
+    QTest::newRow("no space") << ENOSPC;
+    QTest::newRow("input/output error") << EIO;
+}
+
+void TestStore::failureAtEveryWrite() {
+    QFETCH(int, error);
+    // How many changes to the disk one operation makes.
+    int changes = 0;
+    {
+        Site site;
+        auto store = site.store();
+        fs::faults::reset();
+        QVERIFY(store.apply(kInfo, mixedChanges(site)).ok());
+        changes = fs::faults::changesSoFar();
+        QVERIFY(changes > 10);
+    }
+    for (int n = 1; n <= changes; ++n) {
+        Site site;
+        QVERIFY(putFile(site.manager + "Backup/Landscape/old.lnd", "older backup"));
+        auto store = site.store();
+        const auto before = site.files();
+        fs::faults::failAt(n, error);
+        const auto applied = store.apply(kInfo, mixedChanges(site));
+        fs::faults::reset();
+        const QString where = QStringLiteral("change %1 of %2").arg(n).arg(changes);
+        if (applied) {
+            // A failure after the last file was placed: the whole operation stands.
+            QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("new landscape"));
+            continue;
+        }
+        // Every target and every backup as it was, and the message says so.
+        QVERIFY2(applied.error().endsWith("Nothing was changed."),
+                 qPrintable(where + ": " + applied.error()));
+        QVERIFY2(site.files() == before, qPrintable(where));
+        QVERIFY2(temporaries(site.root).isEmpty(),
+                 qPrintable(where + ": " + temporaries(site.root).join(", ")));
+        // The record says it was rolled back (or there is none when nothing was recorded).
+        for (const OperationRecord& record : store.history())
+            QVERIFY2(record.state == OperationState::RolledBack, qPrintable(where));
+    }
+}
+
+void TestStore::undoGivesBackTheOriginal() {
+    Site site;
+    auto store = site.store();
+    auto install = [&](const QByteArray& contents) {
+        return store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), contents)});
+    };
+    // Two packages over one file: the second names the first.
+    QVERIFY(install("first").ok());
+    const auto second = install("second");
+    QVERIFY(second.ok());
+    QCOMPARE(second->conflicts.size(), 1);
+    QCOMPARE(second->conflicts.at(0).operation, 1);
+
+    // The earlier one cannot be undone while the later one stands.
+    const auto early = store.undo(1, false);
+    QVERIFY(!early.ok());
+    QVERIFY2(early.error().contains("Operation 2"), qPrintable(early.error()));
+
+    // Newest first, then the earlier one: the original bytes.
+    QVERIFY(store.undo(2, false).ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("first"));
+    QVERIFY(store.undo(1, false).ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("old landscape"));
+
+    // An undo is an operation too: undone, the file comes back.
+    const int undoOfFirst = store.history().first().id;
+    QVERIFY(store.undo(undoOfFirst, false).ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("first"));
+    QCOMPARE(store.operation(1)->state, OperationState::Complete);
+
+    // A file the operation created goes away with it.
+    const auto created = store.apply(
+        kInfo, {FileChange(site.inGame("Scripts/Playgrounds/new.txt"), QByteArray("x"))});
+    QVERIFY(store.undo(created->operation, false).ok());
+    QVERIFY(!QFile::exists(site.game + "Scripts/Playgrounds/new.txt"));
+}
+
+void TestStore::undoIsRefusedWhenItWouldLoseSomething() {
+    Site site;
+    auto store = site.store();
+    QVERIFY(store.apply(kInfo, mixedChanges(site)).ok());
+    // The user edits an installed file afterwards.
+    QVERIFY(putFile(site.game + "Scripts/Playgrounds/river.txt", "edited by hand"));
+    const QList<FileCheck> checks = store.verify(1);
+    QCOMPARE(checks.size(), 4);
+    int changed = 0;
+    for (const FileCheck& check : checks)
+        changed += check.state == FileState::Changed;
+    QCOMPARE(changed, 1);
+
+    bool changedOnly = false;
+    QVERIFY(!store.undoProblems(1, &changedOnly).isEmpty());
+    QVERIFY(changedOnly);
+    const auto refused = store.undo(1, false);
+    QVERIFY(!refused.ok());
+    QCOMPARE(fileBytes(site.game + "Scripts/Playgrounds/river.txt"), QByteArray("edited by hand"));
+    // Forced, it is undone, and the edited file is kept in the history of the undo.
+    const auto forced = store.undo(1, true);
+    QVERIFY(forced.ok());
+    QVERIFY(!QFile::exists(site.game + "Scripts/Playgrounds/river.txt"));
+    QVERIFY(store.undo(forced->operation, false).ok());
+    QCOMPARE(fileBytes(site.game + "Scripts/Playgrounds/river.txt"), QByteArray("edited by hand"));
+}
+
+void TestStore::contentsAreKeptOnceAndPruned() {
+    Site site;
+    auto store = site.store();
+    const auto objects = [&] {
+        int n = 0;
+        for (const QString& key : snapshot(site.manager + "History/objects").keys())
+            n += !key.endsWith('/');
+        return n;
+    };
+    // The same content replaced in two files is kept once.
+    QVERIFY(putFile(site.game + "Data/Landscape/twin.lnd", "old landscape"));
+    QVERIFY(store
+                .apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("a")),
+                               FileChange(site.inGame("Data/Landscape/twin.lnd"), QByteArray("b"))})
+                .ok());
+    QCOMPARE(objects(), 1);
+    QVERIFY(store.undo(1, false).ok());
+    QCOMPARE(objects(), 3); // the undo kept "a" and "b" too
+
+    // Pruning keeps what an operation still installed needs, unless told otherwise.
+    const auto kept = store.prune(QDateTime::currentDateTime().addDays(1), false);
+    QVERIFY(kept.ok());
+    QCOMPARE(kept->keptInstalled, QList<int>{2});
+    QCOMPARE(kept->operations, 1);
+    QCOMPARE(objects(), 2); // only what the undo, still installed, needs
+    const auto all = store.prune(QDateTime::currentDateTime().addDays(1), true);
+    QVERIFY(all.ok() && all->bytesFreed > 0);
+    QCOMPARE(objects(), 0);
+    QVERIFY(store.history().isEmpty());
+}
+
+void TestStore::modeSurvivesReplaceAndUndo() {
+    Site site;
+    const QString target = site.game + "Data/Landscape/old.lnd";
+    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup));
+    const auto permissions = QFileInfo(target).permissions();
+    auto store = site.store();
+    QVERIFY(store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("x"))})
+                .ok());
+    QCOMPARE(QFileInfo(target).permissions(), permissions);
+    QVERIFY(store.undo(1, false).ok());
+    QCOMPARE(QFileInfo(target).permissions(), permissions);
+    QCOMPARE(fileBytes(target), QByteArray("old landscape"));
+}
+
+QTEST_GUILESS_MAIN(TestStore)
+#include "test_store.moc"
