@@ -326,15 +326,18 @@ int OperationRecord::targetCount() const {
 struct ChangeStore::Lock {
     fs::File file;
     static Result<Lock> take(const NativePath& history) {
+        auto unusable = [](const Status& failure) {
+            return failure.withMessage(failure.error() + QStringLiteral(" Nothing was changed."));
+        };
         auto folder = fs::Folder::openRoot(history);
         if (!folder)
-            return folder.status();
+            return unusable(folder.status());
         auto file = folder->openForUpdate(kLockName);
         if (!file)
-            return file.status();
+            return unusable(file.status());
         while (::flock(file->descriptor(), LOCK_EX) != 0) {
             if (errno != EINTR)
-                return fs::failure(QStringLiteral("lock"), file->path(), errno);
+                return unusable(fs::failure(QStringLiteral("lock"), file->path(), errno));
         }
         return Lock{std::move(*file)};
     }
@@ -353,12 +356,17 @@ Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder) {
                                               "nothing can be written: its history keeps what "
                                               "every change replaces.")
                                    .arg(quotedPath(managerFolder)));
+    auto unusable = [](const Status& failure) {
+        return failure.withMessage(failure.error() +
+                                   QStringLiteral(" Grovekeep's history cannot be kept there, so "
+                                                  "nothing was changed."));
+    };
     auto history = manager->child(kHistory, true);
     if (!history)
-        return history.status();
+        return unusable(history.status());
     for (const QString& name : {kObjects, kOperations, kTemporary}) {
         if (auto made = history->child(name, true); !made)
-            return made.status();
+            return unusable(made.status());
     }
     return ChangeStore(managerFolder);
 }
