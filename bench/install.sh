@@ -2,10 +2,11 @@
 # Installing and packing large packages with grovekeep-vif, side by side with tar and cp of the
 # same files in the same run: median wall time, the ratio to tar, and peak resident memory.
 #   bench/install.sh [SIZES_MIB...]     (default: 100 1024; 4096 too when the disk allows)
-# Each size is a package of 1,000 entries. Run from the repository after scripts/build.
+# Each size is a package of 1,000 entries. Run from the repository after scripts/build
+# (GROVEKEEP_VIF names another grovekeep-vif to measure).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-vif="$PWD/build/Grovekeep/grovekeep-vif"
+vif="${GROVEKEEP_VIF:-$PWD/build/Grovekeep/grovekeep-vif}"
 [ -x "$vif" ] || { echo "build first: scripts/build" >&2; exit 2; }
 command -v /usr/bin/time >/dev/null 2>&1 || {
     echo "bench/install.sh needs GNU time: apt-get install time" >&2

@@ -252,6 +252,17 @@ void TestStore::undoGivesBackTheOriginal() {
         kInfo, {FileChange(site.inGame("Scripts/Playgrounds/new.txt"), QByteArray("x"))});
     QVERIFY(store.undo(created->operation, false).ok());
     QVERIFY(!QFile::exists(site.game + "Scripts/Playgrounds/new.txt"));
+
+    // So do the folders it created, and undoing that undo brings them back.
+    const QMap<QString, QByteArray> before = site.files();
+    const auto mixed = store.apply(kInfo, mixedChanges(site));
+    QVERIFY(mixed.ok());
+    const QMap<QString, QByteArray> after = site.files();
+    const auto undone = store.undo(mixed->operation, false);
+    QVERIFY(undone.ok());
+    QCOMPARE(site.files(), before);
+    QVERIFY(store.undo(undone->operation, false).ok());
+    QCOMPARE(site.files(), after);
 }
 
 void TestStore::undoIsRefusedWhenItWouldLoseSomething() {

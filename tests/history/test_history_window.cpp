@@ -136,7 +136,7 @@ void TestHistoryWindow::freesSpace() {
     world.platform->answers << Answer::Yes << Answer::Yes;
     click(w, "cmdFree");
     QCOMPARE(child<QTreeWidget>(w, "lstOperations")->topLevelItemCount(), 0);
-    QVERIFY(child<QLabel>(w, "lblSummary")->text().contains("1 operations removed"));
+    QVERIFY(child<QLabel>(w, "lblSummary")->text().contains("1 operation removed"));
     QCOMPARE(game.hills(), QByteArray("first"));
 }
 

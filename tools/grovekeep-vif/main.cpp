@@ -5,6 +5,7 @@
 #include "base/paths.h"
 #include "base/quoting.h"
 #include "base/version.h"
+#include "files/describe.h"
 #include "files/store.h"
 #include "installer/compile.h"
 #include "installer/install.h"
@@ -426,6 +427,12 @@ int installCommand(const QStringList& args) {
     return Done;
 }
 
+// ISO 8601 in the local time of this machine, with its offset from UTC.
+QString localIsoTime(const QDateTime& time) {
+    const QDateTime local = time.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
 int historyCommand(const QStringList& args) {
     Arguments a = parse(args, {}, true);
     if (!a.problem.isEmpty() || !a.positional.isEmpty())
@@ -439,7 +446,7 @@ int historyCommand(const QStringList& args) {
     for (const OperationRecord& r : store->history())
         out(QStringLiteral("%1\t%2\t%3\t%4\t%5")
                 .arg(r.id)
-                .arg(r.time.toString(Qt::ISODate), stateName(r.state))
+                .arg(localIsoTime(r.time), stateName(r.state))
                 .arg(r.files.size())
                 .arg(oneLine(r.info.what)));
     return Done;
@@ -515,10 +522,10 @@ int pruneCommand(const QStringList& args) {
         err(pruned.error());
         return Refused;
     }
-    out(QStringLiteral("%1 %2 operations, %3 bytes.")
+    out(QStringLiteral("%1 %2, %3 bytes.")
             .arg(a.flags.contains(QStringLiteral("--dry-run")) ? QStringLiteral("Would free")
-                                                               : QStringLiteral("Freed"))
-            .arg(pruned->operations)
+                                                               : QStringLiteral("Freed"),
+                 operationsText(pruned->operations))
             .arg(pruned->bytesFreed));
     for (int id : pruned->keptInstalled)
         out(QStringLiteral("Kept operation %1: its files are still installed.").arg(id));

@@ -25,8 +25,18 @@ QList<PruneAge> pruneAges() {
             {QStringLiteral("all of it"), 0}};
 }
 
+namespace {
+QString counted(int count, const QString& one, const QString& many) {
+    return count == 1 ? QStringLiteral("1 ") + one : QStringLiteral("%1 %2").arg(count).arg(many);
+}
+} // namespace
+
 QString filesText(int count) {
-    return count == 1 ? QStringLiteral("1 file") : QStringLiteral("%1 files").arg(count);
+    return counted(count, QStringLiteral("file"), QStringLiteral("files"));
+}
+
+QString operationsText(int count) {
+    return counted(count, QStringLiteral("operation"), QStringLiteral("operations"));
 }
 
 } // namespace gk

@@ -22,7 +22,8 @@ struct PruneAge {
 };
 QList<PruneAge> pruneAges();
 
-// "3 files" / "1 file".
+// "3 files" / "1 file", "2 operations" / "1 operation".
 QString filesText(int count);
+QString operationsText(int count);
 
 } // namespace gk

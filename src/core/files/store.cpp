@@ -311,7 +311,8 @@ QString fileStateName(FileState state) {
 
 QString installedBy(const Conflict& conflict) {
     return QStringLiteral("installed by %1 on %2")
-        .arg(conflict.what, conflict.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        .arg(conflict.what,
+             conflict.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
 int OperationRecord::targetCount() const {
@@ -1081,7 +1082,15 @@ void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
         }
     }
     removeTemps(record);
-    // Folders the operation created, innermost first, when empty.
+    removeEmptyFolders(record);
+    record.state = OperationState::RolledBack;
+    // Unwritten, the record stays "under way" and the next start rolls it back again, which
+    // finds nothing left to do.
+    writeRecord(record).ok();
+}
+
+// The folders an operation created, innermost first, as far as they are empty.
+void ChangeStore::removeEmptyFolders(const OperationRecord& record) const {
     for (auto it = record.createdFolders.crbegin(); it != record.createdFolders.crend(); ++it) {
         auto parent = fs::Folder::holding(*it, false);
         if (!parent)
@@ -1090,10 +1099,6 @@ void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
         if (folder && folder->names().isEmpty())
             parent->removeFolder(it->name).ok();
     }
-    record.state = OperationState::RolledBack;
-    // Unwritten, the record stays "under way" and the next start rolls it back again, which
-    // finds nothing left to do.
-    writeRecord(record).ok();
 }
 
 QList<Recovered> ChangeStore::recover() {
@@ -1204,6 +1209,8 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
             contents.add(objectPath(it->before->sha256), 0, it->before->size);
         FileChange change(it->location, contents, it->role);
         change.remove = !it->before;
+        // Undoing an undo may have to bring back the folders the first undo removed.
+        change.createFolders = !change.remove;
         changes << change;
     }
     OperationInfo info;
@@ -1219,6 +1226,7 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
     record->state = OperationState::Undone;
     record->undoneBy = applied->operation;
     writeRecord(*record).ok();
+    removeEmptyFolders(*record);
     if (record->undoes) {
         if (auto original = operation(record->undoes)) {
             original->state = OperationState::Complete;

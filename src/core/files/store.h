@@ -209,6 +209,7 @@ private:
                              const Options& options, bool* recorded);
     QList<Recovered> recoverLocked();
     void removeTemps(const OperationRecord& record) const;
+    void removeEmptyFolders(const OperationRecord& record) const;
 
     NativePath m_manager;
 };

@@ -280,10 +280,10 @@ void frmHistory::cmdFree_Click() {
     bool evenInstalled = false;
     if (!planned->keptInstalled.isEmpty() &&
         platform().ask(this,
-                       QStringLiteral("%1 of these operations installed files that are still in "
-                                      "place; without their record they cannot be undone.\n"
+                       QStringLiteral("%1 of these installed files that are still in place; "
+                                      "without their record they cannot be undone.\n"
                                       "Remove their records too?")
-                           .arg(planned->keptInstalled.size()),
+                           .arg(operationsText(int(planned->keptInstalled.size()))),
                        false) == Answer::Yes) {
         evenInstalled = true;
         planned = opened->prune(before, true, true);
@@ -293,9 +293,8 @@ void frmHistory::cmdFree_Click() {
         return;
     }
     if (platform().ask(this,
-                       QStringLiteral("Remove %1 operations from the history and free %2?")
-                           .arg(planned->operations)
-                           .arg(sizeText(planned->bytesFreed)),
+                       QStringLiteral("Remove %1 from the history and free %2?")
+                           .arg(operationsText(planned->operations), sizeText(planned->bytesFreed)),
                        false) != Answer::Yes)
         return;
     const auto pruned = opened->prune(before, evenInstalled, false);
@@ -304,9 +303,8 @@ void frmHistory::cmdFree_Click() {
         return;
     }
     refresh();
-    lblSummary->setText(QStringLiteral("%1 operations removed; %2 freed.")
-                            .arg(pruned->operations)
-                            .arg(sizeText(pruned->bytesFreed)));
+    lblSummary->setText(QStringLiteral("%1 removed; %2 freed.")
+                            .arg(operationsText(pruned->operations), sizeText(pruned->bytesFreed)));
 }
 
 } // namespace gk
