@@ -17,10 +17,17 @@ struct Run {
     QByteArray err;
 };
 
+// Runs the tool in `workingFolder` (a scratch folder when none is given). Without an
+// options.txt there, one naming that folder as Grovekeep's is written first, so that the
+// tool never falls back to the options beside the program.
 Run vifTool(const QStringList& args, const QString& workingFolder = QString()) {
+    static QTemporaryDir scratch;
+    const QString folder = workingFolder.isEmpty() ? scratch.path() : workingFolder;
+    if (!QFile::exists(folder + "/options.txt") &&
+        !putFile(folder + "/options.txt", "\r\n" + QFile::encodeName(folder) + "/\r\n"))
+        return {};
     QProcess process;
-    if (!workingFolder.isEmpty())
-        process.setWorkingDirectory(workingFolder);
+    process.setWorkingDirectory(folder);
     process.start(QStringLiteral(GK_VIF_TOOL), args);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
