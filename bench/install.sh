@@ -59,8 +59,10 @@ for size in "${sizes[@]}"; do
     rm -f "$work"/*.times
 
     for r in $(seq "$runs"); do
-        rm -f "$work/p.vif" "$work/p.tar"
-        measure "$vif" pack "$work/p.vif" "${pairs[@]}" >>"$work/pack.times"
+        # pack as a player with options would run it: through the history of a Grovekeep folder.
+        rm -rf "$work/p.vif" "$work/p.tar" "$work/pm" && mkdir -p "$work/pm"
+        measure "$vif" pack "$work/p.vif" "${pairs[@]}" --manager-folder "$work/pm" \
+            >>"$work/pack.times"
         (cd "$work/src" && measure tar -cf "$work/p.tar" Data) >>"$work/tarc.times"
         rm -f "$work/p.tar"
         (cd "$work/src" && measure sh -c 'tar -cf "$1" Data && sync' sh "$work/p.tar") \

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 using namespace gk;
 using namespace gk::test;
@@ -80,7 +81,7 @@ private slots:
     void undoGivesBackTheOriginal();
     void undoIsRefusedWhenItWouldLoseSomething();
     void contentsAreKeptOnceAndPruned();
-    void modeSurvivesReplaceAndUndo();
+    void modeAndAttributesSurviveReplaceUndoAndRollBack();
 };
 
 void TestStore::containment_data() {
@@ -323,19 +324,55 @@ void TestStore::contentsAreKeptOnceAndPruned() {
     QVERIFY(store.history().isEmpty());
 }
 
-void TestStore::modeSurvivesReplaceAndUndo() {
-    Site site;
-    const QString target = site.game + "Data/Landscape/old.lnd";
-    QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ReadGroup));
-    const auto permissions = QFileInfo(target).permissions();
-    auto store = site.store();
-    QVERIFY(store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("x"))})
-                .ok());
-    QCOMPARE(QFileInfo(target).permissions(), permissions);
-    QVERIFY(store.undo(1, false).ok());
-    QCOMPARE(QFileInfo(target).permissions(), permissions);
-    QCOMPARE(fileBytes(target), QByteArray("old landscape"));
+void TestStore::modeAndAttributesSurviveReplaceUndoAndRollBack() {
+    // A game file with its own permissions and an extended attribute (where the file system
+    // keeps them), replaced with a failure at each change to the disk in turn: rolled back or
+    // done, the file keeps both; undone, too.
+    struct Kept {
+        Site site;
+        QString target = site.game + "Data/Landscape/old.lnd";
+        QFileDevice::Permissions permissions;
+        bool attributes = false;
+        Kept() {
+            QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ReadGroup);
+            permissions = QFileInfo(target).permissions();
+            attributes = ::setxattr(QFile::encodeName(target).constData(), "user.grovekeep", "kept",
+                                    4, 0) == 0;
+        }
+        bool same() const {
+            char value[16] = {};
+            const ssize_t n = ::getxattr(QFile::encodeName(target).constData(), "user.grovekeep",
+                                         value, sizeof value);
+            return QFileInfo(target).permissions() == permissions &&
+                   (!attributes || QByteArray(value, int(std::max<ssize_t>(n, 0))) == "kept");
+        }
+        Result<Applied> replace(ChangeStore& store) const {
+            return store.apply(
+                kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("x"))});
+        }
+    };
+    int changes = 0;
+    {
+        Kept kept;
+        auto store = kept.site.store();
+        fs::faults::reset();
+        QVERIFY(kept.replace(store).ok());
+        changes = fs::faults::changesSoFar();
+        QVERIFY(kept.same());
+        QVERIFY(store.undo(1, false).ok());
+        QVERIFY(kept.same());
+        QCOMPARE(fileBytes(kept.target), QByteArray("old landscape"));
+    }
+    for (int n = 1; n <= changes; ++n) {
+        Kept kept;
+        auto store = kept.site.store();
+        fs::faults::failAt(n, EIO);
+        const auto applied = kept.replace(store);
+        fs::faults::reset();
+        QVERIFY2(kept.same(), qPrintable(QStringLiteral("change %1 of %2").arg(n).arg(changes)));
+        QCOMPARE(fileBytes(kept.target), applied ? QByteArray("x") : QByteArray("old landscape"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -83,6 +83,9 @@ void TestHistoryWindow::listsVerifiesAndUndoes() {
     QCOMPARE(column(operations, 1), QStringList{"Package \"p.vif\""});
     QCOMPARE(column(operations, 3), QStringList{"complete"});
     QCOMPARE(column(files, 1), QStringList{"replaced"});
+    QVERIFY2(
+        child<QLabel>(w, "lblSummary")->text().endsWith(": Package \"p.vif\", 1 file, complete."),
+        qPrintable(child<QLabel>(w, "lblSummary")->text()));
 
     click(w, "cmdVerify");
     QCOMPARE(column(files, 2), QStringList{"intact"});

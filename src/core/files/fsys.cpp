@@ -11,7 +11,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/xattr.h>
+#endif
 #include <unistd.h>
+#include <vector>
 
 namespace gk::fs {
 
@@ -262,6 +266,34 @@ Status File::setMode(quint32 mode, quint32 owner, quint32 group, bool keepOwner)
     if (keepOwner && ::fchown(m_fd, uid_t(owner), gid_t(group)) != 0 && errno != EPERM)
         return failure(QStringLiteral("set the owner of"), m_path, errno);
     return Status::success();
+}
+
+void File::copyAttributesFrom(const File& source) {
+#ifdef __linux__
+    std::vector<char> names(1024);
+    ssize_t length = 0;
+    while ((length = ::flistxattr(source.m_fd, names.data(), names.size())) < 0 &&
+           errno == ERANGE) {
+        const ssize_t needed = ::flistxattr(source.m_fd, nullptr, 0);
+        if (needed < 0)
+            return;
+        names.resize(size_t(needed) + 1);
+    }
+    std::vector<char> value;
+    for (ssize_t at = 0; at < length;) {
+        const char* name = names.data() + at;
+        at += ssize_t(std::strlen(name)) + 1;
+        const ssize_t size = ::fgetxattr(source.m_fd, name, nullptr, 0);
+        if (size < 0)
+            continue;
+        value.resize(size_t(size));
+        const ssize_t got = ::fgetxattr(source.m_fd, name, value.data(), value.size());
+        if (got >= 0)
+            ::fsetxattr(m_fd, name, value.data(), size_t(got), 0);
+    }
+#else
+    (void)source;
+#endif
 }
 
 Result<Info> File::info() const {

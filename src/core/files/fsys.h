@@ -71,6 +71,9 @@ public:
     // Data and size on disk (fdatasync); a failure here is a failed write.
     Status sync();
     Status setMode(quint32 mode, quint32 owner, quint32 group, bool keepOwner);
+    // Gives this file the extended attributes of `source`, as far as the file system keeps
+    // them and the system lets this process set them.
+    void copyAttributesFrom(const File& source);
     Result<Info> info() const;
     Status close();
 

@@ -930,6 +930,8 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
                     temp->setMode(step.before->mode, step.info.owner, step.info.group, true);
                 !kept)
                 return fail(step.label, kept);
+            if (auto old = (*folder)->openForReading(step.location.name))
+                temp->copyAttributesFrom(*old);
         }
         const auto info = temp->info();
         step.after = FileVersion{QString(), step.contents.size(), info ? info->mode : mode};
@@ -1065,8 +1067,17 @@ void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
         contents.add(object, 0, file.before->size);
         auto temp = folder->createTemp(file.location.name, file.before->mode);
         Status status = temp ? contents.writeTo(*temp, nullptr) : temp.status();
-        if (status)
-            status = temp->setMode(file.before->mode, 0, 0, false);
+        if (status) {
+            // The owner and attributes the file had: the replacement took them over, and the
+            // store's link to the old file still has them.
+            auto from = current ? folder->openForReading(file.location.name)
+                                : fs::File::openForReading(object);
+            const auto owned = from ? from->info() : Result<fs::Info>(from.status());
+            status = owned ? temp->setMode(file.before->mode, owned->owner, owned->group, true)
+                           : temp->setMode(file.before->mode, 0, 0, false);
+            if (from)
+                temp->copyAttributesFrom(*from);
+        }
         if (status)
             status = temp->sync();
         if (status)

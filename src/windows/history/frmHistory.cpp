@@ -171,7 +171,7 @@ void frmHistory::showFiles() {
         item->setToolTip(0, file.location.path().shown());
     }
     lstFiles->resizeColumnToContents(1);
-    lblSummary->setText(QStringLiteral("Operation %1, %2: %3, %4.%5")
+    lblSummary->setText(QStringLiteral("Operation %1, %2: %3, %4, %5.%6")
                             .arg(found->id)
                             .arg(timeText(found->time), found->info.what,
                                  filesText(int(found->files.size())), stateName(found->state))
