@@ -697,14 +697,24 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
     };
     QList<Pending> pending;
     fs::SyncBatch keptBatch;
+    // Every name this operation made in the store's temporary folder; on failure all go.
+    QStringList madeNames;
     auto dropPending = [&] {
         keptBatch.sync().ok();
-        for (const Pending& p : pending)
-            temporary->remove(p.name).ok();
+        for (const QString& name : madeNames)
+            temporary->remove(name).ok();
     };
-    QSet<QString> stored;
+    // Each content to keep: linked, or copied (and hashed while copied) one by one.
+    struct Keeping {
+        qsizetype step;
+        QString name; // in the store's temporary folder
+        std::optional<fs::File> copy;
+        std::optional<Result<FileVersion>> version;
+    };
+    std::vector<Keeping> keeping;
     int number = 0;
-    for (Step& step : steps) {
+    for (qsizetype k = 0; k < steps.size(); ++k) {
+        Step& step = steps[k];
         ++number;
         if (step.info.kind != fs::Kind::File)
             continue;
@@ -713,38 +723,66 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
             dropPending();
             return withLabel(step.label, holder.status());
         }
+        QString tempName = QStringLiteral("object.%1").arg(number);
+        const bool linkable =
+            step.info.links == 1 && storeInfo && step.info.device == storeInfo->device;
+        if (linkable && (*holder)->linkTo(step.location.name, *temporary, tempName).ok()) {
+            madeNames << tempName;
+            keeping.push_back(Keeping{k, tempName, std::nullopt, std::nullopt});
+            continue;
+        }
         auto source = (*holder)->openForReading(step.location.name);
         if (!source) {
             dropPending();
             return withLabel(step.label, source.status());
         }
-        QString tempName = QStringLiteral("object.%1").arg(number);
-        const bool linkable =
-            step.info.links == 1 && storeInfo && step.info.device == storeInfo->device;
-        bool linked = linkable && (*holder)->linkTo(step.location.name, *temporary, tempName).ok();
-        std::optional<fs::File> copy;
-        if (!linked) {
-            auto temp = temporary->createTemp(QStringLiteral("object"), 0444);
-            if (!temp) {
-                dropPending();
-                return temp.status();
+        auto temp = temporary->createTemp(QStringLiteral("object"), 0444);
+        if (!temp) {
+            dropPending();
+            return temp.status();
+        }
+        madeNames << temp->path().fileName();
+        auto version = hashFile(*source, &*temp);
+        const auto opened = source->info();
+        if (version && (!opened || !opened->sameNode(step.info)))
+            version = Status::failure(
+                ErrorKind::Failed,
+                QStringLiteral("%1 changed while it was being kept.").arg(describe(step.location)));
+        keeping.push_back(Keeping{k, temp->path().fileName(), std::move(*temp), version});
+    }
+    // The linked contents are hashed on both cores; reading changes nothing on the disk.
+    {
+        std::atomic<size_t> next{0};
+        auto hashLinked = [&] {
+            for (size_t at = next++; at < keeping.size(); at = next++) {
+                Keeping& kept = keeping[at];
+                if (kept.version)
+                    continue;
+                const Step& step = steps.at(kept.step);
+                auto file = temporary->openForReading(kept.name);
+                Result<FileVersion> version =
+                    file ? hashFile(*file, nullptr) : Result<FileVersion>(file.status());
+                // The name in the store must still be the file that was looked at.
+                const auto linked = file ? file->info() : Result<fs::Info>(file.status());
+                if (version && (!linked || !linked->sameNode(step.info)))
+                    version = Status::failure(ErrorKind::Failed,
+                                              QStringLiteral("%1 changed while it was being kept.")
+                                                  .arg(describe(step.location)));
+                kept.version = version;
             }
-            tempName = temp->path().fileName();
-            copy = std::move(*temp);
-        }
-        auto version = hashFile(*source, copy ? &*copy : nullptr);
-        if (version && linked) {
-            // The name in the store must still be this file.
-            const auto now = temporary->stat(tempName);
-            if (!now || !now->sameNode(step.info))
-                version = Status::failure(ErrorKind::Failed,
-                                          QStringLiteral("%1 changed while it was being kept.")
-                                              .arg(describe(step.location)));
-        }
+        };
+        std::thread helper(hashLinked);
+        hashLinked();
+        helper.join();
+    }
+    QSet<QString> stored;
+    for (Keeping& kept : keeping) {
+        Step& step = steps[kept.step];
+        const Result<FileVersion>& version = *kept.version;
         if (!version || stored.contains(version->sha256)) {
-            if (copy)
-                copy->close().ok();
-            temporary->remove(tempName).ok();
+            if (kept.copy)
+                kept.copy->close().ok();
+            temporary->remove(kept.name).ok();
             if (!version) {
                 dropPending();
                 return withLabel(step.label, version.status());
@@ -754,9 +792,14 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
         }
         step.before = *version;
         stored.insert(version->sha256);
-        pending << Pending{tempName, version->sha256};
-        if (const Status added = keptBatch.add(copy ? std::move(*copy) : std::move(*source));
-            !added) {
+        pending << Pending{kept.name, version->sha256};
+        Result<fs::File> file = kept.copy ? Result<fs::File>(std::move(*kept.copy))
+                                          : temporary->openForReading(kept.name);
+        if (!file) {
+            dropPending();
+            return withLabel(step.label, file.status());
+        }
+        if (const Status added = keptBatch.add(std::move(*file)); !added) {
             dropPending();
             return added;
         }
