@@ -5,6 +5,7 @@
 #include "base/quoting.h"
 #include "common/commands.h"
 #include "common/shared.h"
+#include "files/fsys.h"
 #include "installer/install.h"
 #include "installer/wizard.h"
 #include "platform/platform.h"
@@ -197,13 +198,29 @@ void frmInstall::cmdBack_Click() {
 void frmInstall::cmdInstall_Click() {
     switch (step()) {
     case StepChooseFile: {
-        const auto chosen = openAndRead(this, m_dio1Filter, m_dio1Name);
-        if (!chosen)
+        const auto path = platform().openFileName(this, m_dio1Filter, m_dio1Name);
+        if (!path || path->isEmpty())
             return;
-        m_dio1Name = chosen->path;
-        m_chosenFile = chosen->path;
-        m_chosenContents = chosen->bytes;
-        lblPath->setText(chosen->path.text());
+        // A package is read piece by piece when it is installed, never held whole; any other
+        // file is installed as it was read now.
+        QByteArray contents;
+        if (installKindFor(path->text()) == InstallKind::Package) {
+            if (const auto readable = fs::File::openForReading(*path); !readable) {
+                platform().message(this, readable.error());
+                return;
+            }
+        } else {
+            auto bytes = readFileBytes(*path);
+            if (!bytes) {
+                platform().message(this, bytes.error());
+                return;
+            }
+            contents = std::move(*bytes);
+        }
+        m_dio1Name = *path;
+        m_chosenFile = *path;
+        m_chosenContents = std::move(contents);
+        lblPath->setText(path->text());
         ShowFileType();
         break;
     }
