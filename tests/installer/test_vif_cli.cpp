@@ -264,7 +264,11 @@ void TestVifCli::historyUndoVerify() {
     QCOMPARE(vifTool({"undo", "1", "--manager-folder", mgr}).code, 0);
     QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), QByteArray("original"));
 
-    // Verify: each file intact, changed or missing; exit 1 unless all are intact.
+    // Verify: each file intact, changed or missing; exit 1 unless all are intact. Without an
+    // id, each file against the operation that wrote it last: all as Grovekeep left them.
+    run = vifTool({"verify", "--manager-folder", mgr});
+    QVERIFY2(run.code == 0, run.out.constData());
+    QVERIFY(!run.out.contains("changed") && !run.out.contains("missing"));
     QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "edited"));
     run = vifTool({"verify", "4", "--manager-folder", mgr});
     QCOMPARE(run.code, 1);

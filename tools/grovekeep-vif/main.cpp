@@ -108,8 +108,9 @@ const char* const kUndoHelp =
 
 const char* const kVerifyHelp =
     "Usage: grovekeep-vif verify [ID] [--manager-folder DIR]\n"
-    "Prints one line per file of operation ID (of every complete operation without ID):\n"
-    "intact, changed or missing, a tab, and the path.\n"
+    "Prints one line per file of operation ID (without ID, per file Grovekeep has written,\n"
+    "against the operation that wrote it last): intact, changed or missing, a tab, and the\n"
+    "path.\n"
     "Exit status: 0 when every file is intact, 1 otherwise.\n";
 
 const char* const kPruneHelp =

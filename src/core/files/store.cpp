@@ -1293,10 +1293,17 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
 
 QList<FileCheck> ChangeStore::verify(int id) const {
     QList<FileCheck> out;
+    QSet<QString> seen; // newest first: a file a later operation wrote is checked against it
     for (const OperationRecord& record : history()) {
         if ((id && record.id != id) || (!id && record.state != OperationState::Complete))
             continue;
         for (const FileRecord& file : record.files) {
+            if (!id) {
+                const QString where = key(file.location);
+                if (seen.contains(where))
+                    continue;
+                seen.insert(where);
+            }
             FileCheck check{record.id, file.location.path(), file.role, FileState::Intact};
             const auto now = versionOf(file.location);
             if (!now || !now->has_value())

@@ -180,7 +180,8 @@ public:
     // is files changed since.
     Result<Applied> undo(int id, bool force);
 
-    // Each file of one operation (0: every complete operation), as it stands now.
+    // Each file of one operation, as it stands now; with 0, each file Grovekeep wrote, against
+    // the complete operation that wrote it last.
     QList<FileCheck> verify(int id = 0) const;
 
     // Rolls back every operation found under way, and removes the temporary files of
