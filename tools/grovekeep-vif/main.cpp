@@ -208,11 +208,7 @@ std::optional<ChangeStore> storeOf(const Arguments& a) {
         return std::nullopt;
     }
     for (const Recovered& r : store->recover()) {
-        err(QStringLiteral("Operation %1 (%2) had been interrupted and was rolled back: %3 put "
-                           "back.")
-                .arg(r.operation)
-                .arg(r.what, r.filesPutBack == 1 ? QStringLiteral("1 file")
-                                                 : QStringLiteral("%1 files").arg(r.filesPutBack)));
+        err(QStringLiteral("An interrupted change was undone. %1").arg(recoveredText(r)));
         for (const QString& problem : r.problems)
             err(QStringLiteral("Could not put back %1.").arg(problem));
     }

@@ -39,4 +39,12 @@ QString operationsText(int count) {
     return counted(count, QStringLiteral("operation"), QStringLiteral("operations"));
 }
 
+QString recoveredText(const Recovered& recovered) {
+    return QStringLiteral("Operation %1 (%2): %3.")
+        .arg(recovered.operation)
+        .arg(recovered.what, recovered.filesPutBack == 0
+                                 ? QStringLiteral("no file had been changed yet")
+                                 : filesText(recovered.filesPutBack) + QStringLiteral(" put back"));
+}
+
 } // namespace gk

@@ -26,4 +26,7 @@ QList<PruneAge> pruneAges();
 QString filesText(int count);
 QString operationsText(int count);
 
+// "Operation 7 (Package "a.vif"): 3 files put back." or "...: no file had been changed yet."
+QString recoveredText(const Recovered& recovered);
+
 } // namespace gk

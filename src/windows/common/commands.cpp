@@ -95,9 +95,7 @@ void recoverInterruptedOperations(QWidget* parent) {
         return;
     QStringList lines;
     for (const Recovered& r : recovered) {
-        lines << QStringLiteral("Operation %1 (%2): %3 put back.")
-                     .arg(r.operation)
-                     .arg(r.what, filesText(r.filesPutBack));
+        lines << recoveredText(r);
         for (const QString& problem : r.problems)
             lines << QStringLiteral("    %1 could not be put back; what it held is kept in the "
                                     "history.")
