@@ -56,10 +56,6 @@ QStringList column(QTreeWidget* tree, int c) {
     return out;
 }
 
-void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestHistoryWindow : public QObject {
@@ -165,6 +161,7 @@ void TestHistoryWindow::interruptedOperationIsRolledBackAtStart() {
         "\", \"path\": \"Data/Landscape/new.lnd\", \"role\": \"target\", \"before\": null, "
         "\"after\": null}]}";
     QVERIFY(putFile(game.manager + "History/operations/000001.json", record));
+    QVERIFY(putFile(game.manager + "History/operations/.~gk-000001.json.x2", "{\"id\": 1"));
     QVERIFY(
         putFile(world.path("options.txt"), (game.game + "\r\n" + game.manager + "\r\n").toUtf8()));
 
@@ -176,6 +173,7 @@ void TestHistoryWindow::interruptedOperationIsRolledBackAtStart() {
              qPrintable(world.platform->messages.at(0)));
     QCOMPARE(game.hills(), original);
     QVERIFY(!QFile::exists(game.game + "Data/Landscape/.~gk-new.lnd.x1"));
+    QVERIFY(!QFile::exists(game.manager + "History/operations/.~gk-000001.json.x2"));
     QCOMPARE(openStore(ComposedPath(game.manager))->operation(1)->state,
              OperationState::RolledBack);
 }

@@ -57,10 +57,6 @@ template <class W> W* open() {
     return qobject_cast<W*>(showForm(W::formId));
 }
 
-void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestManagerWindows : public QObject {

@@ -23,10 +23,6 @@ frmOptions* openOptions() {
 
 QString fieldText(QWidget* w, const char* name) { return child<QLineEdit>(w, name)->text(); }
 
-void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestOptionsWindow : public QObject {

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -49,6 +50,11 @@ private:
 
 template <class T> T* child(QObject* parent, const char* name) {
     return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// Clicks the button `name` of window `w` with the mouse.
+inline void click(QWidget* w, const char* name) {
+    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
 }
 
 // Captions of a menu's items, in order.

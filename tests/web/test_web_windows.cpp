@@ -73,10 +73,6 @@ struct WebWorld : World {
     frmMDI* mdi = nullptr;
 };
 
-void click(QWidget* w, const char* name) {
-    QTest::mouseClick(child<QPushButton>(w, name), Qt::LeftButton);
-}
-
 } // namespace
 
 class TestWebWindows : public QObject {

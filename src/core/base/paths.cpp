@@ -80,6 +80,20 @@ NativePath ComposedPath::native() const {
 
 QString bareFileName(const QString& path) { return path.mid(lastSeparator(path) + 1); }
 
+QStringList pathComponents(const QString& path) {
+    QStringList parts;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= path.size(); ++at) {
+        if (at == path.size() || path.at(at) == QLatin1Char('\\') ||
+            path.at(at) == QLatin1Char('/')) {
+            if (at > start)
+                parts << path.mid(start, at - start);
+            start = at + 1;
+        }
+    }
+    return parts;
+}
+
 QString folderPart(const QString& path) { return path.left(lastSeparator(path) + 1); }
 
 std::optional<NativePath> winePrefixOf(const NativePath& path) {

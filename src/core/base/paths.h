@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -75,6 +76,9 @@ QString bareFileName(const QString& path);
 
 // Text up to and including the last separator; empty when there is none.
 QString folderPart(const QString& path);
+
+// The names between the separators ('\\' or '/'), empty ones left out.
+QStringList pathComponents(const QString& path);
 
 // The folder above "drive_c" when `path` lies inside a Wine prefix.
 std::optional<NativePath> winePrefixOf(const NativePath& path);

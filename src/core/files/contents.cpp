@@ -1,11 +1,8 @@
 #include "contents.h"
 
+#include "base/quoting.h"
 #include "base/sha256.h"
 #include "fsys.h"
-
-#include <QFile>
-
-#include <fcntl.h>
 
 namespace gk {
 
@@ -31,43 +28,40 @@ void Contents::add(const NativePath& path, qint64 offset, qint64 size) {
         m_pieces.append(Range{nullptr, path, offset, size});
 }
 
-Status Contents::writeTo(fs::File& out, Sha256* hash) const {
+Result<std::shared_ptr<fs::File>> Contents::fileOf(const Range& range) {
+    if (range.file)
+        return range.file;
+    auto opened = fs::File::openForReading(range.path);
+    if (!opened)
+        return opened.status();
+    return std::make_shared<fs::File>(std::move(*opened));
+}
+
+template <class Take> Status Contents::read(Take take) const {
     QByteArray buffer;
     for (const auto& piece : m_pieces) {
         if (const auto* bytes = std::get_if<QByteArray>(&piece)) {
-            if (hash)
-                hash->add(*bytes);
-            if (const Status written = out.write(bytes->constData(), bytes->size()); !written)
-                return written;
+            if (const Status taken = take(bytes->constData(), bytes->size()); !taken)
+                return taken;
             continue;
         }
         const Range& range = std::get<Range>(piece);
-        std::shared_ptr<fs::File> file = range.file;
-        if (!file) {
-            const int fd =
-                ::open(QFile::encodeName(range.path.text()).constData(), O_RDONLY | O_CLOEXEC);
-            if (fd < 0)
-                return fs::failure(QStringLiteral("read"), range.path, errno);
-            file = std::make_shared<fs::File>(fd, range.path);
-        }
-        if (!hash) {
-            if (const Status copied = out.copyFrom(*file, range.offset, range.size); !copied)
-                return copied;
-            continue;
-        }
+        const auto file = fileOf(range);
+        if (!file)
+            return file.status();
         buffer.resize(qsizetype(std::min(range.size, kChunk)));
         for (qint64 at = range.offset, left = range.size; left > 0;) {
-            const auto got = file->read(buffer.data(), std::min<qint64>(left, buffer.size()), at);
+            const auto got =
+                (*file)->read(buffer.data(), std::min<qint64>(left, buffer.size()), at);
             if (!got)
                 return got.status();
             if (*got == 0)
                 return Status::failure(ErrorKind::Failed,
-                                       QStringLiteral("Could not read \"%1\": the file is "
-                                                      "shorter than expected.")
-                                           .arg(file->path().shown()));
-            hash->add(buffer.constData(), *got);
-            if (const Status written = out.write(buffer.constData(), *got); !written)
-                return written;
+                                       QStringLiteral("Could not read %1: the file is shorter "
+                                                      "than expected.")
+                                           .arg(quotedPath((*file)->path())));
+            if (const Status taken = take(buffer.constData(), *got); !taken)
+                return taken;
             at += *got;
             left -= *got;
         }
@@ -75,50 +69,50 @@ Status Contents::writeTo(fs::File& out, Sha256* hash) const {
     return Status::success();
 }
 
-Result<QString> Contents::sha256() const {
-    Sha256 hash;
-    QByteArray buffer;
+Status Contents::writeTo(fs::File& out, Sha256* hash) const {
+    if (hash) {
+        return read([&](const char* data, qint64 size) {
+            hash->add(data, size);
+            return out.write(data, size);
+        });
+    }
+    // Without a hash, ranges are copied inside the kernel where it can.
     for (const auto& piece : m_pieces) {
         if (const auto* bytes = std::get_if<QByteArray>(&piece)) {
-            hash.add(*bytes);
+            if (const Status written = out.write(bytes->constData(), bytes->size()); !written)
+                return written;
             continue;
         }
         const Range& range = std::get<Range>(piece);
-        std::shared_ptr<fs::File> file = range.file;
-        if (!file) {
-            auto opened = fs::File::openForReading(range.path);
-            if (!opened)
-                return opened.status();
-            file = std::make_shared<fs::File>(std::move(*opened));
-        }
-        buffer.resize(qsizetype(std::min(range.size, kChunk)));
-        for (qint64 at = range.offset, left = range.size; left > 0;) {
-            const auto got = file->read(buffer.data(), std::min<qint64>(left, buffer.size()), at);
-            if (!got)
-                return got.status();
-            if (*got == 0)
-                return fs::failure(QStringLiteral("read"), file->path(), EIO);
-            hash.add(buffer.constData(), *got);
-            at += *got;
-            left -= *got;
-        }
+        const auto file = fileOf(range);
+        if (!file)
+            return file.status();
+        if (const Status copied = out.copyFrom(**file, range.offset, range.size); !copied)
+            return copied;
     }
+    return Status::success();
+}
+
+Result<QString> Contents::sha256() const {
+    Sha256 hash;
+    const Status read = this->read([&](const char* data, qint64 size) {
+        hash.add(data, size);
+        return Status::success();
+    });
+    if (!read)
+        return read;
     return hash.hex();
 }
 
 Result<QByteArray> Contents::bytes() const {
     QByteArray out;
-    for (const auto& piece : m_pieces) {
-        if (const auto* bytes = std::get_if<QByteArray>(&piece)) {
-            out += *bytes;
-            continue;
-        }
-        const Range& range = std::get<Range>(piece);
-        QFile file(range.file ? range.file->path().text() : range.path.text());
-        if (!file.open(QIODevice::ReadOnly) || !file.seek(range.offset))
-            return fs::failure(QStringLiteral("read"), NativePath(file.fileName()), ENOENT);
-        out += file.read(range.size);
-    }
+    out.reserve(qsizetype(m_size));
+    const Status read = this->read([&](const char* data, qint64 size) {
+        out.append(data, qsizetype(size));
+        return Status::success();
+    });
+    if (!read)
+        return read;
     return out;
 }
 

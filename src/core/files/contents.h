@@ -40,6 +40,12 @@ public:
     Result<QByteArray> bytes() const;
 
 private:
+    struct Range;
+    // The file a range lies in, opened when it was given by path.
+    static Result<std::shared_ptr<fs::File>> fileOf(const Range& range);
+    // Hands every byte to `take`, in order, a piece at a time.
+    template <class Take> Status read(Take take) const;
+
     struct Range {
         std::shared_ptr<fs::File> file;
         NativePath path; // when `file` is not open yet

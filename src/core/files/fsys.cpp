@@ -1,5 +1,6 @@
 #include "fsys.h"
 
+#include "base/paths.h"
 #include "base/quoting.h"
 
 #include <QDir>
@@ -106,19 +107,7 @@ Status failure(const QString& what, const NativePath& path, int error) {
 // ---- Location
 
 Location Location::below(const NativePath& root, const QString& relative) {
-    QStringList parts;
-    QString current;
-    for (const QChar c : relative) {
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\')) {
-            if (!current.isEmpty())
-                parts << current;
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.isEmpty())
-        parts << current;
+    QStringList parts = pathComponents(relative);
     Location out;
     out.root = root;
     out.name = parts.isEmpty() ? QString() : parts.takeLast();
@@ -135,22 +124,22 @@ NativePath Location::folderPath() const {
 
 NativePath Location::path() const { return folderPath().child(name); }
 
-// ---- File
+// ---- Descriptor
 
-File::File(int fd, NativePath path)
+Descriptor::Descriptor(int fd, NativePath path)
     : m_fd(fd)
     , m_path(std::move(path)) {}
 
-File::~File() {
+Descriptor::~Descriptor() {
     if (m_fd >= 0)
         ::close(m_fd);
 }
 
-File::File(File&& other) noexcept
+Descriptor::Descriptor(Descriptor&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
     , m_path(std::move(other.m_path)) {}
 
-File& File::operator=(File&& other) noexcept {
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
     if (this != &other) {
         if (m_fd >= 0)
             ::close(m_fd);
@@ -159,6 +148,8 @@ File& File::operator=(File&& other) noexcept {
     }
     return *this;
 }
+
+// ---- File
 
 namespace {
 
@@ -314,29 +305,6 @@ Status File::close() {
 
 // ---- Folder
 
-Folder::Folder(int fd, NativePath path)
-    : m_fd(fd)
-    , m_path(std::move(path)) {}
-
-Folder::~Folder() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-Folder::Folder(Folder&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1))
-    , m_path(std::move(other.m_path)) {}
-
-Folder& Folder::operator=(Folder&& other) noexcept {
-    if (this != &other) {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = std::exchange(other.m_fd, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
 Result<Folder> Folder::openRoot(const NativePath& path) {
     if (path.isEmpty())
         return Status::failure(ErrorKind::NotFound, QStringLiteral("No folder was given."));
@@ -436,7 +404,9 @@ Result<File> Folder::openForReading(const QString& name) const {
     return regularFile(fd, path);
 }
 
-QString Folder::tempPrefix(const QString& name) { return QStringLiteral(".~gk-") + name + '.'; }
+QString Folder::tempPrefix(const QString& name) {
+    return name.isEmpty() ? QStringLiteral(".~gk-") : QStringLiteral(".~gk-") + name + '.';
+}
 
 Result<File> Folder::createTemp(const QString& name, quint32 mode) const {
     for (int attempt = 0;; ++attempt) {

@@ -44,24 +44,36 @@ struct Location {
     bool operator==(const Location& other) const = default;
 };
 
-// An open file.
-class File {
+// An open file descriptor and the path it was opened as; closed with its owner.
+class Descriptor {
 public:
-    File() = default;
-    File(int fd, NativePath path);
-    ~File();
-    File(File&& other) noexcept;
-    File& operator=(File&& other) noexcept;
-    File(const File&) = delete;
-    File& operator=(const File&) = delete;
-
-    // Opens a regular file for reading by its path, links in it followed (a file the user
-    // chose); a folder, FIFO, socket or device is refused without waiting on it.
-    static Result<File> openForReading(const NativePath& path);
+    Descriptor() = default;
+    Descriptor(int fd, NativePath path);
+    ~Descriptor();
+    Descriptor(Descriptor&& other) noexcept;
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
 
     bool isOpen() const { return m_fd >= 0; }
     int descriptor() const { return m_fd; }
     const NativePath& path() const { return m_path; }
+
+protected:
+    int m_fd = -1;
+    NativePath m_path;
+};
+
+// An open file.
+class File : public Descriptor {
+public:
+    File() = default;
+    File(int fd, NativePath path)
+        : Descriptor(fd, std::move(path)) {}
+
+    // Opens a regular file for reading by its path, links in it followed (a file the user
+    // chose); a folder, FIFO, socket or device is refused without waiting on it.
+    static Result<File> openForReading(const NativePath& path);
 
     // Reads up to `size` bytes at `offset` (or from the current position when negative).
     Result<qint64> read(char* buffer, qint64 size, qint64 offset = -1);
@@ -76,21 +88,12 @@ public:
     void copyAttributesFrom(const File& source);
     Result<Info> info() const;
     Status close();
-
-private:
-    int m_fd = -1;
-    NativePath m_path;
 };
 
 // An open folder.
-class Folder {
+class Folder : public Descriptor {
 public:
     Folder() = default;
-    ~Folder();
-    Folder(Folder&& other) noexcept;
-    Folder& operator=(Folder&& other) noexcept;
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
 
     // The root of a tree, reached as named.
     static Result<Folder> openRoot(const NativePath& path);
@@ -101,7 +104,6 @@ public:
     static Result<Folder> holding(const Location& location, bool create,
                                   QList<Location>* created = nullptr);
 
-    const NativePath& path() const { return m_path; }
     NativePath pathOf(const QString& name) const { return m_path.child(name); }
     Result<Info> info() const;
     Result<Info> stat(const QString& name) const;
@@ -124,11 +126,12 @@ public:
 
     // The prefix of the temporary files made for `name`.
     static QString tempPrefix(const QString& name);
+    // Whether `name` is one of the temporary files made for any name.
+    static bool isTemporary(const QString& name) { return name.startsWith(tempPrefix({})); }
 
 private:
-    Folder(int fd, NativePath path);
-    int m_fd = -1;
-    NativePath m_path;
+    Folder(int fd, NativePath path)
+        : Descriptor(fd, std::move(path)) {}
 };
 
 // Files written as one batch, made durable together: where the system has syncfs(), one file

@@ -1055,6 +1055,14 @@ void ChangeStore::removeTemps(const OperationRecord& record) const {
         for (const QString& name : temporary->names())
             temporary->remove(name).ok();
     }
+    // A record killed while it was being written; the record it was to replace still stands.
+    if (auto operations = fs::Folder::holding(
+            fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false)) {
+        for (const QString& name : operations->names()) {
+            if (fs::Folder::isTemporary(name))
+                operations->remove(name).ok();
+        }
+    }
 }
 
 void ChangeStore::unlinkAlias(const FileRecord& file) const {
@@ -1170,6 +1178,14 @@ QList<Recovered> ChangeStore::recoverLocked() {
             fs::Location::below(m_manager, kHistory + '/' + kTemporary + "/x"), false)) {
         for (const QString& name : temporary->names())
             temporary->remove(name).ok();
+    }
+    // A record killed while it was being written; the record it was to replace still stands.
+    if (auto operations = fs::Folder::holding(
+            fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false)) {
+        for (const QString& name : operations->names()) {
+            if (fs::Folder::isTemporary(name))
+                operations->remove(name).ok();
+        }
     }
     for (OperationRecord record : history()) {
         if (record.state != OperationState::UnderWay)

@@ -13,23 +13,6 @@ namespace {
 
 bool isSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); }
 
-QStringList splitComponents(const QString& path) {
-    QStringList parts;
-    QString current;
-    for (const QChar c : path) {
-        if (isSeparator(c)) {
-            if (!current.isEmpty())
-                parts << current;
-            current.clear();
-        } else {
-            current += c;
-        }
-    }
-    if (!current.isEmpty())
-        parts << current;
-    return parts;
-}
-
 QString joined(const QString& folder, const QString& name) {
     if (folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
         return folder + name;
@@ -216,7 +199,7 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderVi
     if (isSeparator(installPath.back()))
         return refuse(QStringLiteral("it names a folder, not a file"));
 
-    const QStringList parts = splitComponents(installPath);
+    const QStringList parts = pathComponents(installPath);
     const qsizetype first = hasDrive ? 1 : 0;
     for (qsizetype k = first; k < parts.size(); ++k) {
         const QString problem = componentProblem(parts.at(k));
