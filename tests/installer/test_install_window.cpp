@@ -2,6 +2,7 @@
 
 #include "support/world.h"
 
+#include "common/commands.h"
 #include "installer/frmInstall.h"
 #include "startup.h"
 
@@ -74,6 +75,7 @@ private slots:
     void brokenPackageInstallsNothing();
     void cancelledDialogsChangeNothing();
     void failuresAreReportedNotShownAsSuccess();
+    void offeredFileIsChosenNotInstalled();
 };
 
 void TestInstallWindow::opensOnFirstStep() {
@@ -419,6 +421,39 @@ void TestInstallWindow::failuresAreReportedNotShownAsSuccess() {
     QVERIFY(world.platform->messages.at(0).contains("pack.vif"));
     QCOMPARE(wiz.path(), world.path("missing/pack.vif"));
     QVERIFY(wiz.note() != QStringLiteral("Your file was saved and Backed up!"));
+}
+
+void TestInstallWindow::offeredFileIsChosenNotInstalled() {
+    // A file offered from outside (dropped on the main window, given on the command line,
+    // downloaded) opens the installer at its first install step with the file chosen, also
+    // when the installer is open on another step; only Next installs it.
+    World world;
+    Game game(world);
+    QVERIFY(putFile(world.path("maps/river.txt"), "map\r\n"));
+    QVERIFY(putFile(world.path("lands/hills.lnd"), "land"));
+    registerGrovekeepForms();
+    offerToInstall(NativePath(world.path("maps/river.txt")));
+    Wizard wiz;
+    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(wiz.path(), world.path("maps/river.txt"));
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Map"));
+    QVERIFY(!QFile::exists(world.path("game/Scripts/Playgrounds/river.txt")));
+
+    wiz.back();
+    wiz.choose("op2");
+    wiz.next();
+    QCOMPARE(wiz.step(), 2);
+    offerToInstall(NativePath(world.path("lands/hills.lnd")));
+    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(wiz.type(), QStringLiteral("File Type: Landscape"));
+    QVERIFY(wiz.button("cmdNext")->isEnabled());
+    wiz.next();
+    QCOMPARE(fileBytes(world.path("game/Data/Landscape/hills.lnd")), QByteArray("land"));
+
+    // A file that cannot be read is said so, and nothing is chosen.
+    offerToInstall(NativePath(world.path("maps/none.txt")));
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.at(0).contains("none.txt"));
 }
 
 QTEST_MAIN(TestInstallWindow)

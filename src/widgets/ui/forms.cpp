@@ -3,6 +3,7 @@
 #include "place.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -113,7 +114,14 @@ QWidget* showForm(Form f) {
         w->raise();
         w->activateWindow();
     }
+    QEvent shown(formShownEvent());
+    QCoreApplication::sendEvent(w, &shown);
     return w;
+}
+
+QEvent::Type formShownEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
 }
 
 int showFormModal(Form f) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QList>
 #include <QString>
 
@@ -51,8 +52,10 @@ QWidget* existingForm(Form form);
 // The instance, created on first use; nullptr when the window is not part of this build.
 QWidget* form(Form form);
 // Shows the window without blocking (inside the main window for child windows) and brings
-// it to the front. An open window is not loaded again.
+// it to the front. An open window is not loaded again, but it is sent a FormShown event (a
+// window that takes a shared value when shown, such as a file to install, looks for it then).
 QWidget* showForm(Form form);
+QEvent::Type formShownEvent();
 // Shows the window modally through the platform layer; returns the dialog's result.
 int showFormModal(Form form);
 

@@ -19,6 +19,11 @@ void showUpdates() {
     showForm(Form::Update);
 }
 
+void offerToInstall(const NativePath& file) {
+    shared().InstallerFile = file;
+    showForm(Form::Install);
+}
+
 bool confirmReplace(QWidget* parent, const NativePath& path) {
     return !fileExists(path) ||
            platform().ask(

@@ -19,6 +19,11 @@ void openInBrowser(const QString& address);
 // Shows the Updates window on the update page.
 void showUpdates();
 
+// Shows the installer at its first install step with `file` chosen, as if picked with "...";
+// nothing is installed until the user presses Next. For files dropped on the main window,
+// given on the command line, or downloaded.
+void offerToInstall(const NativePath& file);
+
 // Asks before an existing file is replaced; true when there is none or the user agrees.
 bool confirmReplace(QWidget* parent, const NativePath& path);
 

@@ -26,6 +26,8 @@ struct SharedModule {
     qint16 UpdatePageMode = 0;
     // The operation the History window selects when it is next shown (0: none).
     int HistoryOperation = 0;
+    // A file the installer shows chosen, ready to install, when it is next shown (empty: none).
+    NativePath InstallerFile;
 };
 
 SharedModule& shared();

@@ -102,7 +102,7 @@ void frmHistory::connectControls() {
 void frmHistory::Form_Load() { refresh(); }
 
 bool frmHistory::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show)
+    if (event->type() == QEvent::WindowActivate || event->type() == formShownEvent())
         refresh();
     return QWidget::event(event);
 }

@@ -197,33 +197,11 @@ void frmInstall::cmdBack_Click() {
 
 void frmInstall::cmdInstall_Click() {
     switch (step()) {
-    case StepChooseFile: {
-        const auto path = platform().openFileName(this, m_dio1Filter, m_dio1Name);
-        if (!path || path->isEmpty())
-            return;
-        // A package is read piece by piece when it is installed, never held whole; any other
-        // file is installed as it was read now.
-        QByteArray contents;
-        if (installKindFor(path->text()) == InstallKind::Package) {
-            if (const auto readable = fs::File::openForReading(*path); !readable) {
-                platform().message(this, readable.error());
-                return;
-            }
-        } else {
-            auto bytes = readFileBytes(*path);
-            if (!bytes) {
-                platform().message(this, bytes.error());
-                return;
-            }
-            contents = std::move(*bytes);
-        }
-        m_dio1Name = *path;
-        m_chosenFile = *path;
-        m_chosenContents = std::move(contents);
-        lblPath->setText(path->text());
-        ShowFileType();
+    case StepChooseFile:
+        if (const auto path = platform().openFileName(this, m_dio1Filter, m_dio1Name);
+            path && !path->isEmpty())
+            chooseFile(*path);
         break;
-    }
     case StepChooseFiles:
         AddPackFile();
         break;
@@ -233,6 +211,44 @@ void frmInstall::cmdInstall_Click() {
     default:
         break;
     }
+}
+
+bool frmInstall::chooseFile(const NativePath& path) {
+    // A package is read piece by piece when it is installed, never held whole; any other
+    // file is installed as it was read now.
+    QByteArray contents;
+    if (installKindFor(path.text()) == InstallKind::Package) {
+        if (const auto readable = fs::File::openForReading(path); !readable) {
+            platform().message(this, readable.error());
+            return false;
+        }
+    } else {
+        auto bytes = readFileBytes(path);
+        if (!bytes) {
+            platform().message(this, bytes.error());
+            return false;
+        }
+        contents = std::move(*bytes);
+    }
+    m_dio1Name = path;
+    m_chosenFile = path;
+    m_chosenContents = std::move(contents);
+    lblPath->setText(path.text());
+    ShowFileType();
+    return true;
+}
+
+bool frmInstall::event(QEvent* event) {
+    if (event->type() == formShownEvent() && !shared().InstallerFile.isEmpty()) {
+        // A file offered from outside (dropped, given on the command line, downloaded): the
+        // first install step with it chosen. A package being compiled stays in its buffer.
+        const NativePath offered = std::exchange(shared().InstallerFile, NativePath());
+        setStep(StepChooseFile);
+        ShowStep();
+        if (chooseFile(offered))
+            cmdNext->setFocus();
+    }
+    return QWidget::event(event);
 }
 
 void frmInstall::cmdCancel_Click() { closeWindow(this); }

@@ -30,6 +30,9 @@ public:
     // The wizard's current step (InstallerStep).
     int step() const { return InstallStep; }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void createControls();
     void connectControls();
@@ -39,6 +42,9 @@ private:
     void cmdCancel_Click();
     void ShowFileType();
 
+    // Step 1: the file to install, as the "..." button chooses it; false (with a message)
+    // when it cannot be read.
+    bool chooseFile(const NativePath& path);
     // Step 1: install the chosen file according to its extension.
     void InstallChosenFile();
     void installSingle(int kind);
