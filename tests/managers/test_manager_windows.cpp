@@ -17,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <QThreadPool>
+
 using namespace gk;
 using namespace gk::test;
 
@@ -57,6 +59,13 @@ template <class W> W* open() {
     return qobject_cast<W*>(showForm(W::formId));
 }
 
+// A caption as the title bar shows it: "[*]" is a '*' while the window has unsaved changes.
+QString shownTitle(const QWidget* w) {
+    QString title = w->windowTitle();
+    return title.replace(QStringLiteral("[*]"),
+                         w->isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 } // namespace
 
 class TestManagerWindows : public QObject {
@@ -66,6 +75,8 @@ private slots:
     void mapWindowStartsTheProgram();
     void mapLoadEditSaveInstall();
     void mapNeverLosesEdits();
+    void mapKeepsItsBytesAndItsName();
+    void largeMapIsReadBesideTheWindow();
     void mapResizesByItsRule();
     void mapProgramsAndMenus();
     void tattoosOfAProfile();
@@ -162,8 +173,27 @@ void TestManagerWindows::mapNeverLosesEdits() {
     QVERIFY(closeWindow(map));
     QCOMPARE(fileBytes(world.path("new.txt")), QByteArray("new map\r\n"));
 
-    // Closing the program asks too.
+    // Load Map asks the same before the text is replaced; Cancel keeps the edits, No lets
+    // them go. The caption carries a '*' while there are unsaved changes.
+    QVERIFY(putFile(world.path("maps/castle.txt"), "castle\r\n"));
     map = qobject_cast<frmMap*>(showForm(Form::Map));
+    auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
+    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "draft");
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps*"));
+    fake.questions.clear();
+    fake.answerFile(world.path("maps/castle.txt"));
+    fake.answers << Answer::Cancel;
+    click(map, "cmdLoad");
+    QCOMPARE(fake.questions.size(), 1);
+    QCOMPARE(map->mapText(), QStringLiteral("draft"));
+    fake.answerFile(world.path("maps/castle.txt"));
+    fake.answers << Answer::No;
+    click(map, "cmdLoad");
+    QCOMPARE(map->mapText(), QStringLiteral("castle\n"));
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
+
+    // Closing the program asks too.
     QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "more");
     fake.questions.clear();
     fake.answers << Answer::Cancel;
@@ -171,6 +201,78 @@ void TestManagerWindows::mapNeverLosesEdits() {
     QCOMPARE(fake.questions.size(), 1);
     fake.answers << Answer::No;
     QVERIFY(existingFormAs<frmMDI>()->close());
+}
+
+void TestManagerWindows::mapKeepsItsBytesAndItsName() {
+    World world;
+    Game game(world);
+    auto& fake = world.platform.fake;
+    // A map loaded and saved untouched keeps its bytes, whatever its line ends; edited, it
+    // keeps its line ends.
+    const QByteArray lf("first\nsecond\n");
+    QVERIFY(putFile(world.path("maps/lf.txt"), lf));
+    auto* map = open<frmMap>();
+    fake.answerFile(world.path("maps/lf.txt"));
+    click(map, "cmdLoad");
+    fake.answerFile(world.path("maps/lf-copy.txt"));
+    click(map, "cmdSave");
+    QCOMPARE(fileBytes(world.path("maps/lf-copy.txt")), lf);
+    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "0");
+    fake.answerFile(world.path("maps/lf-edited.txt"));
+    click(map, "cmdSave");
+    QCOMPARE(fileBytes(world.path("maps/lf-edited.txt")), QByteArray("0first\nsecond\n"));
+
+    // Closed and opened again, the window has no map: Install this Map says so and leaves the
+    // game's map of the remembered name alone.
+    fake.answers << Answer::No;
+    QVERIFY(closeWindow(map));
+    map = qobject_cast<frmMap*>(showForm(Form::Map));
+    QCOMPARE(frmMap::mapFileName(), QStringLiteral("lf.txt"));
+    QVERIFY(putFile(world.path("game/Scripts/Playgrounds/lf.txt"), "the game's"));
+    fake.messages.clear();
+    click(map, "cmdInstall");
+    QCOMPARE(fake.messages.size(), 1);
+    QVERIFY(fake.messages.at(0).contains("No map is loaded in this window"));
+    QCOMPARE(fileBytes(world.path("game/Scripts/Playgrounds/lf.txt")), QByteArray("the game's"));
+    QVERIFY(!QFile::exists(world.path("manager/lf.txt.bak")));
+}
+
+void TestManagerWindows::largeMapIsReadBesideTheWindow() {
+    // Two megabytes: read and decoded on another thread while the window stays usable (and
+    // refuses a second load or a write meanwhile), then shown whole.
+    World world;
+    Game game(world);
+    QByteArray big;
+    for (int k = 0; big.size() < (2 << 20); ++k)
+        big += "line " + QByteArray::number(k) + " of a large map\r\n";
+    QVERIFY(putFile(world.path("maps/big.txt"), big));
+    auto* map = open<frmMap>();
+    auto& fake = world.platform.fake;
+    fake.answerFile(world.path("maps/big.txt"));
+    click(map, "cmdLoad");
+    QVERIFY(map->isLoading());
+    QVERIFY(!child<QPushButton>(map, "cmdInstall")->isEnabled());
+    QVERIFY(child<QLabel>(map, "lblCurrentDirectory")->text().startsWith("Loading "));
+    QTRY_VERIFY_WITH_TIMEOUT(!map->isLoading(), 20000);
+    QCOMPARE(child<QLabel>(map, "lblCurrentDirectory")->text(), world.path("maps/big.txt"));
+    QVERIFY(child<QPushButton>(map, "cmdInstall")->isEnabled());
+    QVERIFY(!child<QPlainTextEdit>(map, "rtbMap")->document()->isModified());
+    fake.answerFile(world.path("maps/big-copy.txt"));
+    click(map, "cmdSave");
+    QCOMPARE(fileBytes(world.path("maps/big-copy.txt")), big);
+    // Edits in the document that was built beside the window are noticed.
+    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "x");
+    QVERIFY(shownTitle(map->parentWidget()).endsWith('*'));
+
+    // Closed while it reads: nothing is shown anywhere, nothing leaks.
+    fake.answers << Answer::No;
+    fake.answerFile(world.path("maps/big.txt"));
+    click(map, "cmdLoad");
+    QVERIFY(map->isLoading());
+    QVERIFY(closeWindow(map));
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QVERIFY(!existingForm(Form::Map));
 }
 
 void TestManagerWindows::mapResizesByItsRule() {

@@ -42,28 +42,41 @@ void TestManagers::mapTextRoundTrips_data() {
     QTest::newRow("windows-1252") << QByteArray("caf\xe9 \x80 \x96 \xa0 \x81\x8d\r\n\xff");
     QTest::newRow("blank lines") << QByteArray("\r\n\r\nA\r\n\r\n");
     QTest::newRow("empty") << QByteArray();
+    QTest::newRow("lf") << QByteArray("a\nb\n");
+    QTest::newRow("lone cr") << QByteArray("a\rb\r");
+    QTest::newRow("mixed") << QByteArray("a\r\nb\nc\rd");
+    QTest::newRow("nul and bytes no text has") << QByteArray("a\0b\x81\r\n", 6);
 }
 
 void TestManagers::mapTextRoundTrips() {
+    // Loaded and saved untouched: the same bytes, whatever the line ends.
     QFETCH(QByteArray, bytes);
     const MapText map = decodeMapText(bytes);
     QVERIFY(!map.text.contains(QLatin1Char('\r')));
-    const EncodedMap once = encodeMapText(map.text, map.finalBreak);
+    const EncodedMap once = encodeMapText(map.text, map);
     QVERIFY(once.lossless);
     QCOMPARE(once.bytes, bytes);
-    // A second cycle changes nothing either.
-    const MapText again = decodeMapText(once.bytes);
-    QCOMPARE(encodeMapText(again.text, again.finalBreak).bytes, bytes);
+    // Edited: the file keeps its line ends, and loading and saving the result again changes
+    // nothing, even when the text is re-encoded rather than kept.
+    const QByteArray edited = encodeMapText(QStringLiteral("x\n") + map.text, map).bytes;
+    MapText again = decodeMapText(edited);
+    if (!bytes.isEmpty())
+        QCOMPARE(again.lineBreak, map.lineBreak);
+    again.bytes.clear();
+    QCOMPARE(encodeMapText(again.text, again).bytes, edited);
 }
 
 void TestManagers::mapTextWrittenWithCrLf() {
-    // New text ends with one closing line break, as the game's files do.
-    QCOMPARE(encodeMapText("a\nb", true).bytes, QByteArray("a\r\nb\r\n"));
-    QCOMPARE(encodeMapText("a\nb\n", true).bytes, QByteArray("a\r\nb\r\n"));
-    // Lone CR and LF files come back with CR LF.
-    QCOMPARE(encodeMapText(decodeMapText("a\nb\rc\n").text, true).bytes,
-             QByteArray("a\r\nb\r\nc\r\n"));
-    const EncodedMap lossy = encodeMapText(QString::fromUtf8("\u65e5"), true);
+    // New text ends with one closing CR LF, as the game's files do.
+    QCOMPARE(encodeMapText("a\nb").bytes, QByteArray("a\r\nb\r\n"));
+    QCOMPARE(encodeMapText("a\nb\n").bytes, QByteArray("a\r\nb\r\n"));
+    QCOMPARE(encodeMapText("").bytes, QByteArray("\r\n"));
+    // An edited file keeps the line end it had: LF, lone CR, or its first one when mixed.
+    QCOMPARE(encodeMapText("a\nb\n", decodeMapText("x\ny\n")).bytes, QByteArray("a\nb\n"));
+    QCOMPARE(encodeMapText("a\nb", decodeMapText("x\ry\r")).bytes, QByteArray("a\rb\r"));
+    QCOMPARE(encodeMapText("a\nb", decodeMapText("x\ny\r\n")).bytes, QByteArray("a\nb\n"));
+    QCOMPARE(encodeMapText("a\nb", decodeMapText("x\r\ny")).bytes, QByteArray("a\r\nb"));
+    const EncodedMap lossy = encodeMapText(QString::fromUtf8("\u65e5"));
     QVERIFY(!lossy.lossless);
     QCOMPARE(lossy.bytes, QByteArray("?\r\n"));
 }

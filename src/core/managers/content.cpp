@@ -7,18 +7,34 @@ namespace gk {
 
 MapText decodeMapText(const QByteArray& bytes) {
     MapText out;
+    out.bytes = bytes;
     out.finalBreak = bytes.endsWith('\n') || bytes.endsWith('\r');
+    for (qsizetype at = 0; at < bytes.size(); ++at) {
+        if (bytes.at(at) == '\n') {
+            out.lineBreak = QStringLiteral("\n");
+            break;
+        }
+        if (bytes.at(at) == '\r') {
+            const bool crlf = at + 1 < bytes.size() && bytes.at(at + 1) == '\n';
+            out.lineBreak = crlf ? QStringLiteral("\r\n") : QStringLiteral("\r");
+            break;
+        }
+    }
     out.text = splitLines(decodeWindows1252(bytes)).join(QLatin1Char('\n'));
     if (out.finalBreak)
         out.text += QLatin1Char('\n');
     return out;
 }
 
-EncodedMap encodeMapText(const QString& text, bool finalBreak) {
-    QString crlf = toCrLf(text);
-    if (finalBreak && !text.endsWith(QLatin1Char('\n')))
-        crlf += QStringLiteral("\r\n");
-    const EncodedText encoded = encodeWindows1252(crlf);
+EncodedMap encodeMapText(const QString& text, const MapText& loaded) {
+    if (text == loaded.text && !loaded.bytes.isEmpty())
+        return {loaded.bytes, true};
+    QString lines = text;
+    if (loaded.lineBreak != QStringLiteral("\n"))
+        lines.replace(QLatin1Char('\n'), loaded.lineBreak);
+    if (loaded.finalBreak && !text.endsWith(QLatin1Char('\n')))
+        lines += loaded.lineBreak;
+    const EncodedText encoded = encodeWindows1252(lines);
     return {encoded.bytes, encoded.lossless};
 }
 

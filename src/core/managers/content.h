@@ -9,10 +9,12 @@
 namespace gk {
 
 // Map scripts as the map window edits them. Text is shown with LF line ends and written
-// back with CR LF in the game's code page.
+// back in the game's code page with the line ends the file had (CR LF for a new map).
 struct MapText {
-    QString text;           // for the editor: lines separated by LF
-    bool finalBreak = true; // the file ended with a line break (or no file was loaded)
+    QString text;                               // for the editor: lines separated by LF
+    bool finalBreak = true;                     // the file ended with a line break
+    QString lineBreak = QStringLiteral("\r\n"); // the file's first line end: CR LF, LF or CR
+    QByteArray bytes;                           // the file as it was loaded
 };
 
 MapText decodeMapText(const QByteArray& bytes);
@@ -22,10 +24,12 @@ struct EncodedMap {
     bool lossless = true; // false when a character has no Windows-1252 byte
 };
 
-// Lines end with CR LF. A closing CR LF is added when the text does not end with a line
-// break, unless it was loaded from a file that had none, so that loading and saving an
-// untouched map gives back its bytes and repeated cycles never grow the file.
-EncodedMap encodeMapText(const QString& text, bool finalBreak);
+// The bytes of `text` for a map loaded as `loaded` (a default MapText for a new one). Text
+// that is still the loaded text gives back the loaded bytes exactly, whatever its line ends.
+// Otherwise every line ends with the loaded file's line end, and a closing one is added when
+// the text does not end with a line break, unless the loaded file had none, so that repeated
+// cycles never grow the file.
+EncodedMap encodeMapText(const QString& text, const MapText& loaded = MapText());
 
 // The game's copy of a content file: GameFolder & folder & name, spelt as the game's own
 // folders and file are where only the letter case differs (Wine folders are case-sensitive).

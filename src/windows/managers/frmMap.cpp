@@ -15,30 +15,42 @@
 #include "ui/style.h"
 #include "web/sites.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextDocument>
+#include <QThread>
+#include <QThreadPool>
+
+#include <optional>
 
 namespace gk {
 
 namespace {
 
 const QString kMapFilter = QStringLiteral("Black and White Maps (*.txt)|*.txt");
+// Maps this large are read beside the window, which stays usable meanwhile.
+constexpr qint64 kReadBesideTheWindow = 1 << 20;
 
 } // namespace
 
 frmMap::frmMap() {
     setObjectName(QStringLiteral("frmMap"));
-    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Maps"));
+    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Maps[*]"));
     resize(twipsToPx(11385), twipsToPx(6810));
     createControls();
     createMenus();
     connectControls();
+    watchDocument();
 }
 
 void frmMap::createControls() {
@@ -121,22 +133,123 @@ void frmMap::connectControls() {
 QString frmMap::mapText() const { return editorText(rtbMap); }
 
 void frmMap::LoadMapText() {
-    const auto chosen = openAndRead(this, kMapFilter, m_dialogFileName);
-    if (!chosen)
+    if (m_loading)
         return;
-    m_dialogFileName = chosen->path;
-    const MapText map = decodeMapText(chosen->bytes);
-    rtbMap->setPlainText(map.text);
+    const auto path = platform().openFileName(this, kMapFilter, m_dialogFileName);
+    if (!path || path->isEmpty() || !keepOrSaveEdits())
+        return;
+    // The user has let the edits go; should the map not be read, they are still there, and
+    // still unsaved.
+    const bool edited = rtbMap->document()->isModified();
     rtbMap->document()->setModified(false);
-    m_finalBreak = map.finalBreak;
-    lblCurrentDirectory->setText(chosen->path.text());
-    StoreMapFileName(chosen->path.text());
+    m_dialogFileName = *path;
+    if (QFileInfo(path->text()).size() < kReadBesideTheWindow) {
+        const auto bytes = readFileBytes(*path);
+        if (!bytes) {
+            rtbMap->document()->setModified(edited);
+            platform().message(this, bytes.error());
+            return;
+        }
+        showMap(*path, decodeMapText(*bytes), nullptr);
+        return;
+    }
+    // A large map is read, decoded and made into a document on another thread; the window
+    // (and the rest of the program) stays usable meanwhile.
+    setLoading(true);
+    QPointer<frmMap> self(this);
+    QThread* const home = thread();
+    QThreadPool::globalInstance()->start([self, home, path = *path, edited] {
+        const auto bytes = readFileBytes(path);
+        std::optional<MapText> map;
+        QTextDocument* document = nullptr;
+        if (bytes) {
+            map = decodeMapText(*bytes);
+            document = new QTextDocument;
+            document->setPlainText(map->text);
+            document->moveToThread(home);
+        }
+        const QString error = bytes ? QString() : bytes.error();
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, path, map = std::move(map), document, error, edited] {
+                if (!self) {
+                    delete document;
+                    return;
+                }
+                self->setLoading(false);
+                if (!map) {
+                    self->rtbMap->document()->setModified(edited);
+                    platform().message(self, error);
+                    return;
+                }
+                self->showMap(path, *map, document);
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void frmMap::showMap(const NativePath& path, const MapText& map, QTextDocument* document) {
+    if (document) {
+        QTextDocument* old = rtbMap->document();
+        document->setParent(rtbMap);
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
+        document->setDefaultFont(rtbMap->font());
+        rtbMap->setDocument(document);
+        if (old && old->parent() == rtbMap)
+            delete old;
+        watchDocument();
+    } else {
+        rtbMap->setPlainText(map.text);
+    }
+    rtbMap->document()->setModified(false);
+    m_loaded = map;
+    m_loadedPath = path;
+    lblCurrentDirectory->setText(path.text());
+    StoreMapFileName(path.text());
+}
+
+void frmMap::setLoading(bool loading) {
+    m_loading = loading;
+    rtbMap->setReadOnly(loading);
+    for (const char* name : {"cmdLoad", "cmdInstall", "cmdSave"})
+        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(!loading);
+    for (QMenu* menu : m_menus) {
+        for (QAction* action : menu->actions()) {
+            if (action->objectName() == QLatin1String("mnuOpen") ||
+                action->objectName() == QLatin1String("mnuInstall") ||
+                action->objectName() == QLatin1String("mnuSave"))
+                action->setEnabled(!loading);
+        }
+    }
+    if (loading) {
+        setCursor(Qt::BusyCursor);
+        lblCurrentDirectory->setText(QStringLiteral("Loading %1...").arg(m_dialogFileName.shown()));
+    } else {
+        unsetCursor();
+        lblCurrentDirectory->setText(m_loadedPath.isEmpty() ? QStringLiteral("None...")
+                                                            : m_loadedPath.text());
+    }
+}
+
+void frmMap::watchDocument() {
+    // The caption carries a '*' while the text has changes that are not saved.
+    setWindowModified(rtbMap->document()->isModified());
+    connect(rtbMap->document(), &QTextDocument::modificationChanged, this,
+            &QWidget::setWindowModified);
+}
+
+bool frmMap::keepOrSaveEdits() {
+    if (!rtbMap->document()->isModified())
+        return true;
+    const Answer answer = platform().ask(
+        this, QStringLiteral("The map has changes that are not saved.\nSave them first?"), true);
+    return answer == Answer::No || (answer == Answer::Yes && SaveMapText());
 }
 
 void frmMap::StoreMapFileName(const QString& path) { MapFileName = bareFileName(path); }
 
 bool frmMap::encodeForWriting(QByteArray& bytes) {
-    const EncodedMap encoded = encodeMapText(mapText(), m_finalBreak);
+    const EncodedMap encoded = encodeMapText(mapText(), m_loaded);
     if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("map")))
         return false;
     bytes = encoded.bytes;
@@ -158,10 +271,13 @@ bool frmMap::SaveMapText() {
 }
 
 void frmMap::InstallMapText() {
+    // The text installed is this window's: without a map loaded here, the name remembered
+    // from an earlier window would receive a text that was never that map.
     const QString name = MapFileName;
-    if (name.isEmpty()) {
-        platform().message(this, QStringLiteral("Please load a map first: Install this Map "
-                                                "installs it under the name of the map last "
+    if (name.isEmpty() || m_loadedPath.isEmpty()) {
+        platform().message(this, QStringLiteral("No map is loaded in this window, so nothing "
+                                                "was installed. Load a map first: Install this "
+                                                "Map installs it under the name of the map "
                                                 "opened with Load Map."));
         return;
     }
@@ -216,16 +332,10 @@ void frmMap::Form_Resize() {
 }
 
 void frmMap::closeEvent(QCloseEvent* event) {
-    if (rtbMap->document()->isModified()) {
-        const Answer answer = platform().ask(
-            this, QStringLiteral("The map has changes that are not saved.\nSave them first?"),
-            true);
-        if (answer == Answer::Cancel || (answer == Answer::Yes && !SaveMapText())) {
-            event->ignore();
-            return;
-        }
-    }
-    event->accept();
+    if (keepOrSaveEdits())
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace gk

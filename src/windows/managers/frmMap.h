@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "common/shared.h"
+#include "managers/content.h"
 #include "ui/forms.h"
 
 #include <QWidget>
@@ -11,6 +12,7 @@ class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
+class QTextDocument;
 
 namespace gk {
 
@@ -26,6 +28,8 @@ public:
 
     // The text the save and install commands write.
     QString mapText() const;
+    // A map is being read (a large one is read beside the window, which stays usable).
+    bool isLoading() const { return m_loading; }
     // The file name of the map last opened in this run, also in an earlier instance.
     static QString mapFileName() { return MapFileName; }
 
@@ -50,6 +54,13 @@ private:
 
     // Encodes the text for writing; asks first when characters would be lost.
     bool encodeForWriting(QByteArray& bytes);
+    // Before the text is replaced or the window closes: asks about unsaved changes; true
+    // when the text may go (saved, or the user lets it go).
+    bool keepOrSaveEdits();
+    // Shows a map read from `path`; `document` holds its text, built beside the window.
+    void showMap(const NativePath& path, const MapText& map, QTextDocument* document);
+    void setLoading(bool loading);
+    void watchDocument();
 
     QPlainTextEdit* rtbMap = nullptr;
     QList<QPushButton*> m_buttons;
@@ -60,7 +71,9 @@ private:
     QFrame* ln1 = nullptr;
     QList<QMenu*> m_menus;
     NativePath m_dialogFileName; // the file dialog's current file name, shared by load and save
-    bool m_finalBreak = true;
+    NativePath m_loadedPath;     // the map loaded in this window (empty: none yet)
+    MapText m_loaded;            // as it was read: its bytes, line ends and text
+    bool m_loading = false;
     // The file name of the map last opened with Load Map; Install this Map writes under it.
     // It outlives the window: a map window opened again still installs under that name.
     static inline Remembered<QString> MapFileName;
