@@ -3,15 +3,16 @@
 #include "support/world.h"
 
 #include "common/commands.h"
+#include "files/fsys.h"
 #include "installer/frmInstall.h"
 #include "startup.h"
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 using namespace gk;
 using namespace gk::test;
@@ -50,7 +51,14 @@ public:
     QString type() const { return child<QLabel>(w, "lblType")->text(); }
     QString note() const { return child<QLabel>(w, "lblNote")->text(); }
     int progress() const { return child<QProgressBar>(w, "prg1")->value(); }
-    QString names() const { return child<QPlainTextEdit>(w, "rtbFileNames")->toPlainText(); }
+    // The package's files: "name -> install path" a line.
+    QStringList files() const {
+        QStringList out;
+        auto* list = child<QTreeWidget>(w, "rtbFileNames");
+        for (int k = 0; k < list->topLevelItemCount(); ++k)
+            out << list->topLevelItem(k)->text(0) + " -> " + list->topLevelItem(k)->text(1);
+        return out;
+    }
     bool shown(const char* name) const { return w->findChild<QWidget*>(name)->isVisibleTo(w); }
     int step() const { return w->step(); }
     void choose(const char* option) const { child<QRadioButton>(w, option)->setChecked(true); }
@@ -209,15 +217,73 @@ void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
         world.platform->answerFile(world.path("author/hills.lnd"));
         world.platform->answerFile(game.game + "Data/Landscape/hills.lnd");
         wiz.browse();
-        QCOMPARE(wiz.names(), QStringLiteral("river.txt\nhills.lnd\n"));
-        // The install path is offered below the game folder.
+        // Each file with the path it installs to, as written into the package; each install
+        // path is proposed for the file's own name, in the folder of its kind, by a dialog
+        // that says what it asks.
+        const QString gameWindows = PackageCompiler::packageInstallPath(NativePath(game.game));
+        QCOMPARE(wiz.files(),
+                 (QStringList{"river.txt -> " + gameWindows + "Scripts\\Playgrounds\\river.txt",
+                              "hills.lnd -> " + gameWindows + "Data\\Landscape\\hills.lnd"}));
         QCOMPARE(world.platform->fileRequests.at(1).currentName,
                  game.game + "Scripts/Playgrounds/river.txt");
+        QCOMPARE(world.platform->fileRequests.at(3).currentName,
+                 game.game + "Data/Landscape/hills.lnd");
+        QCOMPARE(world.platform->fileRequests.at(3).title,
+                 QStringLiteral("Where should hills.lnd be installed in the game?"));
 
+        // An install path outside the game folder is refused when the file is added, with the
+        // reason; so is one that no installation could place.
+        QVERIFY(putFile(world.path("author/extra.txt"), "x"));
+        world.platform->answerFile(world.path("author/extra.txt"));
+        world.platform->answerFile(world.path("beside/extra.txt"));
+        wiz.browse();
+        QCOMPARE(world.platform->messages.size(), 1);
+        QVERIFY2(world.platform->messages.at(0).contains("does not lie inside the game folder"),
+                 qPrintable(world.platform->messages.at(0)));
+        world.platform->answerFile(world.path("author/extra.txt"));
+        world.platform->answerFile(game.game + "extra.txt");
+        wiz.browse();
+        QCOMPARE(world.platform->messages.size(), 2);
+        QVERIFY2(world.platform->messages.at(1).contains("names none of the game's folders"),
+                 qPrintable(world.platform->messages.at(1)));
+        QCOMPARE(wiz.files().size(), 2);
+
+        // A file added by mistake can be taken out again.
+        world.platform->answerFile(world.path("author/extra.txt"));
+        world.platform->answerFile(game.game + "Scripts/Playgrounds/extra.txt");
+        wiz.browse();
+        QCOMPARE(wiz.files().size(), 3);
+        QVERIFY(wiz.button("cmdRemove")->isEnabled());
+        QTest::mouseClick(wiz.button("cmdRemove"), Qt::LeftButton);
+        QCOMPARE(wiz.files().size(), 2);
+
+        // Back to step 2 and on again: Next follows the list, never a dead end.
         wiz.next();
         QCOMPARE(wiz.frame(), QStringLiteral("Choose directory name"));
         QCOMPARE(wiz.path(), QStringLiteral("No Directory Chosen!"));
         QVERIFY(!wiz.button("cmdNext")->isEnabled());
+        wiz.back();
+        QVERIFY(wiz.button("cmdNext")->isEnabled());
+        world.platform->cancelFile();
+        wiz.browse();
+        QVERIFY(wiz.button("cmdNext")->isEnabled());
+        wiz.next();
+
+        // The package's name is proposed as a package, never one of its own files; saving
+        // over one of its files is refused, and replacing a file prefers No.
+        world.platform->answerFile(world.path("author/hills.lnd"));
+        wiz.browse();
+        QCOMPARE(world.platform->fileRequests.last().currentName, world.path("author/river.vif"));
+        QCOMPARE(world.platform->messages.size(), 3);
+        QVERIFY(world.platform->messages.at(2).contains("one of the files this package carries"));
+        QCOMPARE(fileBytes(world.path("author/hills.lnd")), land);
+        QCOMPARE(wiz.step(), 3);
+        QVERIFY(putFile(world.path("out/old.vif"), "old"));
+        world.platform->answerFile(world.path("out/old.vif"));
+        wiz.browse();
+        QCOMPARE(world.platform->preferred.last(), Answer::No);
+        QCOMPARE(wiz.step(), 3);
+        QCOMPARE(fileBytes(world.path("out/old.vif")), QByteArray("old"));
         world.platform->answerFile(pack);
         wiz.browse();
         QCOMPARE(world.platform->fileRequests.last().filter,
@@ -248,6 +314,7 @@ void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
     }
 
     // Installed on another machine's game folder: byte for byte.
+    world.platform->messages.clear();
     QFile::remove(world.path("game/Scripts/Playgrounds/river.txt"));
     QVERIFY(putFile(world.path("game/Data/Landscape/hills.lnd"), "previous"));
     Wizard wiz;
@@ -264,6 +331,12 @@ void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
     QCOMPARE(wiz.progress(), 100);
     QCOMPARE(wiz.step(), 1);
     QVERIFY(wiz.note().startsWith("The package was installed: 2 files."));
+    // Installed once: Next does not install it a second time; choosing a file again does.
+    QVERIFY(!wiz.button("cmdNext")->isEnabled());
+    QVERIFY(wiz.shown("cmdHistory"));
+    world.platform->answerFile(pack);
+    wiz.browse();
+    QVERIFY(wiz.button("cmdNext")->isEnabled());
 }
 
 void TestInstallWindow::packageBeingCompiledKeepsToItsOwnFiles() {
@@ -343,12 +416,12 @@ void TestInstallWindow::cancelledDialogsChangeNothing() {
     world.platform->cancelFile();
     wiz.browse();
     QVERIFY(!wiz.button("cmdNext")->isEnabled());
-    QVERIFY(wiz.names().isEmpty());
+    QVERIFY(wiz.files().isEmpty());
     // The install path dialog cancelled: the file is not added.
     world.platform->answerFile(world.path("in/river.txt"));
     world.platform->cancelFile();
     wiz.browse();
-    QVERIFY(wiz.names().isEmpty());
+    QVERIFY(wiz.files().isEmpty());
 
     world.platform->answerFile(world.path("in/river.txt"));
     world.platform->answerFile(game.game + "Scripts/Playgrounds/river.txt");
@@ -358,12 +431,12 @@ void TestInstallWindow::cancelledDialogsChangeNothing() {
     wiz.browse();
     QCOMPARE(wiz.step(), 3);
     QCOMPARE(wiz.path(), QStringLiteral("No Directory Chosen!"));
-    // Back to step 2 keeps the list, and Next is disabled on entering the step.
+    // Back to step 2 keeps the list, and Next goes on with it.
     wiz.back();
     QCOMPARE(wiz.step(), 2);
     QCOMPARE(wiz.path(), QStringLiteral("No Directory Chosen!"));
-    QCOMPARE(wiz.names(), QStringLiteral("river.txt\n"));
-    QVERIFY(!wiz.button("cmdNext")->isEnabled());
+    QCOMPARE(wiz.files().size(), 1);
+    QVERIFY(wiz.button("cmdNext")->isEnabled());
 
     // A package file that exists is replaced only when the user agrees.
     QVERIFY(putFile(world.path("in/keep.vif"), "keep"));
@@ -421,6 +494,53 @@ void TestInstallWindow::failuresAreReportedNotShownAsSuccess() {
     QVERIFY(world.platform->messages.at(0).contains("pack.vif"));
     QCOMPARE(wiz.path(), world.path("missing/pack.vif"));
     QVERIFY(wiz.note() != QStringLiteral("Your file was saved and Backed up!"));
+
+    // A package installation that fails at any write says once, and truly, that nothing was
+    // changed; never that a file it did not touch could not be put back.
+    const QByteArray twoEntries =
+        "###Begin_VIF###\r\n###Install###C:\\BW\\Scripts\\Playgrounds\\a.txt###/Install###"
+        "\r\n###Title###a.txt###/Title###\r\nnew a\r\n###End_VIF###\r\n"
+        "###Begin_VIF###\r\n###Install###C:\\BW\\Data\\Landscape\\b.lnd###/Install###\r\n"
+        "###Title###b.lnd###/Title###\r\nnew b\r\n###End_VIF###\r\n\r\n";
+    QVERIFY(putFile(world.path("in/two.vif"), twoEntries));
+    QVERIFY(putFile(game.game + "Scripts/Playgrounds/a.txt", "old a"));
+    wiz.back();
+    wiz.back();
+    wiz.back();
+    wiz.choose("op1");
+    wiz.next();
+    world.platform->answerFile(world.path("in/two.vif"));
+    wiz.browse();
+    auto freshGame = [&](int n) {
+        shared().ManagerFolder = world.folder(QStringLiteral("manager%1").arg(n));
+        QVERIFY(putFile(game.game + "Scripts/Playgrounds/a.txt", "old a"));
+        QFile::remove(game.game + "Data/Landscape/b.lnd");
+        world.platform->messages.clear();
+    };
+    freshGame(0);
+    gk::fs::faults::reset();
+    wiz.next();
+    const int changes = gk::fs::faults::changesSoFar();
+    QVERIFY(world.platform->messages.isEmpty());
+    QVERIFY(changes > 10);
+    for (int n = 1; n <= changes; ++n) {
+        freshGame(n);
+        world.platform->answerFile(world.path("in/two.vif"));
+        wiz.browse();
+        gk::fs::faults::failAt(n, EIO);
+        wiz.next();
+        gk::fs::faults::reset();
+        const QString said = world.platform->messages.join('|');
+        if (said.isEmpty()) { // a failure the installation could go around
+            QCOMPARE(fileBytes(game.game + "Data/Landscape/b.lnd"), QByteArray("new b"));
+            continue;
+        }
+        QCOMPARE(world.platform->messages.size(), 1);
+        QVERIFY2(said.count("nothing was changed", Qt::CaseInsensitive) == 1, qPrintable(said));
+        QVERIFY2(!said.contains("could not be put back"), qPrintable(said));
+        QCOMPARE(fileBytes(game.game + "Scripts/Playgrounds/a.txt"), QByteArray("old a"));
+        QVERIFY(!QFile::exists(game.game + "Data/Landscape/b.lnd"));
+    }
 }
 
 void TestInstallWindow::offeredFileIsChosenNotInstalled() {

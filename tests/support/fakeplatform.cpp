@@ -6,8 +6,8 @@
 namespace gk {
 
 std::optional<NativePath> FakePlatform::nextFile(bool save, const QString& filter,
-                                                 const NativePath& current) {
-    fileRequests.append({save, filter, current.text()});
+                                                 const NativePath& current, const QString& title) {
+    fileRequests.append({save, filter, current.text(), title});
     log << (save ? QStringLiteral("file-save:") : QStringLiteral("file-open:")) + filter;
     if (fileAnswers.isEmpty())
         return std::nullopt;
@@ -23,8 +23,9 @@ std::optional<NativePath> FakePlatform::openFileName(QWidget*, const QString& fi
 }
 
 std::optional<NativePath> FakePlatform::saveFileName(QWidget*, const QString& filter,
-                                                     const NativePath& currentName) {
-    return nextFile(true, filter, currentName);
+                                                     const NativePath& currentName,
+                                                     const QString& title) {
+    return nextFile(true, filter, currentName, title);
 }
 
 void FakePlatform::message(QWidget*, const QString& text) {
@@ -32,10 +33,11 @@ void FakePlatform::message(QWidget*, const QString& text) {
     log << QStringLiteral("message:") + text;
 }
 
-Answer FakePlatform::ask(QWidget*, const QString& text, bool) {
+Answer FakePlatform::ask(QWidget*, const QString& text, bool, Answer preferredAnswer) {
     questions << text;
+    preferred << preferredAnswer;
     log << QStringLiteral("ask:") + text;
-    return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+    return answers.isEmpty() ? preferredAnswer : answers.takeFirst();
 }
 
 std::optional<int> FakePlatform::choose(QWidget*, const QString& text, const QStringList&) {

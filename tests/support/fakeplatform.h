@@ -16,6 +16,7 @@ public:
         bool save = false;
         QString filter;
         QString currentName; // the dialog's current file name, as its text
+        QString title;
     };
 
     // Next file dialog answers; std::nullopt is a cancel. An empty queue cancels.
@@ -24,7 +25,8 @@ public:
 
     QStringList messages;
     QStringList questions;
-    QList<Answer> answers;             // empty queue answers Yes
+    QList<Answer> answers;             // empty queue gives the preferred answer (Enter)
+    QList<Answer> preferred;           // the preferred answer of each question asked
     QList<std::optional<int>> choices; // empty queue cancels
 
     // Called for each modal dialog; the dialog is closed afterwards when still open.
@@ -44,9 +46,11 @@ public:
     std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
                                            const NativePath& currentName) override;
     std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
-                                           const NativePath& currentName) override;
+                                           const NativePath& currentName,
+                                           const QString& title = QString()) override;
     void message(QWidget* parent, const QString& text) override;
-    Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    Answer ask(QWidget* parent, const QString& text, bool withCancel,
+               Answer preferred = Answer::Yes) override;
     std::optional<int> choose(QWidget* parent, const QString& text,
                               const QStringList& items) override;
     int exec(QDialog* dialog) override;
@@ -54,7 +58,8 @@ public:
     Status openAddress(const QString& address) override;
 
 private:
-    std::optional<NativePath> nextFile(bool save, const QString& filter, const NativePath& current);
+    std::optional<NativePath> nextFile(bool save, const QString& filter, const NativePath& current,
+                                       const QString& title = QString());
 };
 
 // Installs a FakePlatform for the lifetime of this object.

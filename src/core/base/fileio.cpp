@@ -2,7 +2,12 @@
 
 #include "files/fsys.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace gk {
 
@@ -34,5 +39,19 @@ bool fileExists(const NativePath& path) {
 }
 
 bool folderExists(const NativePath& path) { return QFileInfo(path.text()).isDir(); }
+
+bool sameFile(const NativePath& a, const NativePath& b) {
+#ifdef Q_OS_WIN
+    const QString first = QFileInfo(a.text()).canonicalFilePath();
+    return !first.isEmpty() &&
+           first.compare(QFileInfo(b.text()).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+#else
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a.text()).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b.text()).constData(), &second) == 0 &&
+           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+#endif
+}
 
 } // namespace gk

@@ -15,5 +15,7 @@ Result<QByteArray> readFileBytes(const NativePath& path, qint64 maxBytes = -1);
 
 bool fileExists(const NativePath& path);
 bool folderExists(const NativePath& path);
+// Both paths name one existing file, however they are spelt (links, "..", other names of it).
+bool sameFile(const NativePath& a, const NativePath& b);
 
 } // namespace gk

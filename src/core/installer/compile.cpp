@@ -16,7 +16,8 @@ QString PackageCompiler::packageInstallPath(const NativePath& chosenPath) {
     return path;
 }
 
-Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& installPath) {
+Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& installPath,
+                                    const ComposedPath& gameFolder) {
     auto refuse = [&source](ErrorKind kind, const QString& reason) {
         return Status::failure(
             kind,
@@ -40,13 +41,44 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
                       QStringLiteral("its contents hold the marker %1, which a package cannot "
                                      "carry")
                           .arg(QString::fromLatin1(*marker)));
-    const auto fields = vif::encodeFields(packageInstallPath(installPath), title);
+    const QString written = packageInstallPath(installPath);
+    if (!gameFolder.isEmpty()) {
+        const QString game = QFileInfo(gameFolder.native().text()).canonicalFilePath();
+        const QString folder = QFileInfo(installPath.folder().text()).canonicalFilePath();
+        if (game.isEmpty() || folder.isEmpty() ||
+            (folder != game && !folder.startsWith(game + QLatin1Char('/'))))
+            return refuse(ErrorKind::UnsafePath,
+                          QStringLiteral("its install path %1 does not lie inside the game "
+                                         "folder %2")
+                              .arg(quotedPath(installPath), quotedPath(gameFolder)));
+        if (const auto placed = resolveInstallPath(written, gameFolder); !placed)
+            return refuse(placed.kind(), asClause(placed.error()));
+    }
+    const auto fields = vif::encodeFields(written, title);
     if (!fields)
         return refuse(ErrorKind::Invalid, fields.error());
-    m_entries << Entry{source, QFileInfo(source.text()).size(),
+    m_entries << Entry{source, written, QFileInfo(source.text()).size(),
                        vif::entryHead(fields->first, fields->second)};
-    m_names += title + QStringLiteral("\r\n");
     return Status::success();
+}
+
+void PackageCompiler::removeEntry(int index) {
+    if (index >= 0 && index < m_entries.size())
+        m_entries.removeAt(index);
+}
+
+QString PackageCompiler::fileNames() const {
+    QString names;
+    for (const Entry& entry : m_entries)
+        names += entry.source.fileName() + QStringLiteral("\r\n");
+    return names;
+}
+
+QStringList PackageCompiler::installPaths() const {
+    QStringList out;
+    for (const Entry& entry : m_entries)
+        out << entry.installPath;
+    return out;
 }
 
 QList<NativePath> PackageCompiler::sources() const {

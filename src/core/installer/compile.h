@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace gk {
 
@@ -21,17 +22,24 @@ public:
     // drive_c is written as Windows sees it ("C:\..."); any other path is written with
     // backslashes. Refused, with nothing added: an unreadable file, an empty install path, a
     // file name that the receiving installer would refuse as a title (titleProblem), a file
-    // that holds one of the package markers, and what vif::encodeFields refuses.
-    Status AddPackFile(const NativePath& source, const NativePath& installPath);
+    // that holds one of the package markers, and what vif::encodeFields refuses. With the
+    // author's `gameFolder`, the install path must also lie inside it and be one that an
+    // installation places in a game folder (resolveInstallPath), so that no package is written
+    // that every installer refuses.
+    Status AddPackFile(const NativePath& source, const NativePath& installPath,
+                       const ComposedPath& gameFolder = ComposedPath());
+    // Takes the entry at `index` out of the package.
+    void removeEntry(int index);
 
     // The install path as it is written into the package.
     static QString packageInstallPath(const NativePath& chosenPath);
 
     int entryCount() const { return int(m_entries.size()); }
     // Bare names of the added files, one a line, each ended by CR LF.
-    const QString& fileNames() const { return m_names; }
-    // The files added, in order.
+    QString fileNames() const;
+    // The files added, in order, and their install paths as written into the package.
     QList<NativePath> sources() const;
+    QStringList installPaths() const;
 
     // The package: every entry, then one more CR LF.
     Contents packageContents() const;
@@ -46,11 +54,11 @@ public:
 private:
     struct Entry {
         NativePath source;
+        QString installPath;
         qint64 size = 0;
         QByteArray head;
     };
     QList<Entry> m_entries;
-    QString m_names;
 };
 
 } // namespace gk

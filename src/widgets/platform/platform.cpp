@@ -33,8 +33,11 @@ QtPlatform& desktop() {
 const QString kTitle = QStringLiteral("Grovekeep");
 
 std::optional<NativePath> runFileDialog(QWidget* parent, const QString& filter,
-                                        const NativePath& currentName, bool save) {
+                                        const NativePath& currentName, bool save,
+                                        const QString& title = QString()) {
     QFileDialog dialog(parent);
+    if (!title.isEmpty())
+        dialog.setWindowTitle(title);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     // Windows that save over a file ask about it themselves.
@@ -66,8 +69,9 @@ std::optional<NativePath> QtPlatform::openFileName(QWidget* parent, const QStrin
 }
 
 std::optional<NativePath> QtPlatform::saveFileName(QWidget* parent, const QString& filter,
-                                                   const NativePath& currentName) {
-    return runFileDialog(parent, filter, currentName, true);
+                                                   const NativePath& currentName,
+                                                   const QString& title) {
+    return runFileDialog(parent, filter, currentName, true, title);
 }
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
@@ -75,11 +79,15 @@ void QtPlatform::message(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel) {
+Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel, Answer preferred) {
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, kTitle, text, buttons, parent);
+    box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
+                         : preferred == Answer::No ? QMessageBox::No
+                                                   : QMessageBox::Cancel);
+    box.setEscapeButton(withCancel ? QMessageBox::Cancel : QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -24,16 +24,21 @@ class Platform {
 public:
     virtual ~Platform() = default;
 
-    // nullopt when the user cancels. `currentName` is shown in the dialog's name box. The save
-    // dialog does not ask about replacing an existing file: the window asks when it matters.
+    // nullopt when the user cancels. `currentName` is shown in the dialog's name box; `title`,
+    // when given, says what the dialog asks for. The save dialog does not ask about replacing
+    // an existing file: the window asks when it matters.
     virtual std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
                                                    const NativePath& currentName) = 0;
     virtual std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
-                                                   const NativePath& currentName) = 0;
+                                                   const NativePath& currentName,
+                                                   const QString& title = QString()) = 0;
     // A message box titled "Grovekeep" with an OK button.
     virtual void message(QWidget* parent, const QString& text) = 0;
-    // A question titled "Grovekeep": Yes/No, or Yes/No/Cancel when `withCancel`.
-    virtual Answer ask(QWidget* parent, const QString& text, bool withCancel) = 0;
+    // A question titled "Grovekeep": Yes/No, or Yes/No/Cancel when `withCancel`. `preferred`
+    // is the answer Enter gives; questions whose Yes replaces or removes something prefer No.
+    // Escape answers Cancel, or No without Cancel.
+    virtual Answer ask(QWidget* parent, const QString& text, bool withCancel,
+                       Answer preferred = Answer::Yes) = 0;
     // Lets the user pick one of `items` (titled "Grovekeep"); nullopt when cancelled.
     virtual std::optional<int> choose(QWidget* parent, const QString& text,
                                       const QStringList& items) = 0;
@@ -55,9 +60,11 @@ public:
     std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
                                            const NativePath& currentName) override;
     std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
-                                           const NativePath& currentName) override;
+                                           const NativePath& currentName,
+                                           const QString& title = QString()) override;
     void message(QWidget* parent, const QString& text) override;
-    Answer ask(QWidget* parent, const QString& text, bool withCancel) override;
+    Answer ask(QWidget* parent, const QString& text, bool withCancel,
+               Answer preferred = Answer::Yes) override;
     std::optional<int> choose(QWidget* parent, const QString& text,
                               const QStringList& items) override;
     int exec(QDialog* dialog) override;

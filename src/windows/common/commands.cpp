@@ -29,7 +29,7 @@ bool confirmReplace(QWidget* parent, const NativePath& path) {
            platform().ask(
                parent,
                QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path.shown()),
-               false) == Answer::Yes;
+               false, Answer::No) == Answer::Yes;
 }
 
 std::optional<ChosenFile> openAndRead(QWidget* parent, const QString& filter,
@@ -117,7 +117,7 @@ bool confirmLossyText(QWidget* parent, const QString& what) {
                                          "game's character set and would be written as \"?\".\n"
                                          "Write the %1 anyway?")
                               .arg(what),
-                          false) == Answer::Yes;
+                          false, Answer::No) == Answer::Yes;
 }
 
 bool settingsFoldersKnown(QWidget* parent, bool needGameFolder) {

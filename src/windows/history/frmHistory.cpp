@@ -230,7 +230,7 @@ void frmHistory::cmdUndo_Click() {
                            QStringLiteral("%1\nUndo it anyway? What these files hold now is "
                                           "kept in the history.")
                                .arg(problems.join(QLatin1Char('\n'))),
-                           false) != Answer::Yes)
+                           false, Answer::No) != Answer::Yes)
             return;
         force = true;
     }
@@ -284,7 +284,7 @@ void frmHistory::cmdFree_Click() {
                                       "without their record they cannot be undone.\n"
                                       "Remove their records too?")
                            .arg(operationsText(int(planned->keptInstalled.size()))),
-                       false) == Answer::Yes) {
+                       false, Answer::No) == Answer::Yes) {
         evenInstalled = true;
         planned = opened->prune(before, true, true);
     }
@@ -295,7 +295,7 @@ void frmHistory::cmdFree_Click() {
     if (platform().ask(this,
                        QStringLiteral("Remove %1 from the history and free %2?")
                            .arg(operationsText(planned->operations), sizeText(planned->bytesFreed)),
-                       false) != Answer::Yes)
+                       false, Answer::No) != Answer::Yes)
         return;
     const auto pruned = opened->prune(before, evenInstalled, false);
     if (!pruned) {

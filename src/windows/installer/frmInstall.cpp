@@ -5,6 +5,7 @@
 #include "base/quoting.h"
 #include "common/commands.h"
 #include "common/shared.h"
+#include "files/describe.h"
 #include "files/fsys.h"
 #include "installer/install.h"
 #include "installer/wizard.h"
@@ -12,14 +13,15 @@
 #include "ui/place.h"
 #include "web/sites.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 
 #include <cmath>
 
@@ -60,7 +62,9 @@ void frmInstall::createControls() {
     op4 = place<QRadioButton>(Frame1, "op4",
                               QStringLiteral("Browse the Web for Black and White files. "),
                               Px{8, 136, 297, 17});
-    rtbFileNames = place<QPlainTextEdit>(Frame1, "rtbFileNames", QString(), Px{8, 64, 449, 137});
+    rtbFileNames = place<QTreeWidget>(Frame1, "rtbFileNames", Px{8, 64, 449, 137});
+    cmdRemove =
+        place<QPushButton>(Frame1, "cmdRemove", QStringLiteral("&Remove"), Px{8, 208, 97, 25});
     lblType =
         place<QLabel>(Frame1, "lblType", QStringLiteral("No file type set"), Px{8, 208, 449, 25});
     lblNote = place<QLabel>(Frame1, "lblNote", QString(), Px{8, 248, 449, 33});
@@ -81,8 +85,13 @@ void frmInstall::createControls() {
     lblPath->setTextFormat(Qt::PlainText);
     lblNote->setWordWrap(true);
     lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rtbFileNames->setReadOnly(true);
-    rtbFileNames->setLineWrapMode(QPlainTextEdit::NoWrap);
+    rtbFileNames->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Installs to")});
+    rtbFileNames->setRootIsDecorated(false);
+    rtbFileNames->setAllColumnsShowFocus(true);
+    rtbFileNames->setColumnWidth(0, 130);
+    rtbFileNames->setAccessibleName(QStringLiteral("Files of the package"));
+    cmdRemove->setToolTip(QStringLiteral("Take the selected file out of the package"));
+    cmdRemove->setEnabled(false);
     prg1->setRange(0, 100);
     prg1->setValue(0);
     prg1->setTextVisible(false);
@@ -94,6 +103,9 @@ void frmInstall::connectControls() {
     onClick(this, "cmdInstall", &frmInstall::cmdInstall_Click);
     onClick(this, "cmdCancel", &frmInstall::cmdCancel_Click);
     onClick(this, "cmdHistory", &frmInstall::cmdHistory_Click);
+    onClick(this, "cmdRemove", &frmInstall::cmdRemove_Click);
+    connect(rtbFileNames, &QTreeWidget::currentItemChanged, this,
+            [this] { cmdRemove->setEnabled(rtbFileNames->currentItem() != nullptr); });
 }
 
 void frmInstall::Form_Load() {
@@ -121,6 +133,10 @@ void frmInstall::ShowStep() {
     lblType->setVisible(layout->typeShown);
     prg1->setVisible(layout->progressShown);
     rtbFileNames->setVisible(layout->namesShown);
+    cmdRemove->setVisible(layout->namesShown);
+    // Files for a package: Next leads on as soon as there is one, and not before.
+    if (step() == StepChooseFiles)
+        cmdNext->setEnabled(m_compiler.entryCount() > 0);
     if (layout->pathText)
         lblPath->setText(*layout->pathText);
     if (layout->noteText)
@@ -235,6 +251,7 @@ bool frmInstall::chooseFile(const NativePath& path) {
     m_chosenContents = std::move(contents);
     lblPath->setText(path.text());
     ShowFileType();
+    cmdNext->setEnabled(true);
     return true;
 }
 
@@ -344,11 +361,14 @@ void frmInstall::InstallPackage() {
     }
     prg1->setValue(100);
     offerHistory(applied->operation);
+    // Installed: Next does not install it again; the way on is another file ("..."), the
+    // history, Back, or Cancel.
+    cmdNext->setEnabled(false);
     const auto written = plan->entries.size();
     lblNote->setText(QStringLiteral("The package was installed: %1. What every replaced file "
-                                    "held is kept in the history.")
-                         .arg(written == 1 ? QStringLiteral("1 file")
-                                           : QStringLiteral("%1 files").arg(written)));
+                                    "held is kept in the history. Choose another file with "
+                                    "\"...\" to install it.")
+                         .arg(filesText(int(written))));
     if (!applied->conflicts.isEmpty()) {
         QStringList lines;
         for (const Conflict& conflict : applied->conflicts)
@@ -382,28 +402,79 @@ void frmInstall::AddPackFile() {
     if (!file || file->isEmpty())
         return;
     m_dio1Name = *file;
-    NativePath suggested = m_dio2Name;
-    if (suggested.isEmpty() && !shared().GameFolder.isEmpty())
-        suggested =
-            (gameFolder() + targetFolderFor(installKindFor(file->text())) + file->fileName())
-                .native();
-    const auto installPath = platform().saveFileName(this, QString(), suggested);
+    // Proposed: the file's own name, in the game folder its kind belongs in (a file of another
+    // kind: in the folder of the install path chosen last, else the game folder).
+    const InstallKind kind = installKindFor(file->text());
+    NativePath suggested;
+    if (kind == InstallKind::Map || kind == InstallKind::Landscape || kind == InstallKind::Skin)
+        suggested = (gameFolder() + targetFolderFor(kind) + file->fileName()).native();
+    else if (!m_dio2Name.isEmpty())
+        suggested = m_dio2Name.folder().child(file->fileName());
+    else if (!shared().GameFolder.isEmpty())
+        suggested = (gameFolder() + file->fileName()).native();
+    const auto installPath = platform().saveFileName(
+        this, QString(), suggested,
+        QStringLiteral("Where should %1 be installed in the game?").arg(file->fileName()));
     if (!installPath || installPath->isEmpty())
         return;
     m_dio2Name = *installPath;
-    const Status added = m_compiler.AddPackFile(*file, *installPath);
+    const Status added = m_compiler.AddPackFile(*file, *installPath, gameFolder());
     if (!added) {
         platform().message(this, added.error());
         return;
     }
-    rtbFileNames->setPlainText(m_compiler.fileNames());
-    cmdNext->setEnabled(true);
+    showPackageFiles();
+    rtbFileNames->setCurrentItem(rtbFileNames->topLevelItem(rtbFileNames->topLevelItemCount() - 1));
+}
+
+void frmInstall::cmdRemove_Click() {
+    const int index = rtbFileNames->indexOfTopLevelItem(rtbFileNames->currentItem());
+    if (index < 0)
+        return;
+    m_compiler.removeEntry(index);
+    showPackageFiles();
+    if (rtbFileNames->topLevelItemCount() > 0)
+        rtbFileNames->setCurrentItem(
+            rtbFileNames->topLevelItem(std::min(index, rtbFileNames->topLevelItemCount() - 1)));
+}
+
+void frmInstall::showPackageFiles() {
+    rtbFileNames->clear();
+    const QList<NativePath> sources = m_compiler.sources();
+    const QStringList paths = m_compiler.installPaths();
+    for (qsizetype k = 0; k < sources.size(); ++k) {
+        auto* item = new QTreeWidgetItem(rtbFileNames, {sources.at(k).fileName(), paths.at(k)});
+        item->setToolTip(0, sources.at(k).shown());
+        item->setToolTip(1, paths.at(k));
+    }
+    cmdRemove->setEnabled(rtbFileNames->currentItem() != nullptr);
+    if (step() == StepChooseFiles)
+        cmdNext->setEnabled(m_compiler.entryCount() > 0);
 }
 
 void frmInstall::choosePackageFile() {
     m_dio1Filter = packageFilter();
-    const auto chosen = chooseSaveTarget(this, m_dio1Filter, m_dio1Name);
-    if (!chosen)
+    // Proposed: the package saved last, else a package named after the first file, beside it.
+    NativePath proposed = m_packagePath;
+    if (proposed.isEmpty() && m_compiler.entryCount() > 0) {
+        const NativePath first = m_compiler.sources().constFirst();
+        proposed = first.folder().child(QFileInfo(first.fileName()).completeBaseName() +
+                                        QStringLiteral(".vif"));
+    }
+    const auto chosen = platform().saveFileName(this, m_dio1Filter, proposed);
+    if (!chosen || chosen->isEmpty())
+        return;
+    // Saved over one of its own files, the package would destroy what it carries.
+    for (const NativePath& source : m_compiler.sources()) {
+        if (sameFile(*chosen, source)) {
+            platform().message(this, QStringLiteral("%1 is one of the files this package carries; "
+                                                    "the package was not saved there. Choose "
+                                                    "another name for the package.")
+                                         .arg(quotedPath(*chosen)));
+            return;
+        }
+    }
+    if (!confirmReplace(this, *chosen))
         return;
     m_dio1Name = *chosen;
     m_packagePath = *chosen;

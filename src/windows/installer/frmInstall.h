@@ -8,7 +8,7 @@
 
 class QGroupBox;
 class QLabel;
-class QPlainTextEdit;
+class QTreeWidget;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -50,8 +50,10 @@ private:
     void installSingle(int kind);
     void InstallPackage();
     void InstallTattoo();
-    // Step 2: add a file to the package being compiled.
+    // Step 2: add a file to the package being compiled; take the selected one out again.
     void AddPackFile();
+    void cmdRemove_Click();
+    void showPackageFiles();
     // Step 3: choose the package file.
     void choosePackageFile();
     // Step 6: save the package.
@@ -73,7 +75,8 @@ private:
     QLabel* lblType = nullptr;
     QLabel* lblNote = nullptr;
     QProgressBar* prg1 = nullptr;
-    QPlainTextEdit* rtbFileNames = nullptr;
+    QTreeWidget* rtbFileNames = nullptr; // the package's files and where each installs
+    QPushButton* cmdRemove = nullptr;
     QPushButton* cmdBack = nullptr;
     QPushButton* cmdNext = nullptr;
     QPushButton* cmdCancel = nullptr;
