@@ -395,13 +395,34 @@ void TestManagerWindows::tattooSlotReplacement() {
     QCOMPARE(fileBytes(world.path("manager/Backup/tattoos/symbol10.bmp")), chosen);
     QCOMPARE(fileBytes(world.path("manager/Backup/tattoos/Player1/symbol10.bmp")), bitmap(Qt::red));
 
-    // Cancelled or unreadable: nothing replaced.
+    // Cancelled, not a bitmap, a PNG named .bmp, or a bitmap cut short: nothing replaced, and
+    // the message says why.
     fake.cancelFile();
     click(tattoo, "cmd11");
-    QVERIFY(putFile(world.path("pics/not.bmp"), "not a bitmap"));
-    fake.answerFile(world.path("pics/not.bmp"));
-    click(tattoo, "cmd11");
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QImage(8, 8, QImage::Format_RGB32).save(&buffer, "PNG");
+    }
+    const QByteArray whole = bitmap(Qt::green);
+    const QList<QPair<QByteArray, QString>> refused = {
+        {"not a bitmap", "does not begin as a Windows bitmap does"},
+        {png, "does not begin as a Windows bitmap does"},
+        {whole.left(whole.size() - 5), "cut short"}};
+    fake.messages.clear();
+    for (const auto& [bytes, reason] : refused) {
+        QVERIFY(putFile(world.path("pics/not.bmp"), bytes));
+        fake.answerFile(world.path("pics/not.bmp"));
+        click(tattoo, "cmd11");
+        QVERIFY2(fake.messages.last().contains(reason), qPrintable(fake.messages.last()));
+        fake.answerFile(world.path("pics/not.bmp"));
+        click(tattoo, "cmdTatoo"); // the preview refuses it too
+        QVERIFY(fake.messages.last().contains(reason));
+    }
+    QCOMPARE(fake.messages.size(), 6);
     QVERIFY(!QFile::exists(profile + "symbol11.bmp"));
+    QVERIFY(!QFile::exists(world.path("manager/Backup/tattoos/symbol11.bmp")));
     QVERIFY(child<QLabel>(tattoo, "tat11")->pixmap().isNull());
     QCOMPARE(frmTattoo::profileFolder().text(), profile);
 }
@@ -440,6 +461,20 @@ void TestManagerWindows::landscapesAndSkins() {
     click(extra, "cmdInstallSkin");
     QCOMPARE(fileBytes(world.path("game/Data/CreatureMesh/wolf.l3d")), skin);
     QVERIFY(!QFile::exists(world.path("manager/Backup/CreatureMesh/wolf.l3d")));
+
+    // Each button takes its own kind of file only, whatever name is typed into the dialog.
+    fake.messages.clear();
+    fake.answerFile(world.path("lands/island.lnd"));
+    click(extra, "cmdLoadSkin");
+    QCOMPARE(fake.messages.size(), 1);
+    QVERIFY(fake.messages.at(0).contains("is not a skin file (.l3d)"));
+    click(extra, "cmdInstallSkin");
+    QVERIFY(!QFile::exists(world.path("game/Data/CreatureMesh/island.lnd")));
+    QCOMPARE(fileBytes(world.path("game/Data/CreatureMesh/wolf.l3d")), skin);
+    fake.answerFile(world.path("skins/wolf.l3d"));
+    click(extra, "cmdLoadLand");
+    QVERIFY(fake.messages.last().contains("is not a landscape file (.lnd)"));
+    QCOMPARE(frmExtra::landscapeFileName(), QStringLiteral("island.lnd"));
 
     // A cancelled dialog keeps what was loaded.
     fake.cancelFile();

@@ -21,6 +21,8 @@ private slots:
     void mapTextRoundTrips_data();
     void mapTextRoundTrips();
     void mapTextWrittenWithCrLf();
+    void completeBitmaps_data();
+    void completeBitmaps();
     void tattooReplacementKeepsWhatItReplaces();
     void contentInstallKeepsTheOldFile();
     void bytesAreDescribedReadably();
@@ -79,6 +81,74 @@ void TestManagers::mapTextWrittenWithCrLf() {
     const EncodedMap lossy = encodeMapText(QString::fromUtf8("\u65e5"));
     QVERIFY(!lossy.lossless);
     QCOMPARE(lossy.bytes, QByteArray("?\r\n"));
+}
+
+namespace {
+// A Windows bitmap: file header, info header of `infoSize` bytes, then `pixels` bytes.
+QByteArray bmp(quint32 infoSize, qint32 width, qint32 height, quint16 bits, quint32 compression,
+               quint32 imageSize, qsizetype pixels) {
+    QByteArray out("BM");
+    auto put32 = [&out](quint32 v) {
+        for (int k = 0; k < 4; ++k)
+            out.append(char((v >> (8 * k)) & 0xff));
+    };
+    auto put16 = [&out](quint16 v) {
+        out.append(char(v & 0xff));
+        out.append(char(v >> 8));
+    };
+    put32(0); // file size: not relied upon
+    put32(0);
+    put32(14 + infoSize);
+    put32(infoSize);
+    if (infoSize == 12) {
+        put16(quint16(width));
+        put16(quint16(height));
+        put16(1);
+        put16(bits);
+    } else {
+        put32(quint32(width));
+        put32(quint32(height));
+        put16(1);
+        put16(bits);
+        put32(compression);
+        put32(imageSize);
+        while (out.size() < 14 + qsizetype(infoSize))
+            out.append('\0');
+    }
+    out.append(QByteArray(pixels, '\x7f'));
+    return out;
+}
+} // namespace
+
+void TestManagers::completeBitmaps_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("problem"); // a part of the reason; empty: a complete bitmap
+    // 24 bits, 3 x 2: rows of 9 bytes padded to 12.
+    QTest::newRow("24-bit") << bmp(40, 3, 2, 24, 0, 0, 24) << QString();
+    QTest::newRow("top-down") << bmp(40, 3, -2, 24, 0, 0, 24) << QString();
+    QTest::newRow("core header, 1 bit") << bmp(12, 9, 4, 1, 0, 0, 16) << QString();
+    QTest::newRow("v5 header, 32-bit fields") << bmp(124, 2, 2, 32, 3, 0, 16) << QString();
+    QTest::newRow("run-length") << bmp(40, 64, 64, 8, 1, 10, 10) << QString();
+    QTest::newRow("cut short") << bmp(40, 3, 2, 24, 0, 0, 23) << "cut short";
+    QTest::newRow("run-length cut short") << bmp(40, 64, 64, 8, 1, 10, 9) << "cut short";
+    QTest::newRow("run-length without size") << bmp(40, 64, 64, 8, 1, 0, 9) << "how large";
+    QTest::newRow("png") << QByteArray("\x89PNG\r\n\x1a\n0000000000000000000000000")
+                         << "does not begin";
+    QTest::newRow("header only") << QByteArray("BM") << "does not begin";
+    QTest::newRow("odd header") << bmp(64 + 70, 3, 2, 24, 0, 0, 24) << "header";
+    QTest::newRow("no width") << bmp(40, 0, 2, 24, 0, 0, 24) << "size";
+    QTest::newRow("7 bits") << bmp(40, 3, 2, 7, 0, 0, 24) << "colour depth";
+    QTest::newRow("jpeg inside") << bmp(40, 3, 2, 24, 4, 0, 24) << "compressed";
+}
+
+void TestManagers::completeBitmaps() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, problem);
+    const QString found = bitmapProblem(bytes);
+    if (problem.isEmpty())
+        QVERIFY2(found.isEmpty(), qPrintable(found));
+    else
+        QVERIFY2(found.contains(problem), qPrintable(found));
 }
 
 void TestManagers::tattooReplacementKeepsWhatItReplaces() {

@@ -5,6 +5,9 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <cstdlib>
+
 namespace gk {
 
 int tattooRow(int slot) { return (slot - 1) / 4; }
@@ -35,6 +38,65 @@ fs::Location replacedTattooPath(const ComposedPath& managerFolder, const NativeP
         profile = QStringLiteral("profile");
     return fs::Location::below(managerFolder.native(), QStringLiteral("Backup/tattoos/") + profile +
                                                            '/' + tattooFileName(slot));
+}
+
+namespace {
+quint32 le32(const QByteArray& bytes, qsizetype at) {
+    quint32 value = 0;
+    for (int k = 3; k >= 0; --k)
+        value = (value << 8) | quint8(bytes.at(at + k));
+    return value;
+}
+quint16 le16(const QByteArray& bytes, qsizetype at) {
+    return quint16(quint8(bytes.at(at)) | (quint8(bytes.at(at + 1)) << 8));
+}
+} // namespace
+
+QString bitmapProblem(const QByteArray& bytes) {
+    constexpr qsizetype fileHeader = 14;
+    if (bytes.size() < fileHeader + 12 || !bytes.startsWith("BM"))
+        return QStringLiteral("it does not begin as a Windows bitmap does");
+    const quint32 pixelsAt = le32(bytes, 10);
+    const quint32 infoSize = le32(bytes, fileHeader);
+    qint64 width = 0;
+    qint64 height = 0;
+    quint16 planes = 0;
+    quint16 bits = 0;
+    quint32 compression = 0;
+    quint32 imageSize = 0;
+    if (infoSize == 12) {
+        width = le16(bytes, 18);
+        height = le16(bytes, 20);
+        planes = le16(bytes, 22);
+        bits = le16(bytes, 24);
+    } else if (infoSize >= 40 && infoSize <= 124 && bytes.size() >= fileHeader + 40) {
+        width = qint32(le32(bytes, 18));
+        height = qint32(le32(bytes, 22));
+        planes = le16(bytes, 26);
+        bits = le16(bytes, 28);
+        compression = le32(bytes, 30);
+        imageSize = le32(bytes, 34);
+    } else {
+        return QStringLiteral("its header is not one of a Windows bitmap");
+    }
+    if (width <= 0 || height == 0 || width > 65535 || std::abs(height) > 65535 || planes != 1)
+        return QStringLiteral("its size is not that of a picture");
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return QStringLiteral("its colour depth of %1 bits is not one of a bitmap").arg(bits);
+    qint64 pixelBytes = 0;
+    if (compression == 0 || compression == 3 || compression == 6) { // plain rows, bit fields
+        pixelBytes = (width * bits + 31) / 32 * 4 * std::abs(height);
+    } else if (compression == 1 || compression == 2) { // run-length encoded
+        if (imageSize == 0)
+            return QStringLiteral("it does not say how large its pixel data is");
+        pixelBytes = imageSize;
+    } else {
+        return QStringLiteral("it is compressed in a way a bitmap is not");
+    }
+    if (pixelsAt < fileHeader + infoSize || pixelsAt + pixelBytes > bytes.size())
+        return QStringLiteral("it is cut short: its pixel data needs %1 bytes more")
+            .arg(std::max<qint64>(1, qint64(pixelsAt) + pixelBytes - bytes.size()));
+    return QString();
 }
 
 int firstFreeTattooSlot(const NativePath& profileFolder) {

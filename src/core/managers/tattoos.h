@@ -30,6 +30,11 @@ NativePath profileTattooPath(const NativePath& profileFolder, int slot);
 fs::Location replacedTattooPath(const ComposedPath& managerFolder, const NativePath& profileFolder,
                                 int slot);
 
+// Why `bytes` are not a complete Windows bitmap, or an empty string when they are one: the
+// "BM" file header, a known info header, a positive size, a known bit depth and compression,
+// and pixel data that the file really holds (a truncated bitmap is refused).
+QString bitmapProblem(const QByteArray& bytes);
+
 // The first slot whose symbolN.bmp the profile lacks, or 0 when all sixteen are in use.
 int firstFreeTattooSlot(const NativePath& profileFolder);
 

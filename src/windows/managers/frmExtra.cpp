@@ -12,6 +12,7 @@
 #include "ui/style.h"
 #include "web/sites.h"
 
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,10 +60,12 @@ void frmExtra::createControls() {
     }
 
     m_land.kindName = "landscape";
+    m_land.extension = QStringLiteral("lnd");
     m_land.filter = QStringLiteral("Lionhead Land Files (*.lnd)|*.lnd");
     m_land.gameFolder = QStringLiteral("Data\\Landscape\\");
     m_land.backupFolder = QStringLiteral("Backup\\Landscape\\");
     m_skin.kindName = "skin";
+    m_skin.extension = QStringLiteral("l3d");
     m_skin.filter = QStringLiteral("Lionhead Skin Files (*.l3d)|*.l3d");
     m_skin.gameFolder = QStringLiteral("Data\\CreatureMesh\\");
     m_skin.backupFolder = QStringLiteral("Backup\\CreatureMesh\\");
@@ -96,6 +99,18 @@ bool frmExtra::load(Content& content) {
     const auto chosen = openAndRead(this, content.filter, m_dialogFileName);
     if (!chosen)
         return false;
+    // A name typed into the dialog escapes its filter: each button takes its own kind only,
+    // so that no landscape is installed as a skin or the other way round.
+    if (QFileInfo(chosen->path.fileName())
+            .suffix()
+            .compare(content.extension, Qt::CaseInsensitive) != 0) {
+        platform().message(this,
+                           QStringLiteral("%1 is not a %2 file (.%3), so it was not "
+                                          "loaded.")
+                               .arg(quotedPath(chosen->path), QString::fromLatin1(content.kindName),
+                                    content.extension));
+        return false;
+    }
     m_dialogFileName = chosen->path;
     content.path = chosen->path;
     content.bytes = chosen->bytes;

@@ -29,6 +29,7 @@ private:
     // A kind of content this window handles: landscapes or skins.
     struct Content {
         const char* kindName; // "landscape", "skin"
+        QString extension;    // the only kind of file it takes: "lnd", "l3d"
         QString filter;       // file dialog filter
         QString gameFolder;   // below GameFolder
         QString backupFolder; // below ManagerFolder

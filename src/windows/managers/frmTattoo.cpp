@@ -13,6 +13,7 @@
 #include "ui/place.h"
 #include "web/sites.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QPixmap>
@@ -161,13 +162,8 @@ void frmTattoo::ReplaceTattooSlot(int slot) {
     if (!chosen)
         return;
     m_dialogFileName = chosen->path;
-    QPixmap check;
-    if (!check.loadFromData(chosen->bytes)) {
-        platform().message(this, QStringLiteral("%1 is not a picture Grovekeep can read, so it "
-                                                "was not used as a tattoo.")
-                                     .arg(quotedPath(chosen->path)));
+    if (!isTattooOrSay(chosen->path, chosen->bytes))
         return;
-    }
     auto store = storeOrSay(this);
     if (!store)
         return;
@@ -209,12 +205,22 @@ void frmTattoo::cmdTatoo_Click() {
     if (!chosen)
         return;
     m_dialogFileName = chosen->path;
-    if (!showPicture(picTest, chosen->bytes)) {
-        platform().message(this, QStringLiteral("%1 is not a picture Grovekeep can read.")
-                                     .arg(quotedPath(chosen->path)));
+    if (!isTattooOrSay(chosen->path, chosen->bytes) || !showPicture(picTest, chosen->bytes))
         return;
-    }
     m_preview = chosen->bytes;
+}
+
+bool frmTattoo::isTattooOrSay(const NativePath& path, const QByteArray& bytes) {
+    // Only a whole Windows bitmap goes into a profile: the game reads nothing else.
+    QString problem = bitmapProblem(bytes);
+    if (problem.isEmpty() && QImage::fromData(bytes, "BMP").isNull())
+        problem = QStringLiteral("its pixels cannot be read");
+    if (problem.isEmpty())
+        return true;
+    platform().message(this, QStringLiteral("%1 is not a complete Windows bitmap (%2), so it "
+                                            "was not used as a tattoo. Nothing was written.")
+                                 .arg(quotedPath(path), problem));
+    return false;
 }
 
 void frmTattoo::installPreview() {

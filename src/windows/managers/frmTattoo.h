@@ -39,6 +39,8 @@ private:
     void installPreview();
 
     // Shows a bitmap whole in a picture box; false when the bytes are not a picture.
+    // True for a whole Windows bitmap; otherwise says why it cannot be a tattoo.
+    bool isTattooOrSay(const NativePath& path, const QByteArray& bytes);
     static bool showPicture(QLabel* box, const QByteArray& bytes);
 
     QLabel* tat[17] = {};
