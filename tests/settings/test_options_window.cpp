@@ -3,6 +3,7 @@
 #include "support/world.h"
 
 #include "settings/frmOptions.h"
+#include "settings/options.h"
 #include "startup.h"
 
 #include <QLabel>
@@ -37,6 +38,7 @@ private slots:
     void cancelAndCloseBoxDoNotSave();
     void emptyManagerFolderIsAskedFor();
     void failedSaveSaysWhy();
+    void savedOptionsAreWhatTheNextStartReads();
 };
 
 void TestOptionsWindow::captionsAreReadable() {
@@ -199,6 +201,48 @@ void TestOptionsWindow::failedSaveSaysWhy() {
     const QString message = world.platform->messages.at(0);
     QVERIFY2(message.contains(world.path("missing")), qPrintable(message));
     QVERIFY(shared().ManagerFolder.isEmpty());
+}
+
+void TestOptionsWindow::savedOptionsAreWhatTheNextStartReads() {
+    // Started from a folder that holds options.txt while Grovekeep's folder is elsewhere: OK
+    // writes both files, so the next start from the same folder reads what was saved.
+    World world;
+    const QString manager = world.folder("elsewhere");
+    const QString game = world.folder("bw");
+    QVERIFY(putFile(game + "RunBlack.exe", "MZ"));
+    QVERIFY(putFile(world.path("options.txt"), (game + "\r\n" + manager + "\r\n").toUtf8()));
+    frmOptions* w = openOptions();
+    QCOMPARE(fieldText(w, "txtManagerLocation"), manager);
+    child<QLineEdit>(w, "txtMapCreator")->setText("/editor");
+    click(w, "cmdOK");
+    const auto next = readSettingsFile(
+        settingsReadCandidates(NativePath(QDir::currentPath()), NativePath("/nowhere")));
+    QVERIFY(next);
+    QCOMPARE(next->values.value(LineMapEditor), QStringLiteral("/editor"));
+    QCOMPARE(fileBytes(world.path("elsewhere/options.txt")), fileBytes(world.path("options.txt")));
+    QVERIFY(world.platform->messages.isEmpty());
+
+    // The first time, saved where no start will look: the message says where it went and why.
+    QFile::remove(world.path("options.txt"));
+    QCoreApplication::processEvents();
+    w = openOptions();
+    world.platform->messages.clear();
+    child<QLineEdit>(w, "txtManagerLocation")->setText(manager);
+    click(w, "cmdApply");
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY2(world.platform->messages.at(0).contains("The options were saved in"),
+             qPrintable(world.platform->messages.at(0)));
+    QVERIFY(!QFile::exists(world.path("options.txt")));
+
+    // A folder typed without its separator gets one; a game folder without runblack.exe is
+    // saved with a warning.
+    world.platform->messages.clear();
+    child<QLineEdit>(w, "txtRunBlack")->setText(world.path("elsewhere"));
+    click(w, "cmdApply");
+    QCOMPARE(fieldText(w, "txtRunBlack"), manager);
+    QCOMPARE(shared().GameFolder, manager);
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.at(0).contains("holds no runblack.exe"));
 }
 
 QTEST_MAIN(TestOptionsWindow)

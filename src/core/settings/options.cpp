@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "files/store.h"
 
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace gk {
@@ -63,18 +64,37 @@ ComposedPath settingsWritePath(const ComposedPath& managerFolder) {
     return managerFolder + QStringLiteral("\\") + kSettingsFileName;
 }
 
-Status writeSettings(const ComposedPath& managerFolder, const QStringList& values) {
+namespace {
+// The same place, also when the file does not exist yet (its folder does).
+bool samePlace(const NativePath& a, const NativePath& b) {
+    if (sameFile(a, b))
+        return true;
+    const QString first = QFileInfo(a.folder().text()).canonicalFilePath();
+    return !first.isEmpty() && first == QFileInfo(b.folder().text()).canonicalFilePath() &&
+           a.fileName() == b.fileName();
+}
+} // namespace
+
+Status writeSettings(const ComposedPath& managerFolder, const QStringList& values,
+                     const NativePath& readFrom) {
     auto store = openStore(managerFolder);
     if (!store)
         return store.status();
     const NativePath path = settingsWritePath(managerFolder).native();
+    const QByteArray bytes = composeSettings(values);
+    QList<FileChange> changes{
+        FileChange(fs::Location::below(path.folder(), path.fileName()), bytes)};
+    if (!readFrom.isEmpty() && !samePlace(readFrom, path))
+        changes << FileChange(fs::Location::below(readFrom.folder(), readFrom.fileName()), bytes);
     OperationInfo info;
     info.kind = QStringLiteral("options");
     info.what = QStringLiteral("Options saved");
-    return store
-        ->apply(info, {FileChange(fs::Location::below(path.folder(), path.fileName()),
-                                  composeSettings(values))})
-        .status();
+    return store->apply(info, changes).status();
+}
+
+bool settingsReadBack(const QList<NativePath>& candidates, const QStringList& values) {
+    const auto file = readSettingsFile(candidates);
+    return file && file->values.mid(0, SettingsLineCount) == values.mid(0, SettingsLineCount);
 }
 
 } // namespace gk

@@ -48,7 +48,13 @@ QByteArray composeSettings(const QStringList& values);
 // managerFolder followed by "\options.txt".
 ComposedPath settingsWritePath(const ComposedPath& managerFolder);
 
-// Writes the file below managerFolder, as an operation of the change store there.
-Status writeSettings(const ComposedPath& managerFolder, const QStringList& values);
+// Writes the file below managerFolder, as an operation of the change store there. `readFrom`,
+// the options.txt the values were read from when it is another file, is written in the same
+// operation: the next start from the same folder reads what was saved.
+Status writeSettings(const ComposedPath& managerFolder, const QStringList& values,
+                     const NativePath& readFrom = NativePath());
+
+// Whether the next start, reading from `candidates`, finds `values`.
+bool settingsReadBack(const QList<NativePath>& candidates, const QStringList& values);
 
 } // namespace gk

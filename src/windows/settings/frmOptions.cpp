@@ -1,6 +1,7 @@
 #include "frmOptions.h"
 
 #include "base/paths.h"
+#include "base/quoting.h"
 #include "common/shared.h"
 #include "platform/platform.h"
 #include "settings/options.h"
@@ -17,11 +18,26 @@ namespace gk {
 
 namespace {
 #ifdef Q_OS_WIN
-const QString kAllFiles;
+const QString kAllFiles = QStringLiteral("|All files (*.*)|*.*");
 #else
-// Editors on this system are native programs without ".exe".
+// Editors on this system are often native programs without ".exe".
 const QString kAllFiles = QStringLiteral("|All files (*)|*");
 #endif
+
+// A folder typed without its closing separator gets one: the program appends relative paths
+// to the folder values directly.
+QString withSeparator(const QString& folder) {
+    if (folder.isEmpty() || folder.endsWith(QLatin1Char('/')) || folder.endsWith(QLatin1Char('\\')))
+        return folder;
+    return folder + QDir::separator();
+}
+
+// runblack.exe in any letter case (Wine folders are case-sensitive, the name is not).
+bool holdsGame(const QString& folder) {
+    return !QDir(QDir::fromNativeSeparators(folder))
+                .entryList({QStringLiteral("runblack.exe")}, QDir::Files)
+                .isEmpty();
+}
 } // namespace
 
 QString gameBrowseFilter() { return QStringLiteral("Black and White (runblack.exe)|runblack.exe"); }
@@ -41,6 +57,8 @@ frmOptions::frmOptions() {
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setSizeGripEnabled(true);
     resize(twipsToPx(7620), twipsToPx(5235));
+    // The controls keep their places when the window grows; smaller, the buttons would be cut.
+    setMinimumSize(twipsToPx(7620), twipsToPx(5235));
     createControls();
     connectControls();
 }
@@ -119,6 +137,7 @@ void frmOptions::Form_Load() { LoadOptions(); }
 void frmOptions::LoadOptions() {
     const auto file =
         readSettingsFile(settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
+    m_readFrom = file ? file->path : NativePath();
     if (!file) {
         platform().message(this,
                            QStringLiteral("Please enter some details so Grovekeep can operate "
@@ -150,14 +169,41 @@ bool frmOptions::SaveOptions() {
                                                 "options are saved in that folder."));
         return false;
     }
+    for (QLineEdit* folder : {txtRunBlack, txtManagerLocation})
+        folder->setText(withSeparator(folder->text()));
     const QStringList values = fieldValues();
-    const Status written = writeSettings(ComposedPath(txtManagerLocation->text()), values);
+    const ComposedPath manager(txtManagerLocation->text());
+    const Status written = writeSettings(manager, values, m_readFrom);
     if (!written) {
         platform().message(this,
                            QStringLiteral("The options were not saved. %1").arg(written.error()));
         return false;
     }
     ReadOptionsFile(values);
+    // Saved where the next start does not look: say so, rather than let them vanish.
+    const QList<NativePath> candidates =
+        settingsReadCandidates(NativePath(QDir::currentPath()), programFolder());
+    if (!settingsReadBack(candidates, values) && !m_warnedWhere) {
+        m_warnedWhere = true;
+        QStringList places;
+        for (const NativePath& candidate : candidates)
+            places << quotedPath(candidate.folder());
+        platform().message(
+            this,
+            QStringLiteral("The options were saved in %1. Grovekeep reads them at start-up "
+                           "from the folder it is started in, else from its own folder "
+                           "(%2); start it from the Grovekeep folder you gave to use "
+                           "them.")
+                .arg(quotedPath(settingsWritePath(manager)), places.join(QStringLiteral(", "))));
+    }
+    if (m_readFrom.isEmpty())
+        m_readFrom = settingsWritePath(manager).native();
+    if (!txtRunBlack->text().isEmpty() && !holdsGame(txtRunBlack->text()))
+        platform().message(this,
+                           QStringLiteral("The options were saved, but %1 holds no runblack.exe: "
+                                          "is it the game's folder? Grovekeep installs into it "
+                                          "and starts the game from there.")
+                               .arg(quotedPath(NativePath(txtRunBlack->text()))));
     return true;
 }
 
