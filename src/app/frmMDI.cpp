@@ -35,6 +35,8 @@ frmMDI::frmMDI() {
 void frmMDI::createControls() {
     m_area = new QMdiArea(this);
     m_area->setObjectName(QStringLiteral("mdiArea"));
+    // A child that closes hands over to the one the user was in before it.
+    m_area->setActivationOrder(QMdiArea::ActivationHistoryOrder);
     m_area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_area);

@@ -30,7 +30,6 @@ frmSplash::frmSplash() {
     setFixedSize(twipsToPx(8010), twipsToPx(3375));
     createControls();
     connectControls();
-    tmrMove->start();
     centreOnScreen(this);
 }
 
@@ -41,8 +40,8 @@ void frmSplash::createControls() {
     tmrMove = new QTimer(this);
     tmrMove->setObjectName(QStringLiteral("tmrMove"));
     tmrMove->setInterval(tickMs);
-    // Counts from the moment the splash becomes visible (see showEvent), so a first-run
-    // Options dialog does not eat into the display time.
+    // Both run from the moment the splash becomes visible (see showEvent), so a first-run
+    // Options dialog neither eats into the display time nor runs the lines out unseen.
     tmrEnd = new QTimer(this);
     tmrEnd->setObjectName(QStringLiteral("tmrEnd"));
     tmrEnd->setInterval(displayMs);
@@ -69,8 +68,10 @@ void frmSplash::LoadSettings() {
 
 void frmSplash::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!tmrEnd->isActive())
+    if (!tmrEnd->isActive()) {
         tmrEnd->start();
+        tmrMove->start();
+    }
 }
 
 void frmSplash::tmrMove_Timer() {

@@ -9,7 +9,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QListWidget>
@@ -211,12 +213,45 @@ void frmHelp::showLocal(const QUrl& url, bool reload) {
         showMissingPage(path);
         return;
     }
+    // Only pages and text are shown as they are; a picture is shown as a picture, and any
+    // other file (data, a program) is named rather than spilled on the page as characters.
+    const QString suffix = info.suffix().toLower();
+    if (suffix != QLatin1String("htm") && suffix != QLatin1String("html")) {
+        if (QImageReader::supportedImageFormats().contains(suffix.toLatin1())) {
+            showGenerated(info.fileName(),
+                          QStringLiteral("<p><img src=\"%1\"></p>")
+                              .arg(url.toString(QUrl::FullyEncoded).toHtmlEscaped()));
+            return;
+        }
+        if (!looksLikeText(path)) {
+            showGenerated(QStringLiteral("Not a help page"),
+                          QStringLiteral("<p><b>%1</b> is not a page of this help: it holds "
+                                         "data that cannot be shown here (%2 bytes).</p>"
+                                         "<p>Double-click a page in the list on the left.</p>")
+                              .arg(escaped(info.fileName()))
+                              .arg(info.size()));
+            return;
+        }
+    }
     // The browser loads a page only when its address changes; a page the viewer made
     // itself, or Refresh, needs the file read again.
     if ((reload || m_generated) && withoutFragment(web1->source()) == withoutFragment(url))
         web1->reload();
     web1->setSource(url);
     m_generated = false;
+}
+
+bool frmHelp::looksLikeText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return true; // the page area says what went wrong
+    const QByteArray head = file.read(4096);
+    for (const char c : head) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 && c != '\n' && c != '\r' && c != '\t' && c != '\f')
+            return false;
+    }
+    return true;
 }
 
 void frmHelp::web1_AnchorClicked(const QUrl& link) {

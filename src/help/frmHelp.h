@@ -48,6 +48,8 @@ private:
     void showLocal(const QUrl& url, bool reload = false);
     void web1_AnchorClicked(const QUrl& link);
     void fillFileList();
+    // No control characters but line ends and tabs in the first few kilobytes.
+    static bool looksLikeText(const QString& path);
     void showGenerated(const QString& title, const QString& body);
     void showEmptyAddress();
     void showFolder(const QString& folder);

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -235,6 +236,24 @@ void TestHelpWindow::linksAndMissingPages() {
     // Refresh reads the folder again.
     v.press("cmdRefresh");
     QCOMPARE(v.names(), (QStringList{"A.htm", "notes.txt", "welcome.htm"}));
+
+    // Every file is listed, but only pages and text are shown as they are: a picture is shown
+    // as a picture, and data is named, not poured onto the page as characters.
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(m_folder + "map.png"));
+    QVERIFY(writeFile(m_folder + "stats.dat", QByteArray("\x01\x02\0binary\x7f", 10)));
+    v.press("cmdRefresh");
+    v.doubleClick("notes.txt");
+    QCOMPARE(v.text(), QStringLiteral("plain notes"));
+    v.doubleClick("map.png");
+    QCOMPARE(v.title(), QStringLiteral("map.png"));
+    QVERIFY(v.web->toHtml().contains("<img"));
+    QVERIFY(!v.text().contains(QStringLiteral("PNG")));
+    v.doubleClick("stats.dat");
+    QCOMPARE(v.title(), QStringLiteral("Not a help page"));
+    QVERIFY(v.text().contains(QStringLiteral("stats.dat")));
+    QVERIFY(!v.text().contains(QStringLiteral("binary")));
 }
 
 void TestHelpWindow::menu() {

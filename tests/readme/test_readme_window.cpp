@@ -99,6 +99,14 @@ void TestReadmeWindow::showFileComposesAndCoversTheFields() {
     frmReadme* again = qobject_cast<frmReadme*>(showForm(Form::Readme));
     QCOMPARE(area(again)->geometry(), again->rect());
     QVERIFY(area(again)->toPlainText().isEmpty());
+
+    // Typed text is kept as typed: "map" is not completed to "Map" (nor given its sentence).
+    auto* type = child<QComboBox>(w, "cmbType");
+    type->setEditText(QString());
+    QTest::keyClicks(type->lineEdit(), "map");
+    QCOMPARE(type->currentText(), QStringLiteral("map"));
+    QTest::keyClick(type->lineEdit(), Qt::Key_Tab);
+    QCOMPARE(type->currentText(), QStringLiteral("map"));
 }
 
 void TestReadmeWindow::savesWhatTheAreaHolds() {

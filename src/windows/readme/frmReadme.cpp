@@ -74,6 +74,9 @@ void frmReadme::createControls() {
 
     cmbType->setEditable(true);
     cmbType->setInsertPolicy(QComboBox::NoInsert);
+    // What the author types is what the readme says: no completion that changes its case
+    // (a typed "map" would become "Map" and gain the installation sentence).
+    cmbType->setCompleter(nullptr);
     txt1->setLineWrapMode(QPlainTextEdit::NoWrap);
     txt1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txt1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
