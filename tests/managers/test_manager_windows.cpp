@@ -8,6 +8,7 @@
 #include "managers/frmMap.h"
 #include "managers/frmTattoo.h"
 #include "startup.h"
+#include "ui/largetextedit.h"
 #include "ui/place.h"
 
 #include <QBuffer>
@@ -124,8 +125,9 @@ void TestManagerWindows::mapLoadEditSaveInstall() {
     QCOMPARE(fileBytes(world.path("maps/copy.txt")), castle);
 
     // Edited, then installed under the name of the map last opened, the old file kept.
-    auto* text = child<QPlainTextEdit>(map, "rtbMap");
-    text->moveCursor(QTextCursor::End);
+    auto* text = child<LargeTextEdit>(map, "rtbMap");
+    text->setCursorPosition(text->lineCount() - 1,
+                            text->lines().line(text->lineCount() - 1).size());
     QTest::keyClicks(text, "!");
     fake.answerFile(world.path("maps/renamed.txt"));
     click(map, "cmdSave");
@@ -158,7 +160,7 @@ void TestManagerWindows::mapNeverLosesEdits() {
     Game game(world);
     auto* map = open<frmMap>();
     auto& fake = world.platform.fake;
-    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "new map");
+    QTest::keyClicks(child<LargeTextEdit>(map, "rtbMap"), "new map");
 
     fake.answers << Answer::Cancel;
     QVERIFY(!closeWindow(map));
@@ -179,7 +181,7 @@ void TestManagerWindows::mapNeverLosesEdits() {
     map = qobject_cast<frmMap*>(showForm(Form::Map));
     auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
     QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
-    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "draft");
+    QTest::keyClicks(child<LargeTextEdit>(map, "rtbMap"), "draft");
     QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps*"));
     fake.questions.clear();
     fake.answerFile(world.path("maps/castle.txt"));
@@ -194,7 +196,7 @@ void TestManagerWindows::mapNeverLosesEdits() {
     QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
 
     // Closing the program asks too.
-    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "more");
+    QTest::keyClicks(child<LargeTextEdit>(map, "rtbMap"), "more");
     fake.questions.clear();
     fake.answers << Answer::Cancel;
     QVERIFY(!existingFormAs<frmMDI>()->close());
@@ -217,7 +219,7 @@ void TestManagerWindows::mapKeepsItsBytesAndItsName() {
     fake.answerFile(world.path("maps/lf-copy.txt"));
     click(map, "cmdSave");
     QCOMPARE(fileBytes(world.path("maps/lf-copy.txt")), lf);
-    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "0");
+    QTest::keyClicks(child<LargeTextEdit>(map, "rtbMap"), "0");
     fake.answerFile(world.path("maps/lf-edited.txt"));
     click(map, "cmdSave");
     QCOMPARE(fileBytes(world.path("maps/lf-edited.txt")), QByteArray("0first\nsecond\n"));
@@ -256,12 +258,12 @@ void TestManagerWindows::largeMapIsReadBesideTheWindow() {
     QTRY_VERIFY_WITH_TIMEOUT(!map->isLoading(), 20000);
     QCOMPARE(child<QLabel>(map, "lblCurrentDirectory")->text(), world.path("maps/big.txt"));
     QVERIFY(child<QPushButton>(map, "cmdInstall")->isEnabled());
-    QVERIFY(!child<QPlainTextEdit>(map, "rtbMap")->document()->isModified());
+    QVERIFY(!child<LargeTextEdit>(map, "rtbMap")->isModified());
     fake.answerFile(world.path("maps/big-copy.txt"));
     click(map, "cmdSave");
     QCOMPARE(fileBytes(world.path("maps/big-copy.txt")), big);
     // Edits in the document that was built beside the window are noticed.
-    QTest::keyClicks(child<QPlainTextEdit>(map, "rtbMap"), "x");
+    QTest::keyClicks(child<LargeTextEdit>(map, "rtbMap"), "x");
     QVERIFY(shownTitle(map->parentWidget()).endsWith('*'));
 
     // Closed while it reads: nothing is shown anywhere, nothing leaks.
@@ -279,7 +281,7 @@ void TestManagerWindows::mapResizesByItsRule() {
     World world;
     auto* map = open<frmMap>();
     auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
-    auto* text = child<QPlainTextEdit>(map, "rtbMap");
+    auto* text = child<LargeTextEdit>(map, "rtbMap");
     const QSize before = text->size();
     sub->resize(sub->width() + 200, sub->height() + 100);
     // The text area takes the room; the buttons and labels keep clear of it.

@@ -23,14 +23,11 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextDocument>
-#include <QThread>
 #include <QThreadPool>
 
+#include <memory>
 #include <optional>
 
 namespace gk {
@@ -50,11 +47,12 @@ frmMap::frmMap() {
     createControls();
     createMenus();
     connectControls();
-    watchDocument();
+    // The caption carries a '*' while the text has changes that are not saved.
+    connect(rtbMap, &LargeTextEdit::modificationChanged, this, &QWidget::setWindowModified);
 }
 
 void frmMap::createControls() {
-    rtbMap = place<QPlainTextEdit>(this, "rtbMap", Twips{0, 0, 9900, 5900});
+    rtbMap = place<LargeTextEdit>(this, "rtbMap", Twips{0, 0, 9900, 5900});
     m_buttons = placeButtons(this, {{"cmdLoad", "Load Map", {9960, 120, 1335, 375}},
                                     {"cmdInstall", "Install this Map", {9960, 600, 1335, 375}},
                                     {"cmdSave", "Save Map", {9960, 1080, 1335, 375}},
@@ -75,10 +73,8 @@ void frmMap::createControls() {
     lblWelcomeMessage = place<QLabel>(this, "lblWelcomeMessage", Twips{1920, 6345, 7455, 255});
     ln1 = place<QFrame>(this, "ln1", Twips{0, 6720, 11280, 15});
 
-    rtbMap->setLineWrapMode(QPlainTextEdit::NoWrap);
     rtbMap->setFont(monospaceFont());
-    rtbMap->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    rtbMap->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    rtbMap->setAccessibleName(QStringLiteral("Map text"));
     ln1->setFrameShape(QFrame::HLine);
     ln1->setFrameShadow(QFrame::Plain);
     lblCurrentDirectory->setTextFormat(Qt::PlainText);
@@ -130,7 +126,7 @@ void frmMap::connectControls() {
     onClick(this, "cmdFind", [] { openInBrowser(sites::fanSitePage("/fernlow/maps.html")); });
 }
 
-QString frmMap::mapText() const { return editorText(rtbMap); }
+QString frmMap::mapText() const { return rtbMap->toPlainText(); }
 
 void frmMap::LoadMapText() {
     if (m_loading)
@@ -140,68 +136,55 @@ void frmMap::LoadMapText() {
         return;
     // The user has let the edits go; should the map not be read, they are still there, and
     // still unsaved.
-    const bool edited = rtbMap->document()->isModified();
-    rtbMap->document()->setModified(false);
+    const bool edited = rtbMap->isModified();
+    rtbMap->setModified(false);
     m_dialogFileName = *path;
     if (QFileInfo(path->text()).size() < kReadBesideTheWindow) {
         const auto bytes = readFileBytes(*path);
         if (!bytes) {
-            rtbMap->document()->setModified(edited);
+            rtbMap->setModified(edited);
             platform().message(this, bytes.error());
             return;
         }
         showMap(*path, decodeMapText(*bytes), nullptr);
         return;
     }
-    // A large map is read, decoded and made into a document on another thread; the window
+    // A large map is read, decoded and split into lines on another thread; the window
     // (and the rest of the program) stays usable meanwhile.
     setLoading(true);
     QPointer<frmMap> self(this);
-    QThread* const home = thread();
-    QThreadPool::globalInstance()->start([self, home, path = *path, edited] {
+    QThreadPool::globalInstance()->start([self, path = *path, edited] {
         const auto bytes = readFileBytes(path);
         std::optional<MapText> map;
-        QTextDocument* document = nullptr;
+        std::shared_ptr<TextLines> lines;
         if (bytes) {
             map = decodeMapText(*bytes);
-            document = new QTextDocument;
-            document->setPlainText(map->text);
-            document->moveToThread(home);
+            lines = std::make_shared<TextLines>(map->text);
         }
         const QString error = bytes ? QString() : bytes.error();
         QMetaObject::invokeMethod(
             qApp,
-            [self, path, map = std::move(map), document, error, edited] {
-                if (!self) {
-                    delete document;
+            [self, path, map = std::move(map), lines, error, edited] {
+                if (!self)
                     return;
-                }
                 self->setLoading(false);
                 if (!map) {
-                    self->rtbMap->document()->setModified(edited);
+                    self->rtbMap->setModified(edited);
                     platform().message(self, error);
                     return;
                 }
-                self->showMap(path, *map, document);
+                self->showMap(path, *map, lines.get());
             },
             Qt::QueuedConnection);
     });
 }
 
-void frmMap::showMap(const NativePath& path, const MapText& map, QTextDocument* document) {
-    if (document) {
-        QTextDocument* old = rtbMap->document();
-        document->setParent(rtbMap);
-        document->setDocumentLayout(new QPlainTextDocumentLayout(document));
-        document->setDefaultFont(rtbMap->font());
-        rtbMap->setDocument(document);
-        if (old && old->parent() == rtbMap)
-            delete old;
-        watchDocument();
-    } else {
+void frmMap::showMap(const NativePath& path, const MapText& map, TextLines* lines) {
+    if (lines)
+        rtbMap->setLines(std::move(*lines));
+    else
         rtbMap->setPlainText(map.text);
-    }
-    rtbMap->document()->setModified(false);
+    rtbMap->setModified(false);
     m_loaded = map;
     m_loadedPath = path;
     lblCurrentDirectory->setText(path.text());
@@ -231,15 +214,8 @@ void frmMap::setLoading(bool loading) {
     }
 }
 
-void frmMap::watchDocument() {
-    // The caption carries a '*' while the text has changes that are not saved.
-    setWindowModified(rtbMap->document()->isModified());
-    connect(rtbMap->document(), &QTextDocument::modificationChanged, this,
-            &QWidget::setWindowModified);
-}
-
 bool frmMap::keepOrSaveEdits() {
-    if (!rtbMap->document()->isModified())
+    if (!rtbMap->isModified())
         return true;
     const Answer answer = platform().ask(
         this, QStringLiteral("The map has changes that are not saved.\nSave them first?"), true);
@@ -266,7 +242,7 @@ bool frmMap::SaveMapText() {
     if (!saveUserFile(this, *chosen, bytes, QStringLiteral("Map")))
         return false;
     m_dialogFileName = *chosen;
-    rtbMap->document()->setModified(false);
+    rtbMap->setModified(false);
     return true;
 }
 

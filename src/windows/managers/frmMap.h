@@ -4,15 +4,14 @@
 #include "common/shared.h"
 #include "managers/content.h"
 #include "ui/forms.h"
+#include "ui/largetextedit.h"
 
 #include <QWidget>
 
 class QFrame;
 class QLabel;
 class QMenu;
-class QPlainTextEdit;
 class QPushButton;
-class QTextDocument;
 
 namespace gk {
 
@@ -57,12 +56,11 @@ private:
     // Before the text is replaced or the window closes: asks about unsaved changes; true
     // when the text may go (saved, or the user lets it go).
     bool keepOrSaveEdits();
-    // Shows a map read from `path`; `document` holds its text, built beside the window.
-    void showMap(const NativePath& path, const MapText& map, QTextDocument* document);
+    // Shows a map read from `path`; `lines`, when given, hold its text, made beside the window.
+    void showMap(const NativePath& path, const MapText& map, TextLines* lines);
     void setLoading(bool loading);
-    void watchDocument();
 
-    QPlainTextEdit* rtbMap = nullptr;
+    LargeTextEdit* rtbMap = nullptr; // fluid with maps of megabytes, and lines of megabytes
     QList<QPushButton*> m_buttons;
     QLabel* lblDirectory = nullptr;
     QLabel* lblCurrentDirectory = nullptr;
