@@ -1,6 +1,7 @@
 // The browser, About and Updates windows, and every command that opens a web page.
 
 #include "support/world.h"
+#include "web/webworld.h"
 
 #include "frmMDI.h"
 #include "installer/frmInstall.h"
@@ -20,68 +21,22 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
 using namespace gk;
 using namespace gk::test;
 
-namespace {
-
-// A page area that records what it is asked to do.
-class FakePage : public WebPage {
-public:
-    explicit FakePage(QWidget* parent)
-        : m_widget(new QWidget(parent)) {
-        pages().append(this);
-    }
-    ~FakePage() override { pages().removeAll(this); }
-    QWidget* widget() override { return m_widget; }
-    void navigate(const QString& address) override { log << "navigate:" + address; }
-    void back() override { log << "back"; }
-    void forward() override { log << "forward"; }
-    void stop() override { log << "stop"; }
-    void reload() override { log << "reload"; }
-    bool canGoBack() const override { return canBack; }
-    bool canGoForward() const override { return canForward; }
-
-    static QList<FakePage*>& pages() {
-        static QList<FakePage*> list;
-        return list;
-    }
-
-    QStringList log;
-    bool canBack = false;
-    bool canForward = false;
-
-private:
-    QWidget* m_widget;
-};
-
-struct WebWorld : World {
-    WebWorld() {
-        setWebPageFactory([](QWidget* parent) { return std::make_unique<FakePage>(parent); });
-        registerGrovekeepForms();
-        mdi = formAs<frmMDI>();
-        mdi->show();
-    }
-    ~WebWorld() { setWebPageFactory({}); }
-    FakePage* browserPage() const {
-        auto* b = existingFormAs<frmBrowser>();
-        return b ? static_cast<FakePage*>(b->page()) : nullptr;
-    }
-    frmMDI* mdi = nullptr;
-};
-
-} // namespace
-
 class TestWebWindows : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { applyGrovekeepStyle(); }
     void browserTakesTheStoredAddressOnlyWhenCreated();
-    void browserButtonsAndGo();
-    void browserResizeRule();
+    void browserButtonsAndKeys();
+    void browserFollowsThePage();
+    void browserLayoutAtAnySize();
+    void updatesWindowGrowsAndEscapeCloses();
     void everyWebCommandOpensItsAddress_data();
     void everyWebCommandOpensItsAddress();
     void aboutWindow();
@@ -117,51 +72,185 @@ void TestWebWindows::browserTakesTheStoredAddressOnlyWhenCreated() {
     QCOMPARE(world.browserPage()->log, QStringList{"navigate:" + maps});
 }
 
-void TestWebWindows::browserButtonsAndGo() {
+void TestWebWindows::browserButtonsAndKeys() {
     WebWorld world;
     auto* browser = qobject_cast<frmBrowser*>(showForm(Form::Browser));
+    QVERIFY(QTest::qWaitForWindowActive(world.mdi));
     FakePage* page = world.browserPage();
     page->log.clear();
-    for (const char* name : {"cmdBack", "cmdForward", "cmdStop", "cmdRefresh"})
-        QVERIFY(!child<QPushButton>(browser, name)->icon().isNull());
+    for (const char* name : {"cmdBack", "cmdForward", "cmdStop", "cmdRefresh"}) {
+        auto* button = child<QPushButton>(browser, name);
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(!button->accessibleName().isEmpty());
+    }
+    QVERIFY(!child<QWidget>(browser, "web1")->accessibleName().isEmpty());
 
-    // With no page behind or ahead, Back and Forward do nothing.
+    // With no page behind or ahead, and nothing loading, Back, Forward and Stop do nothing.
+    auto* box = child<QLineEdit>(browser, "txtNav");
+    box->setFocus();
     click(browser, "cmdBack");
     click(browser, "cmdForward");
+    click(browser, "cmdStop");
+    QTest::keyClick(box, Qt::Key_Left, Qt::AltModifier);
     QVERIFY(page->log.isEmpty());
-    page->canBack = page->canForward = true;
+    QVERIFY(!child<QPushButton>(browser, "cmdStop")->isEnabled());
+
+    // Each button and its key.
+    page->showPage("http://b.example/", true, true);
+    page->loadingChanged(true, 10);
     click(browser, "cmdBack");
     click(browser, "cmdForward");
     click(browser, "cmdStop");
     click(browser, "cmdRefresh");
     QCOMPARE(page->log, (QStringList{"back", "forward", "stop", "reload"}));
-
-    // Go passes the box's text exactly as typed; Enter in the box does nothing.
     page->log.clear();
-    auto* box = child<QLineEdit>(browser, "txtNav");
+    QTest::keyClick(box, Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(box, Qt::Key_Escape);
+    QTest::keyClick(box, Qt::Key_F5);
+    QCOMPARE(page->log, (QStringList{"back", "forward", "stop", "reload"}));
+
+    // Go and Enter pass the box's text exactly as typed.
+    page->log.clear();
     box->setText(" localhost:8000/a b ");
     QTest::keyClick(box, Qt::Key_Return);
-    QVERIFY(page->log.isEmpty());
     click(browser, "cmdGo");
     box->clear();
     click(browser, "cmdGo");
-    QCOMPARE(page->log, (QStringList{"navigate: localhost:8000/a b ", "navigate:"}));
-    // The box keeps what it showed.
-    QCOMPARE(box->text(), QString());
+    QCOMPARE(page->log, (QStringList{"navigate: localhost:8000/a b ",
+                                     "navigate: localhost:8000/a b ", "navigate:"}));
+
+    // Ctrl+L brings the keyboard to the address, from the page too.
+    child<QPushButton>(browser, "cmdRefresh")->setFocus();
+    QTest::keyClick(child<QPushButton>(browser, "cmdRefresh"), Qt::Key_L, Qt::ControlModifier);
+    QVERIFY(box->hasFocus());
+    // Tab walks the toolbar in order and reaches the page.
+    child<QPushButton>(browser, "cmdBack")->setFocus();
+    QStringList order;
+    for (QWidget* w = child<QWidget>(browser, "cmdBack"); order.size() < 7;
+         w = w->nextInFocusChain())
+        if (w->isVisibleTo(browser) && w->focusPolicy() & Qt::TabFocus)
+            order << w->objectName();
+    QCOMPARE(order.mid(0, 6),
+             (QStringList{"cmdBack", "cmdForward", "cmdStop", "cmdRefresh", "txtNav", "cmdGo"}));
 }
 
-void TestWebWindows::browserResizeRule() {
+void TestWebWindows::browserFollowsThePage() {
+    WebWorld world;
+    auto* browser = qobject_cast<frmBrowser*>(showForm(Form::Browser));
+    auto* sub = qobject_cast<QMdiSubWindow*>(browser->parentWidget());
+    QVERIFY(QTest::qWaitForWindowActive(world.mdi));
+    FakePage* page = world.browserPage();
+    auto* box = child<QLineEdit>(browser, "txtNav");
+    auto* stop = child<QPushButton>(browser, "cmdStop");
+    auto* loadBar = child<QProgressBar>(browser, "prgLoad");
+    QCOMPARE(box->text(), sites::http(sites::MakerHost));
+
+    // Loading: Stop and the bar while it lasts.
+    page->loadingChanged(true, 0);
+    QVERIFY(stop->isEnabled());
+    QVERIFY(loadBar->isVisible());
+    page->loadingChanged(true, 60);
+    QCOMPARE(loadBar->value(), 60);
+    page->loadingChanged(false, 100);
+    QVERIFY(!stop->isEnabled());
+    QVERIFY(!loadBar->isVisible());
+
+    // A link, a redirect, Back: the box and the buttons follow; the title joins the caption.
+    page->showPage("http://www.marrowby.example/manager/help.htm", true, false);
+    QCOMPARE(box->text(), "http://www.marrowby.example/manager/help.htm");
+    QVERIFY(child<QPushButton>(browser, "cmdBack")->isEnabled());
+    QVERIFY(!child<QPushButton>(browser, "cmdForward")->isEnabled());
+    page->titleChanged("Map help");
+    QCOMPARE(sub->windowTitle(), "Grovekeep - Web Browser - Map help");
+    page->showPage("http://www.marrowby.example/", false, true);
+    page->titleChanged("");
+    QCOMPARE(box->text(), "http://www.marrowby.example/");
+    QCOMPARE(sub->windowTitle(), "Grovekeep - Web Browser");
+    QVERIFY(!child<QPushButton>(browser, "cmdBack")->isEnabled());
+    QVERIFY(child<QPushButton>(browser, "cmdForward")->isEnabled());
+
+    // An address being typed is not overwritten by a page that arrives meanwhile; Go sends
+    // it, and from then on the box follows again.
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, "fernlow");
+    page->showPage("http://www.marrowby.example/late.htm", true, false);
+    QCOMPARE(box->text(), "fernlow");
+    click(browser, "cmdGo");
+    QCOMPARE(page->log.last(), "navigate:fernlow");
+    box->setFocus();
+    page->showPage("http://fernlow/", true, false);
+    QCOMPARE(box->text(), "http://fernlow/");
+}
+
+void TestWebWindows::browserLayoutAtAnySize() {
     WebWorld world;
     auto* browser = qobject_cast<frmBrowser*>(showForm(Form::Browser));
     auto* sub = qobject_cast<QMdiSubWindow*>(browser->parentWidget());
     QWidget* web1 = child<QWidget>(browser, "web1");
+    auto* box = child<QLineEdit>(browser, "txtNav");
+    auto* go = child<QPushButton>(browser, "cmdGo");
     const QSize before = web1->size();
-    // The page area follows the window, below the buttons, and never gets a negative size.
+    const int boxWidth = box->width();
+
+    // The page area follows the window by its rule, below the buttons; the address box widens
+    // and Go keeps to the right edge.
     sub->resize(sub->size() + QSize(90, 60));
     QCOMPARE(web1->size(), before + QSize(90, 60));
-    QVERIFY(web1->y() > child<QWidget>(browser, "txtNav")->geometry().bottom());
-    sub->resize(20, 20); // as small as the frame allows
-    QCOMPARE(web1->height(), 0);
+    QVERIFY(web1->y() > box->geometry().bottom());
+    QCOMPARE(box->width(), boxWidth + 90);
+    QCOMPARE(browser->width() - go->geometry().right(), twipsToPx(9990 - 9855) + 1);
+
+    // At any size every control of the toolbar is whole, and none covers another.
+    for (const QSize size : {QSize(1200, 900), QSize(20, 20)}) {
+        sub->resize(size);
+        QCoreApplication::processEvents();
+        QVERIFY(sub->width() >= browser->minimumWidth());
+        QVERIFY(web1->width() >= 0 && web1->height() >= 0);
+        QList<QWidget*> bar;
+        for (const char* name :
+             {"cmdBack", "cmdForward", "cmdStop", "cmdRefresh", "lblAddress", "txtNav"})
+            bar << child<QWidget>(browser, name);
+        for (QWidget* w : bar) {
+            QVERIFY2(browser->rect().contains(w->geometry()), qPrintable(w->objectName()));
+            // (Go and the address box touch as designed; the label keeps clear of Go.)
+            if (w != box)
+                QVERIFY2(!w->geometry().intersects(go->geometry()), qPrintable(w->objectName()));
+        }
+        QVERIFY(browser->rect().contains(go->geometry()));
+        QVERIFY(child<QLabel>(browser, "lblAddress")->width() >=
+                child<QLabel>(browser, "lblAddress")->sizeHint().width());
+    }
+}
+
+void TestWebWindows::updatesWindowGrowsAndEscapeCloses() {
+    WebWorld world;
+    child<QAction>(world.mdi, "mnuUpdates")->trigger();
+    auto* update = existingFormAs<frmUpdate>();
+    QVERIFY(QTest::qWaitForWindowActive(update));
+    QWidget* web1 = child<QWidget>(update, "web1");
+    auto* close = child<QPushButton>(update, "cmdClose");
+    const QSize page = web1->size();
+    const QRect designedClose = close->geometry();
+
+    // Larger: the page takes the room; Close and the label keep to the bottom (and Close to the
+    // right). Smaller than designed it does not get.
+    update->resize(update->size() + QSize(200, 100));
+    QCOMPARE(web1->size(), page + QSize(200, 100));
+    QCOMPARE(close->geometry(), designedClose.translated(200, 100));
+    QCOMPARE(child<QLabel>(update, "lblCheck")->geometry().bottom(),
+             update->height() - 1 - (twipsToPx(3645) - twipsToPx(3360 + 255)));
+    update->resize(100, 100);
+    QVERIFY(update->width() >= twipsToPx(5760) && update->height() >= twipsToPx(3645));
+
+    // Alt+Left goes back when the page has history; Escape closes the window.
+    auto* fake = static_cast<FakePage*>(update->page());
+    fake->canBack = true;
+    QTest::keyClick(close, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(fake->log.last(), "back");
+    QTest::keyClick(close, Qt::Key_Escape);
+    QTRY_VERIFY(!existingForm(Form::Update));
 }
 
 void TestWebWindows::everyWebCommandOpensItsAddress_data() {

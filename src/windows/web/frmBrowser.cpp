@@ -1,26 +1,44 @@
 #include "frmBrowser.h"
 
 #include "common/shared.h"
+#include "download.h"
 #include "ui/place.h"
 #include "web/layout.h"
 #include "web/sites.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
 
 #include <algorithm>
 
 namespace gk {
 
+namespace {
+
+const QString kCaption = QStringLiteral("Grovekeep - Web Browser");
+// The window's designed inner size, in twips.
+const QSize kDesigned(9990, 6135);
+// The page area's top, below the buttons and the address box.
+constexpr int kPageTop = 720;
+
+} // namespace
+
 frmBrowser::frmBrowser() {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowTitle(QStringLiteral("Grovekeep - Web Browser"));
-    resize(twipsToPx(9990), twipsToPx(6135));
+    setWindowTitle(kCaption);
+    resize(twipsToPx(kDesigned.width()), twipsToPx(kDesigned.height()));
+    // Small enough for a crowded main window, large enough for every button and the address.
+    setMinimumSize(twipsToPx(7200), twipsToPx(2700));
     createControls();
     connectControls();
+    connectPage();
+    createShortcuts();
 }
 
 void frmBrowser::createControls() {
@@ -30,27 +48,57 @@ void frmBrowser::createControls() {
         b->setIcon(style()->standardIcon(icon));
         b->setIconSize(QSize(24, 24));
         b->setToolTip(tip);
+        b->setAccessibleName(tip);
+        m_toolbar.append({b, rect, AnchorLeft | AnchorTop});
         return b;
     };
-    cmdBack = pictureButton("cmdBack", QStyle::SP_ArrowBack, QStringLiteral("Back"),
+    cmdBack = pictureButton("cmdBack", QStyle::SP_ArrowBack, QStringLiteral("Back (Alt+Left)"),
                             Twips{0, 0, 975, 615});
-    cmdForward = pictureButton("cmdForward", QStyle::SP_ArrowForward, QStringLiteral("Forward"),
-                               Twips{960, 0, 975, 615});
-    cmdStop = pictureButton("cmdStop", QStyle::SP_BrowserStop, QStringLiteral("Stop"),
+    cmdForward = pictureButton("cmdForward", QStyle::SP_ArrowForward,
+                               QStringLiteral("Forward (Alt+Right)"), Twips{960, 0, 975, 615});
+    cmdStop = pictureButton("cmdStop", QStyle::SP_BrowserStop, QStringLiteral("Stop (Esc)"),
                             Twips{1920, 0, 975, 615});
-    cmdRefresh = pictureButton("cmdRefresh", QStyle::SP_BrowserReload, QStringLiteral("Refresh"),
-                               Twips{2880, 0, 1095, 615});
-    lblAddress =
-        place<QLabel>(this, "lblAddress", QStringLiteral("Address Bar"), Twips{4080, 0, 975, 255});
-    txtNav = place<QLineEdit>(this, "txtNav", QString(), Twips{4080, 360, 5775, 285});
-    cmdGo = place<QPushButton>(this, "cmdGo", QStringLiteral("Go"), Twips{8760, 0, 1095, 375});
+    cmdRefresh = pictureButton("cmdRefresh", QStyle::SP_BrowserReload,
+                               QStringLiteral("Refresh (F5)"), Twips{2880, 0, 1095, 615});
+    const Twips addressLabel{4080, 0, 975, 255};
+    lblAddress = place<QLabel>(this, "lblAddress", QStringLiteral("Address Bar"), addressLabel);
+    const Twips addressBox{4080, 360, 5775, 285};
+    txtNav = place<QLineEdit>(this, "txtNav", QString(), addressBox);
+    txtNav->setAccessibleName(QStringLiteral("Address"));
+    txtNav->setToolTip(QStringLiteral("The page's address: type another and press Enter or Go "
+                                      "(Ctrl+L comes here)"));
+    lblAddress->setBuddy(txtNav);
+    const Twips go{8760, 0, 1095, 375};
+    cmdGo = place<QPushButton>(this, "cmdGo", QStringLiteral("Go"), go);
     cmdGo->setAutoDefault(false);
     cmdGo->setDefault(false);
+    m_toolbar.append({lblAddress, addressLabel, AnchorLeft | AnchorTop});
+    m_toolbar.append({txtNav, addressBox, AnchorLeft | AnchorTop | AnchorRight});
+    m_toolbar.append({cmdGo, go, AnchorTop | AnchorRight});
 
     m_page = createWebPage(this);
     QWidget* web1 = m_page->widget();
     web1->setObjectName(QStringLiteral("web1"));
-    applyGeometry(web1, Twips{0, 720, 9975, 5415});
+    web1->setAccessibleName(QStringLiteral("Web page"));
+    applyGeometry(web1, Twips{0, kPageTop, 9975, 5415});
+
+    // A thin bar along the page's top edge while a page loads.
+    prgLoad = new QProgressBar(this);
+    prgLoad->setObjectName(QStringLiteral("prgLoad"));
+    prgLoad->setAccessibleName(QStringLiteral("Page loading"));
+    prgLoad->setTextVisible(false);
+    prgLoad->setRange(0, 100);
+    prgLoad->hide();
+
+    m_downloads = new DownloadBar(this);
+
+    // Tab goes along the toolbar, into the page, then to the download bar.
+    setTabOrder(cmdBack, cmdForward);
+    setTabOrder(cmdForward, cmdStop);
+    setTabOrder(cmdStop, cmdRefresh);
+    setTabOrder(cmdRefresh, txtNav);
+    setTabOrder(txtNav, cmdGo);
+    setTabOrder(cmdGo, web1);
 }
 
 void frmBrowser::connectControls() {
@@ -59,6 +107,32 @@ void frmBrowser::connectControls() {
     onClick(this, "cmdStop", &frmBrowser::cmdStop_Click);
     onClick(this, "cmdRefresh", &frmBrowser::cmdRefresh_Click);
     onClick(this, "cmdGo", &frmBrowser::cmdGo_Click);
+    connect(txtNav, &QLineEdit::returnPressed, this, &frmBrowser::cmdGo_Click);
+    connect(m_downloads, &DownloadBar::shownChanged, this, &frmBrowser::Form_Resize);
+}
+
+void frmBrowser::connectPage() {
+    m_page->addressChanged = [this](const QString& address) { showAddress(address); };
+    m_page->titleChanged = [this](const QString& title) { showTitle(title); };
+    m_page->loadingChanged = [this](bool loading, int percent) { showLoading(loading, percent); };
+    m_page->downloadRequested = [this](std::unique_ptr<WebDownload> download) {
+        m_downloads->take(std::move(download));
+    };
+    updateButtons();
+}
+
+void frmBrowser::createShortcuts() {
+    auto key = [this](const QKeySequence& keys, void (frmBrowser::*handler)()) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    };
+    key(QKeySequence(Qt::ALT | Qt::Key_Left), &frmBrowser::cmdBack_Click);
+    key(QKeySequence(Qt::ALT | Qt::Key_Right), &frmBrowser::cmdForward_Click);
+    key(QKeySequence(Qt::Key_F5), &frmBrowser::cmdRefresh_Click);
+    key(QKeySequence(Qt::Key_Escape), &frmBrowser::cmdStop_Click);
+    key(QKeySequence(Qt::CTRL | Qt::Key_L), &frmBrowser::focusAddress);
+    key(QKeySequence(Qt::Key_F6), &frmBrowser::focusAddress);
 }
 
 frmBrowser::~frmBrowser() = default;
@@ -86,22 +160,81 @@ void frmBrowser::cmdStop_Click() { m_page->stop(); }
 
 void frmBrowser::cmdRefresh_Click() { m_page->reload(); }
 
-void frmBrowser::cmdGo_Click() { m_page->navigate(txtNav->text()); }
+void frmBrowser::cmdGo_Click() {
+    // What the user typed is sent; the page's address replaces it from now on.
+    txtNav->setModified(false);
+    m_page->navigate(txtNav->text());
+}
+
+void frmBrowser::focusAddress() {
+    txtNav->setFocus(Qt::ShortcutFocusReason);
+    txtNav->selectAll();
+}
+
+void frmBrowser::showAddress(const QString& address) {
+    // An address the user is typing is not overwritten.
+    if (!(txtNav->hasFocus() && txtNav->isModified()))
+        txtNav->setText(address);
+    updateButtons();
+}
+
+void frmBrowser::showTitle(const QString& title) {
+    setWindowTitle(title.trimmed().isEmpty() ? kCaption
+                                             : kCaption + QStringLiteral(" - ") + title.trimmed());
+}
+
+void frmBrowser::showLoading(bool loading, int percent) {
+    m_loading = loading;
+    prgLoad->setValue(std::clamp(percent, 0, 100));
+    prgLoad->setVisible(loading);
+    if (loading)
+        prgLoad->raise();
+    updateButtons();
+}
+
+void frmBrowser::updateButtons() {
+    cmdBack->setEnabled(m_page->canGoBack());
+    cmdForward->setEnabled(m_page->canGoForward());
+    cmdStop->setEnabled(m_loading);
+}
 
 void frmBrowser::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
+void frmBrowser::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Inside the main window the frame keeps the window from getting smaller than its controls.
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        sub->setMinimumSize(minimumSize().grownBy(sub->contentsMargins()));
+}
+
+void frmBrowser::closeEvent(QCloseEvent* event) {
+    if (!m_downloads->mayClose()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
 void frmBrowser::Form_Resize() {
     if (!m_page)
         return;
-    // The rule works on the window's outer size, frame and title bar included.
+    // The address box and Go follow the window's right edge.
+    followSize(m_toolbar, size(), kDesigned);
+    // The page area's rule works on the window's outer size, frame and title bar included.
     QSize outer = frameGeometry().size();
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         outer = sub->size();
     const QSize page = browserPageSize(pxToTwips(outer.width()), pxToTwips(outer.height()));
-    applyGeometry(m_page->widget(), Twips{0, 720, page.width(), page.height()});
+    const Px px = toPx(Twips{0, kPageTop, page.width(), page.height()});
+    QRect area(px.left, px.top, px.width, px.height);
+    // A download bar takes the bottom of the part of the page area that can be seen.
+    if (!m_downloads->isHidden())
+        area = m_downloads->place(area.intersected(rect()));
+    m_page->widget()->setGeometry(area);
+    prgLoad->setGeometry(area.left(), area.top(), area.width(), 4);
 }
 
 } // namespace gk

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "anchors.h"
 #include "ui/forms.h"
 #include "webpage.h"
 
@@ -9,7 +10,10 @@
 
 namespace gk {
 
-// The Updates window: a short explanation and the maker's update page.
+class DownloadBar;
+
+// The Updates window: a short explanation and the maker's update page, from which a new
+// version can be downloaded.
 class frmUpdate : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +25,18 @@ public:
 
     WebPage* page() const { return m_page.get(); }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void createControls();
+    void createShortcuts();
+    void Form_Resize();
+
+    QList<Anchored> m_controls;
+    Anchored m_web1{};
+    DownloadBar* m_downloads = nullptr;
     std::unique_ptr<WebPage> m_page;
 };
 
