@@ -26,6 +26,7 @@ frmMDI::frmMDI() {
     setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Welcome"));
     createControls();
     createMenus();
+    addHelpKey(this);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
     updateMenuBar();
     // Client area of 11400 x 7920 twips for the work area.
@@ -56,7 +57,8 @@ void frmMDI::createMenus() {
         this, m_menus, "mnuFile", QStringLiteral("File"),
         {{"mnuMarrowby", QStringLiteral("Visit Marrowby"), on(&frmMDI::mnuMarrowby_Click), browser},
          {"mnuFernlow", QStringLiteral("Visit Fernlow"), on(&frmMDI::mnuFernlow_Click), browser},
-         {"mnuExit", QStringLiteral("Exit"), on(&frmMDI::mnuExit_Click)}});
+         {"mnuExit", QStringLiteral("Exit"), on(&frmMDI::mnuExit_Click), true,
+          QKeySequence::Quit}});
     addMenu(
         this, m_menus, "mnuManage", QStringLiteral("Manage"),
         {{"mnuMap", QStringLiteral("Map"), on(&frmMDI::mnuMap_Click), isRegistered(Form::Map)},

@@ -58,17 +58,24 @@ inline void click(QWidget* w, const char* name) {
 }
 
 // Captions of a menu's items, in order.
+// A caption as it reads, without its mnemonic mark.
+inline QString readable(QString text) {
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    return text.replace(QStringLiteral("\x01"), QStringLiteral("&"));
+}
+
 inline QStringList captions(const QMenu* menu) {
     QStringList out;
     for (const QAction* a : menu->actions())
-        out << a->text();
+        out << readable(a->text());
     return out;
 }
 
 inline QStringList menuBarTitles(const QMenuBar* bar) {
     QStringList out;
     for (const QAction* a : bar->actions())
-        out << a->text();
+        out << readable(a->text());
     return out;
 }
 

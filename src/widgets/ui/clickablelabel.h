@@ -4,16 +4,19 @@
 
 namespace gk {
 
-// A label or picture that reports clicks.
+// A label or picture that reports clicks. It takes keyboard focus (Tab), shows it, and
+// Space or Enter works as a click; to screen readers it is a button.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    explicit ClickableLabel(QWidget* parent = nullptr);
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace gk

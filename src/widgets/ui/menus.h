@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QString>
 
@@ -14,16 +15,23 @@ class QWidget;
 namespace gk {
 
 // One command of a menu: its object name, caption and handler; disabled when `enabled` is
-// false (a window that is not part of this build).
+// false (a window that is not part of this build); `shortcut`, the standard key of the command
+// (Ctrl+O for an Open command, say).
 struct MenuItem {
     const char* name;
     QString caption;
     std::function<void()> handler;
     bool enabled = true;
+    QKeySequence shortcut = {};
 };
 
+// `caption` with a keyboard mnemonic ('&') on its first letter that is not in `taken` (which
+// gains it); a caption whose letters are all taken gets none. Ampersands in it are kept.
+QString withMnemonic(const QString& caption, QString& taken);
+
 // A menu named `name`, captioned, with its commands in display order. It is added to `menus`;
-// the handlers run in the context of `owner`.
+// the handlers run in the context of `owner`. The menu's title is reached with Alt and its first
+// letter, each command with a letter of its own.
 QMenu* addMenu(QWidget* owner, QList<QMenu*>& menus, const char* name, const QString& caption,
                std::initializer_list<MenuItem> items);
 

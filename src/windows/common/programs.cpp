@@ -6,6 +6,9 @@
 #include "shared.h"
 #include "ui/forms.h"
 
+#include <QShortcut>
+#include <QWidget>
+
 namespace gk {
 
 bool startProgramOrSay(QWidget* parent, const NativePath& program) {
@@ -45,6 +48,12 @@ void startHelpViewer(QWidget* parent) {
     platform().message(parent, QStringLiteral("The help viewer is missing. Grovekeep looked for "
                                               "it at %1.")
                                    .arg(shown.join(QStringLiteral(" and "))));
+}
+
+void addHelpKey(QWidget* window) {
+    auto* key = new QShortcut(QKeySequence(QKeySequence::HelpContents), window);
+    key->setObjectName(QStringLiteral("helpKey"));
+    QObject::connect(key, &QShortcut::activated, window, [window] { startHelpViewer(window); });
 }
 
 void startEditorOrShowOptions(QWidget* parent, const QString& editorPath) {

@@ -25,6 +25,8 @@ QList<NativePath> helpViewerCandidates(const ComposedPath& managerFolder,
 
 // Starts the help viewer, or says where it was looked for.
 void startHelpViewer(QWidget* parent);
+// F1 anywhere in `window` (a main or separate window) starts the help viewer.
+void addHelpKey(QWidget* window);
 
 // An editor button: starts the editor, or shows the Options window when none is set.
 void startEditorOrShowOptions(QWidget* parent, const QString& editorPath);

@@ -4,6 +4,7 @@
 #include "base/paths.h"
 #include "base/quoting.h"
 #include "common/commands.h"
+#include "common/programs.h"
 #include "common/shared.h"
 #include "files/describe.h"
 #include "files/fsys.h"
@@ -21,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTreeWidget>
 
 #include <cmath>
@@ -41,6 +43,7 @@ frmInstall::frmInstall() {
     setFixedSize(574, 348);
     createControls();
     connectControls();
+    addHelpKey(this);
 }
 
 void frmInstall::createControls() {
@@ -91,6 +94,10 @@ void frmInstall::createControls() {
     rtbFileNames->setColumnWidth(0, 130);
     rtbFileNames->setAccessibleName(QStringLiteral("Files of the package"));
     cmdRemove->setToolTip(QStringLiteral("Take the selected file out of the package"));
+    cmdInstall->setAccessibleName(QStringLiteral("Choose a file"));
+    cmdInstall->setToolTip(QStringLiteral("Choose a file"));
+    Image1->setAccessibleName(QStringLiteral("Grovekeep Installer"));
+    cmdNext->setFocus();
     cmdRemove->setEnabled(false);
     prg1->setRange(0, 100);
     prg1->setValue(0);
@@ -104,6 +111,20 @@ void frmInstall::connectControls() {
     onClick(this, "cmdCancel", &frmInstall::cmdCancel_Click);
     onClick(this, "cmdHistory", &frmInstall::cmdHistory_Click);
     onClick(this, "cmdRemove", &frmInstall::cmdRemove_Click);
+    // The keyboard leads through the wizard: Enter is Next (or the button that has the focus),
+    // Escape is Cancel.
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        connect(new QShortcut(key, this), &QShortcut::activated, this, [this] {
+            if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused) {
+                if (focused->isEnabled())
+                    focused->click();
+            } else if (cmdNext->isEnabled()) {
+                cmdNext->click();
+            }
+        });
+    }
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, cmdCancel,
+            &QPushButton::click);
     connect(rtbFileNames, &QTreeWidget::currentItemChanged, this,
             [this] { cmdRemove->setEnabled(rtbFileNames->currentItem() != nullptr); });
 }

@@ -53,6 +53,8 @@ void frmExtra::createControls() {
                   QStringLiteral("BELOW: This is the current Skin (l3d) file you are viewing"),
                   Twips{120, 3840});
     m_skin.view = place<QPlainTextEdit>(this, "rtbSkin", QString(), Twips{0, 4200, 11295, 2655});
+    m_land.view->setAccessibleName(QStringLiteral("The landscape loaded"));
+    m_skin.view->setAccessibleName(QStringLiteral("The skin loaded"));
     for (QPlainTextEdit* view : {m_land.view, m_skin.view}) {
         view->setReadOnly(true);
         view->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -87,10 +87,13 @@ void frmMap::createControls() {
 void frmMap::createMenus() {
     auto show = [](Form f) { return [f] { showForm(f); }; };
     addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
-            {{"mnuOpen", QStringLiteral("Open Map"), [this] { LoadMapText(); }},
+            {{"mnuOpen", QStringLiteral("Open Map"), [this] { LoadMapText(); }, true,
+              QKeySequence::Open},
              {"mnuInstall", QStringLiteral("Install Map"), [this] { InstallMapText(); }},
-             {"mnuSave", QStringLiteral("Save Map"), [this] { SaveMapText(); }},
-             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
+             {"mnuSave", QStringLiteral("Save Map"), [this] { SaveMapText(); }, true,
+              QKeySequence::Save},
+             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }, true,
+              QKeySequence::Close}});
     addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
             {{"mnuEditMap", QStringLiteral("Edit Map with..."), [this] { cmdEdit_Click(); }},
              {"mnuTest", QStringLiteral("Test Map"), [this] { cmdTest_Click(); }}});

@@ -49,8 +49,13 @@ frmTattoo::frmTattoo() {
 void frmTattoo::createControls() {
     for (int n = 1; n <= tattooSlotCount; ++n) {
         tat[n] = pictureBox(this, qPrintable(QStringLiteral("tat%1").arg(n)), tattooPictureRect(n));
-        place<QPushButton>(this, qPrintable(QStringLiteral("cmd%1").arg(n)), QStringLiteral("..."),
-                           tattooButtonRect(n));
+        tat[n]->setAccessibleName(QStringLiteral("Tattoo %1 (%2)").arg(n).arg(tattooFileName(n)));
+        auto* replace = place<QPushButton>(this, qPrintable(QStringLiteral("cmd%1").arg(n)),
+                                           QStringLiteral("..."), tattooButtonRect(n));
+        replace->setAccessibleName(QStringLiteral("Replace tattoo %1").arg(n));
+        replace->setToolTip(QStringLiteral("Replace tattoo %1 (%2) with a bitmap you choose")
+                                .arg(n)
+                                .arg(tattooFileName(n)));
     }
 
     placeButtons(this, {{"cmdTatoo", "Load Tatoo >>", {6000, 120, 1335, 375}},
@@ -64,6 +69,8 @@ void frmTattoo::createControls() {
     picTest = pictureBox(this, "picTest", Twips{7440, 120, 1095, 975});
     rtbTat = place<QPlainTextEdit>(this, "rtbTat", QString(), Twips{7800, 1560, 1215, 1095});
     rtbTat->setReadOnly(true);
+    picTest->setAccessibleName(QStringLiteral("Tattoo being tried"));
+    rtbTat->setAccessibleName(QStringLiteral("The file last loaded"));
     rtbTat->setLineWrapMode(QPlainTextEdit::NoWrap);
     place<QLabel>(this, "Label1", QStringLiteral("Current Stored Tatoos:"), Twips{120, 4560});
     lblDirectory = place<QLabel>(this, "lblDirectory", QString(), Twips{1920, 4560, 7335, 255});
@@ -91,9 +98,11 @@ void frmTattoo::createControls() {
 void frmTattoo::createMenus() {
     auto show = [](Form f) { return [f] { showForm(f); }; };
     addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
-            {{"frmOpen", QStringLiteral("Open Tatoo"), [this] { cmdTatoo_Click(); }},
+            {{"frmOpen", QStringLiteral("Open Tatoo"), [this] { cmdTatoo_Click(); }, true,
+              QKeySequence::Open},
              {"mnuInstall", QStringLiteral("Install Tatoo"), [this] { installPreview(); }},
-             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
+             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }, true,
+              QKeySequence::Close}});
     addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
             {{"mnuTatoo", QStringLiteral("Edit Tatoo with..."), [this] { editTattoo(); }},
              {"mnuTest", QStringLiteral("Test Tatoo"), [this] { RunGame(this); }}});

@@ -64,6 +64,13 @@ void frmReadme::createControls() {
     txtComment = place<QPlainTextEdit>(this, "txtComment", Twips{1800, 3600, 7095, 735});
     txtThanks = place<QPlainTextEdit>(this, "txtThanks", Twips{1800, 4560, 7095, 765});
     txtContact = place<QLineEdit>(this, "txtContact", Twips{1800, 5520, 7095, 285});
+    // Each label names its field, for screen readers too.
+    const std::pair<const char*, QWidget*> buddies[] = {
+        {"lblType", cmbType},       {"lblTitle", txtTitle},    {"lblName", txtName},
+        {"lblAddress", txtAddress}, {"lblDesc", txtDesc},      {"lblComment", txtComment},
+        {"lblThanks", txtThanks},   {"lblContact", txtContact}};
+    for (const auto& [name, field] : buddies)
+        findChild<QLabel*>(QString::fromLatin1(name))->setBuddy(field);
     cmdShow = place<QPushButton>(this, "cmdShow", QStringLiteral("Show File"),
                                  Twips{9240, 360, 1335, 375});
     cmdSave = place<QPushButton>(this, "cmdSave", QStringLiteral("Save File"),
@@ -95,8 +102,10 @@ void frmReadme::createMenus() {
     addMenu(this, m_menus, "mnuGo", QStringLiteral("Go!"),
             {{"frmShow", QStringLiteral("Show File"), [this] { cmdShow_Click(); }},
              {"frmFields", QStringLiteral("Enter Fields"), [this] { frmFields_Click(); }},
-             {"mnuSave", QStringLiteral("Save Readme"), [this] { cmdSave_Click(); }},
-             {"mnuExit", QStringLiteral("Exit Readme Creator"), [this] { cmdExit_Click(); }}});
+             {"mnuSave", QStringLiteral("Save Readme"), [this] { cmdSave_Click(); }, true,
+              QKeySequence::Save},
+             {"mnuExit", QStringLiteral("Exit Readme Creator"), [this] { cmdExit_Click(); }, true,
+              QKeySequence::Close}});
 }
 
 void frmReadme::connectControls() {

@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/quoting.h"
+#include "common/programs.h"
 #include "common/shared.h"
 #include "platform/platform.h"
 #include "settings/options.h"
@@ -61,6 +62,7 @@ frmOptions::frmOptions() {
     setMinimumSize(twipsToPx(7620), twipsToPx(5235));
     createControls();
     connectControls();
+    addHelpKey(this);
 }
 
 void frmOptions::createControls() {
@@ -124,11 +126,14 @@ QWidget* frmOptions::addTab(const char* name, const QString& caption) {
 QLineEdit* frmOptions::addRow(QWidget* tab, const Row& row) {
     const int fieldTop = row.labelTop + 360;
     const int shift = m_tabOffsetTwips;
-    place<QLabel>(tab, row.labelName, row.caption, Twips{120, row.labelTop - shift});
+    auto* label = place<QLabel>(tab, row.labelName, row.caption, Twips{120, row.labelTop - shift});
     auto* field =
         place<QLineEdit>(tab, row.fieldName, Twips{120, fieldTop - shift, row.fieldWidth, 285});
-    place<QPushButton>(tab, row.buttonName, row.buttonCaption,
-                       Twips{row.buttonLeft, fieldTop - shift, 255, 255});
+    label->setBuddy(field);
+    auto* browse = place<QPushButton>(tab, row.buttonName, row.buttonCaption,
+                                      Twips{row.buttonLeft, fieldTop - shift, 255, 255});
+    browse->setAccessibleName(QStringLiteral("Choose: %1").arg(row.caption));
+    browse->setToolTip(QStringLiteral("Choose the file"));
     return field;
 }
 
