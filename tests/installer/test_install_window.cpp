@@ -115,6 +115,13 @@ void TestInstallWindow::opensOnFirstStep() {
     Wizard again;
     QCOMPARE(again.step(), 0);
     QCOMPARE(again.frame(), QStringLiteral("Choose an Option"));
+
+    // The keyboard alone: Enter is Next, Escape closes the window.
+    QVERIFY(QTest::qWaitForWindowExposed(again.w));
+    QTest::keyClick(again.w, Qt::Key_Return);
+    QCOMPARE(again.step(), 1);
+    QTest::keyClick(again.w, Qt::Key_Escape);
+    QTRY_VERIFY(!existingForm(Form::Install));
 }
 
 void TestInstallWindow::installsAMapWithItsBackup() {

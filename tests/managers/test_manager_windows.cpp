@@ -195,6 +195,18 @@ void TestManagerWindows::mapNeverLosesEdits() {
     QCOMPARE(map->mapText(), QStringLiteral("castle\n"));
     QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
 
+    // Ctrl+S saves and Ctrl+O opens, from the keyboard alone.
+    QVERIFY(QTest::qWaitForWindowExposed(existingForm(Form::MDI)));
+    child<LargeTextEdit>(map, "rtbMap")->setFocus();
+    fake.fileRequests.clear();
+    fake.cancelFile();
+    QTest::keyClick(child<LargeTextEdit>(map, "rtbMap"), Qt::Key_S, Qt::ControlModifier);
+    fake.cancelFile();
+    QTest::keyClick(child<LargeTextEdit>(map, "rtbMap"), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(fake.fileRequests.size(), 2);
+    QVERIFY(fake.fileRequests.at(0).save);
+    QVERIFY(!fake.fileRequests.at(1).save);
+
     // Closing the program asks too.
     QTest::keyClicks(child<LargeTextEdit>(map, "rtbMap"), "more");
     fake.questions.clear();

@@ -51,7 +51,12 @@ void TestOptionsWindow::captionsAreReadable() {
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
         auto* label = child<QLabel>(w, name);
         QVERIFY2(label && label->width() >= label->sizeHint().width(), name);
+        // Each label names its field (for screen readers), each "..." says what it chooses.
+        QVERIFY2(qobject_cast<QLineEdit*>(label->buddy()), name);
     }
+    QVERIFY(child<QPushButton>(w, "Command1")->accessibleName().contains("Black and White"));
+    // Smaller than designed, the buttons would be cut off.
+    QCOMPARE(w->minimumSize(), w->size());
 }
 
 void TestOptionsWindow::loadsAllSixValues() {

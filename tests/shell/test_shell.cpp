@@ -8,11 +8,14 @@
 #include "frmMDI.h"
 #include "frmSplash.h"
 #include "startup.h"
+#include "ui/menus.h"
 #include "web/sites.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QTimer>
 
 using namespace gk;
@@ -56,6 +59,8 @@ private slots:
     void commandsShowTheirWindowsOnce();
     void childMenuBarReplacesMainOne();
     void splashClosesOnlyOnPictureOrTimer();
+    void keyboardReachesEveryCommand_data();
+    void keyboardReachesEveryCommand();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
 };
@@ -238,6 +243,67 @@ void TestShell::helpViewerIsFoundOrReported() {
     world.platform->started.clear();
     startHelpViewer(nullptr);
     QCOMPARE(world.platform->started, QStringList{shared().ManagerFolder + "/Help/" + exe});
+}
+
+void TestShell::keyboardReachesEveryCommand_data() {
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("taken");
+    QTest::addColumn<QString>("marked");
+    QTest::newRow("first letter") << "Open Map"
+                                  << ""
+                                  << "&Open Map";
+    QTest::newRow("next free letter") << "Options"
+                                      << "o"
+                                      << "O&ptions";
+    QTest::newRow("skips spaces") << "Tattoo"
+                                  << "tao"
+                                  << "Tattoo";
+    QTest::newRow("ampersand kept") << "Black & White"
+                                    << "b"
+                                    << "B&lack && White";
+    QTest::newRow("digit") << "3 Maps"
+                           << ""
+                           << "&3 Maps";
+}
+
+void TestShell::keyboardReachesEveryCommand() {
+    QFETCH(QString, caption);
+    QFETCH(QString, taken);
+    QFETCH(QString, marked);
+    QString used = taken;
+    QCOMPARE(withMnemonic(caption, used), marked);
+
+    // Every menu of the main window, and every command in each, has a letter of its own.
+    World world;
+    registerGrovekeepForms();
+    auto* mdi = formAs<frmMDI>();
+    for (QAction* title : mdi->menuBar()->actions()) {
+        QVERIFY2(title->text().contains('&'), qPrintable(title->text()));
+        QString letters;
+        for (QAction* item : title->menu()->actions()) {
+            const qsizetype at = item->text().indexOf('&');
+            QVERIFY2(at >= 0, qPrintable(item->text()));
+            QVERIFY2(!letters.contains(item->text().at(at + 1).toLower()),
+                     qPrintable(item->text()));
+            letters += item->text().at(at + 1).toLower();
+        }
+    }
+    QCOMPARE(child<QAction>(mdi, "mnuExit")->shortcut(), QKeySequence(QKeySequence::Quit));
+
+    // F1 anywhere in the main window starts the help viewer; a clickable picture takes the
+    // focus and Space clicks it.
+    mdi->show();
+    QVERIFY(QTest::qWaitForWindowExposed(mdi));
+    QTest::keyClick(mdi, Qt::Key_F1);
+    QVERIFY(world.platform->started.size() + world.platform->messages.size() == 1);
+    frmSplash splash;
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    auto* picture = child<QLabel>(&splash, "Image1");
+    QCOMPARE(picture->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(picture, Qt::Key_Space);
+    QVERIFY(!splash.isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Button);
 }
 
 QTEST_MAIN(TestShell)
