@@ -3,18 +3,23 @@
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
+#include "installer/install.h"
 #include "ui/menus.h"
 #include "web/sites.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 
 #include <algorithm>
@@ -27,6 +32,7 @@ frmMDI::frmMDI() {
     createControls();
     createMenus();
     addHelpKey(this);
+    setAcceptDrops(true);
     connect(m_area, &QMdiArea::subWindowActivated, this, [this] { updateMenuBar(); });
     updateMenuBar();
     // Client area of 11400 x 7920 twips for the work area.
@@ -150,6 +156,37 @@ void frmMDI::updateMenuBar() {
     for (QMenu* m : wanted)
         bar->addMenu(m);
     m_shownMenus = wanted;
+}
+
+namespace {
+// The first dropped file the installer takes, or an empty path.
+NativePath installableDrop(const QMimeData* data) {
+    if (!data || !data->hasUrls())
+        return NativePath();
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        const NativePath path(QDir::toNativeSeparators(url.toLocalFile()));
+        const InstallKind kind = installKindFor(path.text());
+        if (kind == InstallKind::Package || kind == InstallKind::Map ||
+            kind == InstallKind::Landscape || kind == InstallKind::Skin)
+            return path;
+    }
+    return NativePath();
+}
+} // namespace
+
+void frmMDI::dragEnterEvent(QDragEnterEvent* event) {
+    if (!installableDrop(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void frmMDI::dropEvent(QDropEvent* event) {
+    const NativePath path = installableDrop(event->mimeData());
+    if (path.isEmpty() || !isRegistered(Form::Install))
+        return;
+    event->acceptProposedAction();
+    offerToInstall(path);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event) {

@@ -37,6 +37,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A package, map, landscape or skin dropped on the window opens the installer with it
+    // chosen; nothing is installed before the user presses Next.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void createControls();

@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QTextBrowser>
 #include <QToolButton>
@@ -61,8 +62,9 @@ frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     createControls();
     createMenus();
     connectControls();
-    // The window keeps its designed size: inner area plus the menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // The window opens at its designed size and may grow: the list and the page take the room.
+    adjustSize();
+    setMinimumSize(size());
     Form_Load();
 }
 
@@ -70,7 +72,9 @@ void frmHelp::createControls() {
     auto* centre = new QWidget(this);
     centre->setObjectName(QStringLiteral("centre"));
     const Px inner = toPx(kInnerArea);
-    centre->setFixedSize(inner.width, inner.height);
+    centre->setMinimumSize(inner.width, inner.height);
+    centre->resize(inner.width, inner.height);
+    centre->installEventFilter(this);
     setCentralWidget(centre);
 
     cmdBack =
@@ -118,6 +122,13 @@ void frmHelp::connectControls() {
     // click where the desktop is set so).
     connect(fl1, &QListWidget::itemDoubleClicked, this, &frmHelp::fl1_Open);
     connect(web1, &QTextBrowser::anchorClicked, this, &frmHelp::web1_AnchorClicked);
+    // The keys of a browser: Alt+Left and Alt+Right walk the history, F5 refreshes.
+    const std::pair<QKeySequence, void (frmHelp::*)()> keys[] = {
+        {QKeySequence::Back, &frmHelp::cmdBack_Click},
+        {QKeySequence::Forward, &frmHelp::cmdForward_Click},
+        {QKeySequence::Refresh, &frmHelp::cmdRefresh_Click}};
+    for (const auto& [key, handler] : keys)
+        connect(new QShortcut(key, this), &QShortcut::activated, this, handler);
 }
 
 void frmHelp::Form_Load() {
@@ -142,6 +153,18 @@ void frmHelp::fillFileList() {
 }
 
 bool frmHelp::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        // The designed places, with the list growing down and the page down and right; the
+        // margins they leave to the edges stay as designed.
+        const QSize room = centralWidget()->size();
+        const Px list = toPx(Twips{0, 720, 1455, 6525});
+        const Px page = toPx(Twips{1560, 720, 9135, 6615});
+        const Px inner = toPx(kInnerArea);
+        fl1->setGeometry(list.left, list.top, list.width,
+                         room.height() - (inner.height - list.height));
+        web1->setGeometry(page.left, page.top, room.width() - (inner.width - page.width),
+                          room.height() - (inner.height - page.height));
+    }
     if (watched == fl1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -138,6 +138,23 @@ void TestHelpWindow::windowAndLayout() {
     QCOMPARE(v.title(), QStringLiteral("Welcome"));
     QCOMPARE(v.web->source(), QUrl::fromLocalFile(m_folder + "welcome.htm"));
     QCOMPARE(v.pos(), qint16(0));
+
+    // Designed size at first; grown, the list and the page take the room, the buttons stay.
+    QCOMPARE(v.list->geometry(), QRect(0, 48, 97, 435));
+    QCOMPARE(v.web->geometry(), QRect(104, 48, 609, 441));
+    QCOMPARE(w->minimumSize(), w->size());
+    w->resize(w->width() + 200, w->height() + 100);
+    QTRY_COMPARE(v.web->size(), QSize(609 + 200, 441 + 100));
+    QCOMPARE(v.list->size(), QSize(97, 435 + 100));
+    QCOMPARE(child<QToolButton>(w, "cmdRefresh")->pos(), QPoint(248, 0));
+
+    // Alt+Left and Alt+Right walk the history as Back and Forward do.
+    v.doubleClick("A.htm");
+    v.doubleClick("B.htm");
+    QTest::keyClick(w, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(v.title(), QStringLiteral("Page A"));
+    QTest::keyClick(w, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(v.title(), QStringLiteral("Page B"));
 }
 
 void TestHelpWindow::listAndHistory() {

@@ -12,10 +12,12 @@
 #include "web/sites.h"
 
 #include <QAccessible>
+#include <QDropEvent>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTimer>
 
 using namespace gk;
@@ -61,6 +63,7 @@ private slots:
     void splashClosesOnlyOnPictureOrTimer();
     void keyboardReachesEveryCommand_data();
     void keyboardReachesEveryCommand();
+    void droppedFileIsOfferedToTheInstaller();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
 };
@@ -304,6 +307,36 @@ void TestShell::keyboardReachesEveryCommand() {
     QTest::keyClick(picture, Qt::Key_Space);
     QVERIFY(!splash.isVisible());
     QCOMPARE(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Button);
+}
+
+void TestShell::droppedFileIsOfferedToTheInstaller() {
+    World world;
+    registerGrovekeepForms();
+    auto* mdi = formAs<frmMDI>();
+    mdi->show();
+    QVERIFY(putFile(world.path("in/river.txt"), "map"));
+    QVERIFY(putFile(world.path("in/notes.doc"), "doc"));
+    auto drop = [&](const QStringList& files) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& file : files)
+            urls << QUrl::fromLocalFile(world.path(file));
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(mdi, &enter);
+        QDropEvent dropped(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(mdi, &dropped);
+        return enter.isAccepted();
+    };
+    // A file the installer does not take is not accepted; nothing opens.
+    QVERIFY(!drop({"in/notes.doc"}));
+    QVERIFY(!existingForm(Form::Install));
+    // A map among them: the installer opens with it chosen, and nothing is installed yet.
+    QVERIFY(drop({"in/notes.doc", "in/river.txt"}));
+    auto* installer = existingForm(Form::Install);
+    QVERIFY(installer);
+    QCOMPARE(child<QLabel>(installer, "lblPath")->text(), world.path("in/river.txt"));
+    QCOMPARE(child<QLabel>(installer, "lblType")->text(), QStringLiteral("File Type: Map"));
 }
 
 QTEST_MAIN(TestShell)

@@ -32,6 +32,14 @@ QtPlatform& desktop() {
 
 const QString kTitle = QStringLiteral("Grovekeep");
 
+// A box with a short text would be narrower than its title bar needs: the text gets room for
+// the title, its buttons and a margin at least.
+void keepTitleReadable(QMessageBox& box) {
+    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
+    box.setStyleSheet(
+        QStringLiteral("QMessageBox QLabel#qt_msgbox_label { min-width: %1px; }").arg(title + 160));
+}
+
 std::optional<NativePath> runFileDialog(QWidget* parent, const QString& filter,
                                         const NativePath& currentName, bool save,
                                         const QString& title = QString()) {
@@ -76,6 +84,7 @@ std::optional<NativePath> QtPlatform::saveFileName(QWidget* parent, const QStrin
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
+    keepTitleReadable(box);
     box.exec();
 }
 
@@ -84,6 +93,7 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel, An
     if (withCancel)
         buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, kTitle, text, buttons, parent);
+    keepTitleReadable(box);
     box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
                          : preferred == Answer::No ? QMessageBox::No
                                                    : QMessageBox::Cancel);
