@@ -18,7 +18,6 @@ int main(int argc, char** argv) {
     // program with half the files new.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grovekeep"));
     QApplication::setApplicationVersion(gk::version());

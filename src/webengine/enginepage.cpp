@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
+#include <QQuickWindow>
 #include <QUrl>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
@@ -224,6 +225,22 @@ private:
 
 } // namespace
 
+// The engine's own set-up of its OpenGL share context, which it otherwise wants made before
+// the application object exists (exported by the engine's core library).
+namespace QtWebEngineCore {
+void initialize();
+}
+
 extern "C" Q_DECL_EXPORT gk::WebPage* gk_create_web_page(QWidget* parent) {
+    // Once, before the first page: the engine's OpenGL share context is made now, not at
+    // Grovekeep's start (nothing else draws with OpenGL), and the page is composed by Qt
+    // Quick's software renderer, so the window that holds it stays a plain window: the main
+    // window is not destroyed and created again, and keeps its place and its state.
+    static const bool prepared = [] {
+        QtWebEngineCore::initialize();
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+        return true;
+    }();
+    Q_UNUSED(prepared);
     return new EnginePage(parent);
 }
