@@ -101,12 +101,15 @@ void TestReadmeWindow::showFileComposesAndCoversTheFields() {
     QVERIFY(area(again)->toPlainText().isEmpty());
 
     // Typed text is kept as typed: "map" is not completed to "Map" (nor given its sentence).
-    auto* type = child<QComboBox>(w, "cmbType");
-    type->setEditText(QString());
-    QTest::keyClicks(type->lineEdit(), "map");
-    QCOMPARE(type->currentText(), QStringLiteral("map"));
-    QTest::keyClick(type->lineEdit(), Qt::Key_Tab);
-    QCOMPARE(type->currentText(), QStringLiteral("map"));
+    auto* type = child<QComboBox>(again, "cmbType");
+    QVERIFY(QTest::qWaitForWindowExposed(again->window()));
+    type->setFocus();
+    for (const char* typed : {"map", "ma", "MAP"}) {
+        type->setEditText(QString());
+        QTest::keyClicks(type->lineEdit(), typed);
+        QTest::keyClick(type->lineEdit(), Qt::Key_Return);
+        QCOMPARE(type->currentText(), QString::fromLatin1(typed));
+    }
 }
 
 void TestReadmeWindow::savesWhatTheAreaHolds() {
