@@ -249,6 +249,12 @@ void TestManagerWindows::mapKeepsItsBytesAndItsName() {
     QVERIFY(fake.messages.at(0).contains("No map is loaded in this window"));
     QCOMPARE(fileBytes(world.path("game/Scripts/Playgrounds/lf.txt")), QByteArray("the game's"));
     QVERIFY(!QFile::exists(world.path("manager/lf.txt.bak")));
+
+    // Ctrl+W closes the map window (one key, no clash between its menu and its frame).
+    QVERIFY(QTest::qWaitForWindowExposed(existingForm(Form::MDI)));
+    child<LargeTextEdit>(map, "rtbMap")->setFocus();
+    QTest::keyClick(child<LargeTextEdit>(map, "rtbMap"), Qt::Key_W, Qt::ControlModifier);
+    QTRY_VERIFY(!existingForm(Form::Map));
 }
 
 void TestManagerWindows::largeMapIsReadBesideTheWindow() {

@@ -97,7 +97,6 @@ void frmInstall::createControls() {
     cmdInstall->setAccessibleName(QStringLiteral("Choose a file"));
     cmdInstall->setToolTip(QStringLiteral("Choose a file"));
     Image1->setAccessibleName(QStringLiteral("Grovekeep Installer"));
-    cmdNext->setFocus();
     cmdRemove->setEnabled(false);
     prg1->setRange(0, 100);
     prg1->setValue(0);
@@ -162,6 +161,16 @@ void frmInstall::ShowStep() {
         lblPath->setText(*layout->pathText);
     if (layout->noteText)
         lblNote->setText(*layout->noteText);
+    // The keyboard starts where the step's work is: the options (arrows choose, Enter goes
+    // on), else the "..." button.
+    if (layout->optionsShown) {
+        for (QRadioButton* op : {op1, op2, op3, op4}) {
+            if (op->isChecked())
+                op->setFocus();
+        }
+    } else if (layout->browseShown) {
+        cmdInstall->setFocus();
+    }
     if (step() == StepSaving)
         SavePackage();
 }

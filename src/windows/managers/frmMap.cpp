@@ -92,8 +92,7 @@ void frmMap::createMenus() {
              {"mnuInstall", QStringLiteral("Install Map"), [this] { InstallMapText(); }},
              {"mnuSave", QStringLiteral("Save Map"), [this] { SaveMapText(); }, true,
               QKeySequence::Save},
-             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }, true,
-              QKeySequence::Close}});
+             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
     addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
             {{"mnuEditMap", QStringLiteral("Edit Map with..."), [this] { cmdEdit_Click(); }},
              {"mnuTest", QStringLiteral("Test Map"), [this] { cmdTest_Click(); }}});

@@ -101,8 +101,7 @@ void frmTattoo::createMenus() {
             {{"frmOpen", QStringLiteral("Open Tatoo"), [this] { cmdTatoo_Click(); }, true,
               QKeySequence::Open},
              {"mnuInstall", QStringLiteral("Install Tatoo"), [this] { installPreview(); }},
-             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }, true,
-              QKeySequence::Close}});
+             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
     addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
             {{"mnuTatoo", QStringLiteral("Edit Tatoo with..."), [this] { editTattoo(); }},
              {"mnuTest", QStringLiteral("Test Tatoo"), [this] { RunGame(this); }}});

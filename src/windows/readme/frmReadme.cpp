@@ -104,8 +104,7 @@ void frmReadme::createMenus() {
              {"frmFields", QStringLiteral("Enter Fields"), [this] { frmFields_Click(); }},
              {"mnuSave", QStringLiteral("Save Readme"), [this] { cmdSave_Click(); }, true,
               QKeySequence::Save},
-             {"mnuExit", QStringLiteral("Exit Readme Creator"), [this] { cmdExit_Click(); }, true,
-              QKeySequence::Close}});
+             {"mnuExit", QStringLiteral("Exit Readme Creator"), [this] { cmdExit_Click(); }}});
 }
 
 void frmReadme::connectControls() {
