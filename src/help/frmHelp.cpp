@@ -1,5 +1,6 @@
 #include "frmHelp.h"
 
+#include "base/layout.h"
 #include "base/version.h"
 #include "platform/platform.h"
 #include "ui/menus.h"
@@ -133,7 +134,7 @@ void frmHelp::connectControls() {
 
 void frmHelp::Form_Load() {
     if (m_helpFolder.isEmpty())
-        m_helpFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/HelpFiles");
+        m_helpFolder = helpPagesFolder(programFolder()).text();
     m_helpFolder = withSeparator(m_helpFolder);
     m_history.setHelpFolder(m_helpFolder);
     fillFileList();

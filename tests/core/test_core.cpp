@@ -2,10 +2,12 @@
 // program starts.
 
 #include "base/fileio.h"
+#include "base/layout.h"
 #include "base/paths.h"
 #include "base/text.h"
 #include "platform/filter.h"
 #include "platform/launch.h"
+#include "settings/options.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -38,6 +40,8 @@ private slots:
     void lineSplitting();
     void bytesSurviveReading();
     void readFailuresHaveKinds();
+    void portableAndInstalledLayouts();
+    void wineEnvironment();
 };
 
 void TestCore::nativePaths_data() {
@@ -247,6 +251,70 @@ void TestCore::readFailuresHaveKinds() {
     // A FIFO is refused at once instead of waiting for a writer.
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("fifo")).constData(), 0600) == 0);
     QCOMPARE(readFileBytes(NativePath(dir.filePath("fifo"))).kind(), ErrorKind::UnsafePath);
+}
+
+void TestCore::portableAndInstalledLayouts() {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QDir().mkpath(root + "/portable");
+    QDir().mkpath(root + "/prefix/bin");
+    const NativePath portable(root + "/portable/");
+    const NativePath bin(root + "/prefix/bin/");
+    const NativePath work(root + "/work/");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root + "/data"));
+
+    // Portable: the mark, or a writable folder with its options; the options are looked for
+    // in the working folder and there, never in the user's data folder.
+    QVERIFY(!isPortableFolder(portable));
+    QVERIFY(putFile(portable.text() + "portable", ""));
+    QVERIFY(isPortableFolder(portable));
+    QCOMPARE(proposedManagerFolder(portable), portable);
+    QCOMPARE(settingsReadCandidates(work, portable),
+             (QList<NativePath>{work.child("options.txt"), portable.child("options.txt")}));
+    QFile::remove(portable.text() + "portable");
+    QVERIFY(putFile(portable.text() + "options.txt", "x\r\n"));
+    QVERIFY(isPortableFolder(portable));
+
+    // Installed: the user's data folder holds them, and is proposed.
+    const NativePath data(root + "/data/Grovekeep/");
+    QCOMPARE(userDataFolder(), data);
+    QCOMPARE(proposedManagerFolder(bin), data);
+    QCOMPARE(settingsReadCandidates(work, bin).constLast(), data.child("options.txt"));
+
+    // The help viewer and the web module: beside the program, then in their installed places;
+    // the help pages beside the viewer, else in theirs.
+    const QString help = executableName("Help");
+    const QList<NativePath> viewers = helpViewerCandidates(ComposedPath(), bin);
+    QCOMPARE(viewers.size(), 2);
+    QCOMPARE(viewers.at(0), NativePath(bin.text() + "Help/" + help));
+    QVERIFY(viewers.at(1).text().startsWith(root + "/prefix/"));
+    const QList<NativePath> modules = webModuleCandidates(bin, "grovekeep-web");
+    QCOMPARE(modules.at(0), bin.child("grovekeep-web"));
+    QVERIFY(modules.at(1).text().startsWith(root + "/prefix/"));
+    QCOMPARE(helpPagesFolder(portable), portable.child("HelpFiles"));
+    const NativePath viewerFolder = viewers.at(1).folder();
+    QDir().mkpath(helpPagesFolder(viewerFolder).text());
+    QDir().mkpath(viewerFolder.text());
+    QVERIFY(helpPagesFolder(viewerFolder).text().startsWith(root + "/prefix/"));
+    qunsetenv("XDG_DATA_HOME");
+}
+
+void TestCore::wineEnvironment() {
+#ifndef Q_OS_WIN
+    // The prefix Wine will use: the program's own, else WINEPREFIX, else ~/.wine.
+    const LaunchPlan inPrefix = planLaunch(NativePath("/home/ann/.wine/drive_c/BW/runblack.exe"));
+    QCOMPARE(effectiveWinePrefix(inPrefix, "/other", "/home/ann"),
+             QStringLiteral("/home/ann/.wine"));
+    const LaunchPlan loose = planLaunch(NativePath("/opt/tools/editor.exe"));
+    QCOMPARE(effectiveWinePrefix(loose, "/games/prefix", "/home/ann"),
+             QStringLiteral("/games/prefix"));
+    QCOMPARE(effectiveWinePrefix(loose, QString(), "/home/ann"), QStringLiteral("/home/ann/.wine"));
+    QVERIFY(effectiveWinePrefix(planLaunch(NativePath("/usr/bin/gimp")), "/p", "/h").isEmpty());
+#endif
+    // Wine's own menu entries and file associations stay off; other overrides are kept.
+    QCOMPARE(wineDllOverrides(QString()), QStringLiteral("winemenubuilder.exe=d"));
+    QCOMPARE(wineDllOverrides("d3d9=n"), QStringLiteral("d3d9=n;winemenubuilder.exe=d"));
+    QCOMPARE(wineDllOverrides("winemenubuilder.exe=n"), QStringLiteral("winemenubuilder.exe=n"));
 }
 
 QTEST_GUILESS_MAIN(TestCore)

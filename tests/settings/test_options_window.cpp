@@ -79,13 +79,26 @@ void TestOptionsWindow::loadsAllSixValues() {
 }
 
 void TestOptionsWindow::missingFileAsksForDetails() {
+    // The first time, Grovekeep's folder is proposed (the user's data folder, for a Grovekeep
+    // that is not portable) and so is a game found in the player's Wine prefix; the editors are
+    // left empty. OK makes the proposed folder and keeps the options there.
     World world;
+    const QString game = world.path("home/.wine/drive_c/Program Files/Lionhead Studios Ltd/"
+                                    "Black & White/");
+    QVERIFY(putFile(game + "RUNBLACK.EXE", "MZ"));
     frmOptions* w = openOptions();
     QCOMPARE(world.platform->messages,
              QStringList{"Please enter some details so Grovekeep can operate functionally"});
-    for (const char* name : {"txtRunBlack", "txtManagerLocation", "txtMapCreator",
-                             "txtLandscapeCreator", "txtSkinCreator", "txtTattooCreator"})
+    QCOMPARE(fieldText(w, "txtRunBlack"), game);
+    const QString data = world.path("home/.local/share/Grovekeep/");
+    QCOMPARE(fieldText(w, "txtManagerLocation"), data);
+    for (const char* name :
+         {"txtMapCreator", "txtLandscapeCreator", "txtSkinCreator", "txtTattooCreator"})
         QVERIFY(fieldText(w, name).isEmpty());
+    click(w, "cmdApply");
+    QVERIFY(QFile::exists(data + "options.txt"));
+    // Found by the next start (the user's data folder is one of the places it looks).
+    QCOMPARE(world.platform->messages.size(), 1);
 }
 
 void TestOptionsWindow::browseButtons() {
@@ -185,6 +198,7 @@ void TestOptionsWindow::emptyManagerFolderIsAskedFor() {
     frmOptions* w = openOptions();
     world.platform->messages.clear();
     child<QLineEdit>(w, "txtRunBlack")->setText("/bw/");
+    child<QLineEdit>(w, "txtManagerLocation")->clear(); // the proposal taken away
     child<QTabWidget>(w, "SSTab1")->setCurrentIndex(3);
     click(w, "cmdOK");
     QVERIFY(w->isVisible());

@@ -231,9 +231,9 @@ void TestShell::helpViewerIsFoundOrReported() {
     World world;
     const QString exe = executableName("Help");
     const NativePath program("/prog/");
-    QCOMPARE(helpViewerCandidates(ComposedPath(), program),
-             QList<NativePath>{NativePath("/prog/Help/" + exe)});
-    QCOMPARE(helpViewerCandidates(ComposedPath("/gk/"), program),
+    QCOMPARE(helpViewerCandidates(ComposedPath(), program).constFirst(),
+             NativePath("/prog/Help/" + exe));
+    QCOMPARE(helpViewerCandidates(ComposedPath("/gk/"), program).mid(0, 2),
              (QList<NativePath>{NativePath("/gk//Help/" + exe), NativePath("/prog/Help/" + exe)}));
 
     shared().ManagerFolder = world.folder("gk");

@@ -28,11 +28,24 @@ public:
         resetShared();
         m_oldCwd = QDir::currentPath();
         QDir::setCurrent(dir.path());
+        // The player's home, data folder and Wine prefix are the test's own.
+        for (const char* name : {"HOME", "XDG_DATA_HOME", "WINEPREFIX"})
+            m_oldEnvironment << qgetenv(name);
+        qputenv("HOME", QFile::encodeName(path("home")));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(path("home/.local/share")));
+        qunsetenv("WINEPREFIX");
     }
     ~World() {
         resetForms();
         resetShared();
         QDir::setCurrent(m_oldCwd);
+        const char* names[] = {"HOME", "XDG_DATA_HOME", "WINEPREFIX"};
+        for (int k = 0; k < 3; ++k) {
+            if (m_oldEnvironment.at(k).isEmpty())
+                qunsetenv(names[k]);
+            else
+                qputenv(names[k], m_oldEnvironment.at(k));
+        }
     }
     QString path(const QString& relative) const { return dir.filePath(relative); }
     // A folder value as the Options dialog stores it: with its trailing separator.
@@ -46,6 +59,7 @@ public:
 
 private:
     QString m_oldCwd;
+    QList<QByteArray> m_oldEnvironment;
 };
 
 template <class T> T* child(QObject* parent, const char* name) {

@@ -17,6 +17,7 @@ LaunchPlan planLaunch(const NativePath& program) {
     plan.program = QDir::toNativeSeparators(native);
 #else
     if (isWindowsExecutable(native)) {
+        plan.wine = true;
         plan.program = QStringLiteral("wine");
         plan.arguments << native;
         if (const auto prefix = winePrefixOf(NativePath(native)))
@@ -26,6 +27,24 @@ LaunchPlan planLaunch(const NativePath& program) {
     }
 #endif
     return plan;
+}
+
+QString effectiveWinePrefix(const LaunchPlan& plan, const QString& environmentPrefix,
+                            const QString& home) {
+    if (!plan.wine)
+        return QString();
+    if (!plan.winePrefix.isEmpty())
+        return plan.winePrefix;
+    if (!environmentPrefix.isEmpty())
+        return environmentPrefix;
+    return QDir(home).filePath(QStringLiteral(".wine"));
+}
+
+QString wineDllOverrides(const QString& existing) {
+    if (existing.contains(QStringLiteral("winemenubuilder"), Qt::CaseInsensitive))
+        return existing;
+    const QString off = QStringLiteral("winemenubuilder.exe=d");
+    return existing.isEmpty() ? off : existing + QLatin1Char(';') + off;
 }
 
 } // namespace gk

@@ -1,6 +1,7 @@
 #include "options.h"
 
 #include "base/fileio.h"
+#include "base/layout.h"
 #include "base/text.h"
 #include "files/store.h"
 
@@ -18,10 +19,15 @@ QList<NativePath> settingsReadCandidates(const NativePath& workingFolder,
                                          const NativePath& programFolder) {
     auto inFolder = [](const NativePath& folder) { return folder.child(kSettingsFileName); };
     QList<NativePath> out;
-    out << inFolder(workingFolder);
-    const NativePath second = inFolder(programFolder);
-    if (second != out.constFirst())
-        out << second;
+    auto add = [&out](const NativePath& path) {
+        if (!out.contains(path))
+            out << path;
+    };
+    add(inFolder(workingFolder));
+    add(inFolder(programFolder));
+    // An installed Grovekeep keeps its options in the user's data folder.
+    if (!isPortableFolder(programFolder))
+        add(inFolder(userDataFolder()));
     return out;
 }
 

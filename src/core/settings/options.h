@@ -24,7 +24,8 @@ enum SettingsLine {
 
 inline const QString kSettingsFileName = QStringLiteral("options.txt");
 
-// Where options.txt is read from, in order: the working folder, then the program's folder.
+// Where options.txt is read from, in order: the working folder, the program's folder, and, for
+// an installed (not portable) Grovekeep, the user's data folder.
 QList<NativePath> settingsReadCandidates(const NativePath& workingFolder,
                                          const NativePath& programFolder);
 

@@ -133,9 +133,22 @@ Status QtPlatform::startProgram(const NativePath& program) {
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
-    if (!plan.winePrefix.isEmpty()) {
+    if (plan.wine) {
         auto env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("WINEPREFIX"), plan.winePrefix);
+        // Wine would make a new prefix where none is: say so instead of starting the program
+        // somewhere the game is not.
+        const QString prefix =
+            effectiveWinePrefix(plan, env.value(QStringLiteral("WINEPREFIX")), QDir::homePath());
+        if (!QFileInfo(prefix).isDir())
+            return Status::failure(
+                ErrorKind::NotFound,
+                QStringLiteral("Could not start %1: the Wine prefix %2 does not exist. Create it "
+                               "(run winecfg once) or install the program into a prefix.")
+                    .arg(shown, quotedPath(NativePath(prefix))));
+        if (!plan.winePrefix.isEmpty())
+            env.insert(QStringLiteral("WINEPREFIX"), plan.winePrefix);
+        env.insert(QStringLiteral("WINEDLLOVERRIDES"),
+                   wineDllOverrides(env.value(QStringLiteral("WINEDLLOVERRIDES"))));
         process.setProcessEnvironment(env);
     }
 #ifdef Q_OS_WIN

@@ -24,16 +24,6 @@ ComposedPath gameProgramPath(const ComposedPath& gameFolder) {
 
 void RunGame(QWidget* parent) { startProgramOrSay(parent, gameProgramPath(gameFolder()).native()); }
 
-QList<NativePath> helpViewerCandidates(const ComposedPath& managerFolder,
-                                       const NativePath& programFolder) {
-    const QString relative = QStringLiteral("Help\\") + executableName(QStringLiteral("Help"));
-    QList<NativePath> out;
-    if (!managerFolder.isEmpty())
-        out << (managerFolder + QStringLiteral("\\") + relative).native();
-    out << (ComposedPath(programFolder.text()) + relative).native();
-    return out;
-}
-
 void startHelpViewer(QWidget* parent) {
     const QList<NativePath> candidates = helpViewerCandidates(managerFolder(), programFolder());
     for (const NativePath& path : candidates) {

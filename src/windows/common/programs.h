@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/layout.h"
 #include "base/paths.h"
 
 #include <QList>
@@ -18,12 +19,7 @@ void RunGame(QWidget* parent = nullptr);
 // The game's launcher for a game folder.
 ComposedPath gameProgramPath(const ComposedPath& gameFolder);
 
-// Where the help viewer is looked for, in order: below ManagerFolder, then beside this
-// program. An empty ManagerFolder gives only the second place.
-QList<NativePath> helpViewerCandidates(const ComposedPath& managerFolder,
-                                       const NativePath& programFolder);
-
-// Starts the help viewer, or says where it was looked for.
+// Starts the help viewer (see helpViewerCandidates), or says where it was looked for.
 void startHelpViewer(QWidget* parent);
 // F1 anywhere in `window` (a main or separate window) starts the help viewer.
 void addHelpKey(QWidget* window);

@@ -1,9 +1,11 @@
 #include "frmOptions.h"
 
+#include "base/layout.h"
 #include "base/paths.h"
 #include "base/quoting.h"
 #include "common/programs.h"
 #include "common/shared.h"
+#include "platform/gamesearch.h"
 #include "platform/platform.h"
 #include "settings/options.h"
 #include "ui/place.h"
@@ -147,6 +149,7 @@ void frmOptions::LoadOptions() {
         platform().message(this,
                            QStringLiteral("Please enter some details so Grovekeep can operate "
                                           "functionally"));
+        proposeFirstSettings();
         return;
     }
     ReadOptionsFile(file->values);
@@ -159,6 +162,15 @@ void frmOptions::ReadOptionsFile(const QStringList& values) {
     for (int i = 0; i < SettingsLineCount && i < values.size(); ++i)
         fields[i]->setText(values.at(i));
     setSettings(values);
+}
+
+void frmOptions::proposeFirstSettings() {
+    // Grovekeep's folder: its own when portable, the user's data folder when installed; the
+    // game: the first runblack.exe found in the usual places of the Wine prefixes.
+    txtManagerLocation->setText(proposedManagerFolder(programFolder()).text());
+    const QList<NativePath> games = findGameFolders(defaultWinePrefixes());
+    if (!games.isEmpty())
+        txtRunBlack->setText(games.constFirst().text());
 }
 
 QStringList frmOptions::fieldValues() const {
@@ -176,6 +188,9 @@ bool frmOptions::SaveOptions() {
     }
     for (QLineEdit* folder : {txtRunBlack, txtManagerLocation})
         folder->setText(withSeparator(folder->text()));
+    // The user's data folder, proposed on the first run, is made when the options go there.
+    if (NativePath(txtManagerLocation->text()) == userDataFolder())
+        QDir().mkpath(userDataFolder().text());
     const QStringList values = fieldValues();
     const ComposedPath manager(txtManagerLocation->text());
     const Status written = writeSettings(manager, values, m_readFrom);

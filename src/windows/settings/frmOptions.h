@@ -47,6 +47,8 @@ private:
     // Browse for a file; `folderOnly` keeps the chosen file's folder.
     void browse(QLineEdit* field, const QString& filter, bool folderOnly);
 
+    // The first time: Grovekeep's folder and the game's, as far as they can be guessed.
+    void proposeFirstSettings();
     QStringList fieldValues() const;
 
     QTabWidget* SSTab1 = nullptr;

@@ -1,5 +1,6 @@
 #include "webpage.h"
 
+#include "base/layout.h"
 #include "base/paths.h"
 #include "platform/platform.h"
 
@@ -52,11 +53,21 @@ CreateEnginePage loadEngine(QString& reason) {
     static CreateEnginePage entry = nullptr;
     static QString failure;
     if (!entry && failure.isEmpty()) {
-        module = new QLibrary(programFolder().child(QString::fromLatin1(kEngineModuleName)).text());
-        entry = reinterpret_cast<CreateEnginePage>(module->resolve(kEngineEntryPoint));
+        // Beside the program when portable, in its installed place otherwise.
+        const QString name = QString::fromLatin1(kEngineModuleName);
+        QStringList errors;
+        for (const NativePath& candidate : webModuleCandidates(programFolder(), name)) {
+            module = new QLibrary(candidate.text());
+            entry = reinterpret_cast<CreateEnginePage>(module->resolve(kEngineEntryPoint));
+            if (entry)
+                break;
+            errors << module->errorString();
+            delete module;
+            module = nullptr;
+        }
         if (!entry)
             failure = QStringLiteral("the web engine module could not be loaded (%1).")
-                          .arg(module->errorString());
+                          .arg(errors.join(QStringLiteral("; ")));
     }
     reason = failure;
     return entry;
