@@ -2,8 +2,13 @@
 
 #include "support/files.h"
 
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +39,30 @@ Run vifTool(const QStringList& args, const QString& workingFolder = QString()) {
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
+// The one JSON document of a run's stdout; a null document, with a warning, otherwise.
+QJsonDocument jsonOf(const Run& run) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(run.out, &error);
+    if (error.error != QJsonParseError::NoError)
+        qWarning("not one JSON document (%s): %s", qPrintable(error.errorString()),
+                 run.out.constData());
+    return document;
+}
+
+// A JSON value as compact text, keys in order: what the checks below compare.
+QByteArray compact(const QJsonValue& value) {
+    if (value.isObject())
+        return QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+    if (value.isArray())
+        return QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact);
+    return QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+}
+
+// The manual page and the completion script beside the tool's source.
+QString toolFile(const char* name) {
+    return QFINDTESTDATA(QStringLiteral("../../tools/grovekeep-vif/") + QLatin1String(name));
+}
+
 } // namespace
 
 class TestVifCli : public QObject {
@@ -48,6 +77,13 @@ private slots:
     void installRefusesAsAWhole();
     void killedInstallationIsRolledBack();
     void historyUndoVerify();
+    void jsonListAndRefusals();
+    void jsonInstallHistoryVerify();
+    void manPageCoversTheTool();
+    void manPageRenders_data();
+    void manPageRenders();
+    void bashCompletion_data();
+    void bashCompletion();
 };
 
 void TestVifCli::usage_data() {
@@ -59,6 +95,14 @@ void TestVifCli::usage_data() {
     for (const char* command : {"list", "extract", "pack", "install"})
         QTest::addRow("%s help", command)
             << QStringList{command, "--help"} << 0 << QByteArray("Usage: grovekeep-vif ") + command;
+    for (const char* command : {"list", "install", "history", "verify"})
+        QTest::addRow("%s help names --json", command)
+            << QStringList{command, "--help"} << 0 << QByteArray("  --json ");
+    QTest::newRow("install --json without --dry-run")
+        << QStringList{"install", "p.vif", "--json"} << 2
+        << QByteArray("--json describes what would be installed: give it with --dry-run");
+    QTest::newRow("--json where there is none")
+        << QStringList{"undo", "1", "--json"} << 2 << QByteArray("unknown option --json");
     QTest::newRow("unknown command")
         << QStringList{"unpack", "x.vif"} << 2 << QByteArray("unknown command unpack");
     QTest::newRow("list without package") << QStringList{"list"} << 2 << QByteArray("list takes");
@@ -277,6 +321,318 @@ void TestVifCli::historyUndoVerify() {
     QCOMPARE(vifTool({"undo", "4", "--manager-folder", mgr}).code, 1);
     QCOMPARE(vifTool({"undo", "4", "--force", "--manager-folder", mgr}).code, 0);
     QCOMPARE(vifTool({"--version"}).out, "grovekeep-vif " + QByteArray(GK_VERSION) + "\n");
+}
+
+void TestVifCli::jsonListAndRefusals() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr");
+    QVERIFY(QDir().mkpath(game + "Data/Landscape") && QDir().mkpath(mgr));
+    // A sound entry named beyond ASCII (Windows-1252 in the package, UTF-8 in the JSON), one
+    // whose path leaves the game folder, and one cut off before its end marker.
+    const QString package = dir.filePath("p.vif");
+    QVERIFY(putFile(package,
+                    rawEntry("C:\\BW\\Data\\Landscape\\\xc4gypten.lnd", "\xc4gypten.lnd", "AB") +
+                        rawEntry("C:\\BW\\Data\\..\\..\\evil.txt", "evil.txt", "E") +
+                        "###Begin_VIF###\r\n###Install###C:\\BW\\Data\\cut.lnd###/Install###\r\n"
+                        "###Title###cut.lnd###/Title###\r\nC"));
+
+    Run run = vifTool({"list", package, "--json"});
+    QCOMPARE(run.code, 1);
+    const QJsonArray entries = jsonOf(run).array();
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(compact(entries[0]),
+             QString(R"({"index":1,"installPath":"C:\\BW\\Data\\Landscape\\Ägypten.lnd",)"
+                     R"("size":2,"title":"Ägypten.lnd"})")
+                 .toUtf8());
+    QVERIFY(!entries[1].toObject().contains("problem"));
+    // A broken entry is in the array with its problem, and still reported on stderr.
+    const QJsonObject broken = entries[2].toObject();
+    QCOMPARE(broken.value("index"), QJsonValue(3));
+    const QString problem = broken.value("problem").toString();
+    QVERIFY2(!problem.isEmpty() &&
+                 run.err.contains(("Entry 3 (\"cut.lnd\"): " + problem + ".\n").toUtf8()),
+             run.err.constData());
+
+    // The plan names every entry; refused ones with the reason the text form gives, no target.
+    const QStringList install{"install",          package, "--dry-run", "--game-folder", game,
+                              "--manager-folder", mgr};
+    run = vifTool(install + QStringList{"--json"});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("Nothing was installed"), run.err.constData());
+    const QJsonObject plan = jsonOf(run).object();
+    QCOMPARE(plan.value("installable"), QJsonValue(false));
+    const QJsonArray actions = plan.value("entries").toArray();
+    QCOMPARE(actions.size(), 3);
+    QCOMPARE(actions[0].toObject().value("action"), QJsonValue("add"));
+    QCOMPARE(actions[0].toObject().value("target"),
+             QJsonValue(game + "Data/Landscape/Ägypten.lnd"));
+    const QList<QByteArray> lines = vifTool(install).out.split('\n');
+    for (int k : {1, 2}) {
+        const QJsonObject entry = actions[k].toObject();
+        QCOMPARE(entry.value("action"), QJsonValue("refused"));
+        QVERIFY(!entry.contains("target") && !entry.contains("installedBy"));
+        QCOMPARE(lines.value(k),
+                 QStringLiteral("refused: Entry %1 (\"%2\"): %3.")
+                     .arg(entry.value("index").toInt())
+                     .arg(entry.value("title").toString(), entry.value("reason").toString())
+                     .toUtf8());
+    }
+}
+
+void TestVifCli::jsonInstallHistoryVerify() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr");
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "original"));
+    QVERIFY(QDir().mkpath(game + "Scripts/Playgrounds") && QDir().mkpath(mgr));
+    const QByteArray bytes = rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "A") +
+                             rawEntry("C:\\BW\\Scripts\\Playgrounds\\river.txt", "river.txt", "R") +
+                             "\r\n";
+    const QString package = dir.filePath("p.vif");
+    QVERIFY(putFile(package, bytes));
+    const QString sha256 = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+    const QStringList folders{"--game-folder", game, "--manager-folder", mgr};
+    const QStringList install = QStringList{"install", package} + folders;
+    const QStringList dryRun = install + QStringList{"--dry-run", "--json"};
+
+    // Before the first installation: one file replaced, one added, none written by Grovekeep.
+    Run run = vifTool(dryRun);
+    QCOMPARE(run.code, 0);
+    QJsonObject plan = jsonOf(run).object();
+    QCOMPARE(compact(plan),
+             compact(QJsonObject{
+                 {"package", QJsonObject{{"name", "p.vif"}, {"sha256", sha256}}},
+                 {"installable", true},
+                 {"entries",
+                  QJsonArray{QJsonObject{{"index", 1},
+                                         {"action", "replace"},
+                                         {"installPath", "C:\\BW\\Data\\Landscape\\hills.lnd"},
+                                         {"title", "hills.lnd"},
+                                         {"target", game + "Data/Landscape/hills.lnd"}},
+                             QJsonObject{{"index", 2},
+                                         {"action", "add"},
+                                         {"installPath", "C:\\BW\\Scripts\\Playgrounds\\river.txt"},
+                                         {"title", "river.txt"},
+                                         {"target", game + "Scripts/Playgrounds/river.txt"}}}}}));
+
+    // Installed twice, then the second installation undone.
+    QCOMPARE(vifTool(install).code, 0);
+    run = vifTool(dryRun);
+    QCOMPARE(vifTool(install).code, 0);
+    QCOMPARE(vifTool({"undo", "2", "--manager-folder", mgr}).code, 0);
+
+    // History: newest first, each operation as its text line says, with what is known of it.
+    const QJsonArray history =
+        jsonOf(vifTool({"history", "--json", "--manager-folder", mgr})).array();
+    const QList<QByteArray> lines =
+        vifTool({"history", "--manager-folder", mgr}).out.trimmed().split('\n');
+    QCOMPARE(history.size(), 3);
+    QCOMPARE(lines.size(), 3);
+    for (qsizetype k = 0; k < history.size(); ++k) {
+        const QJsonObject o = history[k].toObject();
+        const QList<QByteArray> fields = lines[k].split('\t');
+        QCOMPARE(o.value("id").toInt(), 3 - k);
+        QCOMPARE(fields.value(0).toInt(), 3 - k);
+        QCOMPARE(o.value("time").toString().toUtf8(), fields.value(1));
+        QCOMPARE(o.value("state").toString().toUtf8(), fields.value(2));
+        QCOMPARE(o.value("files").toInt(), fields.value(3).toInt());
+        QCOMPARE(o.value("what").toString().toUtf8(), fields.value(4));
+        QVERIFY2(QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d(Z|[+-]\d\d:\d\d)$)")
+                     .match(o.value("time").toString())
+                     .hasMatch(),
+                 qPrintable(o.value("time").toString()));
+    }
+    const QJsonObject undo = history[0].toObject(), second = history[1].toObject(),
+                      first = history[2].toObject();
+    const QJsonObject recorded{{"name", "p.vif"}, {"sha256", sha256}};
+    QCOMPARE(undo.value("kind"), QJsonValue("undo"));
+    QCOMPARE(undo.value("undoes"), QJsonValue(2));
+    QVERIFY(!undo.contains("undoneBy") && !undo.contains("package"));
+    QCOMPARE(second.value("state"), QJsonValue("undone"));
+    QCOMPARE(second.value("undoneBy"), QJsonValue(3));
+    QCOMPARE(compact(second.value("package")), compact(recorded));
+    QCOMPARE(first.value("state"), QJsonValue("complete"));
+    QCOMPARE(first.value("kind"), QJsonValue("package"));
+    QCOMPARE(compact(first.value("package")), compact(recorded));
+    QVERIFY(!first.contains("undoes") && !first.contains("undoneBy") && !first.contains("note"));
+
+    // Before the second installation each file was named with the first, as history shows it.
+    plan = jsonOf(run).object();
+    for (const QJsonValue& entry : plan.value("entries").toArray()) {
+        QCOMPARE(entry.toObject().value("action"), QJsonValue("replace"));
+        QCOMPARE(compact(entry.toObject().value("installedBy")),
+                 compact(QJsonObject{{"operation", 1},
+                                     {"what", "Package \"p.vif\""},
+                                     {"time", first.value("time")}}));
+    }
+
+    // Verify: every file intact, then one edited and one removed behind Grovekeep's back.
+    run = vifTool({"verify", "--json", "--manager-folder", mgr});
+    QCOMPARE(run.code, 0);
+    for (const QJsonValue& file : jsonOf(run).array())
+        QCOMPARE(file.toObject().value("state"), QJsonValue("intact"));
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "edited"));
+    QVERIFY(QFile::remove(game + "Scripts/Playgrounds/river.txt"));
+    run = vifTool({"verify", "1", "--json", "--manager-folder", mgr});
+    QCOMPARE(run.code, 1);
+    QStringList files;
+    for (const QJsonValue& file : jsonOf(run).array())
+        files << compact(file);
+    files.sort();
+    const auto check = [](const QString& path, const char* role, const char* state) {
+        return QString(compact(
+            QJsonObject{{"operation", 1}, {"path", path}, {"role", role}, {"state", state}}));
+    };
+    QCOMPARE(files, (QStringList{check(game + "Data/Landscape/hills.lnd", "target", "changed"),
+                                 check(game + "Scripts/Playgrounds/river.txt", "target", "missing"),
+                                 check(mgr + "/Backup/vif/hills.lnd", "copy", "intact"),
+                                 check(mgr + "/Backup/vif/river.txt", "copy", "intact")}));
+    // An unknown operation is an error on stderr, with nothing on stdout.
+    run = vifTool({"verify", "9", "--json", "--manager-folder", mgr});
+    QCOMPARE(run.code, 1);
+    QVERIFY(run.out.isEmpty() && !run.err.isEmpty());
+}
+
+void TestVifCli::manPageCoversTheTool() {
+    const QString path = toolFile("grovekeep-vif.1");
+    QVERIFY2(!path.isEmpty(), "grovekeep-vif.1 is not beside the tool's source");
+    // The page's text with its font changes and escaped hyphens undone.
+    QString page = QString::fromUtf8(fileBytes(path));
+    page.replace(QStringLiteral("\\-"), QStringLiteral("-"))
+        .remove(QRegularExpression(QStringLiteral(R"(\\f[BIRP])")))
+        .remove(QStringLiteral("\\%"));
+
+    // Each command the overview lists has a subsection of its own.
+    const QString overview = QString::fromUtf8(vifTool({"--help"}).out);
+    const QString listed = overview.section(QStringLiteral("Commands:\n"), 1).section("\n\n", 0, 0);
+    QStringList commands;
+    auto lines =
+        QRegularExpression(QStringLiteral(R"(^  ([a-z]+)\b)"), QRegularExpression::MultilineOption)
+            .globalMatch(listed);
+    while (lines.hasNext())
+        commands << lines.next().captured(1);
+    QVERIFY2(commands.contains("list") && commands.contains("prune"), qPrintable(listed));
+    QString help = overview;
+    for (const QString& command : std::as_const(commands)) {
+        QVERIFY2(page.contains(QRegularExpression(QStringLiteral("^\\.SS \"?%1\\b").arg(command),
+                                                  QRegularExpression::MultilineOption)),
+                 qPrintable(command));
+        help += QString::fromUtf8(vifTool({command, "--help"}).out);
+    }
+    // Every option any help names is described in a tagged paragraph.
+    auto options = QRegularExpression(QStringLiteral("--[a-z][a-z-]*")).globalMatch(help);
+    while (options.hasNext()) {
+        const QString option = options.next().captured();
+        const QRegularExpression tag(
+            QStringLiteral("^\\.TP\n\\.B[IR]? %1\\b").arg(QRegularExpression::escape(option)),
+            QRegularExpression::MultilineOption);
+        QVERIFY2(page.contains(tag), qPrintable(option + " is not described in the manual page"));
+    }
+}
+
+void TestVifCli::manPageRenders_data() {
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("groff") << "groff" << QStringList{"-man", "-Tutf8", "-ww", "-z"};
+    QTest::newRow("mandoc") << "mandoc" << QStringList{"-Tlint"};
+}
+
+void TestVifCli::manPageRenders() {
+    QFETCH(QString, program);
+    QFETCH(QStringList, args);
+    if (QStandardPaths::findExecutable(program).isEmpty())
+        QSKIP(qPrintable(program + " is not installed: the manual page was not checked with it"));
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.start(program, args << toolFile("grovekeep-vif.1"));
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray said = process.readAll();
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 &&
+                 said.isEmpty(),
+             said.constData());
+}
+
+void TestVifCli::bashCompletion_data() {
+    QTest::addColumn<bool>("withLibrary"); // sourced after bash-completion, or alone
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList packages{"B.VIF", "a.vif", "maps", "my map.vif"};
+    const QStringList noWords;
+    const struct {
+        const char* name;
+        QStringList words;
+        QStringList expected;
+    } cases[] = {
+        {"command", {"ver"}, {"verify"}},
+        {"every command",
+         {""},
+         {"--help", "--version", "extract", "history", "install", "list", "pack", "prune", "undo",
+          "verify"}},
+        {"install's options",
+         {"install", "a.vif", "--"},
+         {"--dry-run", "--game-folder", "--help", "--json", "--manager-folder"}},
+        {"prune's options", {"prune", "--e"}, {"--even-installed"}},
+        {"package", {"list", ""}, packages},
+        {"package in a folder", {"install", "maps/"}, {"maps/x.vif"}},
+        {"one package only", {"list", "a.vif", ""}, noWords},
+        {"game folder", {"install", "a.vif", "--game-folder", ""}, {"maps"}},
+        {"package after an option's folder", {"install", "--manager-folder", "maps", ""}, packages},
+        {"extract's folder", {"extract", "a.vif", ""}, {"maps"}},
+        {"a file to pack", {"pack", "new.vif", ""}, packages + QStringList{"notes.txt"}},
+        {"an install path", {"pack", "new.vif", "notes.txt", ""}, noWords},
+        {"days", {"prune", "--older-than", ""}, noWords},
+    };
+    for (const bool withLibrary : {true, false}) {
+        for (const auto& c : cases) {
+            QStringList expected = c.expected;
+            expected.sort();
+            QTest::addRow("%s, %s", withLibrary ? "bash-completion" : "alone", c.name)
+                << withLibrary << QStringList{"grovekeep-vif"} + c.words << expected;
+        }
+    }
+}
+
+void TestVifCli::bashCompletion() {
+    QFETCH(bool, withLibrary);
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, expected);
+    if (QStandardPaths::findExecutable("bash").isEmpty())
+        QSKIP("bash is not installed: the completion was not checked");
+    QString library;
+    for (const char* candidate : {"/usr/share/bash-completion/bash_completion",
+                                  "/usr/local/share/bash-completion/bash_completion",
+                                  "/opt/homebrew/share/bash-completion/bash_completion"}) {
+        if (library.isEmpty() && QFile::exists(QString::fromUtf8(candidate)))
+            library = QString::fromUtf8(candidate);
+    }
+    if (withLibrary && library.isEmpty())
+        QSKIP("bash-completion is not installed: the completion was checked alone only");
+
+    QTemporaryDir dir;
+    for (const char* file : {"a.vif", "B.VIF", "my map.vif", "notes.txt", "maps/x.vif"})
+        QVERIFY(putFile(dir.filePath(file), "x"));
+    QProcess bash;
+    bash.setWorkingDirectory(dir.path());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("GK_LIBRARY", withLibrary ? library : QString());
+    environment.insert("GK_COMPLETION", toolFile("grovekeep-vif.bash"));
+    bash.setProcessEnvironment(environment);
+    // Completes the last word as bash does on Tab: the words, the cursor at the line's end.
+    const QString script = QStringLiteral(R"(
+        if [ -n "$GK_LIBRARY" ]; then source "$GK_LIBRARY" || exit 3; fi
+        source "$GK_COMPLETION" || exit 3
+        complete -p grovekeep-vif >/dev/null || exit 4
+        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE}
+        _grovekeep_vif
+        for word in "${COMPREPLY[@]}"; do printf '%s\n' "$word"; done)");
+    bash.start("bash", QStringList{"--norc", "--noprofile", "-c", script, "bash"} + words);
+    QVERIFY(bash.waitForFinished(60000));
+    QVERIFY2(bash.exitCode() == 0, bash.readAllStandardError().constData());
+    QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
+    offered.removeAll(QString());
+    offered.sort();
+    QCOMPARE(offered, expected);
 }
 
 QTEST_GUILESS_MAIN(TestVifCli)

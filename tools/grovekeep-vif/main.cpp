@@ -2,6 +2,9 @@
 // verifies and prunes the history of changes, from the command line, with the same code as
 // Grovekeep's windows.
 
+#include "help.h"
+#include "json.h"
+
 #include "base/paths.h"
 #include "base/quoting.h"
 #include "base/version.h"
@@ -15,12 +18,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QJsonDocument>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <optional>
 
 using namespace gk;
+using namespace gk::cli;
 
 namespace {
 
@@ -33,92 +39,13 @@ void print(std::FILE* stream, const QString& line) {
 void out(const QString& line) { print(stdout, line); }
 void err(const QString& line) { print(stderr, line); }
 
-const char* const kOverview =
-    "Usage: grovekeep-vif COMMAND ARGUMENTS...\n"
-    "Lists, extracts, packs and installs Grovekeep package files (.vif), and shows, undoes,\n"
-    "verifies and prunes the history of the changes Grovekeep made.\n"
-    "\n"
-    "Commands:\n"
-    "  list PACKAGE              one line per entry: install path, title, size in bytes\n"
-    "  extract PACKAGE DIR       writes each entry's contents to DIR/title\n"
-    "  pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
-    "                            writes a new package carrying the files\n"
-    "  install PACKAGE [--game-folder DIR] [--manager-folder DIR] [--dry-run]\n"
-    "                            installs a package into the game folder\n"
-    "  history                   one line per operation, newest first\n"
-    "  undo ID [--force]         undoes an operation as a whole\n"
-    "  verify [ID]               whether each file is as an operation left it\n"
-    "  prune --older-than DAYS   frees the history of old operations\n"
-    "\n"
-    "'grovekeep-vif COMMAND --help' describes a command; --version prints the version.\n"
-    "The Grovekeep folder (--manager-folder) and the game folder (--game-folder) default to\n"
-    "the first two lines of options.txt, read from the working folder, else from this\n"
-    "program's folder.\n"
-    "Exit status: 0 done, 1 refused or failed (nothing was changed), 2 usage error.\n";
+// The one document --json prints.
+void outJson(const QJsonDocument& document) {
+    const QByteArray bytes = document.toJson(QJsonDocument::Indented);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
 
-const char* const kListHelp =
-    "Usage: grovekeep-vif list PACKAGE\n"
-    "Prints one line per entry, in file order: the install path, a tab, the title, a tab,\n"
-    "and the size of the contents in bytes. Broken entries are reported on stderr.\n"
-    "Exit status: 0 when every entry is sound, 1 otherwise or when PACKAGE is not a package.\n";
-
-const char* const kExtractHelp =
-    "Usage: grovekeep-vif extract PACKAGE DIR [--manager-folder DIR]\n"
-    "Writes each entry's contents, byte for byte, to DIR/title (DIR is created when\n"
-    "missing) and prints each file written. A file of the same name is replaced only where\n"
-    "the Grovekeep folder is known, whose history keeps what it held. Nothing is written\n"
-    "when an entry is broken or its title cannot be used as a file name.\n"
-    "Exit status: 0 done, 1 refused or failed (nothing was written), 2 usage error.\n";
-
-const char* const kPackHelp =
-    "Usage: grovekeep-vif pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
-    "                          [--manager-folder DIR]\n"
-    "Writes a new package PACKAGE with one entry per FILE, in order, titled with FILE's\n"
-    "name and to be installed at INSTALL_PATH (a path inside a Wine prefix's drive_c is\n"
-    "written as Windows sees it, C:\\...). The files are read piece by piece, never held\n"
-    "whole. An existing PACKAGE is replaced only where the Grovekeep folder is known.\n"
-    "Nothing is written when a file cannot be carried.\n"
-    "Exit status: 0 done, 1 refused or failed, 2 usage error.\n";
-
-const char* const kInstallHelp =
-    "Usage: grovekeep-vif install PACKAGE [--game-folder DIR] [--manager-folder DIR] "
-    "[--dry-run]\n"
-    "Installs every entry of PACKAGE below the game folder, as Grovekeep's installer does,\n"
-    "as one operation of the Grovekeep folder's history, which keeps what every replaced\n"
-    "file held; a copy of each entry goes to Backup/vif/TITLE.\n"
-    "Prints one line per entry: 'add TARGET', 'replace TARGET' (followed by '(installed by\n"
-    "WHAT on DATE)' when an earlier operation wrote it) or 'refused: REASON'.\n"
-    "  --dry-run   prints the same lines and writes nothing\n"
-    "Exit status: 0 installed (or would be), 1 refused or failed (nothing was changed),\n"
-    "2 usage error.\n";
-
-const char* const kHistoryHelp =
-    "Usage: grovekeep-vif history [--manager-folder DIR]\n"
-    "Prints one line per operation of the history, newest first: its id, a tab, its local\n"
-    "time (ISO 8601), a tab, its state (complete, undone, rolled-back, under-way), a tab,\n"
-    "the number of files, a tab, and what it was.\n";
-
-const char* const kUndoHelp =
-    "Usage: grovekeep-vif undo ID [--force] [--manager-folder DIR]\n"
-    "Undoes operation ID as a whole, itself recorded as an operation (which can be undone\n"
-    "in turn). Refused while a later operation changed one of its files (undo that one\n"
-    "first) or while one of its files has changed since; --force undoes it all the same in\n"
-    "the second case.\n"
-    "Exit status: 0 undone, 1 refused (the reasons on stderr, nothing changed).\n";
-
-const char* const kVerifyHelp =
-    "Usage: grovekeep-vif verify [ID] [--manager-folder DIR]\n"
-    "Prints one line per file of operation ID (without ID, per file Grovekeep has written,\n"
-    "against the operation that wrote it last): intact, changed or missing, a tab, and the\n"
-    "path.\n"
-    "Exit status: 0 when every file is intact, 1 otherwise.\n";
-
-const char* const kPruneHelp =
-    "Usage: grovekeep-vif prune --older-than DAYS [--even-installed] [--dry-run]\n"
-    "                           [--manager-folder DIR]\n"
-    "Removes the records of operations older than DAYS and the contents no remaining record\n"
-    "needs, and prints what it freed. An operation whose files are still installed is kept\n"
-    "unless --even-installed.\n";
+const QString kJson = QStringLiteral("--json");
 
 int usage(const QString& message, const char* help) {
     err(QStringLiteral("grovekeep-vif: %1").arg(message));
@@ -232,7 +159,7 @@ std::optional<vif::Package> readPackageFile(const QString& path, vif::PackageTex
 }
 
 int listCommand(const QStringList& args) {
-    const Arguments a = parse(args, {}, false);
+    const Arguments a = parse(args, {kJson}, false);
     if (!a.problem.isEmpty())
         return usage(a.problem, kListHelp);
     if (a.positional.size() != 1)
@@ -240,10 +167,14 @@ int listCommand(const QStringList& args) {
     const auto package = readPackageFile(a.positional.at(0));
     if (!package)
         return Refused;
-    for (const vif::PackEntry& entry : package->entries)
-        out(QStringLiteral("%1\t%2\t%3")
-                .arg(oneLine(entry.installPath), oneLine(entry.title))
-                .arg(entry.size));
+    if (a.flags.contains(kJson)) {
+        outJson(QJsonDocument(packageJson(*package)));
+    } else {
+        for (const vif::PackEntry& entry : package->entries)
+            out(QStringLiteral("%1\t%2\t%3")
+                    .arg(oneLine(entry.installPath), oneLine(entry.title))
+                    .arg(entry.size));
+    }
     for (const QString& problem : package->problems)
         err(problem);
     return package->ok() ? Done : Refused;
@@ -348,7 +279,7 @@ int packCommand(const QStringList& args) {
 }
 
 int installCommand(const QStringList& args) {
-    Arguments a = parse(args, {QStringLiteral("--dry-run")}, true);
+    Arguments a = parse(args, {QStringLiteral("--dry-run"), kJson}, true);
     if (!a.problem.isEmpty())
         return usage(a.problem, kInstallHelp);
     if (a.positional.isEmpty())
@@ -356,6 +287,12 @@ int installCommand(const QStringList& args) {
     if (a.positional.size() > 1)
         return usage(QStringLiteral("install takes one package."), kInstallHelp);
     const bool dryRun = a.flags.contains(QStringLiteral("--dry-run"));
+    const bool json = a.flags.contains(kJson);
+    // The JSON describes a plan; what an installation did is in 'history --json'.
+    if (json && !dryRun)
+        return usage(QStringLiteral("--json describes what would be installed: give it with "
+                                    "--dry-run."),
+                     kInstallHelp);
     completeFolders(a);
     if (!a.gameFolder || !a.managerFolder)
         return usage(QStringLiteral("the %1 folder is not known: give %2 or set it in "
@@ -393,19 +330,23 @@ int installCommand(const QStringList& args) {
     QHash<QString, Conflict> earlier;
     for (const Conflict& conflict : store->conflicts(replaced))
         earlier.insert(conflict.path.text(), conflict);
-    // plan->problems holds one line for each refused entry, in entry order.
-    qsizetype refused = 0;
-    for (const EntryAction& entry : plan->entries) {
-        if (!entry.refusal.isEmpty()) {
-            out(QStringLiteral("refused: %1").arg(plan->problems.value(refused++)));
-            continue;
+    const OperationInfo info = packageOperation(NativePath(packagePath).fileName(), *text);
+    if (json) {
+        outJson(QJsonDocument(planJson(info, *plan, earlier)));
+    } else {
+        // plan->problems holds one line for each refused entry, in entry order.
+        qsizetype refused = 0;
+        for (const EntryAction& entry : plan->entries) {
+            if (!entry.refusal.isEmpty()) {
+                out(QStringLiteral("refused: %1").arg(plan->problems.value(refused++)));
+                continue;
+            }
+            const NativePath target = entry.target.path();
+            QString line = QStringLiteral("%1 %2").arg(actionName(entry), target.shown());
+            if (const auto c = earlier.constFind(target.text()); c != earlier.cend())
+                line += QStringLiteral(" (%1)").arg(installedBy(*c));
+            out(line);
         }
-        const NativePath target = entry.target.path();
-        QString line = QStringLiteral("%1 %2").arg(
-            entry.replaces ? QStringLiteral("replace") : QStringLiteral("add"), target.shown());
-        if (const auto conflict = earlier.constFind(target.text()); conflict != earlier.cend())
-            line += QStringLiteral(" (%1)").arg(installedBy(*conflict));
-        out(line);
     }
     if (!plan->ok()) {
         err(QStringLiteral("Nothing was installed: the package has entries that cannot be "
@@ -414,9 +355,7 @@ int installCommand(const QStringList& args) {
     }
     if (dryRun)
         return Done;
-    const auto applied =
-        applyPackagePlan(*store, *plan, *a.managerFolder,
-                         packageOperation(NativePath(packagePath).fileName(), *text));
+    const auto applied = applyPackagePlan(*store, *plan, *a.managerFolder, info);
     if (!applied) {
         err(QStringLiteral("The package was not installed. %1").arg(applied.error()));
         return Refused;
@@ -424,14 +363,8 @@ int installCommand(const QStringList& args) {
     return Done;
 }
 
-// ISO 8601 in the local time of this machine, with its offset from UTC.
-QString localIsoTime(const QDateTime& time) {
-    const QDateTime local = time.toLocalTime();
-    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
-}
-
 int historyCommand(const QStringList& args) {
-    Arguments a = parse(args, {}, true);
+    Arguments a = parse(args, {kJson}, true);
     if (!a.problem.isEmpty() || !a.positional.isEmpty())
         return usage(a.problem.isEmpty() ? QStringLiteral("history takes no arguments.")
                                          : a.problem,
@@ -440,7 +373,12 @@ int historyCommand(const QStringList& args) {
     auto store = storeOf(a);
     if (!store)
         return Refused;
-    for (const OperationRecord& r : store->history())
+    const QList<OperationRecord> history = store->history();
+    if (a.flags.contains(kJson)) {
+        outJson(QJsonDocument(historyJson(history)));
+        return Done;
+    }
+    for (const OperationRecord& r : history)
         out(QStringLiteral("%1\t%2\t%3\t%4\t%5")
                 .arg(r.id)
                 .arg(localIsoTime(r.time), stateName(r.state))
@@ -476,7 +414,7 @@ int undoCommand(const QStringList& args) {
 }
 
 int verifyCommand(const QStringList& args) {
-    Arguments a = parse(args, {}, true);
+    Arguments a = parse(args, {kJson}, true);
     int id = 0;
     if (!a.problem.isEmpty())
         return usage(a.problem, kVerifyHelp);
@@ -491,11 +429,16 @@ int verifyCommand(const QStringList& args) {
         err(store->operation(id).error());
         return Refused;
     }
-    bool intact = true;
-    for (const FileCheck& check : store->verify(id)) {
-        out(QStringLiteral("%1\t%2").arg(fileStateName(check.state), check.path.shown()));
-        intact = intact && check.state == FileState::Intact;
+    const QList<FileCheck> checks = store->verify(id);
+    if (a.flags.contains(kJson)) {
+        outJson(QJsonDocument(checksJson(checks)));
+    } else {
+        for (const FileCheck& check : checks)
+            out(QStringLiteral("%1\t%2").arg(fileStateName(check.state), check.path.shown()));
     }
+    const bool intact = std::all_of(checks.cbegin(), checks.cend(), [](const FileCheck& check) {
+        return check.state == FileState::Intact;
+    });
     return intact ? Done : Refused;
 }
 

@@ -1,0 +1,107 @@
+#pragma once
+
+// What grovekeep-vif --help and COMMAND --help print. The manual page (grovekeep-vif.1)
+// says the same at length; a test checks that it names every command and option these do.
+
+namespace gk::cli {
+
+inline const char* const kOverview =
+    "Usage: grovekeep-vif COMMAND ARGUMENTS...\n"
+    "Lists, extracts, packs and installs Grovekeep package files (.vif), and shows, undoes,\n"
+    "verifies and prunes the history of the changes Grovekeep made.\n"
+    "\n"
+    "Commands:\n"
+    "  list PACKAGE              one line per entry: install path, title, size in bytes\n"
+    "  extract PACKAGE DIR       writes each entry's contents to DIR/title\n"
+    "  pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
+    "                            writes a new package carrying the files\n"
+    "  install PACKAGE [--game-folder DIR] [--manager-folder DIR] [--dry-run]\n"
+    "                            installs a package into the game folder\n"
+    "  history                   one line per operation, newest first\n"
+    "  undo ID [--force]         undoes an operation as a whole\n"
+    "  verify [ID]               whether each file is as an operation left it\n"
+    "  prune --older-than DAYS   frees the history of old operations\n"
+    "\n"
+    "'grovekeep-vif COMMAND --help' describes a command; --version prints the version.\n"
+    "With --json, list, install --dry-run, history and verify print one JSON document\n"
+    "instead of lines; grovekeep-vif(1) describes its shape.\n"
+    "The Grovekeep folder (--manager-folder) and the game folder (--game-folder) default to\n"
+    "the first two lines of options.txt, read from the working folder, else from this\n"
+    "program's folder, else (when installed) from the user's data folder.\n"
+    "Exit status: 0 done, 1 refused or failed (nothing was changed), 2 usage error.\n";
+
+inline const char* const kListHelp =
+    "Usage: grovekeep-vif list PACKAGE [--json]\n"
+    "Prints one line per entry, in file order: the install path, a tab, the title, a tab,\n"
+    "and the size of the contents in bytes. Broken entries are reported on stderr.\n"
+    "  --json   prints a JSON array instead, one object per entry: index (from 1),\n"
+    "           installPath, title, size, and problem for a broken entry\n"
+    "Exit status: 0 when every entry is sound, 1 otherwise or when PACKAGE is not a package.\n";
+
+inline const char* const kExtractHelp =
+    "Usage: grovekeep-vif extract PACKAGE DIR [--manager-folder DIR]\n"
+    "Writes each entry's contents, byte for byte, to DIR/title (DIR is created when\n"
+    "missing) and prints each file written. A file of the same name is replaced only where\n"
+    "the Grovekeep folder is known, whose history keeps what it held. Nothing is written\n"
+    "when an entry is broken or its title cannot be used as a file name.\n"
+    "Exit status: 0 done, 1 refused or failed (nothing was written), 2 usage error.\n";
+
+inline const char* const kPackHelp =
+    "Usage: grovekeep-vif pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
+    "                          [--manager-folder DIR]\n"
+    "Writes a new package PACKAGE with one entry per FILE, in order, titled with FILE's\n"
+    "name and to be installed at INSTALL_PATH (a path inside a Wine prefix's drive_c is\n"
+    "written as Windows sees it, C:\\...). The files are read piece by piece, never held\n"
+    "whole. An existing PACKAGE is replaced only where the Grovekeep folder is known.\n"
+    "Nothing is written when a file cannot be carried.\n"
+    "Exit status: 0 done, 1 refused or failed, 2 usage error.\n";
+
+inline const char* const kInstallHelp =
+    "Usage: grovekeep-vif install PACKAGE [--game-folder DIR] [--manager-folder DIR] "
+    "[--dry-run]\n"
+    "                             [--json]\n"
+    "Installs every entry of PACKAGE below the game folder, as Grovekeep's installer does,\n"
+    "as one operation of the Grovekeep folder's history, which keeps what every replaced\n"
+    "file held; a copy of each entry goes to Backup/vif/TITLE.\n"
+    "Prints one line per entry: 'add TARGET', 'replace TARGET' (followed by '(installed by\n"
+    "WHAT on DATE)' when an earlier operation wrote it) or 'refused: REASON'.\n"
+    "  --dry-run   prints the same lines and writes nothing\n"
+    "  --json      with --dry-run only: prints a JSON object instead, the package (name,\n"
+    "              sha256), whether it is installable, and its entries (index, action,\n"
+    "              installPath, title, target, reason, installedBy)\n"
+    "Exit status: 0 installed (or would be), 1 refused or failed (nothing was changed),\n"
+    "2 usage error.\n";
+
+inline const char* const kHistoryHelp =
+    "Usage: grovekeep-vif history [--manager-folder DIR] [--json]\n"
+    "Prints one line per operation of the history, newest first: its id, a tab, its local\n"
+    "time (ISO 8601), a tab, its state (complete, undone, rolled-back, under-way), a tab,\n"
+    "the number of files, a tab, and what it was.\n"
+    "  --json   prints a JSON array instead, one object per operation: id, time, state,\n"
+    "           kind, what, files, and package, undoes, undoneBy and note when known\n";
+
+inline const char* const kUndoHelp =
+    "Usage: grovekeep-vif undo ID [--force] [--manager-folder DIR]\n"
+    "Undoes operation ID as a whole, itself recorded as an operation (which can be undone\n"
+    "in turn). Refused while a later operation changed one of its files (undo that one\n"
+    "first) or while one of its files has changed since; --force undoes it all the same in\n"
+    "the second case.\n"
+    "Exit status: 0 undone, 1 refused (the reasons on stderr, nothing changed).\n";
+
+inline const char* const kVerifyHelp =
+    "Usage: grovekeep-vif verify [ID] [--manager-folder DIR] [--json]\n"
+    "Prints one line per file of operation ID (without ID, per file Grovekeep has written,\n"
+    "against the operation that wrote it last): intact, changed or missing, a tab, and the\n"
+    "path.\n"
+    "  --json   prints a JSON array instead, one object per file: operation, state, role,\n"
+    "           path\n"
+    "Exit status: 0 when every file is intact, 1 otherwise.\n";
+
+inline const char* const kPruneHelp =
+    "Usage: grovekeep-vif prune --older-than DAYS [--even-installed] [--dry-run]\n"
+    "                           [--manager-folder DIR]\n"
+    "Removes the records of operations older than DAYS and the contents no remaining record\n"
+    "needs, and prints what it freed. An operation whose files are still installed is kept\n"
+    "unless --even-installed.\n";
+
+} // namespace gk::cli

@@ -1,0 +1,113 @@
+#include "json.h"
+
+namespace gk::cli {
+
+namespace {
+
+// Sets `key` unless `value` is empty.
+void insertText(QJsonObject& object, const QString& key, const QString& value) {
+    if (!value.isEmpty())
+        object.insert(key, value);
+}
+
+QString roleName(FileRole role) {
+    switch (role) {
+    case FileRole::Backup:
+        return QStringLiteral("backup");
+    case FileRole::Copy:
+        return QStringLiteral("copy");
+    case FileRole::Target:
+        break;
+    }
+    return QStringLiteral("target");
+}
+
+} // namespace
+
+QString localIsoTime(const QDateTime& time) {
+    const QDateTime local = time.toLocalTime();
+    return local.toOffsetFromUtc(local.offsetFromUtc()).toString(Qt::ISODate);
+}
+
+QString actionName(const EntryAction& entry) {
+    if (!entry.refusal.isEmpty())
+        return QStringLiteral("refused");
+    return entry.replaces ? QStringLiteral("replace") : QStringLiteral("add");
+}
+
+QJsonArray packageJson(const vif::Package& package) {
+    QJsonArray entries;
+    for (qsizetype k = 0; k < package.entries.size(); ++k) {
+        const vif::PackEntry& entry = package.entries.at(k);
+        QJsonObject o{{QStringLiteral("index"), int(k + 1)}, {QStringLiteral("size"), entry.size}};
+        insertText(o, QStringLiteral("installPath"), entry.installPath);
+        insertText(o, QStringLiteral("title"), entry.title);
+        insertText(o, QStringLiteral("problem"), package.entryProblems.value(k));
+        entries.append(o);
+    }
+    return entries;
+}
+
+QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,
+                     const QHash<QString, Conflict>& earlier) {
+    QJsonArray entries;
+    for (const EntryAction& entry : plan.entries) {
+        QJsonObject o{{QStringLiteral("index"), entry.number},
+                      {QStringLiteral("action"), actionName(entry)}};
+        insertText(o, QStringLiteral("installPath"), entry.installPath);
+        insertText(o, QStringLiteral("title"), entry.title);
+        insertText(o, QStringLiteral("reason"), entry.refusal);
+        if (entry.refusal.isEmpty()) {
+            const NativePath target = entry.target.path();
+            o.insert(QStringLiteral("target"), target.shown());
+            if (const auto c = earlier.constFind(target.text()); c != earlier.cend())
+                o.insert(QStringLiteral("installedBy"),
+                         QJsonObject{{QStringLiteral("operation"), c->operation},
+                                     {QStringLiteral("what"), c->what},
+                                     {QStringLiteral("time"), localIsoTime(c->time)}});
+        }
+        entries.append(o);
+    }
+    QJsonObject name;
+    insertText(name, QStringLiteral("name"), package.packageName);
+    insertText(name, QStringLiteral("sha256"), package.packageSha256);
+    return {{QStringLiteral("package"), name},
+            {QStringLiteral("installable"), plan.ok()},
+            {QStringLiteral("entries"), entries}};
+}
+
+QJsonArray historyJson(const QList<OperationRecord>& history) {
+    QJsonArray operations;
+    for (const OperationRecord& r : history) {
+        QJsonObject o{{QStringLiteral("id"), r.id},
+                      {QStringLiteral("time"), localIsoTime(r.time)},
+                      {QStringLiteral("state"), stateName(r.state)},
+                      {QStringLiteral("files"), int(r.files.size())}};
+        insertText(o, QStringLiteral("kind"), r.info.kind);
+        insertText(o, QStringLiteral("what"), r.info.what);
+        QJsonObject package;
+        insertText(package, QStringLiteral("name"), r.info.packageName);
+        insertText(package, QStringLiteral("sha256"), r.info.packageSha256);
+        if (!package.isEmpty())
+            o.insert(QStringLiteral("package"), package);
+        if (r.undoes)
+            o.insert(QStringLiteral("undoes"), r.undoes);
+        if (r.undoneBy)
+            o.insert(QStringLiteral("undoneBy"), r.undoneBy);
+        insertText(o, QStringLiteral("note"), r.note);
+        operations.append(o);
+    }
+    return operations;
+}
+
+QJsonArray checksJson(const QList<FileCheck>& checks) {
+    QJsonArray files;
+    for (const FileCheck& check : checks)
+        files.append(QJsonObject{{QStringLiteral("operation"), check.operation},
+                                 {QStringLiteral("state"), fileStateName(check.state)},
+                                 {QStringLiteral("role"), roleName(check.role)},
+                                 {QStringLiteral("path"), check.path.shown()}});
+    return files;
+}
+
+} // namespace gk::cli
