@@ -1,9 +1,11 @@
 #include "frmMDI.h"
 
+#include "base/quoting.h"
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
 #include "installer/install.h"
+#include "platform/platform.h"
 #include "ui/menus.h"
 #include "web/sites.h"
 
@@ -159,14 +161,10 @@ void frmMDI::updateMenuBar() {
 }
 
 namespace {
-// The first dropped file the installer takes, or an empty path.
-NativePath installableDrop(const QMimeData* data) {
-    if (!data || !data->hasUrls())
-        return NativePath();
-    for (const QUrl& url : data->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        const NativePath path(QDir::toNativeSeparators(url.toLocalFile()));
+// The first of `files` the installer takes, or an empty path.
+NativePath installable(const QStringList& files) {
+    for (const QString& file : files) {
+        const NativePath path(QDir::toNativeSeparators(file));
         const InstallKind kind = installKindFor(path.text());
         if (kind == InstallKind::Package || kind == InstallKind::Map ||
             kind == InstallKind::Landscape || kind == InstallKind::Skin)
@@ -174,19 +172,47 @@ NativePath installableDrop(const QMimeData* data) {
     }
     return NativePath();
 }
+
+QStringList droppedFiles(const QMimeData* data) {
+    QStringList out;
+    if (data && data->hasUrls()) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                out << url.toLocalFile();
+        }
+    }
+    return out;
+}
 } // namespace
 
+void frmMDI::offerFiles(const QStringList& files) {
+    if (files.isEmpty() || !isRegistered(Form::Install))
+        return;
+    const NativePath path = installable(files);
+    if (path.isEmpty()) {
+        QStringList shown;
+        for (const QString& file : files)
+            shown << quotedPath(NativePath(file));
+        platform().message(this, QStringLiteral("Grovekeep installs packages (.vif), maps (.txt), "
+                                                "landscapes (.lnd) and skins (.l3d); %1 is none "
+                                                "of these.")
+                                     .arg(shown.join(QStringLiteral(", "))));
+        return;
+    }
+    offerToInstall(path);
+}
+
 void frmMDI::dragEnterEvent(QDragEnterEvent* event) {
-    if (!installableDrop(event->mimeData()).isEmpty())
+    if (!installable(droppedFiles(event->mimeData())).isEmpty())
         event->acceptProposedAction();
 }
 
 void frmMDI::dropEvent(QDropEvent* event) {
-    const NativePath path = installableDrop(event->mimeData());
-    if (path.isEmpty() || !isRegistered(Form::Install))
+    const QStringList files = droppedFiles(event->mimeData());
+    if (installable(files).isEmpty())
         return;
     event->acceptProposedAction();
-    offerToInstall(path);
+    offerFiles(files);
 }
 
 void frmMDI::closeEvent(QCloseEvent* event) {

@@ -35,6 +35,10 @@ public:
     // Picks the menu bar of the active child window, or the main window's own.
     void updateMenuBar();
 
+    // Files from outside (dropped, given on the command line, handed over by a second start):
+    // the first that the installer takes opens it with the file chosen; none says so.
+    void offerFiles(const QStringList& files);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // A package, map, landscape or skin dropped on the window opens the installer with it

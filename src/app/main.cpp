@@ -1,7 +1,15 @@
 #include "base/version.h"
+#include "commandline.h"
+#include "frmMDI.h"
+#include "instance.h"
 #include "startup.h"
+#include "ui/style.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
 
 #ifndef Q_OS_WIN
 #include <csignal>
@@ -9,6 +17,24 @@
 #endif
 
 int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int k = 1; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+    const gk::CommandLine line = gk::parseCommandLine(arguments);
+    // Answered before any window or display is needed.
+    if (!line.problem.isEmpty()) {
+        std::fprintf(stderr, "grovekeep: %s\n%s", qPrintable(line.problem),
+                     qPrintable(gk::commandLineHelp()));
+        return 2;
+    }
+    if (line.help) {
+        std::fputs(qPrintable(gk::commandLineHelp()), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("grovekeep %s\n", qPrintable(gk::version()));
+        return 0;
+    }
 #ifndef Q_OS_WIN
     // The web engine refuses to start its sandbox as root; the web windows still work with
     // it switched off.
@@ -21,9 +47,30 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grovekeep"));
     QApplication::setApplicationVersion(gk::version());
+    // The desktop (Wayland above all) finds the program's menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.grovekeep.Grovekeep"));
     QApplication::setQuitOnLastWindowClosed(false);
+
+    QStringList files;
+    for (const QString& file : line.files)
+        files << QFileInfo(file).absoluteFilePath();
+    // Grovekeep already runs: the files go to it, and this start ends.
+    gk::SingleInstance instance;
+    if (instance.handOver(files))
+        return 0;
+    instance.listen();
+
     gk::applyGrovekeepStyle();
     gk::registerGrovekeepForms();
-    gk::startGrovekeep();
+    gk::frmMDI* mdi = gk::startGrovekeep();
+    QObject::connect(&instance, &gk::SingleInstance::filesArrived, mdi,
+                     [mdi](const QStringList& handed) {
+                         if (mdi->isMinimized())
+                             mdi->showNormal();
+                         mdi->raise();
+                         mdi->activateWindow();
+                         mdi->offerFiles(handed);
+                     });
+    mdi->offerFiles(files);
     return app.exec();
 }

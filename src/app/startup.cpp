@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 namespace gk {
 
@@ -59,7 +60,9 @@ void applyGrovekeepStyle() {
     // The windows are laid out for the narrow sans-serif face of the game's own system at
     // 8 points; Liberation Sans has the same widths.
     QApplication::setFont(interfaceFont());
-    QApplication::setWindowIcon(grovekeepIcon());
+    // The installed icon in every size where there is one; the program's own drawing else.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.grovekeep.Grovekeep"), grovekeepIcon()));
 }
 
 frmMDI* startGrovekeep() {

@@ -4,9 +4,11 @@
 #include "support/world.h"
 
 #include "base/paths.h"
+#include "commandline.h"
 #include "common/programs.h"
 #include "frmMDI.h"
 #include "frmSplash.h"
+#include "instance.h"
 #include "startup.h"
 #include "ui/menus.h"
 #include "web/sites.h"
@@ -19,6 +21,8 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QTimer>
+
+#include <thread>
 
 using namespace gk;
 using namespace gk::test;
@@ -64,6 +68,9 @@ private slots:
     void keyboardReachesEveryCommand_data();
     void keyboardReachesEveryCommand();
     void droppedFileIsOfferedToTheInstaller();
+    void commandLine_data();
+    void commandLine();
+    void secondStartHandsItsFilesOver();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
 };
@@ -337,6 +344,62 @@ void TestShell::droppedFileIsOfferedToTheInstaller() {
     QVERIFY(installer);
     QCOMPARE(child<QLabel>(installer, "lblPath")->text(), world.path("in/river.txt"));
     QCOMPARE(child<QLabel>(installer, "lblType")->text(), QStringLiteral("File Type: Map"));
+}
+
+void TestShell::commandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("help");
+    QTest::addColumn<bool>("version");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("nothing") << QStringList{} << QStringList{} << false << false << QString();
+    QTest::newRow("files") << QStringList{"a.vif", "b c.txt"} << QStringList{"a.vif", "b c.txt"}
+                           << false << false << QString();
+    QTest::newRow("help, version")
+        << QStringList{"-h", "--version"} << QStringList{} << true << true << QString();
+    QTest::newRow("Qt's own options are Qt's")
+        << QStringList{"-style", "fusion", "-reverse", "x.vif"} << QStringList{"x.vif"} << false
+        << false << QString();
+    QTest::newRow("a dash-named file after --")
+        << QStringList{"--", "-odd.vif"} << QStringList{"-odd.vif"} << false << false << QString();
+    QTest::newRow("unknown option") << QStringList{"--install", "x.vif"} << QStringList{"x.vif"}
+                                    << false << false << "unknown option --install";
+}
+
+void TestShell::commandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, files);
+    QFETCH(bool, help);
+    QFETCH(bool, version);
+    QFETCH(QString, problem);
+    const CommandLine line = parseCommandLine(arguments);
+    QCOMPARE(line.files, files);
+    QCOMPARE(line.help, help);
+    QCOMPARE(line.version, version);
+    QCOMPARE(line.problem, problem);
+}
+
+void TestShell::secondStartHandsItsFilesOver() {
+    // The first start listens; a second one hands its files over and is told they arrived;
+    // with nobody listening, a start goes on by itself.
+    const QString name =
+        QStringLiteral("grovekeep-test-%1").arg(QCoreApplication::applicationPid());
+    SingleInstance second(name);
+    QVERIFY(!second.handOver({"/a.vif"}));
+    SingleInstance first(name);
+    QVERIFY(first.listen());
+    QStringList arrived;
+    bool called = false;
+    connect(&first, &SingleInstance::filesArrived, this, [&](const QStringList& files) {
+        arrived = files;
+        called = true;
+    });
+    bool handed = false;
+    std::thread start([&] { handed = second.handOver({"/games/x.vif", "/maps/é.txt"}); });
+    QTRY_VERIFY(called);
+    start.join();
+    QVERIFY(handed);
+    QCOMPARE(arrived, (QStringList{"/games/x.vif", "/maps/é.txt"}));
 }
 
 QTEST_MAIN(TestShell)
