@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -32,12 +33,15 @@ QtPlatform& desktop() {
 
 const QString kTitle = QStringLiteral("Grovekeep");
 
-// A box with a short text would be narrower than its title bar needs: the text gets room for
-// the title, its buttons and a margin at least.
+// A box with a short text would be narrower than its title bar needs: a row below the text
+// keeps it at least as wide as the title, its buttons and a margin.
 void keepTitleReadable(QMessageBox& box) {
-    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle());
-    box.setStyleSheet(
-        QStringLiteral("QMessageBox QLabel#qt_msgbox_label { min-width: %1px; }").arg(title + 160));
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 std::optional<NativePath> runFileDialog(QWidget* parent, const QString& filter,
