@@ -1,5 +1,14 @@
 #include "fsys.h"
 
+// The file layer on POSIX systems: folders held by descriptor, every step opened with openat()
+// without following links, renames and links relative to those folders, syncs by descriptor. A
+// Windows build needs an implementation of fsys.h of its own on Win32 handles (directory
+// handles with FILE_FLAG_BACKUP_SEMANTICS, FILE_FLAG_OPEN_REPARSE_POINT for no-follow,
+// SetFileInformationByHandle for renames, FlushFileBuffers, LockFileEx).
+#if !defined(Q_OS_UNIX)
+#error "fsys.cpp is the POSIX implementation of the file layer; Windows needs its own."
+#endif
+
 #include "base/paths.h"
 #include "base/quoting.h"
 
@@ -11,6 +20,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #ifdef __linux__
 #include <sys/xattr.h>
@@ -247,6 +257,14 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
 Status File::sync() {
     if (faultHere() || ::fdatasync(m_fd) != 0)
         return failure(QStringLiteral("write"), m_path, errno);
+    return Status::success();
+}
+
+Status File::lockExclusive() {
+    while (::flock(m_fd, LOCK_EX) != 0) {
+        if (errno != EINTR)
+            return failure(QStringLiteral("lock"), m_path, errno);
+    }
     return Status::success();
 }
 

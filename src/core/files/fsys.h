@@ -82,6 +82,9 @@ public:
     Status copyFrom(File& source, qint64 offset, qint64 size);
     // Data and size on disk (fdatasync); a failure here is a failed write.
     Status sync();
+    // Waits until no other process holds the file's lock, then holds it until the file is
+    // closed (the history's lock: one operation at a time, across programs).
+    Status lockExclusive();
     Status setMode(quint32 mode, quint32 owner, quint32 group, bool keepOwner);
     // Gives this file the extended attributes of `source`, as far as the file system keeps
     // them and the system lets this process set them.

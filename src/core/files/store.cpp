@@ -15,8 +15,6 @@
 #include <thread>
 #include <vector>
 
-#include <sys/file.h>
-
 namespace gk {
 
 namespace {
@@ -336,10 +334,8 @@ struct ChangeStore::Lock {
         auto file = folder->openForUpdate(kLockName);
         if (!file)
             return unusable(file.status());
-        while (::flock(file->descriptor(), LOCK_EX) != 0) {
-            if (errno != EINTR)
-                return unusable(fs::failure(QStringLiteral("lock"), file->path(), errno));
-        }
+        if (const Status locked = file->lockExclusive(); !locked)
+            return unusable(locked);
         return Lock{std::move(*file)};
     }
 };
