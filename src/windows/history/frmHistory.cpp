@@ -17,6 +17,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace gk {
 
 namespace {
@@ -124,12 +126,24 @@ void frmHistory::selectOperation(int id) {
 
 void frmHistory::refresh() {
     const int selected = selectedOperation();
-    lstOperations->clear();
-    m_history.clear();
+    QList<OperationRecord> history;
     if (!shared().ManagerFolder.isEmpty()) {
         if (auto opened = openStore(managerFolder()))
-            m_history = opened->history();
+            history = opened->history();
     }
+    // Coming back to an unchanged history keeps the window as it was (a verification shown,
+    // the selected file), unless another window asks for an operation.
+    auto same = [](const QList<OperationRecord>& a, const QList<OperationRecord>& b) {
+        return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
+                          [](const OperationRecord& x, const OperationRecord& y) {
+                              return x.id == y.id && x.state == y.state;
+                          });
+    };
+    if (lstOperations->topLevelItemCount() > 0 && same(history, m_history) &&
+        !shared().HistoryOperation)
+        return;
+    lstOperations->clear();
+    m_history = history;
     for (const OperationRecord& record : m_history) {
         auto* item = new QTreeWidgetItem(lstOperations, {timeText(record.time), record.info.what,
                                                          QString::number(record.files.size()),
