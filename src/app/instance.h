@@ -3,12 +3,11 @@
 #include <QObject>
 #include <QStringList>
 
-class QLocalServer;
-
 namespace gk {
 
 // One Grovekeep per user: a second start hands its files to the running one over a local
-// socket and ends, instead of opening a second main window.
+// socket (a Unix domain socket in the user's runtime folder, the user's own) and ends,
+// instead of opening a second main window.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -33,8 +32,9 @@ signals:
 private:
     void accept();
 
+    struct Listener;
     QString m_name;
-    QLocalServer* m_server = nullptr;
+    Listener* m_listener = nullptr;
 };
 
 } // namespace gk
