@@ -60,12 +60,19 @@ void applyGrovekeepStyle() {
     // The windows are laid out for the narrow sans-serif face of the game's own system at
     // 8 points; Liberation Sans has the same widths.
     QApplication::setFont(interfaceFont());
-    // The installed icon in every size where there is one; the program's own drawing else.
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("org.grovekeep.Grovekeep"), grovekeepIcon()));
+    QApplication::setWindowIcon(grovekeepIcon());
 }
 
 frmMDI* startGrovekeep() {
+    // What the user sees first comes first: the splash (or, the first time, the request for
+    // details) is on the screen before the main window and its menus are built.
+    if (QWidget* splash = form(Form::Splash)) {
+        splash->show();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    // The installed icon in every size where there is one; the program's own drawing else.
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.grovekeep.Grovekeep"), grovekeepIcon()));
     auto* mdi = formAs<frmMDI>();
     mdi->MDIForm_Load();
     mdi->show();
