@@ -39,9 +39,10 @@ one() {
     start=$(date +%s%N)
     (cd "$work" && exec "$program") >/dev/null 2>&1 &
     pid=$!
-    # (Not a pipe into grep -q: with pipefail the early exit of grep fails the pipe, and the
-    # wait would go on after the window is there.)
-    until [[ "$(xwininfo -root -tree 2>/dev/null)" == *"\"$title"* ]]; do sleep 0.005; done
+    # A window with the title and a window class: Qt's hidden client-leader window bears the
+    # application's name too, but no class. (Not a pipe into grep -q: with pipefail the early
+    # exit of grep fails the pipe, and the wait would go on after the window is there.)
+    until [[ "$(xwininfo -root -tree 2>/dev/null)" == *"\"$title\": (\""* ]]; do sleep 0.005; done
     end=$(date +%s%N)
     sleep 0.5
     echo "$(((end - start) / 1000000)) $(awk '/VmRSS/{print $2}' "/proc/$pid/status")"
