@@ -6,6 +6,7 @@
 #include "base/paths.h"
 #include "base/text.h"
 #include "platform/filter.h"
+#include "platform/gamesearch.h"
 #include "platform/launch.h"
 #include "settings/options.h"
 #include "support/files.h"
@@ -41,6 +42,7 @@ private slots:
     void readFailuresHaveKinds();
     void portableAndInstalledLayouts();
     void wineEnvironment();
+    void gameIsFoundInTheWinePrefix();
 };
 
 void TestCore::nativePaths_data() {
@@ -314,6 +316,28 @@ void TestCore::wineEnvironment() {
     QCOMPARE(wineDllOverrides(QString()), QStringLiteral("winemenubuilder.exe=d"));
     QCOMPARE(wineDllOverrides("d3d9=n"), QStringLiteral("d3d9=n;winemenubuilder.exe=d"));
     QCOMPARE(wineDllOverrides("winemenubuilder.exe=n"), QStringLiteral("winemenubuilder.exe=n"));
+}
+
+void TestCore::gameIsFoundInTheWinePrefix() {
+    // The game in any letter case in the usual places, not too deep; a folder value written
+    // as Windows programs see it is a game folder too.
+    QTemporaryDir prefix;
+    const QString game = prefix.filePath("drive_c/Program Files/Black & White");
+    QVERIFY(QDir().mkpath(game));
+    QVERIFY(putFile(game + "/RunBlack.EXE", "MZ"));
+    const QString deep = prefix.filePath("drive_c/Games/a/b/c/d");
+    QVERIFY(QDir().mkpath(deep));
+    QVERIFY(putFile(deep + "/runblack.exe", "MZ"));
+    QVERIFY(QDir().mkpath(prefix.filePath("dosdevices")));
+    QVERIFY(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
+    const QList<NativePath> found = findGameFolders({NativePath(prefix.path())});
+    QCOMPARE(found.size(), 1);
+    QVERIFY(holdsGame(found.first()));
+    QVERIFY(found.first().text().endsWith(QStringLiteral("Black & White/")));
+    QVERIFY(!holdsGame(NativePath(prefix.filePath("drive_c/Games"))));
+    qputenv("WINEPREFIX", prefix.path().toUtf8());
+    QVERIFY(holdsGame(ComposedPath("C:\\Program Files\\Black & White\\").native()));
+    qunsetenv("WINEPREFIX");
 }
 
 QTEST_GUILESS_MAIN(TestCore)

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QQueue>
 
+#include <algorithm>
+
 namespace gk {
 
 namespace {
@@ -21,6 +23,14 @@ QList<NativePath> defaultWinePrefixes() {
             out << NativePath(QDir::cleanPath(prefix));
     }
     return out;
+}
+
+bool holdsGame(const NativePath& folder) {
+    const QDir dir(QDir::fromNativeSeparators(folder.text()));
+    const QStringList files = dir.entryList(QDir::Files);
+    return std::any_of(files.begin(), files.end(), [](const QString& name) {
+        return name.compare(QStringLiteral("runblack.exe"), Qt::CaseInsensitive) == 0;
+    });
 }
 
 QList<NativePath> findGameFolders(const QList<NativePath>& prefixes) {
@@ -42,13 +52,9 @@ QList<NativePath> findGameFolders(const QList<NativePath>& prefixes) {
             const auto [folder, depth] = queue.dequeue();
             ++visited;
             const QDir dir(folder);
-            for (const QString& name : dir.entryList(QDir::Files)) {
-                if (name.compare(QStringLiteral("runblack.exe"), Qt::CaseInsensitive) == 0) {
-                    const NativePath game(QDir::toNativeSeparators(folder + QLatin1Char('/')));
-                    if (!found.contains(game))
-                        found << game;
-                }
-            }
+            const NativePath game(QDir::toNativeSeparators(folder + QLatin1Char('/')));
+            if (holdsGame(game) && !found.contains(game))
+                found << game;
             if (depth < kDepth) {
                 for (const QString& name :
                      dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))

@@ -24,6 +24,23 @@ namespace gk {
 
 namespace {
 
+// The desktop implementation.
+class QtPlatform : public Platform {
+public:
+    std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName) override;
+    std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
+                                           const NativePath& currentName,
+                                           const QString& title) override;
+    void message(QWidget* parent, const QString& text) override;
+    Answer ask(QWidget* parent, const QString& text, bool withCancel, Answer preferred) override;
+    std::optional<int> choose(QWidget* parent, const QString& text,
+                              const QStringList& items) override;
+    int exec(QDialog* dialog) override;
+    Status startProgram(const NativePath& program) override;
+    Status openAddress(const QString& address) override;
+};
+
 Platform* g_installed = nullptr;
 
 QtPlatform& desktop() {
@@ -138,6 +155,14 @@ Status QtPlatform::startProgram(const NativePath& program) {
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
     if (plan.wine) {
+#ifndef Q_OS_WIN
+        if (QStandardPaths::findExecutable(plan.program).isEmpty())
+            return Status::failure(
+                ErrorKind::NotFound,
+                QStringLiteral("Could not start %1: Windows programs need Wine, and Wine is not "
+                               "installed.")
+                    .arg(shown));
+#endif
         auto env = QProcessEnvironment::systemEnvironment();
         // Wine would make a new prefix where none is: say so instead of starting the program
         // somewhere the game is not.
@@ -160,14 +185,6 @@ Status QtPlatform::startProgram(const NativePath& program) {
         args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
         args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
     });
-#else
-    if (plan.program == QStringLiteral("wine") &&
-        QStandardPaths::findExecutable(plan.program).isEmpty())
-        return Status::failure(
-            ErrorKind::NotFound,
-            QStringLiteral("Could not start %1: Windows programs need Wine, and Wine is not "
-                           "installed.")
-                .arg(shown));
 #endif
     if (!process.startDetached())
         return Status::failure(

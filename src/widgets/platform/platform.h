@@ -54,22 +54,4 @@ Platform& platform();
 // Installs `p` (not owned); nullptr restores the desktop implementation.
 void setPlatform(Platform* p);
 
-// The desktop implementation.
-class QtPlatform : public Platform {
-public:
-    std::optional<NativePath> openFileName(QWidget* parent, const QString& filter,
-                                           const NativePath& currentName) override;
-    std::optional<NativePath> saveFileName(QWidget* parent, const QString& filter,
-                                           const NativePath& currentName,
-                                           const QString& title = QString()) override;
-    void message(QWidget* parent, const QString& text) override;
-    Answer ask(QWidget* parent, const QString& text, bool withCancel,
-               Answer preferred = Answer::Yes) override;
-    std::optional<int> choose(QWidget* parent, const QString& text,
-                              const QStringList& items) override;
-    int exec(QDialog* dialog) override;
-    Status startProgram(const NativePath& program) override;
-    Status openAddress(const QString& address) override;
-};
-
 } // namespace gk

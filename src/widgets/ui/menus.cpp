@@ -1,10 +1,16 @@
 #include "menus.h"
 
+#include "forms.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
 
 namespace gk {
+
+MenuItem showsForm(const char* name, const QString& caption, Form form) {
+    return {name, caption, [form] { showForm(form); }, isRegistered(form)};
+}
 
 QString withMnemonic(const QString& caption, QString& taken) {
     QString escaped = caption;

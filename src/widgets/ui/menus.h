@@ -25,6 +25,11 @@ struct MenuItem {
     QKeySequence shortcut = {};
 };
 
+enum class Form;
+
+// A command that shows window `form`; disabled when that window is not part of this build.
+MenuItem showsForm(const char* name, const QString& caption, Form form);
+
 // `caption` with a keyboard mnemonic ('&') on its first letter that is not in `taken` (which
 // gains it); a caption whose letters are all taken gets none. Ampersands in it are kept.
 QString withMnemonic(const QString& caption, QString& taken);

@@ -36,4 +36,12 @@ QList<QPushButton*> placeButtons(QWidget* parent, std::initializer_list<ButtonSp
     return out;
 }
 
+void enableButtons(QWidget* parent, std::initializer_list<const char*> names, bool enabled) {
+    for (const char* name : names) {
+        auto* button = parent->findChild<QPushButton*>(QString::fromLatin1(name));
+        Q_ASSERT_X(button, "enableButtons", name);
+        button->setEnabled(enabled);
+    }
+}
+
 } // namespace gk

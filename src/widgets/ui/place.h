@@ -54,6 +54,8 @@ struct ButtonSpec {
 };
 // Creates the buttons of a table, in its order.
 QList<QPushButton*> placeButtons(QWidget* parent, std::initializer_list<ButtonSpec> buttons);
+// Enables or disables the buttons named `names` below `parent`.
+void enableButtons(QWidget* parent, std::initializer_list<const char*> names, bool enabled);
 
 // Runs `handler` (a member function of `window` or any callable) when the button named
 // `name` below `window` is clicked:

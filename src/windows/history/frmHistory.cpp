@@ -127,9 +127,12 @@ void frmHistory::selectOperation(int id) {
 void frmHistory::refresh() {
     const int selected = selectedOperation();
     QList<OperationRecord> history;
+    QString problem; // why the history cannot be read, shown instead of an empty list
     if (!shared().ManagerFolder.isEmpty()) {
         if (auto opened = openStore(managerFolder()))
             history = opened->history();
+        else
+            problem = opened.error();
     }
     // Coming back to an unchanged history keeps the window as it was (a verification shown,
     // the selected file), unless another window asks for an operation.
@@ -151,9 +154,8 @@ void frmHistory::refresh() {
         item->setData(0, Qt::UserRole, record.id);
         item->setToolTip(1, record.note.isEmpty() ? record.info.what : record.note);
     }
-    for (int column = 0; column < 4; column += 2)
+    for (int column : {0, 2, 3})
         lstOperations->resizeColumnToContents(column);
-    lstOperations->resizeColumnToContents(3);
     if (shared().HistoryOperation) {
         selectOperation(std::exchange(shared().HistoryOperation, 0));
     } else if (selected) {
@@ -162,8 +164,11 @@ void frmHistory::refresh() {
     if (!lstOperations->currentItem() && lstOperations->topLevelItemCount() > 0)
         lstOperations->setCurrentItem(lstOperations->topLevelItem(0));
     if (m_history.isEmpty())
-        lblSummary->setText(QStringLiteral("No change has been recorded yet. Every file Grovekeep "
-                                           "installs, replaces or saves is recorded here."));
+        lblSummary->setText(problem.isEmpty()
+                                ? QStringLiteral("No change has been recorded yet. Every file "
+                                                 "Grovekeep installs, replaces or saves is "
+                                                 "recorded here.")
+                                : problem);
     showFiles();
 }
 
@@ -301,8 +306,12 @@ void frmHistory::cmdFree_Click() {
                        false, Answer::No) == Answer::Yes) {
         evenInstalled = true;
         planned = opened->prune(before, true, true);
+        if (!planned) {
+            platform().message(this, planned.error());
+            return;
+        }
     }
-    if (!planned || planned->operations == 0) {
+    if (planned->operations == 0) {
         platform().message(this, QStringLiteral("There is nothing to free."));
         return;
     }

@@ -185,10 +185,9 @@ void frmInstall::cmdNext_Click() {
             setStep(StepChooseFiles);
             ShowStep();
         } else if (op3->isChecked() || op4->isChecked()) {
-            shared().BrowserUrl =
-                op3->isChecked() ? sites::http(sites::MakerHost, QStringLiteral("/manager/update"))
-                                 : sites::http(sites::FanSiteHost, QStringLiteral("/fernlow"));
-            showForm(Form::Browser);
+            openInBrowser(op3->isChecked()
+                              ? sites::http(sites::MakerHost, QStringLiteral("/manager/update"))
+                              : sites::http(sites::FanSiteHost, QStringLiteral("/fernlow")));
             closeWindow(this);
         }
         break;

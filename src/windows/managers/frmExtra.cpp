@@ -6,6 +6,7 @@
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
+#include "installer/install.h"
 #include "managers/content.h"
 #include "platform/platform.h"
 #include "ui/place.h"
@@ -64,18 +65,15 @@ void frmExtra::createControls() {
     m_land.kindName = "landscape";
     m_land.extension = QStringLiteral("lnd");
     m_land.filter = QStringLiteral("Lionhead Land Files (*.lnd)|*.lnd");
-    m_land.gameFolder = QStringLiteral("Data\\Landscape\\");
+    m_land.gameFolder = targetFolderFor(InstallKind::Landscape);
     m_land.backupFolder = QStringLiteral("Backup\\Landscape\\");
     m_skin.kindName = "skin";
     m_skin.extension = QStringLiteral("l3d");
     m_skin.filter = QStringLiteral("Lionhead Skin Files (*.l3d)|*.l3d");
-    m_skin.gameFolder = QStringLiteral("Data\\CreatureMesh\\");
+    m_skin.gameFolder = targetFolderFor(InstallKind::Skin);
     m_skin.backupFolder = QStringLiteral("Backup\\CreatureMesh\\");
-    const bool browser = isRegistered(Form::Browser);
-    for (const char* name : {"cmdFindSkin", "cmdGetHelp", "cmdSubmit"})
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(browser);
-    findChild<QPushButton*>(QStringLiteral("cmdCreateReadme"))
-        ->setEnabled(isRegistered(Form::Readme));
+    enableButtons(this, {"cmdFindSkin", "cmdGetHelp", "cmdSubmit"}, isRegistered(Form::Browser));
+    enableButtons(this, {"cmdCreateReadme"}, isRegistered(Form::Readme));
 }
 
 void frmExtra::connectControls() {

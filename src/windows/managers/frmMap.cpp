@@ -78,14 +78,12 @@ void frmMap::createControls() {
     ln1->setFrameShape(QFrame::HLine);
     ln1->setFrameShadow(QFrame::Plain);
     lblCurrentDirectory->setTextFormat(Qt::PlainText);
-    const bool browser = isRegistered(Form::Browser);
-    for (const char* name : {"cmdSubmit", "cmdHelp", "cmdIdea", "cmdFind"})
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(browser);
-    findChild<QPushButton*>(QStringLiteral("cmdReadme"))->setEnabled(isRegistered(Form::Readme));
+    enableButtons(this, {"cmdSubmit", "cmdHelp", "cmdIdea", "cmdFind"},
+                  isRegistered(Form::Browser));
+    enableButtons(this, {"cmdReadme"}, isRegistered(Form::Readme));
 }
 
 void frmMap::createMenus() {
-    auto show = [](Form f) { return [f] { showForm(f); }; };
     addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
             {{"mnuOpen", QStringLiteral("Open Map"), [this] { LoadMapText(); }, true,
               QKeySequence::Open},
@@ -96,22 +94,18 @@ void frmMap::createMenus() {
     addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
             {{"mnuEditMap", QStringLiteral("Edit Map with..."), [this] { cmdEdit_Click(); }},
              {"mnuTest", QStringLiteral("Test Map"), [this] { cmdTest_Click(); }}});
-    addMenu(
-        this, m_menus, "mnuManage", QStringLiteral("Manage"),
-        {{"mnuLandscape", QStringLiteral("Landscapes"), show(Form::Extra),
-          isRegistered(Form::Extra)},
-         {"mnuSkin", QStringLiteral("Skin"), show(Form::Extra), isRegistered(Form::Extra)},
-         {"mnuTattoo", QStringLiteral("Tattoo"), show(Form::Tattoo), isRegistered(Form::Tattoo)}});
+    addMenu(this, m_menus, "mnuManage", QStringLiteral("Manage"),
+            {showsForm("mnuLandscape", QStringLiteral("Landscapes"), Form::Extra),
+             showsForm("mnuSkin", QStringLiteral("Skin"), Form::Extra),
+             showsForm("mnuTattoo", QStringLiteral("Tattoo"), Form::Tattoo)});
     addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
-            {{"mnuReadme", QStringLiteral("Readme Creator"), show(Form::Readme),
-              isRegistered(Form::Readme)},
-             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)},
-             {"mnuHistory", QStringLiteral("History"), show(Form::History),
-              isRegistered(Form::History)}});
+            {showsForm("mnuReadme", QStringLiteral("Readme Creator"), Form::Readme),
+             {"mnuOptions", QStringLiteral("Options"), [] { showForm(Form::Options); }},
+             showsForm("mnuHistory", QStringLiteral("History"), Form::History)});
     addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
             {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
              {"mnuContents", QStringLiteral("Contents"), [this] { startHelpViewer(this); }},
-             {"mnuAbout", QStringLiteral("About"), show(Form::About), isRegistered(Form::About)}});
+             showsForm("mnuAbout", QStringLiteral("About"), Form::About)});
 }
 
 void frmMap::connectControls() {
@@ -196,8 +190,7 @@ void frmMap::showMap(const NativePath& path, const MapText& map, TextLines* line
 void frmMap::setLoading(bool loading) {
     m_loading = loading;
     rtbMap->setReadOnly(loading);
-    for (const char* name : {"cmdLoad", "cmdInstall", "cmdSave"})
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(!loading);
+    enableButtons(this, {"cmdLoad", "cmdInstall", "cmdSave"}, !loading);
     for (QMenu* menu : m_menus) {
         for (QAction* action : menu->actions()) {
             if (action->objectName() == QLatin1String("mnuOpen") ||

@@ -24,6 +24,9 @@ namespace gk {
 
 namespace {
 const QString kTattooFilter = QStringLiteral("Tattoos (*.bmp)|*.bmp");
+const QString kLoadProfileFirst =
+    QStringLiteral("Please load a player profile first: click \"<< Load Tatoos\" and open the "
+                   "profile's helpstats.dat file.");
 
 QLabel* pictureBox(QWidget* parent, const char* name, const Twips& rect) {
     auto* box = place<QLabel>(parent, name, QString(), rect);
@@ -89,14 +92,11 @@ void frmTattoo::createControls() {
     label2->setWordWrap(true);
     label3->setWordWrap(true);
     lblDirectory->setTextFormat(Qt::PlainText);
-    const bool browser = isRegistered(Form::Browser);
-    for (const char* name : {"cmdSubmit", "cmdHelp", "cmdFindTat"})
-        findChild<QPushButton*>(QString::fromLatin1(name))->setEnabled(browser);
-    findChild<QPushButton*>(QStringLiteral("cmdReadme"))->setEnabled(isRegistered(Form::Readme));
+    enableButtons(this, {"cmdSubmit", "cmdHelp", "cmdFindTat"}, isRegistered(Form::Browser));
+    enableButtons(this, {"cmdReadme"}, isRegistered(Form::Readme));
 }
 
 void frmTattoo::createMenus() {
-    auto show = [](Form f) { return [f] { showForm(f); }; };
     addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
             {{"frmOpen", QStringLiteral("Open Tatoo"), [this] { cmdTatoo_Click(); }, true,
               QKeySequence::Open},
@@ -107,17 +107,14 @@ void frmTattoo::createMenus() {
              {"mnuTest", QStringLiteral("Test Tatoo"), [this] { RunGame(this); }}});
     // Mods come as packages, which the installer installs.
     addMenu(this, m_menus, "mnuManage", QStringLiteral("Manage"),
-            {{"mnuMap", QStringLiteral("Map"), show(Form::Map)},
-             {"mnuLandscape", QStringLiteral("Landscape"), show(Form::Extra),
-              isRegistered(Form::Extra)},
-             {"mnuSkin", QStringLiteral("Skin"), show(Form::Extra), isRegistered(Form::Extra)},
-             {"mnuMod", QStringLiteral("Mod"), show(Form::Install), isRegistered(Form::Install)}});
+            {{"mnuMap", QStringLiteral("Map"), [] { showForm(Form::Map); }},
+             showsForm("mnuLandscape", QStringLiteral("Landscape"), Form::Extra),
+             showsForm("mnuSkin", QStringLiteral("Skin"), Form::Extra),
+             showsForm("mnuMod", QStringLiteral("Mod"), Form::Install)});
     addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
-            {{"mnuReadme", QStringLiteral("Readme Creator"), show(Form::Readme),
-              isRegistered(Form::Readme)},
-             {"mnuOptions", QStringLiteral("Options"), show(Form::Options)},
-             {"mnuHistory", QStringLiteral("History"), show(Form::History),
-              isRegistered(Form::History)}});
+            {showsForm("mnuReadme", QStringLiteral("Readme Creator"), Form::Readme),
+             {"mnuOptions", QStringLiteral("Options"), [] { showForm(Form::Options); }},
+             showsForm("mnuHistory", QStringLiteral("History"), Form::History)});
     // About is modal here: the tattoo window waits until it is closed.
     addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
             {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
@@ -159,9 +156,7 @@ bool frmTattoo::showPicture(QLabel* box, const QByteArray& bytes) {
 
 void frmTattoo::ReplaceTattooSlot(int slot) {
     if (ProfileFolder.value().isEmpty()) {
-        platform().message(this, QStringLiteral("Please load a player profile first: click "
-                                                "\"<< Load Tatoos\" and open the profile's "
-                                                "helpstats.dat file."));
+        platform().message(this, kLoadProfileFirst);
         return;
     }
     if (!settingsFoldersKnown(this, false))
@@ -238,12 +233,12 @@ void frmTattoo::installPreview() {
                                           "it is shown in the test area."));
         return;
     }
-    if (ProfileFolder.value().isEmpty() || shared().ManagerFolder.isEmpty()) {
-        platform().message(this, QStringLiteral("Please load a player profile first: click "
-                                                "\"<< Load Tatoos\" and open the profile's "
-                                                "helpstats.dat file."));
+    if (ProfileFolder.value().isEmpty()) {
+        platform().message(this, kLoadProfileFirst);
         return;
     }
+    if (!settingsFoldersKnown(this, false))
+        return;
     // The previewed tattoo goes into the first slot that holds none.
     const int slot = firstFreeTattooSlot(ProfileFolder);
     if (slot == 0) {

@@ -34,13 +34,6 @@ QString withSeparator(const QString& folder) {
         return folder;
     return folder + QDir::separator();
 }
-
-// runblack.exe in any letter case (Wine folders are case-sensitive, the name is not).
-bool holdsGame(const QString& folder) {
-    return !QDir(QDir::fromNativeSeparators(folder))
-                .entryList({QStringLiteral("runblack.exe")}, QDir::Files)
-                .isEmpty();
-}
 } // namespace
 
 QString gameBrowseFilter() { return QStringLiteral("Black and White (runblack.exe)|runblack.exe"); }
@@ -218,7 +211,7 @@ bool frmOptions::SaveOptions() {
     }
     if (m_readFrom.isEmpty())
         m_readFrom = settingsWritePath(manager).native();
-    if (!txtRunBlack->text().isEmpty() && !holdsGame(txtRunBlack->text()))
+    if (!txtRunBlack->text().isEmpty() && !holdsGame(ComposedPath(txtRunBlack->text()).native()))
         platform().message(this,
                            QStringLiteral("The options were saved, but %1 holds no runblack.exe: "
                                           "is it the game's folder? Grovekeep installs into it "
