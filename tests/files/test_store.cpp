@@ -81,6 +81,8 @@ private slots:
     void undoIsRefusedWhenItWouldLoseSomething();
     void contentsAreKeptOnceAndPruned();
     void modeAndAttributesSurviveReplaceUndoAndRollBack();
+    void mergedChangesKeepTheirCopiesTrue();
+    void rollBackKeepsAFileItNeverWrote();
 };
 
 void TestStore::containment_data() {
@@ -369,6 +371,50 @@ void TestStore::modeAndAttributesSurviveReplaceUndoAndRollBack() {
         QVERIFY2(kept.same(), qPrintable(QStringLiteral("change %1 of %2").arg(n).arg(changes)));
         QCOMPARE(fileBytes(kept.target), applied ? QByteArray("x") : QByteArray("old landscape"));
     }
+}
+
+void TestStore::mergedChangesKeepTheirCopiesTrue() {
+    // Two changes of one target in one operation (a package naming a file twice), each with a
+    // copy of what it installs: the first copy holds the first contents, and is recorded so.
+    Site site;
+    auto store = site.store();
+    FileChange one(site.inGame("Data/Landscape/x.lnd"), QByteArray("one"));
+    FileChange firstCopy(site.inManager("Backup/vif/first"), QByteArray("one"), FileRole::Copy);
+    firstCopy.createFolders = true;
+    firstCopy.sameAs = 0;
+    FileChange two(site.inGame("Data/Landscape/x.lnd"), QByteArray("two"));
+    FileChange secondCopy(site.inManager("Backup/vif/second"), QByteArray("two"), FileRole::Copy);
+    secondCopy.createFolders = true;
+    secondCopy.sameAs = 2;
+    QVERIFY(store.apply(kInfo, {one, firstCopy, two, secondCopy}).ok());
+    for (const FileCheck& check : store.verify(1))
+        QVERIFY2(check.state == FileState::Intact, qPrintable(check.path.text()));
+    QVERIFY(store.undoProblems(1).isEmpty());
+}
+
+void TestStore::rollBackKeepsAFileItNeverWrote() {
+    // A file that appears at a new target while the operation runs is someone else's: the
+    // roll-back of the failed operation leaves it.
+    Site site;
+    auto store = site.store();
+    const QString a = site.game + "Scripts/Playgrounds/a.txt";
+    ChangeStore::Options options;
+    bool once = false;
+    options.progress = [&](qsizetype, qsizetype) {
+        if (std::exchange(once, true))
+            return;
+        QVERIFY(putFile(a, "the user's own"));
+        fs::faults::failAt(1, ENOSPC);
+    };
+    const auto applied =
+        store.apply(kInfo,
+                    {FileChange(site.inGame("Scripts/Playgrounds/a.txt"), QByteArray("mine")),
+                     FileChange(site.inGame("Scripts/Playgrounds/b.txt"), QByteArray("mine"))},
+                    options);
+    fs::faults::reset();
+    QVERIFY(!applied.ok());
+    QCOMPARE(fileBytes(a), QByteArray("the user's own"));
+    QVERIFY(!QFile::exists(site.game + "Scripts/Playgrounds/b.txt"));
 }
 
 QTEST_GUILESS_MAIN(TestStore)

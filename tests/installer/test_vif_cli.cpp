@@ -1,6 +1,7 @@
 // The grovekeep-vif command-line tool, run as a process.
 
 #include "support/files.h"
+#include "support/posix.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
@@ -161,6 +162,12 @@ void TestVifCli::notAPackage() {
     const Run missing = vifTool({"list", dir.filePath("none.vif")});
     QCOMPARE(missing.code, 1);
     QVERIFY(missing.err.contains("none.vif"));
+    // A named pipe is refused at once, not waited on.
+    if (makeFifo(dir.filePath("pipe.vif"))) {
+        const Run pipe = vifTool({"list", dir.filePath("pipe.vif")});
+        QCOMPARE(pipe.code, 1);
+        QVERIFY(pipe.err.contains("pipe.vif"));
+    }
 }
 
 void TestVifCli::extractRefusesUnsafeTitles() {

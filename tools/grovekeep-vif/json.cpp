@@ -10,18 +10,6 @@ void insertText(QJsonObject& object, const QString& key, const QString& value) {
         object.insert(key, value);
 }
 
-QString roleName(FileRole role) {
-    switch (role) {
-    case FileRole::Backup:
-        return QStringLiteral("backup");
-    case FileRole::Copy:
-        return QStringLiteral("copy");
-    case FileRole::Target:
-        break;
-    }
-    return QStringLiteral("target");
-}
-
 } // namespace
 
 QString localIsoTime(const QDateTime& time) {

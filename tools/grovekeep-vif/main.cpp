@@ -142,14 +142,12 @@ std::optional<ChangeStore> storeOf(const Arguments& a) {
     return std::move(*store);
 }
 
-std::optional<vif::Package> readPackageFile(const QString& path, vif::PackageText* text = nullptr) {
+std::optional<vif::Package> readPackageFile(const QString& path) {
     auto opened = vif::PackageText::open(NativePath(path));
     if (!opened) {
         err(opened.error());
         return std::nullopt;
     }
-    if (text)
-        *text = *opened;
     auto package = vif::readPackage(*opened);
     if (!package) {
         err(package.error());
@@ -184,15 +182,10 @@ int listCommand(const QStringList& args) {
 int writeFiles(Arguments& a, const OperationInfo& info, const QList<FileChange>& changes,
                const QString& nothing) {
     completeFolders(a);
-    Status status;
-    if (a.managerFolder) {
-        auto store = storeOf(a);
-        if (!store)
-            return Refused;
-        status = store->apply(info, changes).status();
-    } else {
-        status = writeNewFiles(changes);
-    }
+    std::optional<ChangeStore> store;
+    if (a.managerFolder && !(store = storeOf(a)))
+        return Refused;
+    const Status status = saveFiles(store ? &*store : nullptr, info, changes);
     if (!status) {
         err(status.error());
         err(nothing);
@@ -213,10 +206,9 @@ int extractCommand(const QStringList& args) {
     QStringList problems = package->problems;
     for (qsizetype k = 0; k < package->entries.size(); ++k) {
         const QString& title = package->entries.at(k).title;
-        const QString problem = titleProblem(title);
-        if (package->entryProblems.at(k).isEmpty() && !problem.isEmpty())
-            problems << QStringLiteral("%1: the title cannot be used as a file name: %2.")
-                            .arg(vif::entryLabel(int(k + 1), title), problem);
+        const QString refusal = titleRefusal(title);
+        if (package->entryProblems.at(k).isEmpty() && !refusal.isEmpty())
+            problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(int(k + 1), title), refusal);
     }
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
@@ -269,10 +261,7 @@ int packCommand(const QStringList& args) {
         }
     }
     const NativePath package(QDir::current().absoluteFilePath(a.positional.at(0)));
-    OperationInfo info;
-    info.kind = QStringLiteral("save");
-    info.what = QStringLiteral("Package %1 saved").arg(quotedName(package.fileName()));
-    return writeFiles(a, info,
+    return writeFiles(a, savedPackageOperation(package.fileName()),
                       {FileChange(fs::Location::below(package.folder(), package.fileName()),
                                   compiler.packageContents())},
                       QStringLiteral("The package was not written."));
@@ -322,14 +311,7 @@ int installCommand(const QStringList& args) {
         err(plan.error());
         return Refused;
     }
-    QList<NativePath> replaced;
-    for (const EntryAction& entry : plan->entries) {
-        if (entry.refusal.isEmpty() && entry.replaces)
-            replaced << entry.target.path();
-    }
-    QHash<QString, Conflict> earlier;
-    for (const Conflict& conflict : store->conflicts(replaced))
-        earlier.insert(conflict.path.text(), conflict);
+    const QHash<QString, Conflict> earlier = plannedConflicts(*store, *plan);
     const OperationInfo info = packageOperation(NativePath(packagePath).fileName(), *text);
     if (json) {
         outJson(QJsonDocument(planJson(info, *plan, earlier)));
@@ -425,9 +407,11 @@ int verifyCommand(const QStringList& args) {
     auto store = storeOf(a);
     if (!store)
         return Refused;
-    if (id && !store->operation(id)) {
-        err(store->operation(id).error());
-        return Refused;
+    if (id) {
+        if (const auto record = store->operation(id); !record) {
+            err(record.error());
+            return Refused;
+        }
     }
     const QList<FileCheck> checks = store->verify(id);
     if (a.flags.contains(kJson)) {

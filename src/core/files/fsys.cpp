@@ -431,7 +431,11 @@ Result<File> Folder::createTemp(const QString& name, quint32 mode) const {
         const QString temp =
             tempPrefix(name) + QString::number(QRandomGenerator::global()->generate64(), 36);
         auto file = createExclusive(temp, mode);
-        if (file || attempt >= 8 || file.kind() != ErrorKind::Failed)
+        if (file || attempt >= 8)
+            return file;
+        // Another name only when this one was taken; any other failure is the answer.
+        const auto taken = stat(temp);
+        if (!taken || taken->kind == Kind::Absent)
             return file;
     }
 }

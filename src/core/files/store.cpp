@@ -28,6 +28,8 @@ constexpr qint64 kChunk = 1 << 20;
 
 // ---- records as JSON
 
+} // namespace
+
 QString roleName(FileRole role) {
     switch (role) {
     case FileRole::Backup:
@@ -39,6 +41,8 @@ QString roleName(FileRole role) {
     }
     return QStringLiteral("target");
 }
+
+namespace {
 
 FileRole roleFrom(const QString& name) {
     if (name == QStringLiteral("backup"))
@@ -149,6 +153,26 @@ QString recordFileName(int id) {
 QString key(const fs::Location& location) { return location.path().text(); }
 
 QString describe(const fs::Location& location) { return quotedPath(location.path()); }
+
+// A folder of the store ("operations", "tmp"), opened from Grovekeep's folder.
+Result<fs::Folder> storeFolder(const NativePath& manager, const QString& name) {
+    return fs::Folder::holding(fs::Location::below(manager, kHistory + '/' + name + "/x"), false);
+}
+
+// What interrupted writes left in the store: the files of its temporary folder, and records
+// killed while they were written (the record each was to replace still stands).
+void removeStoreTemporaries(const NativePath& manager) {
+    if (auto temporary = storeFolder(manager, kTemporary)) {
+        for (const QString& name : temporary->names())
+            temporary->remove(name).ok();
+    }
+    if (auto operations = storeFolder(manager, kOperations)) {
+        for (const QString& name : operations->names()) {
+            if (fs::Folder::isTemporary(name))
+                operations->remove(name).ok();
+        }
+    }
+}
 
 // What stands at a location, and the open folder that holds it.
 struct Opened {
@@ -384,8 +408,7 @@ NativePath ChangeStore::objectPath(const QString& sha256) const {
 // ---- records
 
 Result<OperationRecord> ChangeStore::readRecord(const QString& fileName) const {
-    auto folder = fs::Folder::holding(
-        fs::Location::below(m_manager, kHistory + '/' + kOperations + '/' + fileName), false);
+    auto folder = storeFolder(m_manager, kOperations);
     if (!folder)
         return folder.status();
     auto file = folder->openForReading(fileName);
@@ -410,8 +433,7 @@ Result<OperationRecord> ChangeStore::readRecord(const QString& fileName) const {
 }
 
 Status ChangeStore::writeRecord(const OperationRecord& record) const {
-    auto folder = fs::Folder::holding(
-        fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false);
+    auto folder = storeFolder(m_manager, kOperations);
     if (!folder)
         return folder.status();
     const QString name = recordFileName(record.id);
@@ -436,8 +458,7 @@ Status ChangeStore::writeRecord(const OperationRecord& record) const {
 
 QList<OperationRecord> ChangeStore::history() const {
     QList<OperationRecord> out;
-    auto folder = fs::Folder::holding(
-        fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false);
+    auto folder = storeFolder(m_manager, kOperations);
     if (!folder)
         return out;
     for (const QString& name : folder->names()) {
@@ -461,8 +482,7 @@ Result<OperationRecord> ChangeStore::operation(int id) const {
 
 int ChangeStore::nextId() const {
     int id = 0;
-    auto folder = fs::Folder::holding(
-        fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false);
+    auto folder = storeFolder(m_manager, kOperations);
     if (folder) {
         for (const QString& name : folder->names()) {
             if (name.endsWith(QStringLiteral(".json")) && !name.startsWith(QLatin1Char('.')))
@@ -605,6 +625,11 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
             kept.remove = step.remove;
             kept.label = step.label;
             kept.sameAs = step.sameAs == at ? -1 : step.sameAs;
+            // A copy of the replaced contents is no longer the same as this step.
+            for (Step& other : steps) {
+                if (other.sameAs == at)
+                    other.sameAs = -1;
+            }
         } else {
             steps << step;
             index.insert(key(step.location), at);
@@ -616,8 +641,10 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
 
     std::optional<fs::Info> forbidden;
     if (options.forbidden) {
-        if (auto folder = fs::Folder::openRoot(*options.forbidden))
-            forbidden = folder->info().value();
+        if (auto folder = fs::Folder::openRoot(*options.forbidden)) {
+            if (auto here = folder->info())
+                forbidden = *here;
+        }
     }
 
     // 1. What stands at each target; folders the operation must create.
@@ -703,9 +730,8 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
     // Each content to keep: linked, or copied (and hashed while copied) one by one.
     struct Keeping {
         qsizetype step;
-        QString name; // in the store's temporary folder
-        std::optional<fs::File> copy;
-        std::optional<Result<FileVersion>> version;
+        QString name;                               // in the store's temporary folder
+        std::optional<Result<FileVersion>> version; // none: linked, hashed below
     };
     std::vector<Keeping> keeping;
     int number = 0;
@@ -724,7 +750,7 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
             step.info.links == 1 && storeInfo && step.info.device == storeInfo->device;
         if (linkable && (*holder)->linkTo(step.location.name, *temporary, tempName).ok()) {
             madeNames << tempName;
-            keeping.push_back(Keeping{k, tempName, std::nullopt, std::nullopt});
+            keeping.push_back(Keeping{k, tempName, std::nullopt});
             continue;
         }
         auto source = (*holder)->openForReading(step.location.name);
@@ -744,7 +770,11 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
             version = Status::failure(
                 ErrorKind::Failed,
                 QStringLiteral("%1 changed while it was being kept.").arg(describe(step.location)));
-        keeping.push_back(Keeping{k, temp->path().fileName(), std::move(*temp), version});
+        // Closed now, so that an operation holds no descriptor per file; synced with the
+        // batch below.
+        if (const Status closed = temp->close(); version && !closed)
+            version = closed;
+        keeping.push_back(Keeping{k, temp->path().fileName(), version});
     }
     // The linked contents are hashed on both cores; reading changes nothing on the disk.
     {
@@ -776,8 +806,6 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
         Step& step = steps[kept.step];
         const Result<FileVersion>& version = *kept.version;
         if (!version || stored.contains(version->sha256)) {
-            if (kept.copy)
-                kept.copy->close().ok();
             temporary->remove(kept.name).ok();
             if (!version) {
                 dropPending();
@@ -789,8 +817,7 @@ Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<Fil
         step.before = *version;
         stored.insert(version->sha256);
         pending << Pending{kept.name, version->sha256};
-        Result<fs::File> file = kept.copy ? Result<fs::File>(std::move(*kept.copy))
-                                          : temporary->openForReading(kept.name);
+        auto file = temporary->openForReading(kept.name);
         if (!file) {
             dropPending();
             return withLabel(step.label, file.status());
@@ -1046,19 +1073,7 @@ void ChangeStore::removeTemps(const OperationRecord& record) const {
                 folder->remove(name).ok();
         }
     }
-    if (auto temporary = fs::Folder::holding(
-            fs::Location::below(m_manager, kHistory + '/' + kTemporary + "/x"), false)) {
-        for (const QString& name : temporary->names())
-            temporary->remove(name).ok();
-    }
-    // A record killed while it was being written; the record it was to replace still stands.
-    if (auto operations = fs::Folder::holding(
-            fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false)) {
-        for (const QString& name : operations->names()) {
-            if (fs::Folder::isTemporary(name))
-                operations->remove(name).ok();
-        }
-    }
+    removeStoreTemporaries(m_manager);
 }
 
 void ChangeStore::unlinkAlias(const FileRecord& file) const {
@@ -1091,9 +1106,9 @@ void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
         }
         const std::optional<FileVersion>& current = *now;
         if (!file.before) {
-            // The operation created it (when its content is the one written, or the write
-            // never got that far).
-            if (current && (!file.after || current->sha256 == file.after->sha256)) {
+            // The operation created it when its content is the one written; without an
+            // "after" the operation never placed it, and a file there is someone else's.
+            if (current && file.after && current->sha256 == file.after->sha256) {
                 auto folder = fs::Folder::holding(file.location, false);
                 if (!folder || !folder->remove(file.location.name) || !folder->sync())
                     *problems << describe(file.location);
@@ -1168,21 +1183,7 @@ QList<Recovered> ChangeStore::recover() {
 
 QList<Recovered> ChangeStore::recoverLocked() {
     QList<Recovered> out;
-    // What an operation killed before its record was written left in the store's temporary
-    // folder.
-    if (auto temporary = fs::Folder::holding(
-            fs::Location::below(m_manager, kHistory + '/' + kTemporary + "/x"), false)) {
-        for (const QString& name : temporary->names())
-            temporary->remove(name).ok();
-    }
-    // A record killed while it was being written; the record it was to replace still stands.
-    if (auto operations = fs::Folder::holding(
-            fs::Location::below(m_manager, kHistory + '/' + kOperations + "/x"), false)) {
-        for (const QString& name : operations->names()) {
-            if (fs::Folder::isTemporary(name))
-                operations->remove(name).ok();
-        }
-    }
+    removeStoreTemporaries(m_manager);
     for (OperationRecord record : history()) {
         if (record.state != OperationState::UnderWay)
             continue;
@@ -1303,6 +1304,20 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
     return applied;
 }
 
+namespace {
+
+FileCheck checkFile(int operation, const FileRecord& file) {
+    FileCheck check{operation, file.location.path(), file.role, FileState::Intact};
+    const auto now = ChangeStore::versionOf(file.location);
+    if (!now || !now->has_value())
+        check.state = file.after ? FileState::Missing : FileState::Intact;
+    else if (!file.after || (*now)->sha256 != file.after->sha256)
+        check.state = FileState::Changed;
+    return check;
+}
+
+} // namespace
+
 QList<FileCheck> ChangeStore::verify(int id) const {
     QList<FileCheck> out;
     QSet<QString> seen; // newest first: a file a later operation wrote is checked against it
@@ -1316,13 +1331,7 @@ QList<FileCheck> ChangeStore::verify(int id) const {
                     continue;
                 seen.insert(where);
             }
-            FileCheck check{record.id, file.location.path(), file.role, FileState::Intact};
-            const auto now = versionOf(file.location);
-            if (!now || !now->has_value())
-                check.state = file.after ? FileState::Missing : FileState::Intact;
-            else if (!file.after || (*now)->sha256 != file.after->sha256)
-                check.state = FileState::Changed;
-            out << check;
+            out << checkFile(record.id, file);
         }
     }
     return out;
@@ -1341,8 +1350,9 @@ Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, b
                    record.state != OperationState::UnderWay;
         if (old && record.state == OperationState::Complete && !evenInstalled) {
             bool installed = false;
-            for (const FileCheck& check : verify(record.id))
-                installed |= check.role == FileRole::Target && check.state == FileState::Intact;
+            for (const FileRecord& file : record.files)
+                installed |= file.role == FileRole::Target &&
+                             checkFile(record.id, file).state == FileState::Intact;
             if (installed) {
                 pruned.keptInstalled << record.id;
                 old = false;
@@ -1439,6 +1449,10 @@ Status writeNewFiles(const QList<FileChange>& changes) {
             return undo(synced);
     }
     return Status::success();
+}
+
+Status saveFiles(ChangeStore* store, const OperationInfo& info, const QList<FileChange>& changes) {
+    return store ? store->apply(info, changes).status() : writeNewFiles(changes);
 }
 
 } // namespace gk

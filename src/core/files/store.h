@@ -34,6 +34,7 @@ enum class FileRole {
     Backup, // a backup Grovekeep keeps of a target (NAME.bak, Backup\Landscape\...)
     Copy    // Grovekeep's copy of what it installed (Backup\vif\...)
 };
+QString roleName(FileRole role); // "target", "backup", "copy"
 
 // One file an operation writes (or removes).
 struct FileChange {
@@ -220,6 +221,10 @@ private:
 // fails when a file took that name meanwhile. All or nothing. The changes' backups and roles
 // are ignored; their folders are created when `createFolders`.
 Status writeNewFiles(const QList<FileChange>& changes);
+
+// A file the user chose: written as one operation of `store`, or without a store only as new
+// files (writeNewFiles), since nothing could keep what an existing one held.
+Status saveFiles(ChangeStore* store, const OperationInfo& info, const QList<FileChange>& changes);
 
 // The store of Grovekeep's folder, with a message for the user when it cannot be used.
 Result<ChangeStore> openStore(const ComposedPath& managerFolder);

@@ -1,12 +1,20 @@
 #include "compile.h"
 
 #include "base/quoting.h"
+#include "install.h"
 #include "installpath.h"
 #include "vif.h"
 
 #include <QFileInfo>
 
 namespace gk {
+
+OperationInfo savedPackageOperation(const QString& packageName) {
+    OperationInfo info;
+    info.kind = QStringLiteral("save");
+    info.what = QStringLiteral("Package %1 saved").arg(quotedName(packageName));
+    return info;
+}
 
 QString PackageCompiler::packageInstallPath(const NativePath& chosenPath) {
     if (const auto windows = windowsPathInPrefix(chosenPath))
@@ -108,15 +116,11 @@ Result<Applied> PackageCompiler::SavePackage(ChangeStore& store, const NativePat
                                    .arg(quotedPath(packagePath)));
     const Contents contents = packageContents();
     FileChange package(fs::Location::below(packagePath.folder(), packagePath.fileName()), contents);
-    FileChange copy(fs::Location::below(managerFolder.native(),
-                                        QStringLiteral("Backup/vif/") + packagePath.fileName()),
-                    contents, FileRole::Copy);
+    FileChange copy(packageCopyPath(managerFolder, packagePath.fileName()), contents,
+                    FileRole::Copy);
     copy.createFolders = true;
     copy.sameAs = 0;
-    OperationInfo info;
-    info.kind = QStringLiteral("save");
-    info.what = QStringLiteral("Package %1 saved").arg(quotedName(packagePath.fileName()));
-    return store.apply(info, {package, copy});
+    return store.apply(savedPackageOperation(packagePath.fileName()), {package, copy});
 }
 
 } // namespace gk

@@ -12,6 +12,9 @@
 
 namespace gk {
 
+// How saving the package `packageName` is recorded in the history.
+OperationInfo savedPackageOperation(const QString& packageName);
+
 // A package being compiled in the installer window or by grovekeep-vif. It is kept apart from
 // any package installed in the same window, so it never picks up entries it was not given.
 // The carried files are read only when the package is written, piece by piece.

@@ -108,12 +108,8 @@ Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
         action.title = entry.title;
         action.contents = read->contents(entry);
         action.refusal = read->entryProblems.at(k);
-        if (action.refusal.isEmpty()) {
-            const QString title = titleProblem(entry.title);
-            if (!title.isEmpty())
-                action.refusal =
-                    QStringLiteral("the title cannot be used as a file name: %1").arg(title);
-        }
+        if (action.refusal.isEmpty())
+            action.refusal = titleRefusal(entry.title);
         if (action.refusal.isEmpty()) {
             const auto resolved = resolveInstallPath(entry.installPath, view);
             if (!resolved) {
@@ -146,6 +142,18 @@ OperationInfo packageOperation(const QString& packageName, const vif::PackageTex
     info.packageName = packageName;
     info.packageSha256 = package.sha256();
     return info;
+}
+
+QHash<QString, Conflict> plannedConflicts(const ChangeStore& store, const PackagePlan& plan) {
+    QList<NativePath> replaced;
+    for (const EntryAction& entry : plan.entries) {
+        if (entry.refusal.isEmpty() && entry.replaces)
+            replaced << entry.target.path();
+    }
+    QHash<QString, Conflict> earlier;
+    for (const Conflict& conflict : store.conflicts(replaced))
+        earlier.insert(conflict.path.text(), conflict);
+    return earlier;
 }
 
 Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,

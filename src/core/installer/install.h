@@ -6,6 +6,7 @@
 #include "vif.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -75,6 +76,10 @@ fs::Location packageCopyPath(const ComposedPath& managerFolder, const QString& t
 
 // How a package installation is recorded in the history.
 OperationInfo packageOperation(const QString& packageName, const vif::PackageText& package);
+
+// The earlier operations, not undone, that wrote the files `plan` replaces, by target path
+// (NativePath::text()).
+QHash<QString, Conflict> plannedConflicts(const ChangeStore& store, const PackagePlan& plan);
 
 // Called after each file written, with the progress value (0 to 100).
 using Progress = std::function<void(double value)>;

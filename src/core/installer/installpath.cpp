@@ -148,6 +148,13 @@ QString titleProblem(const QString& title) {
     return componentProblem(title);
 }
 
+QString titleRefusal(const QString& title) {
+    const QString problem = titleProblem(title);
+    return problem.isEmpty()
+               ? QString()
+               : QStringLiteral("the title cannot be used as a file name: %1").arg(problem);
+}
+
 fs::Location matchLetterCase(const NativePath& folder, const QString& relative) {
     fs::Location out = fs::Location::below(folder, relative);
     QString current = folder.text();

@@ -24,6 +24,9 @@ QString componentProblem(const QString& component);
 // A package entry's title, used only as a bare file name: refused when it holds a
 // separator or has a componentProblem. Empty result when acceptable.
 QString titleProblem(const QString& title);
+// The same as the reason an entry is refused ("the title cannot be used as a file name: ..."),
+// or empty.
+QString titleRefusal(const QString& title);
 
 struct ResolvedPath {
     fs::Location target; // below the game folder, each name spelt as it stands there

@@ -6,13 +6,10 @@
 #include "files/fsys.h"
 
 #include <QByteArrayView>
-#include <QFile>
 
 #include <algorithm>
 #include <cstring>
 #include <thread>
-
-#include <fcntl.h>
 
 namespace gk::vif {
 
@@ -123,17 +120,14 @@ QString PackageText::sha256() const { return m_shared ? m_shared->sha256 : QStri
 void PackageText::setReadChunk(qint64 bytes) { g_chunk = std::max<qint64>(bytes, 1); }
 
 Result<PackageText> PackageText::open(const NativePath& path) {
-    const int fd = ::open(QFile::encodeName(path.text()).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return fs::failure(QStringLiteral("read"), path, errno);
-    auto file = std::make_shared<fs::File>(fd, path);
+    // A folder, FIFO, socket or device is refused without waiting on it.
+    auto opened = fs::File::openForReading(path);
+    if (!opened)
+        return opened.status();
+    auto file = std::make_shared<fs::File>(std::move(*opened));
     const auto info = file->info();
     if (!info)
         return info.status();
-    if (info->kind != fs::Kind::File)
-        return Status::failure(
-            ErrorKind::IsFolder,
-            QStringLiteral("Could not read %1: it is not a file.").arg(quotedPath(path)));
     PackageText text;
     text.m_shared = std::make_shared<Shared>();
     text.m_shared->file = file;
