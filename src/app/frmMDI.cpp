@@ -216,10 +216,17 @@ void frmMDI::dropEvent(QDropEvent* event) {
 }
 
 void frmMDI::closeEvent(QCloseEvent* event) {
-    // Child windows with unsaved work may ask first; a refusal keeps the program running.
+    // Windows with unsaved work may ask first; a refusal keeps the program running.
     m_area->closeAllSubWindows();
     for (QMdiSubWindow* sub : m_area->subWindowList()) {
         if (sub->isVisible()) {
+            event->ignore();
+            return;
+        }
+    }
+    // So may the separate windows (Updates with a download under way).
+    for (int k = 0; k < formCount; ++k) {
+        if (Form(k) != Form::MDI && !closeWindow(existingForm(Form(k)))) {
             event->ignore();
             return;
         }

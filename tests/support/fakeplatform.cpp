@@ -1,5 +1,7 @@
 #include "fakeplatform.h"
 
+#include <utility>
+
 #include <QDialog>
 #include <QPointer>
 
@@ -9,6 +11,8 @@ std::optional<NativePath> FakePlatform::nextFile(bool save, const QString& filte
                                                  const NativePath& current, const QString& title) {
     fileRequests.append({save, filter, current.text(), title});
     log << (save ? QStringLiteral("file-save:") : QStringLiteral("file-open:")) + filter;
+    if (whileFileDialogOpen)
+        std::exchange(whileFileDialogOpen, nullptr)();
     if (fileAnswers.isEmpty())
         return std::nullopt;
     const std::optional<QString> answer = fileAnswers.takeFirst();

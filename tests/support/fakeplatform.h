@@ -22,6 +22,8 @@ public:
     // Next file dialog answers; std::nullopt is a cancel. An empty queue cancels.
     QList<std::optional<QString>> fileAnswers;
     QList<FileRequest> fileRequests;
+    // Runs once while the next file dialog is open (what the program does meanwhile).
+    std::function<void()> whileFileDialogOpen;
 
     QStringList messages;
     QStringList questions;

@@ -275,6 +275,22 @@ void TestWebDownloads::oneAtATimeAndClosingAsks() {
     QVERIFY(!QFile::exists(partial));
     QVERIFY(w.leftovers().isEmpty());
     QVERIFY(!QFile::exists(w.downloads + "one.txt"));
+
+    // One that starts while the save dialog of another is open is refused too; the first
+    // goes on as chosen.
+    std::shared_ptr<Transfer> during;
+    w.platform->whileFileDialogOpen = [&] { during = w.page->startDownload("during.txt"); };
+    w.platform->answerFile(w.downloads + "three.txt");
+    w.browser = qobject_cast<frmBrowser*>(showForm(Form::Browser));
+    w.page = w.browserPage();
+    auto third = w.page->startDownload("three.txt");
+    QVERIFY(during && !during->alive());
+    QVERIFY(third->alive());
+    QVERIFY(w.platform->messages.last().contains("\"during.txt\" was not downloaded"));
+    third->receive("three");
+    third->finish(DownloadEnd::Completed);
+    QCOMPARE(fileBytes(w.downloads + "three.txt"), QByteArray("three"));
+    QVERIFY(w.leftovers().isEmpty());
 }
 
 void TestWebDownloads::updatesWindowDownloadsToo() {
@@ -303,6 +319,17 @@ void TestWebDownloads::updatesWindowDownloadsToo() {
     QVERIFY(!closeWindow(update));
     QVERIFY(transfer->alive());
     QVERIFY(w.platform->questions.last().contains("still being downloaded"));
+
+    // Quitting from the main window asks too, and a No keeps Grovekeep and the download.
+    const qsizetype asked = w.platform->questions.size();
+    w.platform->answers = {Answer::No};
+    QVERIFY(!w.mdi->close());
+    QCOMPARE(w.platform->questions.size(), asked + 1);
+    QVERIFY(transfer->alive());
+    w.platform->answers = {Answer::Yes};
+    QVERIFY(w.mdi->close());
+    QVERIFY(!transfer->alive());
+    QVERIFY(w.leftovers().isEmpty());
 }
 
 QTEST_MAIN(TestWebDownloads)

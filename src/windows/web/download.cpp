@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -151,13 +152,17 @@ void DownloadBar::take(std::unique_ptr<WebDownload> download) {
     if (!download)
         return;
     const QString name = proposedName(*download);
-    if (m_download) {
+    if (m_download || m_choosing) {
+        // (A page may start another download while the save dialog of one is open.)
         platform().message(m_window,
                            QStringLiteral("Please wait until %1 has been downloaded, or cancel "
                                           "that download first.\n%2 was not downloaded.")
-                               .arg(quotedName(m_target.fileName()), quotedName(name)));
+                               .arg(m_download ? quotedName(m_target.fileName())
+                                               : QStringLiteral("the file being saved"),
+                                    quotedName(name)));
         return;
     }
+    const QScopedValueRollback<bool> choosing(m_choosing, true);
     if (!shared().ManagerFolder.isEmpty())
         removeAbandonedDownloads(managerFolder().native());
     const auto target =

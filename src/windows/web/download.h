@@ -53,7 +53,6 @@ private:
     void end(DownloadEnd how, const QString& reason);
     // Puts the finished file in place; false (after saying why) when it could not be.
     bool putInPlace();
-    void offerToInstallDownload();
     void showResult(const QString& text);
     // The strip's text, shortened in the middle to the room it has.
     void setText(const QString& text);
@@ -74,6 +73,7 @@ private:
     NativePath m_target;
     std::optional<ChangeStore> m_store;
     bool m_replaces = false;
+    bool m_choosing = false; // a save dialog of this bar is open
 };
 
 // The save dialog's filter for a file name: its own extension first, then every file.
