@@ -165,9 +165,7 @@ namespace {
 NativePath installable(const QStringList& files) {
     for (const QString& file : files) {
         const NativePath path(QDir::toNativeSeparators(file));
-        const InstallKind kind = installKindFor(path.text());
-        if (kind == InstallKind::Package || kind == InstallKind::Map ||
-            kind == InstallKind::Landscape || kind == InstallKind::Skin)
+        if (offeredToInstaller(installKindFor(path.text())))
             return path;
     }
     return NativePath();

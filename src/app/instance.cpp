@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,19 +47,19 @@ bool fillAddress(sockaddr_un& address, const QByteArray& path) {
     return true;
 }
 
-// Waits until `fd` is ready for `events`; false on a timeout or an error.
-bool waitFor(int fd, short events) {
+// Waits until `fd` is ready for `events`; false once `deadline` has passed, or on an error.
+bool waitFor(int fd, short events, const QDeadlineTimer& deadline) {
     pollfd p{fd, events, 0};
     int ready = 0;
     do {
-        ready = ::poll(&p, 1, kWaitMs);
+        ready = ::poll(&p, 1, int(deadline.remainingTime()));
     } while (ready < 0 && errno == EINTR);
     return ready > 0 && (p.revents & events);
 }
 
-bool writeAll(int fd, const QByteArray& bytes) {
+bool writeAll(int fd, const QByteArray& bytes, const QDeadlineTimer& deadline) {
     for (qsizetype done = 0; done < bytes.size();) {
-        if (!waitFor(fd, POLLOUT))
+        if (!waitFor(fd, POLLOUT, deadline))
             return false;
         const ssize_t n =
             ::send(fd, bytes.constData() + done, size_t(bytes.size() - done), MSG_NOSIGNAL);
@@ -115,7 +116,9 @@ bool SingleInstance::handOver(const QStringList& files) const {
         // The running instance answers once it has the files; without an answer they may be
         // lost, and this start goes on by itself.
         char answer[2] = {};
-        handed = writeAll(fd, message) && ::shutdown(fd, SHUT_WR) == 0 && waitFor(fd, POLLIN) &&
+        const QDeadlineTimer deadline(kWaitMs);
+        handed = writeAll(fd, message, deadline) && ::shutdown(fd, SHUT_WR) == 0 &&
+                 waitFor(fd, POLLIN, deadline) &&
                  ::recv(fd, answer, sizeof answer, MSG_WAITALL) == 2 &&
                  std::memcmp(answer, "ok", 2) == 0;
     }
@@ -131,8 +134,20 @@ bool SingleInstance::listen() {
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return false;
-    // A socket left behind by an instance that was killed: nobody answers on it (handOver has
-    // just tried), so it goes.
+    // A socket left behind by an instance that was killed refuses connections, and goes. One
+    // that takes them belongs to a Grovekeep too busy to answer in time: it keeps its channel,
+    // and this one runs without.
+    if (const int probe = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        probe >= 0) {
+        const bool live =
+            ::connect(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 ||
+            errno == EAGAIN || errno == EINPROGRESS;
+        ::close(probe);
+        if (live) {
+            ::close(fd);
+            return false;
+        }
+    }
     ::unlink(path.constData());
     const mode_t old = ::umask(0077); // the user's own
     const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
@@ -141,7 +156,7 @@ bool SingleInstance::listen() {
         ::close(fd);
         return false;
     }
-    m_listener = new Listener{fd, path, new QSocketNotifier(fd, QSocketNotifier::Read, this)};
+    m_listener.reset(new Listener{fd, path, new QSocketNotifier(fd, QSocketNotifier::Read, this)});
     connect(m_listener->notifier, &QSocketNotifier::activated, this, &SingleInstance::accept);
     return true;
 }
@@ -151,10 +166,12 @@ void SingleInstance::accept() {
         const int client = ::accept4(m_listener->fd, nullptr, nullptr, SOCK_CLOEXEC);
         if (client < 0)
             return;
-        // The other start writes all it has and closes its side; a short wait at most.
+        // The other start writes all it has and closes its side; a short wait at most, for the
+        // whole message.
+        const QDeadlineTimer deadline(kWaitMs);
         QByteArray message;
         char buffer[4096];
-        while (waitFor(client, POLLIN)) {
+        while (waitFor(client, POLLIN, deadline)) {
             const ssize_t n = ::recv(client, buffer, sizeof buffer, 0);
             if (n <= 0)
                 break;
@@ -164,7 +181,7 @@ void SingleInstance::accept() {
         QStringList files;
         in >> files;
         if (in.status() == QDataStream::Ok) {
-            writeAll(client, QByteArrayLiteral("ok"));
+            writeAll(client, QByteArrayLiteral("ok"), deadline);
             ::close(client);
             emit filesArrived(files);
         } else {

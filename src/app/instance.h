@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
+
 namespace gk {
 
 // One Grovekeep per user: a second start hands its files to the running one over a local
@@ -34,7 +36,7 @@ private:
 
     struct Listener;
     QString m_name;
-    Listener* m_listener = nullptr;
+    std::unique_ptr<Listener> m_listener;
 };
 
 } // namespace gk

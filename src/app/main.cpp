@@ -44,6 +44,14 @@ int main(int argc, char** argv) {
     // program with half the files new.
     std::signal(SIGXFSZ, SIG_IGN);
 #endif
+    QStringList files;
+    for (const QString& file : line.files)
+        files << QFileInfo(file).absoluteFilePath();
+    // Grovekeep already runs: the files go to it, and this start ends before it connects to
+    // the display.
+    if (gk::SingleInstance().handOver(files))
+        return 0;
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Grovekeep"));
     QApplication::setApplicationVersion(gk::version());
@@ -51,13 +59,7 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grovekeep.Grovekeep"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QStringList files;
-    for (const QString& file : line.files)
-        files << QFileInfo(file).absoluteFilePath();
-    // Grovekeep already runs: the files go to it, and this start ends.
     gk::SingleInstance instance;
-    if (instance.handOver(files))
-        return 0;
     instance.listen();
 
     gk::applyGrovekeepStyle();

@@ -3,6 +3,7 @@
 
 #include "base/fileio.h"
 #include "base/paths.h"
+#include "installer/compile.h"
 #include "installer/install.h"
 #include "installer/installpath.h"
 #include "support/files.h"
@@ -94,8 +95,24 @@ void TestInstall::extensionDispatch() {
     QFETCH(QString, label);
     QFETCH(QString, folder);
     QCOMPARE(int(installKindFor(path)), kind);
+    QCOMPARE(PackageCompiler::proposedInstallPath(NativePath("/work/x.dat"), ComposedPath("/g/"),
+                                                  NativePath())
+                 .text(),
+             QStringLiteral("/g/x.dat"));
     QCOMPARE(fileTypeLabel(path), label);
     QCOMPARE(targetFolderFor(installKindFor(path)), folder);
+    // What comes from outside goes to the installer: packages and what has a game folder.
+    QCOMPARE(offeredToInstaller(installKindFor(path)),
+             !folder.isEmpty() || kind == int(InstallKind::Package));
+    // A new entry of a package is proposed in its kind's folder, else beside the last one.
+    const NativePath file(QStringLiteral("/work/") + bareFileName(path));
+    const NativePath proposed = PackageCompiler::proposedInstallPath(
+        file, ComposedPath("/games/bw/"), NativePath("/games/bw/Extra/a.dat"));
+    if (!path.isEmpty())
+        QCOMPARE(proposed.text(),
+                 folder.isEmpty()
+                     ? "/games/bw/Extra/" + file.fileName()
+                     : ComposedPath("/games/bw/" + folder + file.fileName()).native().text());
     if (path.contains("my.folder"))
         QCOMPARE(fileExtension(path), QStringLiteral("folder\\river"));
 }

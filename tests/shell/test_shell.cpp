@@ -405,6 +405,16 @@ void TestShell::secondStartHandsItsFilesOver() {
     start.join();
     QVERIFY(handed);
     QCOMPARE(arrived, (QStringList{"/games/x.vif", "/maps/é.txt"}));
+
+    // A start that found the running one too slow to answer does not take its channel.
+    SingleInstance late(name);
+    QVERIFY(!late.listen());
+    called = false;
+    std::thread again([&] { handed = second.handOver({"/games/y.vif"}); });
+    QTRY_VERIFY(called);
+    again.join();
+    QVERIFY(handed);
+    QCOMPARE(arrived, QStringList{"/games/y.vif"});
 }
 
 QTEST_MAIN(TestShell)

@@ -16,6 +16,19 @@ OperationInfo savedPackageOperation(const QString& packageName) {
     return info;
 }
 
+NativePath PackageCompiler::proposedInstallPath(const NativePath& file,
+                                                const ComposedPath& gameFolder,
+                                                const NativePath& lastInstallPath) {
+    const QString folder = targetFolderFor(installKindFor(file.text()));
+    if (!folder.isEmpty())
+        return (gameFolder + folder + file.fileName()).native();
+    if (!lastInstallPath.isEmpty())
+        return lastInstallPath.folder().child(file.fileName());
+    if (!gameFolder.isEmpty())
+        return (gameFolder + file.fileName()).native();
+    return NativePath();
+}
+
 QString PackageCompiler::packageInstallPath(const NativePath& chosenPath) {
     if (const auto windows = windowsPathInPrefix(chosenPath))
         return *windows;

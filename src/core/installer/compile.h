@@ -36,6 +36,11 @@ public:
 
     // The install path as it is written into the package.
     static QString packageInstallPath(const NativePath& chosenPath);
+    // The install path first proposed for `file`: its own name, in the game folder its kind
+    // belongs in (a file of another kind: in the folder of `lastInstallPath`, else in the game
+    // folder; empty when neither is known).
+    static NativePath proposedInstallPath(const NativePath& file, const ComposedPath& gameFolder,
+                                          const NativePath& lastInstallPath);
 
     int entryCount() const { return int(m_entries.size()); }
     // Bare names of the added files, one a line, each ended by CR LF.

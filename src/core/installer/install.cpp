@@ -58,6 +58,11 @@ QString fileTypeLabel(const QString& path) {
     return QStringLiteral("Invalid file type set");
 }
 
+bool offeredToInstaller(InstallKind kind) {
+    return kind == InstallKind::Package || kind == InstallKind::Map ||
+           kind == InstallKind::Landscape || kind == InstallKind::Skin;
+}
+
 QString targetFolderFor(InstallKind kind) {
     switch (kind) {
     case InstallKind::Map:

@@ -24,6 +24,10 @@ InstallKind installKindFor(const QString& path);
 // "File Type: Map", ... or "Invalid file type set".
 QString fileTypeLabel(const QString& path);
 
+// A file from outside (dropped, named on the command line, downloaded) that the installer
+// takes: a package, map, landscape or skin.
+bool offeredToInstaller(InstallKind kind);
+
 // The game folder below GameFolder that receives a file of this kind ("Scripts\Playgrounds\",
 // "Data\Landscape\", "Data\CreatureMesh\"); empty for the other kinds.
 QString targetFolderFor(InstallKind kind);

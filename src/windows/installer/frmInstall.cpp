@@ -431,16 +431,8 @@ void frmInstall::AddPackFile() {
     if (!file || file->isEmpty())
         return;
     m_dio1Name = *file;
-    // Proposed: the file's own name, in the game folder its kind belongs in (a file of another
-    // kind: in the folder of the install path chosen last, else the game folder).
-    const InstallKind kind = installKindFor(file->text());
-    NativePath suggested;
-    if (kind == InstallKind::Map || kind == InstallKind::Landscape || kind == InstallKind::Skin)
-        suggested = (gameFolder() + targetFolderFor(kind) + file->fileName()).native();
-    else if (!m_dio2Name.isEmpty())
-        suggested = m_dio2Name.folder().child(file->fileName());
-    else if (!shared().GameFolder.isEmpty())
-        suggested = (gameFolder() + file->fileName()).native();
+    const NativePath suggested =
+        PackageCompiler::proposedInstallPath(*file, gameFolder(), m_dio2Name);
     const auto installPath = platform().saveFileName(
         this, QString(), suggested,
         QStringLiteral("Where should %1 be installed in the game?").arg(file->fileName()));

@@ -85,18 +85,6 @@ std::unique_ptr<QTemporaryDir> temporaryFolder() {
     return dir->isValid() ? std::move(dir) : nullptr;
 }
 
-bool installable(const NativePath& path) {
-    switch (installKindFor(path.text())) {
-    case InstallKind::Package:
-    case InstallKind::Map:
-    case InstallKind::Landscape:
-    case InstallKind::Skin:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 QString downloadFilter(const QString& fileName) {
@@ -275,7 +263,7 @@ void DownloadBar::end(DownloadEnd how, const QString& reason) {
                             m_replaces ? QStringLiteral(" The file it replaced is kept in "
                                                         "Grovekeep's history.")
                                        : QString()));
-        if (installable(m_target) &&
+        if (offeredToInstaller(installKindFor(m_target.text())) &&
             platform().ask(
                 m_window,
                 QStringLiteral("%1 has been downloaded.\nDo you want to install it now?").arg(name),
