@@ -15,6 +15,12 @@ const QStringList kQtOptionsWithValue = {
 const QStringList kQtFlags = {QStringLiteral("-reverse"), QStringLiteral("-widgetcount"),
                               QStringLiteral("-nograb"), QStringLiteral("-dograb"),
                               QStringLiteral("-sync")};
+
+// Qt takes its options with one dash or two, and a value also after '=' ("-style=fusion").
+QString qtSpelling(const QString& argument) {
+    QString option = argument.startsWith(QLatin1String("--")) ? argument.mid(1) : argument;
+    return option.left(option.indexOf(QLatin1Char('=')));
+}
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
@@ -30,9 +36,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             out.help = true;
         else if (argument == QLatin1String("--version") || argument == QLatin1String("-v"))
             out.version = true;
-        else if (kQtOptionsWithValue.contains(argument))
-            ++k; // and its value
-        else if (!kQtFlags.contains(argument) && out.problem.isEmpty())
+        else if (const QString qt = qtSpelling(argument); kQtOptionsWithValue.contains(qt))
+            k += argument.contains(QLatin1Char('=')) ? 0 : 1; // and its value
+        else if (!kQtFlags.contains(qt) && out.problem.isEmpty())
             out.problem = QStringLiteral("unknown option %1").arg(argument);
     }
     return out;

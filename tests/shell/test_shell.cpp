@@ -360,6 +360,9 @@ void TestShell::commandLine_data() {
     QTest::newRow("Qt's own options are Qt's")
         << QStringList{"-style", "fusion", "-reverse", "x.vif"} << QStringList{"x.vif"} << false
         << false << QString();
+    QTest::newRow("Qt's options with two dashes or '='")
+        << QStringList{"--platform", "offscreen", "-style=fusion", "--reverse", "x.vif"}
+        << QStringList{"x.vif"} << false << false << QString();
     QTest::newRow("a dash-named file after --")
         << QStringList{"--", "-odd.vif"} << QStringList{"-odd.vif"} << false << false << QString();
     QTest::newRow("unknown option") << QStringList{"--install", "x.vif"} << QStringList{"x.vif"}
