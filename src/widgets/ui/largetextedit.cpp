@@ -30,10 +30,6 @@ constexpr qsizetype kSurrounding = 1024; // characters either side shown to inpu
 constexpr qsizetype kBoundaryWindow = 4096; // characters either side searched for a word
 constexpr qsizetype kFreeElsewhere = 10000; // lines of a replaced text freed on a worker
 
-constexpr qsizetype nextTabStop(qsizetype column) {
-    return (column / TextLines::kTabWidth + 1) * TextLines::kTabWidth;
-}
-
 enum class CharClass { Space, Word, Other };
 
 CharClass classOf(QChar c) {
@@ -186,8 +182,9 @@ public:
         const LargeTextEdit* e = edit();
         const qsizetype column = lines().columnAt(p);
         const QString& line = lines().line(p.line);
-        const qsizetype cells =
-            p.column < line.size() && line[p.column] == u'\t' ? nextTabStop(column) - column : 1;
+        const qsizetype cells = p.column < line.size() && line[p.column] == u'\t'
+                                    ? TextLines::nextTabStop(column) - column
+                                    : 1;
         const qreal x = kMargin + column * e->m_columnWidth - e->horizontalScrollBar()->value();
         const int y = kMargin + int(p.line - e->verticalScrollBar()->value()) * e->m_lineHeight;
         const QRect local(int(std::floor(x)), y, qCeil(cells * e->m_columnWidth), e->m_lineHeight);
@@ -799,7 +796,7 @@ qsizetype LargeTextEdit::goalColumnAt(qsizetype line, qreal column) const {
     if (i >= s.size())
         return s.size();
     const qsizetype start = m_lines.columnAt({line, i});
-    const qsizetype end = s[i] == u'\t' ? nextTabStop(start) : start + 1;
+    const qsizetype end = s[i] == u'\t' ? TextLines::nextTabStop(start) : start + 1;
     if (column - qreal(start) >= qreal(end - start) / 2)
         ++i;
     if (i < s.size() && endsPair(s, i + 1))
@@ -951,7 +948,7 @@ void LargeTextEdit::paintLine(QPainter& painter, qsizetype line, int y, qsizetyp
         const bool selected = i >= selectedFrom && i < selectedTo;
         if (c == u'\t') {
             flush();
-            column = nextTabStop(column);
+            column = TextLines::nextTabStop(column);
             ++i;
             continue;
         }

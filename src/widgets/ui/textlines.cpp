@@ -11,10 +11,6 @@ namespace {
 // that shrinks below half of it lets its index go.
 constexpr qsizetype kIndexedLength = 2048;
 
-constexpr qsizetype nextTabStop(qsizetype column) {
-    return (column / TextLines::kTabWidth + 1) * TextLines::kTabWidth;
-}
-
 // The display column reached after `text`, shown from `column` on.
 qsizetype advance(QStringView text, qsizetype column) {
     qsizetype from = 0;
@@ -22,7 +18,7 @@ qsizetype advance(QStringView text, qsizetype column) {
         const qsizetype tab = text.indexOf(u'\t', from);
         if (tab < 0)
             return column + (text.size() - from);
-        column = nextTabStop(column + (tab - from));
+        column = TextLines::nextTabStop(column + (tab - from));
         from = tab + 1;
     }
 }
@@ -39,7 +35,7 @@ struct TextLines::TabStops {
     explicit TabStops(QStringView text) {
         qsizetype column = 0, previous = -1;
         for (qsizetype tab = text.indexOf(u'\t'); tab >= 0; tab = text.indexOf(u'\t', tab + 1)) {
-            column = nextTabStop(column + (tab - previous - 1));
+            column = TextLines::nextTabStop(column + (tab - previous - 1));
             index.push_back(tab);
             after.push_back(column);
             previous = tab;
@@ -84,7 +80,7 @@ struct TextLines::TabStops {
         qsizetype column = first ? after[size_t(first - 1)] : 0;
         qsizetype previous = first ? index[size_t(first - 1)] : -1;
         for (qsizetype k = first; k < first + kept; ++k) {
-            column = nextTabStop(column + (index[size_t(k)] - previous - 1));
+            column = TextLines::nextTabStop(column + (index[size_t(k)] - previous - 1));
             after[size_t(k)] = column;
             previous = index[size_t(k)];
         }
@@ -93,7 +89,8 @@ struct TextLines::TabStops {
         const qsizetype delta = text.size() - (to - from);
         const auto rest = size_t(first + kept);
         const qsizetype restIndex = index[rest] + delta;
-        const qsizetype shift = nextTabStop(column + (restIndex - previous - 1)) - oldRestAfter;
+        const qsizetype shift =
+            TextLines::nextTabStop(column + (restIndex - previous - 1)) - oldRestAfter;
         for (size_t k = rest; k < index.size(); ++k) {
             index[k] += delta;
             after[k] += shift;
@@ -340,7 +337,7 @@ qsizetype TextLines::indexAtColumn(qsizetype n, qsizetype column) const {
         return l.tabs->indexAtColumn(column, l.text.size());
     qsizetype at = 0;
     for (qsizetype i = 0; i < l.text.size(); ++i) {
-        at = l.text[i] == u'\t' ? nextTabStop(at) : at + 1;
+        at = l.text[i] == u'\t' ? TextLines::nextTabStop(at) : at + 1;
         if (column < at)
             return i;
     }

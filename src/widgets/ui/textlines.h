@@ -31,6 +31,10 @@ struct TextPosition {
 class TextLines {
 public:
     static constexpr qsizetype kTabWidth = 8;
+    // The column a tab at `column` reaches.
+    static constexpr qsizetype nextTabStop(qsizetype column) {
+        return (column / kTabWidth + 1) * kTabWidth;
+    }
 
     TextLines(); // one empty line
     explicit TextLines(const QString& text);
