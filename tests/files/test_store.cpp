@@ -241,6 +241,14 @@ void TestStore::undoGivesBackTheOriginal() {
     // Newest first, then the earlier one: the original bytes.
     QVERIFY(store.undo(2, false).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("first"));
+    // A mark the undo could not write (a full disk) is made by the next recovery.
+    const QString secondRecord = site.manager + "History/operations/000002.json";
+    QByteArray unmarked = fileBytes(secondRecord);
+    QVERIFY(unmarked.contains("\"undone\""));
+    QVERIFY(putFile(secondRecord, unmarked.replace("\"undone\"", "\"complete\"")));
+    QCOMPARE(store.operation(2)->state, OperationState::Complete);
+    QVERIFY(store.recover().isEmpty());
+    QCOMPARE(store.operation(2)->state, OperationState::Undone);
     QVERIFY(store.undo(1, false).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("old landscape"));
 

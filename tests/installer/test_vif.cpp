@@ -333,6 +333,12 @@ void TestVif::compiledPackageInstallsByteExact() {
     const QString packagePath = dir.filePath("out/pack.vif");
     QVERIFY(QDir().mkpath(dir.filePath("out")));
     auto store = openStore(ComposedPath(manager));
+    // Never over one of the files it carries.
+    const auto overSource = compiler.SavePackage(*store, NativePath(dir.filePath("src/river.txt")),
+                                                 ComposedPath(manager));
+    QVERIFY(!overSource.ok());
+    QVERIFY(overSource.error().contains("one of the files this package carries"));
+    QCOMPARE(fileBytes(dir.filePath("src/river.txt")), map);
     const auto saved = compiler.SavePackage(*store, NativePath(packagePath), ComposedPath(manager));
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
     QCOMPARE(fileBytes(packagePath), compiler.packageBytes().value());

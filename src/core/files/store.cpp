@@ -1204,6 +1204,15 @@ QList<Recovered> ChangeStore::recoverLocked() {
         rollBack(record, &recovered.problems);
         out << recovered;
     }
+    // An undo that is complete while the operation it undid still reads complete: its mark was
+    // not written (a full disk, a kill just after the undo). It is made now, newest first.
+    for (const OperationRecord& undo : history()) {
+        if (undo.state != OperationState::Complete || !undo.undoes)
+            continue;
+        if (auto undone = operation(undo.undoes);
+            undone && undone->state == OperationState::Complete)
+            markUndone(*undone, undo.id);
+    }
     return out;
 }
 
@@ -1288,20 +1297,25 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
     if (!applied)
         return applied;
 
+    // (A mark that cannot be written now is made by the next recovery.)
+    markUndone(*record, applied->operation);
+    removeEmptyFolders(*record);
+    return applied;
+}
+
+void ChangeStore::markUndone(OperationRecord record, int undoneBy) const {
     // The undone operation names who undid it. Undoing an undo makes the operation it had
     // undone complete again.
-    record->state = OperationState::Undone;
-    record->undoneBy = applied->operation;
-    writeRecord(*record).ok();
-    removeEmptyFolders(*record);
-    if (record->undoes) {
-        if (auto original = operation(record->undoes)) {
+    record.state = OperationState::Undone;
+    record.undoneBy = undoneBy;
+    writeRecord(record).ok();
+    if (record.undoes) {
+        if (auto original = operation(record.undoes)) {
             original->state = OperationState::Complete;
             original->undoneBy = 0;
             writeRecord(*original).ok();
         }
     }
-    return applied;
 }
 
 namespace {

@@ -19,9 +19,9 @@ namespace gk {
 //
 // - objects/xx/<sha-256>: the contents a change replaced, each written once, completely and
 //   durably, named by its SHA-256 and never overwritten;
-// - operations/NNNNNN.json: one record per operation, readable by a person (see
-//   docs/history.md): what it was, when, and per file its path, the content before (absent, or
-//   hash and size) and after, and the operation's state.
+// - operations/NNNNNN.json: one record per operation, readable by a person (described in the
+//   help page history.htm): what it was, when, and per file its path, the content before
+//   (absent, or hash and size) and after, and the operation's state.
 //
 // An operation is written ahead: the record and every "before" content are on disk before the
 // first file changes; the new files are written beside their targets, synced as a batch and
@@ -212,6 +212,7 @@ private:
     QList<Recovered> recoverLocked();
     void removeTemps(const OperationRecord& record) const;
     void removeEmptyFolders(const OperationRecord& record) const;
+    void markUndone(OperationRecord record, int undoneBy) const;
 
     NativePath m_manager;
 };

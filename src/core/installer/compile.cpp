@@ -1,11 +1,14 @@
 #include "compile.h"
 
+#include "base/fileio.h"
 #include "base/quoting.h"
 #include "install.h"
 #include "installpath.h"
 #include "vif.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace gk {
 
@@ -120,6 +123,17 @@ Contents PackageCompiler::packageContents() const {
     return contents;
 }
 
+QString PackageCompiler::savingProblem(const NativePath& packagePath) const {
+    // Saved over one of its own files, the package would destroy what it carries.
+    const QList<NativePath> carried = sources();
+    if (std::none_of(carried.begin(), carried.end(),
+                     [&](const NativePath& source) { return sameFile(packagePath, source); }))
+        return QString();
+    return QStringLiteral("%1 is one of the files this package carries; the package was not "
+                          "saved there. Choose another name for the package.")
+        .arg(quotedPath(packagePath));
+}
+
 Result<Applied> PackageCompiler::SavePackage(ChangeStore& store, const NativePath& packagePath,
                                              const ComposedPath& managerFolder) const {
     if (m_entries.isEmpty())
@@ -127,6 +141,8 @@ Result<Applied> PackageCompiler::SavePackage(ChangeStore& store, const NativePat
                                QStringLiteral("The package %1 was not saved: it has no files. "
                                               "Add at least one file first.")
                                    .arg(quotedPath(packagePath)));
+    if (const QString problem = savingProblem(packagePath); !problem.isEmpty())
+        return Status::failure(ErrorKind::Invalid, problem);
     const Contents contents = packageContents();
     FileChange package(fs::Location::below(packagePath.folder(), packagePath.fileName()), contents);
     FileChange copy(packageCopyPath(managerFolder, packagePath.fileName()), contents,

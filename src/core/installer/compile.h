@@ -47,6 +47,9 @@ public:
     QString fileNames() const;
     // The files added, in order, and their install paths as written into the package.
     QList<NativePath> sources() const;
+    // Why the package cannot be saved at `packagePath` (it is one of the files the package
+    // carries), or empty.
+    QString savingProblem(const NativePath& packagePath) const;
     QStringList installPaths() const;
 
     // The package: every entry, then one more CR LF.

@@ -485,15 +485,10 @@ void frmInstall::choosePackageFile() {
     const auto chosen = platform().saveFileName(this, m_dio1Filter, proposed);
     if (!chosen || chosen->isEmpty())
         return;
-    // Saved over one of its own files, the package would destroy what it carries.
-    for (const NativePath& source : m_compiler.sources()) {
-        if (sameFile(*chosen, source)) {
-            platform().message(this, QStringLiteral("%1 is one of the files this package carries; "
-                                                    "the package was not saved there. Choose "
-                                                    "another name for the package.")
-                                         .arg(quotedPath(*chosen)));
-            return;
-        }
+    // Said before the replace question; saving refuses it too.
+    if (const QString problem = m_compiler.savingProblem(*chosen); !problem.isEmpty()) {
+        platform().message(this, problem);
+        return;
     }
     if (!confirmReplace(this, *chosen))
         return;
