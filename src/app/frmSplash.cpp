@@ -57,8 +57,7 @@ void frmSplash::connectControls() {
 void frmSplash::Form_Load() { LoadSettings(); }
 
 void frmSplash::LoadSettings() {
-    const auto file =
-        readSettingsFile(settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
+    const auto file = readSettingsFile(startupSettingsCandidates());
     if (!file) {
         showFormModal(Form::Options);
         return;

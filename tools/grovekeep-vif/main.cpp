@@ -113,8 +113,7 @@ Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
 void completeFolders(Arguments& a) {
     if (a.gameFolder && a.managerFolder)
         return;
-    const auto settings =
-        readSettingsFile(settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
+    const auto settings = readSettingsFile(startupSettingsCandidates());
     const QStringList values = settings ? settings->values : QStringList();
     if (!a.gameFolder && !values.value(LineGameFolder).isEmpty())
         a.gameFolder = ComposedPath(values.value(LineGameFolder));

@@ -69,8 +69,7 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
     if (!gameFolder.isEmpty()) {
         const QString game = QFileInfo(gameFolder.native().text()).canonicalFilePath();
         const QString folder = QFileInfo(installPath.folder().text()).canonicalFilePath();
-        if (game.isEmpty() || folder.isEmpty() ||
-            (folder != game && !folder.startsWith(game + QLatin1Char('/'))))
+        if (!insideFolder(folder, game))
             return refuse(ErrorKind::UnsafePath,
                           QStringLiteral("its install path %1 does not lie inside the game "
                                          "folder %2")

@@ -78,17 +78,6 @@ QString existingName(const GameFolderView::Listing& listing, const QString& name
     return listing.folded.value(name.toCaseFolded());
 }
 
-bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder) {
-    if (canonicalPath.isEmpty() || canonicalFolder.isEmpty())
-        return false;
-    if (canonicalPath == canonicalFolder)
-        return true;
-    const QString withSeparator = canonicalFolder.endsWith(QLatin1Char('/'))
-                                      ? canonicalFolder
-                                      : canonicalFolder + QLatin1Char('/');
-    return canonicalPath.startsWith(withSeparator);
-}
-
 const QStringList& reservedDeviceNames() {
     static const QStringList names = [] {
         QStringList list{QStringLiteral("CON"),    QStringLiteral("PRN"),
@@ -104,6 +93,17 @@ const QStringList& reservedDeviceNames() {
 }
 
 } // namespace
+
+bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder) {
+    if (canonicalPath.isEmpty() || canonicalFolder.isEmpty())
+        return false;
+    if (canonicalPath == canonicalFolder)
+        return true;
+    const QString withSeparator = canonicalFolder.endsWith(QLatin1Char('/'))
+                                      ? canonicalFolder
+                                      : canonicalFolder + QLatin1Char('/');
+    return canonicalPath.startsWith(withSeparator);
+}
 
 QStringList gameTopLevelFolders() {
     return {QStringLiteral("Data"), QStringLiteral("Profiles"), QStringLiteral("Scripts")};

@@ -28,6 +28,9 @@ QString titleProblem(const QString& title);
 // or empty.
 QString titleRefusal(const QString& title);
 
+// True when the canonical path lies in (or is) the canonical folder; false when either is empty.
+bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder);
+
 struct ResolvedPath {
     fs::Location target; // below the game folder, each name spelt as it stands there
     QString relative;    // the part below the game folder, as written ("Data\Landscape\x.lnd")

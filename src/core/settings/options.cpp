@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "files/store.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -14,6 +15,10 @@ namespace {
 // Enough for six paths; a larger file is read only this far.
 constexpr qint64 kMaxSettingsBytes = 1 << 20;
 } // namespace
+
+QList<NativePath> startupSettingsCandidates() {
+    return settingsReadCandidates(NativePath(QDir::currentPath()), programFolder());
+}
 
 QList<NativePath> settingsReadCandidates(const NativePath& workingFolder,
                                          const NativePath& programFolder) {

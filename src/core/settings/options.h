@@ -29,6 +29,9 @@ inline const QString kSettingsFileName = QStringLiteral("options.txt");
 QList<NativePath> settingsReadCandidates(const NativePath& workingFolder,
                                          const NativePath& programFolder);
 
+// The candidates of this process: its working folder, then its program's folder.
+QList<NativePath> startupSettingsCandidates();
+
 struct SettingsFile {
     NativePath path;    // the file that was read
     QStringList values; // up to six values; a shorter list leaves the rest unchanged

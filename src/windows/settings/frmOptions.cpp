@@ -135,8 +135,7 @@ QLineEdit* frmOptions::addRow(QWidget* tab, const Row& row) {
 void frmOptions::Form_Load() { LoadOptions(); }
 
 void frmOptions::LoadOptions() {
-    const auto file =
-        readSettingsFile(settingsReadCandidates(NativePath(QDir::currentPath()), programFolder()));
+    const auto file = readSettingsFile(startupSettingsCandidates());
     m_readFrom = file ? file->path : NativePath();
     if (!file) {
         platform().message(this,
@@ -194,8 +193,7 @@ bool frmOptions::SaveOptions() {
     }
     ReadOptionsFile(values);
     // Saved where the next start does not look: say so, rather than let them vanish.
-    const QList<NativePath> candidates =
-        settingsReadCandidates(NativePath(QDir::currentPath()), programFolder());
+    const QList<NativePath> candidates = startupSettingsCandidates();
     if (!settingsReadBack(candidates, values) && !m_warnedWhere) {
         m_warnedWhere = true;
         QStringList places;
