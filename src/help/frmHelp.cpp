@@ -3,6 +3,7 @@
 #include "base/layout.h"
 #include "base/version.h"
 #include "platform/platform.h"
+#include "ui/anchors.h"
 #include "ui/menus.h"
 #include "ui/place.h"
 #include "web/sites.h"
@@ -29,8 +30,10 @@ namespace {
 
 const QString kWelcomePage = QStringLiteral("welcome.htm");
 
-// The inner window area as designed; the layout is fixed.
+// The inner window area as designed, and the list's and page's places in it.
 constexpr Twips kInnerArea{0, 0, 10710, 7395};
+constexpr Twips kList{0, 720, 1455, 6525};
+constexpr Twips kPage{1560, 720, 9135, 6615};
 
 QToolButton* pictureButton(QWidget* parent, const char* name, const Twips& design,
                            QStyle::StandardPixmap picture, const QString& caption,
@@ -89,8 +92,8 @@ void frmHelp::createControls() {
     cmdRefresh = pictureButton(centre, "cmdRefresh", Twips{3720, 0, 1335, 615},
                                QStyle::SP_BrowserReload, QStringLiteral("Refresh"),
                                QStringLiteral("Load the page and the list of pages again"));
-    fl1 = place<QListWidget>(centre, "fl1", Twips{0, 720, 1455, 6525});
-    web1 = place<QTextBrowser>(centre, "web1", Twips{1560, 720, 9135, 6615});
+    fl1 = place<QListWidget>(centre, "fl1", kList);
+    web1 = place<QTextBrowser>(centre, "web1", kPage);
 
     fl1->setSelectionMode(QAbstractItemView::SingleSelection);
     fl1->setToolTip(QStringLiteral("Double-click a page to open it"));
@@ -155,16 +158,11 @@ void frmHelp::fillFileList() {
 
 bool frmHelp::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
-        // The designed places, with the list growing down and the page down and right; the
-        // margins they leave to the edges stay as designed.
-        const QSize room = centralWidget()->size();
-        const Px list = toPx(Twips{0, 720, 1455, 6525});
-        const Px page = toPx(Twips{1560, 720, 9135, 6615});
-        const Px inner = toPx(kInnerArea);
-        fl1->setGeometry(list.left, list.top, list.width,
-                         room.height() - (inner.height - list.height));
-        web1->setGeometry(page.left, page.top, room.width() - (inner.width - page.width),
-                          room.height() - (inner.height - page.height));
+        // The list grows down, the page down and right; the margins they leave to the edges
+        // stay as designed.
+        followSize({{fl1, kList, AnchorLeft | AnchorTop | AnchorBottom},
+                    {web1, kPage, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom}},
+                   centralWidget()->size(), QSize(kInnerArea.width, kInnerArea.height));
     }
     if (watched == fl1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();

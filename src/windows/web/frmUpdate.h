@@ -1,6 +1,6 @@
 #pragma once
 
-#include "anchors.h"
+#include "ui/anchors.h"
 #include "ui/forms.h"
 #include "webpage.h"
 
