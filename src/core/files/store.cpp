@@ -1465,6 +1465,13 @@ Status writeNewFiles(const QList<FileChange>& changes) {
     return Status::success();
 }
 
+OperationInfo savedAs(const QString& what, const NativePath& path) {
+    OperationInfo info;
+    info.kind = QStringLiteral("save");
+    info.what = QStringLiteral("%1 saved as %2").arg(what, quotedPath(path));
+    return info;
+}
+
 Status saveFiles(ChangeStore* store, const OperationInfo& info, const QList<FileChange>& changes) {
     return store ? store->apply(info, changes).status() : writeNewFiles(changes);
 }

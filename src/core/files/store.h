@@ -226,6 +226,8 @@ Status writeNewFiles(const QList<FileChange>& changes);
 // A file the user chose: written as one operation of `store`, or without a store only as new
 // files (writeNewFiles), since nothing could keep what an existing one held.
 Status saveFiles(ChangeStore* store, const OperationInfo& info, const QList<FileChange>& changes);
+// How saving a file the user chose is recorded: "<what> saved as <path>".
+OperationInfo savedAs(const QString& what, const NativePath& path);
 
 // The store of Grovekeep's folder, with a message for the user when it cannot be used.
 Result<ChangeStore> openStore(const ComposedPath& managerFolder);

@@ -71,19 +71,13 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
     const FileChange change(fs::Location::below(path.folder(), path.fileName()), bytes);
     // A new file replaces nothing: before Grovekeep's folder is known it is simply written.
     // A file the user already has is replaced only where the history can keep it.
-    if (shared().ManagerFolder.isEmpty() && !fileExists(path)) {
-        const Status written = writeNewFiles({change});
-        if (!written)
-            platform().message(parent, written.error());
-        return written.ok();
+    std::optional<ChangeStore> store;
+    if (!shared().ManagerFolder.isEmpty() || fileExists(path)) {
+        store = storeOrSay(parent);
+        if (!store)
+            return false;
     }
-    auto store = storeOrSay(parent);
-    if (!store)
-        return false;
-    OperationInfo info;
-    info.kind = QStringLiteral("save");
-    info.what = QStringLiteral("%1 saved as %2").arg(what, quotedPath(path));
-    const auto saved = store->apply(info, {change});
+    const Status saved = saveFiles(store ? &*store : nullptr, savedAs(what, path), {change});
     if (!saved)
         platform().message(parent, saved.error());
     return saved.ok();

@@ -296,18 +296,9 @@ bool DownloadBar::putInPlace() {
     contents.add(m_partial, 0, partial.size());
     const FileChange change(fs::Location::below(m_target.folder(), m_target.fileName()),
                             std::move(contents));
-    Status written;
-    if (m_store) {
-        OperationInfo info;
-        info.kind = QStringLiteral("save");
-        info.what = QStringLiteral("Download saved as %1").arg(quotedPath(m_target));
-        const auto applied = m_store->apply(info, {change});
-        if (!applied)
-            written = Status::failure(applied.kind(), applied.error());
-    } else {
-        // Without Grovekeep's folder only a new file is written (a name taken meanwhile fails).
-        written = writeNewFiles({change});
-    }
+    // Without Grovekeep's folder only a new file is written (a name taken meanwhile fails).
+    const Status written = saveFiles(m_store ? &*m_store : nullptr,
+                                     savedAs(QStringLiteral("Download"), m_target), {change});
     if (!written) {
         platform().message(m_window,
                            QStringLiteral("%1 was downloaded, but could not be saved:\n%2")
