@@ -9,7 +9,6 @@
 #include "managers/frmTattoo.h"
 #include "startup.h"
 #include "ui/largetextedit.h"
-#include "ui/place.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -78,7 +77,8 @@ private slots:
     void mapNeverLosesEdits();
     void mapKeepsItsBytesAndItsName();
     void largeMapIsReadBesideTheWindow();
-    void mapResizesByItsRule();
+    void mapGeometryAtEachSize_data();
+    void mapGeometryAtEachSize();
     void mapProgramsAndMenus();
     void tattoosOfAProfile();
     void tattooSlotReplacement();
@@ -295,20 +295,61 @@ void TestManagerWindows::largeMapIsReadBesideTheWindow() {
     QVERIFY(!existingForm(Form::Map));
 }
 
-void TestManagerWindows::mapResizesByItsRule() {
+void TestManagerWindows::mapGeometryAtEachSize_data() {
+    // The map window's frame in the main window is sized; its controls are laid out for that
+    // outer size, frame and title bar included.
+    QTest::addColumn<QSize>("frame");
+    QTest::addColumn<QString>("places");
+    QTest::newRow("smaller than the text area's margins")
+        << QSize(100, 60)
+        << QStringLiteral("rtbMap 0,0 0x0; cmdLoad 4,8 89x25; cmdFind 4,376 89x25; "
+                          "lblDirectory 8,7 113x17; lblCurrentDirectory 128,7 481x17; "
+                          "lblMessage 20,23 105x17; lblWelcomeMessage 128,23 497x17; "
+                          "ln1 0,48 100x1");
+    QTest::newRow("at the margins")
+        << QSize(113, 80)
+        << QStringLiteral("rtbMap 0,0 0x0; cmdLoad 4,8 89x25; cmdFind 4,376 89x25; "
+                          "lblDirectory 8,7 113x17; lblCurrentDirectory 128,7 481x17; "
+                          "lblMessage 20,23 105x17; lblWelcomeMessage 128,23 497x17; "
+                          "ln1 0,48 113x1");
+    QTest::newRow("narrow and tall")
+        << QSize(100, 600)
+        << QStringLiteral("rtbMap 0,0 0x520; cmdLoad 4,8 89x25; cmdFind 4,376 89x25; "
+                          "lblDirectory 8,527 113x17; lblCurrentDirectory 128,527 481x17; "
+                          "lblMessage 20,543 105x17; lblWelcomeMessage 128,543 497x17; "
+                          "ln1 0,568 100x1");
+    QTest::newRow("just above them")
+        << QSize(118, 85)
+        << QStringLiteral("rtbMap 0,0 5x5; cmdLoad 9,8 89x25; cmdFind 9,376 89x25; "
+                          "lblDirectory 8,12 113x17; lblCurrentDirectory 128,12 481x17; "
+                          "lblMessage 20,28 105x17; lblWelcomeMessage 128,28 497x17; "
+                          "ln1 0,53 118x1");
+    QTest::newRow("designed")
+        << QSize(759, 454)
+        << QStringLiteral("rtbMap 0,0 646x374; cmdLoad 650,8 89x25; cmdFind 650,376 89x25; "
+                          "lblDirectory 8,381 113x17; lblCurrentDirectory 128,381 481x17; "
+                          "lblMessage 20,397 105x17; lblWelcomeMessage 128,397 497x17; "
+                          "ln1 0,422 759x1");
+    QTest::newRow("large")
+        << QSize(1400, 1000)
+        << QStringLiteral("rtbMap 0,0 1287x920; cmdLoad 1291,8 89x25; cmdFind 1291,376 89x25; "
+                          "lblDirectory 8,927 113x17; lblCurrentDirectory 128,927 481x17; "
+                          "lblMessage 20,943 105x17; lblWelcomeMessage 128,943 497x17; "
+                          "ln1 0,968 1400x1");
+}
+
+void TestManagerWindows::mapGeometryAtEachSize() {
+    QFETCH(QSize, frame);
+    QFETCH(QString, places);
     World world;
     auto* map = open<frmMap>();
     auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
-    auto* text = child<LargeTextEdit>(map, "rtbMap");
-    const QSize before = text->size();
-    sub->resize(sub->width() + 200, sub->height() + 100);
-    // The text area takes the room; the buttons and labels keep clear of it.
-    QCOMPARE(text->size(), before + QSize(200, 100));
-    QVERIFY(child<QPushButton>(map, "cmdFind")->x() > text->geometry().right());
-    QVERIFY(child<QLabel>(map, "lblCurrentDirectory")->y() > text->geometry().bottom());
-    // Too small for any text area: controls at zero size, no failure.
-    sub->resize(40, 30);
-    QCOMPARE(text->size(), QSize(0, 0));
+    sub->resize(frame);
+    QCOMPARE(sub->size(), frame);
+    // The first and last buttons stand for the column, which moves as one.
+    QCOMPARE(placesOf(map, {"rtbMap", "cmdLoad", "cmdFind", "lblDirectory", "lblCurrentDirectory",
+                            "lblMessage", "lblWelcomeMessage", "ln1"}),
+             places);
 }
 
 void TestManagerWindows::mapProgramsAndMenus() {

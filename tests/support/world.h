@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <initializer_list>
+
 namespace gk::test {
 
 // A clean world for one test function: fake platform, fresh shared values, no windows,
@@ -64,6 +66,23 @@ private:
 
 template <class T> T* child(QObject* parent, const char* name) {
     return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+// Where the named controls of `window` stand, "name x,y wxh" each, in the order given: the
+// record a window's layout at one size is held to.
+inline QString placesOf(const QWidget* window, std::initializer_list<const char*> names) {
+    QStringList out;
+    for (const char* name : names) {
+        const QWidget* w = window->findChild<QWidget*>(QString::fromLatin1(name));
+        const QRect r = w ? w->geometry() : QRect();
+        out << QStringLiteral("%1 %2,%3 %4x%5")
+                   .arg(QString::fromLatin1(name))
+                   .arg(r.x())
+                   .arg(r.y())
+                   .arg(r.width())
+                   .arg(r.height());
+    }
+    return out.join(QStringLiteral("; "));
 }
 
 // Clicks the button `name` of window `w` with the mouse.
