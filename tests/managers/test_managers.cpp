@@ -1,9 +1,7 @@
-// The managers' logic: map text, the map window's resize rule, tattoo slots and content
-// installs.
+// The managers' logic: map text, tattoo slots and content installs.
 
 #include "base/fileio.h"
 #include "managers/content.h"
-#include "managers/maplayout.h"
 #include "managers/tattoos.h"
 #include "support/files.h"
 
@@ -17,7 +15,6 @@ using namespace gk::test;
 class TestManagers : public QObject {
     Q_OBJECT
 private slots:
-    void mapResizeRuleNeverGoesNegative();
     void mapTextRoundTrips_data();
     void mapTextRoundTrips();
     void mapTextWrittenWithCrLf();
@@ -27,15 +24,6 @@ private slots:
     void contentInstallKeepsTheOldFile();
     void bytesAreDescribedReadably();
 };
-
-void TestManagers::mapResizeRuleNeverGoesNegative() {
-    // A window smaller than the button column and the label strip leaves no text area, never a
-    // negative one.
-    const MapLayout small = mapLayout(1000, 500);
-    QCOMPARE(small.textWidth, 0);
-    QCOMPARE(small.textHeight, 0);
-    QCOMPARE(mapLayout(0, 0).lineRight, 0);
-}
 
 void TestManagers::mapTextRoundTrips_data() {
     QTest::addColumn<QByteArray>("bytes");

@@ -20,31 +20,45 @@ struct Anchored {
     int anchors;  // AnchorLeft | AnchorTop | ...
 };
 
-// Where `design` lies in a window of `inner` pixels that was designed `designed` twips large.
-inline QRect anchoredRect(const Twips& design, int anchors, QSize inner, QSize designed) {
+// Where `design` lies in a window `size` pixels large whose controls were placed for a window
+// `designed` twips large; both sizes are measured alike, inside the window or frame included.
+// A control that stretches shrinks to nothing and no further. One that moves follows the
+// window's edges down to a window `least` twips large, and keeps the place it has there in a
+// smaller one.
+inline QRect anchoredRect(const Twips& design, int anchors, QSize size, QSize designed,
+                          QSize least = QSize(0, 0)) {
     const Px px = toPx(design);
     QRect r(px.left, px.top, px.width, px.height);
-    const int dx = inner.width() - twipsToPx(designed.width());
-    const int dy = inner.height() - twipsToPx(designed.height());
+    const QSize designedPx(twipsToPx(designed.width()), twipsToPx(designed.height()));
+    const int dx = size.width() - designedPx.width();
+    const int dy = size.height() - designedPx.height();
     if (anchors & AnchorRight) {
         if (anchors & AnchorLeft)
             r.setWidth(std::max(0, r.width() + dx));
         else
-            r.moveLeft(r.left() + dx);
+            r.moveLeft(r.left() + std::max(dx, twipsToPx(least.width()) - designedPx.width()));
     }
     if (anchors & AnchorBottom) {
         if (anchors & AnchorTop)
             r.setHeight(std::max(0, r.height() + dy));
         else
-            r.moveTop(r.top() + dy);
+            r.moveTop(r.top() + std::max(dy, twipsToPx(least.height()) - designedPx.height()));
     }
     return r;
 }
 
-// Places each control for the window's present inner size.
-inline void followSize(const QList<Anchored>& controls, QSize inner, QSize designed) {
+// Places each control for the window's present size.
+inline void followSize(const QList<Anchored>& controls, QSize size, QSize designed,
+                       QSize least = QSize(0, 0)) {
     for (const Anchored& a : controls)
-        a.control->setGeometry(anchoredRect(a.design, a.anchors, inner, designed));
+        a.control->setGeometry(anchoredRect(a.design, a.anchors, size, designed, least));
 }
+
+// A control anchored where it stands now, which is its place in the designed window.
+Anchored anchoredAsPlaced(QWidget* control, int anchors);
+
+// A window's outer size, frame and title bar included: inside the main window, the size of
+// the frame that holds it there.
+QSize outerSize(const QWidget* window);
 
 } // namespace gk

@@ -8,7 +8,6 @@
 #include "common/shared.h"
 #include "installer/install.h"
 #include "managers/content.h"
-#include "managers/maplayout.h"
 #include "platform/platform.h"
 #include "ui/menus.h"
 #include "ui/place.h"
@@ -21,7 +20,6 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
@@ -35,6 +33,12 @@ namespace gk {
 namespace {
 
 const QString kMapFilter = QStringLiteral("Black and White Maps (*.txt)|*.txt");
+// The controls are placed for a window of this outer size, frame and title bar included, in
+// twips. The text area takes what the window gains or loses beyond it.
+const QSize kDesigned(11385, 6810);
+// The button column beside the text area and the label strip below it: in a window smaller
+// than this the text area is gone, and they stay where they stand at this size.
+const QSize kLeast(1700, 1200);
 // Maps this large are read beside the window, which stays usable meanwhile.
 constexpr qint64 kReadBesideTheWindow = 1 << 20;
 
@@ -52,26 +56,36 @@ frmMap::frmMap() {
 }
 
 void frmMap::createControls() {
-    rtbMap = place<LargeTextEdit>(this, "rtbMap", Twips{0, 0, 9900, 5900});
-    m_buttons = placeButtons(this, {{"cmdLoad", "Load Map", {9960, 120, 1335, 375}},
-                                    {"cmdInstall", "Install this Map", {9960, 600, 1335, 375}},
-                                    {"cmdSave", "Save Map", {9960, 1080, 1335, 375}},
-                                    {"cmdTown", "Plotwright", {9960, 1800, 1335, 375}},
-                                    {"cmdEdit", "Edit Map with... ", {9960, 2280, 1335, 375}},
-                                    {"cmdReadme", "Create Readme", {9960, 2760, 1335, 375}},
-                                    {"cmdTest", "Test Map", {9960, 3480, 1335, 375}},
-                                    {"cmdSubmit", "Submit Map", {9960, 3960, 1335, 375}},
-                                    {"cmdHelp", "Get Map Help", {9960, 4680, 1335, 375}},
-                                    {"cmdIdea", "Submit Map idea", {9960, 5160, 1335, 375}},
-                                    {"cmdFind", "Find Maps", {9960, 5640, 1335, 375}}});
+    rtbMap = place<LargeTextEdit>(this, "rtbMap", Twips{0, 0, 9685, 5610});
+    const QList<QPushButton*> buttons =
+        placeButtons(this, {{"cmdLoad", "Load Map", {9745, 120, 1335, 375}},
+                            {"cmdInstall", "Install this Map", {9745, 600, 1335, 375}},
+                            {"cmdSave", "Save Map", {9745, 1080, 1335, 375}},
+                            {"cmdTown", "Plotwright", {9745, 1800, 1335, 375}},
+                            {"cmdEdit", "Edit Map with... ", {9745, 2280, 1335, 375}},
+                            {"cmdReadme", "Create Readme", {9745, 2760, 1335, 375}},
+                            {"cmdTest", "Test Map", {9745, 3480, 1335, 375}},
+                            {"cmdSubmit", "Submit Map", {9745, 3960, 1335, 375}},
+                            {"cmdHelp", "Get Map Help", {9745, 4680, 1335, 375}},
+                            {"cmdIdea", "Submit Map idea", {9745, 5160, 1335, 375}},
+                            {"cmdFind", "Find Maps", {9745, 5640, 1335, 375}}});
     lblDirectory = place<QLabel>(this, "lblDirectory", QStringLiteral("Current Map Directory:"),
-                                 Twips{120, 6000, 1695, 255});
+                                 Twips{120, 5710, 1695, 255});
     lblCurrentDirectory = place<QLabel>(this, "lblCurrentDirectory", QStringLiteral("None..."),
-                                        Twips{1920, 6000, 7215, 255});
+                                        Twips{1920, 5710, 7215, 255});
     lblMessage = place<QLabel>(this, "lblMessage", QStringLiteral("Welcome Message:"),
-                               Twips{300, 6350, 1575, 255});
-    lblWelcomeMessage = place<QLabel>(this, "lblWelcomeMessage", Twips{1920, 6345, 7455, 255});
-    ln1 = place<QFrame>(this, "ln1", Twips{0, 6720, 11280, 15});
+                               Twips{300, 5960, 1575, 255});
+    lblWelcomeMessage = place<QLabel>(this, "lblWelcomeMessage", Twips{1920, 5960, 7455, 255});
+    ln1 = place<QFrame>(this, "ln1", Twips{0, 6330, 11385, 15});
+
+    // The buttons keep to the text area's right edge, the labels to its bottom edge, and the
+    // line runs across the window below them.
+    m_anchored << anchoredAsPlaced(rtbMap, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom);
+    for (QPushButton* b : buttons)
+        m_anchored << anchoredAsPlaced(b, AnchorTop | AnchorRight);
+    for (QLabel* label : {lblDirectory, lblCurrentDirectory, lblMessage, lblWelcomeMessage})
+        m_anchored << anchoredAsPlaced(label, AnchorLeft | AnchorBottom);
+    m_anchored << anchoredAsPlaced(ln1, AnchorLeft | AnchorRight | AnchorBottom);
 
     rtbMap->setFont(monospaceFont());
     rtbMap->setAccessibleName(QStringLiteral("Map text"));
@@ -287,19 +301,8 @@ void frmMap::resizeEvent(QResizeEvent* event) {
 }
 
 void frmMap::Form_Resize() {
-    // The rule works on the window's outer size, frame and title bar included.
-    QSize outer = frameGeometry().size();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        outer = sub->size();
-    const MapLayout l = mapLayout(pxToTwips(outer.width()), pxToTwips(outer.height()));
-    applyGeometry(rtbMap, Twips{0, 0, l.textWidth, l.textHeight});
-    for (QPushButton* b : m_buttons)
-        b->move(twipsToPx(l.buttonLeft), b->y());
-    for (QLabel* label : {lblDirectory, lblCurrentDirectory})
-        label->move(label->x(), twipsToPx(l.directoryTop));
-    for (QLabel* label : {lblMessage, lblWelcomeMessage})
-        label->move(label->x(), twipsToPx(l.messageTop));
-    applyGeometry(ln1, Twips{0, l.lineY, l.lineRight, 15});
+    // The window's outer size, frame and title bar included, is what the controls follow.
+    followSize(m_anchored, outerSize(this), kDesigned, kLeast);
 }
 
 void frmMap::closeEvent(QCloseEvent* event) {

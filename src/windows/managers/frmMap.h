@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "common/shared.h"
 #include "managers/content.h"
+#include "ui/anchors.h"
 #include "ui/forms.h"
 #include "ui/largetextedit.h"
 
@@ -11,7 +12,6 @@
 class QFrame;
 class QLabel;
 class QMenu;
-class QPushButton;
 
 namespace gk {
 
@@ -61,7 +61,7 @@ private:
     void setLoading(bool loading);
 
     LargeTextEdit* rtbMap = nullptr; // fluid with maps of megabytes, and lines of megabytes
-    QList<QPushButton*> m_buttons;
+    QList<Anchored> m_anchored;      // how each control follows the window's size
     QLabel* lblDirectory = nullptr;
     QLabel* lblCurrentDirectory = nullptr;
     QLabel* lblMessage = nullptr;

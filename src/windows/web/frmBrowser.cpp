@@ -3,7 +3,6 @@
 #include "common/shared.h"
 #include "download.h"
 #include "ui/place.h"
-#include "web/layout.h"
 #include "web/sites.h"
 
 #include <QCloseEvent>
@@ -22,10 +21,12 @@ namespace gk {
 namespace {
 
 const QString kCaption = QStringLiteral("Grovekeep - Web Browser");
-// The window's designed inner size, in twips.
+// The window's designed size, in twips: the toolbar is placed for a window this large inside,
+// the page area for one this large frame and title bar included.
 const QSize kDesigned(9990, 6135);
-// The page area's top, below the buttons and the address box.
-constexpr int kPageTop = 720;
+// The page area, below the buttons and the address box. It keeps its distances to the edges
+// of the window's frame.
+const Twips kPage{0, 720, 9890, 5035};
 
 } // namespace
 
@@ -80,7 +81,7 @@ void frmBrowser::createControls() {
     QWidget* web1 = m_page->widget();
     web1->setObjectName(QStringLiteral("web1"));
     web1->setAccessibleName(QStringLiteral("Web page"));
-    applyGeometry(web1, Twips{0, kPageTop, 9975, 5415});
+    applyGeometry(web1, kPage);
 
     // A thin bar along the page's top edge while a page loads.
     prgLoad = new QProgressBar(this);
@@ -223,13 +224,9 @@ void frmBrowser::Form_Resize() {
         return;
     // The address box and Go follow the window's right edge.
     followSize(m_toolbar, size(), kDesigned);
-    // The page area's rule works on the window's outer size, frame and title bar included.
-    QSize outer = frameGeometry().size();
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        outer = sub->size();
-    const QSize page = browserPageSize(pxToTwips(outer.width()), pxToTwips(outer.height()));
-    const Px px = toPx(Twips{0, kPageTop, page.width(), page.height()});
-    QRect area(px.left, px.top, px.width, px.height);
+    // The page area follows the window's outer size.
+    QRect area = anchoredRect(kPage, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom,
+                              outerSize(this), kDesigned);
     // A download bar takes the bottom of the part of the page area that can be seen.
     if (!m_downloads->isHidden())
         area = m_downloads->place(area.intersected(rect()));
