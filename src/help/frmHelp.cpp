@@ -1,6 +1,6 @@
 #include "frmHelp.h"
 
-#include "base/layout.h"
+#include "base/places.h"
 #include "base/version.h"
 #include "platform/platform.h"
 #include "ui/anchors.h"

@@ -2,8 +2,8 @@
 // program starts.
 
 #include "base/fileio.h"
-#include "base/layout.h"
 #include "base/paths.h"
+#include "base/places.h"
 #include "base/text.h"
 #include "platform/filter.h"
 #include "platform/gamesearch.h"

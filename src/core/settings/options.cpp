@@ -1,7 +1,7 @@
 #include "options.h"
 
 #include "base/fileio.h"
-#include "base/layout.h"
+#include "base/places.h"
 #include "base/text.h"
 #include "files/store.h"
 

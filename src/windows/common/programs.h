@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/layout.h"
 #include "base/paths.h"
+#include "base/places.h"
 
 #include <QList>
 #include <QString>

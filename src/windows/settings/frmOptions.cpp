@@ -1,7 +1,7 @@
 #include "frmOptions.h"
 
-#include "base/layout.h"
 #include "base/paths.h"
+#include "base/places.h"
 #include "base/quoting.h"
 #include "common/programs.h"
 #include "common/shared.h"

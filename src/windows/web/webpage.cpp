@@ -1,7 +1,7 @@
 #include "webpage.h"
 
-#include "base/layout.h"
 #include "base/paths.h"
+#include "base/places.h"
 #include "platform/platform.h"
 
 #include <QLibrary>

@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "places.h"
 
 #include "base/installdirs.h"
 
