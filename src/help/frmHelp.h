@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/history.h"
+#include "help/navigation.h"
 
 #include <QMainWindow>
 #include <QUrl>

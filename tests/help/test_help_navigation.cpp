@@ -1,6 +1,6 @@
-// The help viewer's history: what Back and Forward show and where HistoryPos goes.
+// The help viewer's page navigation: what Back and Forward show and where HistoryPos goes.
 
-#include "help/history.h"
+#include "help/navigation.h"
 
 #include <QTest>
 
@@ -30,7 +30,7 @@ QStringList entries(const History& h) {
 
 } // namespace
 
-class TestHistory : public QObject {
+class TestHelpNavigation : public QObject {
     Q_OBJECT
 private slots:
     void walks_data();
@@ -41,7 +41,7 @@ private slots:
 // A walk is a list of steps: "<" is Back, ">" is Forward, any other word opens that page
 // from the list. Its trace has one item per step: "@pos" after opening a page,
 // "shown@pos" after Back or Forward.
-void TestHistory::walks_data() {
+void TestHelpNavigation::walks_data() {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QStringList>("trace");
     QTest::addColumn<QStringList>("entries");
@@ -73,7 +73,7 @@ void TestHistory::walks_data() {
         << filled.mid(0, 10) + QStringList{"p14"};
 }
 
-void TestHistory::walks() {
+void TestHelpNavigation::walks() {
     QFETCH(QString, steps);
     QFETCH(QStringList, trace);
     QFETCH(QStringList, entries);
@@ -96,7 +96,7 @@ void TestHistory::walks() {
     QCOMPARE(::entries(h), entries);
 }
 
-void TestHistory::sixteenBitLimits() {
+void TestHelpNavigation::sixteenBitLimits() {
     // Back moves the position down by one each time until a subtraction of 2 would leave
     // the range; that subtraction is skipped, the addition of 1 is not.
     History down(kFolder);
@@ -130,5 +130,5 @@ void TestHistory::sixteenBitLimits() {
     QCOMPARE(::entries(up), QStringList{"A"});
 }
 
-QTEST_APPLESS_MAIN(TestHistory)
-#include "test_history.moc"
+QTEST_APPLESS_MAIN(TestHelpNavigation)
+#include "test_help_navigation.moc"

@@ -1,4 +1,4 @@
-#include "history.h"
+#include "navigation.h"
 
 #include <limits>
 
