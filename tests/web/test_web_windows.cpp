@@ -12,8 +12,8 @@
 #include "web/frmAbout.h"
 #include "web/frmBrowser.h"
 #include "web/frmUpdate.h"
+#include "web/pagefactory.h"
 #include "web/sites.h"
-#include "web/webpage.h"
 
 #include <QLabel>
 #include <QLineEdit>

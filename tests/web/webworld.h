@@ -8,7 +8,7 @@
 #include "frmMDI.h"
 #include "startup.h"
 #include "web/frmBrowser.h"
-#include "web/webpage.h"
+#include "web/pagefactory.h"
 
 namespace gk::test {
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "pagefactory.h"
 #include "ui/anchors.h"
 #include "ui/forms.h"
-#include "webpage.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "webpage.h"
+#include "pagefactory.h"
 
 #include "base/paths.h"
 #include "base/places.h"
