@@ -5,12 +5,12 @@
 #include "base/paths.h"
 #include "base/places.h"
 #include "base/text.h"
-#include "platform/filter.h"
-#include "platform/gamesearch.h"
-#include "platform/launch.h"
 #include "settings/options.h"
 #include "support/files.h"
 #include "support/posix.h"
+#include "system/filter.h"
+#include "system/gamesearch.h"
+#include "system/launch.h"
 
 #include <QDir>
 #include <QFile>

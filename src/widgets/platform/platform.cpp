@@ -1,7 +1,7 @@
 #include "platform.h"
 
 #include "base/quoting.h"
-#include "platform/launch.h"
+#include "system/launch.h"
 
 #include <QDesktopServices>
 #include <QDialog>

@@ -2,7 +2,7 @@
 
 #include "base/paths.h"
 #include "base/result.h"
-#include "platform/filter.h"
+#include "system/filter.h"
 
 #include <QList>
 #include <QString>

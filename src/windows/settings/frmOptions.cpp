@@ -5,9 +5,9 @@
 #include "base/quoting.h"
 #include "common/programs.h"
 #include "common/shared.h"
-#include "platform/gamesearch.h"
 #include "platform/platform.h"
 #include "settings/options.h"
+#include "system/gamesearch.h"
 #include "ui/place.h"
 
 #include <QDir>
