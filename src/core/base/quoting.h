@@ -1,5 +1,6 @@
 #pragma once
 
+#include "names.h"
 #include "paths.h"
 
 #include <QString>
@@ -12,8 +13,9 @@ inline QString quotedPath(const NativePath& path) {
 }
 inline QString quotedPath(const ComposedPath& path) { return quotedPath(path.native()); }
 
-// Text from a package on one line: control characters (tabs and line breaks included) are
-// shown as \t, \r, \n or \xNN, so a hostile name cannot break a line or a column.
+// Text from a package or the history on one line: control characters (tabs and line breaks
+// included) are shown as \t, \r, \n or \xNN, and the marks that reorder text as \uNNNN, so
+// a hostile name can neither break a line or a column nor make itself read as another.
 inline QString oneLine(const QString& text) {
     QString out;
     out.reserve(text.size());
@@ -25,8 +27,10 @@ inline QString oneLine(const QString& text) {
             out += QStringLiteral("\\r");
         else if (u == u'\n')
             out += QStringLiteral("\\n");
-        else if (u < 0x20 || u == 0x7F)
+        else if (isInvisibleControl(c) && u < 0x100)
             out += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
+        else if (isInvisibleControl(c))
+            out += QStringLiteral("\\u%1").arg(int(u), 4, 16, QLatin1Char('0'));
         else
             out += c;
     }

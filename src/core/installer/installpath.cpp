@@ -78,20 +78,6 @@ QString existingName(const GameFolderView::Listing& listing, const QString& name
     return listing.folded.value(name.toCaseFolded());
 }
 
-const QStringList& reservedDeviceNames() {
-    static const QStringList names = [] {
-        QStringList list{QStringLiteral("CON"),    QStringLiteral("PRN"),
-                         QStringLiteral("AUX"),    QStringLiteral("NUL"),
-                         QStringLiteral("CONIN$"), QStringLiteral("CONOUT$")};
-        // Windows also reserves COM and LPT with the superscript digits one to three.
-        const QString digits = QStringLiteral("123456789\u00B9\u00B2\u00B3");
-        for (const QChar d : digits)
-            list << QStringLiteral("COM") + d << QStringLiteral("LPT") + d;
-        return list;
-    }();
-    return names;
-}
-
 } // namespace
 
 bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder) {
@@ -107,37 +93,6 @@ bool insideFolder(const QString& canonicalPath, const QString& canonicalFolder) 
 
 QStringList gameTopLevelFolders() {
     return {QStringLiteral("Data"), QStringLiteral("Profiles"), QStringLiteral("Scripts")};
-}
-
-QString componentProblem(const QString& component) {
-    const QString shown = quotedName(component);
-    if (component.isEmpty())
-        return QStringLiteral("a name is empty");
-    if (component == QStringLiteral("."))
-        return QStringLiteral("\".\" names the folder itself");
-    if (component == QStringLiteral(".."))
-        return QStringLiteral("\"..\" leads out of its folder");
-    for (const QChar c : component) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            return QStringLiteral("%1 holds a control character").arg(shown);
-    }
-    for (const QChar c : component) {
-        if (QStringLiteral("<>\"|?*").contains(c))
-            return QStringLiteral("%1 holds the character %2").arg(shown, c);
-    }
-    if (component.contains(QLatin1Char(':')))
-        return QStringLiteral("%1 holds ':' (a drive letter or an alternate data stream)")
-            .arg(shown);
-    if (component.endsWith(QLatin1Char('.')) || component.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("%1 ends with a dot or a space").arg(shown);
-    // Windows ignores what follows the first dot, and blanks before it, in a device name.
-    QString base = component.left(component.indexOf(QLatin1Char('.')));
-    while (base.endsWith(QLatin1Char(' ')))
-        base.chop(1);
-    const QString upper = base.toUpper();
-    if (reservedDeviceNames().contains(upper))
-        return QStringLiteral("%1 is the device name %2 on Windows").arg(shown, upper);
-    return QString();
 }
 
 QString titleProblem(const QString& title) {
@@ -223,7 +178,13 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderVi
     const QString gameCanonical = game.canonical;
 
     // The part of the path from the game's own top-level folder on.
-    const QStringList topLevel = gameTopLevelFolders() + game.folders;
+    // Hidden folders of the game folder (".wine", ".ssh" where the game folder is a home
+    // folder) are never install targets.
+    QStringList topLevel = gameTopLevelFolders();
+    for (const QString& folder : game.folders) {
+        if (!folder.startsWith(QLatin1Char('.')))
+            topLevel << folder;
+    }
     qsizetype top = -1;
     for (qsizetype k = parts.size() - 2; k >= first && top < 0; --k) {
         if (topLevel.contains(parts.at(k), Qt::CaseInsensitive))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/names.h"
 #include "base/paths.h"
 #include "base/result.h"
 #include "files/fsys.h"
@@ -14,12 +15,6 @@ namespace gk {
 
 // The game's own top-level folders, as a package's install path names them.
 QStringList gameTopLevelFolders();
-
-// Why a path component cannot be used on Windows or in a package, or empty when it can:
-// empty, "." or "..", reserved device names (CON, PRN, AUX, NUL, COM1-9, LPT1-9, CONIN$,
-// CONOUT$, with or without an extension, any letter case), trailing dots or spaces, ':'
-// (alternate data streams), control characters, and the characters < > " | ? *.
-QString componentProblem(const QString& component);
 
 // A package entry's title, used only as a bare file name: refused when it holds a
 // separator or has a componentProblem. Empty result when acceptable.
@@ -71,12 +66,12 @@ private:
 //
 // The rightmost component that names one of the game's top-level folders (case
 // insensitively: gameTopLevelFolders(), plus every folder that exists directly in
-// `gameFolder`) starts the part that is placed below `gameFolder`; a path without one is
-// refused. Each folder of that part must already exist in the game folder; it is matched
-// without regard to letter case (Wine folders on Linux are case-sensitive, Windows paths
-// are not), and so is an existing file of the same name. The result must lie inside the
-// game folder after symbolic links are resolved, and the target itself must not be a
-// symbolic link or a folder.
+// `gameFolder` whose name does not start with a dot) starts the part that is placed below
+// `gameFolder`; a path without one is refused. Each folder of that part must already exist in the
+// game folder; it is matched without regard to letter case (Wine folders on Linux are
+// case-sensitive, Windows paths are not), and so is an existing file of the same name. The result
+// must lie inside the game folder after symbolic links are resolved, and the target itself must not
+// be a symbolic link or a folder.
 //
 // Failures are of the kind UnsafePath (NotFound for a missing game folder) and name the
 // install path and the reason.
