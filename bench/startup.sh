@@ -29,7 +29,14 @@ wm=$!
 sleep 1
 export DISPLAY=$display QT_QPA_PLATFORM=xcb
 mkdir -p "$work/game" "$work/gk"
-printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/options.txt"
+# Grovekeep reads its options in its own folder: a portable copy of it (linked, where the file
+# system allows) holds them.
+cp -al "$(dirname "$grovekeep")" "$work/app" 2>/dev/null || cp -a "$(dirname "$grovekeep")" "$work/app"
+rm -f "$work/app/options.txt"
+printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/app/options.txt"
+grovekeep="$work/app/$(basename "$grovekeep")"
+# An older build (BEFORE) read them in the folder it was started in.
+cp "$work/app/options.txt" "$work/options.txt"
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 

@@ -261,17 +261,15 @@ void TestCore::portableAndInstalledLayouts() {
     QDir().mkpath(root + "/prefix/bin");
     const NativePath portable(root + "/portable/");
     const NativePath bin(root + "/prefix/bin/");
-    const NativePath work(root + "/work/");
     qputenv("XDG_DATA_HOME", QFile::encodeName(root + "/data"));
 
-    // Portable: the mark, or a writable folder with its options; the options are looked for
-    // in the working folder and there, never in the user's data folder.
+    // Portable: the mark, or a writable folder with its options; the options are read there
+    // alone: never from the working folder, never from the user's data folder.
     QVERIFY(!isPortableFolder(portable));
     QVERIFY(putFile(portable.text() + "portable", ""));
     QVERIFY(isPortableFolder(portable));
     QCOMPARE(proposedManagerFolder(portable), portable);
-    QCOMPARE(settingsReadCandidates(work, portable),
-             (QList<NativePath>{work.child("options.txt"), portable.child("options.txt")}));
+    QCOMPARE(settingsReadCandidates(portable), QList<NativePath>{portable.child("options.txt")});
     QFile::remove(portable.text() + "portable");
     QVERIFY(putFile(portable.text() + "options.txt", "x\r\n"));
     QVERIFY(isPortableFolder(portable));
@@ -280,7 +278,7 @@ void TestCore::portableAndInstalledLayouts() {
     const NativePath data(root + "/data/Grovekeep/");
     QCOMPARE(userDataFolder(), data);
     QCOMPARE(proposedManagerFolder(bin), data);
-    QCOMPARE(settingsReadCandidates(work, bin).constLast(), data.child("options.txt"));
+    QCOMPARE(settingsReadCandidates(bin), QList<NativePath>{data.child("options.txt")});
 
     // The help viewer and the web module: beside the program, then in their installed places;
     // the help pages beside the viewer, else in theirs.

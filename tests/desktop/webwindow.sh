@@ -36,8 +36,12 @@ export QT_QPA_PLATFORM=xcb DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1 XDG_RU
 wmready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
 waitfor 20 wmready || { echo "skipped: openbox did not start"; exit 77; }
 mkdir -p "$work/game" "$work/gk"
-printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/options.txt"
-(cd "$work" && exec "$grovekeep") >"$work/log" 2>&1 &
+# Grovekeep reads its options in its own folder: a portable copy of it (linked, where the file
+# system allows) holds them.
+cp -al "$(dirname "$grovekeep")" "$work/app" 2>/dev/null || cp -a "$(dirname "$grovekeep")" "$work/app"
+rm -f "$work/app/options.txt"
+printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/app/options.txt"
+(cd "$work" && exec "$work/app/$(basename "$grovekeep")") >"$work/log" 2>&1 &
 pid=$!
 
 mainwindow() { xdotool search --name '^Grovekeep Beta 1 - Welcome$' | head -1; }

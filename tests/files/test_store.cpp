@@ -1,88 +1,47 @@
-// The change store: containment of every write, a failure at every single write of an
-// operation, undo and redo, conflicts, and what the store keeps.
+// The change store: containment of every write, a failure at every single step of an
+// operation (writes and reads), undo and redo, conflicts, what the store keeps, and waiting for
+// another program.
 
-#include "files/store.h"
+#include "files/fsys.h"
 #include "installer/install.h"
-#include "support/files.h"
+#include "storetest.h"
 #include "support/posix.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
+
 using namespace gk;
 using namespace gk::test;
-
-namespace {
-
-// A game folder and a Grovekeep folder, and canary files outside both that nothing may touch.
-struct Site {
-    QTemporaryDir dir;
-    QString root = dir.path();
-    QString game = root + "/game/";
-    QString manager = root + "/manager/";
-
-    Site() {
-        for (const char* folder :
-             {"game/Data/Landscape", "game/Scripts/Playgrounds", "outside", "manager"})
-            QDir().mkpath(root + '/' + folder);
-        putFile(root + "/outside/canary.txt", "canary");
-        putFile(game + "Data/Landscape/old.lnd", "old landscape");
-    }
-    ChangeStore store() const { return openStore(ComposedPath(manager)).value(); }
-    fs::Location inGame(const QString& relative) const {
-        return fs::Location::below(NativePath(game), relative);
-    }
-    fs::Location inManager(const QString& relative) const {
-        return fs::Location::below(NativePath(manager), relative);
-    }
-    QByteArray canary() const { return fileBytes(root + "/outside/canary.txt"); }
-    // The files of the site that are not Grovekeep's history.
-    QMap<QString, QByteArray> files() const { return withoutHistory(snapshot(root)); }
-};
-
-// No temporary file of an interrupted write is left anywhere below `root`.
-QStringList temporaries(const QString& root) {
-    QStringList out;
-    for (const QString& key : snapshot(root).keys()) {
-        if (key.contains(QStringLiteral("/.~gk-")) || key.startsWith(QStringLiteral(".~gk-")) ||
-            (key.contains(QStringLiteral("History/tmp/")) && !key.endsWith('/')))
-            out << key;
-    }
-    return out;
-}
-
-// An operation of every kind of change: a replaced file with its visible backup, a new file,
-// and a copy in a folder that does not exist yet.
-QList<FileChange> mixedChanges(const Site& site) {
-    FileChange replaced(site.inGame("Data/Landscape/old.lnd"), QByteArray("new landscape"));
-    replaced.backup = site.inManager("Backup/Landscape/old.lnd");
-    FileChange added(site.inGame("Scripts/Playgrounds/river.txt"), QByteArray("map"));
-    FileChange copy(site.inManager("Backup/vif/river.txt"), QByteArray("map"), FileRole::Copy);
-    copy.createFolders = true;
-    return {replaced, added, copy};
-}
-
-const OperationInfo kInfo{"test", "Test operation", {}, {}, 0};
-
-} // namespace
 
 class TestStore : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { applySeamFromEnvironment(); }
     void containment_data();
     void containment();
     void packageNeverWritesIntoGrovekeepsFolder();
     void folderSwappedForALinkAfterPlanning();
-    void failureAtEveryWrite_data();
-    void failureAtEveryWrite();
+    void failureAtEveryStep_data();
+    void failureAtEveryStep();
     void undoGivesBackTheOriginal();
     void undoIsRefusedWhenItWouldLoseSomething();
     void contentsAreKeptOnceAndPruned();
+    void idsNeverGoBack();
     void modeAndAttributesSurviveReplaceUndoAndRollBack();
     void mergedChangesKeepTheirCopiesTrue();
     void rollBackKeepsAFileItNeverWrote();
+    void keptContentIsACopyNotTheFile();
+    void dryRunAndRefusalsWriteNothing();
+    void anotherProgramIsWaitedFor();
+    void newFilesWithoutAStore();
+    void namesOfAnyLength();
 };
 
 void TestStore::containment_data() {
@@ -116,7 +75,7 @@ void TestStore::containment() {
         QVERIFY(QDir().mkpath(site.manager + "Backup/Landscape"));
         QVERIFY(QFile::link(outside + "/canary.txt", site.manager + "Backup/Landscape/old.lnd"));
     } else if (setup == "objects") {
-        QVERIFY(QDir(site.manager + "History/objects").removeRecursively());
+        QVERIFY(QDir().mkpath(site.manager + "History"));
         QVERIFY(QFile::link(outside, site.manager + "History/objects"));
     } else if (setup == "fifo") {
         QFile::remove(target);
@@ -139,25 +98,33 @@ void TestStore::containment() {
 }
 
 void TestStore::packageNeverWritesIntoGrovekeepsFolder() {
-    // Grovekeep's folder inside the game folder: an entry that names it is refused, and so is
-    // the write itself, even if the plan let it through.
+    // Grovekeep's folder inside the game folder: an entry that names it is refused by the plan
+    // (so a dry run says so too), and by the write itself, even if the plan let it through.
     Site site;
     const QString manager = site.game + "Grovekeep/";
     QVERIFY(QDir().mkpath(manager));
     QVERIFY(putFile(manager + "options.txt", "/game/\r\n"));
     const QByteArray package =
         rawEntry("C:\\BW\\Grovekeep\\options.txt", "options.txt", "/\r\n") + "\r\n";
-    auto plan = planPackageInstall(package, ComposedPath(site.game));
+    auto plan = planPackageInstall(package, ComposedPath(site.game), ComposedPath(manager));
     QVERIFY(plan.ok());
-    auto store = openStore(ComposedPath(manager)).value();
+    QVERIFY(!plan->ok());
+    QVERIFY2(plan->problems.at(0).contains("Grovekeep's own folder"),
+             qPrintable(plan->problems.at(0)));
+    auto store = openStore(ComposedPath(manager), ComposedPath(site.game)).value();
     const auto before = site.files();
     plan->problems.clear(); // as if the plan had not refused it
     plan->entries[0].refusal.clear();
-    plan->entries[0].target = fs::Location::below(NativePath(site.game), "Grovekeep/options.txt");
-    const auto applied = applyPackagePlan(store, *plan, ComposedPath(manager), {});
-    QCOMPARE(applied.kind(), ErrorKind::UnsafePath);
-    QVERIFY2(applied.error().contains("Grovekeep's own folder"), qPrintable(applied.error()));
-    QCOMPARE(site.files(), before);
+    plan->folders = {fs::Location::below(NativePath(site.game), "Grovekeep/x")};
+    plan->folders[0].name.clear();
+    plan->entries[0].folder = 0;
+    plan->entries[0].name = "options.txt";
+    for (const bool dryRun : {true, false}) {
+        const auto applied = applyPackagePlan(store, *plan, ComposedPath(manager), {}, {}, dryRun);
+        QCOMPARE(applied.kind(), ErrorKind::UnsafePath);
+        QVERIFY2(applied.error().contains("Grovekeep's own folder"), qPrintable(applied.error()));
+        QCOMPARE(site.files(), before);
+    }
 }
 
 void TestStore::folderSwappedForALinkAfterPlanning() {
@@ -176,47 +143,72 @@ void TestStore::folderSwappedForALinkAfterPlanning() {
     QCOMPARE(site.canary(), QByteArray("canary"));
 }
 
-void TestStore::failureAtEveryWrite_data() {
+void TestStore::failureAtEveryStep_data() {
     QTest::addColumn<int>("error");
-    QTest::newRow("no space") << ENOSPC;
-    QTest::newRow("input/output error") << EIO;
+    QTest::addColumn<uint>("steps");
+    QTest::newRow("writes, no space") << ENOSPC << uint(fs::faults::Changes);
+    QTest::newRow("writes, input/output error") << EIO << uint(fs::faults::Changes);
+    QTest::newRow("reads, input/output error") << EIO << uint(fs::faults::Reads);
 }
 
-void TestStore::failureAtEveryWrite() {
+void TestStore::failureAtEveryStep() {
+    // An operation that replaces a file over an earlier version of the history's, adds one and
+    // makes a folder: every step of it fails in turn. Each time the files are as they were,
+    // no temporary file is left, the record says rolled back (or there is none), and the
+    // message says nothing was changed; or the operation is done whole.
     QFETCH(int, error);
-    // How many changes to the disk one operation makes.
-    int changes = 0;
-    {
-        Site site;
-        auto store = site.store();
-        fs::faults::reset();
-        QVERIFY(store.apply(kInfo, mixedChanges(site)).ok());
-        changes = fs::faults::changesSoFar();
-        QVERIFY(changes > 10);
-    }
-    for (int n = 1; n <= changes; ++n) {
-        Site site;
+    QFETCH(uint, steps);
+    auto prepare = [](Site& site) {
         QVERIFY(putFile(site.manager + "Backup/Landscape/old.lnd", "older backup"));
         auto store = site.store();
+        QVERIFY(store
+                    .apply(kInfo, {FileChange(site.inGame("Scripts/Playgrounds/first.txt"),
+                                              QByteArray("first"))})
+                    .ok());
+    };
+    int count = 0;
+    {
+        Site site;
+        prepare(site);
+        auto store = site.store();
+        fs::faults::failAt(0, error, steps);
+        QVERIFY(store.apply(kInfo, mixedChanges(site)).ok());
+        count = fs::faults::stepsSoFar();
+        fs::faults::reset();
+        QVERIFY2(count > 5, qPrintable(QString::number(count)));
+    }
+    for (int n = 1; n <= count; ++n) {
+        Site site;
+        prepare(site);
+        auto store = site.store();
         const auto before = site.files();
-        fs::faults::failAt(n, error);
+        fs::faults::failAt(n, error, steps);
         const auto applied = store.apply(kInfo, mixedChanges(site));
         fs::faults::reset();
-        const QString where = QStringLiteral("change %1 of %2").arg(n).arg(changes);
+        const QString where = QStringLiteral("step %1 of %2").arg(n).arg(count);
         if (applied) {
             // A failure after the last file was placed: the whole operation stands.
             QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("new landscape"));
+            QCOMPARE(fileBytes(site.manager + "Backup/vif/river.txt"), QByteArray("map"));
             continue;
         }
-        // Every target and every backup as it was, and the message says so.
         QVERIFY2(applied.error().endsWith("Nothing was changed."),
                  qPrintable(where + ": " + applied.error()));
         QVERIFY2(site.files() == before, qPrintable(where));
         QVERIFY2(temporaries(site.root).isEmpty(),
                  qPrintable(where + ": " + temporaries(site.root).join(", ")));
-        // The record says it was rolled back (or there is none when nothing was recorded).
-        for (const OperationRecord& record : store.history())
-            QVERIFY2(record.state == OperationState::RolledBack, qPrintable(where));
+        const auto history = store.history();
+        QVERIFY2(history, qPrintable(where));
+        for (const OperationRecord& record : *history) {
+            QVERIFY2(record.readable(), qPrintable(where + ": " + record.unreadable));
+            QVERIFY2(record.id == 1 || record.state == OperationState::RolledBack,
+                     qPrintable(where));
+        }
+        // What the history kept is whole, and the next operation is numbered on.
+        QVERIFY2(store.verifyStore()->damaged.isEmpty(), qPrintable(where));
+        const auto next = store.apply(kInfo, mixedChanges(site));
+        QVERIFY2(next.ok(), qPrintable(where + ": " + next.error()));
+        QVERIFY2(next->operation >= 2, qPrintable(where));
     }
 }
 
@@ -239,21 +231,28 @@ void TestStore::undoGivesBackTheOriginal() {
     QVERIFY2(early.error().contains("Operation 2"), qPrintable(early.error()));
 
     // Newest first, then the earlier one: the original bytes.
-    QVERIFY(store.undo(2, false).ok());
+    const auto undoOfSecond = store.undo(2, false);
+    QVERIFY(undoOfSecond.ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("first"));
-    // A mark the undo could not write (a full disk) is made by the next recovery.
-    const QString secondRecord = site.manager + "History/operations/000002.json";
-    QByteArray unmarked = fileBytes(secondRecord);
-    QVERIFY(unmarked.contains("\"undone\""));
-    QVERIFY(putFile(secondRecord, unmarked.replace("\"undone\"", "\"complete\"")));
+    // A mark the undo could not write (a full disk, a kill) is made by the next recovery: the
+    // undo stays pending until it is.
+    QList<QByteArray> second_ = lines(site.record(2));
+    QVERIFY(second_.constLast().contains("\"undone\""));
+    second_.removeLast();
+    QVERIFY(putLines(site.record(2), second_));
+    QVERIFY(
+        putFile(site.manager + "History/pending/" + QString::number(undoOfSecond->operation), ""));
     QCOMPARE(store.operation(2)->state, OperationState::Complete);
-    QVERIFY(store.recover().isEmpty());
+    QVERIFY(store.recover()->isEmpty());
     QCOMPARE(store.operation(2)->state, OperationState::Undone);
+    QCOMPARE(store.operation(2)->undoneBy, undoOfSecond->operation);
+    QVERIFY(!QFile::exists(site.manager + "History/pending/" +
+                           QString::number(undoOfSecond->operation)));
     QVERIFY(store.undo(1, false).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("old landscape"));
 
     // An undo is an operation too: undone, the file comes back.
-    const int undoOfFirst = store.history().first().id;
+    const int undoOfFirst = store.history()->first().id;
     QVERIFY(store.undo(undoOfFirst, false).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("first"));
     QCOMPARE(store.operation(1)->state, OperationState::Complete);
@@ -274,6 +273,8 @@ void TestStore::undoGivesBackTheOriginal() {
     QCOMPARE(site.files(), before);
     QVERIFY(store.undo(undone->operation, false).ok());
     QCOMPARE(site.files(), after);
+    for (const FileCheck& check : store.verify())
+        QVERIFY2(check.state == FileState::Intact, qPrintable(check.path.text()));
 }
 
 void TestStore::undoIsRefusedWhenItWouldLoseSomething() {
@@ -295,6 +296,36 @@ void TestStore::undoIsRefusedWhenItWouldLoseSomething() {
     const auto refused = store.undo(1, false);
     QVERIFY(!refused.ok());
     QCOMPARE(fileBytes(site.game + "Scripts/Playgrounds/river.txt"), QByteArray("edited by hand"));
+
+    // A file that cannot be read is said to be so, never "changed since", and no force gets
+    // past it: what it holds could not be kept. Every read of the check fails in turn.
+    QVERIFY(putFile(site.game + "Scripts/Playgrounds/river.txt", "map"));
+    QVERIFY(store.undoProblems(1).isEmpty());
+    fs::faults::failAt(0, EIO, fs::faults::Reads);
+    store.undoProblems(1);
+    const int reads = fs::faults::stepsSoFar();
+    bool named = false;
+    for (int n = 1; n <= reads; ++n) {
+        fs::faults::failAt(n, EIO, fs::faults::Reads);
+        const QStringList problems = store.undoProblems(1, &changedOnly);
+        fs::faults::reset();
+        const QString text = problems.join(' ');
+        QVERIFY2(!problems.isEmpty() && !changedOnly, qPrintable(QString::number(n)));
+        QVERIFY2(!text.contains("has changed since"), qPrintable(text));
+        named = named || (text.contains("could not be read") && text.contains(site.game));
+    }
+    QVERIFY(named);
+    for (int n = 1; n <= reads; ++n) {
+        fs::faults::failAt(n, EIO, fs::faults::Reads);
+        const QList<FileCheck> checks = store.verify(1);
+        fs::faults::reset();
+        for (const FileCheck& check : checks)
+            QVERIFY2(check.state == FileState::Intact ||
+                         (check.state == FileState::Unreadable && !check.problem.isEmpty()),
+                     qPrintable(check.path.text()));
+    }
+    QVERIFY(putFile(site.game + "Scripts/Playgrounds/river.txt", "edited by hand"));
+
     // Forced, it is undone, and the edited file is kept in the history of the undo.
     const auto forced = store.undo(1, true);
     QVERIFY(forced.ok());
@@ -331,7 +362,24 @@ void TestStore::contentsAreKeptOnceAndPruned() {
     const auto all = store.prune(QDateTime::currentDateTime().addDays(1), true);
     QVERIFY(all.ok() && all->bytesFreed > 0);
     QCOMPARE(objects(), 0);
-    QVERIFY(store.history().isEmpty());
+    QVERIFY(store.history()->isEmpty());
+    QVERIFY(store.verifyStore()->damaged.isEmpty());
+}
+
+void TestStore::idsNeverGoBack() {
+    // After every record is pruned, the next operation still gets a new number: a record
+    // named by an older message, a window or a script never names another operation.
+    Site site;
+    auto store = site.store();
+    for (const QByteArray& contents : {QByteArray("a"), QByteArray("b")})
+        QVERIFY(
+            store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), contents)}).ok());
+    QVERIFY(store.prune(QDateTime::currentDateTime().addDays(1), true).ok());
+    QVERIFY(store.history()->isEmpty());
+    const auto next =
+        store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("c"))});
+    QVERIFY(next.ok());
+    QCOMPARE(next->operation, 3);
 }
 
 void TestStore::modeAndAttributesSurviveReplaceUndoAndRollBack() {
@@ -364,7 +412,7 @@ void TestStore::modeAndAttributesSurviveReplaceUndoAndRollBack() {
         auto store = kept.site.store();
         fs::faults::reset();
         QVERIFY(kept.replace(store).ok());
-        changes = fs::faults::changesSoFar();
+        changes = fs::faults::stepsSoFar();
         QVERIFY(kept.same());
         QVERIFY(store.undo(1, false).ok());
         QVERIFY(kept.same());
@@ -395,6 +443,8 @@ void TestStore::mergedChangesKeepTheirCopiesTrue() {
     secondCopy.createFolders = true;
     secondCopy.sameAs = 2;
     QVERIFY(store.apply(kInfo, {one, firstCopy, two, secondCopy}).ok());
+    QCOMPARE(fileBytes(site.manager + "Backup/vif/first"), QByteArray("one"));
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/x.lnd"), QByteArray("two"));
     for (const FileCheck& check : store.verify(1))
         QVERIFY2(check.state == FileState::Intact, qPrintable(check.path.text()));
     QVERIFY(store.undoProblems(1).isEmpty());
@@ -408,7 +458,7 @@ void TestStore::rollBackKeepsAFileItNeverWrote() {
     const QString a = site.game + "Scripts/Playgrounds/a.txt";
     ChangeStore::Options options;
     bool once = false;
-    options.progress = [&](qsizetype, qsizetype) {
+    options.progress = [&](qint64, qint64) {
         if (std::exchange(once, true))
             return;
         QVERIFY(putFile(a, "the user's own"));
@@ -423,6 +473,139 @@ void TestStore::rollBackKeepsAFileItNeverWrote() {
     QVERIFY(!applied.ok());
     QCOMPARE(fileBytes(a), QByteArray("the user's own"));
     QVERIFY(!QFile::exists(site.game + "Scripts/Playgrounds/b.txt"));
+}
+
+void TestStore::keptContentIsACopyNotTheFile() {
+#ifdef Q_OS_UNIX
+    // A program holds the game's file open and goes on writing to it after it was replaced:
+    // what the history kept is a copy, so its bytes stay what they were, and an undo gives
+    // them back.
+    Site site;
+    auto store = site.store();
+    const QString target = site.game + "Data/Landscape/old.lnd";
+    const int writer = ::open(QFile::encodeName(target).constData(), O_WRONLY);
+    QVERIFY(writer >= 0);
+    QVERIFY(store
+                .apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"),
+                                          QByteArray("new landscape"))})
+                .ok());
+    QCOMPARE(::pwrite(writer, "SCRIBBLED", 9, 0), ssize_t(9));
+    ::close(writer);
+    QCOMPARE(fileBytes(site.object("old landscape")), QByteArray("old landscape"));
+    QVERIFY(store.verifyStore()->damaged.isEmpty());
+    QVERIFY(store.undo(1, false).ok());
+    QCOMPARE(fileBytes(target), QByteArray("old landscape"));
+#else
+    QSKIP("Needs POSIX descriptors.");
+#endif
+}
+
+void TestStore::dryRunAndRefusalsWriteNothing() {
+    // A Grovekeep folder without a history: a dry run runs the operation's checks and makes
+    // nothing, not even the history's folders; so does an operation refused before it writes.
+    Site site;
+    auto store = site.store();
+    ChangeStore::Options dry;
+    dry.dryRun = true;
+    const auto before = snapshot(site.root);
+    QVERIFY(store.apply(kInfo, mixedChanges(site), dry).ok());
+    QCOMPARE(snapshot(site.root), before);
+    QFile::remove(site.game + "Data/Landscape/old.lnd");
+    QVERIFY(QFile::link(site.root + "/outside/canary.txt", site.game + "Data/Landscape/old.lnd"));
+    const auto refusedDry = store.apply(kInfo, mixedChanges(site), dry);
+    QCOMPARE(refusedDry.kind(), ErrorKind::UnsafePath);
+    const auto linked = snapshot(site.root);
+    QCOMPARE(store.apply(kInfo, mixedChanges(site)).kind(), ErrorKind::UnsafePath);
+    QCOMPARE(snapshot(site.root), linked);
+    QVERIFY(!QFile::exists(site.manager + "History"));
+    QVERIFY(store.history()->isEmpty());
+    QVERIFY(store.recover()->isEmpty());
+    QVERIFY(!QFile::exists(site.manager + "History"));
+}
+
+void TestStore::anotherProgramIsWaitedFor() {
+#ifdef Q_OS_UNIX
+    // Another Grovekeep holds the lock of Grovekeep's folder: the store waits, asking whether
+    // to go on; given up, nothing was changed. Once the other lets go, the store goes on.
+    Site site;
+    auto store = site.store();
+    int other =
+        ::open(QFile::encodeName(site.manager).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+    int asked = 0;
+    bool told = false;
+    store.setWaiting([&](bool ended) {
+        told = told || ended;
+        return ended || ++asked < 3;
+    });
+    const auto before = site.files();
+    const auto cancelled = store.apply(kInfo, mixedChanges(site));
+    QCOMPARE(cancelled.kind(), ErrorKind::Cancelled);
+    QVERIFY2(cancelled.error().contains("Nothing was changed"), qPrintable(cancelled.error()));
+    QCOMPARE(asked, 3);
+    QVERIFY(told);
+    QCOMPARE(site.files(), before);
+    store.setWaiting([&](bool ended) {
+        if (!ended && other >= 0) {
+            ::close(other); // the other program is done
+            other = -1;
+        }
+        return true;
+    });
+    QVERIFY(store.apply(kInfo, mixedChanges(site)).ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("new landscape"));
+#else
+    QSKIP("Needs POSIX locks.");
+#endif
+}
+
+void TestStore::newFilesWithoutAStore() {
+    // Without a Grovekeep folder only new files are written, each given its name only if
+    // nobody took it meanwhile, with or without a rename that refuses to replace.
+    for (const bool available : {true, false}) {
+        Site site;
+        fs::faults::setRenameNoReplace(available);
+        FileChange a(site.inGame("Scripts/Playgrounds/a.txt"), QByteArray("a"));
+        FileChange b(site.inGame("Scripts/Playgrounds/New/b.txt"), QByteArray("b"));
+        b.createFolders = true;
+        QVERIFY(writeNewFiles({a, b}).ok());
+        QCOMPARE(fileBytes(site.game + "Scripts/Playgrounds/New/b.txt"), QByteArray("b"));
+        // An existing file is never replaced, and the new ones before it go again.
+        FileChange c(site.inGame("Scripts/Playgrounds/c.txt"), QByteArray("c"));
+        FileChange again(site.inGame("Scripts/Playgrounds/a.txt"), QByteArray("again"));
+        const Status refused = writeNewFiles({c, again});
+        QVERIFY(!refused.ok());
+        QCOMPARE(fileBytes(site.game + "Scripts/Playgrounds/a.txt"), QByteArray("a"));
+        QVERIFY(!QFile::exists(site.game + "Scripts/Playgrounds/c.txt"));
+        QCOMPARE(temporaries(site.root), QStringList());
+    }
+    fs::faults::setRenameNoReplace(
+        !qEnvironmentVariableIsSet("GROVEKEEP_TEST_NO_RENAME_NOREPLACE"));
+}
+
+void TestStore::namesOfAnyLength() {
+    // A name as long as the file system allows is written and undone: the temporary names
+    // beside it are short whatever its length.
+    Site site;
+    auto store = site.store();
+    const QString longName = QString(250, QLatin1Char('n')) + ".lnd";
+    QVERIFY(store
+                .apply(kInfo,
+                       {FileChange(site.inGame("Data/Landscape/" + longName), QByteArray("long"))})
+                .ok());
+    QCOMPARE(fileBytes(site.game + "Data/Landscape/" + longName), QByteArray("long"));
+    QVERIFY(store.undo(1, false).ok());
+    QVERIFY(!QFile::exists(site.game + "Data/Landscape/" + longName));
+    // Names with characters that change how text reads, or hidden folders of the game, are
+    // never written.
+    for (const QString& name : {QStringLiteral("Data/Landscape/a\u202Egnp.lnd"),
+                                QStringLiteral("Data/Landscape/a\u0081.lnd"),
+                                QStringLiteral(".config/autostart/x.desktop")}) {
+        QDir().mkpath(site.game + ".config/autostart");
+        const auto refused = store.apply(kInfo, {FileChange(site.inGame(name), QByteArray("x"))});
+        QCOMPARE(refused.kind(), ErrorKind::UnsafePath);
+        QVERIFY(!QFile::exists(site.game + name));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStore)

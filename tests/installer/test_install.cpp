@@ -26,7 +26,7 @@ struct Site {
     QString manager = root + "/manager/";
     ComposedPath gameFolder() const { return ComposedPath(game); }
     ComposedPath managerFolder() const { return ComposedPath(manager); }
-    ChangeStore store() const { return openStore(managerFolder()).value(); }
+    ChangeStore store() const { return openStore(managerFolder(), gameFolder()).value(); }
 
     Site() {
         for (const char* folder : {"BW/Data/Landscape", "BW/Data/CreatureMesh",
@@ -157,7 +157,12 @@ void TestInstall::singleFile() {
     // Installing again keeps what the first installation wrote; the history keeps the rest.
     QVERIFY(installSingleFile(store, plan, QByteArray("again"), {}).ok());
     QCOMPARE(fileBytes(site.manager + name + ".bak"), contents);
-    QVERIFY(store.undo(2, false).ok() && store.undo(1, false).ok());
+    {
+        auto u2 = store.undo(2, false);
+        QVERIFY2(u2.ok(), qPrintable(u2.error()));
+        auto u1 = store.undo(1, false);
+        QVERIFY2(u1.ok(), qPrintable(u1.error()));
+    }
     QCOMPARE(fileBytes(site.game + target), existed ? previous : QByteArray("<missing>"));
 }
 
@@ -248,7 +253,7 @@ void TestInstall::hostileEntries() {
     const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok());
     QVERIFY(plan->entries[0].refusal.isEmpty());
-    QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].target.name.isEmpty());
+    QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].name.isEmpty());
     QCOMPARE(plan->problems.size(), 1);
     QVERIFY2(plan->problems[0].startsWith("Entry 2") && plan->problems[0].contains(reason),
              qPrintable(plan->problems[0]));
@@ -272,12 +277,12 @@ void TestInstall::letterCaseOfExistingNames() {
         rawEntry("C:\\Games\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "H") + "\r\n";
     const auto plan = planPackageInstall(package, ComposedPath(game));
     QVERIFY(plan.ok() && plan->ok());
-    QCOMPARE(plan->entries[0].target.path().text(), game + "scripts/playgrounds/River.txt");
+    QCOMPARE(plan->target(plan->entries[0]).path().text(), game + "scripts/playgrounds/River.txt");
     QVERIFY(plan->entries[0].replaces);
-    QCOMPARE(plan->entries[1].target.path().text(), game + "DATA/landscape/hills.lnd");
+    QCOMPARE(plan->target(plan->entries[1]).path().text(), game + "DATA/landscape/hills.lnd");
     QVERIFY(!plan->entries[1].replaces);
 
-    auto store = openStore(ComposedPath(manager)).value();
+    auto store = openStore(ComposedPath(manager), ComposedPath(game)).value();
     QVERIFY(applyPackagePlan(store, *plan, ComposedPath(manager), {}).ok());
     QCOMPARE(QDir(game).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              (QStringList{"DATA", "scripts"}));
@@ -340,7 +345,7 @@ void TestInstall::failureMidwayPutsEverythingBack() {
                                "\r\n";
     const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok() && plan->ok());
-    const QString failingTarget = plan->entries[failing - 1].target.path().text();
+    const QString failingTarget = plan->target(plan->entries[failing - 1]).path().text();
     if (!sizeLimit) {
         // The target became a folder after the package was checked.
         QFile::remove(failingTarget);

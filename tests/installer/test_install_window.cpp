@@ -527,7 +527,7 @@ void TestInstallWindow::failuresAreReportedNotShownAsSuccess() {
     freshGame(0);
     gk::fs::faults::reset();
     wiz.next();
-    const int changes = gk::fs::faults::changesSoFar();
+    const int changes = gk::fs::faults::stepsSoFar();
     QVERIFY(world.platform->messages.isEmpty());
     QVERIFY(changes > 10);
     for (int n = 1; n <= changes; ++n) {

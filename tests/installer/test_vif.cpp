@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace gk;
 using namespace gk::test;
 
@@ -356,7 +358,10 @@ void TestVif::compiledPackageInstallsByteExact() {
     QVERIFY(applyPackagePlan(*store, *plan, ComposedPath(manager), {}, [&](double v) {
                 progress << v;
             }).ok());
-    QCOMPARE(progress, (QList<double>{25, 50, 75, 100}));
+    // By bytes written, once a file is written: rising to 100.
+    QCOMPARE(progress.size(), 4);
+    QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
+    QCOMPARE(progress.constLast(), 100.0);
     QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), land);
     QCOMPARE(fileBytes(game + "Scripts/Playgrounds/river.txt"), map);
     QCOMPARE(fileBytes(manager + "Backup/vif/hills.lnd"), land);

@@ -4,6 +4,7 @@
 #include "support/posix.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -12,6 +13,12 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+#endif
 
 using namespace gk::test;
 
@@ -23,18 +30,36 @@ struct Run {
     QByteArray err;
 };
 
-// Runs the tool in `workingFolder` (a scratch folder when none is given). Without an
-// options.txt there, one naming that folder as Grovekeep's is written first, so that the
-// tool never falls back to the options beside the program.
-Run vifTool(const QStringList& args, const QString& workingFolder = QString()) {
+// The home folder of every run: Grovekeep's own folder for the tool (whose folder in the build
+// tree is not a portable one) is its user data folder, and its options.txt is read there alone.
+QTemporaryDir& scratchHome() {
+    static QTemporaryDir home;
+    return home;
+}
+QString ownOptions() { return scratchHome().filePath("data/Grovekeep/options.txt"); }
+// Sets the options the tool reads: by default none but Grovekeep's folder, the scratch home.
+bool setOwnOptions(const QByteArray& text = QByteArray()) {
+    return putFile(ownOptions(), text.isEmpty()
+                                     ? "\r\n" + QFile::encodeName(scratchHome().path()) + "/\r\n"
+                                     : text);
+}
+
+// Runs the tool (the test build, whose fault seam `environment` may set) in `workingFolder` (a
+// scratch folder when none is given).
+Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
+            const QStringList& environment = {}, const char* tool = GK_VIF_TOOL) {
     static QTemporaryDir scratch;
-    const QString folder = workingFolder.isEmpty() ? scratch.path() : workingFolder;
-    if (!QFile::exists(folder + "/options.txt") &&
-        !putFile(folder + "/options.txt", "\r\n" + QFile::encodeName(folder) + "/\r\n"))
+    if (!QFile::exists(ownOptions()) && !setOwnOptions())
         return {};
     QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(QStringLiteral(GK_VIF_TOOL), args);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", scratchHome().path());
+    env.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
+    for (const QString& pair : environment)
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workingFolder.isEmpty() ? scratch.path() : workingFolder);
+    process.start(QString::fromUtf8(tool), args);
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -76,7 +101,10 @@ private slots:
     void extractRefusesUnsafeTitles();
     void install();
     void installRefusesAsAWhole();
-    void killedInstallationIsRolledBack();
+    void optionsOfTheWorkingFolderAreNeverRead();
+    void killedAtEveryChangeIsRolledBack();
+    void damagedHistoryIsSaidAndKept();
+    void anotherProgramIsWaitedFor();
     void historyUndoVerify();
     void jsonListAndRefusals();
     void jsonInstallHistoryVerify();
@@ -195,15 +223,17 @@ void TestVifCli::install() {
     const QByteArray lines = ("replace " + game + "Data/Landscape/hills.lnd\n" + "add " + game +
                               "Scripts/Playgrounds/river.txt\n")
                                  .toUtf8();
-    // The folders come from options.txt in the working folder, lines 1 and 2.
-    QVERIFY(putFile(dir.filePath("options.txt"),
-                    (game + "\r\n" + dir.filePath("mgr/") + "\r\n\r\n\r\n\r\n\r\n").toUtf8()));
+    // The folders come from options.txt in Grovekeep's own folder, lines 1 and 2; one in the
+    // working folder is never read.
+    QVERIFY(
+        setOwnOptions((game + "\r\n" + dir.filePath("mgr/") + "\r\n\r\n\r\n\r\n\r\n").toUtf8()));
+    QVERIFY(putFile(dir.filePath("options.txt"), "/nowhere/\r\n/nowhere/\r\n"));
     const auto before = snapshot(dir.path());
 
     Run run = vifTool({"install", "p.vif", "--dry-run"}, dir.path());
     QVERIFY2(run.code == 0, run.err.constData());
     QCOMPARE(run.out, lines);
-    QCOMPARE(withoutHistory(snapshot(dir.path())), before);
+    QCOMPARE(snapshot(dir.path()), before); // no history made either
 
     run = vifTool({"install", "p.vif"}, dir.path());
     QVERIFY2(run.code == 0, run.err.constData());
@@ -221,6 +251,38 @@ void TestVifCli::install() {
     QCOMPARE(run.code, 1);
     QVERIFY2(run.out.contains("refused: Entry 2 (\"river.txt\")"), run.out.constData());
     QVERIFY(!QFile::exists(dir.filePath("other/Data/Landscape/hills.lnd")));
+    QVERIFY(setOwnOptions());
+}
+
+void TestVifCli::optionsOfTheWorkingFolderAreNeverRead() {
+    // A download folder holding an options.txt that names the user's home as the game folder
+    // and itself as Grovekeep's, and a package aimed at the home's hidden folders: nothing is
+    // written anywhere, whichever tool runs there. Given the home as the game folder outright,
+    // its hidden folders are still no install targets.
+    QTemporaryDir dir;
+    const QString home = dir.filePath("home/");
+    const QString downloads = dir.filePath("home/Downloads/");
+    QVERIFY(QDir().mkpath(home + ".ssh") && QDir().mkpath(home + ".config/autostart") &&
+            QDir().mkpath(downloads));
+    QVERIFY(putFile(downloads + "options.txt", (home + "\r\n" + downloads + "\r\n").toUtf8()));
+    QVERIFY(putFile(downloads + "evil.vif",
+                    rawEntry("C:\\Users\\x\\.ssh\\authorized_keys", "authorized_keys", "KEY") +
+                        rawEntry("C:\\Users\\x\\.config\\autostart\\evil.desktop", "evil.desktop",
+                                 "[Desktop Entry]") +
+                        "\r\n"));
+    const auto before = snapshot(dir.path());
+    for (const char* tool : {GK_VIF_TOOL, GK_RELEASED_TOOL}) {
+        Run run = vifTool({"install", "evil.vif"}, downloads, {}, tool);
+        QVERIFY2(run.code != 0, run.out.constData());
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+    Run run = vifTool(
+        {"install", "evil.vif", "--game-folder", home, "--manager-folder", scratchHome().path()},
+        downloads);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.out.contains("refused: Entry 1") && run.out.contains("refused: Entry 2"),
+             run.out.constData());
+    QCOMPARE(snapshot(dir.path()), before);
 }
 
 void TestVifCli::installRefusesAsAWhole() {
@@ -243,48 +305,158 @@ void TestVifCli::installRefusesAsAWhole() {
     QCOMPARE(withoutHistory(snapshot(dir.path())), before);
 }
 
-void TestVifCli::killedInstallationIsRolledBack() {
+void TestVifCli::killedAtEveryChangeIsRolledBack() {
+    // A package that replaces a file, adds two (copies made in a folder of Grovekeep's that does
+    // not exist yet): the process ends at its first change to the disk, then its second, and so
+    // on to the end. Each time the next command, whatever it is, finds every file exactly as it
+    // was, no temporary file left, and the operation rolled back; or it finished whole.
     QTemporaryDir dir;
     const QString game = dir.filePath("BW/");
-    QVERIFY(QDir().mkpath(game + "Data/Landscape") && QDir().mkpath(dir.filePath("mgr")));
-    // 120 entries of 256 KiB; every other one replaces a file the game has.
-    QByteArray package;
-    for (int n = 0; n < 120; ++n) {
-        const QByteArray name = "land" + QByteArray::number(n) + ".lnd";
-        package += rawEntry("C:\\BW\\Data\\Landscape\\" + name, name,
-                            QByteArray(256 * 1024, char('a' + n % 26)));
-        if (n % 2)
-            QVERIFY(putFile(game + "Data/Landscape/" + name, "original " + name));
-    }
-    QVERIFY(putFile(dir.filePath("big.vif"), package + "\r\n"));
-    const auto before = snapshot(game);
-    const QStringList install{"install", dir.filePath("big.vif"), "--game-folder",
-                              game,      "--manager-folder",      dir.filePath("mgr")};
-
-    for (const int delay : {5, 30, 60, 120, 250}) {
-        QProcess process;
-        process.start(QStringLiteral(GK_VIF_TOOL), install);
-        QVERIFY(process.waitForStarted());
-        QTest::qSleep(delay);
-        process.kill();
-        process.waitForFinished();
-        // The next command that touches the history rolls the installation back.
-        const Run history = vifTool({"history", "--manager-folder", dir.filePath("mgr")});
-        QCOMPARE(history.code, 0);
-        const QByteArray last = history.out.left(history.out.indexOf('\n'));
-        if (last.contains("\tcomplete\t")) { // it finished before it was killed
-            QCOMPARE(vifTool({"undo", last.left(last.indexOf('\t')), "--manager-folder",
-                              dir.filePath("mgr")})
-                         .code,
-                     0);
-        } else if (!history.out.isEmpty()) {
-            QVERIFY2(last.contains("\trolled-back\t"), history.out.constData());
+    const QString mgr = dir.filePath("mgr/");
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "original"));
+    QVERIFY(QDir().mkpath(game + "Scripts/Playgrounds") && QDir().mkpath(mgr));
+    QVERIFY(putFile(dir.filePath("p.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "NEW") +
+                        rawEntry("C:\\BW\\Scripts\\Playgrounds\\river.txt", "river.txt", "R") +
+                        rawEntry("C:\\BW\\Data\\Landscape\\isle.lnd", "isle.lnd", "I") + "\r\n"));
+    const QStringList folders{"--game-folder", game, "--manager-folder", mgr};
+    const auto before = withoutHistory(snapshot(dir.path()));
+    int finished = 0;
+    for (int n = 1; n < 400 && !finished; ++n) {
+        const Run install =
+            vifTool(QStringList{"install", dir.filePath("p.vif")} + folders, QString(),
+                    {QStringLiteral("GROVEKEEP_TEST_EXIT_AT=%1").arg(n)});
+        const QString where = QStringLiteral("change %1").arg(n);
+        QVERIFY2(install.code == 99 || install.code == 0, qPrintable(where + install.err));
+        if (install.code == 0) {
+            finished = n;
+            QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), QByteArray("NEW"));
+            break;
         }
-        QCOMPARE(snapshot(game), before);
+        const Run next = vifTool(QStringList{"history"} + folders);
+        QVERIFY2(next.code == 0, qPrintable(where + next.err));
+        const QByteArray last = next.out.left(next.out.indexOf('\n'));
+        if (last.contains("\tcomplete\t")) {
+            // Ended after its last file was placed: the whole operation stands, and undoes.
+            QCOMPARE(fileBytes(game + "Data/Landscape/hills.lnd"), QByteArray("NEW"));
+            QCOMPARE(fileBytes(mgr + "Backup/vif/isle.lnd"), QByteArray("I"));
+            const Run undo = vifTool(QStringList{"undo", "1"} + folders);
+            QVERIFY2(undo.code == 0, qPrintable(where + undo.err));
+        } else {
+            QVERIFY2(next.out.isEmpty() || last.contains("\trolled-back\t"),
+                     qPrintable(where + ": " + next.out));
+        }
+        const auto now = withoutHistory(snapshot(dir.path()));
+        QStringList differences;
+        for (const QString& key : now.keys() + before.keys()) {
+            if (now.value(key, "<none>") != before.value(key, "<none>"))
+                differences << key + ": " + QString::fromUtf8(now.value(key, "<none>"));
+        }
+        QVERIFY2(differences.isEmpty(),
+                 qPrintable(where + ": " + differences.join(", ") + " / " + next.err));
         for (const QString& key : snapshot(dir.path()).keys())
             QVERIFY2(!key.contains(".~gk-") && !key.contains(QRegularExpression("History/tmp/.")),
-                     qPrintable(key));
+                     qPrintable(where + ": " + key));
+        QVERIFY(QDir(mgr + "History").removeRecursively()); // the next run starts afresh
+        const Run intact = vifTool(QStringList{"verify", "--store"} + folders);
+        QVERIFY2(intact.code == 0, qPrintable(where + intact.out));
     }
+    QVERIFY2(finished > 20, qPrintable(QString::number(finished)));
+}
+
+void TestVifCli::damagedHistoryIsSaidAndKept() {
+    // A damaged record is listed as unreadable, with why, by history and verify, which exit 1;
+    // prune then frees nothing, since what it kept may be the only copy of a file. A kept
+    // content altered on the disk is found by verify --store, and its undo changes nothing.
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr/");
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "original"));
+    QVERIFY(putFile(game + "Data/Landscape/isle.lnd", "island"));
+    QVERIFY(QDir().mkpath(mgr));
+    QVERIFY(putFile(dir.filePath("a.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "A") + "\r\n"));
+    QVERIFY(putFile(dir.filePath("b.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\isle.lnd", "isle.lnd", "B") + "\r\n"));
+    const QStringList folders{"--game-folder", game, "--manager-folder", mgr};
+    QCOMPARE(vifTool(QStringList{"install", dir.filePath("a.vif")} + folders).code, 0);
+    QCOMPARE(vifTool(QStringList{"install", dir.filePath("b.vif")} + folders).code, 0);
+
+    QByteArray record = fileBytes(mgr + "History/operations/000001.jsonl");
+    QVERIFY(putFile(mgr + "History/operations/000001.jsonl", record.replace("hills", "hi!ls")));
+    Run run = vifTool(QStringList{"history"} + folders);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.out.contains("1\t-\tunreadable\t-\t") && run.out.contains("2\t"),
+             run.out.constData());
+    run = vifTool(QStringList{"verify"} + folders);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.out.contains("unreadable\t" + mgr.toUtf8() + "History/operations/000001.jsonl"),
+             run.out.constData());
+    const auto kept = snapshot(mgr + "History/objects");
+    run = vifTool(QStringList{"prune", "--older-than", "0", "--even-installed"} + folders);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("Nothing was freed"), run.err.constData());
+    QCOMPARE(snapshot(mgr + "History/objects"), kept);
+
+    // The original of isle.lnd altered where it is kept.
+    const QString sha = QCryptographicHash::hash("island", QCryptographicHash::Sha256).toHex();
+    const QString object = mgr + "History/objects/" + sha.left(2) + "/" + sha;
+    QVERIFY(QFile::setPermissions(object, QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(putFile(object, "isXand"));
+    run = vifTool(QStringList{"verify", "--store"} + folders);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.out.contains("damaged\t") && run.out.contains(sha.toUtf8()), run.out.constData());
+    run = vifTool(QStringList{"undo", "2"} + folders);
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("damaged"), run.err.constData());
+    QCOMPARE(fileBytes(game + "Data/Landscape/isle.lnd"), QByteArray("B"));
+    // A kept content that became a link is not followed.
+    QVERIFY(QFile::remove(object));
+    QVERIFY(QFile::link(dir.filePath("b.vif"), object));
+    run = vifTool(QStringList{"undo", "2"} + folders);
+    QCOMPARE(run.code, 1);
+    QCOMPARE(fileBytes(game + "Data/Landscape/isle.lnd"), QByteArray("B"));
+}
+
+void TestVifCli::anotherProgramIsWaitedFor() {
+#ifdef Q_OS_UNIX
+    // Another program holds the history's lock: the tool says after a second that it waits,
+    // and goes on when the other lets go.
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr/");
+    QVERIFY(QDir().mkpath(game + "Data/Landscape") && QDir().mkpath(mgr));
+    QVERIFY(putFile(dir.filePath("a.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\a.lnd", "a.lnd", "A") + "\r\n"));
+    QVERIFY(putFile(mgr + "History/keep", "")); // a history exists, so history recovers
+    const int other =
+        ::open(QFile::encodeName(mgr).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", scratchHome().path());
+    env.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(GK_VIF_TOOL), {"install", dir.filePath("a.vif"), "--game-folder",
+                                                game, "--manager-folder", mgr});
+    QVERIFY(process.waitForStarted());
+    QByteArray err;
+    QElapsedTimer waited;
+    waited.start();
+    while (!err.contains("Waiting for another Grovekeep or grovekeep-vif to finish...") &&
+           waited.elapsed() < 10000) {
+        process.waitForReadyRead(200);
+        err += process.readAllStandardError();
+    }
+    QVERIFY2(err.contains("Waiting for another"), err.constData());
+    QVERIFY(!QFile::exists(game + "Data/Landscape/a.lnd"));
+    ::close(other);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 0);
+    QCOMPARE(fileBytes(game + "Data/Landscape/a.lnd"), QByteArray("A"));
+#else
+    QSKIP("Needs POSIX locks.");
+#endif
 }
 
 void TestVifCli::historyUndoVerify() {
@@ -303,6 +475,7 @@ void TestVifCli::historyUndoVerify() {
 
     Run run = vifTool({"history", "--manager-folder", mgr});
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    QVERIFY(setOwnOptions((game + "\r\n" + mgr + "\r\n").toUtf8()));
     QCOMPARE(lines.size(), 2);
     QVERIFY2(lines[0].startsWith("2\t") && lines[0].endsWith("\tcomplete\t2\tPackage \"b.vif\""),
              lines[0].constData());
@@ -327,6 +500,11 @@ void TestVifCli::historyUndoVerify() {
              run.out.constData());
     QCOMPARE(vifTool({"undo", "4", "--manager-folder", mgr}).code, 1);
     QCOMPARE(vifTool({"undo", "4", "--force", "--manager-folder", mgr}).code, 0);
+    // Another game folder set: the history does not change files of the one it recorded.
+    run = vifTool({"undo", "5", "--game-folder", dir.path(), "--manager-folder", mgr});
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains("but the game folder is now"), run.err.constData());
+    QVERIFY(setOwnOptions());
     QCOMPARE(vifTool({"--version"}).out, "grovekeep-vif " + QByteArray(GK_VERSION) + "\n");
 }
 
@@ -427,7 +605,7 @@ void TestVifCli::jsonInstallHistoryVerify() {
     QCOMPARE(vifTool(install).code, 0);
     run = vifTool(dryRun);
     QCOMPARE(vifTool(install).code, 0);
-    QCOMPARE(vifTool({"undo", "2", "--manager-folder", mgr}).code, 0);
+    QCOMPARE(vifTool(QStringList{"undo", "2"} + folders).code, 0);
 
     // History: newest first, each operation as its text line says, with what is known of it.
     const QJsonArray history =

@@ -87,7 +87,7 @@ private slots:
 
 void TestManagerWindows::mapWindowStartsTheProgram() {
     World world;
-    QVERIFY(putFile(world.path("options.txt"), "/bw/\r\n"));
+    QVERIFY(putFile(world.optionsFile(), "/bw/\r\n"));
     registerGrovekeepForms();
     frmMDI* mdi = startGrovekeep();
     auto* map = existingFormAs<frmMap>();

@@ -61,7 +61,7 @@ void TestOptionsWindow::captionsAreReadable() {
 
 void TestOptionsWindow::loadsAllSixValues() {
     World world;
-    QVERIFY(putFile(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
+    QVERIFY(putFile(world.optionsFile(), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
     frmOptions* w = openOptions();
     QVERIFY(world.platform->messages.isEmpty());
     QCOMPARE(fieldText(w, "txtRunBlack"), QStringLiteral("/bw/"));
@@ -97,7 +97,8 @@ void TestOptionsWindow::missingFileAsksForDetails() {
         QVERIFY(fieldText(w, name).isEmpty());
     click(w, "cmdApply");
     QVERIFY(QFile::exists(data + "options.txt"));
-    // Found by the next start (the user's data folder is one of the places it looks).
+    // Found by the next start, which reads the user's data folder: no message beyond the
+    // first-run one.
     QCOMPARE(world.platform->messages.size(), 1);
 }
 
@@ -206,7 +207,7 @@ void TestOptionsWindow::emptyManagerFolderIsAskedFor() {
     QVERIFY(world.platform->messages.at(0).contains("where Grovekeep is located"));
     QCOMPARE(child<QTabWidget>(w, "SSTab1")->currentIndex(), 0);
     QVERIFY(shared().GameFolder.isEmpty());
-    QVERIFY(!QFile::exists(world.path("options.txt")));
+    QVERIFY(!QFile::exists(world.optionsFile()));
 }
 
 void TestOptionsWindow::failedSaveSaysWhy() {
@@ -223,35 +224,34 @@ void TestOptionsWindow::failedSaveSaysWhy() {
 }
 
 void TestOptionsWindow::savedOptionsAreWhatTheNextStartReads() {
-    // Started from a folder that holds options.txt while Grovekeep's folder is elsewhere: OK
-    // writes both files, so the next start from the same folder reads what was saved.
+    // Grovekeep's folder set elsewhere than its own: OK writes both files, so the next start
+    // reads what was saved. An options.txt in the working folder is never read.
     World world;
     const QString manager = world.folder("elsewhere");
     const QString game = world.folder("bw");
     QVERIFY(putFile(game + "RunBlack.exe", "MZ"));
-    QVERIFY(putFile(world.path("options.txt"), (game + "\r\n" + manager + "\r\n").toUtf8()));
+    QVERIFY(putFile(world.optionsFile(), (game + "\r\n" + manager + "\r\n").toUtf8()));
+    QVERIFY(putFile(world.path("options.txt"), "/home/\r\n/downloads/\r\n"));
     frmOptions* w = openOptions();
     QCOMPARE(fieldText(w, "txtManagerLocation"), manager);
     child<QLineEdit>(w, "txtMapCreator")->setText("/editor");
     click(w, "cmdOK");
-    const auto next = readSettingsFile(
-        settingsReadCandidates(NativePath(QDir::currentPath()), NativePath("/nowhere")));
+    const auto next = readSettingsFile(startupSettingsCandidates());
     QVERIFY(next);
     QCOMPARE(next->values.value(LineMapEditor), QStringLiteral("/editor"));
-    QCOMPARE(fileBytes(world.path("elsewhere/options.txt")), fileBytes(world.path("options.txt")));
+    QCOMPARE(fileBytes(world.path("elsewhere/options.txt")), fileBytes(world.optionsFile()));
+    QCOMPARE(fileBytes(world.path("options.txt")), QByteArray("/home/\r\n/downloads/\r\n"));
     QVERIFY(world.platform->messages.isEmpty());
 
-    // The first time, saved where no start will look: the message says where it went and why.
-    QFile::remove(world.path("options.txt"));
+    // The first time, too: the options go where Grovekeep reads them as well.
+    QFile::remove(world.optionsFile());
     QCoreApplication::processEvents();
     w = openOptions();
     world.platform->messages.clear();
     child<QLineEdit>(w, "txtManagerLocation")->setText(manager);
     click(w, "cmdApply");
-    QCOMPARE(world.platform->messages.size(), 1);
-    QVERIFY2(world.platform->messages.at(0).contains("The options were saved in"),
-             qPrintable(world.platform->messages.at(0)));
-    QVERIFY(!QFile::exists(world.path("options.txt")));
+    QVERIFY(world.platform->messages.isEmpty());
+    QCOMPARE(fileBytes(world.path("elsewhere/options.txt")), fileBytes(world.optionsFile()));
 
     // A folder typed without its separator gets one; a game folder without runblack.exe is
     // saved with a warning.

@@ -104,7 +104,7 @@ void TestShell::firstRunShowsMessageThenOptionsThenSplash() {
 
 void TestShell::startWithSettingsLoadsAllSixValues() {
     World world;
-    QVERIFY(putFile(world.path("options.txt"), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
+    QVERIFY(putFile(world.optionsFile(), "/bw/\r\n/gk/\r\n/m\r\n/l\r\n/s\r\n/t\r\n\r\n"));
     registerGrovekeepForms();
     startGrovekeep();
     QCOMPARE(world.platform->log, QStringList{"exec:frmSplash"});
@@ -182,7 +182,7 @@ void TestShell::childMenuBarReplacesMainOne() {
 
 void TestShell::splashClosesOnlyOnPictureOrTimer() {
     World world;
-    QVERIFY(putFile(world.path("options.txt"), "/bw/\r\n"));
+    QVERIFY(putFile(world.optionsFile(), "/bw/\r\n"));
     {
         frmSplash splash;
         splash.Form_Load();

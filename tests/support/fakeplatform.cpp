@@ -86,4 +86,26 @@ Status FakePlatform::openAddress(const QString& address) {
     return Status::success();
 }
 
+std::unique_ptr<Platform::Wait> FakePlatform::wait(QWidget*, const QString& text) {
+    waits << text;
+    log << QStringLiteral("wait:") + text;
+    class ScriptedWait : public Wait {
+    public:
+        ScriptedWait(FakePlatform& fake, int looks)
+            : m_fake(fake)
+            , m_looks(looks) {}
+        bool keepWaiting() override {
+            if (m_fake.whileWaiting)
+                m_fake.whileWaiting();
+            return m_looks < 0 || m_looks-- > 0;
+        }
+
+    private:
+        FakePlatform& m_fake;
+        int m_looks;
+    };
+    return std::make_unique<ScriptedWait>(*this,
+                                          waitAnswers.isEmpty() ? -1 : waitAnswers.takeFirst());
+}
+
 } // namespace gk

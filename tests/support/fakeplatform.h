@@ -40,6 +40,13 @@ public:
     QStringList opened;           // addresses opened through the desktop
     QStringList failingAddresses; // these fail to open
 
+    // Each wait: how many times it keeps waiting before the user cancels (-1: never cancels).
+    // An empty queue never cancels. `whileWaiting` runs at each look (the other program may
+    // finish meanwhile).
+    QList<int> waitAnswers;
+    QStringList waits; // the text of each wait
+    std::function<void()> whileWaiting;
+
     QStringList log; // "file-open:<filter>", "message:<text>", "exec:<name>", ...
 
     void answerFile(const QString& path) { fileAnswers.append(path); }
@@ -58,6 +65,7 @@ public:
     int exec(QDialog* dialog) override;
     Status startProgram(const NativePath& program) override;
     Status openAddress(const QString& address) override;
+    std::unique_ptr<Wait> wait(QWidget* parent, const QString& text) override;
 
 private:
     std::optional<NativePath> nextFile(bool save, const QString& filter, const NativePath& current,

@@ -50,6 +50,9 @@ public:
         }
     }
     QString path(const QString& relative) const { return dir.filePath(relative); }
+    // The options.txt Grovekeep reads at start-up: in its own folder, which for the tests (not
+    // a portable folder) is the user's data folder.
+    QString optionsFile() const { return path("home/.local/share/Grovekeep/options.txt"); }
     // A folder value as the Options dialog stores it: with its trailing separator.
     QString folder(const QString& relative) const {
         QDir().mkpath(path(relative));

@@ -101,7 +101,7 @@ void TestWebDownloads::savedThroughTheStoreAndOfferedToInstall() {
     QVERIFY(!existingForm(Form::Install));
     auto store = ChangeStore::open(NativePath(w.path("manager")));
     QVERIFY(store);
-    QCOMPARE(store->history().size(), 1);
+    QCOMPARE(store->history()->size(), 1);
 
     // Again over the same file: asked first, and the file it replaces stays in the history.
     // The dialog opens where the last file went. Yes to install opens the installer with it.
@@ -119,13 +119,22 @@ void TestWebDownloads::savedThroughTheStoreAndOfferedToInstall() {
     QVERIFY(install);
     QCOMPARE(child<QLabel>(install, "lblPath")->text(), target);
 
-    const QList<OperationRecord> history = store->history();
+    const QList<OperationRecord> history = store->history().value();
     QCOMPARE(history.size(), 2);
-    QCOMPARE(history[0].files.size(), 1);
-    QVERIFY(history[0].files[0].before);
-    QCOMPARE(history[0].files[0].before->sha256, sha256(first));
-    QVERIFY(store->undo(history[0].id, false));
-    QCOMPARE(fileBytes(target), first);
+    const OperationRecord latest = store->operation(history[0].id).value();
+    QCOMPARE(latest.files.size(), 1);
+    QVERIFY(latest.files[0].before);
+    QCOMPARE(latest.files[0].before->sha256.hex(), sha256(first));
+    // The downloads folder is no folder the history changes files in: the undo is refused,
+    // naming it and where the first download is kept.
+    const auto undone = store->undo(history[0].id, false);
+    QVERIFY(!undone);
+    QVERIFY2(undone.error().contains(QDir::cleanPath(w.downloads)) &&
+                 undone.error().contains("History/objects/"),
+             qPrintable(undone.error()));
+    QCOMPARE(fileBytes(target), QByteArray("###Begin_VIF### second"));
+    const QString sha = sha256(first);
+    QCOMPARE(fileBytes(w.path("manager/History/objects/") + sha.left(2) + '/' + sha), first);
     QVERIFY(w.leftovers().isEmpty());
 
     // An empty file is a file too.

@@ -59,7 +59,7 @@ _grovekeep_vif() {
         install) options='--game-folder --manager-folder --dry-run --json' ;;
         history) options='--manager-folder --json' ;;
         undo) options='--force --manager-folder' ;;
-        verify) options='--manager-folder --json' ;;
+        verify) options='--store --manager-folder --json' ;;
         prune) options='--older-than --even-installed --dry-run --manager-folder' ;;
         *) return ;;
     esac

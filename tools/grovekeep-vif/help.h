@@ -19,15 +19,18 @@ inline const char* const kOverview =
     "                            installs a package into the game folder\n"
     "  history                   one line per operation, newest first\n"
     "  undo ID [--force]         undoes an operation as a whole\n"
-    "  verify [ID]               whether each file is as an operation left it\n"
+    "  verify [ID] [--store]     whether each file is as an operation left it\n"
     "  prune --older-than DAYS   frees the history of old operations\n"
     "\n"
     "'grovekeep-vif COMMAND --help' describes a command; --version prints the version.\n"
     "With --json, list, install --dry-run, history and verify print one JSON document\n"
     "instead of lines; grovekeep-vif(1) describes its shape.\n"
     "The Grovekeep folder (--manager-folder) and the game folder (--game-folder) default to\n"
-    "the first two lines of options.txt, read from the working folder, else from this\n"
-    "program's folder, else (when installed) from the user's data folder.\n"
+    "the first two lines of options.txt in Grovekeep's own folder: this program's folder\n"
+    "when it is portable, the user's data folder when it is installed; never the working\n"
+    "folder. The history changes files only in the game folder it is given and in the\n"
+    "Grovekeep folder. While another Grovekeep or grovekeep-vif is at work on the history,\n"
+    "a command waits for it, and says so on stderr after a second.\n"
     "Exit status: 0 done, 1 refused or failed (nothing was changed), 2 usage error.\n";
 
 inline const char* const kListHelp =
@@ -76,9 +79,12 @@ inline const char* const kHistoryHelp =
     "Usage: grovekeep-vif history [--manager-folder DIR] [--json]\n"
     "Prints one line per operation of the history, newest first: its id, a tab, its local\n"
     "time (ISO 8601), a tab, its state (complete, undone, rolled-back, under-way), a tab,\n"
-    "the number of files, a tab, and what it was.\n"
+    "the number of files, a tab, and what it was. A record that cannot be read is listed\n"
+    "as 'ID<tab>-<tab>unreadable<tab>-<tab>WHY'.\n"
     "  --json   prints a JSON array instead, one object per operation: id, time, state,\n"
-    "           kind, what, files, and package, undoes, undoneBy and note when known\n";
+    "           kind, what, files, and package, undoes, undoneBy and note when known; an\n"
+    "           unreadable record as id, state \"unreadable\" and problem\n"
+    "Exit status: 0 when every record could be read, 1 otherwise.\n";
 
 inline const char* const kUndoHelp =
     "Usage: grovekeep-vif undo ID [--force] [--manager-folder DIR]\n"
@@ -89,19 +95,23 @@ inline const char* const kUndoHelp =
     "Exit status: 0 undone, 1 refused (the reasons on stderr, nothing changed).\n";
 
 inline const char* const kVerifyHelp =
-    "Usage: grovekeep-vif verify [ID] [--manager-folder DIR] [--json]\n"
+    "Usage: grovekeep-vif verify [ID | --store] [--manager-folder DIR] [--json]\n"
     "Prints one line per file of operation ID (without ID, per file Grovekeep has written,\n"
-    "against the operation that wrote it last): intact, changed or missing, a tab, and the\n"
-    "path.\n"
+    "against the operation that wrote it last): intact, changed, missing or unreadable, a\n"
+    "tab, and the path (for unreadable, another tab and why). A record that cannot be read\n"
+    "is one unreadable line naming the record.\n"
+    "  --store  checks every content the history keeps against its SHA-256 instead: one\n"
+    "           'damaged' line per content that does not match, then a count\n"
     "  --json   prints a JSON array instead, one object per file: operation, state, role,\n"
-    "           path\n"
-    "Exit status: 0 when every file is intact, 1 otherwise.\n";
+    "           path, and problem when unreadable (with --store: objects and damaged)\n"
+    "Exit status: 0 when every file (or kept content) is intact, 1 otherwise.\n";
 
 inline const char* const kPruneHelp =
     "Usage: grovekeep-vif prune --older-than DAYS [--even-installed] [--dry-run]\n"
     "                           [--manager-folder DIR]\n"
     "Removes the records of operations older than DAYS and the contents no remaining record\n"
     "needs, and prints what it freed. An operation whose files are still installed is kept\n"
-    "unless --even-installed.\n";
+    "unless --even-installed. Refused, freeing nothing, while a record cannot be read:\n"
+    "what it keeps may be the only copy of a file.\n";
 
 } // namespace gk::cli

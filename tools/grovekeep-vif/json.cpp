@@ -46,7 +46,7 @@ QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,
         insertText(o, QStringLiteral("title"), entry.title);
         insertText(o, QStringLiteral("reason"), entry.refusal);
         if (entry.refusal.isEmpty()) {
-            const NativePath target = entry.target.path();
+            const NativePath target = plan.target(entry).path();
             o.insert(QStringLiteral("target"), target.shown());
             if (const auto c = earlier.constFind(target.text()); c != earlier.cend())
                 o.insert(QStringLiteral("installedBy"),
@@ -67,10 +67,16 @@ QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,
 QJsonArray historyJson(const QList<OperationRecord>& history) {
     QJsonArray operations;
     for (const OperationRecord& r : history) {
+        if (!r.readable()) {
+            operations.append(QJsonObject{{QStringLiteral("id"), r.id},
+                                          {QStringLiteral("state"), QStringLiteral("unreadable")},
+                                          {QStringLiteral("problem"), r.unreadable}});
+            continue;
+        }
         QJsonObject o{{QStringLiteral("id"), r.id},
                       {QStringLiteral("time"), localIsoTime(r.time)},
                       {QStringLiteral("state"), stateName(r.state)},
-                      {QStringLiteral("files"), int(r.files.size())}};
+                      {QStringLiteral("files"), r.fileCount}};
         insertText(o, QStringLiteral("kind"), r.info.kind);
         insertText(o, QStringLiteral("what"), r.info.what);
         QJsonObject package;
@@ -90,11 +96,14 @@ QJsonArray historyJson(const QList<OperationRecord>& history) {
 
 QJsonArray checksJson(const QList<FileCheck>& checks) {
     QJsonArray files;
-    for (const FileCheck& check : checks)
-        files.append(QJsonObject{{QStringLiteral("operation"), check.operation},
-                                 {QStringLiteral("state"), fileStateName(check.state)},
-                                 {QStringLiteral("role"), roleName(check.role)},
-                                 {QStringLiteral("path"), check.path.shown()}});
+    for (const FileCheck& check : checks) {
+        QJsonObject o{{QStringLiteral("operation"), check.operation},
+                      {QStringLiteral("state"), fileStateName(check.state)},
+                      {QStringLiteral("role"), roleName(check.role)},
+                      {QStringLiteral("path"), check.path.shown()}};
+        insertText(o, QStringLiteral("problem"), check.problem);
+        files.append(o);
+    }
     return files;
 }
 

@@ -9,6 +9,7 @@
 #include "base/quoting.h"
 #include "base/version.h"
 #include "files/describe.h"
+#include "files/fsys.h"
 #include "files/store.h"
 #include "installer/compile.h"
 #include "installer/install.h"
@@ -18,11 +19,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 using namespace gk;
@@ -121,24 +127,67 @@ void completeFolders(Arguments& a) {
         a.managerFolder = ComposedPath(values.value(LineManagerFolder));
 }
 
-// The store of the Grovekeep folder, after rolling back what an interrupted run left.
-std::optional<ChangeStore> storeOf(const Arguments& a) {
+// Says on stderr, once and after a second, that another program holds the history's lock.
+ChangeStore::Waiting waitingNotice() {
+    auto since = std::make_shared<QElapsedTimer>();
+    auto said = std::make_shared<bool>(false);
+    return [since, said](bool ended) {
+        if (ended)
+            return true;
+        if (!since->isValid())
+            since->start();
+        if (!*said && since->elapsed() >= 1000) {
+            *said = true;
+            err(QStringLiteral("Waiting for another Grovekeep or grovekeep-vif to finish..."));
+        }
+        return true;
+    };
+}
+
+// Reports what the recovery of an interrupted run did; false when an interrupted change could
+// not be rolled back whole.
+bool reportRecovered(const QList<Recovered>& recovered) {
+    bool whole = true;
+    for (const Recovered& r : recovered) {
+        if (r.operation)
+            err(QStringLiteral("An interrupted change was undone. %1").arg(recoveredText(r)));
+        for (const QString& kept : r.kept)
+            err(QStringLiteral("  %1.").arg(kept));
+        for (const QString& problem : r.problems)
+            err(QStringLiteral("  Not rolled back: %1").arg(problem));
+        whole = whole && r.problems.isEmpty();
+    }
+    return whole;
+}
+
+// The store of the Grovekeep folder (nothing is created yet).
+std::optional<ChangeStore> openedStore(const Arguments& a) {
     if (!a.managerFolder) {
         err(QStringLiteral("The Grovekeep folder is not known: give --manager-folder or set it "
                            "in options.txt."));
         return std::nullopt;
     }
-    auto store = openStore(*a.managerFolder);
+    auto store = openStore(*a.managerFolder, a.gameFolder.value_or(ComposedPath()));
     if (!store) {
         err(store.error());
         return std::nullopt;
     }
-    for (const Recovered& r : store->recover()) {
-        err(QStringLiteral("An interrupted change was undone. %1").arg(recoveredText(r)));
-        for (const QString& problem : r.problems)
-            err(QStringLiteral("Could not put back %1.").arg(problem));
-    }
+    store->setWaiting(waitingNotice());
     return std::move(*store);
+}
+
+// The store of the Grovekeep folder, after rolling back what an interrupted run left.
+std::optional<ChangeStore> storeOf(const Arguments& a) {
+    auto store = openedStore(a);
+    if (!store)
+        return std::nullopt;
+    const auto recovered = store->recover();
+    if (!recovered) {
+        err(recovered.error());
+        return std::nullopt;
+    }
+    reportRecovered(*recovered);
+    return store;
 }
 
 std::optional<vif::Package> readPackageFile(const QString& path) {
@@ -295,7 +344,8 @@ int installCommand(const QStringList& args) {
             return Refused;
         }
     }
-    auto store = storeOf(a);
+    // A dry run writes nothing, so it does not roll back what an interrupted run left either.
+    auto store = dryRun ? openedStore(a) : storeOf(a);
     if (!store)
         return Refused;
 
@@ -305,7 +355,7 @@ int installCommand(const QStringList& args) {
         err(text.error());
         return Refused;
     }
-    const auto plan = planPackageInstall(*text, *a.gameFolder);
+    const auto plan = planPackageInstall(*text, *a.gameFolder, *a.managerFolder);
     if (!plan) {
         err(plan.error());
         return Refused;
@@ -322,7 +372,7 @@ int installCommand(const QStringList& args) {
                 out(QStringLiteral("refused: %1").arg(plan->problems.value(refused++)));
                 continue;
             }
-            const NativePath target = entry.target.path();
+            const NativePath target = plan->target(entry).path();
             QString line = QStringLiteral("%1 %2").arg(actionName(entry), target.shown());
             if (const auto c = earlier.constFind(target.text()); c != earlier.cend())
                 line += QStringLiteral(" (%1)").arg(installedBy(*c));
@@ -334,11 +384,12 @@ int installCommand(const QStringList& args) {
                            "installed."));
         return Refused;
     }
-    if (dryRun)
-        return Done;
-    const auto applied = applyPackagePlan(*store, *plan, *a.managerFolder, info);
+    const auto applied = applyPackagePlan(*store, *plan, *a.managerFolder, info, {}, dryRun);
     if (!applied) {
-        err(QStringLiteral("The package was not installed. %1").arg(applied.error()));
+        err(QStringLiteral("%1 %2").arg(dryRun ? QStringLiteral("The package would not be "
+                                                                "installed.")
+                                               : QStringLiteral("The package was not installed."),
+                                        applied.error()));
         return Refused;
     }
     return Done;
@@ -354,18 +405,36 @@ int historyCommand(const QStringList& args) {
     auto store = storeOf(a);
     if (!store)
         return Refused;
-    const QList<OperationRecord> history = store->history();
-    if (a.flags.contains(kJson)) {
-        outJson(QJsonDocument(historyJson(history)));
-        return Done;
+    const auto history = store->history(true);
+    if (!history) {
+        err(history.error());
+        return Refused;
     }
-    for (const OperationRecord& r : history)
-        out(QStringLiteral("%1\t%2\t%3\t%4\t%5")
-                .arg(r.id)
-                .arg(localIsoTime(r.time), stateName(r.state))
-                .arg(r.files.size())
-                .arg(oneLine(r.info.what)));
-    return Done;
+    bool readable = true;
+    if (a.flags.contains(kJson)) {
+        outJson(QJsonDocument(historyJson(*history)));
+        for (const OperationRecord& r : *history)
+            readable = readable && r.readable();
+    } else {
+        for (const OperationRecord& r : *history) {
+            if (!r.readable()) {
+                readable = false;
+                out(QStringLiteral("%1\t-\tunreadable\t-\t%2")
+                        .arg(r.id)
+                        .arg(oneLine(r.unreadable)));
+                continue;
+            }
+            out(QStringLiteral("%1\t%2\t%3\t%4\t%5")
+                    .arg(r.id)
+                    .arg(localIsoTime(r.time), stateName(r.state))
+                    .arg(r.fileCount)
+                    .arg(oneLine(r.info.what)));
+        }
+    }
+    if (!readable)
+        err(QStringLiteral("Some records of the history cannot be read; they are listed as "
+                           "unreadable, with why."));
+    return readable ? Done : Refused;
 }
 
 bool operationId(const QString& text, int* id) {
@@ -395,19 +464,44 @@ int undoCommand(const QStringList& args) {
 }
 
 int verifyCommand(const QStringList& args) {
-    Arguments a = parse(args, {kJson}, true);
+    const QString storeFlag = QStringLiteral("--store");
+    Arguments a = parse(args, {kJson, storeFlag}, true);
     int id = 0;
     if (!a.problem.isEmpty())
         return usage(a.problem, kVerifyHelp);
     if (a.positional.size() > 1 ||
-        (a.positional.size() == 1 && !operationId(a.positional.at(0), &id)))
-        return usage(QStringLiteral("verify takes the id of one operation, or none."), kVerifyHelp);
+        (a.positional.size() == 1 && !operationId(a.positional.at(0), &id)) ||
+        (id && a.flags.contains(storeFlag)))
+        return usage(QStringLiteral("verify takes the id of one operation, --store, or neither."),
+                     kVerifyHelp);
     completeFolders(a);
     auto store = storeOf(a);
     if (!store)
         return Refused;
+    if (a.flags.contains(storeFlag)) {
+        const auto checked = store->verifyStore();
+        if (!checked) {
+            err(checked.error());
+            return Refused;
+        }
+        if (a.flags.contains(kJson)) {
+            QJsonArray damaged;
+            for (const QString& problem : checked->damaged)
+                damaged.append(problem);
+            outJson(QJsonDocument(QJsonObject{{QStringLiteral("objects"), checked->objects},
+                                              {QStringLiteral("damaged"), damaged}}));
+        } else {
+            for (const QString& problem : checked->damaged)
+                out(QStringLiteral("damaged\t%1").arg(oneLine(problem)));
+            out(QStringLiteral("%1 kept, %2 damaged.")
+                    .arg(checked->objects)
+                    .arg(checked->damaged.size()));
+        }
+        return checked->damaged.isEmpty() ? Done : Refused;
+    }
     if (id) {
-        if (const auto record = store->operation(id); !record) {
+        if (const auto record = store->operation(id);
+            !record && record.kind() == ErrorKind::NotFound) {
             err(record.error());
             return Refused;
         }
@@ -416,8 +510,13 @@ int verifyCommand(const QStringList& args) {
     if (a.flags.contains(kJson)) {
         outJson(QJsonDocument(checksJson(checks)));
     } else {
-        for (const FileCheck& check : checks)
-            out(QStringLiteral("%1\t%2").arg(fileStateName(check.state), check.path.shown()));
+        for (const FileCheck& check : checks) {
+            QString line =
+                QStringLiteral("%1\t%2").arg(fileStateName(check.state), check.path.shown());
+            if (!check.problem.isEmpty())
+                line += QStringLiteral("\t%1").arg(oneLine(check.problem));
+            out(line);
+        }
     }
     const bool intact = std::all_of(checks.cbegin(), checks.cend(), [](const FileCheck& check) {
         return check.state == FileState::Intact;
@@ -455,9 +554,30 @@ int pruneCommand(const QStringList& args) {
     return Done;
 }
 
+#ifdef GK_TEST_SEAMS
+// Builds for tests only: the fault seam of the file layer, set from the environment, so that a
+// test can end the process at any change to the disk (as a kill would, but at a known moment)
+// or make any step fail.
+void seamsFromEnvironment() {
+    bool set = false;
+    if (const int n = qEnvironmentVariableIntValue("GROVEKEEP_TEST_EXIT_AT", &set); set)
+        fs::faults::exitAt(n, 99);
+    if (const int n = qEnvironmentVariableIntValue("GROVEKEEP_TEST_FAIL_AT", &set); set)
+        fs::faults::failAt(n, EIO,
+                           qEnvironmentVariableIsSet("GROVEKEEP_TEST_FAIL_READS")
+                               ? fs::faults::Reads
+                               : fs::faults::Changes);
+    if (qEnvironmentVariableIsSet("GROVEKEEP_TEST_NO_RENAME_NOREPLACE"))
+        fs::faults::setRenameNoReplace(false);
+}
+#endif
+
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef GK_TEST_SEAMS
+    seamsFromEnvironment();
+#endif
     // A file size limit is a failed write that is reported and rolled back, not a killed
     // process with half the files new.
 #ifdef SIGXFSZ

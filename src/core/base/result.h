@@ -20,6 +20,7 @@ enum class ErrorKind {
     BrokenPackage, // a package entry that cannot be read or installed
     Invalid,       // input refused for what it is (empty name, markers in contents, ...)
     Failed,        // any other failure of the system, with its own reason
+    Cancelled,     // the user gave up waiting or stopped the work
 };
 
 // Outcome of an operation that can fail. A failure carries its kind and a message for the

@@ -19,18 +19,34 @@ void Contents::add(QByteArray bytes) {
 void Contents::add(std::shared_ptr<fs::File> file, qint64 offset, qint64 size) {
     m_size += size;
     if (size > 0)
-        m_pieces.append(Range{std::move(file), NativePath(), offset, size});
+        m_pieces.append(Range{std::move(file), NativePath(), nullptr, offset, size});
 }
 
 void Contents::add(const NativePath& path, qint64 offset, qint64 size) {
     m_size += size;
     if (size > 0)
-        m_pieces.append(Range{nullptr, path, offset, size});
+        m_pieces.append(Range{nullptr, path, nullptr, offset, size});
+}
+
+void Contents::add(const fs::Location& location, qint64 offset, qint64 size) {
+    m_size += size;
+    if (size > 0)
+        m_pieces.append(
+            Range{nullptr, NativePath(), std::make_shared<fs::Location>(location), offset, size});
 }
 
 Result<std::shared_ptr<fs::File>> Contents::fileOf(const Range& range) {
     if (range.file)
         return range.file;
+    if (range.location) {
+        auto folder = fs::Folder::holding(*range.location, false);
+        if (!folder)
+            return folder.status();
+        auto opened = folder->openForReading(range.location->name);
+        if (!opened)
+            return opened.status();
+        return std::make_shared<fs::File>(std::move(*opened));
+    }
     auto opened = fs::File::openForReading(range.path);
     if (!opened)
         return opened.status();

@@ -14,7 +14,8 @@ namespace gk {
 class Sha256;
 namespace fs {
 class File;
-}
+struct Location;
+} // namespace fs
 
 // What a file is written with: bytes in memory and ranges of other files, in order. Ranges are
 // read only while the file is written, so a large package never has to be held in memory.
@@ -28,6 +29,8 @@ public:
     void add(std::shared_ptr<fs::File> file, qint64 offset, qint64 size);
     // `size` bytes of the file at `path` from `offset`; opened when the contents are written.
     void add(const NativePath& path, qint64 offset, qint64 size);
+    // The same for a file below a root, opened without following a link below it.
+    void add(const fs::Location& location, qint64 offset, qint64 size);
 
     qint64 size() const { return m_size; }
     bool isEmpty() const { return m_size == 0; }
@@ -48,7 +51,8 @@ private:
 
     struct Range {
         std::shared_ptr<fs::File> file;
-        NativePath path; // when `file` is not open yet
+        NativePath path;                              // when `file` is not open yet
+        std::shared_ptr<const fs::Location> location; // the same, below a root
         qint64 offset = 0;
         qint64 size = 0;
     };

@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include <dirent.h>
@@ -34,12 +35,21 @@ namespace {
 
 int g_failAt = 0;
 int g_failError = EIO;
+unsigned g_kinds = faults::Changes;
+int g_steps = 0;
+int g_exitAt = 0;
+int g_exitStatus = 0;
 int g_changes = 0;
+bool g_renameNoReplace = true;
 
-// Counts a change to the disk; true when the fault seam makes it fail (errno is then set).
-bool faultHere() {
-    ++g_changes;
-    if (g_failAt > 0 && g_changes == g_failAt) {
+// Counts a step of kind `kind`; true when the fault seam makes it fail (errno is then set).
+bool faultHere(faults::Steps kind = faults::Changes) {
+    if (kind == faults::Changes && g_exitAt > 0 && ++g_changes == g_exitAt)
+        ::_exit(g_exitStatus);
+    if (!(g_kinds & kind))
+        return false;
+    ++g_steps;
+    if (g_failAt > 0 && g_steps == g_failAt) {
         errno = g_failError;
         return true;
     }
@@ -65,6 +75,8 @@ Info infoOf(const struct stat& st) {
     info.links = st.st_nlink;
     info.owner = st.st_uid;
     info.group = st.st_gid;
+    info.changed = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    info.modified = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     return info;
 }
 
@@ -191,6 +203,8 @@ Result<File> File::openForReading(const NativePath& path) {
 
 Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
     for (;;) {
+        if (faultHere(faults::Reads))
+            return failure(QStringLiteral("read"), m_path, errno);
         const ssize_t got = offset >= 0 ? ::pread(m_fd, buffer, size_t(size), off_t(offset))
                                         : ::read(m_fd, buffer, size_t(size));
         if (got >= 0)
@@ -198,6 +212,23 @@ Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
         if (errno != EINTR)
             return failure(QStringLiteral("read"), m_path, errno);
     }
+}
+
+Status File::readExactly(char* buffer, qint64 size, qint64 offset) {
+    while (size > 0) {
+        const auto got = read(buffer, size, offset);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            return Status::failure(ErrorKind::Failed,
+                                   QStringLiteral("Could not read %1: the file ends sooner than "
+                                                  "it should (it changed while it was read).")
+                                       .arg(quotedPath(m_path)));
+        buffer += *got;
+        offset += *got;
+        size -= *got;
+    }
+    return Status::success();
 }
 
 Status File::write(const char* data, qint64 size) {
@@ -222,6 +253,8 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
     // offers one.
     loff_t in = offset;
     while (size > 0) {
+        if (faultHere(faults::Reads))
+            return failure(QStringLiteral("read"), source.m_path, errno);
         if (faultHere())
             return failure(QStringLiteral("write"), m_path, errno);
         const ssize_t done = ::copy_file_range(source.m_fd, &in, m_fd, nullptr,
@@ -234,7 +267,10 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
             return failure(QStringLiteral("write"), m_path, errno);
         }
         if (done == 0)
-            return failure(QStringLiteral("read"), source.m_path, EIO);
+            return Status::failure(ErrorKind::Failed,
+                                   QStringLiteral("Could not read %1: the file ends sooner than "
+                                                  "it should (it changed while it was read).")
+                                       .arg(quotedPath(source.m_path)));
         size -= done;
     }
     offset = in;
@@ -245,7 +281,10 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
         if (!got)
             return got.status();
         if (*got == 0)
-            return failure(QStringLiteral("read"), source.m_path, EIO);
+            return Status::failure(ErrorKind::Failed,
+                                   QStringLiteral("Could not read %1: the file ends sooner than "
+                                                  "it should (it changed while it was read).")
+                                       .arg(quotedPath(source.m_path)));
         if (const Status written = write(buffer.constData(), *got); !written)
             return written;
         offset += *got;
@@ -260,19 +299,21 @@ Status File::sync() {
     return Status::success();
 }
 
-Status File::lockExclusive() {
-    while (::flock(m_fd, LOCK_EX) != 0) {
-        if (errno != EINTR)
-            return failure(QStringLiteral("lock"), m_path, errno);
-    }
+Status File::truncate(qint64 size) {
+    if (faultHere() || ::ftruncate(m_fd, off_t(size)) != 0)
+        return failure(QStringLiteral("write"), m_path, errno);
     return Status::success();
 }
 
 Status File::setMode(quint32 mode, quint32 owner, quint32 group, bool keepOwner) {
-    if (::fchmod(m_fd, mode_t(mode)) != 0)
+    // A file system without permissions (FAT) refuses or ignores them; this process owns the
+    // files it made, so EPERM can mean nothing else.
+    if (::fchmod(m_fd, mode_t(mode)) != 0 && errno != EPERM && errno != EOPNOTSUPP &&
+        errno != ENOSYS)
         return failure(QStringLiteral("set the permissions of"), m_path, errno);
     // The owner survives where the system lets it (as root, or when it does not change).
-    if (keepOwner && ::fchown(m_fd, uid_t(owner), gid_t(group)) != 0 && errno != EPERM)
+    if (keepOwner && ::fchown(m_fd, uid_t(owner), gid_t(group)) != 0 && errno != EPERM &&
+        errno != EOPNOTSUPP && errno != ENOSYS)
         return failure(QStringLiteral("set the owner of"), m_path, errno);
     return Status::success();
 }
@@ -310,6 +351,13 @@ Result<Info> File::info() const {
     if (::fstat(m_fd, &st) != 0)
         return failure(QStringLiteral("read"), m_path, errno);
     return infoOf(st);
+}
+
+Result<File> File::duplicate() const {
+    const int fd = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return failure(QStringLiteral("read"), m_path, errno);
+    return File(fd, m_path);
 }
 
 Status File::close() {
@@ -393,22 +441,30 @@ Result<Info> Folder::stat(const QString& name) const {
     return infoOf(st);
 }
 
-QStringList Folder::names() const {
+Result<QStringList> Folder::names() const {
     QStringList out;
     const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return out;
+        return failure(QStringLiteral("read the folder"), m_path, errno);
     DIR* dir = ::fdopendir(fd);
     if (!dir) {
+        const int error = errno;
         ::close(fd);
-        return out;
+        return failure(QStringLiteral("read the folder"), m_path, error);
     }
-    while (const dirent* entry = ::readdir(dir)) {
-        const QString name = QFile::decodeName(entry->d_name);
-        if (name != QStringLiteral(".") && name != QStringLiteral(".."))
-            out << name;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir);
+        if (!entry)
+            break;
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
+            out << QFile::decodeName(name);
     }
+    const int error = errno;
     ::closedir(dir);
+    if (error != 0)
+        return failure(QStringLiteral("read the folder"), m_path, error);
     return out;
 }
 
@@ -422,14 +478,10 @@ Result<File> Folder::openForReading(const QString& name) const {
     return regularFile(fd, path);
 }
 
-QString Folder::tempPrefix(const QString& name) {
-    return name.isEmpty() ? QStringLiteral(".~gk-") : QStringLiteral(".~gk-") + name + '.';
-}
-
-Result<File> Folder::createTemp(const QString& name, quint32 mode) const {
+Result<File> Folder::createTemp(quint32 mode) const {
     for (int attempt = 0;; ++attempt) {
         const QString temp =
-            tempPrefix(name) + QString::number(QRandomGenerator::global()->generate64(), 36);
+            tempPrefix() + QString::number(QRandomGenerator::global()->generate64(), 36);
         auto file = createExclusive(temp, mode);
         if (file || attempt >= 8)
             return file;
@@ -445,16 +497,16 @@ Result<File> Folder::createExclusive(const QString& name, quint32 mode) const {
     if (faultHere())
         return failure(QStringLiteral("write"), path, errno);
     const int fd = ::openat(m_fd, encoded(name).constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode));
+                            O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode));
     if (fd < 0)
         return failure(QStringLiteral("write"), path, errno);
     return File(fd, path);
 }
 
-Result<File> Folder::openForUpdate(const QString& name) const {
+Result<File> Folder::openForAppending(const QString& name) const {
     const NativePath path = pathOf(name);
-    const int fd =
-        ::openat(m_fd, encoded(name).constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd = ::openat(m_fd, encoded(name).constData(),
+                            O_RDWR | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return failure(QStringLiteral("write"), path, errno);
     File file(fd, path);
@@ -462,7 +514,10 @@ Result<File> Folder::openForUpdate(const QString& name) const {
     if (!info)
         return info.status();
     if (info->kind != Kind::File)
-        return failure(QStringLiteral("write"), path, EISDIR);
+        return Status::failure(
+            ErrorKind::UnsafePath,
+            QStringLiteral("Could not write %1: it is not a regular file.").arg(quotedPath(path)));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return file;
 }
 
@@ -473,10 +528,39 @@ Status Folder::rename(const QString& from, const QString& to) const {
     return Status::success();
 }
 
-Status Folder::linkTo(const QString& name, const Folder& target, const QString& targetName) const {
-    if (faultHere() || ::linkat(m_fd, encoded(name).constData(), target.m_fd,
-                                encoded(targetName).constData(), 0) != 0)
-        return failure(QStringLiteral("write"), target.pathOf(targetName), errno);
+Status Folder::moveTo(const QString& from, const Folder& target, const QString& to) const {
+    if (faultHere() ||
+        ::renameat(m_fd, encoded(from).constData(), target.m_fd, encoded(to).constData()) != 0)
+        return failure(QStringLiteral("write"), target.pathOf(to), errno);
+    return Status::success();
+}
+
+Status Folder::moveNoReplace(const QString& from, const Folder& target, const QString& to) const {
+    const QByteArray source = encoded(from);
+    const QByteArray destination = encoded(to);
+    if (faultHere())
+        return failure(QStringLiteral("write"), target.pathOf(to), errno);
+#ifdef RENAME_NOREPLACE
+    if (g_renameNoReplace) {
+        if (::renameat2(m_fd, source.constData(), target.m_fd, destination.constData(),
+                        RENAME_NOREPLACE) == 0)
+            return Status::success();
+        if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+            return failure(QStringLiteral("write"), target.pathOf(to), errno);
+    }
+#endif
+    // Without it: the name is taken first, exclusively, then the file renamed over it. Under
+    // the store's lock nobody else gives out names there.
+    auto placeholder = target.createExclusive(to, 0600);
+    if (!placeholder)
+        return placeholder.status();
+    placeholder->close().ok();
+    if (faultHere() ||
+        ::renameat(m_fd, source.constData(), target.m_fd, destination.constData()) != 0) {
+        const Status failed = failure(QStringLiteral("write"), target.pathOf(to), errno);
+        ::unlinkat(target.m_fd, destination.constData(), 0);
+        return failed;
+    }
     return Status::success();
 }
 
@@ -496,6 +580,22 @@ Status Folder::sync() const {
     if (faultHere() || ::fsync(m_fd) != 0)
         return failure(QStringLiteral("write"), m_path, errno);
     return Status::success();
+}
+
+Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
+    for (;;) {
+        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
+            return Status::success();
+        if (errno == EINTR)
+            continue;
+        if (errno != EWOULDBLOCK)
+            return failure(QStringLiteral("lock"), m_path, errno);
+        if (stillWaiting && !stillWaiting())
+            return Status::failure(ErrorKind::Cancelled,
+                                   QStringLiteral("Stopped waiting for another Grovekeep or "
+                                                  "grovekeep-vif to finish."));
+        ::usleep(100 * 1000);
+    }
 }
 
 Status SyncBatch::add(File file) {
@@ -541,14 +641,24 @@ Status SyncBatch::sync() {
 }
 
 namespace faults {
-void failAt(int n, int error) {
-    g_changes = 0;
+void failAt(int n, int error, unsigned steps) {
+    g_steps = 0;
     g_failAt = n;
     g_failError = error;
+    g_kinds = steps;
 }
-int changesSoFar() { return g_changes; }
+int stepsSoFar() { return g_steps; }
+void exitAt(int n, int status) {
+    g_changes = 0;
+    g_exitAt = n;
+    g_exitStatus = status;
+}
+void setRenameNoReplace(bool available) { g_renameNoReplace = available; }
 void reset() {
     g_failAt = 0;
+    g_steps = 0;
+    g_kinds = Changes;
+    g_exitAt = 0;
     g_changes = 0;
 }
 } // namespace faults

@@ -2,322 +2,21 @@
 
 #include "base/quoting.h"
 #include "base/sha256.h"
+#include "historyfolder.h"
+#include "operation.h"
+#include "pathindex.h"
 
-#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
 
-#include <atomic>
-#include <cerrno>
+#include <algorithm>
 #include <map>
-#include <thread>
-#include <vector>
 
 namespace gk {
 
-namespace {
-
-const QString kHistory = QStringLiteral("History");
-const QString kObjects = QStringLiteral("objects");
-const QString kOperations = QStringLiteral("operations");
-const QString kTemporary = QStringLiteral("tmp");
-const QString kLockName = QStringLiteral("lock");
-constexpr qint64 kChunk = 1 << 20;
-
-// ---- records as JSON
-
-} // namespace
-
-QString roleName(FileRole role) {
-    switch (role) {
-    case FileRole::Backup:
-        return QStringLiteral("backup");
-    case FileRole::Copy:
-        return QStringLiteral("copy");
-    case FileRole::Target:
-        break;
-    }
-    return QStringLiteral("target");
-}
-
-namespace {
-
-FileRole roleFrom(const QString& name) {
-    if (name == QStringLiteral("backup"))
-        return FileRole::Backup;
-    if (name == QStringLiteral("copy"))
-        return FileRole::Copy;
-    return FileRole::Target;
-}
-
-OperationState stateFrom(const QString& name) {
-    if (name == QStringLiteral("complete"))
-        return OperationState::Complete;
-    if (name == QStringLiteral("undone"))
-        return OperationState::Undone;
-    if (name == QStringLiteral("rolled-back"))
-        return OperationState::RolledBack;
-    return OperationState::UnderWay;
-}
-
-QJsonValue versionJson(const std::optional<FileVersion>& version) {
-    if (!version)
-        return QJsonValue::Null;
-    return QJsonObject{{"sha256", version->sha256},
-                       {"size", double(version->size)},
-                       {"mode", double(version->mode)}};
-}
-
-std::optional<FileVersion> versionFrom(const QJsonValue& value) {
-    if (!value.isObject())
-        return std::nullopt;
-    const QJsonObject o = value.toObject();
-    return FileVersion{o.value("sha256").toString(), qint64(o.value("size").toDouble()),
-                       quint32(o.value("mode").toDouble())};
-}
-
-QJsonObject locationJson(const fs::Location& location) {
-    QStringList parts = location.folders;
-    parts << location.name;
-    return QJsonObject{{"root", location.root.text()}, {"path", parts.join(QLatin1Char('/'))}};
-}
-
-fs::Location locationFrom(const QJsonObject& o) {
-    return fs::Location::below(NativePath(o.value("root").toString()), o.value("path").toString());
-}
-
-QByteArray recordJson(const OperationRecord& r) {
-    QJsonArray files;
-    for (const FileRecord& f : r.files) {
-        QJsonObject o = locationJson(f.location);
-        o.insert("role", roleName(f.role));
-        o.insert("before", versionJson(f.before));
-        o.insert("after", versionJson(f.after));
-        files.append(o);
-    }
-    QJsonArray folders;
-    for (const fs::Location& folder : r.createdFolders)
-        folders.append(locationJson(folder));
-    QJsonObject o{
-        {"id", r.id},          {"time", r.time.toString(Qt::ISODate)}, {"kind", r.info.kind},
-        {"what", r.info.what}, {"state", stateName(r.state)},          {"files", files}};
-    if (!r.info.packageName.isEmpty())
-        o.insert("package",
-                 QJsonObject{{"name", r.info.packageName}, {"sha256", r.info.packageSha256}});
-    if (r.undoes)
-        o.insert("undoes", r.undoes);
-    if (r.undoneBy)
-        o.insert("undoneBy", r.undoneBy);
-    if (!r.note.isEmpty())
-        o.insert("note", r.note);
-    if (!folders.isEmpty())
-        o.insert("createdFolders", folders);
-    return QJsonDocument(o).toJson(QJsonDocument::Indented);
-}
-
-std::optional<OperationRecord> recordFrom(const QByteArray& json) {
-    const QJsonDocument doc = QJsonDocument::fromJson(json);
-    if (!doc.isObject())
-        return std::nullopt;
-    const QJsonObject o = doc.object();
-    OperationRecord r;
-    r.id = o.value("id").toInt();
-    if (r.id <= 0)
-        return std::nullopt;
-    r.time = QDateTime::fromString(o.value("time").toString(), Qt::ISODate);
-    r.info.kind = o.value("kind").toString();
-    r.info.what = o.value("what").toString();
-    const QJsonObject package = o.value("package").toObject();
-    r.info.packageName = package.value("name").toString();
-    r.info.packageSha256 = package.value("sha256").toString();
-    r.state = stateFrom(o.value("state").toString());
-    r.undoes = o.value("undoes").toInt();
-    r.undoneBy = o.value("undoneBy").toInt();
-    r.note = o.value("note").toString();
-    for (const QJsonValue& v : o.value("createdFolders").toArray())
-        r.createdFolders << locationFrom(v.toObject());
-    for (const QJsonValue& v : o.value("files").toArray()) {
-        const QJsonObject f = v.toObject();
-        r.files << FileRecord{locationFrom(f), roleFrom(f.value("role").toString()),
-                              versionFrom(f.value("before")), versionFrom(f.value("after"))};
-    }
-    return r;
-}
-
-QString recordFileName(int id) {
-    return QStringLiteral("%1.json").arg(id, 6, 10, QLatin1Char('0'));
-}
-
-QString key(const fs::Location& location) { return location.path().text(); }
-
-QString describe(const fs::Location& location) { return quotedPath(location.path()); }
-
-// A folder of the store ("operations", "tmp"), opened from Grovekeep's folder.
-Result<fs::Folder> storeFolder(const NativePath& manager, const QString& name) {
-    return fs::Folder::holding(fs::Location::below(manager, kHistory + '/' + name + "/x"), false);
-}
-
-// What interrupted writes left in the store: the files of its temporary folder, and records
-// killed while they were written (the record each was to replace still stands).
-void removeStoreTemporaries(const NativePath& manager) {
-    if (auto temporary = storeFolder(manager, kTemporary)) {
-        for (const QString& name : temporary->names())
-            temporary->remove(name).ok();
-    }
-    if (auto operations = storeFolder(manager, kOperations)) {
-        for (const QString& name : operations->names()) {
-            if (fs::Folder::isTemporary(name))
-                operations->remove(name).ok();
-        }
-    }
-}
-
-// What stands at a location, and the open folder that holds it.
-struct Opened {
-    fs::Folder folder;
-    fs::Info info;
-};
-
-Result<Opened> openAt(const fs::Location& location) {
-    auto folder = fs::Folder::holding(location, false);
-    if (!folder)
-        return folder.status();
-    const auto info = folder->stat(location.name);
-    if (!info)
-        return info.status();
-    return Opened{std::move(*folder), *info};
-}
-
-// The folders of one operation, each opened once, walked from its root without following a
-// link. A folder opened for a target of the game ("checked") is refused when it is, or lies
-// in, the forbidden folder.
-class FolderCache {
-public:
-    explicit FolderCache(const std::optional<fs::Info>& forbidden)
-        : m_guarded(forbidden.has_value())
-        , m_forbidden(forbidden.value_or(fs::Info{})) {}
-
-    Result<fs::Folder*> holding(const fs::Location& location, bool checked) {
-        const QString key =
-            QString(checked ? QLatin1Char('F') : QLatin1Char('O')) + location.folderPath().text();
-        auto found = m_folders.find(key);
-        if (found != m_folders.end())
-            return &found->second;
-        const bool guarded = checked && m_guarded;
-        auto folder = fs::Folder::openRoot(location.root);
-        if (!folder)
-            return folder.status();
-        for (const QString& name : location.folders) {
-            if (guarded) {
-                const auto here = folder->info();
-                if (here && here->sameNode(m_forbidden))
-                    break;
-            }
-            auto next = folder->child(name, false);
-            if (!next)
-                return next.status();
-            folder = std::move(next);
-        }
-        if (guarded) {
-            const auto here = folder->info();
-            if (!here || here->sameNode(m_forbidden))
-                return Status::failure(ErrorKind::UnsafePath,
-                                       QStringLiteral("%1 lies in Grovekeep's own folder, where a "
-                                                      "package may not write.")
-                                           .arg(describe(location)));
-        }
-        return &m_folders.emplace(key, std::move(*folder)).first->second;
-    }
-
-    // Makes the renames in every folder durable.
-    Status syncAll() {
-        QSet<QString> synced;
-        for (auto& [key, folder] : m_folders) {
-            if (synced.contains(key.mid(1)))
-                continue;
-            synced.insert(key.mid(1));
-            if (const Status done = folder.sync(); !done)
-                return done;
-        }
-        return Status::success();
-    }
-
-private:
-    bool m_guarded;
-    fs::Info m_forbidden;
-    std::map<QString, fs::Folder> m_folders;
-};
-
-// Why a file standing at a location cannot be read or replaced, or empty.
-Status refusal(const fs::Location& location, const fs::Info& info) {
-    switch (info.kind) {
-    case fs::Kind::Folder:
-        return Status::failure(ErrorKind::IsFolder,
-                               QStringLiteral("A folder stands at %1.").arg(describe(location)));
-    case fs::Kind::Link:
-        return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("%1 is a symbolic link, which Grovekeep does not "
-                                              "follow or replace.")
-                                   .arg(describe(location)));
-    case fs::Kind::Other:
-        return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("%1 is not a regular file (a pipe, socket or "
-                                              "device), which Grovekeep does not read or "
-                                              "replace.")
-                                   .arg(describe(location)));
-    default:
-        return Status::success();
-    }
-}
-
-// Hashes a regular file as it is read, optionally writing every byte to `copy`.
-Result<FileVersion> hashFile(fs::File& file, fs::File* copy) {
-    const auto info = file.info();
-    if (!info)
-        return info.status();
-    Sha256 hash;
-    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(info->size, 1), kChunk)),
-                      Qt::Uninitialized);
-    qint64 total = 0;
-    for (;;) {
-        const auto got = file.read(buffer.data(), buffer.size(), total);
-        if (!got)
-            return got.status();
-        if (*got == 0)
-            break;
-        hash.add(buffer.constData(), *got);
-        if (copy) {
-            if (const Status written = copy->write(buffer.constData(), *got); !written)
-                return written;
-        }
-        total += *got;
-    }
-    return FileVersion{hash.hex(), total, info->mode};
-}
-
-Status withLabel(const QString& label, const Status& failure) {
-    if (label.isEmpty())
-        return failure;
-    return failure.withMessage(QStringLiteral("%1: %2.").arg(label, asClause(failure.error())));
-}
-
-} // namespace
-
-QString stateName(OperationState state) {
-    switch (state) {
-    case OperationState::UnderWay:
-        return QStringLiteral("under-way");
-    case OperationState::Complete:
-        return QStringLiteral("complete");
-    case OperationState::Undone:
-        return QStringLiteral("undone");
-    case OperationState::RolledBack:
-        return QStringLiteral("rolled-back");
-    }
-    return QString();
-}
+using namespace history;
 
 QString fileStateName(FileState state) {
     switch (state) {
@@ -327,6 +26,8 @@ QString fileStateName(FileState state) {
         return QStringLiteral("changed");
     case FileState::Missing:
         return QStringLiteral("missing");
+    case FileState::Unreadable:
+        return QStringLiteral("unreadable");
     }
     return QString();
 }
@@ -344,32 +45,33 @@ int OperationRecord::targetCount() const {
     return n;
 }
 
-// ---- the lock: one operation at a time, across processes
+namespace {
 
-struct ChangeStore::Lock {
-    fs::File file;
-    static Result<Lock> take(const NativePath& history) {
-        auto unusable = [](const Status& failure) {
-            return failure.withMessage(failure.error() + QStringLiteral(" Nothing was changed."));
-        };
-        auto folder = fs::Folder::openRoot(history);
-        if (!folder)
-            return unusable(folder.status());
-        auto file = folder->openForUpdate(kLockName);
-        if (!file)
-            return unusable(file.status());
-        if (const Status locked = file->lockExclusive(); !locked)
-            return unusable(locked);
-        return Lock{std::move(*file)};
-    }
+QString describe(const fs::Location& location) { return quotedPath(location.path()); }
+
+// Whether `now` is the content `version` (none: no file).
+bool holds(const std::optional<FileVersion>& now, const std::optional<FileVersion>& version) {
+    if (!version)
+        return !now.has_value();
+    return now && now->sha256 == version->sha256 && now->size == version->size;
+}
+
+} // namespace
+
+// ---- opening, the lock
+
+struct ChangeStore::Locked {
+    fs::Folder manager; // holds the lock while it is open
+    HistoryFolder history;
 };
 
-ChangeStore::ChangeStore(NativePath managerFolder)
-    : m_manager(std::move(managerFolder)) {}
+ChangeStore::ChangeStore(Places places)
+    : m_places(std::move(places)) {}
 
-NativePath ChangeStore::folder() const { return m_manager.child(kHistory); }
+NativePath ChangeStore::folder() const { return m_places.manager.child(kHistory); }
 
-Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder) {
+Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder,
+                                      const NativePath& gameFolder) {
     auto manager = fs::Folder::openRoot(managerFolder);
     if (!manager)
         return Status::failure(ErrorKind::NotFound,
@@ -377,95 +79,320 @@ Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder) {
                                               "nothing can be written: its history keeps what "
                                               "every change replaces.")
                                    .arg(quotedPath(managerFolder)));
-    auto unusable = [](const Status& failure) {
-        return failure.withMessage(failure.error() +
-                                   QStringLiteral(" Grovekeep's history cannot be kept there, so "
-                                                  "nothing was changed."));
-    };
-    auto history = manager->child(kHistory, true);
-    if (!history)
-        return unusable(history.status());
-    for (const QString& name : {kObjects, kOperations, kTemporary}) {
-        if (auto made = history->child(name, true); !made)
-            return unusable(made.status());
-    }
-    return ChangeStore(managerFolder);
+    return ChangeStore(Places{managerFolder, gameFolder});
 }
 
-Result<ChangeStore> openStore(const ComposedPath& managerFolder) {
+Result<ChangeStore> openStore(const ComposedPath& managerFolder, const ComposedPath& gameFolder) {
     if (managerFolder.isEmpty())
         return Status::failure(ErrorKind::NotFound,
                                QStringLiteral("Please tell Grovekeep where it is located (Tools "
                                               "> Options) first: its folder keeps the history "
                                               "of every change."));
-    return ChangeStore::open(managerFolder.native());
+    return ChangeStore::open(managerFolder.native(),
+                             gameFolder.isEmpty() ? NativePath() : gameFolder.native());
 }
 
-NativePath ChangeStore::objectPath(const QString& sha256) const {
-    return folder().child(kObjects).child(sha256.left(2)).child(sha256);
+Result<ChangeStore::Locked> ChangeStore::lock() {
+    auto manager = fs::Folder::openRoot(m_places.manager);
+    if (!manager)
+        return manager.status().withMessage(manager.error() +
+                                            QStringLiteral(" Nothing was changed."));
+    bool waited = false;
+    const Status locked = manager->lockExclusive([&] {
+        waited = true;
+        return !m_waiting || m_waiting(false);
+    });
+    if (waited && m_waiting)
+        m_waiting(true);
+    if (!locked)
+        return locked.withMessage(locked.error() + QStringLiteral(" Nothing was changed."));
+    return Locked{std::move(*manager), HistoryFolder(m_places.manager)};
 }
 
-// ---- records
+namespace {
 
-Result<OperationRecord> ChangeStore::readRecord(const QString& fileName) const {
-    auto folder = storeFolder(m_manager, kOperations);
-    if (!folder)
-        return folder.status();
-    auto file = folder->openForReading(fileName);
+// ---- records of an older Grovekeep (one JSON document each), converted once
+
+constexpr qint64 kMaxOlderRecord = qint64(512) << 20;
+
+std::optional<FileVersion> olderVersion(const QJsonValue& value, bool* bad) {
+    if (value.isNull() || value.isUndefined())
+        return std::nullopt;
+    const QJsonObject o = value.toObject();
+    const auto digest = Digest::fromHex(o.value(QStringLiteral("sha256")).toString());
+    const double size = o.value(QStringLiteral("size")).toDouble(-1);
+    const double mode = o.value(QStringLiteral("mode")).toDouble(-1);
+    if (!digest || size < 0 || size > 9e15 || mode < 0 || mode > 07777) {
+        *bad = true;
+        return std::nullopt;
+    }
+    return FileVersion{*digest, qint64(size), quint32(mode)};
+}
+
+// The older record `name` as a record of this Grovekeep, or why it cannot be read.
+Result<OperationRecord> readOlder(const fs::Folder& operations, const QString& name,
+                                  const Places& places, bool* ready) {
+    auto fail = [&](const QString& why) {
+        return Status::failure(ErrorKind::Invalid,
+                               QStringLiteral("The history record %1 of an older Grovekeep "
+                                              "cannot be used: %2.")
+                                   .arg(quotedPath(operations.pathOf(name)), why));
+    };
+    auto file = operations.openForReading(name);
     if (!file)
         return file.status();
-    QByteArray json;
-    QByteArray buffer(64 * 1024, Qt::Uninitialized);
-    for (;;) {
-        const auto got = file->read(buffer.data(), buffer.size());
-        if (!got)
-            return got.status();
-        if (*got == 0)
-            break;
-        json.append(buffer.constData(), *got);
+    const auto info = file->info();
+    if (!info)
+        return info.status();
+    if (info->size > kMaxOlderRecord)
+        return fail(QStringLiteral("it is too large"));
+    QByteArray bytes(qsizetype(info->size), Qt::Uninitialized);
+    if (const Status read = file->readExactly(bytes.data(), bytes.size(), 0); !read)
+        return read;
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes);
+    bytes.clear();
+    if (!doc.isObject())
+        return fail(QStringLiteral("it is not a record"));
+    const QJsonObject o = doc.object();
+    OperationRecord r;
+    r.id = o.value(QStringLiteral("id")).toInt();
+    if (r.id <= 0 || r.id != name.chopped(5).toInt())
+        return fail(QStringLiteral("its number does not match its name"));
+    r.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODate);
+    r.info.kind = o.value(QStringLiteral("kind")).toString().left(64);
+    r.info.what = o.value(QStringLiteral("what")).toString().left(4096);
+    const QJsonObject package = o.value(QStringLiteral("package")).toObject();
+    r.info.packageName = package.value(QStringLiteral("name")).toString().left(4096);
+    r.info.packageSha256 = package.value(QStringLiteral("sha256")).toString().left(64);
+    const QString state = o.value(QStringLiteral("state")).toString();
+    if (state == QStringLiteral("complete"))
+        r.state = OperationState::Complete;
+    else if (state == QStringLiteral("undone"))
+        r.state = OperationState::Undone;
+    else if (state == QStringLiteral("rolled-back"))
+        r.state = OperationState::RolledBack;
+    else if (state == QStringLiteral("under-way"))
+        r.state = OperationState::UnderWay;
+    else
+        return fail(QStringLiteral("its state is unknown"));
+    r.undoes = std::max(0, o.value(QStringLiteral("undoes")).toInt());
+    r.info.undoes = r.undoes;
+    r.undoneBy = std::max(0, o.value(QStringLiteral("undoneBy")).toInt());
+    r.note = o.value(QStringLiteral("note")).toString().left(4096);
+    if (!r.time.isValid())
+        return fail(QStringLiteral("its time is unknown"));
+    r.game = places.game.isEmpty() ? QString() : cleanFolder(places.game);
+    auto locationOf = [&](const QJsonObject& f, RecordedPath* recorded) {
+        const fs::Location location =
+            fs::Location::below(NativePath(f.value(QStringLiteral("root")).toString()),
+                                f.value(QStringLiteral("path")).toString());
+        *recorded = places.classify(location);
+        return recordedPathProblem(*recorded);
+    };
+    for (const QJsonValue& v : o.value(QStringLiteral("createdFolders")).toArray()) {
+        RecordedPath recorded;
+        if (const QString problem = locationOf(v.toObject(), &recorded); !problem.isEmpty())
+            return fail(problem);
+        r.createdFolders << places.shown(recorded, r.game);
     }
-    auto record = recordFrom(json);
-    if (!record)
-        return Status::failure(ErrorKind::Failed, QStringLiteral("The history record %1 cannot "
-                                                                 "be read.")
-                                                      .arg(quotedPath(file->path())));
-    return *record;
+    *ready = false;
+    for (const QJsonValue& v : o.value(QStringLiteral("files")).toArray()) {
+        const QJsonObject f = v.toObject();
+        FileRecord file;
+        if (const QString problem = locationOf(f, &file.recorded); !problem.isEmpty())
+            return fail(problem);
+        file.location = places.shown(file.recorded, r.game);
+        const QString role = f.value(QStringLiteral("role")).toString();
+        file.role = role == QStringLiteral("backup") ? FileRole::Backup
+                    : role == QStringLiteral("copy") ? FileRole::Copy
+                                                     : FileRole::Target;
+        bool bad = false;
+        file.before = olderVersion(f.value(QStringLiteral("before")), &bad);
+        file.after = olderVersion(f.value(QStringLiteral("after")), &bad);
+        if (bad)
+            return fail(QStringLiteral("a file's content is damaged"));
+        file.remove = !file.after && file.before && r.state != OperationState::UnderWay;
+        *ready = *ready || file.after.has_value();
+        r.files << file;
+    }
+    r.fileCount = int(r.files.size());
+    return r;
 }
 
-Status ChangeStore::writeRecord(const OperationRecord& record) const {
-    auto folder = storeFolder(m_manager, kOperations);
+// Writes `r` as a record of this Grovekeep.
+Status writeConverted(HistoryFolder& history, const OperationRecord& r, bool ready) {
+    auto operations = history.part(kOperations, true);
+    if (!operations)
+        return operations.status();
+    auto writer = RecordWriter::create(**operations, recordName(r.id));
+    if (!writer)
+        return writer.status();
+    RecordHead head;
+    head.id = r.id;
+    head.time = r.time;
+    head.kind = r.info.kind;
+    head.what = r.info.what;
+    head.packageName = r.info.packageName;
+    head.packageSha256 = r.info.packageSha256;
+    head.undoes = r.undoes;
+    head.game = r.game;
+    head.token = newToken();
+    head.folders = int(r.createdFolders.size());
+    head.files = int(r.files.size());
+    Status status = writer->head(head);
+    for (const fs::Location& folder : r.createdFolders) {
+        if (status)
+            status = writer->folder(
+                Places{history.path().folder(), NativePath(r.game)}.classify(folder));
+    }
+    for (const FileRecord& f : r.files) {
+        if (status)
+            status = writer->file(RecordedFile{f.recorded, f.role, f.remove, f.before});
+    }
+    if (ready) {
+        for (qsizetype k = 0; k < r.files.size() && status; ++k) {
+            if (r.files.at(k).after)
+                status = writer->after(RecordedVersion{int(k), *r.files.at(k).after});
+        }
+        if (status)
+            status = writer->ready();
+    }
+    if (status)
+        status = writer->sync();
+    if (status && r.state != OperationState::UnderWay)
+        status = appendToRecord(**operations, recordName(r.id), {},
+                                RecordedState{r.state, r.undoneBy, r.note});
+    if (!status)
+        (*operations)->remove(recordName(r.id)).ok();
+    return status;
+}
+
+} // namespace
+
+Status ChangeStore::prepare(Locked& locked) {
+    HistoryFolder& history = locked.history;
+    if (!history.exists())
+        return Status::success();
+    // Records of an older Grovekeep are converted, each one whole or not at all; one that
+    // cannot be read stays as it is, listed as unreadable.
+    const auto older = history.olderRecords();
+    if (!older)
+        return older.status();
+    bool converted = false;
+    for (const QString& name : *older) {
+        auto operations = history.part(kOperations);
+        if (!operations)
+            return operations.status();
+        bool ready = false;
+        const auto record = readOlder(**operations, name, m_places, &ready);
+        if (!record)
+            continue;
+        const auto exists = (*operations)->stat(recordName(record->id));
+        if (!exists || exists->kind != fs::Kind::Absent)
+            continue;
+        if (const Status written = writeConverted(history, *record, ready); !written)
+            return written;
+        if (record->state == OperationState::UnderWay) {
+            if (const Status marked = history.setPending(record->id); !marked)
+                return marked;
+        }
+        (*operations)->sync().ok();
+        (*operations)->remove(name).ok();
+        converted = true;
+    }
+    // The index is made again from the records when it is missing or was made before them.
+    auto folder = history.open();
     if (!folder)
         return folder.status();
-    const QString name = recordFileName(record.id);
-    auto temp = folder->createTemp(name, 0644);
-    if (!temp)
-        return temp.status();
-    const QString tempName = temp->path().fileName();
-    const QByteArray json = recordJson(record);
-    Status status = temp->write(json.constData(), json.size());
-    if (status)
-        status = temp->sync();
-    if (status)
-        status = temp->close();
-    if (status)
-        status = folder->rename(tempName, name);
-    if (!status) {
-        folder->remove(tempName).ok();
-        return status;
+    PathIndex index(**folder);
+    if (converted || !index.isComplete()) {
+        std::vector<std::pair<quint64, int>> entries;
+        const auto ids = history.recordIds();
+        if (!ids)
+            return ids.status();
+        for (const int id : *ids) {
+            const auto r = history.whole(id, m_places);
+            if (!r || !r->readable())
+                continue;
+            for (const FileRecord& file : r->files)
+                entries.emplace_back(PathIndex::keyOf(file.recorded.key(r->game)), id);
+        }
+        if (const Status rewritten = index.rewrite(entries); !rewritten)
+            return rewritten;
+        if (const Status marked = index.markComplete(); !marked)
+            return marked;
     }
-    return folder->sync();
+    return Status::success();
 }
 
-QList<OperationRecord> ChangeStore::history() const {
+// ---- applying
+
+Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource& changes,
+                                   const Options& options) {
+    if (options.dryRun) {
+        // Every check, no lock and no write: the history is not even made.
+        HistoryFolder history(m_places.manager);
+        return Operation(history, m_places, info, changes, options).run();
+    }
+    auto locked = lock();
+    if (!locked)
+        return locked.status();
+    if (const Status prepared = prepare(*locked); !prepared)
+        return prepared.withMessage(prepared.error() + QStringLiteral(" Nothing was changed."));
+    recoverLocked(*locked);
+    return Operation(locked->history, m_places, info, changes, options).run();
+}
+
+Result<Applied> ChangeStore::apply(const OperationInfo& info, QList<FileChange> changes) {
+    return apply(info, ChangeList(std::move(changes)), Options{});
+}
+
+// ---- reading the history
+
+Result<QList<OperationRecord>> ChangeStore::history(bool wholeRecords) const {
+    HistoryFolder history(m_places.manager);
+    if (!history.exists())
+        return QList<OperationRecord>();
+    // Records of an older Grovekeep are converted first, when nobody else is at work.
+    if (const auto older = history.olderRecords(); older && !older->isEmpty()) {
+        ChangeStore self(*this);
+        self.setWaiting([](bool) { return false; });
+        if (auto locked = self.lock())
+            self.prepare(*locked).ok();
+    }
+    const auto ids = history.recordIds();
+    if (!ids)
+        return ids.status();
     QList<OperationRecord> out;
-    auto folder = storeFolder(m_manager, kOperations);
-    if (!folder)
-        return out;
-    for (const QString& name : folder->names()) {
-        if (!name.endsWith(QStringLiteral(".json")) || name.startsWith(QLatin1Char('.')))
-            continue;
-        if (auto record = readRecord(name))
+    for (auto it = ids->crbegin(); it != ids->crend(); ++it) {
+        auto record = history.summary(*it, m_places);
+        if (record && record->readable() && wholeRecords) {
+            if (const Status checked = history.check(*it); !checked)
+                record->unreadable = checked.error();
+        }
+        if (record)
             out << *record;
+        else if (record.kind() != ErrorKind::NotFound) {
+            OperationRecord r;
+            r.id = *it;
+            r.unreadable = record.error();
+            out << r;
+        }
+    }
+    if (const auto older = history.olderRecords()) {
+        for (const QString& name : *older) {
+            OperationRecord r;
+            r.id = name.chopped(5).toInt();
+            bool ready = false;
+            auto operations = history.part(kOperations);
+            const auto read = operations ? readOlder(**operations, name, m_places, &ready)
+                                         : Result<OperationRecord>(operations.status());
+            r.unreadable =
+                read ? QStringLiteral("It was recorded by an older Grovekeep and is converted "
+                                      "the next time Grovekeep changes a file.")
+                     : read.error();
+            out << r;
+        }
     }
     std::sort(out.begin(), out.end(),
               [](const OperationRecord& a, const OperationRecord& b) { return a.id > b.id; });
@@ -473,754 +400,65 @@ QList<OperationRecord> ChangeStore::history() const {
 }
 
 Result<OperationRecord> ChangeStore::operation(int id) const {
-    auto record = readRecord(recordFileName(id));
+    HistoryFolder history(m_places.manager);
+    auto record = history.whole(id, m_places);
     if (!record && record.kind() == ErrorKind::NotFound)
         return Status::failure(ErrorKind::NotFound,
                                QStringLiteral("There is no operation %1 in the history.").arg(id));
+    if (record && !record->readable())
+        return Status::failure(ErrorKind::Invalid, record->unreadable);
     return record;
 }
 
-int ChangeStore::nextId() const {
-    int id = 0;
-    auto folder = storeFolder(m_manager, kOperations);
-    if (folder) {
-        for (const QString& name : folder->names()) {
-            if (name.endsWith(QStringLiteral(".json")) && !name.startsWith(QLatin1Char('.')))
-                id = std::max(id, name.chopped(5).toInt());
-        }
-    }
-    return id + 1;
+QList<Conflict> ChangeStore::conflicts(const QList<NativePath>& targets) const {
+    HistoryFolder history(m_places.manager);
+    return findConflicts(history, m_places, targets);
 }
 
 Result<std::optional<FileVersion>> ChangeStore::versionOf(const fs::Location& location) {
-    auto opened = openAt(location);
-    if (!opened) {
-        if (opened.kind() == ErrorKind::NotFound)
+    auto folder = fs::Folder::holding(location, false);
+    if (!folder) {
+        if (folder.kind() == ErrorKind::NotFound)
             return std::optional<FileVersion>();
-        return opened.status();
+        return folder.status();
     }
-    if (opened->info.kind == fs::Kind::Absent)
+    const auto info = folder->stat(location.name);
+    if (!info)
+        return info.status();
+    if (info->kind == fs::Kind::Absent)
         return std::optional<FileVersion>();
-    if (const Status refused = refusal(location, opened->info); !refused)
-        return refused;
-    auto file = opened->folder.openForReading(location.name);
+    if (info->kind != fs::Kind::File)
+        return Status::failure(info->kind == fs::Kind::Folder ? ErrorKind::IsFolder
+                                                              : ErrorKind::UnsafePath,
+                               QStringLiteral("%1 is not a regular file.").arg(describe(location)));
+    auto file = folder->openForReading(location.name);
     if (!file)
         return file.status();
-    auto version = hashFile(*file, nullptr);
-    if (!version)
-        return version.status();
-    return std::optional<FileVersion>(*version);
+    const auto opened = file->info();
+    if (!opened)
+        return opened.status();
+    Sha256 hash;
+    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(opened->size, 1), 1 << 20)),
+                      Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const auto got = file->read(buffer.data(), buffer.size(), total);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        hash.add(buffer.constData(), *got);
+        total += *got;
+    }
+    return std::optional<FileVersion>(FileVersion{hash.digest(), total, opened->mode});
 }
 
-QList<Conflict> ChangeStore::conflicts(const QList<NativePath>& targets) const {
-    QList<Conflict> out;
-    QSet<QString> wanted;
-    for (const NativePath& path : targets)
-        wanted.insert(path.text());
-    QSet<QString> found;
-    // Newest first; undone operations and undos put back what stood before, so the operation
-    // that wrote a file's present content is the newest complete one that is not an undo.
-    for (const OperationRecord& record : history()) {
-        if (record.state != OperationState::Complete || record.undoes)
-            continue;
-        for (const FileRecord& file : record.files) {
-            const QString path = key(file.location);
-            if (file.role != FileRole::Target || !file.after || !wanted.contains(path) ||
-                found.contains(path))
-                continue;
-            found.insert(path);
-            out << Conflict{file.location.path(), record.id, record.info.what, record.time};
-        }
-    }
-    return out;
-}
-
-// ---- applying an operation
-
-namespace {
-
-constexpr int kSkipped = -2;
-
-// One file of an operation as it is carried out.
-struct Step {
-    fs::Location location;
-    FileRole role = FileRole::Target;
-    Contents contents;
-    bool remove = false;
-    bool createFolders = false;
-    bool keepWhenAbsent = false;
-    int backupOf = -1; // this step keeps the before-content of step `backupOf` (or is skipped)
-    int sameAs = -1;
-    QString label;
-    // Filled in as the operation goes on.
-    fs::Info info;
-    std::optional<FileVersion> before;
-    std::optional<FileVersion> after;
-    QString temp;         // the temporary file beside the target
-    bool changed = false; // the target has been replaced or removed
-};
-
-} // namespace
-
-Result<Applied> ChangeStore::apply(const OperationInfo& info, const QList<FileChange>& changes,
-                                   const Options& options) {
-    auto lock = Lock::take(folder());
-    if (!lock)
-        return lock.status();
-    recoverLocked();
-    return applyLocked(info, changes, options);
-}
-
-Result<Applied> ChangeStore::applyLocked(const OperationInfo& info,
-                                         const QList<FileChange>& changes, const Options& options) {
-    bool recorded = false;
-    auto applied = carryOut(info, changes, options, &recorded);
-    // A failure before the record was written has changed nothing; after it, the roll-back
-    // has said what it put back.
-    if (!applied && !recorded)
-        return applied.status().withMessage(applied.error() +
-                                            QStringLiteral(" Nothing was changed."));
-    return applied;
-}
-
-Result<Applied> ChangeStore::carryOut(const OperationInfo& info, const QList<FileChange>& changes,
-                                      const Options& options, bool* recorded) {
-    if (changes.isEmpty())
-        return Status::failure(ErrorKind::Invalid, QStringLiteral("There is nothing to write."));
-
-    // The steps: each backup before its target; a second change of the same file takes the
-    // place of the first.
-    QList<Step> steps;
-    QHash<QString, qsizetype> index;
-    QList<qsizetype> stepOfChange;
-    for (const FileChange& change : changes) {
-        qsizetype backupStep = -1;
-        if (change.backup) {
-            Step backup;
-            backup.location = *change.backup;
-            backup.role = FileRole::Backup;
-            backup.createFolders = true;
-            backup.keepWhenAbsent = change.keepWhenAbsent;
-            backup.label = change.label;
-            backupStep = steps.size();
-            steps << backup;
-            index.insert(key(backup.location), backupStep);
-        }
-        Step step;
-        step.location = change.target;
-        step.role = change.role;
-        step.contents = change.contents;
-        step.remove = change.remove;
-        step.createFolders = change.createFolders;
-        step.label = change.label;
-        step.sameAs = change.sameAs >= 0 && change.sameAs < stepOfChange.size()
-                          ? int(stepOfChange.at(change.sameAs))
-                          : -1;
-        const auto earlier = index.constFind(key(step.location));
-        qsizetype at = steps.size();
-        if (earlier != index.constEnd()) {
-            at = *earlier;
-            Step& kept = steps[at];
-            kept.contents = step.contents;
-            kept.remove = step.remove;
-            kept.label = step.label;
-            kept.sameAs = step.sameAs == at ? -1 : step.sameAs;
-            // A copy of the replaced contents is no longer the same as this step.
-            for (Step& other : steps) {
-                if (other.sameAs == at)
-                    other.sameAs = -1;
-            }
-        } else {
-            steps << step;
-            index.insert(key(step.location), at);
-        }
-        if (backupStep >= 0)
-            steps[backupStep].backupOf = int(at);
-        stepOfChange << at;
-    }
-
-    std::optional<fs::Info> forbidden;
-    if (options.forbidden) {
-        if (auto folder = fs::Folder::openRoot(*options.forbidden)) {
-            if (auto here = folder->info())
-                forbidden = *here;
-        }
-    }
-
-    // 1. What stands at each target; folders the operation must create.
-    FolderCache folders(forbidden);
-    auto checked = [](const Step& step) {
-        return step.role == FileRole::Target && !step.createFolders;
-    };
-    QList<fs::Location> foldersToCreate;
-    for (Step& step : steps) {
-        const bool ownFolder = !checked(step);
-        auto holder = folders.holding(step.location, checked(step));
-        if (!holder && holder.kind() == ErrorKind::NotFound && ownFolder) {
-            // Find the folders that are missing, from the top.
-            auto folder = fs::Folder::openRoot(step.location.root);
-            if (!folder)
-                return withLabel(step.label, folder.status());
-            fs::Location at;
-            at.root = step.location.root;
-            bool missing = false;
-            for (const QString& name : step.location.folders) {
-                at.name = name;
-                if (!missing) {
-                    auto next = folder->child(name, false);
-                    if (next) {
-                        folder = std::move(next);
-                    } else if (next.kind() == ErrorKind::NotFound) {
-                        missing = true;
-                    } else {
-                        return withLabel(step.label, next.status());
-                    }
-                }
-                if (missing && !foldersToCreate.contains(at))
-                    foldersToCreate << at;
-                at.folders << name;
-            }
-            step.info = fs::Info{};
-            continue;
-        }
-        if (!holder) {
-            if (holder.kind() == ErrorKind::NotFound)
-                return withLabel(
-                    step.label,
-                    holder.status().withMessage(
-                        QStringLiteral("Could not write %1: the folder %2 does not "
-                                       "exist.")
-                            .arg(describe(step.location), quotedPath(step.location.folderPath()))));
-            return withLabel(step.label, holder.status());
-        }
-        const auto info = (*holder)->stat(step.location.name);
-        if (!info)
-            return withLabel(step.label, info.status());
-        if (const Status refused = refusal(step.location, *info); !refused)
-            return withLabel(step.label, refused);
-        step.info = *info;
-    }
-
-    // 2. Every content the operation replaces goes to the store first. A file that has no other
-    // name is given one in the store (a hard link: no byte is copied); once the operation has
-    // renamed its replacement over it, the store's name is its only one. Any other file is
-    // copied. Either way the content is synced, and put in its place in the store only after the
-    // record naming it is on disk.
-    auto history = fs::Folder::openRoot(folder());
-    if (!history)
-        return history.status();
-    auto temporary = history->child(kTemporary, true);
-    auto objects = history->child(kObjects, true);
-    if (!temporary || !objects)
-        return (!temporary ? temporary.status() : objects.status());
-    const auto storeInfo = objects->info();
-    struct Pending {
-        QString name; // in the store's temporary folder
-        QString sha256;
-    };
-    QList<Pending> pending;
-    fs::SyncBatch keptBatch;
-    // Every name this operation made in the store's temporary folder; on failure all go.
-    QStringList madeNames;
-    auto dropPending = [&] {
-        keptBatch.sync().ok();
-        for (const QString& name : madeNames)
-            temporary->remove(name).ok();
-    };
-    // Each content to keep: linked, or copied (and hashed while copied) one by one.
-    struct Keeping {
-        qsizetype step;
-        QString name;                               // in the store's temporary folder
-        std::optional<Result<FileVersion>> version; // none: linked, hashed below
-    };
-    std::vector<Keeping> keeping;
-    int number = 0;
-    for (qsizetype k = 0; k < steps.size(); ++k) {
-        Step& step = steps[k];
-        ++number;
-        if (step.info.kind != fs::Kind::File)
-            continue;
-        auto holder = folders.holding(step.location, checked(step));
-        if (!holder) {
-            dropPending();
-            return withLabel(step.label, holder.status());
-        }
-        QString tempName = QStringLiteral("object.%1").arg(number);
-        const bool linkable =
-            step.info.links == 1 && storeInfo && step.info.device == storeInfo->device;
-        if (linkable && (*holder)->linkTo(step.location.name, *temporary, tempName).ok()) {
-            madeNames << tempName;
-            keeping.push_back(Keeping{k, tempName, std::nullopt});
-            continue;
-        }
-        auto source = (*holder)->openForReading(step.location.name);
-        if (!source) {
-            dropPending();
-            return withLabel(step.label, source.status());
-        }
-        auto temp = temporary->createTemp(QStringLiteral("object"), 0444);
-        if (!temp) {
-            dropPending();
-            return temp.status();
-        }
-        madeNames << temp->path().fileName();
-        auto version = hashFile(*source, &*temp);
-        const auto opened = source->info();
-        if (version && (!opened || !opened->sameNode(step.info)))
-            version = Status::failure(
-                ErrorKind::Failed,
-                QStringLiteral("%1 changed while it was being kept.").arg(describe(step.location)));
-        // Closed now, so that an operation holds no descriptor per file; synced with the
-        // batch below.
-        if (const Status closed = temp->close(); version && !closed)
-            version = closed;
-        keeping.push_back(Keeping{k, temp->path().fileName(), version});
-    }
-    // The linked contents are hashed on both cores; reading changes nothing on the disk.
-    {
-        std::atomic<size_t> next{0};
-        auto hashLinked = [&] {
-            for (size_t at = next++; at < keeping.size(); at = next++) {
-                Keeping& kept = keeping[at];
-                if (kept.version)
-                    continue;
-                const Step& step = steps.at(kept.step);
-                auto file = temporary->openForReading(kept.name);
-                Result<FileVersion> version =
-                    file ? hashFile(*file, nullptr) : Result<FileVersion>(file.status());
-                // The name in the store must still be the file that was looked at.
-                const auto linked = file ? file->info() : Result<fs::Info>(file.status());
-                if (version && (!linked || !linked->sameNode(step.info)))
-                    version = Status::failure(ErrorKind::Failed,
-                                              QStringLiteral("%1 changed while it was being kept.")
-                                                  .arg(describe(step.location)));
-                kept.version = version;
-            }
-        };
-        std::thread helper(hashLinked);
-        hashLinked();
-        helper.join();
-    }
-    QSet<QString> stored;
-    for (Keeping& kept : keeping) {
-        Step& step = steps[kept.step];
-        const Result<FileVersion>& version = *kept.version;
-        if (!version || stored.contains(version->sha256)) {
-            temporary->remove(kept.name).ok();
-            if (!version) {
-                dropPending();
-                return withLabel(step.label, version.status());
-            }
-            step.before = *version;
-            continue;
-        }
-        step.before = *version;
-        stored.insert(version->sha256);
-        pending << Pending{kept.name, version->sha256};
-        auto file = temporary->openForReading(kept.name);
-        if (!file) {
-            dropPending();
-            return withLabel(step.label, file.status());
-        }
-        if (const Status added = keptBatch.add(std::move(*file)); !added) {
-            dropPending();
-            return added;
-        }
-    }
-    if (const Status synced = keptBatch.sync(); !synced) {
-        dropPending();
-        return synced;
-    }
-
-    // Backups hold what their target held; without a file there, an empty one or none.
-    for (Step& step : steps) {
-        if (step.backupOf < 0)
-            continue;
-        const Step& target = steps.at(step.backupOf);
-        step.contents = Contents();
-        if (target.before)
-            step.contents.add(objectPath(target.before->sha256), 0, target.before->size);
-        else if (!step.keepWhenAbsent)
-            step.backupOf = kSkipped; // nothing to keep
-    }
-
-    const QList<Conflict> conflicting = [&] {
-        QList<NativePath> replaced;
-        for (const Step& step : steps) {
-            if (step.role == FileRole::Target && step.before)
-                replaced << step.location.path();
-        }
-        return conflicts(replaced);
-    }();
-
-    // 3. The record, written ahead of every change.
-    OperationRecord record;
-    record.id = nextId();
-    const QDateTime now = QDateTime::currentDateTime();
-    record.time = now.toOffsetFromUtc(now.offsetFromUtc());
-    record.info = info;
-    record.undoes = info.undoes;
-    record.state = OperationState::UnderWay;
-    record.createdFolders = foldersToCreate;
-    QList<qsizetype> recordOfStep(steps.size(), -1);
-    for (qsizetype k = 0; k < steps.size(); ++k) {
-        const Step& step = steps.at(k);
-        if (step.backupOf == kSkipped || (step.remove && !step.before))
-            continue;
-        recordOfStep[k] = record.files.size();
-        record.files << FileRecord{step.location, step.role, step.before, std::nullopt};
-    }
-    if (const Status written = writeRecord(record); !written) {
-        // Half written (renamed, not synced), it would be rolled back at the next start for
-        // nothing: no file has changed yet.
-        if (auto operations = history->child(kOperations, false))
-            operations->remove(recordFileName(record.id)).ok();
-        dropPending();
-        return written;
-    }
-    *recorded = true;
-
-    QStringList problems;
-    auto fail = [&](const QString& label, const Status& failure) -> Result<Applied> {
-        Status message = withLabel(label, failure);
-        record.note = message.error();
-        rollBack(record, &problems);
-        if (problems.isEmpty())
-            return message.withMessage(message.error() + QStringLiteral(" Nothing was changed."));
-        return message.withMessage(
-            QStringLiteral("%1 These files could not be put back: %2. Their previous contents "
-                           "are kept in Grovekeep's history (operation %3).")
-                .arg(message.error(), problems.join(QStringLiteral(", ")))
-                .arg(record.id));
-    };
-
-    // The kept contents take their places in the store, now that the record names them. An
-    // object already there stays as it is: written once, never overwritten.
-    {
-        QSet<QString> shards;
-        for (const Pending& p : pending) {
-            const QString shard = p.sha256.left(2);
-            auto shardFolder = objects->child(shard, true);
-            if (!shardFolder)
-                return fail(QString(), shardFolder.status());
-            const auto existing = shardFolder->stat(p.sha256);
-            Status placed = Status::success();
-            if (!existing || existing->kind != fs::Kind::File)
-                placed = temporary->linkTo(p.name, *shardFolder, p.sha256);
-            if (placed)
-                placed = temporary->remove(p.name);
-            if (!placed)
-                return fail(QString(), placed);
-            shards.insert(shard);
-        }
-        pending.clear();
-        for (const QString& shard : shards) {
-            auto shardFolder = objects->child(shard, false);
-            if (!shardFolder)
-                return fail(QString(), shardFolder.status());
-            if (const Status synced = shardFolder->sync(); !synced)
-                return fail(QString(), synced);
-        }
-        if (const Status synced = objects->sync(); !synced)
-            return fail(QString(), synced);
-    }
-
-    // 4. Folders, then the new contents beside their targets.
-    {
-        for (const fs::Location& folderLocation : foldersToCreate) {
-            fs::Location inside = folderLocation;
-            inside.folders << inside.name;
-            inside.name = QStringLiteral("x");
-            if (auto made = fs::Folder::holding(inside, true); !made)
-                return fail(QString(), made.status());
-        }
-    }
-    fs::SyncBatch newFiles;
-
-    auto folderOf = [&](const Step& step) -> Result<fs::Folder*> {
-        auto holder = folders.holding(step.location, checked(step));
-        if (!holder)
-            return holder.status();
-        const auto now = (*holder)->stat(step.location.name);
-        if (!now)
-            return now.status();
-        if (now->kind != step.info.kind ||
-            (now->kind == fs::Kind::File && !now->sameNode(step.info)))
-            return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("%1 changed while it was being replaced.")
-                                       .arg(describe(step.location)));
-        return *holder;
-    };
-    // The new contents' SHA-256 is found by a second thread while this one writes them (inside
-    // the kernel where it can): both read the same pages, and the two cores each do one job.
-    std::vector<Result<QString>> hashes(size_t(steps.size()), QString());
-    std::atomic<bool> stop{false};
-    std::thread hasher([&] {
-        for (qsizetype k = 0; k < steps.size() && !stop; ++k) {
-            const Step& step = steps.at(k);
-            if (step.backupOf != kSkipped && !step.remove && step.sameAs < 0)
-                hashes[size_t(k)] = step.contents.sha256();
-        }
-    });
-    struct Joiner {
-        std::thread& thread;
-        std::atomic<bool>& stop;
-        ~Joiner() {
-            stop = true;
-            if (thread.joinable())
-                thread.join();
-        }
-    } joiner{hasher, stop};
-
-    const qsizetype total = steps.size();
-    qsizetype done = 0;
-    for (qsizetype k = 0; k < steps.size(); ++k) {
-        Step& step = steps[k];
-        if (step.backupOf == kSkipped || step.remove) {
-            if (options.progress)
-                options.progress(++done, total);
-            continue;
-        }
-        auto folder = folderOf(step);
-        if (!folder)
-            return fail(step.label, folder.status());
-        const quint32 mode = step.before ? step.before->mode : 0666;
-        auto temp = (*folder)->createTemp(step.location.name, mode);
-        if (!temp)
-            return fail(step.label, temp.status());
-        step.temp = temp->path().fileName();
-        if (const Status copied = step.contents.writeTo(*temp, nullptr); !copied)
-            return fail(step.label, copied);
-        if (step.before) {
-            if (const Status kept =
-                    temp->setMode(step.before->mode, step.info.owner, step.info.group, true);
-                !kept)
-                return fail(step.label, kept);
-            if (auto old = (*folder)->openForReading(step.location.name))
-                temp->copyAttributesFrom(*old);
-        }
-        const auto info = temp->info();
-        step.after = FileVersion{QString(), step.contents.size(), info ? info->mode : mode};
-        if (const Status added = newFiles.add(std::move(*temp)); !added)
-            return fail(step.label, added);
-        if (options.progress)
-            options.progress(++done, total);
-    }
-    hasher.join();
-    for (qsizetype k = 0; k < steps.size(); ++k) {
-        Step& step = steps[k];
-        if (!step.after)
-            continue;
-        const Result<QString>& hash = hashes[size_t(step.sameAs >= 0 ? step.sameAs : k)];
-        if (!hash)
-            return fail(step.label, hash.status());
-        step.after->sha256 = *hash;
-        if (recordOfStep.at(k) >= 0)
-            record.files[recordOfStep.at(k)].after = step.after;
-    }
-    if (const Status saved = writeRecord(record); !saved)
-        return fail(QString(), saved);
-
-    // 5. Synced as a batch, then renamed into place, then the folders synced.
-    if (const Status synced = newFiles.sync(); !synced)
-        return fail(QString(), synced);
-    for (qsizetype k = 0; k < steps.size(); ++k) {
-        Step& step = steps[k];
-        if (step.backupOf == kSkipped || (step.remove && !step.before))
-            continue;
-        auto folder = folderOf(step);
-        if (!folder)
-            return fail(step.label, folder.status());
-        const Status done = step.remove ? (*folder)->remove(step.location.name)
-                                        : (*folder)->rename(step.temp, step.location.name);
-        if (!done)
-            return fail(step.label, done);
-        step.changed = true;
-        step.temp.clear();
-    }
-    if (const Status synced = folders.syncAll(); !synced)
-        return fail(QString(), synced);
-
-    record.state = OperationState::Complete;
-    if (const Status written = writeRecord(record); !written) {
-        // Every file is in place; only the mark is missing, and the next start would undo the
-        // operation. Better to undo it now and say so.
-        return fail(QString(), written);
-    }
-    Applied applied;
-    applied.operation = record.id;
-    applied.conflicts = conflicting;
-    for (const Step& step : steps)
-        applied.filesWritten += step.changed && step.role == FileRole::Target;
-    return applied;
-}
-
-// ---- rolling back, recovering
-
-void ChangeStore::removeTemps(const OperationRecord& record) const {
-    QSet<QString> seen;
-    for (const FileRecord& file : record.files) {
-        const QString folderKey = file.location.folderPath().text() + '\n' + file.location.name;
-        if (seen.contains(folderKey))
-            continue;
-        seen.insert(folderKey);
-        auto folder = fs::Folder::holding(file.location, false);
-        if (!folder)
-            continue;
-        const QString prefix = fs::Folder::tempPrefix(file.location.name);
-        for (const QString& name : folder->names()) {
-            if (name.startsWith(prefix))
-                folder->remove(name).ok();
-        }
-    }
-    removeStoreTemporaries(m_manager);
-}
-
-void ChangeStore::unlinkAlias(const FileRecord& file) const {
-    // The store kept the file under a second name, and the file was never replaced: the store's
-    // name goes, or a later change of the file in place would change the kept content.
-    const fs::Location object = fs::Location::below(
-        folder(), kObjects + '/' + file.before->sha256.left(2) + '/' + file.before->sha256);
-    auto objectFolder = fs::Folder::holding(object, false);
-    auto targetFolder = fs::Folder::holding(file.location, false);
-    if (!objectFolder || !targetFolder)
-        return;
-    const auto kept = objectFolder->stat(object.name);
-    const auto target = targetFolder->stat(file.location.name);
-    if (kept && target && kept->kind == fs::Kind::File && kept->sameNode(*target)) {
-        objectFolder->remove(object.name).ok();
-        objectFolder->sync().ok();
-    }
-}
-
-void ChangeStore::rollBack(OperationRecord& record, QStringList* problems) {
-    // The last file first. A file whose before-content the store holds is written back from
-    // there; the store's copy stays until the file is back (and after).
-    for (auto it = record.files.rbegin(); it != record.files.rend(); ++it) {
-        const FileRecord& file = *it;
-        const auto now = versionOf(file.location);
-        if (!now) {
-            if (now.kind() != ErrorKind::NotFound)
-                *problems << describe(file.location);
-            continue;
-        }
-        const std::optional<FileVersion>& current = *now;
-        if (!file.before) {
-            // The operation created it when its content is the one written; without an
-            // "after" the operation never placed it, and a file there is someone else's.
-            if (current && file.after && current->sha256 == file.after->sha256) {
-                auto folder = fs::Folder::holding(file.location, false);
-                if (!folder || !folder->remove(file.location.name) || !folder->sync())
-                    *problems << describe(file.location);
-            }
-            continue;
-        }
-        if (current && current->sha256 == file.before->sha256) {
-            unlinkAlias(file);
-            continue;
-        }
-        auto folder = fs::Folder::holding(file.location, false);
-        if (!folder) {
-            *problems << describe(file.location);
-            continue;
-        }
-        const NativePath object = objectPath(file.before->sha256);
-        Contents contents;
-        contents.add(object, 0, file.before->size);
-        auto temp = folder->createTemp(file.location.name, file.before->mode);
-        Status status = temp ? contents.writeTo(*temp, nullptr) : temp.status();
-        if (status) {
-            // The owner and attributes the file had: the replacement took them over, and the
-            // store's link to the old file still has them.
-            auto from = current ? folder->openForReading(file.location.name)
-                                : fs::File::openForReading(object);
-            const auto owned = from ? from->info() : Result<fs::Info>(from.status());
-            status = owned ? temp->setMode(file.before->mode, owned->owner, owned->group, true)
-                           : temp->setMode(file.before->mode, 0, 0, false);
-            if (from)
-                temp->copyAttributesFrom(*from);
-        }
-        if (status)
-            status = temp->sync();
-        if (status)
-            status = temp->close();
-        if (status)
-            status = folder->rename(temp->path().fileName(), file.location.name);
-        if (status)
-            status = folder->sync();
-        if (!status) {
-            if (temp)
-                folder->remove(temp->path().fileName()).ok();
-            *problems << describe(file.location);
-        }
-    }
-    removeTemps(record);
-    removeEmptyFolders(record);
-    record.state = OperationState::RolledBack;
-    // Unwritten, the record stays "under way" and the next start rolls it back again, which
-    // finds nothing left to do.
-    writeRecord(record).ok();
-}
-
-// The folders an operation created, innermost first, as far as they are empty.
-void ChangeStore::removeEmptyFolders(const OperationRecord& record) const {
-    for (auto it = record.createdFolders.crbegin(); it != record.createdFolders.crend(); ++it) {
-        auto parent = fs::Folder::holding(*it, false);
-        if (!parent)
-            continue;
-        auto folder = parent->child(it->name, false);
-        if (folder && folder->names().isEmpty())
-            parent->removeFolder(it->name).ok();
-    }
-}
-
-QList<Recovered> ChangeStore::recover() {
-    auto lock = Lock::take(folder());
-    if (!lock)
-        return {};
-    return recoverLocked();
-}
-
-QList<Recovered> ChangeStore::recoverLocked() {
-    QList<Recovered> out;
-    removeStoreTemporaries(m_manager);
-    for (OperationRecord record : history()) {
-        if (record.state != OperationState::UnderWay)
-            continue;
-        Recovered recovered;
-        recovered.operation = record.id;
-        recovered.what = record.info.what;
-        for (const FileRecord& file : record.files) {
-            const auto now = versionOf(file.location);
-            if (!now)
-                continue;
-            // "Put back": a file that differs from its before-content now.
-            const bool asBefore =
-                file.before ? (*now && (*now)->sha256 == file.before->sha256) : !now->has_value();
-            recovered.filesPutBack += !asBefore;
-        }
-        if (record.note.isEmpty())
-            record.note = QStringLiteral("Interrupted; rolled back at the next start.");
-        rollBack(record, &recovered.problems);
-        out << recovered;
-    }
-    // An undo that is complete while the operation it undid still reads complete: its mark was
-    // not written (a full disk, a kill just after the undo). It is made now, newest first.
-    for (const OperationRecord& undo : history()) {
-        if (undo.state != OperationState::Complete || !undo.undoes)
-            continue;
-        if (auto undone = operation(undo.undoes);
-            undone && undone->state == OperationState::Complete)
-            markUndone(*undone, undo.id);
-    }
-    return out;
-}
-
-// ---- undo, verify, prune
+// ---- undo
 
 QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
     if (changedOnly)
         *changedOnly = false;
+    HistoryFolder history(m_places.manager);
     const auto record = operation(id);
     if (!record)
         return {record.error()};
@@ -1228,45 +466,128 @@ QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
         return {QStringLiteral("Operation %1 is %2; only a complete operation can be undone.")
                     .arg(id)
                     .arg(stateName(record->state))};
-    QStringList later;
-    QSet<QString> paths;
-    for (const FileRecord& file : record->files)
-        paths.insert(key(file.location));
-    for (const OperationRecord& other : history()) {
-        // An undo of an operation later than this one cancels it out with that operation.
-        if (other.id <= id || other.state != OperationState::Complete || other.undoes > id)
-            continue;
-        for (const FileRecord& file : other.files) {
-            if (paths.contains(key(file.location))) {
-                later << QStringLiteral("Operation %1 (%2) changed %3 later; undo it first.")
-                             .arg(other.id)
-                             .arg(other.info.what, describe(file.location));
-                break;
-            }
+    QStringList problems;
+    QList<fs::Location> locations;
+    for (const FileRecord& file : record->files) {
+        const auto location = m_places.resolve(file.recorded, record->game, Places::Use::Change);
+        if (!location) {
+            // What it held stays in the history, where the user can take it.
+            problems << (file.before
+                             ? QStringLiteral("%1 What it held before is kept as %2.")
+                                   .arg(location.error(),
+                                        quotedPath(
+                                            history.objectLocation(file.before->sha256).path()))
+                             : location.error());
+        } else {
+            locations << *location;
         }
     }
-    if (!later.isEmpty())
-        return later;
-    QStringList changed;
-    for (const FileRecord& file : record->files) {
-        const auto now = versionOf(file.location);
-        const bool same = now && (file.after ? (*now && (*now)->sha256 == file.after->sha256)
-                                             : !now->has_value());
-        if (!same)
-            changed << QStringLiteral("%1 has changed since operation %2 wrote it.")
-                           .arg(describe(file.location))
-                           .arg(id);
+    if (!problems.isEmpty())
+        return problems;
+    // A later operation that changed one of its files, and stands: it is undone first. An undo
+    // of an operation later than this one cancels out with that operation.
+    auto folder = history.open();
+    if (!folder)
+        return {folder.error()};
+    PathIndex index(**folder);
+    QSet<int> named;
+    for (qsizetype k = 0; k < record->files.size(); ++k) {
+        const auto ids =
+            index.operationsOf(PathIndex::keyOf(record->files.at(k).recorded.key(record->game)));
+        if (!ids)
+            return {ids.error()};
+        for (const int other : *ids) {
+            if (other <= id || named.contains(other))
+                continue;
+            const auto later = history.summary(other, m_places);
+            if (!later || !later->readable() || later->state != OperationState::Complete ||
+                later->undoes > id)
+                continue;
+            named.insert(other);
+            problems << QStringLiteral("Operation %1 (%2) changed %3 later; undo it first.")
+                            .arg(other)
+                            .arg(oneLine(later->info.what), describe(locations.at(k)));
+        }
+    }
+    if (!problems.isEmpty())
+        return problems;
+    bool onlyChanged = true;
+    for (qsizetype k = 0; k < record->files.size(); ++k) {
+        const FileRecord& file = record->files.at(k);
+        const auto now = versionOf(locations.at(k));
+        if (!now) {
+            problems << QStringLiteral("%1 could not be read: %2.")
+                            .arg(describe(locations.at(k)), asClause(now.error()));
+            onlyChanged = false;
+            continue;
+        }
+        if (!holds(*now, file.remove ? std::nullopt : file.after))
+            problems << QStringLiteral("%1 has changed since operation %2 wrote it.")
+                            .arg(describe(locations.at(k)))
+                            .arg(id);
     }
     if (changedOnly)
-        *changedOnly = !changed.isEmpty();
-    return changed;
+        *changedOnly = onlyChanged && !problems.isEmpty();
+    return problems;
 }
 
+namespace {
+
+// The operation `undone` names its undo; undoing an undo makes the operation it had undone
+// complete again. Each mark is made once.
+void markUndone(HistoryFolder& history, const Places& places, int undone, int by) {
+    auto operations = history.part(kOperations);
+    if (!operations)
+        return;
+    const auto record = history.summary(undone, places);
+    if (!record || !record->readable())
+        return;
+    if (record->state != OperationState::Undone || record->undoneBy != by)
+        appendToRecord(**operations, recordName(undone), {},
+                       RecordedState{OperationState::Undone, by, QString()})
+            .ok();
+    if (record->undoes) {
+        const auto original = history.summary(record->undoes, places);
+        if (original && original->readable() && original->state == OperationState::Undone)
+            appendToRecord(**operations, recordName(record->undoes), {},
+                           RecordedState{OperationState::Complete, 0, QString()})
+                .ok();
+    }
+}
+
+// The folders an operation made, innermost first, as far as they are empty.
+void removeEmptyFolders(const Places& places, const OperationRecord& record,
+                        const QList<RecordedPath>& folders) {
+    for (auto it = folders.crbegin(); it != folders.crend(); ++it) {
+        const auto location = places.resolve(*it, record.game, Places::Use::Change);
+        if (!location)
+            continue;
+        auto parent = fs::Folder::holding(*location, false);
+        if (!parent)
+            continue;
+        auto folder = parent->child(location->name, false);
+        const auto names = folder ? folder->names() : Result<QStringList>(folder.status());
+        if (names && names->isEmpty())
+            parent->removeFolder(location->name).ok();
+    }
+}
+
+QList<RecordedPath> createdFoldersOf(const Places& places, const OperationRecord& record) {
+    QList<RecordedPath> out;
+    for (const fs::Location& folder : record.createdFolders)
+        out << places.classify(folder);
+    return out;
+}
+
+} // namespace
+
 Result<Applied> ChangeStore::undo(int id, bool force) {
-    auto lock = Lock::take(folder());
-    if (!lock)
-        return lock.status();
-    recoverLocked();
+    auto locked = lock();
+    if (!locked)
+        return locked.status();
+    if (const Status prepared = prepare(*locked); !prepared)
+        return prepared;
+    recoverLocked(*locked);
     bool changedOnly = false;
     const QStringList problems = undoProblems(id, &changedOnly);
     if (!problems.isEmpty() && !(force && changedOnly))
@@ -1274,144 +595,473 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
                                QStringLiteral("Operation %1 was not undone: %2")
                                    .arg(id)
                                    .arg(problems.join(QLatin1Char(' '))));
-    auto record = operation(id);
-    if (!record)
-        return record.status();
+    auto record = locked->history.whole(id, m_places);
+    if (!record || !record->readable())
+        return Status::failure(ErrorKind::Invalid, record ? record->unreadable : record.error());
 
     QList<FileChange> changes;
     for (auto it = record->files.crbegin(); it != record->files.crend(); ++it) {
+        const auto location = m_places.resolve(it->recorded, record->game, Places::Use::Change);
+        if (!location)
+            return location.status();
         Contents contents;
         if (it->before)
-            contents.add(objectPath(it->before->sha256), 0, it->before->size);
-        FileChange change(it->location, contents, it->role);
+            contents.add(locked->history.objectLocation(it->before->sha256), 0, it->before->size);
+        FileChange change(*location, contents, it->role);
         change.remove = !it->before;
         // Undoing an undo may have to bring back the folders the first undo removed.
         change.createFolders = !change.remove;
+        if (it->before) {
+            change.expected = it->before->sha256;
+            change.mode = it->before->mode;
+        }
         changes << change;
     }
     OperationInfo info;
     info.kind = QStringLiteral("undo");
     info.what = QStringLiteral("Undo of %1: %2").arg(id).arg(record->info.what);
     info.undoes = id;
-    auto applied = applyLocked(info, changes, Options{});
+    const ChangeList list(std::move(changes));
+    const Options options;
+    Operation operation(locked->history, m_places, info, list, options);
+    operation.keepPendingMark();
+    auto applied = operation.run();
     if (!applied)
         return applied;
-
-    // (A mark that cannot be written now is made by the next recovery.)
-    markUndone(*record, applied->operation);
-    removeEmptyFolders(*record);
+    // A mark that cannot be written now is made by the next recovery: the undo stays pending
+    // until then.
+    markUndone(locked->history, m_places, id, applied->operation);
+    removeEmptyFolders(m_places, *record, createdFoldersOf(m_places, *record));
+    locked->history.clearPending(applied->operation).ok();
     return applied;
 }
 
-void ChangeStore::markUndone(OperationRecord record, int undoneBy) const {
-    // The undone operation names who undid it. Undoing an undo makes the operation it had
-    // undone complete again.
-    record.state = OperationState::Undone;
-    record.undoneBy = undoneBy;
-    writeRecord(record).ok();
-    if (record.undoes) {
-        if (auto original = operation(record.undoes)) {
-            original->state = OperationState::Complete;
-            original->undoneBy = 0;
-            writeRecord(*original).ok();
-        }
-    }
-}
+// ---- verify
 
 namespace {
 
-FileCheck checkFile(int operation, const FileRecord& file) {
-    FileCheck check{operation, file.location.path(), file.role, FileState::Intact};
-    const auto now = ChangeStore::versionOf(file.location);
-    if (!now || !now->has_value())
+FileCheck checkFile(const Places& places, const OperationRecord& record, const FileRecord& file) {
+    FileCheck check{record.id, file.location.path(), file.role, FileState::Intact, QString()};
+    const auto location = places.resolve(file.recorded, record.game, Places::Use::Read);
+    if (!location) {
+        check.state = FileState::Unreadable;
+        check.problem = location.error();
+        return check;
+    }
+    check.path = location->path();
+    const auto now = ChangeStore::versionOf(*location);
+    if (!now) {
+        check.state = FileState::Unreadable;
+        check.problem = now.error();
+    } else if (!now->has_value()) {
         check.state = file.after ? FileState::Missing : FileState::Intact;
-    else if (!file.after || (*now)->sha256 != file.after->sha256)
+    } else if (!file.after || (*now)->sha256 != file.after->sha256) {
         check.state = FileState::Changed;
+    }
     return check;
+}
+
+FileCheck unreadableRecord(HistoryFolder& history, int id, const QString& why) {
+    return FileCheck{id, history.path().child(kOperations).child(recordName(id)), FileRole::Target,
+                     FileState::Unreadable, why};
 }
 
 } // namespace
 
 QList<FileCheck> ChangeStore::verify(int id) const {
+    HistoryFolder history(m_places.manager);
     QList<FileCheck> out;
+    if (id) {
+        const auto record = history.whole(id, m_places);
+        if (!record) {
+            if (record.kind() != ErrorKind::NotFound)
+                out << unreadableRecord(history, id, record.error());
+            return out;
+        }
+        if (!record->readable())
+            return {unreadableRecord(history, id, record->unreadable)};
+        for (const FileRecord& file : record->files)
+            out << checkFile(m_places, *record, file);
+        return out;
+    }
+    const auto ids = history.recordIds();
+    if (!ids)
+        return {FileCheck{0, history.path().child(kOperations), FileRole::Target,
+                          FileState::Unreadable, ids.error()}};
     QSet<QString> seen; // newest first: a file a later operation wrote is checked against it
-    for (const OperationRecord& record : history()) {
-        if ((id && record.id != id) || (!id && record.state != OperationState::Complete))
+    for (auto it = ids->crbegin(); it != ids->crend(); ++it) {
+        const auto summary = history.summary(*it, m_places);
+        if (summary && !summary->readable()) {
+            out << unreadableRecord(history, *it, summary->unreadable);
             continue;
-        for (const FileRecord& file : record.files) {
-            if (!id) {
-                const QString where = key(file.location);
-                if (seen.contains(where))
-                    continue;
-                seen.insert(where);
-            }
-            out << checkFile(record.id, file);
+        }
+        if (!summary || summary->state != OperationState::Complete)
+            continue;
+        const auto record = history.whole(*it, m_places);
+        if (!record || !record->readable()) {
+            out << unreadableRecord(history, *it, record ? record->unreadable : record.error());
+            continue;
+        }
+        for (const FileRecord& file : record->files) {
+            const QString key = file.recorded.key(record->game);
+            if (seen.contains(key))
+                continue;
+            seen.insert(key);
+            out << checkFile(m_places, *record, file);
         }
     }
     return out;
 }
 
+Result<StoreCheck> ChangeStore::verifyStore() const {
+    HistoryFolder history(m_places.manager);
+    StoreCheck check;
+    if (!history.exists())
+        return check;
+    auto objects = history.part(kObjects);
+    if (!objects) {
+        if (objects.kind() == ErrorKind::NotFound)
+            return check;
+        return objects.status();
+    }
+    const auto shards = (*objects)->names();
+    if (!shards)
+        return shards.status();
+    for (const QString& shardName : *shards) {
+        auto shard = (*objects)->child(shardName, false);
+        if (!shard) {
+            check.damaged << QStringLiteral("%1: %2").arg(quotedPath((*objects)->pathOf(shardName)),
+                                                          asClause(shard.error()));
+            continue;
+        }
+        const auto names = shard->names();
+        if (!names) {
+            check.damaged << names.error();
+            continue;
+        }
+        for (const QString& name : *names) {
+            ++check.objects;
+            const QString shown = quotedPath(shard->pathOf(name));
+            const auto digest = Digest::fromHex(name);
+            if (!digest || !name.startsWith(shardName)) {
+                check.damaged
+                    << QStringLiteral("%1: its name is no SHA-256 of this folder").arg(shown);
+                continue;
+            }
+            auto file = shard->openForReading(name);
+            if (!file) {
+                check.damaged << QStringLiteral("%1: %2").arg(shown, asClause(file.error()));
+                continue;
+            }
+            const auto info = file->info();
+            Sha256 hash;
+            QByteArray buffer(1 << 20, Qt::Uninitialized);
+            Status read = info ? Status::success() : info.status();
+            for (qint64 at = 0; read;) {
+                const auto got = file->read(buffer.data(), buffer.size(), at);
+                if (!got) {
+                    read = got.status();
+                    break;
+                }
+                if (*got == 0)
+                    break;
+                hash.add(buffer.constData(), *got);
+                at += *got;
+            }
+            if (!read)
+                check.damaged << QStringLiteral("%1: %2").arg(shown, asClause(read.error()));
+            else if (hash.digest() != *digest)
+                check.damaged << QStringLiteral("%1: its bytes do not match its name").arg(shown);
+        }
+    }
+    return check;
+}
+
+// ---- recovery
+
+namespace {
+
+// Rolls back the interrupted operation of `record`: files are put back only where they hold what
+// the operation wrote; a file holding neither what it held before nor what the operation wrote
+// is a later version of the user's, kept in the history before it is put back.
+Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id, bool* finished) {
+    Recovered recovered;
+    recovered.operation = id;
+    *finished = false;
+    bool ready = false;
+    const auto record = history.whole(id, places, &ready);
+    if (!record || !record->readable()) {
+        recovered.problems << (record ? record->unreadable : record.error());
+        return recovered;
+    }
+    recovered.what = record->info.what;
+    auto operations = history.part(kOperations);
+    if (!operations) {
+        recovered.problems << operations.error();
+        return recovered;
+    }
+    // The temporary files beside the operation's files are named by the record.
+    RecordHead head;
+    if (auto reader = RecordReader::open(**operations, recordName(id))) {
+        if (auto read = reader->head())
+            head = *read;
+    }
+    bool everyFile = true;
+    bool durable = true;
+    QList<RecordedVersion> kept;
+    for (qsizetype k = record->files.size() - 1; k >= 0; --k) {
+        const FileRecord& file = record->files.at(k);
+        const auto location = places.resolve(file.recorded, record->game, Places::Use::Change);
+        if (!location) {
+            recovered.problems << QStringLiteral("%1 was left as it is: %2")
+                                      .arg(describe(file.location), asClause(location.error()));
+            everyFile = false;
+            continue;
+        }
+        if (!head.token.isEmpty()) {
+            if (auto folder = fs::Folder::holding(*location, false)) {
+                const QString temp = temporaryName(head.token, int(k));
+                const auto there = folder->stat(temp);
+                if (there && there->kind != fs::Kind::Absent && there->kind != fs::Kind::Folder)
+                    folder->remove(temp).ok();
+            }
+        }
+        if (!ready)
+            continue; // no file had been changed yet
+        const auto now = ChangeStore::versionOf(*location);
+        if (!now) {
+            recovered.problems << QStringLiteral("%1 could not be read, and was left as it is: %2")
+                                      .arg(describe(*location), asClause(now.error()));
+            everyFile = false;
+            continue;
+        }
+        const std::optional<FileVersion> after = file.remove ? std::nullopt : file.after;
+        if (holds(*now, file.before))
+            continue;
+        if (!holds(*now, after) && now->has_value()) {
+            // Neither: the user's later version, kept first.
+            auto folder = fs::Folder::holding(*location, false);
+            auto source =
+                folder ? folder->openForReading(location->name) : Result<fs::File>(folder.status());
+            const auto info = source ? source->info() : Result<fs::Info>(source.status());
+            const auto version = info ? history.keep(*source, *info, describe(*location))
+                                      : Result<FileVersion>(info.status());
+            if (!version) {
+                recovered.problems << QStringLiteral("%1 holds a later version that could not be "
+                                                     "kept, and was left as it is: %2")
+                                          .arg(describe(*location), asClause(version.error()));
+                everyFile = false;
+                continue;
+            }
+            kept << RecordedVersion{int(k), *version};
+            recovered.kept << QStringLiteral("kept your later version of %1 in the history "
+                                             "(%2)")
+                                  .arg(describe(*location),
+                                       quotedPath(history.objectLocation(version->sha256).path()));
+        }
+        bool done = true;
+        if (const Status back = putBack(history, *location, file.before, &done); !back) {
+            recovered.problems << QStringLiteral("%1 could not be put back: %2")
+                                      .arg(describe(*location), asClause(back.error()));
+            everyFile = false;
+            continue;
+        }
+        durable = durable && done;
+        ++recovered.filesPutBack;
+    }
+    if (!durable)
+        recovered.problems << QStringLiteral("the system could not confirm that every file put "
+                                             "back is safely on the disk");
+    if (!everyFile)
+        return recovered; // still under way: the next start tries again
+    removeEmptyFolders(places, *record, createdFoldersOf(places, *record));
+    RecordedState state;
+    state.state = OperationState::RolledBack;
+    state.note = record->note.isEmpty()
+                     ? QStringLiteral("Interrupted; rolled back at the next start.")
+                     : record->note;
+    if (appendToRecord(**operations, recordName(id), kept, state))
+        *finished = true;
+    return recovered;
+}
+
+} // namespace
+
+QList<Recovered> ChangeStore::recoverLocked(Locked& locked) {
+    HistoryFolder& history = locked.history;
+    QList<Recovered> out;
+    if (!history.exists())
+        return out;
+    history.removeTemporaries();
+    const auto pending = history.pending();
+    if (!pending)
+        return {Recovered{0, QString(), 0, {}, {pending.error()}}};
+    for (const int id : *pending) {
+        const auto summary = history.summary(id, m_places);
+        if (!summary) {
+            if (summary.kind() == ErrorKind::NotFound)
+                history.clearPending(id).ok(); // never recorded: nothing changed
+            else
+                out << Recovered{id, QString(), 0, {}, {summary.error()}};
+            continue;
+        }
+        if (!summary->readable()) {
+            // A record whose first line was never written whole: the process was killed before
+            // any file could change.
+            if (!history.recordBegun(id)) {
+                if (auto operations = history.part(kOperations))
+                    (*operations)->remove(recordName(id)).ok();
+                history.clearPending(id).ok();
+                continue;
+            }
+            out << Recovered{id, QString(), 0, {}, {summary->unreadable}};
+            continue;
+        }
+        switch (summary->state) {
+        case OperationState::Complete:
+            // An undo whose mark on the operation it undid may not be written yet.
+            if (summary->undoes)
+                markUndone(history, m_places, summary->undoes, id);
+            history.clearPending(id).ok();
+            continue;
+        case OperationState::Undone:
+        case OperationState::RolledBack:
+            history.clearPending(id).ok();
+            continue;
+        case OperationState::UnderWay:
+            break;
+        }
+        bool finished = false;
+        out << rollBackRecorded(history, m_places, id, &finished);
+        if (finished)
+            history.clearPending(id).ok();
+    }
+    return out;
+}
+
+Result<QList<Recovered>> ChangeStore::recover() {
+    if (!HistoryFolder(m_places.manager).exists())
+        return QList<Recovered>();
+    auto locked = lock();
+    if (!locked)
+        return locked.status();
+    if (const Status prepared = prepare(*locked); !prepared)
+        return prepared;
+    return recoverLocked(*locked);
+}
+
+// ---- prune
+
 Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, bool dryRun) {
-    auto lock = Lock::take(folder());
-    if (!lock)
-        return lock.status();
-    recoverLocked();
     Pruned pruned;
-    QList<OperationRecord> kept;
+    if (!HistoryFolder(m_places.manager).exists())
+        return pruned;
+    auto locked = lock();
+    if (!locked)
+        return locked.status();
+    if (const Status prepared = prepare(*locked); !prepared)
+        return prepared;
+    recoverLocked(*locked);
+    HistoryFolder& history = locked->history;
+    const auto ids = history.recordIds();
+    if (!ids)
+        return ids.status();
+    const auto older = history.olderRecords();
+    if (!older)
+        return older.status();
+    auto refuse = [](const QString& why) {
+        return Status::failure(ErrorKind::Invalid,
+                               QStringLiteral("Nothing was freed: %1 What it kept may be the only "
+                                              "copy of what a file held, so every kept content "
+                                              "stays.")
+                                   .arg(why));
+    };
+    if (!older->isEmpty())
+        return refuse(QStringLiteral("the record %1 of an older Grovekeep cannot be read.")
+                          .arg(quotedPath(history.path().child(kOperations).child(older->at(0)))));
+    QSet<QString> needed;
     QList<int> removed;
-    for (const OperationRecord& record : history()) {
-        bool old = record.time.isValid() && record.time < before &&
-                   record.state != OperationState::UnderWay;
-        if (old && record.state == OperationState::Complete && !evenInstalled) {
+    int highest = 0;
+    for (const int id : *ids) {
+        highest = std::max(highest, id);
+        const auto record = history.whole(id, m_places);
+        if (!record)
+            return refuse(record.error());
+        if (!record->readable())
+            return refuse(record->unreadable);
+        bool old = record->time < before && record->state != OperationState::UnderWay;
+        if (old && record->state == OperationState::Complete && !evenInstalled) {
             bool installed = false;
-            for (const FileRecord& file : record.files)
+            for (const FileRecord& file : record->files)
                 installed |= file.role == FileRole::Target &&
-                             checkFile(record.id, file).state == FileState::Intact;
+                             checkFile(m_places, *record, file).state == FileState::Intact;
             if (installed) {
-                pruned.keptInstalled << record.id;
+                pruned.keptInstalled << id;
                 old = false;
             }
         }
-        if (old)
-            removed << record.id;
-        else
-            kept << record;
-    }
-    QSet<QString> needed;
-    for (const OperationRecord& record : kept) {
-        for (const FileRecord& file : record.files) {
-            if (file.before)
-                needed.insert(file.before->sha256);
-        }
-    }
-    auto history = fs::Folder::openRoot(folder());
-    if (!history)
-        return history.status();
-    auto operations = history->child(kOperations, false);
-    auto objects = history->child(kObjects, false);
-    if (!operations || !objects)
-        return (!operations ? operations.status() : objects.status());
-    pruned.operations = int(removed.size());
-    for (const QString& shard : objects->names()) {
-        auto shardFolder = objects->child(shard, false);
-        if (!shardFolder)
+        if (old) {
+            removed << id;
             continue;
-        for (const QString& name : shardFolder->names()) {
-            if (needed.contains(name))
-                continue;
-            const auto info = shardFolder->stat(name);
-            pruned.bytesFreed += info ? info->size : 0;
-            if (!dryRun)
-                shardFolder->remove(name).ok();
         }
-        if (!dryRun)
-            shardFolder->sync().ok();
+        for (const FileRecord& file : record->files) {
+            if (file.before)
+                needed.insert(file.before->sha256.hex());
+            if (file.kept)
+                needed.insert(file.kept->sha256.hex());
+        }
     }
-    if (!dryRun) {
-        for (int id : removed)
-            operations->remove(recordFileName(id)).ok();
-        operations->sync().ok();
+    std::sort(pruned.keptInstalled.begin(), pruned.keptInstalled.end(), std::greater<int>());
+    pruned.operations = int(removed.size());
+    auto objects = history.part(kObjects);
+    if (objects) {
+        const auto shards = (*objects)->names();
+        if (!shards)
+            return shards.status();
+        for (const QString& shardName : *shards) {
+            auto shard = (*objects)->child(shardName, false);
+            if (!shard)
+                continue;
+            const auto names = shard->names();
+            if (!names)
+                return names.status();
+            for (const QString& name : *names) {
+                if (needed.contains(name))
+                    continue;
+                const auto info = shard->stat(name);
+                pruned.bytesFreed += info ? info->size : 0;
+                if (!dryRun)
+                    shard->remove(name).ok();
+            }
+            if (!dryRun)
+                shard->sync().ok();
+        }
     }
+    if (dryRun || removed.isEmpty())
+        return pruned;
+    // Ids never go back, even when every record is gone.
+    if (const Status kept = history.keepLastId(highest); !kept)
+        return kept;
+    const QSet<int> gone(removed.cbegin(), removed.cend());
+    auto folder = history.open();
+    if (!folder)
+        return folder.status();
+    PathIndex index(**folder);
+    std::vector<std::pair<quint64, int>> entries;
+    if (const Status read = index.forEach([&](quint64 key, int id) {
+            if (!gone.contains(id))
+                entries.emplace_back(key, id);
+        });
+        !read)
+        return read;
+    if (const Status rewritten = index.rewrite(entries); !rewritten)
+        return rewritten;
+    auto operations = history.part(kOperations);
+    if (!operations)
+        return operations.status();
+    for (const int id : removed)
+        (*operations)->remove(recordName(id)).ok();
+    (*operations)->sync().ok();
     return pruned;
 }
 
@@ -1419,11 +1069,11 @@ Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, b
 
 Status writeNewFiles(const QList<FileChange>& changes) {
     QList<fs::Location> createdFolders;
-    QList<std::pair<fs::Location, QString>> written; // placed files, for a failure
+    QList<fs::Location> written; // placed files, for a failure
     auto undo = [&](const Status& failure) {
         for (auto it = written.crbegin(); it != written.crend(); ++it) {
-            if (auto folder = fs::Folder::holding(it->first, false))
-                folder->remove(it->first.name).ok();
+            if (auto folder = fs::Folder::holding(*it, false))
+                folder->remove(it->name).ok();
         }
         for (auto it = createdFolders.crbegin(); it != createdFolders.crend(); ++it) {
             if (auto parent = fs::Folder::holding(*it, false))
@@ -1431,10 +1081,16 @@ Status writeNewFiles(const QList<FileChange>& changes) {
         }
         return failure.withMessage(failure.error() + QStringLiteral(" Nothing was written."));
     };
+    auto labelled = [](const FileChange& change, const Status& failure) {
+        if (change.label.isEmpty())
+            return failure;
+        return failure.withMessage(
+            QStringLiteral("%1: %2.").arg(change.label, asClause(failure.error())));
+    };
     for (const FileChange& change : changes) {
         auto folder = fs::Folder::holding(change.target, change.createFolders, &createdFolders);
         if (!folder)
-            return undo(withLabel(change.label, folder.status()));
+            return undo(labelled(change, folder.status()));
         const auto info = folder->stat(change.target.name);
         if (!info)
             return undo(info.status());
@@ -1444,7 +1100,7 @@ Status writeNewFiles(const QList<FileChange>& changes) {
                 QStringLiteral("%1 exists already; it is replaced only where Grovekeep's folder "
                                "keeps what it holds (give --manager-folder).")
                     .arg(describe(change.target))));
-        auto temp = folder->createTemp(change.target.name, 0666);
+        auto temp = folder->createTemp(0666);
         if (!temp)
             return undo(temp.status());
         const QString tempName = temp->path().fileName();
@@ -1454,11 +1110,12 @@ Status writeNewFiles(const QList<FileChange>& changes) {
         if (status)
             status = temp->close();
         if (status)
-            status = folder->linkTo(tempName, *folder, change.target.name);
-        folder->remove(tempName).ok();
-        if (!status)
-            return undo(withLabel(change.label, status));
-        written << std::make_pair(change.target, tempName);
+            status = folder->moveNoReplace(tempName, *folder, change.target.name);
+        if (!status) {
+            folder->remove(tempName).ok();
+            return undo(labelled(change, status));
+        }
+        written << change.target;
         if (const Status synced = folder->sync(); !synced)
             return undo(synced);
     }

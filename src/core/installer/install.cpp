@@ -97,22 +97,42 @@ Result<Applied> installSingleFile(ChangeStore& store, const SingleInstall& plan,
     return store.apply(info, {change});
 }
 
+fs::Location PackagePlan::target(const EntryAction& entry) const {
+    if (entry.folder < 0)
+        return {};
+    fs::Location location = folders.at(entry.folder);
+    location.name = entry.name;
+    return location;
+}
+
+Contents PackagePlan::contents(const EntryAction& entry) const {
+    return package.contents(package.entries.at(entry.number - 1));
+}
+
 Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
-                                       const ComposedPath& gameFolder) {
-    const auto read = vif::readPackage(package);
+                                       const ComposedPath& gameFolder,
+                                       const ComposedPath& managerFolder) {
+    auto read = vif::readPackage(package);
     if (!read)
         return read.status();
     PackagePlan plan;
+    plan.package = std::move(*read);
+    const vif::Package& p = plan.package;
     GameFolderView view(gameFolder);
-    QHash<QString, fs::Location> targets; // pathKey -> the first spelling of each target
-    for (qsizetype k = 0; k < read->entries.size(); ++k) {
-        const vif::PackEntry& entry = read->entries.at(k);
+    const QString manager = managerFolder.isEmpty()
+                                ? QString()
+                                : QFileInfo(managerFolder.native().text()).canonicalFilePath();
+    QHash<QString, int> folderIndex; // the folder's path -> PackagePlan::folders
+    QHash<int, bool> inManager;      // PackagePlan::folders -> it lies in Grovekeep's folder
+    QHash<QString, std::pair<int, QString>> targets; // pathKey -> the first spelling of each
+    plan.entries.reserve(p.entries.size());
+    for (qsizetype k = 0; k < p.entries.size(); ++k) {
+        const vif::PackEntry& entry = p.entries.at(k);
         EntryAction action;
         action.number = int(k + 1);
         action.installPath = entry.installPath;
         action.title = entry.title;
-        action.contents = read->contents(entry);
-        action.refusal = read->entryProblems.at(k);
+        action.refusal = p.entryProblems.at(k);
         if (action.refusal.isEmpty())
             action.refusal = titleRefusal(entry.title);
         if (action.refusal.isEmpty()) {
@@ -120,12 +140,30 @@ Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
             if (!resolved) {
                 action.refusal = asClause(resolved.error());
             } else {
-                // Two entries naming one file in different letter cases write one file.
-                const QString key = pathKey(resolved->target.path());
-                const auto earlier = targets.constFind(key);
-                action.target = earlier != targets.constEnd() ? *earlier : resolved->target;
-                action.replaces = resolved->exists || earlier != targets.constEnd();
-                targets.insert(key, action.target);
+                fs::Location folder = resolved->target;
+                folder.name.clear();
+                const QString folderKey = folder.folderPath().text();
+                auto found = folderIndex.constFind(folderKey);
+                if (found == folderIndex.constEnd()) {
+                    found = folderIndex.insert(folderKey, int(plan.folders.size()));
+                    plan.folders << folder;
+                    const QString canonical = QFileInfo(folderKey).canonicalFilePath();
+                    inManager.insert(*found, insideFolder(canonical, manager));
+                }
+                if (inManager.value(*found)) {
+                    action.refusal = QStringLiteral("it would be installed in Grovekeep's own "
+                                                    "folder %1, where a package may not write")
+                                         .arg(quotedPath(managerFolder));
+                } else {
+                    // Two entries naming one file in different letter cases write one file.
+                    const QString key = pathKey(resolved->target.path());
+                    const auto earlier = targets.constFind(key);
+                    action.folder = earlier != targets.constEnd() ? earlier->first : *found;
+                    action.name =
+                        earlier != targets.constEnd() ? earlier->second : resolved->target.name;
+                    action.replaces = resolved->exists || earlier != targets.constEnd();
+                    targets.insert(key, {action.folder, action.name});
+                }
             }
         }
         if (!action.refusal.isEmpty())
@@ -153,7 +191,7 @@ QHash<QString, Conflict> plannedConflicts(const ChangeStore& store, const Packag
     QList<NativePath> replaced;
     for (const EntryAction& entry : plan.entries) {
         if (entry.refusal.isEmpty() && entry.replaces)
-            replaced << entry.target.path();
+            replaced << plan.target(entry).path();
     }
     QHash<QString, Conflict> earlier;
     for (const Conflict& conflict : store.conflicts(replaced))
@@ -161,9 +199,36 @@ QHash<QString, Conflict> plannedConflicts(const ChangeStore& store, const Packag
     return earlier;
 }
 
+namespace {
+
+// Each entry of a plan, then its copy under Backup\vif\, handed to the store one at a time.
+class PackageChanges : public ChangeSource {
+public:
+    PackageChanges(const PackagePlan& plan, const ComposedPath& managerFolder)
+        : m_plan(plan)
+        , m_manager(managerFolder) {}
+    qsizetype size() const override { return 2 * m_plan.entries.size(); }
+    FileChange at(qsizetype k) const override {
+        const EntryAction& entry = m_plan.entries.at(k / 2);
+        if (k % 2 == 0)
+            return FileChange(m_plan.target(entry), m_plan.contents(entry));
+        FileChange copy(packageCopyPath(m_manager, entry.title), m_plan.contents(entry),
+                        FileRole::Copy);
+        copy.createFolders = true;
+        copy.sameAs = int(k - 1);
+        return copy;
+    }
+
+private:
+    const PackagePlan& m_plan;
+    ComposedPath m_manager;
+};
+
+} // namespace
+
 Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
                                  const ComposedPath& managerFolder, const OperationInfo& info,
-                                 const Progress& progress) {
+                                 const Progress& progress, bool dryRun) {
     if (plan.entries.isEmpty())
         return Status::failure(ErrorKind::BrokenPackage,
                                QStringLiteral("The package has no entries to install."));
@@ -172,25 +237,18 @@ Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
                                QStringLiteral("The package has entries that cannot be "
                                               "installed: %1")
                                    .arg(plan.problems.join(QLatin1Char(' '))));
-    QList<FileChange> changes;
-    for (const EntryAction& entry : plan.entries) {
-        const QString label = vif::entryLabel(entry.number, entry.title);
-        FileChange install(entry.target, entry.contents);
-        install.label = label;
-        FileChange copy(packageCopyPath(managerFolder, entry.title), entry.contents,
-                        FileRole::Copy);
-        copy.createFolders = true;
-        copy.label = label;
-        copy.sameAs = int(changes.size());
-        changes << install << copy;
-    }
     ChangeStore::Options options;
     options.forbidden = managerFolder.native();
+    options.dryRun = dryRun;
+    options.label = [&plan](qsizetype k) {
+        const EntryAction& entry = plan.entries.at(k / 2);
+        return vif::entryLabel(entry.number, entry.title);
+    };
     if (progress)
-        options.progress = [&progress](qsizetype done, qsizetype total) {
-            progress(100.0 * double(done) / double(total));
+        options.progress = [&progress](qint64 done, qint64 total) {
+            progress(total > 0 ? 100.0 * double(done) / double(total) : 100.0);
         };
-    return store.apply(info, changes, options);
+    return store.apply(info, PackageChanges(plan, managerFolder), options);
 }
 
 } // namespace gk

@@ -53,26 +53,37 @@ struct EntryAction {
     int number = 0;      // 1-based entry number in the package
     QString installPath; // as the package gives it
     QString title;
-    fs::Location target;   // resolved below the game folder (empty when refused)
+    int folder = -1;       // PackagePlan::folders: the folder of its target (-1 when refused)
+    QString name;          // the target's name, spelt as it stands in the game folder
     bool replaces = false; // a file stands there already
     QString refusal;       // why the entry cannot be installed, or empty
-    Contents contents;     // read from the package only while it is written
 };
 
 struct PackagePlan {
+    vif::Package package;
+    QList<fs::Location> folders; // the folders the entries install into (their names empty)
     QList<EntryAction> entries;
     QStringList problems; // broken or refused entries, one line each, naming entry and reason
     bool ok() const { return problems.isEmpty() && !entries.isEmpty(); }
+
+    // Where an entry installs (empty when refused).
+    fs::Location target(const EntryAction& entry) const;
+    // What it installs, read from the package only while it is written.
+    Contents contents(const EntryAction& entry) const;
 };
 
 // Reads and checks a whole package before anything is written: every entry is read
-// (vif::readPackage) and its install path resolved in `gameFolder` and its title checked.
+// (vif::readPackage) and its install path resolved in `gameFolder` and its title checked; an
+// entry that would land in Grovekeep's own folder `managerFolder` (which may lie in the game
+// folder) is refused.
 // Not a package: a NotAPackage failure "This is not a valid Vif file.".
 Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
-                                       const ComposedPath& gameFolder);
+                                       const ComposedPath& gameFolder,
+                                       const ComposedPath& managerFolder = ComposedPath());
 inline Result<PackagePlan> planPackageInstall(const QByteArray& package,
-                                              const ComposedPath& gameFolder) {
-    return planPackageInstall(vif::PackageText(package), gameFolder);
+                                              const ComposedPath& gameFolder,
+                                              const ComposedPath& managerFolder = ComposedPath()) {
+    return planPackageInstall(vif::PackageText(package), gameFolder, managerFolder);
 }
 
 // Where the copy of an entry's new contents goes: ManagerFolder & "Backup\vif\" & title.
@@ -85,15 +96,16 @@ OperationInfo packageOperation(const QString& packageName, const vif::PackageTex
 // (NativePath::text()).
 QHash<QString, Conflict> plannedConflicts(const ChangeStore& store, const PackagePlan& plan);
 
-// Called after each file written, with the progress value (0 to 100).
+// Called as the files are written, with the progress value (0 to 100).
 using Progress = std::function<void(double value)>;
 
 // Installs a checked plan as one operation of `store`, in entry order (a later entry with the
 // same target replaces an earlier one): each entry, then its copy under Backup\vif\ (created
 // when missing). What every replaced file held is kept in the store. No entry may write into
 // Grovekeep's own folder. Refused without writing: a plan with problems or without entries.
+// `dryRun` runs every check of the installation and writes nothing.
 Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
                                  const ComposedPath& managerFolder, const OperationInfo& info,
-                                 const Progress& progress = {});
+                                 const Progress& progress = {}, bool dryRun = false);
 
 } // namespace gk

@@ -5,7 +5,6 @@
 #include "base/text.h"
 #include "files/store.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
 
@@ -16,24 +15,10 @@ namespace {
 constexpr qint64 kMaxSettingsBytes = 1 << 20;
 } // namespace
 
-QList<NativePath> startupSettingsCandidates() {
-    return settingsReadCandidates(NativePath(QDir::currentPath()), programFolder());
-}
+QList<NativePath> startupSettingsCandidates() { return settingsReadCandidates(programFolder()); }
 
-QList<NativePath> settingsReadCandidates(const NativePath& workingFolder,
-                                         const NativePath& programFolder) {
-    auto inFolder = [](const NativePath& folder) { return folder.child(kSettingsFileName); };
-    QList<NativePath> out;
-    auto add = [&out](const NativePath& path) {
-        if (!out.contains(path))
-            out << path;
-    };
-    add(inFolder(workingFolder));
-    add(inFolder(programFolder));
-    // An installed Grovekeep keeps its options in the user's data folder.
-    if (!isPortableFolder(programFolder))
-        add(inFolder(userDataFolder()));
-    return out;
+QList<NativePath> settingsReadCandidates(const NativePath& programFolder) {
+    return {proposedManagerFolder(programFolder).child(kSettingsFileName)};
 }
 
 std::optional<SettingsFile> readSettingsFile(const QList<NativePath>& candidates) {

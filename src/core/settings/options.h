@@ -24,12 +24,13 @@ enum SettingsLine {
 
 inline const QString kSettingsFileName = QStringLiteral("options.txt");
 
-// Where options.txt is read from, in order: the working folder, the program's folder, and, for
-// an installed (not portable) Grovekeep, the user's data folder.
-QList<NativePath> settingsReadCandidates(const NativePath& workingFolder,
-                                         const NativePath& programFolder);
+// Where options.txt is read from: Grovekeep's own folder, that is the program's folder when
+// Grovekeep is portable and the user's data folder when it is installed. Never the working
+// folder: a download folder holding an options.txt of someone else's must not decide where
+// Grovekeep writes.
+QList<NativePath> settingsReadCandidates(const NativePath& programFolder);
 
-// The candidates of this process: its working folder, then its program's folder.
+// The candidates of this process.
 QList<NativePath> startupSettingsCandidates();
 
 struct SettingsFile {
@@ -53,8 +54,8 @@ QByteArray composeSettings(const QStringList& values);
 ComposedPath settingsWritePath(const ComposedPath& managerFolder);
 
 // Writes the file below managerFolder, as an operation of the change store there. `readFrom`,
-// the options.txt the values were read from when it is another file, is written in the same
-// operation: the next start from the same folder reads what was saved.
+// the options.txt Grovekeep reads at start-up when it is another file, is written in the same
+// operation: the next start reads what was saved.
 Status writeSettings(const ComposedPath& managerFolder, const QStringList& values,
                      const NativePath& readFrom = NativePath());
 

@@ -3,6 +3,7 @@
 #include "base/quoting.h"
 #include "system/launch.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QProgressDialog>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -39,6 +41,29 @@ public:
     int exec(QDialog* dialog) override;
     Status startProgram(const NativePath& program) override;
     Status openAddress(const QString& address) override;
+    std::unique_ptr<Wait> wait(QWidget* parent, const QString& text) override;
+};
+
+// A busy bar with Cancel, shown once the wait has lasted half a second.
+class DesktopWait : public Platform::Wait {
+public:
+    DesktopWait(QWidget* parent, const QString& text)
+        : m_dialog(text, QStringLiteral("Cancel"), 0, 0, parent) {
+        m_dialog.setWindowTitle(QStringLiteral("Grovekeep"));
+        m_dialog.setWindowModality(Qt::WindowModal);
+        m_dialog.setMinimumDuration(500);
+        m_dialog.setAutoClose(false);
+        m_dialog.setAutoReset(false);
+        m_dialog.setValue(0);
+    }
+    bool keepWaiting() override {
+        m_dialog.setValue(0);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+        return !m_dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog m_dialog;
 };
 
 Platform* g_installed = nullptr;
@@ -198,6 +223,10 @@ Status QtPlatform::openAddress(const QString& address) {
         return Status::failure(ErrorKind::Failed,
                                QStringLiteral("Could not open \"%1\".").arg(address));
     return Status::success();
+}
+
+std::unique_ptr<Platform::Wait> QtPlatform::wait(QWidget* parent, const QString& text) {
+    return std::make_unique<DesktopWait>(parent, text);
 }
 
 } // namespace gk

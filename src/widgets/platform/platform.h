@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
 
 class QDialog;
@@ -48,6 +50,17 @@ public:
     virtual Status startProgram(const NativePath& program) = 0;
     // Opens an address through the desktop (the user's web browser).
     virtual Status openAddress(const QString& address) = 0;
+
+    // While the program waits for something outside it (another program to let go of
+    // Grovekeep's history): `text` with a Cancel button, shown after a moment, the interface
+    // kept alive. keepWaiting() is asked again and again; false once the user cancelled. The
+    // wait ends with the object.
+    class Wait {
+    public:
+        virtual ~Wait() = default;
+        virtual bool keepWaiting() = 0;
+    };
+    virtual std::unique_ptr<Wait> wait(QWidget* parent, const QString& text) = 0;
 };
 
 Platform& platform();

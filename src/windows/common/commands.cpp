@@ -7,6 +7,11 @@
 #include "shared.h"
 #include "ui/forms.h"
 
+#include <QPointer>
+#include <QWidget>
+
+#include <memory>
+
 namespace gk {
 
 void openInBrowser(const QString& address) {
@@ -53,16 +58,32 @@ std::optional<NativePath> chooseSaveTarget(QWidget* parent, const QString& filte
     return chosen;
 }
 
+ChangeStore::Waiting waitVisibly(QWidget* parent) {
+    auto wait = std::make_shared<std::unique_ptr<Platform::Wait>>();
+    QPointer<QWidget> owner(parent);
+    return [wait, owner](bool ended) {
+        if (ended) {
+            wait->reset();
+            return true;
+        }
+        if (!*wait)
+            *wait = platform().wait(owner, QStringLiteral("Waiting for another Grovekeep or "
+                                                          "grovekeep-vif to finish..."));
+        return (*wait)->keepWaiting();
+    };
+}
+
 std::optional<ChangeStore> storeOrSay(QWidget* parent) {
     if (shared().ManagerFolder.isEmpty()) {
         settingsFoldersKnown(parent, false);
         return std::nullopt;
     }
-    auto store = openStore(managerFolder());
+    auto store = openStore(managerFolder(), gameFolder());
     if (!store) {
         platform().message(parent, store.error());
         return std::nullopt;
     }
+    store->setWaiting(waitVisibly(parent));
     return std::move(*store);
 }
 
@@ -86,22 +107,33 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
 void recoverInterruptedOperations(QWidget* parent) {
     if (shared().ManagerFolder.isEmpty())
         return;
-    auto store = openStore(managerFolder());
+    auto store = openStore(managerFolder(), gameFolder());
     if (!store)
         return;
-    const QList<Recovered> recovered = store->recover();
-    if (recovered.isEmpty())
+    store->setWaiting(waitVisibly(parent));
+    // Given up while another program held the history: the next change rolls it back.
+    const auto recovered = store->recover();
+    if (!recovered || recovered->isEmpty())
         return;
     QStringList lines;
-    for (const Recovered& r : recovered) {
-        lines << recoveredText(r);
+    bool whole = true;
+    for (const Recovered& r : *recovered) {
+        if (r.operation)
+            lines << recoveredText(r);
+        for (const QString& kept : r.kept)
+            lines << QStringLiteral("    It %1.").arg(kept);
         for (const QString& problem : r.problems)
-            lines << QStringLiteral("    %1 could not be put back; what it held is kept in the "
-                                    "history.")
-                         .arg(problem);
+            lines << QStringLiteral("    Not rolled back: %1.").arg(problem);
+        whole = whole && r.problems.isEmpty();
     }
-    platform().message(parent, QStringLiteral("Grovekeep was stopped in the middle of a change "
-                                              "the last time it ran. The change was undone:\n\n%1")
+    platform().message(parent,
+                       whole ? QStringLiteral("Grovekeep was stopped in the middle of a change the "
+                                              "last time it ran. The change was undone:\n\n%1")
+                                   .arg(lines.join(QLatin1Char('\n')))
+                             : QStringLiteral("Grovekeep was stopped in the middle of a change the "
+                                              "last time it ran, and the change could not be "
+                                              "undone whole. What each file held is kept in the "
+                                              "history:\n\n%1")
                                    .arg(lines.join(QLatin1Char('\n'))));
 }
 

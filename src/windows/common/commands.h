@@ -42,6 +42,9 @@ std::optional<ChosenFile> openAndRead(QWidget* parent, const QString& filter,
 std::optional<NativePath> chooseSaveTarget(QWidget* parent, const QString& filter,
                                            const NativePath& currentName);
 
+// How the store waits for another Grovekeep or grovekeep-vif: visibly, with Cancel.
+ChangeStore::Waiting waitVisibly(QWidget* parent);
+
 // The change store in Grovekeep's folder, through which every file is written. When it cannot
 // be used, a message says why (and the Options window opens when the folder is not set).
 std::optional<ChangeStore> storeOrSay(QWidget* parent);

@@ -129,17 +129,22 @@ void frmHistory::refresh() {
     QList<OperationRecord> history;
     QString problem; // why the history cannot be read, shown instead of an empty list
     if (!shared().ManagerFolder.isEmpty()) {
-        if (auto opened = openStore(managerFolder()))
-            history = opened->history();
-        else
+        if (auto opened = openStore(managerFolder(), gameFolder())) {
+            if (auto read = opened->history())
+                history = *read;
+            else
+                problem = read.error();
+        } else {
             problem = opened.error();
+        }
     }
     // Coming back to an unchanged history keeps the window as it was (a verification shown,
     // the selected file), unless another window asks for an operation.
     auto same = [](const QList<OperationRecord>& a, const QList<OperationRecord>& b) {
         return std::equal(a.cbegin(), a.cend(), b.cbegin(), b.cend(),
                           [](const OperationRecord& x, const OperationRecord& y) {
-                              return x.id == y.id && x.state == y.state;
+                              return x.id == y.id && x.state == y.state &&
+                                     x.unreadable == y.unreadable;
                           });
     };
     if (lstOperations->topLevelItemCount() > 0 && same(history, m_history) &&
@@ -147,12 +152,24 @@ void frmHistory::refresh() {
         return;
     lstOperations->clear();
     m_history = history;
+    int unreadable = 0;
     for (const OperationRecord& record : m_history) {
-        auto* item = new QTreeWidgetItem(lstOperations, {timeText(record.time), record.info.what,
-                                                         QString::number(record.files.size()),
-                                                         stateName(record.state)});
+        QTreeWidgetItem* item = nullptr;
+        if (!record.readable()) {
+            ++unreadable;
+            item = new QTreeWidgetItem(
+                lstOperations,
+                {QStringLiteral("-"),
+                 QStringLiteral("Operation %1: its record cannot be read").arg(record.id),
+                 QStringLiteral("-"), QStringLiteral("unreadable")});
+            item->setToolTip(1, oneLine(record.unreadable));
+        } else {
+            item = new QTreeWidgetItem(
+                lstOperations, {timeText(record.time), oneLine(record.info.what),
+                                QString::number(record.fileCount), stateName(record.state)});
+            item->setToolTip(1, oneLine(record.note.isEmpty() ? record.info.what : record.note));
+        }
         item->setData(0, Qt::UserRole, record.id);
-        item->setToolTip(1, record.note.isEmpty() ? record.info.what : record.note);
     }
     for (int column : {0, 2, 3})
         lstOperations->resizeColumnToContents(column);
@@ -170,21 +187,46 @@ void frmHistory::refresh() {
                                                  "recorded here.")
                                 : problem);
     showFiles();
+    if (unreadable > 0 && !lstOperations->currentItem())
+        lblSummary->setText(
+            QStringLiteral("%1 of the history cannot be read.").arg(operationsText(unreadable)));
 }
 
 void frmHistory::showFiles() {
     lstFiles->clear();
+    m_shown = OperationRecord();
     const int id = selectedOperation();
     const auto found = std::find_if(m_history.cbegin(), m_history.cend(),
                                     [id](const OperationRecord& r) { return r.id == id; });
     const bool any = found != m_history.cend();
-    cmdUndo->setEnabled(any && found->state == OperationState::Complete);
-    cmdVerify->setEnabled(any);
-    cmdShowFolder->setEnabled(any);
     cmdFree->setEnabled(!m_history.isEmpty());
+    cmdUndo->setEnabled(false);
+    cmdVerify->setEnabled(false);
+    cmdShowFolder->setEnabled(false);
     if (!any)
         return;
-    for (const FileRecord& file : found->files) {
+    if (!found->readable()) {
+        lblSummary->setText(QStringLiteral("Operation %1 cannot be read: %2")
+                                .arg(found->id)
+                                .arg(oneLine(found->unreadable)));
+        return;
+    }
+    QString problem;
+    if (auto opened = openStore(managerFolder(), gameFolder())) {
+        if (auto record = opened->operation(id))
+            m_shown = *record;
+        else
+            problem = record.error();
+    }
+    if (!problem.isEmpty()) {
+        lblSummary->setText(
+            QStringLiteral("Operation %1 cannot be read: %2").arg(found->id).arg(oneLine(problem)));
+        return;
+    }
+    cmdUndo->setEnabled(found->state == OperationState::Complete);
+    cmdVerify->setEnabled(true);
+    cmdShowFolder->setEnabled(true);
+    for (const FileRecord& file : m_shown.files) {
         auto* item = new QTreeWidgetItem(
             lstFiles, {file.location.path().shown(), changeName(file), QString()});
         item->setToolTip(0, file.location.path().shown());
@@ -192,9 +234,9 @@ void frmHistory::showFiles() {
     lstFiles->resizeColumnToContents(1);
     lblSummary->setText(QStringLiteral("Operation %1, %2: %3, %4, %5.%6")
                             .arg(found->id)
-                            .arg(timeText(found->time), found->info.what,
-                                 filesText(int(found->files.size())), stateName(found->state))
-                            .arg(found->note.isEmpty() ? QString() : ' ' + found->note));
+                            .arg(timeText(found->time), oneLine(found->info.what),
+                                 filesText(found->fileCount), stateName(found->state))
+                            .arg(found->note.isEmpty() ? QString() : ' ' + oneLine(found->note)));
     if (lstFiles->topLevelItemCount() > 0)
         lstFiles->setCurrentItem(lstFiles->topLevelItem(0));
 }
@@ -206,18 +248,35 @@ void frmHistory::cmdVerify_Click() {
         return;
     const QList<FileCheck> checks = opened->verify(id);
     int intact = 0;
+    QStringList unreadable;
     for (int k = 0; k < checks.size() && k < lstFiles->topLevelItemCount(); ++k) {
-        lstFiles->topLevelItem(k)->setText(2, fileStateName(checks.at(k).state));
+        QTreeWidgetItem* item = lstFiles->topLevelItem(k);
+        item->setText(2, fileStateName(checks.at(k).state));
+        if (!checks.at(k).problem.isEmpty())
+            item->setToolTip(2, checks.at(k).problem);
         intact += checks.at(k).state == FileState::Intact;
     }
+    for (const FileCheck& check : checks) {
+        if (check.state == FileState::Unreadable)
+            unreadable << check.problem;
+    }
     lstFiles->resizeColumnToContents(2);
-    lblSummary->setText(intact == checks.size()
-                            ? QStringLiteral("Every file of operation %1 is as it left it.").arg(id)
-                            : QStringLiteral("Operation %1: %2 of %3 are as it left them; the "
-                                             "others have changed since or are missing.")
-                                  .arg(id)
-                                  .arg(intact)
-                                  .arg(filesText(int(checks.size()))));
+    if (intact == checks.size())
+        lblSummary->setText(QStringLiteral("Every file of operation %1 is as it left it.").arg(id));
+    else if (!unreadable.isEmpty())
+        lblSummary->setText(QStringLiteral("Operation %1: %2 of %3 are as it left them; %4 could "
+                                           "not be read: %5")
+                                .arg(id)
+                                .arg(intact)
+                                .arg(filesText(int(checks.size())))
+                                .arg(unreadable.size())
+                                .arg(oneLine(unreadable.first())));
+    else
+        lblSummary->setText(QStringLiteral("Operation %1: %2 of %3 are as it left them; the "
+                                           "others have changed since or are missing.")
+                                .arg(id)
+                                .arg(intact)
+                                .arg(filesText(int(checks.size()))));
 }
 
 void frmHistory::cmdUndo_Click() {
@@ -232,7 +291,7 @@ void frmHistory::cmdUndo_Click() {
                        QStringLiteral("Undo operation %1 (%2)?\nIts %3 get back what they held "
                                       "before it; what they hold now is kept in the history.")
                            .arg(id)
-                           .arg(record->info.what, filesText(int(record->files.size()))),
+                           .arg(oneLine(record->info.what), filesText(int(record->files.size()))),
                        false) != Answer::Yes)
         return;
     bool changedOnly = false;

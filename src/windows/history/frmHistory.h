@@ -49,7 +49,8 @@ private:
     QPushButton* cmdVerify = nullptr;
     QPushButton* cmdShowFolder = nullptr;
     QPushButton* cmdFree = nullptr;
-    QList<OperationRecord> m_history;
+    QList<OperationRecord> m_history; // without their files
+    OperationRecord m_shown;          // the selected operation with its files
 };
 
 } // namespace gk

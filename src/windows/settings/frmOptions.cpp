@@ -136,7 +136,6 @@ void frmOptions::Form_Load() { LoadOptions(); }
 
 void frmOptions::LoadOptions() {
     const auto file = readSettingsFile(startupSettingsCandidates());
-    m_readFrom = file ? file->path : NativePath();
     if (!file) {
         platform().message(this,
                            QStringLiteral("Please enter some details so Grovekeep can operate "
@@ -180,35 +179,29 @@ bool frmOptions::SaveOptions() {
     }
     for (QLineEdit* folder : {txtRunBlack, txtManagerLocation})
         folder->setText(withSeparator(folder->text()));
-    // The user's data folder, proposed on the first run, is made when the options go there.
+    // Grovekeep's own folder, where the next start reads the options (the user's data folder
+    // of an installed Grovekeep), is made when it is missing.
+    const NativePath readPath = startupSettingsCandidates().constFirst();
+    QDir().mkpath(readPath.folder().text());
     if (NativePath(txtManagerLocation->text()) == userDataFolder())
         QDir().mkpath(userDataFolder().text());
     const QStringList values = fieldValues();
     const ComposedPath manager(txtManagerLocation->text());
-    const Status written = writeSettings(manager, values, m_readFrom);
+    const Status written = writeSettings(manager, values, readPath);
     if (!written) {
         platform().message(this,
                            QStringLiteral("The options were not saved. %1").arg(written.error()));
         return false;
     }
     ReadOptionsFile(values);
-    // Saved where the next start does not look: say so, rather than let them vanish.
-    const QList<NativePath> candidates = startupSettingsCandidates();
-    if (!settingsReadBack(candidates, values) && !m_warnedWhere) {
-        m_warnedWhere = true;
-        QStringList places;
-        for (const NativePath& candidate : candidates)
-            places << quotedPath(candidate.folder());
-        platform().message(
-            this,
-            QStringLiteral("The options were saved in %1. Grovekeep reads them at start-up "
-                           "from the folder it is started in, else from its own folder "
-                           "(%2); start it from the Grovekeep folder you gave to use "
-                           "them.")
-                .arg(quotedPath(settingsWritePath(manager)), places.join(QStringLiteral(", "))));
-    }
-    if (m_readFrom.isEmpty())
-        m_readFrom = settingsWritePath(manager).native();
+    // Saved where the next start does not look (the file could not be read back): say so,
+    // rather than let them vanish.
+    if (!settingsReadBack({readPath}, values))
+        platform().message(this,
+                           QStringLiteral("The options were saved in %1, but Grovekeep "
+                                          "could not read them back from %2, where it "
+                                          "reads them at start-up.")
+                               .arg(quotedPath(settingsWritePath(manager)), quotedPath(readPath)));
     if (!txtRunBlack->text().isEmpty() && !holdsGame(ComposedPath(txtRunBlack->text()).native()))
         platform().message(this,
                            QStringLiteral("The options were saved, but %1 holds no runblack.exe: "

@@ -62,8 +62,6 @@ private:
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdOK = nullptr;
     NativePath m_dialogFileName; // the file last chosen with any browse button
-    NativePath m_readFrom;       // the options.txt the fields were read from (empty: none)
-    bool m_warnedWhere = false;  // said once that the next start will not find the file
     int m_tabOffsetTwips = 0;
 };
 

@@ -1,0 +1,535 @@
+#include "historyfolder.h"
+
+#include "base/quoting.h"
+#include "pathindex.h"
+#include "store.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace gk {
+
+using namespace history;
+
+namespace {
+
+constexpr qint64 kChunk = 1 << 20;
+
+// Only digits: the names of pending operations.
+int pendingId(const QString& name) {
+    if (name.isEmpty() || name.size() > 10)
+        return 0;
+    for (const QChar c : name) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return 0;
+    }
+    return name.toInt();
+}
+
+} // namespace
+
+HistoryFolder::HistoryFolder(NativePath manager)
+    : m_manager(std::move(manager)) {}
+
+NativePath HistoryFolder::path() const { return m_manager.child(kHistory); }
+
+bool HistoryFolder::exists() const {
+    auto manager = fs::Folder::openRoot(m_manager);
+    if (!manager)
+        return false;
+    const auto info = manager->stat(kHistory);
+    return info && info->kind != fs::Kind::Absent;
+}
+
+Result<const fs::Folder*> HistoryFolder::open(bool create) {
+    if (const auto found = m_open.find(QString()); found != m_open.end())
+        return &found->second;
+    auto manager = fs::Folder::openRoot(m_manager);
+    if (!manager)
+        return manager.status();
+    auto history = manager->child(kHistory, create);
+    if (!history)
+        return history.status();
+    return &m_open.emplace(QString(), std::move(*history)).first->second;
+}
+
+Result<const fs::Folder*> HistoryFolder::part(const QString& name, bool create) {
+    if (const auto found = m_open.find(name); found != m_open.end())
+        return &found->second;
+    auto history = open(create);
+    if (!history)
+        return history.status();
+    bool made = false;
+    auto folder = (*history)->child(name, create, &made);
+    if (!folder)
+        return folder.status();
+    if (made) {
+        if (const Status synced = (*history)->sync(); !synced)
+            return synced;
+    }
+    return &m_open.emplace(name, std::move(*folder)).first->second;
+}
+
+Result<QList<int>> HistoryFolder::recordIds() {
+    auto operations = part(kOperations);
+    if (!operations) {
+        if (operations.kind() == ErrorKind::NotFound)
+            return QList<int>();
+        return operations.status();
+    }
+    const auto names = (*operations)->names();
+    if (!names)
+        return names.status();
+    QList<int> ids;
+    for (const QString& name : *names) {
+        if (const int id = recordId(name))
+            ids << id;
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+Result<QStringList> HistoryFolder::olderRecords() {
+    auto operations = part(kOperations);
+    if (!operations) {
+        if (operations.kind() == ErrorKind::NotFound)
+            return QStringList();
+        return operations.status();
+    }
+    const auto names = (*operations)->names();
+    if (!names)
+        return names.status();
+    QStringList out;
+    for (const QString& name : *names) {
+        if (name.endsWith(QStringLiteral(".json")) && pendingId(name.chopped(5)) > 0)
+            out << name;
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+Result<int> HistoryFolder::nextId() {
+    int last = 0;
+    const auto ids = recordIds();
+    if (!ids)
+        return ids.status();
+    if (!ids->isEmpty())
+        last = ids->constLast();
+    const auto older = olderRecords();
+    if (!older)
+        return older.status();
+    for (const QString& name : *older)
+        last = std::max(last, pendingId(name.chopped(5)));
+    const auto waiting = pending();
+    if (!waiting)
+        return waiting.status();
+    for (const int id : *waiting)
+        last = std::max(last, id);
+    if (auto history = open()) {
+        if (auto file = (*history)->openForReading(kLastId)) {
+            char digits[16] = {};
+            const auto got = file->read(digits, sizeof digits - 1, 0);
+            if (!got)
+                return got.status();
+            last = std::max(last, pendingId(QString::fromLatin1(digits, int(*got)).trimmed()));
+        }
+    }
+    if (last >= 999'999'999)
+        return Status::failure(ErrorKind::Failed,
+                               QStringLiteral("The history has run out of operation numbers."));
+    return last + 1;
+}
+
+Status HistoryFolder::keepLastId(int id) {
+    auto history = open(true);
+    if (!history)
+        return history.status();
+    auto temp = (*history)->createTemp(0644);
+    if (!temp)
+        return temp.status();
+    const QString name = temp->path().fileName();
+    const QByteArray text = QByteArray::number(id) + '\n';
+    Status status = temp->write(text.constData(), text.size());
+    if (status)
+        status = temp->sync();
+    if (status)
+        status = temp->close();
+    if (status)
+        status = (*history)->rename(name, kLastId);
+    if (!status) {
+        (*history)->remove(name).ok();
+        return status;
+    }
+    return (*history)->sync();
+}
+
+Result<QList<int>> HistoryFolder::pending() {
+    auto folder = part(kPending);
+    if (!folder) {
+        if (folder.kind() == ErrorKind::NotFound)
+            return QList<int>();
+        return folder.status();
+    }
+    const auto names = (*folder)->names();
+    if (!names)
+        return names.status();
+    QList<int> ids;
+    for (const QString& name : *names) {
+        if (const int id = pendingId(name))
+            ids << id;
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+Status HistoryFolder::setPending(int id) {
+    auto folder = part(kPending, true);
+    if (!folder)
+        return folder.status();
+    auto file = (*folder)->createExclusive(QString::number(id), 0644);
+    if (!file && file.kind() != ErrorKind::Failed)
+        return file.status();
+    return Status::success();
+}
+
+Status HistoryFolder::clearPending(int id) {
+    auto folder = part(kPending);
+    if (!folder)
+        return folder.status();
+    const QString name = QString::number(id);
+    const auto there = (*folder)->stat(name);
+    if (!there || there->kind == fs::Kind::Absent)
+        return Status::success();
+    return (*folder)->remove(name);
+}
+
+fs::Location HistoryFolder::objectLocation(const Digest& sha256) const {
+    const QString hex = sha256.hex();
+    return fs::Location::below(path(), kObjects + '/' + hex.left(2) + '/' + hex);
+}
+
+Result<fs::File> HistoryFolder::openObject(const Digest& sha256) {
+    auto objects = part(kObjects);
+    if (!objects)
+        return objects.status();
+    const QString hex = sha256.hex();
+    auto shard = (*objects)->child(hex.left(2), false);
+    if (!shard)
+        return shard.status();
+    return shard->openForReading(hex);
+}
+
+Result<FileVersion> HistoryFolder::keep(fs::File& source, const fs::Info& info,
+                                        const QString& shown) {
+    auto temporary = part(kTemporary, true);
+    auto objects = part(kObjects, true);
+    if (!temporary || !objects)
+        return !temporary ? temporary.status() : objects.status();
+    auto temp = (*temporary)->createTemp(0444);
+    if (!temp)
+        return temp.status();
+    const QString name = temp->path().fileName();
+    auto fail = [&](const Status& failure) -> Result<FileVersion> {
+        (*temporary)->remove(name).ok();
+        return failure;
+    };
+    if (const Status copied = temp->copyFrom(source, 0, info.size); !copied)
+        return fail(copied);
+    const auto now = source.info();
+    if (!now)
+        return fail(now.status());
+    if (!now->unchangedSince(info))
+        return fail(Status::failure(
+            ErrorKind::Failed, QStringLiteral("%1 changed while it was being kept.").arg(shown)));
+    temp->copyAttributesFrom(source);
+    // What was copied is what is kept: hashed from the copy itself.
+    Sha256 hash;
+    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(info.size, 1), kChunk)),
+                      Qt::Uninitialized);
+    for (qint64 at = 0; at < info.size;) {
+        const qint64 want = std::min<qint64>(buffer.size(), info.size - at);
+        if (const Status read = temp->readExactly(buffer.data(), want, at); !read)
+            return fail(read);
+        hash.add(buffer.constData(), want);
+        at += want;
+    }
+    const FileVersion version{hash.digest(), info.size, info.mode};
+    if (const Status synced = temp->sync(); !synced)
+        return fail(synced);
+    temp->close().ok();
+    const QString hex = version.sha256.hex();
+    auto shard = (*objects)->child(hex.left(2), true);
+    if (!shard)
+        return fail(shard.status());
+    if (const Status moved = (*temporary)->moveTo(name, *shard, hex); !moved)
+        return fail(moved);
+    if (const Status synced = shard->sync(); !synced)
+        return synced;
+    return version;
+}
+
+void HistoryFolder::removeTemporaries() {
+    auto temporary = part(kTemporary);
+    if (!temporary)
+        return;
+    if (const auto names = (*temporary)->names()) {
+        for (const QString& name : *names)
+            (*temporary)->remove(name).ok();
+    }
+}
+
+namespace {
+
+OperationRecord summaryOf(const RecordHead& head, const RecordedState& state) {
+    OperationRecord r;
+    r.id = head.id;
+    r.time = head.time;
+    r.info.kind = head.kind;
+    r.info.what = head.what;
+    r.info.packageName = head.packageName;
+    r.info.packageSha256 = head.packageSha256;
+    r.info.undoes = head.undoes;
+    r.undoes = head.undoes;
+    r.game = head.game;
+    r.fileCount = head.files;
+    r.state = state.state;
+    r.undoneBy = state.undoneBy;
+    r.note = state.note;
+    return r;
+}
+
+OperationRecord unreadable(int id, const QString& why) {
+    OperationRecord r;
+    r.id = id;
+    r.unreadable = why;
+    return r;
+}
+
+} // namespace
+
+Result<OperationRecord> HistoryFolder::summary(int id, const Places&) {
+    auto operations = part(kOperations);
+    if (!operations)
+        return operations.status();
+    auto reader = RecordReader::open(**operations, recordName(id));
+    if (!reader) {
+        if (reader.kind() == ErrorKind::NotFound)
+            return reader.status();
+        return unreadable(id, reader.error());
+    }
+    const auto head = reader->head();
+    if (!head)
+        return unreadable(id, head.error());
+    if (head->id != id)
+        return unreadable(id, QStringLiteral("The history record %1 names operation %2.")
+                                  .arg(quotedPath((*operations)->pathOf(recordName(id))))
+                                  .arg(head->id));
+    const auto state = reader->state();
+    if (!state)
+        return unreadable(id, state.error());
+    return summaryOf(*head, *state);
+}
+
+bool HistoryFolder::recordBegun(int id) {
+    auto operations = part(kOperations);
+    if (!operations)
+        return true;
+    auto file = (*operations)->openForReading(recordName(id));
+    if (!file)
+        return file.kind() != ErrorKind::NotFound;
+    QByteArray start(64 * 1024, Qt::Uninitialized);
+    const auto got = file->read(start.data(), start.size(), 0);
+    if (!got)
+        return true; // unreadable: damaged, not cut short
+    return start.left(qsizetype(*got)).contains('\n');
+}
+
+Status HistoryFolder::check(int id) {
+    auto operations = part(kOperations);
+    if (!operations)
+        return operations.status();
+    auto reader = RecordReader::open(**operations, recordName(id));
+    if (!reader)
+        return reader.status();
+    bool ready = false;
+    RecordedState state;
+    return reader->read(RecordReader::Body{}, &ready, &state);
+}
+
+Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool* wasReady) {
+    auto operations = part(kOperations);
+    if (!operations)
+        return operations.status();
+    auto reader = RecordReader::open(**operations, recordName(id));
+    if (!reader) {
+        if (reader.kind() == ErrorKind::NotFound)
+            return reader.status();
+        return unreadable(id, reader.error());
+    }
+    const auto head = reader->head();
+    if (!head)
+        return unreadable(id, head.error());
+    OperationRecord r = summaryOf(*head, RecordedState{});
+    if (head->id != id)
+        return unreadable(id, QStringLiteral("The history record %1 names operation %2.")
+                                  .arg(quotedPath((*operations)->pathOf(recordName(id))))
+                                  .arg(head->id));
+    RecordReader::Body body;
+    body.folder = [&](const RecordedPath& path) {
+        r.createdFolders << places.shown(path, head->game);
+        return Status::success();
+    };
+    body.file = [&](int, const RecordedFile& file) {
+        FileRecord f;
+        f.location = places.shown(file.path, head->game);
+        f.recorded = file.path;
+        f.role = file.role;
+        f.remove = file.remove;
+        f.before = file.before;
+        r.files << f;
+        return Status::success();
+    };
+    body.after = [&](const RecordedVersion& after) {
+        r.files[after.file].after = after.version;
+        return Status::success();
+    };
+    body.kept = [&](const RecordedVersion& kept) {
+        r.files[kept.file].kept = kept.version;
+        return Status::success();
+    };
+    bool ready = false;
+    RecordedState state;
+    if (const Status read = reader->read(body, &ready, &state); !read)
+        return unreadable(id, read.error());
+    r.state = state.state;
+    r.undoneBy = state.undoneBy;
+    r.note = state.note;
+    if (wasReady)
+        *wasReady = ready;
+    if (ready && r.files.size() != head->files)
+        return unreadable(id, QStringLiteral("The history record %1 lists %2 files of %3.")
+                                  .arg(quotedPath((*operations)->pathOf(recordName(id))))
+                                  .arg(r.files.size())
+                                  .arg(head->files));
+    return r;
+}
+
+QList<Conflict> findConflicts(HistoryFolder& history, const Places& places,
+                              const QList<NativePath>& targets) {
+    QList<Conflict> out;
+    auto folder = history.open();
+    if (!folder || targets.isEmpty())
+        return out;
+    PathIndex index(**folder);
+    const QString game = places.game.isEmpty() ? QString() : cleanFolder(places.game);
+    std::map<int, std::optional<OperationRecord>> summaries;
+    for (const NativePath& target : targets) {
+        const RecordedPath recorded =
+            places.classify(fs::Location::below(target.folder(), target.fileName()));
+        auto ids = index.operationsOf(PathIndex::keyOf(recorded.key(game)));
+        if (!ids)
+            continue;
+        std::sort(ids->begin(), ids->end(), std::greater<int>());
+        for (const int id : *ids) {
+            auto found = summaries.find(id);
+            if (found == summaries.end()) {
+                auto read = history.summary(id, places);
+                found = summaries.emplace(id, read ? std::optional(*read) : std::nullopt).first;
+            }
+            const auto& r = found->second;
+            // Undone operations and undos put back what stood before: the operation that wrote
+            // a file's present content is the newest complete one that is not an undo.
+            if (!r || !r->readable() || r->state != OperationState::Complete || r->undoes)
+                continue;
+            out << Conflict{target, r->id, r->info.what, r->time};
+            break;
+        }
+    }
+    return out;
+}
+
+Status putBack(HistoryFolder& history, const fs::Location& location,
+               const std::optional<FileVersion>& before, bool* durable) {
+    *durable = true;
+    const QString shown = quotedPath(location.path());
+    auto folder = fs::Folder::holding(location, before.has_value());
+    if (!folder)
+        return folder.status();
+    const auto now = folder->stat(location.name);
+    if (!now)
+        return now.status();
+    if (now->kind != fs::Kind::Absent && now->kind != fs::Kind::File)
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("%1 is not a regular file any more; Grovekeep "
+                                              "leaves it as it is.")
+                                   .arg(shown));
+    if (!before) {
+        if (now->kind == fs::Kind::Absent)
+            return Status::success();
+        if (const Status removed = folder->remove(location.name); !removed)
+            return removed;
+        *durable = folder->sync().ok();
+        return Status::success();
+    }
+    auto object = history.openObject(before->sha256);
+    if (!object)
+        return object.status().withMessage(
+            QStringLiteral("What %1 held cannot be put back: its kept copy cannot be read (%2).")
+                .arg(shown, asClause(object.error())));
+    auto temp = folder->createTemp(before->mode);
+    if (!temp)
+        return temp.status();
+    const QString name = temp->path().fileName();
+    auto fail = [&](const Status& failure) {
+        folder->remove(name).ok();
+        return failure;
+    };
+    Sha256 hash;
+    qint64 total = 0;
+    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(before->size, 1), kChunk)),
+                      Qt::Uninitialized);
+    for (;;) {
+        const auto got = object->read(buffer.data(), buffer.size(), total);
+        if (!got)
+            return fail(got.status());
+        if (*got == 0)
+            break;
+        hash.add(buffer.constData(), *got);
+        if (const Status written = temp->write(buffer.constData(), *got); !written)
+            return fail(written);
+        total += *got;
+        if (total > before->size)
+            break;
+    }
+    if (total != before->size || hash.digest() != before->sha256)
+        return fail(Status::failure(
+            ErrorKind::Failed,
+            QStringLiteral("What %1 held cannot be put back: its kept copy in the history is "
+                           "damaged (its bytes no longer match their SHA-256).")
+                .arg(shown)));
+    // The owner and attributes of the file it replaces, or those kept with the copy.
+    std::optional<fs::File> owner;
+    if (now->kind == fs::Kind::File) {
+        if (auto current = folder->openForReading(location.name))
+            owner = std::move(*current);
+    }
+    const fs::File& from = owner ? *owner : *object;
+    const auto owned = from.info();
+    if (const Status moded = owned ? temp->setMode(before->mode, owned->owner, owned->group, true)
+                                   : temp->setMode(before->mode, 0, 0, false);
+        !moded)
+        return fail(moded);
+    temp->copyAttributesFrom(from);
+    Status status = temp->sync();
+    if (status)
+        status = temp->close();
+    if (status)
+        status = folder->rename(name, location.name);
+    if (!status)
+        return fail(status);
+    *durable = folder->sync().ok();
+    return Status::success();
+}
+
+} // namespace gk

@@ -1,0 +1,968 @@
+#include "operation.h"
+
+#include "base/quoting.h"
+#include "base/sha256.h"
+
+#include <QSet>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+namespace gk {
+
+using namespace history;
+
+namespace {
+
+constexpr qint64 kChunk = 1 << 20;
+// Folders kept open at once; the others are opened again from their root when needed.
+constexpr size_t kOpenFolders = 64;
+
+Status withLabel(const QString& label, const Status& failure) {
+    if (label.isEmpty())
+        return failure;
+    return failure.withMessage(QStringLiteral("%1: %2.").arg(label, asClause(failure.error())));
+}
+
+QString describe(const fs::Location& location) { return quotedPath(location.path()); }
+
+// Why a file standing at a location cannot be read or replaced, or success.
+Status refusal(const fs::Location& location, const fs::Info& info) {
+    switch (info.kind) {
+    case fs::Kind::Folder:
+        return Status::failure(ErrorKind::IsFolder,
+                               QStringLiteral("A folder stands at %1.").arg(describe(location)));
+    case fs::Kind::Link:
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("%1 is a symbolic link, which Grovekeep does not "
+                                              "follow or replace.")
+                                   .arg(describe(location)));
+    case fs::Kind::Other:
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("%1 is not a regular file (a pipe, socket or "
+                                              "device), which Grovekeep does not read or "
+                                              "replace.")
+                                   .arg(describe(location)));
+    default:
+        return Status::success();
+    }
+}
+
+Status changedMeanwhile(const fs::Location& location) {
+    return Status::failure(
+        ErrorKind::Failed,
+        QStringLiteral("%1 changed while it was being replaced.").arg(describe(location)));
+}
+
+// Hashes what `file` holds from its start.
+Result<Digest> hashOf(fs::File& file, qint64 size) {
+    Sha256 hash;
+    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(size, 1), kChunk)),
+                      Qt::Uninitialized);
+    for (qint64 at = 0; at < size;) {
+        const qint64 want = std::min<qint64>(buffer.size(), size - at);
+        if (const Status read = file.readExactly(buffer.data(), want, at); !read)
+            return read;
+        hash.add(buffer.constData(), want);
+        at += want;
+    }
+    return hash.digest();
+}
+
+// A second thread that hashes written files, in the order they come.
+class Hasher {
+public:
+    Hasher()
+        : m_thread([this] { run(); }) {}
+    ~Hasher() { finish().ok(); }
+
+    void add(int file, fs::File written, qint64 size) {
+        std::unique_lock lock(m_mutex);
+        // A few files ahead at most: each holds a descriptor.
+        m_space.wait(lock, [this] { return m_queue.size() < 64; });
+        m_queue.push_back(Job{file, std::move(written), size});
+        m_ready.notify_one();
+    }
+    // Waits for every file added; the hashes by file, or the first failure.
+    Status finish() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_ready.notify_one();
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_failure;
+    }
+    std::vector<std::pair<int, Digest>> take() { return std::move(m_hashes); }
+
+private:
+    struct Job {
+        int file;
+        fs::File written;
+        qint64 size;
+    };
+    void run() {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock lock(m_mutex);
+                m_ready.wait(lock, [this] { return m_done || !m_queue.empty(); });
+                if (m_queue.empty())
+                    return;
+                job = std::move(m_queue.front());
+                m_queue.pop_front();
+                m_space.notify_one();
+            }
+            if (!m_failure.ok())
+                continue;
+            const auto hash = hashOf(job.written, job.size);
+            if (!hash)
+                m_failure = hash.status();
+            else
+                m_hashes.emplace_back(job.file, *hash);
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::condition_variable m_space;
+    std::deque<Job> m_queue;
+    bool m_done = false;
+    Status m_failure;
+    std::vector<std::pair<int, Digest>> m_hashes;
+    std::thread m_thread;
+};
+
+} // namespace
+
+// ---- the folders of the operation, a few open at a time
+
+class Operation::Folders {
+public:
+    Folders(std::vector<FolderSlot>* folders, std::optional<fs::Info> forbidden)
+        : m_slots(folders)
+        , m_forbidden(forbidden) {}
+
+    // Slot `k`'s folder, opened from its root; from the second time on it must be the folder
+    // first found there.
+    Result<const fs::Folder*> open(int k) {
+        if (const auto found = m_index.find(k); found != m_index.end()) {
+            m_lru.splice(m_lru.begin(), m_lru, found->second);
+            return &m_lru.front().second;
+        }
+        FolderSlot& slot = (*m_slots)[size_t(k)];
+        auto folder = walk(slot);
+        if (!folder)
+            return folder.status();
+        const auto info = folder->info();
+        if (!info)
+            return info.status();
+        if (slot.exists && !info->sameNode(slot.info))
+            return Status::failure(ErrorKind::Failed,
+                                   QStringLiteral("The folder %1 changed while it was being "
+                                                  "written to.")
+                                       .arg(quotedPath(slot.location.folderPath())));
+        slot.exists = true;
+        slot.info = *info;
+        m_lru.emplace_front(k, std::move(*folder));
+        m_index[k] = m_lru.begin();
+        if (m_lru.size() > kOpenFolders) {
+            m_index.erase(m_lru.back().first);
+            m_lru.pop_back();
+        }
+        return &m_lru.front().second;
+    }
+
+private:
+    Result<fs::Folder> walk(const FolderSlot& slot) const {
+        const bool guarded = slot.checked && m_forbidden.has_value();
+        auto folder = fs::Folder::openRoot(slot.location.root);
+        if (!folder)
+            return folder;
+        auto check = [&](const fs::Folder& here) -> Status {
+            if (!guarded)
+                return Status::success();
+            const auto info = here.info();
+            if (!info)
+                return info.status();
+            if (info->sameNode(*m_forbidden))
+                return Status::failure(ErrorKind::UnsafePath,
+                                       QStringLiteral("%1 lies in Grovekeep's own folder, where a "
+                                                      "package may not write.")
+                                           .arg(quotedPath(slot.location.folderPath())));
+            return Status::success();
+        };
+        if (const Status ok = check(*folder); !ok)
+            return ok;
+        for (const QString& name : slot.location.folders) {
+            auto next = folder->child(name, false);
+            if (!next)
+                return next;
+            folder = std::move(next);
+            if (const Status ok = check(*folder); !ok)
+                return ok;
+        }
+        return folder;
+    }
+
+    std::vector<FolderSlot>* m_slots;
+    std::optional<fs::Info> m_forbidden;
+    std::list<std::pair<int, fs::Folder>> m_lru;
+    std::map<int, std::list<std::pair<int, fs::Folder>>::iterator> m_index;
+};
+
+// ---- the operation
+
+Operation::Operation(HistoryFolder& history, const Places& places, const OperationInfo& info,
+                     const ChangeSource& changes, const ChangeStore::Options& options)
+    : m_history(history)
+    , m_places(places)
+    , m_info(info)
+    , m_changes(changes)
+    , m_options(options)
+    , m_game(places.game.isEmpty() ? QString() : cleanFolder(places.game)) {}
+
+Operation::~Operation() = default;
+
+Result<Applied> Operation::run() {
+    if (const Status planned = plan(); !planned)
+        return nothingChanged(planned);
+    if (const Status inspected = inspect(); !inspected)
+        return nothingChanged(inspected);
+    if (m_options.dryRun)
+        return Applied{};
+    if (const Status kept = keep(); !kept) {
+        dropKept();
+        return nothingChanged(kept);
+    }
+    if (const Status recorded = record(); !recorded) {
+        // No file has changed yet: a record not written whole goes, with its mark.
+        if (m_record) {
+            if (auto operations = m_history.part(kOperations))
+                (*operations)->remove(recordName(m_id)).ok();
+        }
+        if (m_id)
+            m_history.clearPending(m_id).ok();
+        dropKept();
+        return nothingChanged(recorded);
+    }
+    for (Status (Operation::*phase)() :
+         {&Operation::place, &Operation::write, &Operation::commit}) {
+        if (const Status done = (this->*phase)(); !done)
+            return rollBack(done);
+    }
+    Applied applied;
+    applied.operation = m_id;
+    applied.conflicts = m_conflicts;
+    for (const Step& step : m_steps)
+        applied.filesWritten += step.state == StepState::Placed && step.role == FileRole::Target;
+    return applied;
+}
+
+Result<Applied> Operation::nothingChanged(const Status& failure) {
+    return failure.withMessage(failure.error() + QStringLiteral(" Nothing was changed."));
+}
+
+QString Operation::labelOf(const Step& step) const {
+    if (step.change < 0)
+        return QString();
+    const QString own = m_changes.at(step.change).label;
+    if (!own.isEmpty() || !m_options.label)
+        return own;
+    return m_options.label(step.change);
+}
+
+Status Operation::labelled(const Step& step, const Status& failure) const {
+    return withLabel(labelOf(step), failure);
+}
+
+fs::Location Operation::locationOf(const Step& step) const {
+    fs::Location location = m_folders[size_t(step.folder)].location;
+    location.name = step.name;
+    return location;
+}
+
+RecordedPath Operation::recordedOf(const Step& step) const {
+    RecordedPath path = m_folders[size_t(step.folder)].recorded;
+    path.path = path.path.isEmpty() ? step.name : path.path + QLatin1Char('/') + step.name;
+    return path;
+}
+
+int Operation::slotFor(const fs::Location& location, bool checked, bool create,
+                       RecordedPath* recorded) {
+    *recorded = m_places.classify(location);
+    RecordedPath folder = *recorded;
+    const qsizetype slash = folder.path.lastIndexOf(QLatin1Char('/'));
+    folder.path = slash < 0 ? QString() : folder.path.left(slash);
+    // Slots are few (a package's files share a handful of folders): a linear look from the
+    // newest finds the folder of the previous file at once.
+    for (qsizetype k = qsizetype(m_folders.size()) - 1; k >= 0; --k) {
+        const FolderSlot& slot = m_folders[size_t(k)];
+        if (slot.recorded == folder && slot.checked == checked && slot.create == create)
+            return int(k);
+        if (qsizetype(m_folders.size()) - k > 16)
+            break;
+    }
+    FolderSlot slot;
+    slot.recorded = folder;
+    const fs::Location shown = m_places.shown(*recorded, m_game);
+    slot.location.root = shown.root;
+    slot.location.folders = shown.folders;
+    slot.checked = checked;
+    slot.create = create;
+    m_folders.push_back(slot);
+    return int(m_folders.size() - 1);
+}
+
+// 1. The changes become steps.
+Status Operation::plan() {
+    const qsizetype count = m_changes.size();
+    if (count == 0)
+        return Status::failure(ErrorKind::Invalid, QStringLiteral("There is nothing to write."));
+    QHash<std::pair<int, QString>, int> stepAt; // folder and name -> step
+    QHash<int, QList<int>> copiesOf;            // step -> the steps whose contents it writes
+    std::vector<int> stepOfChange(size_t(count), -1);
+    auto addStep = [&](Step step, const fs::Location& where, bool checked,
+                       const QString& label) -> Result<int> {
+        RecordedPath recorded;
+        step.folder = slotFor(where, checked, step.createFolders, &recorded);
+        if (const QString problem = recordedPathProblem(recorded); !problem.isEmpty())
+            return withLabel(
+                label,
+                Status::failure(
+                    ErrorKind::UnsafePath,
+                    QStringLiteral("%1 cannot be written: %2.").arg(describe(where), problem)));
+        step.name = where.name;
+        const auto key = std::make_pair(step.folder, step.name);
+        const auto earlier = stepAt.constFind(key);
+        if (earlier == stepAt.constEnd()) {
+            m_steps.push_back(step);
+            stepAt.insert(key, int(m_steps.size() - 1));
+            return int(m_steps.size() - 1);
+        }
+        // A later change of the same file takes the place of the earlier one: its contents,
+        // and what it is a copy of. Copies of what the earlier change wrote now write their
+        // own contents.
+        Step& kept = m_steps[size_t(*earlier)];
+        kept.change = step.change;
+        kept.remove = step.remove;
+        kept.sameAs = step.sameAs == *earlier ? -1 : step.sameAs;
+        for (const int copy : copiesOf.take(*earlier))
+            m_steps[size_t(copy)].sameAs = -1;
+        return *earlier;
+    };
+    for (qsizetype k = 0; k < count; ++k) {
+        const FileChange change = m_changes.at(k);
+        int backup = -1;
+        if (change.backup) {
+            Step step;
+            step.change = int(k);
+            step.role = FileRole::Backup;
+            step.createFolders = true;
+            step.keepWhenAbsent = change.keepWhenAbsent;
+            const auto at = addStep(step, *change.backup, false, change.label);
+            if (!at)
+                return at.status();
+            backup = *at;
+        }
+        Step step;
+        step.change = int(k);
+        step.role = change.role;
+        step.remove = change.remove;
+        step.createFolders = change.createFolders;
+        if (change.sameAs >= 0 && change.sameAs < k)
+            step.sameAs = stepOfChange[size_t(change.sameAs)];
+        const bool checked = change.role == FileRole::Target && !change.createFolders;
+        const auto at = addStep(step, change.target, checked, change.label);
+        if (!at)
+            return at.status();
+        Step& placed = m_steps[size_t(*at)];
+        if (placed.sameAs == *at)
+            placed.sameAs = -1;
+        if (placed.sameAs >= 0)
+            copiesOf[placed.sameAs] << *at;
+        if (backup >= 0)
+            m_steps[size_t(backup)].backupOf = *at;
+        stepOfChange[size_t(k)] = *at;
+        if (change.expected)
+            m_expected.emplace_back(*at, *change.expected);
+        m_steps[size_t(*at)].size = change.contents.size();
+    }
+    return Status::success();
+}
+
+// 2. What stands where the operation writes.
+Status Operation::inspect() {
+    std::optional<fs::Info> forbidden;
+    if (m_options.forbidden) {
+        if (auto folder = fs::Folder::openRoot(*m_options.forbidden)) {
+            if (auto here = folder->info())
+                forbidden = *here;
+        }
+    }
+    m_open = std::make_unique<Folders>(&m_folders, forbidden);
+    QSet<QString> planned;
+    for (int k = 0; k < int(m_folders.size()); ++k) {
+        FolderSlot& slot = m_folders[size_t(k)];
+        auto folder = m_open->open(k);
+        if (folder)
+            continue;
+        if (folder.kind() != ErrorKind::NotFound || !slot.create) {
+            for (const Step& step : m_steps) {
+                if (step.folder != k)
+                    continue;
+                if (folder.kind() != ErrorKind::NotFound)
+                    return labelled(step, folder.status());
+                return labelled(step, folder.status().withMessage(
+                                          QStringLiteral("Could not write %1: the folder %2 does "
+                                                         "not exist.")
+                                              .arg(describe(locationOf(step)),
+                                                   quotedPath(slot.location.folderPath()))));
+            }
+            return folder.status();
+        }
+        // Grovekeep's own folders are made when missing: which, from the top.
+        auto walk = fs::Folder::openRoot(slot.location.root);
+        if (!walk)
+            return walk.status();
+        RecordedPath made = slot.recorded;
+        QStringList path;
+        bool missing = false;
+        for (const QString& name : slot.location.folders) {
+            path << name;
+            if (!missing) {
+                auto next = walk->child(name, false);
+                if (next)
+                    walk = std::move(next);
+                else if (next.kind() == ErrorKind::NotFound)
+                    missing = true;
+                else
+                    return next.status();
+            }
+            made.path = path.join(QLatin1Char('/'));
+            if (missing && !planned.contains(made.key(m_game))) {
+                planned.insert(made.key(m_game));
+                if (const QString problem = recordedPathProblem(made); !problem.isEmpty())
+                    return Status::failure(ErrorKind::UnsafePath,
+                                           QStringLiteral("The folder %1 cannot be made: %2.")
+                                               .arg(quotedName(made.path), problem));
+                m_createdFolders << made;
+            }
+        }
+    }
+    for (Step& step : m_steps) {
+        const FolderSlot& slot = m_folders[size_t(step.folder)];
+        if (!slot.exists)
+            continue; // a folder the operation makes holds nothing yet
+        auto folder = m_open->open(step.folder);
+        if (!folder)
+            return labelled(step, folder.status());
+        const auto info = (*folder)->stat(step.name);
+        if (!info)
+            return labelled(step, info.status());
+        if (const Status refused = refusal(locationOf(step), *info); !refused)
+            return labelled(step, refused);
+        if (info->kind == fs::Kind::File) {
+            step.existing = int(m_existing.size());
+            m_existing.push_back(Existing{*info, std::nullopt, QString()});
+        }
+    }
+    return Status::success();
+}
+
+// 3. Every content the operation replaces is copied into the history first.
+Status Operation::keep() {
+    auto temporary = m_history.part(kTemporary, true);
+    if (!temporary)
+        return temporary.status();
+    for (const QString& part : {kObjects, kOperations, kPending}) {
+        if (auto made = m_history.part(part, true); !made)
+            return made.status();
+    }
+    // A history begun now has an index that covers every record from the start.
+    {
+        auto history = m_history.open();
+        if (!history)
+            return history.status();
+        PathIndex index(**history);
+        const auto ids = m_history.recordIds();
+        const auto older = m_history.olderRecords();
+        if (!index.isComplete() && ids && ids->isEmpty() && older && older->isEmpty()) {
+            if (const Status marked = index.markComplete(); !marked)
+                return marked;
+        }
+    }
+    for (Step& step : m_steps) {
+        if (step.existing < 0)
+            continue;
+        Existing& existing = m_existing[size_t(step.existing)];
+        auto folder = m_open->open(step.folder);
+        if (!folder)
+            return labelled(step, folder.status());
+        auto source = (*folder)->openForReading(step.name);
+        if (!source)
+            return labelled(step, source.status());
+        const auto opened = source->info();
+        if (!opened)
+            return labelled(step, opened.status());
+        if (!opened->unchangedSince(existing.info))
+            return labelled(step, changedMeanwhile(locationOf(step)));
+        auto temp = (*temporary)->createTemp(0444);
+        if (!temp)
+            return temp.status();
+        existing.kept = temp->path().fileName();
+        if (const Status copied = temp->copyFrom(*source, 0, existing.info.size); !copied)
+            return labelled(step, copied);
+        temp->copyAttributesFrom(*source);
+        const auto after = source->info();
+        if (!after)
+            return labelled(step, after.status());
+        if (!after->unchangedSince(existing.info))
+            return labelled(step, Status::failure(ErrorKind::Failed,
+                                                  QStringLiteral("%1 changed while it was being "
+                                                                 "kept.")
+                                                      .arg(describe(locationOf(step)))));
+        if (const Status closed = temp->close(); !closed)
+            return closed;
+    }
+    // The copies are hashed from themselves, on both cores: what is kept is what is named.
+    std::vector<Status> failures(m_existing.size());
+    {
+        std::atomic<size_t> next{0};
+        auto hashKept = [&] {
+            for (size_t at = next++; at < m_existing.size(); at = next++) {
+                Existing& existing = m_existing[at];
+                auto file = (*temporary)->openForReading(existing.kept);
+                const auto hash =
+                    file ? hashOf(*file, existing.info.size) : Result<Digest>(file.status());
+                if (!hash)
+                    failures[at] = hash.status();
+                else
+                    existing.before = FileVersion{*hash, existing.info.size, existing.info.mode};
+            }
+        };
+        std::thread helper(hashKept);
+        hashKept();
+        helper.join();
+    }
+    for (const Status& failure : failures) {
+        if (!failure)
+            return failure;
+    }
+    // Each content once.
+    QSet<QByteArray> seen;
+    fs::SyncBatch batch;
+    for (Existing& existing : m_existing) {
+        const QByteArray key(reinterpret_cast<const char*>(existing.before->sha256.bytes.data()),
+                             32);
+        if (seen.contains(key)) {
+            (*temporary)->remove(existing.kept).ok();
+            existing.kept.clear();
+            continue;
+        }
+        seen.insert(key);
+        auto file = (*temporary)->openForReading(existing.kept);
+        if (!file)
+            return file.status();
+        if (const Status added = batch.add(std::move(*file)); !added)
+            return added;
+    }
+    return batch.sync();
+}
+
+// 4. The record, written ahead of every change.
+Status Operation::record() {
+    // What backups hold: what their target held; without a file there, an empty one or none.
+    for (Step& step : m_steps) {
+        if (step.backupOf >= 0 && m_steps[size_t(step.backupOf)].existing < 0 &&
+            !step.keepWhenAbsent)
+            step.state = StepState::Skipped;
+    }
+    for (Step& step : m_steps) {
+        if (step.state == StepState::Skipped || (step.remove && step.existing < 0))
+            continue;
+        step.file = m_files++;
+    }
+    // The earlier operations that wrote the files this one replaces.
+    {
+        QList<NativePath> replaced;
+        for (const Step& step : m_steps) {
+            if (step.role == FileRole::Target && step.existing >= 0)
+                replaced << locationOf(step).path();
+        }
+        m_conflicts = findConflicts(m_history, m_places, replaced);
+    }
+    const auto id = m_history.nextId();
+    if (!id)
+        return id.status();
+    m_id = *id;
+    m_token = newToken();
+    auto operations = m_history.part(kOperations, true);
+    if (!operations)
+        return operations.status();
+    // The mark first: a record without a state is never left without one, whenever the
+    // process is killed.
+    if (const Status marked = m_history.setPending(m_id); !marked)
+        return marked;
+    auto pending = m_history.part(kPending);
+    if (!pending)
+        return pending.status();
+    if (const Status synced = (*pending)->sync(); !synced)
+        return synced;
+    auto writer = RecordWriter::create(**operations, recordName(m_id));
+    if (!writer)
+        return writer.status();
+    m_record = std::make_unique<RecordWriter>(std::move(*writer));
+
+    RecordHead head;
+    head.id = m_id;
+    const QDateTime now = QDateTime::currentDateTime();
+    head.time = now.toOffsetFromUtc(now.offsetFromUtc());
+    head.kind = m_info.kind;
+    head.what = m_info.what;
+    head.packageName = m_info.packageName;
+    head.packageSha256 = m_info.packageSha256;
+    head.undoes = m_info.undoes;
+    head.game = m_game;
+    head.token = m_token;
+    head.folders = int(m_createdFolders.size());
+    head.files = m_files;
+    if (const Status written = m_record->head(head); !written)
+        return written;
+    for (const RecordedPath& folder : m_createdFolders) {
+        if (const Status written = m_record->folder(folder); !written)
+            return written;
+    }
+    auto historyFolder = m_history.open();
+    if (!historyFolder)
+        return historyFolder.status();
+    PathIndex index(**historyFolder);
+    for (const Step& step : m_steps) {
+        if (step.file < 0)
+            continue;
+        RecordedFile file;
+        file.path = recordedOf(step);
+        file.role = step.role;
+        file.remove = step.remove;
+        if (step.existing >= 0)
+            file.before = m_existing[size_t(step.existing)].before;
+        if (const Status written = m_record->file(file); !written)
+            return written;
+        index.add(PathIndex::keyOf(file.path.key(m_game)), m_id);
+    }
+    if (const Status synced = m_record->sync(); !synced)
+        return synced;
+    fs::SyncBatch batch;
+    if (const Status written = index.write(batch); !written)
+        return written;
+    if (const Status synced = batch.sync(); !synced)
+        return synced;
+    // The record's name is on the disk too.
+    return (*operations)->sync();
+}
+
+// 5. The kept copies take their names.
+Status Operation::place() {
+    auto temporary = m_history.part(kTemporary);
+    auto objects = m_history.part(kObjects, true);
+    if (!temporary || !objects)
+        return !temporary ? temporary.status() : objects.status();
+    std::map<QString, fs::Folder> shards;
+    for (Existing& existing : m_existing) {
+        if (existing.kept.isEmpty())
+            continue;
+        const QString hex = existing.before->sha256.hex();
+        auto shard = shards.find(hex.left(2));
+        if (shard == shards.end()) {
+            auto opened = (*objects)->child(hex.left(2), true);
+            if (!opened)
+                return opened.status();
+            shard = shards.emplace(hex.left(2), std::move(*opened)).first;
+        }
+        // An object of that name holds the same bytes, or is damaged: the fresh copy, checked
+        // when it was hashed, takes its place either way.
+        if (const Status moved = (*temporary)->moveTo(existing.kept, shard->second, hex); !moved)
+            return moved;
+        existing.kept.clear();
+    }
+    for (auto& [name, shard] : shards) {
+        if (const Status synced = shard.sync(); !synced)
+            return synced;
+    }
+    return (*objects)->sync();
+}
+
+Contents Operation::contentsOf(const Step& step) const {
+    if (step.backupOf >= 0) {
+        const Step& target = m_steps[size_t(step.backupOf)];
+        Contents contents;
+        if (target.existing >= 0) {
+            const FileVersion& before = *m_existing[size_t(target.existing)].before;
+            contents.add(m_history.objectLocation(before.sha256), 0, before.size);
+        }
+        return contents;
+    }
+    const int from = step.sameAs >= 0 ? m_steps[size_t(step.sameAs)].change : step.change;
+    return m_changes.at(from).contents;
+}
+
+Result<const fs::Folder*> Operation::folderOf(const Step& step) {
+    auto folder = m_open->open(step.folder);
+    if (!folder)
+        return folder.status();
+    if (const Status same = stillAsInspected(step, **folder); !same)
+        return same;
+    return folder;
+}
+
+Status Operation::stillAsInspected(const Step& step, const fs::Folder& folder) const {
+    const auto now = folder.stat(step.name);
+    if (!now)
+        return now.status();
+    if (step.existing < 0 ? now->kind != fs::Kind::Absent
+                          : !now->unchangedSince(m_existing[size_t(step.existing)].info))
+        return changedMeanwhile(locationOf(step));
+    return Status::success();
+}
+
+// 6. The new contents, beside their files.
+Status Operation::write() {
+    for (const RecordedPath& made : m_createdFolders) {
+        const fs::Location shown = m_places.shown(made, m_game);
+        fs::Location inside = shown;
+        inside.folders << inside.name;
+        inside.name = QStringLiteral("x");
+        auto folder = fs::Folder::holding(inside, true);
+        if (!folder)
+            return folder.status();
+        auto parent = fs::Folder::holding(shown, false);
+        if (!parent)
+            return parent.status();
+        if (const Status synced = parent->sync(); !synced)
+            return synced;
+    }
+    m_after.assign(size_t(m_files), Digest{});
+    qint64 total = 0;
+    for (Step& step : m_steps) {
+        if (step.backupOf >= 0) {
+            const Step& target = m_steps[size_t(step.backupOf)];
+            step.size = target.existing >= 0 ? m_existing[size_t(target.existing)].info.size : 0;
+        }
+        if (step.file >= 0 && !step.remove)
+            total += step.size;
+    }
+    std::vector<qint64> sizes(size_t(m_files), 0);
+    std::vector<quint32> modes(size_t(m_files), 0);
+    fs::SyncBatch batch;
+    qint64 done = 0;
+    {
+        Hasher hasher;
+        for (Step& step : m_steps) {
+            if (step.file < 0 || step.remove)
+                continue;
+            auto folder = folderOf(step);
+            if (!folder)
+                return labelled(step, folder.status());
+            const Existing* existing =
+                step.existing >= 0 ? &m_existing[size_t(step.existing)] : nullptr;
+            const quint32 mode = existing ? existing->before->mode : 0666;
+            auto temp = (*folder)->createExclusive(temporaryName(m_token, step.file), mode);
+            if (!temp)
+                return labelled(step, temp.status());
+            step.state = StepState::Written;
+            const Contents contents = contentsOf(step);
+            if (const Status copied = contents.writeTo(*temp, nullptr); !copied)
+                return labelled(step, copied);
+            const std::optional<quint32> wanted =
+                step.backupOf < 0 ? m_changes.at(step.change).mode : std::nullopt;
+            if (existing) {
+                if (const Status kept =
+                        temp->setMode(wanted.value_or(existing->before->mode), existing->info.owner,
+                                      existing->info.group, true);
+                    !kept)
+                    return labelled(step, kept);
+                if (auto old = (*folder)->openForReading(step.name))
+                    temp->copyAttributesFrom(*old);
+            } else if (wanted) {
+                if (const Status set = temp->setMode(*wanted, 0, 0, false); !set)
+                    return labelled(step, set);
+            }
+            const auto info = temp->info();
+            if (!info)
+                return labelled(step, info.status());
+            sizes[size_t(step.file)] = info->size;
+            modes[size_t(step.file)] = info->mode;
+            if (info->size != contents.size())
+                return labelled(step, Status::failure(ErrorKind::Failed,
+                                                      QStringLiteral("%1 was not written whole.")
+                                                          .arg(describe(locationOf(step)))));
+            if (step.sameAs < 0) {
+                auto reader = temp->duplicate();
+                if (!reader)
+                    return labelled(step, reader.status());
+                hasher.add(step.file, std::move(*reader), info->size);
+            }
+            if (const Status added = batch.add(std::move(*temp)); !added)
+                return labelled(step, added);
+            done += contents.size();
+            if (m_options.progress)
+                m_options.progress(done, total);
+        }
+        if (const Status hashed = hasher.finish(); !hashed)
+            return hashed;
+        for (const auto& [file, digest] : hasher.take())
+            m_after[size_t(file)] = digest;
+    }
+    for (const Step& step : m_steps) {
+        if (step.file >= 0 && !step.remove && step.sameAs >= 0)
+            m_after[size_t(step.file)] = m_after[size_t(m_steps[size_t(step.sameAs)].file)];
+    }
+    // A content put back from the history must be the one recorded, byte for byte.
+    for (const auto& [at, digest] : m_expected) {
+        const Step& step = m_steps[size_t(at)];
+        if (step.file >= 0 && !step.remove && m_after[size_t(step.file)] != digest)
+            return labelled(step,
+                            Status::failure(ErrorKind::Failed,
+                                            QStringLiteral("What %1 is to get back cannot be put "
+                                                           "back: its kept copy in the history "
+                                                           "is damaged (its bytes no longer match "
+                                                           "their SHA-256).")
+                                                .arg(describe(locationOf(step)))));
+    }
+    for (const Step& step : m_steps) {
+        if (step.file < 0 || step.remove)
+            continue;
+        const size_t file = size_t(step.file);
+        if (const Status written = m_record->after(
+                RecordedVersion{step.file, {m_after[file], sizes[file], modes[file]}});
+            !written)
+            return written;
+    }
+    if (const Status synced = batch.sync(); !synced)
+        return synced;
+    if (const Status ready = m_record->ready(); !ready)
+        return ready;
+    return m_record->sync();
+}
+
+// 7. Every file takes its new content.
+Status Operation::commit() {
+    QSet<int> touched;
+    for (Step& step : m_steps) {
+        if (step.file < 0)
+            continue;
+        auto folder = folderOf(step);
+        if (!folder)
+            return labelled(step, folder.status());
+        const Status done = step.remove
+                                ? (*folder)->remove(step.name)
+                                : (*folder)->rename(temporaryName(m_token, step.file), step.name);
+        if (!done)
+            return labelled(step, done);
+        step.state = StepState::Placed;
+        touched.insert(step.folder);
+    }
+    for (const int k : touched) {
+        auto folder = m_open->open(k);
+        if (!folder)
+            return folder.status();
+        if (const Status synced = (*folder)->sync(); !synced)
+            return synced;
+    }
+    auto operations = m_history.part(kOperations);
+    if (!operations)
+        return operations.status();
+    RecordedState complete;
+    complete.state = OperationState::Complete;
+    if (const Status marked = appendToRecord(**operations, recordName(m_id), {}, complete); !marked)
+        return marked;
+    // Unmarked, the next recovery finds the record complete and clears the mark itself.
+    if (!m_keepPending)
+        m_history.clearPending(m_id).ok();
+    return Status::success();
+}
+
+void Operation::dropKept() {
+    auto temporary = m_history.part(kTemporary);
+    if (!temporary)
+        return;
+    for (Existing& existing : m_existing) {
+        if (!existing.kept.isEmpty())
+            (*temporary)->remove(existing.kept).ok();
+        existing.kept.clear();
+    }
+}
+
+// 8. Everything put back.
+Result<Applied> Operation::rollBack(const Status& failure) {
+    QStringList problems;
+    bool durable = true;
+    for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it) {
+        const Step& step = *it;
+        const fs::Location location = locationOf(step);
+        if (step.state == StepState::Written) {
+            if (auto folder = fs::Folder::holding(location, false))
+                folder->remove(temporaryName(m_token, step.file)).ok();
+            continue;
+        }
+        if (step.state != StepState::Placed)
+            continue;
+        const std::optional<FileVersion> before =
+            step.existing >= 0 ? m_existing[size_t(step.existing)].before : std::nullopt;
+        // Only what this operation placed is taken back: a file someone else put there since
+        // is theirs.
+        const auto now = ChangeStore::versionOf(location);
+        if (!now) {
+            problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(now.error()));
+            continue;
+        }
+        const bool ours = step.remove ? !now->has_value()
+                                      : (*now && (*now)->sha256 == m_after[size_t(step.file)]);
+        if (!ours) {
+            if (!(before ? (*now && (*now)->sha256 == before->sha256) : !now->has_value()))
+                problems << QStringLiteral("%1 (it changed since)").arg(describe(location));
+            continue;
+        }
+        bool done = true;
+        if (const Status back = putBack(m_history, location, before, &done); !back)
+            problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(back.error()));
+        durable = durable && done;
+    }
+    // The folders the operation made, innermost first, as far as they are empty.
+    for (auto it = m_createdFolders.crbegin(); it != m_createdFolders.crend(); ++it) {
+        const fs::Location shown = m_places.shown(*it, m_game);
+        if (auto parent = fs::Folder::holding(shown, false)) {
+            auto folder = parent->child(shown.name, false);
+            const auto names = folder ? folder->names() : Result<QStringList>(folder.status());
+            if (names && names->isEmpty())
+                parent->removeFolder(shown.name).ok();
+        }
+    }
+    dropKept();
+    Status message = failure;
+    RecordedState state;
+    state.state = OperationState::RolledBack;
+    state.note = message.error();
+    if (auto operations = m_history.part(kOperations)) {
+        if (appendToRecord(**operations, recordName(m_id), {}, state))
+            m_history.clearPending(m_id).ok();
+    }
+    QString text = message.error();
+    if (problems.isEmpty())
+        text += QStringLiteral(" Nothing was changed.");
+    else
+        text += QStringLiteral(" These files could not be put back: %1. Their previous contents "
+                               "are kept in Grovekeep's history (operation %2).")
+                    .arg(problems.join(QStringLiteral(", ")))
+                    .arg(m_id);
+    if (!durable)
+        text += QStringLiteral(" The system could not confirm that every file put back is "
+                               "safely on the disk.");
+    return message.withMessage(text);
+}
+
+} // namespace gk

@@ -1,0 +1,879 @@
+#include "record.h"
+
+#include "base/names.h"
+#include "base/quoting.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRandomGenerator>
+
+#include <cstring>
+
+namespace gk {
+
+namespace {
+
+const QByteArray kRecordMark = QByteArrayLiteral("grovekeep-history");
+constexpr int kVersion = 2;
+// A line of a record is short; a longer one is damage or an attack, not a record.
+constexpr qsizetype kMaxLine = 64 * 1024;
+constexpr int kMaxFiles = 10'000'000;
+constexpr int kMaxFolders = 1'000'000;
+constexpr qsizetype kMaxText = 4096;
+constexpr qint64 kMaxSize = qint64(1) << 56;
+const QString kGameRoot = QStringLiteral("game");
+const QString kGrovekeepRoot = QStringLiteral("grovekeep");
+const QString kHistoryFolder = QStringLiteral("History");
+
+} // namespace
+
+QString roleName(FileRole role) {
+    switch (role) {
+    case FileRole::Backup:
+        return QStringLiteral("backup");
+    case FileRole::Copy:
+        return QStringLiteral("copy");
+    case FileRole::Target:
+        break;
+    }
+    return QStringLiteral("target");
+}
+
+QString stateName(OperationState state) {
+    switch (state) {
+    case OperationState::UnderWay:
+        return QStringLiteral("under-way");
+    case OperationState::Complete:
+        return QStringLiteral("complete");
+    case OperationState::Undone:
+        return QStringLiteral("undone");
+    case OperationState::RolledBack:
+        return QStringLiteral("rolled-back");
+    }
+    return QString();
+}
+
+// ---- paths
+
+QString cleanFolder(const NativePath& folder) {
+    QString path = QDir::fromNativeSeparators(folder.text());
+    if (!QDir::isAbsolutePath(path))
+        path = QDir::current().absoluteFilePath(path);
+    path = QDir::cleanPath(path);
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+QString RecordedPath::key(const QString& game) const {
+    switch (root) {
+    case RootKind::Game:
+        return QStringLiteral("game\n") + game + QLatin1Char('\n') + path;
+    case RootKind::Grovekeep:
+        return QStringLiteral("grovekeep\n") + path;
+    case RootKind::Elsewhere:
+        break;
+    }
+    return QStringLiteral("elsewhere\n") + elsewhere + QLatin1Char('\n') + path;
+}
+
+QString recordedPathProblem(const RecordedPath& recorded) {
+    if (recorded.path.isEmpty() || recorded.path.size() > kMaxText)
+        return QStringLiteral("its path is empty or too long");
+    const QStringList parts = recorded.path.split(QLatin1Char('/'));
+    for (const QString& part : parts) {
+        if (fs::Folder::isTemporary(part))
+            return QStringLiteral("%1 is one of Grovekeep's temporary files").arg(quotedName(part));
+        QString problem;
+        if (recorded.root == RootKind::Elsewhere) {
+            if (part.isEmpty() || part == QStringLiteral(".") || part == QStringLiteral("..") ||
+                part.contains(QLatin1Char('\\')))
+                problem = QStringLiteral("%1 is no name of a file").arg(quotedName(part));
+            for (const QChar c : part) {
+                if (problem.isEmpty() && isInvisibleControl(c))
+                    problem = QStringLiteral("%1 holds a control character").arg(quotedName(part));
+            }
+        } else {
+            problem = componentProblem(part);
+        }
+        if (!problem.isEmpty())
+            return problem;
+    }
+    if (recorded.root == RootKind::Game && parts.constFirst().startsWith(QLatin1Char('.')))
+        return QStringLiteral("%1 is a hidden folder of the game folder")
+            .arg(quotedName(parts.constFirst()));
+    if (recorded.root == RootKind::Grovekeep &&
+        parts.constFirst().compare(kHistoryFolder, Qt::CaseInsensitive) == 0)
+        return QStringLiteral("it lies in Grovekeep's history");
+    if (recorded.root == RootKind::Elsewhere) {
+        const QString& folder = recorded.elsewhere;
+        if (folder.isEmpty() || folder.size() > kMaxText || !QDir::isAbsolutePath(folder) ||
+            cleanFolder(NativePath(folder)) != folder)
+            return QStringLiteral("its folder %1 is not a clean absolute path")
+                .arg(quotedName(folder));
+        for (const QChar c : folder) {
+            if (isInvisibleControl(c))
+                return QStringLiteral("its folder %1 holds a control character")
+                    .arg(quotedName(folder));
+        }
+    }
+    return QString();
+}
+
+namespace {
+
+// `folder` split into its names ("/a/b" -> "", "a", "b").
+QStringList folderParts(const QString& folder) {
+    return folder == QStringLiteral("/") ? QStringList{QString()} : folder.split(QLatin1Char('/'));
+}
+
+// The names of `parts` after `prefix`, when `prefix` is a proper prefix of them.
+std::optional<QStringList> below(const QStringList& parts, const QStringList& prefix) {
+    if (prefix.isEmpty() || parts.size() <= prefix.size())
+        return std::nullopt;
+    for (qsizetype k = 0; k < prefix.size(); ++k) {
+        if (parts.at(k) != prefix.at(k))
+            return std::nullopt;
+    }
+    return parts.mid(prefix.size());
+}
+
+} // namespace
+
+RecordedPath Places::classify(const fs::Location& location) const {
+    const QString root = cleanFolder(location.root);
+    QStringList names = location.folders;
+    names << location.name;
+    const QStringList full = folderParts(root) + names;
+    // The more particular folder first: Grovekeep's folder may lie in the game folder.
+    std::optional<QStringList> inManager;
+    std::optional<QStringList> inGame;
+    if (!manager.isEmpty())
+        inManager = below(full, folderParts(cleanFolder(manager)));
+    if (!game.isEmpty())
+        inGame = below(full, folderParts(cleanFolder(game)));
+    if (inManager && (!inGame || inManager->size() < inGame->size()))
+        return {RootKind::Grovekeep, QString(), inManager->join(QLatin1Char('/'))};
+    if (inGame)
+        return {RootKind::Game, QString(), inGame->join(QLatin1Char('/'))};
+    return {RootKind::Elsewhere, root, names.join(QLatin1Char('/'))};
+}
+
+Result<fs::Location> Places::resolve(const RecordedPath& path, const QString& recordGame,
+                                     Use use) const {
+    if (const QString problem = recordedPathProblem(path); !problem.isEmpty())
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("The history names %1, which Grovekeep does not "
+                                              "touch: %2.")
+                                   .arg(quotedName(path.path), problem));
+    switch (path.root) {
+    case RootKind::Grovekeep:
+        return fs::Location::below(manager, path.path);
+    case RootKind::Game: {
+        const NativePath recorded(recordGame);
+        const bool configured = !game.isEmpty() && cleanFolder(game) == recordGame;
+        if (use == Use::Read && !recordGame.isEmpty())
+            return fs::Location::below(configured ? game : recorded, path.path);
+        if (game.isEmpty())
+            return Status::failure(
+                ErrorKind::NotFound,
+                QStringLiteral("%1 lies in the game folder %2, and the game "
+                               "folder is not set.")
+                    .arg(quotedPath(recorded.child(path.path)), quotedPath(recorded)));
+        if (!configured)
+            return Status::failure(ErrorKind::UnsafePath,
+                                   QStringLiteral("%1 lies in the game folder %2, but the game "
+                                                  "folder is now %3; Grovekeep changes files "
+                                                  "only in the game folder it is set to.")
+                                       .arg(quotedPath(recorded.child(path.path)),
+                                            quotedPath(recorded), quotedPath(game)));
+        return fs::Location::below(game, path.path);
+    }
+    case RootKind::Elsewhere:
+        break;
+    }
+    const NativePath folder(path.elsewhere);
+    if (use == Use::Change)
+        return Status::failure(ErrorKind::UnsafePath,
+                               QStringLiteral("%1 lies in %2, outside the game folder and "
+                                              "Grovekeep's folder, where Grovekeep does not "
+                                              "write from its history.")
+                                   .arg(quotedPath(folder.child(path.path)), quotedPath(folder)));
+    return fs::Location::below(folder, path.path);
+}
+
+fs::Location Places::shown(const RecordedPath& path, const QString& recordGame) const {
+    switch (path.root) {
+    case RootKind::Grovekeep:
+        return fs::Location::below(manager, path.path);
+    case RootKind::Game:
+        return fs::Location::below(NativePath(recordGame), path.path);
+    case RootKind::Elsewhere:
+        break;
+    }
+    return fs::Location::below(NativePath(path.elsewhere), path.path);
+}
+
+QString temporaryName(const QString& token, int k) {
+    return fs::Folder::tempPrefix() + token + QLatin1Char('.') + QString::number(k, 36);
+}
+
+QString newToken() {
+    return QString::number(QRandomGenerator::global()->generate64() % 2176782336ULL, 36);
+}
+
+QString recordName(int id) { return QStringLiteral("%1.jsonl").arg(id, 6, 10, QLatin1Char('0')); }
+
+int recordId(const QString& name) {
+    if (!name.endsWith(QStringLiteral(".jsonl")) || name.size() < 12 || name.size() > 16)
+        return 0;
+    const QStringView digits = QStringView(name).chopped(6);
+    for (const QChar c : digits) {
+        if (!c.isDigit() || c.unicode() > '9')
+            return 0;
+    }
+    bool ok = false;
+    const int id = digits.toInt(&ok);
+    return ok && id > 0 ? id : 0;
+}
+
+// ---- writing
+
+namespace {
+
+void addString(QByteArray& out, const QString& text) {
+    out += '"';
+    for (const char c : text.toUtf8()) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (u < 0x20) {
+            static constexpr char digits[] = "0123456789abcdef";
+            out += "\\u00";
+            out += digits[u >> 4];
+            out += digits[u & 15];
+        } else {
+            out += c;
+        }
+    }
+    out += '"';
+}
+
+void addKey(QByteArray& out, const char* key) {
+    out += '"';
+    out += key;
+    out += "\":";
+}
+
+void addRoot(QByteArray& out, const RecordedPath& path) {
+    addKey(out, "root");
+    switch (path.root) {
+    case RootKind::Game:
+        addString(out, kGameRoot);
+        return;
+    case RootKind::Grovekeep:
+        addString(out, kGrovekeepRoot);
+        return;
+    case RootKind::Elsewhere:
+        addString(out, path.elsewhere);
+        return;
+    }
+}
+
+void addVersion(QByteArray& out, const FileVersion& version) {
+    out += "\"sha256\":\"";
+    out += version.sha256.hex().toLatin1();
+    out += "\",\"size\":";
+    out += QByteArray::number(version.size);
+    out += ",\"mode\":";
+    out += QByteArray::number(version.mode);
+}
+
+QByteArray versionLine(const char* key, const RecordedVersion& v) {
+    QByteArray line = "{\"";
+    line += key;
+    line += "\":" + QByteArray::number(v.file) + ',';
+    addVersion(line, v.version);
+    line += "}\n";
+    return line;
+}
+
+QByteArray stateLine(const RecordedState& state) {
+    QByteArray line = "{\"state\":";
+    addString(line, stateName(state.state));
+    if (state.undoneBy > 0)
+        line += ",\"undoneBy\":" + QByteArray::number(state.undoneBy);
+    if (!state.note.isEmpty()) {
+        line += ",\"note\":";
+        addString(line, state.note.left(kMaxText));
+    }
+    line += "}\n";
+    return line;
+}
+
+} // namespace
+
+struct RecordWriter::State {
+    fs::File file;
+    QByteArray buffer;
+    Sha256 hash;
+    qint64 lines = 0;
+};
+
+RecordWriter::RecordWriter()
+    : m_state(std::make_unique<State>()) {}
+RecordWriter::RecordWriter(RecordWriter&&) noexcept = default;
+RecordWriter& RecordWriter::operator=(RecordWriter&&) noexcept = default;
+RecordWriter::~RecordWriter() = default;
+
+Result<RecordWriter> RecordWriter::create(const fs::Folder& operations, const QString& name) {
+    auto file = operations.createExclusive(name, 0644);
+    if (!file)
+        return file.status();
+    RecordWriter writer;
+    writer.m_state->file = std::move(*file);
+    return writer;
+}
+
+const NativePath& RecordWriter::path() const { return m_state->file.path(); }
+
+Status RecordWriter::line(const QByteArray& line) {
+    m_state->hash.add(line);
+    ++m_state->lines;
+    m_state->buffer += line;
+    if (m_state->buffer.size() >= (1 << 20))
+        return flush();
+    return Status::success();
+}
+
+Status RecordWriter::head(const RecordHead& head) {
+    QByteArray out = "{\"record\":\"" + kRecordMark +
+                     "\",\"version\":" + QByteArray::number(kVersion) +
+                     ",\"id\":" + QByteArray::number(head.id) + ",\"time\":";
+    addString(out, head.time.toString(Qt::ISODate));
+    out += ",\"kind\":";
+    addString(out, head.kind);
+    out += ",\"what\":";
+    addString(out, head.what);
+    if (!head.packageName.isEmpty()) {
+        out += ",\"package\":{\"name\":";
+        addString(out, head.packageName);
+        out += ",\"sha256\":";
+        addString(out, head.packageSha256);
+        out += '}';
+    }
+    if (head.undoes > 0)
+        out += ",\"undoes\":" + QByteArray::number(head.undoes);
+    out += ",\"game\":";
+    addString(out, head.game);
+    out += ",\"temp\":";
+    addString(out, head.token);
+    out += ",\"folders\":" + QByteArray::number(head.folders) +
+           ",\"files\":" + QByteArray::number(head.files) + "}\n";
+    return line(out);
+}
+
+Status RecordWriter::folder(const RecordedPath& path) {
+    QByteArray out = "{\"folder\":";
+    addString(out, path.path);
+    out += ',';
+    addRoot(out, path);
+    out += "}\n";
+    return line(out);
+}
+
+Status RecordWriter::file(const RecordedFile& file) {
+    QByteArray out = "{\"file\":";
+    addString(out, file.path.path);
+    out += ',';
+    addRoot(out, file.path);
+    out += ",\"role\":";
+    addString(out, roleName(file.role));
+    if (file.remove)
+        out += ",\"remove\":true";
+    out += ",\"before\":";
+    if (file.before) {
+        out += '{';
+        addVersion(out, *file.before);
+        out += '}';
+    } else {
+        out += "null";
+    }
+    out += "}\n";
+    return line(out);
+}
+
+Status RecordWriter::after(const RecordedVersion& after) {
+    return line(versionLine("after", after));
+}
+
+Status RecordWriter::ready() {
+    const qint64 lines = m_state->lines;
+    const QString checksum = m_state->hash.hex();
+    QByteArray out = "{\"ready\":{\"lines\":" + QByteArray::number(lines) + ",\"sha256\":\"" +
+                     checksum.toLatin1() + "\"}}\n";
+    m_state->buffer += out;
+    return flush();
+}
+
+Status RecordWriter::flush() {
+    if (m_state->buffer.isEmpty())
+        return Status::success();
+    const Status written = m_state->file.write(m_state->buffer.constData(), m_state->buffer.size());
+    m_state->buffer.clear();
+    return written;
+}
+
+Status RecordWriter::sync() {
+    if (const Status flushed = flush(); !flushed)
+        return flushed;
+    return m_state->file.sync();
+}
+
+namespace {
+
+// The size of the file up to and including its last line end: what follows is a line cut
+// short by a process killed while writing it.
+Result<qint64> completeSize(fs::File& file) {
+    const auto info = file.info();
+    if (!info)
+        return info.status();
+    qint64 end = info->size;
+    QByteArray buffer(4096, Qt::Uninitialized);
+    while (end > 0) {
+        const qint64 from = std::max<qint64>(0, end - buffer.size());
+        if (const Status read = file.readExactly(buffer.data(), end - from, from); !read)
+            return read;
+        for (qint64 k = end - from - 1; k >= 0; --k) {
+            if (buffer.at(qsizetype(k)) == '\n')
+                return from + k + 1;
+        }
+        end = from;
+        if (info->size - end > kMaxLine)
+            break; // no line is that long: the end of the record is damaged
+    }
+    return end;
+}
+
+} // namespace
+
+Status appendToRecord(const fs::Folder& operations, const QString& name,
+                      const QList<RecordedVersion>& kept, const RecordedState& state) {
+    auto file = operations.openForAppending(name);
+    if (!file)
+        return file.status();
+    const auto complete = completeSize(*file);
+    if (!complete)
+        return complete.status();
+    const auto info = file->info();
+    if (!info)
+        return info.status();
+    if (*complete != info->size) {
+        if (const Status cut = file->truncate(*complete); !cut)
+            return cut;
+    }
+    QByteArray lines;
+    for (const RecordedVersion& version : kept)
+        lines += versionLine("kept", version);
+    lines += stateLine(state);
+    if (const Status written = file->write(lines.constData(), lines.size()); !written)
+        return written;
+    return file->sync();
+}
+
+// ---- reading
+
+namespace {
+
+Status damaged(const NativePath& path, const QString& why) {
+    return Status::failure(ErrorKind::Invalid, QStringLiteral("The history record %1 cannot be "
+                                                              "used: %2.")
+                                                   .arg(quotedPath(path), why));
+}
+
+std::optional<QJsonObject> objectOf(const QByteArray& line) {
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(line, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    return document.object();
+}
+
+// A whole number in [min, max], or none.
+std::optional<qint64> numberIn(const QJsonValue& value, qint64 min, qint64 max) {
+    if (!value.isDouble())
+        return std::nullopt;
+    const double d = value.toDouble();
+    if (d != double(qint64(d)) || d < double(min) || d > double(max))
+        return std::nullopt;
+    return qint64(d);
+}
+
+std::optional<QString> textOf(const QJsonValue& value, qsizetype max = kMaxText) {
+    if (!value.isString() || value.toString().size() > max)
+        return std::nullopt;
+    return value.toString();
+}
+
+std::optional<FileVersion> versionOf(const QJsonObject& o) {
+    const auto sha = textOf(o.value(QStringLiteral("sha256")), 64);
+    const auto digest = sha ? Digest::fromHex(*sha) : std::nullopt;
+    const auto size = numberIn(o.value(QStringLiteral("size")), 0, kMaxSize);
+    const auto mode = numberIn(o.value(QStringLiteral("mode")), 0, 07777);
+    if (!digest || !size || !mode)
+        return std::nullopt;
+    return FileVersion{*digest, *size, quint32(*mode)};
+}
+
+std::optional<RecordedPath> pathOf(const QJsonObject& o, const QString& key) {
+    const auto path = textOf(o.value(key));
+    const auto root = textOf(o.value(QStringLiteral("root")));
+    if (!path || !root)
+        return std::nullopt;
+    RecordedPath out;
+    out.path = *path;
+    if (*root == kGameRoot) {
+        out.root = RootKind::Game;
+    } else if (*root == kGrovekeepRoot) {
+        out.root = RootKind::Grovekeep;
+    } else {
+        out.root = RootKind::Elsewhere;
+        out.elsewhere = *root;
+    }
+    if (!recordedPathProblem(out).isEmpty())
+        return std::nullopt;
+    return out;
+}
+
+QString pathProblem(const QJsonObject& o, const QString& key) {
+    const auto path = textOf(o.value(key));
+    const auto root = textOf(o.value(QStringLiteral("root")));
+    if (!path || !root)
+        return QStringLiteral("a path or its root is missing");
+    RecordedPath out;
+    out.path = *path;
+    out.root = *root == kGameRoot        ? RootKind::Game
+               : *root == kGrovekeepRoot ? RootKind::Grovekeep
+                                         : RootKind::Elsewhere;
+    out.elsewhere = out.root == RootKind::Elsewhere ? *root : QString();
+    const QString problem = recordedPathProblem(out);
+    return QStringLiteral("%1 %2").arg(quotedName(*path), problem);
+}
+
+std::optional<RecordHead> headOf(const QJsonObject& o) {
+    if (o.value(QStringLiteral("record")).toString() != QString::fromLatin1(kRecordMark) ||
+        numberIn(o.value(QStringLiteral("version")), kVersion, kVersion) != kVersion)
+        return std::nullopt;
+    RecordHead head;
+    const auto id = numberIn(o.value(QStringLiteral("id")), 1, 999'999'999);
+    const auto time = textOf(o.value(QStringLiteral("time")), 64);
+    const auto kind = textOf(o.value(QStringLiteral("kind")), 64);
+    const auto what = textOf(o.value(QStringLiteral("what")));
+    const auto game = textOf(o.value(QStringLiteral("game")));
+    const auto token = textOf(o.value(QStringLiteral("temp")), 13);
+    const auto folders = numberIn(o.value(QStringLiteral("folders")), 0, kMaxFolders);
+    const auto files = numberIn(o.value(QStringLiteral("files")), 0, kMaxFiles);
+    const QJsonValue undoes = o.value(QStringLiteral("undoes"));
+    const auto undone =
+        undoes.isUndefined() ? std::optional<qint64>(0) : numberIn(undoes, 1, 999'999'999);
+    if (!id || !time || !kind || !what || !game || !token || !folders || !files || !undone ||
+        token->isEmpty())
+        return std::nullopt;
+    for (const QChar c : *token) {
+        if (!(c.isDigit() || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))
+            return std::nullopt;
+    }
+    if (!game->isEmpty() && cleanFolder(NativePath(*game)) != *game)
+        return std::nullopt;
+    head.id = int(*id);
+    head.time = QDateTime::fromString(*time, Qt::ISODate);
+    if (!head.time.isValid())
+        return std::nullopt;
+    head.kind = *kind;
+    head.what = *what;
+    head.game = *game;
+    head.token = *token;
+    head.folders = int(*folders);
+    head.files = int(*files);
+    head.undoes = int(*undone);
+    const QJsonValue package = o.value(QStringLiteral("package"));
+    if (!package.isUndefined()) {
+        const auto name = textOf(package.toObject().value(QStringLiteral("name")));
+        const auto sha = textOf(package.toObject().value(QStringLiteral("sha256")), 64);
+        if (!package.isObject() || !name || !sha)
+            return std::nullopt;
+        head.packageName = *name;
+        head.packageSha256 = *sha;
+    }
+    return head;
+}
+
+std::optional<RecordedState> stateOf(const QJsonObject& o) {
+    const QString name = o.value(QStringLiteral("state")).toString();
+    RecordedState state;
+    if (name == QStringLiteral("complete"))
+        state.state = OperationState::Complete;
+    else if (name == QStringLiteral("undone"))
+        state.state = OperationState::Undone;
+    else if (name == QStringLiteral("rolled-back"))
+        state.state = OperationState::RolledBack;
+    else
+        return std::nullopt; // "under-way" is never written: it is the absence of a state
+    const QJsonValue by = o.value(QStringLiteral("undoneBy"));
+    const auto undoneBy =
+        by.isUndefined() ? std::optional<qint64>(0) : numberIn(by, 1, 999'999'999);
+    const QJsonValue note = o.value(QStringLiteral("note"));
+    const auto text = note.isUndefined() ? std::optional<QString>(QString()) : textOf(note);
+    if (!undoneBy || !text || (state.state == OperationState::Undone && *undoneBy == 0))
+        return std::nullopt;
+    state.undoneBy = int(*undoneBy);
+    state.note = *text;
+    return state;
+}
+
+std::optional<RecordedVersion> numberedVersion(const QJsonObject& o, const char* key, int files) {
+    const auto file = numberIn(o.value(QLatin1String(key)), 0, files - 1);
+    const auto version = versionOf(o);
+    if (!file || !version)
+        return std::nullopt;
+    return RecordedVersion{int(*file), *version};
+}
+
+} // namespace
+
+struct RecordReader::State {
+    fs::File file;
+    qint64 size = 0;
+    std::optional<RecordHead> head;
+};
+
+RecordReader::RecordReader()
+    : m_state(std::make_unique<State>()) {}
+RecordReader::RecordReader(RecordReader&&) noexcept = default;
+RecordReader& RecordReader::operator=(RecordReader&&) noexcept = default;
+RecordReader::~RecordReader() = default;
+
+Result<RecordReader> RecordReader::open(const fs::Folder& operations, const QString& name) {
+    auto file = operations.openForReading(name);
+    if (!file)
+        return file.status();
+    const auto info = file->info();
+    if (!info)
+        return info.status();
+    RecordReader reader;
+    reader.m_state->file = std::move(*file);
+    reader.m_state->size = info->size;
+    return reader;
+}
+
+Result<RecordHead> RecordReader::head() {
+    if (m_state->head)
+        return *m_state->head;
+    // Most heads are short: a small read first, a longer one only when it needs it.
+    QByteArray start;
+    qsizetype end = -1;
+    for (const qint64 want : {qint64(4096), qint64(kMaxLine)}) {
+        const qint64 size = std::min<qint64>(m_state->size, want);
+        start.resize(qsizetype(size));
+        if (const Status read = m_state->file.readExactly(start.data(), size, 0); !read)
+            return read;
+        end = start.indexOf('\n');
+        if (end >= 0 || size == m_state->size)
+            break;
+    }
+    if (end < 0)
+        return damaged(m_state->file.path(), QStringLiteral("its first line is missing or too "
+                                                            "long"));
+    const auto object = objectOf(start.left(end));
+    const auto head = object ? headOf(*object) : std::nullopt;
+    if (!head)
+        return damaged(m_state->file.path(), QStringLiteral("its first line is not the head of "
+                                                            "a record of this Grovekeep"));
+    m_state->head = head;
+    return *head;
+}
+
+Result<RecordedState> RecordReader::state() {
+    auto head = this->head();
+    if (!head)
+        return head.status();
+    const auto end = completeSize(m_state->file);
+    if (!end)
+        return end.status();
+    const qint64 from = std::max<qint64>(0, *end - kMaxLine - 1);
+    QByteArray tail(qsizetype(*end - from), Qt::Uninitialized);
+    if (const Status read = m_state->file.readExactly(tail.data(), tail.size(), from); !read)
+        return read;
+    tail.chop(1); // its last line end
+    const qsizetype start = tail.lastIndexOf('\n');
+    if (start < 0 && from > 0)
+        return damaged(m_state->file.path(), QStringLiteral("its last line is too long"));
+    const QByteArray last = tail.mid(start + 1);
+    const auto object = objectOf(last);
+    if (!object)
+        return damaged(m_state->file.path(), QStringLiteral("its last line cannot be read"));
+    if (!object->contains(QStringLiteral("state")))
+        return RecordedState{}; // no state written yet: under way
+    const auto state = stateOf(*object);
+    if (!state)
+        return damaged(m_state->file.path(),
+                       QStringLiteral("its state is none of complete, undone or rolled-back"));
+    return *state;
+}
+
+Status RecordReader::read(const Body& body, bool* ready, RecordedState* state) {
+    *ready = false;
+    *state = RecordedState{};
+    const auto head = this->head();
+    if (!head)
+        return head.status();
+    const NativePath& path = m_state->file.path();
+    enum Part { Head, Folders, Files, Afters, Ready, After };
+    Part part = Head;
+    int folders = 0;
+    int files = 0;
+    int lastAfter = -1;
+    qint64 number = 0;
+    Sha256 hash;
+    bool hashing = true;
+    QByteArray buffer;
+    qint64 offset = 0;
+    auto handle = [&](const QByteArray& line) -> Status {
+        ++number;
+        auto fault = [&](const QString& what) {
+            return damaged(path, QStringLiteral("line %1 %2").arg(number).arg(what));
+        };
+        const auto object = objectOf(line);
+        if (!object)
+            return fault(QStringLiteral("cannot be read"));
+        if (part == Head) {
+            part = head->folders > 0 ? Folders : head->files > 0 ? Files : Afters;
+            return Status::success();
+        }
+        if (object->contains(QStringLiteral("state")) || object->contains(QStringLiteral("kept"))) {
+            // A roll-back writes these after whatever part of the record was written.
+            part = After;
+            hashing = false;
+            if (object->contains(QStringLiteral("state"))) {
+                const auto s = stateOf(*object);
+                if (!s)
+                    return fault(QStringLiteral("holds no known state"));
+                *state = *s;
+                return Status::success();
+            }
+            const auto kept = numberedVersion(*object, "kept", head->files);
+            if (!kept)
+                return fault(QStringLiteral("names no kept version of a file of the record"));
+            return body.kept ? body.kept(*kept) : Status::success();
+        } else if (part == Folders) {
+            const auto folder = pathOf(*object, QStringLiteral("folder"));
+            if (!folder)
+                return fault(QStringLiteral("names no folder Grovekeep may make: %1")
+                                 .arg(pathProblem(*object, QStringLiteral("folder"))));
+            if (++folders == head->folders)
+                part = head->files > 0 ? Files : Afters;
+            return body.folder ? body.folder(*folder) : Status::success();
+        } else if (part == Files) {
+            const auto where = pathOf(*object, QStringLiteral("file"));
+            if (!where)
+                return fault(QStringLiteral("names no file Grovekeep may change: %1")
+                                 .arg(pathProblem(*object, QStringLiteral("file"))));
+            RecordedFile file;
+            file.path = *where;
+            const QString role = object->value(QStringLiteral("role")).toString();
+            if (role == QStringLiteral("target"))
+                file.role = FileRole::Target;
+            else if (role == QStringLiteral("backup"))
+                file.role = FileRole::Backup;
+            else if (role == QStringLiteral("copy"))
+                file.role = FileRole::Copy;
+            else
+                return fault(QStringLiteral("has no known role"));
+            const QJsonValue remove = object->value(QStringLiteral("remove"));
+            if (!remove.isUndefined() && !remove.isBool())
+                return fault(QStringLiteral("has an unknown removal"));
+            file.remove = remove.toBool();
+            const QJsonValue before = object->value(QStringLiteral("before"));
+            if (before.isObject()) {
+                file.before = versionOf(before.toObject());
+                if (!file.before)
+                    return fault(QStringLiteral("has a damaged content (sha256, size, mode)"));
+            } else if (!before.isNull()) {
+                return fault(QStringLiteral("has no content before"));
+            }
+            if (file.remove && !file.before)
+                return fault(QStringLiteral("removes a file that was not there"));
+            const int k = files++;
+            if (files == head->files)
+                part = Afters;
+            return body.file ? body.file(k, file) : Status::success();
+        } else if (part == Afters && object->contains(QStringLiteral("after"))) {
+            const auto after = numberedVersion(*object, "after", head->files);
+            if (!after || after->file <= lastAfter)
+                return fault(QStringLiteral("names no file of the record in order"));
+            lastAfter = after->file;
+            return body.after ? body.after(*after) : Status::success();
+        } else if (part == Afters && object->contains(QStringLiteral("ready"))) {
+            const QJsonObject r = object->value(QStringLiteral("ready")).toObject();
+            const auto lines = numberIn(r.value(QStringLiteral("lines")), 0, qint64(1) << 40);
+            if (!lines || *lines != number - 1 ||
+                r.value(QStringLiteral("sha256")).toString() != hash.hex())
+                return fault(QStringLiteral("does not match the lines before it: the record "
+                                            "was changed or damaged"));
+            hashing = false;
+            part = Ready;
+            *ready = true;
+            return Status::success();
+        }
+        return fault(QStringLiteral("is not where it belongs in a record"));
+    };
+    for (;;) {
+        const qsizetype newline = buffer.indexOf('\n');
+        if (newline < 0) {
+            if (buffer.size() > kMaxLine)
+                return damaged(path, QStringLiteral("line %1 is too long").arg(number + 1));
+            const qint64 want = std::min<qint64>(1 << 20, m_state->size - offset);
+            if (want <= 0)
+                break; // a last line without its end was cut short: never written
+            const qsizetype had = buffer.size();
+            buffer.resize(had + qsizetype(want));
+            if (const Status read = m_state->file.readExactly(buffer.data() + had, want, offset);
+                !read)
+                return read;
+            offset += want;
+            continue;
+        }
+        const QByteArray line = buffer.left(newline + 1);
+        buffer.remove(0, newline + 1);
+        const bool readyLine = line.startsWith("{\"ready\"");
+        if (hashing && !readyLine)
+            hash.add(line);
+        if (const Status handled = handle(line.chopped(1)); !handled)
+            return handled;
+    }
+    if (part == Head)
+        return damaged(path, QStringLiteral("it is empty"));
+    return Status::success();
+}
+
+Status checkRecordLine(const QByteArray& line) {
+    const auto object = objectOf(line);
+    if (!object)
+        return Status::failure(ErrorKind::Invalid, QStringLiteral("not a JSON object"));
+    if (object->contains(QStringLiteral("record")))
+        return headOf(*object) ? Status::success()
+                               : Status::failure(ErrorKind::Invalid, QStringLiteral("bad head"));
+    if (object->contains(QStringLiteral("state")))
+        return stateOf(*object) ? Status::success()
+                                : Status::failure(ErrorKind::Invalid, QStringLiteral("bad state"));
+    if (object->contains(QStringLiteral("file")))
+        return pathOf(*object, QStringLiteral("file"))
+                   ? Status::success()
+                   : Status::failure(ErrorKind::UnsafePath, QStringLiteral("bad file"));
+    return Status::success();
+}
+
+} // namespace gk
