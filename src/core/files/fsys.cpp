@@ -34,6 +34,7 @@ namespace gk::fs {
 namespace {
 
 int g_failAt = 0;
+bool g_failOnward = false;
 int g_failError = EIO;
 unsigned g_kinds = faults::Changes;
 int g_steps = 0;
@@ -49,7 +50,7 @@ bool faultHere(faults::Steps kind = faults::Changes) {
     if (!(g_kinds & kind))
         return false;
     ++g_steps;
-    if (g_failAt > 0 && g_steps == g_failAt) {
+    if (g_failAt > 0 && (g_steps == g_failAt || (g_failOnward && g_steps > g_failAt))) {
         errno = g_failError;
         return true;
     }
@@ -644,8 +645,13 @@ namespace faults {
 void failAt(int n, int error, unsigned steps) {
     g_steps = 0;
     g_failAt = n;
+    g_failOnward = false;
     g_failError = error;
     g_kinds = steps;
+}
+void failFrom(int n, int error, unsigned steps) {
+    failAt(n, error, steps);
+    g_failOnward = true;
 }
 int stepsSoFar() { return g_steps; }
 void exitAt(int n, int status) {
@@ -656,6 +662,7 @@ void exitAt(int n, int status) {
 void setRenameNoReplace(bool available) { g_renameNoReplace = available; }
 void reset() {
     g_failAt = 0;
+    g_failOnward = false;
     g_steps = 0;
     g_kinds = Changes;
     g_exitAt = 0;

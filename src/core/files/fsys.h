@@ -192,6 +192,8 @@ ErrorKind kindOf(int error);
 namespace faults {
 enum Steps : unsigned { Changes = 1, Reads = 2 };
 void failAt(int n, int error, unsigned steps = Changes);
+// The same, and every step after it too (a disk that has died), until reset().
+void failFrom(int n, int error, unsigned steps = Changes);
 // The steps counted since the last failAt() or reset().
 int stepsSoFar();
 // The process ends at once (as if killed) just before the Nth change to the disk from now on.
