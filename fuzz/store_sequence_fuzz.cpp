@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -110,15 +111,11 @@ struct Bytes {
     bool done() const { return at >= size; }
 };
 
-bool underWay(const ChangeStore& store) {
-    const auto history = store.history();
-    if (!history)
-        return true;
-    for (const OperationRecord& r : *history) {
-        if (!r.readable() || r.state == OperationState::UnderWay)
-            return true;
-    }
-    return false;
+// Whether an operation is left under way (marked pending), or a record cannot be read: then the
+// files wait for the next recovery.
+bool underWay(const World& w) {
+    const QDir pending(w.base + QStringLiteral("manager/History/pending"));
+    return !pending.isEmpty(QDir::Files | QDir::Hidden);
 }
 
 } // namespace
@@ -183,6 +180,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             }
             const auto applied = store->apply({"package", "P", {}, {}, 0}, changes);
             done = applied.ok();
+            if (!done && qEnvironmentVariableIsSet("GK_FUZZ_TRACE"))
+                std::fprintf(stderr, "install: %s\n", qPrintable(applied.error()));
             if (done) {
                 lastId = applied->operation;
                 befores[lastId] = touched;
@@ -216,24 +215,54 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 befores.clear(); // what is kept depends on what is installed: undo no more
             break;
         }
-        case 4: // the recovery a start runs
-            done = store->recover().ok();
+        case 4: { // the recovery a start runs
+            const auto recovered = store->recover();
+            done = recovered.ok();
+            if (done && qEnvironmentVariableIsSet("GK_FUZZ_TRACE")) {
+                for (const Recovered& r : *recovered)
+                    std::fprintf(stderr, "recovered %d: %d put back; %s\n", r.operation,
+                                 r.filesPutBack, qPrintable(r.problems.join("; ")));
+            }
             break;
+        }
         }
         fs::faults::reset();
         if (!done)
             model = before;
+        if (qEnvironmentVariableIsSet("GK_FUZZ_TRACE")) {
+            std::fprintf(stderr, "step %d: op %d (%#x) %s\n", step, op % 5, op,
+                         done ? "done" : "not done");
+            QDirIterator records(w.base + QStringLiteral("manager/History"),
+                                 QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (records.hasNext()) {
+                const QString path = records.next();
+                if (path.contains(QStringLiteral("/operations/")))
+                    std::fprintf(stderr, "  %s:\n%s", qPrintable(path),
+                                 read(path).value_or("").constData());
+                else
+                    std::fprintf(stderr, "  %s\n", qPrintable(path));
+            }
+            for (const auto& [path, contents] : w.actual())
+                std::fprintf(stderr, "  %s: %s (model %s)\n", qPrintable(path),
+                             contents.value_or("<none>").constData(),
+                             model[path].value_or("<none>").constData());
+        }
         FUZZ_CHECK(tree(w.base + QStringLiteral("outside"), false) == w.outsideTree);
-        if (!underWay(*store)) {
+        if (!underWay(w)) {
             FUZZ_CHECK(w.actual() == model);
-            if (op % 5 == 4)
+            if (op % 5 == 4 && !(op & 0x80)) { // a recovery on a sound disk clears all
+                if (qEnvironmentVariableIsSet("GK_FUZZ_TRACE"))
+                    std::fprintf(stderr, "left: %s\n", qPrintable(tree(w.base, true).join(", ")));
                 FUZZ_CHECK(tree(w.base, true).isEmpty());
+            }
         }
     }
     // Whatever the faults left, a recovery on a sound disk brings back what the model holds.
     FUZZ_CHECK(store->recover().ok());
-    FUZZ_CHECK(!underWay(*store));
+    FUZZ_CHECK(!underWay(w));
     FUZZ_CHECK(w.actual() == model);
+    if (qEnvironmentVariableIsSet("GK_FUZZ_TRACE"))
+        std::fprintf(stderr, "left: %s\n", qPrintable(tree(w.base, true).join(", ")));
     FUZZ_CHECK(tree(w.base, true).isEmpty());
     const auto kept = store->verifyStore();
     FUZZ_CHECK(kept.ok() && kept->damaged.isEmpty());

@@ -164,13 +164,18 @@ void TestHistoryInput::plantedRecordsUnderWay() {
     QCOMPARE(recovered->size(), 2);
     for (const Recovered& r : *recovered)
         QVERIFY2(!r.problems.isEmpty() && r.filesPutBack == 0, qPrintable(r.problems.join(' ')));
+    QVERIFY(recovered->at(0).problems.join(' ').contains("where Grovekeep does not write"));
     QCOMPARE(site.outside(), before);
-    QVERIFY(
-        store.apply(kInfo, {FileChange(site.inGame("Scripts/Playgrounds/b.txt"), QByteArray("b"))})
-            .ok());
-    QCOMPARE(site.outside(), before);
-    QCOMPARE(store.operation(2)->state, OperationState::UnderWay);
+    // The one elsewhere is rolled back without writing there (a file the user chose holds what
+    // was saved, or what it held). The one of another game folder waits until that folder is
+    // set, and nothing else changes files meanwhile.
+    QCOMPARE(store.operation(2)->state, OperationState::RolledBack);
     QCOMPARE(store.operation(3)->state, OperationState::UnderWay);
+    const auto refused =
+        store.apply(kInfo, {FileChange(site.inGame("Scripts/Playgrounds/b.txt"), QByteArray("b"))});
+    QVERIFY(!refused);
+    QVERIFY2(refused.error().contains("Operation 3 was interrupted"), qPrintable(refused.error()));
+    QCOMPARE(site.outside(), before);
 }
 
 void TestHistoryInput::keptContentsAlteredOrLinked() {

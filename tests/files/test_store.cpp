@@ -146,9 +146,12 @@ void TestStore::folderSwappedForALinkAfterPlanning() {
 void TestStore::failureAtEveryStep_data() {
     QTest::addColumn<int>("error");
     QTest::addColumn<uint>("steps");
-    QTest::newRow("writes, no space") << ENOSPC << uint(fs::faults::Changes);
-    QTest::newRow("writes, input/output error") << EIO << uint(fs::faults::Changes);
-    QTest::newRow("reads, input/output error") << EIO << uint(fs::faults::Reads);
+    QTest::addColumn<bool>("onward"); // every step from there on fails: a disk that died
+    QTest::newRow("writes, no space") << ENOSPC << uint(fs::faults::Changes) << false;
+    QTest::newRow("writes, input/output error") << EIO << uint(fs::faults::Changes) << false;
+    QTest::newRow("reads, input/output error") << EIO << uint(fs::faults::Reads) << false;
+    QTest::newRow("a disk that died")
+        << EIO << uint(fs::faults::Changes | fs::faults::Reads) << true;
 }
 
 void TestStore::failureAtEveryStep() {
@@ -158,6 +161,7 @@ void TestStore::failureAtEveryStep() {
     // message says nothing was changed; or the operation is done whole.
     QFETCH(int, error);
     QFETCH(uint, steps);
+    QFETCH(bool, onward);
     auto prepare = [](Site& site) {
         QVERIFY(putFile(site.manager + "Backup/Landscape/old.lnd", "older backup"));
         auto store = site.store();
@@ -182,18 +186,30 @@ void TestStore::failureAtEveryStep() {
         prepare(site);
         auto store = site.store();
         const auto before = site.files();
-        fs::faults::failAt(n, error, steps);
+        if (onward)
+            fs::faults::failFrom(n, error, steps);
+        else
+            fs::faults::failAt(n, error, steps);
         const auto applied = store.apply(kInfo, mixedChanges(site));
         fs::faults::reset();
         const QString where = QStringLiteral("step %1 of %2").arg(n).arg(count);
+        if (onward) {
+            // What could not be put back or cleared away on the dead disk is, by the next
+            // recovery on a sound one.
+            QVERIFY2(applied || applied.error().endsWith("Nothing was changed.") ||
+                         applied.error().contains("could not be put back"),
+                     qPrintable(where + ": " + applied.error()));
+            QVERIFY2(store.recover().ok(), qPrintable(where));
+        }
         if (applied) {
             // A failure after the last file was placed: the whole operation stands.
             QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("new landscape"));
             QCOMPARE(fileBytes(site.manager + "Backup/vif/river.txt"), QByteArray("map"));
             continue;
         }
-        QVERIFY2(applied.error().endsWith("Nothing was changed."),
-                 qPrintable(where + ": " + applied.error()));
+        if (!onward)
+            QVERIFY2(applied.error().endsWith("Nothing was changed."),
+                     qPrintable(where + ": " + applied.error()));
         QVERIFY2(site.files() == before, qPrintable(where));
         QVERIFY2(temporaries(site.root).isEmpty(),
                  qPrintable(where + ": " + temporaries(site.root).join(", ")));

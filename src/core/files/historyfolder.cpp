@@ -143,9 +143,10 @@ Result<int> HistoryFolder::nextId() {
 
 Status HistoryFolder::keepLastId(int id) {
     auto history = open(true);
-    if (!history)
-        return history.status();
-    auto temp = (*history)->createTemp(0644);
+    auto temporary = part(kTemporary, true);
+    if (!history || !temporary)
+        return !history ? history.status() : temporary.status();
+    auto temp = (*temporary)->createTemp(0644);
     if (!temp)
         return temp.status();
     const QString name = temp->path().fileName();
@@ -156,9 +157,9 @@ Status HistoryFolder::keepLastId(int id) {
     if (status)
         status = temp->close();
     if (status)
-        status = (*history)->rename(name, kLastId);
+        status = (*temporary)->moveTo(name, **history, kLastId);
     if (!status) {
-        (*history)->remove(name).ok();
+        (*temporary)->remove(name).ok();
         return status;
     }
     return (*history)->sync();
@@ -450,7 +451,7 @@ QList<Conflict> findConflicts(HistoryFolder& history, const Places& places,
 }
 
 Status putBack(HistoryFolder& history, const fs::Location& location,
-               const std::optional<FileVersion>& before, bool* durable) {
+               const std::optional<FileVersion>& before, const QString& temporary, bool* durable) {
     *durable = true;
     const QString shown = quotedPath(location.path());
     auto folder = fs::Folder::holding(location, before.has_value());
@@ -477,7 +478,13 @@ Status putBack(HistoryFolder& history, const fs::Location& location,
         return object.status().withMessage(
             QStringLiteral("What %1 held cannot be put back: its kept copy cannot be read (%2).")
                 .arg(shown, asClause(object.error())));
-    auto temp = folder->createTemp(before->mode);
+    // What an earlier attempt left under the name goes first.
+    if (const auto left = folder->stat(temporary);
+        left && (left->kind == fs::Kind::File || left->kind == fs::Kind::Link)) {
+        if (const Status removed = folder->remove(temporary); !removed)
+            return removed;
+    }
+    auto temp = folder->createExclusive(temporary, before->mode);
     if (!temp)
         return temp.status();
     const QString name = temp->path().fileName();

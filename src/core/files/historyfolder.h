@@ -84,8 +84,9 @@ QList<Conflict> findConflicts(HistoryFolder& history, const Places& places,
 // its SHA-256 while it is copied (a damaged copy changes nothing), or no file at all. The file
 // keeps the owner, group and attributes of the file it replaces, else those kept with the copy.
 // `durable` is false when the file is back but the system could not confirm that its folder is
-// on the disk.
+// on the disk. The content is written beside the file as `temporary` (a name of the operation's,
+// which its recovery clears should this be cut short).
 Status putBack(HistoryFolder& history, const fs::Location& location,
-               const std::optional<FileVersion>& before, bool* durable);
+               const std::optional<FileVersion>& before, const QString& temporary, bool* durable);
 
 } // namespace gk

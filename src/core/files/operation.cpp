@@ -878,10 +878,14 @@ Status Operation::commit() {
         return operations.status();
     RecordedState complete;
     complete.state = OperationState::Complete;
-    if (const Status marked = appendToRecord(**operations, recordName(m_id), {}, complete); !marked)
+    bool written = false;
+    const Status marked = appendToRecord(**operations, recordName(m_id), {}, complete, &written);
+    // Not written: the operation is rolled back. Written but not known to be on the disk: it
+    // stands, as the record says; it stays pending, so that the next recovery finds it
+    // complete (or, should the mark be lost in a crash, rolls it back).
+    if (!written)
         return marked;
-    // Unmarked, the next recovery finds the record complete and clears the mark itself.
-    if (!m_keepPending)
+    if (marked && !m_keepPending)
         m_history.clearPending(m_id).ok();
     return Status::success();
 }
@@ -901,12 +905,14 @@ void Operation::dropKept() {
 Result<Applied> Operation::rollBack(const Status& failure) {
     QStringList problems;
     bool durable = true;
+    bool cleared = true; // every temporary file beside the files is gone
     for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it) {
         const Step& step = *it;
         const fs::Location location = locationOf(step);
         if (step.state == StepState::Written) {
-            if (auto folder = fs::Folder::holding(location, false))
-                folder->remove(temporaryName(m_token, step.file)).ok();
+            auto folder = fs::Folder::holding(location, false);
+            if (!folder || !folder->remove(temporaryName(m_token, step.file)))
+                cleared = false;
             continue;
         }
         if (step.state != StepState::Placed)
@@ -928,7 +934,9 @@ Result<Applied> Operation::rollBack(const Status& failure) {
             continue;
         }
         bool done = true;
-        if (const Status back = putBack(m_history, location, before, &done); !back)
+        if (const Status back =
+                putBack(m_history, location, before, temporaryName(m_token, step.file), &done);
+            !back)
             problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(back.error()));
         durable = durable && done;
     }
@@ -947,16 +955,21 @@ Result<Applied> Operation::rollBack(const Status& failure) {
     RecordedState state;
     state.state = OperationState::RolledBack;
     state.note = message.error();
-    if (auto operations = m_history.part(kOperations)) {
-        if (appendToRecord(**operations, recordName(m_id), {}, state))
-            m_history.clearPending(m_id).ok();
+    // Marked rolled back only when it is: otherwise it stays under way, and the next recovery
+    // (of the next command, or the next start) finishes what could not be done now.
+    if (problems.isEmpty() && cleared) {
+        if (auto operations = m_history.part(kOperations)) {
+            if (appendToRecord(**operations, recordName(m_id), {}, state))
+                m_history.clearPending(m_id).ok();
+        }
     }
     QString text = message.error();
     if (problems.isEmpty())
         text += QStringLiteral(" Nothing was changed.");
     else
         text += QStringLiteral(" These files could not be put back: %1. Their previous contents "
-                               "are kept in Grovekeep's history (operation %2).")
+                               "are kept in Grovekeep's history (operation %2), and the next "
+                               "start of Grovekeep or grovekeep-vif puts them back.")
                     .arg(problems.join(QStringLiteral(", ")))
                     .arg(m_id);
     if (!durable)

@@ -174,6 +174,10 @@ Status PathIndex::rewrite(const std::vector<std::pair<quint64, int>>& entries) {
     auto index = folder(true);
     if (!index)
         return index.status();
+    // New parts are written in the history's tmp/, which every recovery clears, and moved in.
+    auto temporary = m_history.child(QStringLiteral("tmp"), true);
+    if (!temporary)
+        return temporary.status();
     std::vector<QByteArray> shards(256);
     for (const auto& [key, id] : entries)
         shards[size_t(shardOf(key))] += entry(key, id);
@@ -183,7 +187,7 @@ Status PathIndex::rewrite(const std::vector<std::pair<quint64, int>>& entries) {
     auto fail = [&](const Status& failure) {
         for (const auto& [from, to] : renames) {
             if (!from.isEmpty())
-                index->remove(from).ok();
+                temporary->remove(from).ok();
         }
         return failure;
     };
@@ -196,7 +200,7 @@ Status PathIndex::rewrite(const std::vector<std::pair<quint64, int>>& entries) {
                 renames << std::make_pair(QString(), name);
             continue;
         }
-        auto temp = index->createTemp(0644);
+        auto temp = temporary->createTemp(0644);
         if (!temp)
             return fail(temp.status());
         renames << std::make_pair(temp->path().fileName(), name);
@@ -208,7 +212,8 @@ Status PathIndex::rewrite(const std::vector<std::pair<quint64, int>>& entries) {
     if (const Status synced = batch.sync(); !synced)
         return fail(synced);
     for (const auto& [from, to] : renames) {
-        const Status done = from.isEmpty() ? index->remove(to) : index->rename(from, to);
+        const Status done =
+            from.isEmpty() ? index->remove(to) : temporary->moveTo(from, *index, to);
         if (!done)
             return done;
     }

@@ -461,7 +461,10 @@ Result<qint64> completeSize(fs::File& file) {
 } // namespace
 
 Status appendToRecord(const fs::Folder& operations, const QString& name,
-                      const QList<RecordedVersion>& kept, const RecordedState& state) {
+                      const QList<RecordedVersion>& kept, const RecordedState& state,
+                      bool* written) {
+    if (written)
+        *written = false;
     auto file = operations.openForAppending(name);
     if (!file)
         return file.status();
@@ -479,8 +482,10 @@ Status appendToRecord(const fs::Folder& operations, const QString& name,
     for (const RecordedVersion& version : kept)
         lines += versionLine("kept", version);
     lines += stateLine(state);
-    if (const Status written = file->write(lines.constData(), lines.size()); !written)
-        return written;
+    if (const Status wrote = file->write(lines.constData(), lines.size()); !wrote)
+        return wrote;
+    if (written)
+        *written = true;
     return file->sync();
 }
 

@@ -161,9 +161,11 @@ private:
 };
 
 // Appends lines after the record's body: kept versions and states. A line cut short by a
-// process killed while writing it is cut off first.
+// process killed while writing it is cut off first. `written` tells whether the lines are in
+// the record, even when they could not be made durable (the failure then is the sync's).
 Status appendToRecord(const fs::Folder& operations, const QString& name,
-                      const QList<RecordedVersion>& kept, const RecordedState& state);
+                      const QList<RecordedVersion>& kept, const RecordedState& state,
+                      bool* written = nullptr);
 
 // Reads a record as untrusted input: sizes are bounded, every field is checked, and the body's
 // checksum is compared with its ready line. Failures say what is wrong with the record.

@@ -327,6 +327,35 @@ Status ChangeStore::prepare(Locked& locked) {
 
 // ---- applying
 
+Status ChangeStore::recoverFirst(Locked& locked) {
+    const QList<Recovered> recovered = recoverLocked(locked);
+    const auto left = locked.history.pending();
+    if (!left)
+        return left.status();
+    // A record that cannot be read cannot be rolled back, now or ever: it is named by every
+    // recovery, and does not stop the history.
+    QList<int> pending;
+    for (const int id : *left) {
+        const auto summary = locked.history.summary(id, m_places);
+        if (summary && summary->readable())
+            pending << id;
+    }
+    if (pending.isEmpty())
+        return Status::success();
+    // An operation left under way that could not be rolled back yet: nothing else may change
+    // the files it names until it is.
+    QStringList why;
+    for (const Recovered& r : recovered)
+        why += r.problems;
+    return Status::failure(
+        ErrorKind::Failed,
+        QStringLiteral("Operation %1 was interrupted and could not be rolled back yet%2. Nothing "
+                       "was changed; the next command tries again.")
+            .arg(pending.constFirst())
+            .arg(why.isEmpty() ? QString()
+                               : QStringLiteral(" (%1)").arg(why.join(QStringLiteral("; ")))));
+}
+
 Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource& changes,
                                    const Options& options) {
     if (options.dryRun) {
@@ -339,7 +368,8 @@ Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource
         return locked.status();
     if (const Status prepared = prepare(*locked); !prepared)
         return prepared.withMessage(prepared.error() + QStringLiteral(" Nothing was changed."));
-    recoverLocked(*locked);
+    if (const Status recovered = recoverFirst(*locked); !recovered)
+        return recovered;
     return Operation(locked->history, m_places, info, changes, options).run();
 }
 
@@ -587,7 +617,8 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
         return locked.status();
     if (const Status prepared = prepare(*locked); !prepared)
         return prepared;
-    recoverLocked(*locked);
+    if (const Status recovered = recoverFirst(*locked); !recovered)
+        return recovered;
     bool changedOnly = false;
     const QStringList problems = undoProblems(id, &changedOnly);
     if (!problems.isEmpty() && !(force && changedOnly))
@@ -815,15 +846,20 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
         if (!location) {
             recovered.problems << QStringLiteral("%1 was left as it is: %2")
                                       .arg(describe(file.location), asClause(location.error()));
-            everyFile = false;
+            // A file the user chose, elsewhere, is never written from the history (it holds
+            // what was saved, or what it held): the rest is rolled back all the same. A file
+            // of a game folder that is not set now waits until it is.
+            if (file.recorded.root != RootKind::Elsewhere)
+                everyFile = false;
             continue;
         }
         if (!head.token.isEmpty()) {
             if (auto folder = fs::Folder::holding(*location, false)) {
                 const QString temp = temporaryName(head.token, int(k));
                 const auto there = folder->stat(temp);
-                if (there && there->kind != fs::Kind::Absent && there->kind != fs::Kind::Folder)
-                    folder->remove(temp).ok();
+                if (!there || (there->kind != fs::Kind::Absent && there->kind != fs::Kind::Folder &&
+                               !folder->remove(temp)))
+                    everyFile = false; // tried again by the next recovery
             }
         }
         if (!ready)
@@ -860,7 +896,9 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
                                        quotedPath(history.objectLocation(version->sha256).path()));
         }
         bool done = true;
-        if (const Status back = putBack(history, *location, file.before, &done); !back) {
+        if (const Status back =
+                putBack(history, *location, file.before, temporaryName(head.token, int(k)), &done);
+            !back) {
             recovered.problems << QStringLiteral("%1 could not be put back: %2")
                                       .arg(describe(*location), asClause(back.error()));
             everyFile = false;
@@ -961,7 +999,8 @@ Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, b
         return locked.status();
     if (const Status prepared = prepare(*locked); !prepared)
         return prepared;
-    recoverLocked(*locked);
+    if (const Status recovered = recoverFirst(*locked); !recovered)
+        return recovered;
     HistoryFolder& history = locked->history;
     const auto ids = history.recordIds();
     if (!ids)

@@ -260,6 +260,8 @@ private:
     Result<Locked> lock();
     Status prepare(Locked& locked);
     QList<Recovered> recoverLocked(Locked& locked);
+    // Recovers, and refuses when an interrupted operation is still under way.
+    Status recoverFirst(Locked& locked);
 
     Places m_places;
     Waiting m_waiting;
