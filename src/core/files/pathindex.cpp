@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
 
 namespace gk {
 
@@ -157,15 +158,38 @@ Result<QList<int>> PathIndex::operationsOf(quint64 key) {
     return out;
 }
 
+Result<QList<int>> PathIndex::present() const {
+    auto index = folder(false);
+    if (!index) {
+        if (index.kind() == ErrorKind::NotFound)
+            return QList<int>();
+        return index.status();
+    }
+    const auto names = index->names();
+    if (!names)
+        return names.status();
+    QList<int> out;
+    for (const QString& name : *names) {
+        bool ok = false;
+        const int number = name.toInt(&ok, 16);
+        if (ok && name.size() == 2 && name == shardName(number))
+            out << number;
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
 Status PathIndex::forEach(const std::function<void(quint64, int)>& each) {
-    for (int number = 0; number < 256; ++number) {
+    const auto numbers = present();
+    if (!numbers)
+        return numbers.status();
+    for (const int number : *numbers) {
         const auto bytes = shard(number);
         if (!bytes)
             return bytes.status();
         const char* data = bytes->constData();
         for (qsizetype at = 0; at + kEntry <= bytes->size(); at += kEntry)
             each(qFromLittleEndian<quint64>(data + at), qFromLittleEndian<qint32>(data + at + 8));
-        m_read.remove(number);
     }
     return Status::success();
 }
@@ -178,9 +202,14 @@ Status PathIndex::rewrite(const std::vector<std::pair<quint64, int>>& entries) {
     auto temporary = m_history.child(QStringLiteral("tmp"), true);
     if (!temporary)
         return temporary.status();
-    std::vector<QByteArray> shards(256);
+    const auto there = present();
+    if (!there)
+        return there.status();
+    std::map<int, QByteArray> shards;
+    for (const int number : *there)
+        shards[number];
     for (const auto& [key, id] : entries)
-        shards[size_t(shardOf(key))] += entry(key, id);
+        shards[shardOf(key)] += entry(key, id);
     fs::SyncBatch batch;
     QList<std::pair<QString, QString>> renames;
     // A failure leaves the index as it was: the new files go.
@@ -191,14 +220,17 @@ Status PathIndex::rewrite(const std::vector<std::pair<quint64, int>>& entries) {
         }
         return failure;
     };
-    for (int number = 0; number < 256; ++number) {
-        const QByteArray& bytes = shards[size_t(number)];
+    for (const auto& [number, bytes] : shards) {
         const QString name = shardName(number);
-        if (bytes.isEmpty()) {
-            const auto there = index->stat(name);
-            if (there && there->kind == fs::Kind::File)
+        if (there->contains(number)) {
+            // A part that keeps what it holds is left as it is.
+            const auto now = shard(number);
+            if (now && *now == bytes)
+                continue;
+            if (bytes.isEmpty()) {
                 renames << std::make_pair(QString(), name);
-            continue;
+                continue;
+            }
         }
         auto temp = temporary->createTemp(0644);
         if (!temp)

@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace gk {
@@ -44,6 +45,8 @@ public:
 
 private:
     Result<fs::Folder> folder(bool create) const;
+    // The parts of the index there are.
+    Result<QList<int>> present() const;
     Result<QByteArray> shard(int number);
 
     const fs::Folder& m_history;
