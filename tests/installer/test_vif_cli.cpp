@@ -72,6 +72,7 @@ private slots:
     void usage_data();
     void usage();
     void packListExtract();
+    void failedReadsUnderStrace();
     void notAPackage();
     void extractRefusesUnsafeTitles();
     void install();
@@ -146,6 +147,57 @@ void TestVifCli::packListExtract() {
     QCOMPARE(run.code, 0);
     QCOMPARE(fileBytes(dir.filePath("out/hills.lnd")), land);
     QCOMPARE(fileBytes(dir.filePath("out/river.txt")), QByteArray("A\r\nB"));
+}
+
+// A read of the package that fails, the Nth read in turn, fails the command, naming the
+// package; it is never taken for the end of the file or for fewer bytes.
+void TestVifCli::failedReadsUnderStrace() {
+    const QString strace = QStandardPaths::findExecutable("strace");
+    if (strace.isEmpty() || QProcess::execute(strace, {"-o", "/dev/null", "true"}) != 0)
+        QSKIP("strace is not installed or may not trace here: failed reads were not injected");
+    QTemporaryDir dir;
+    QByteArray large(9000, '\0');
+    for (qsizetype k = 0; k < large.size(); ++k)
+        large[k] = char(k * 7 % 251);
+    QVERIFY(putFile(dir.filePath("p.vif"), rawEntry("C:\\BW\\Data\\a.lnd", "a.lnd", large) +
+                                               rawEntry("C:\\BW\\Data\\b.lnd", "b.lnd", "BB") +
+                                               "\r\n"));
+    const QByteArray listed = "C:\\BW\\Data\\a.lnd\ta.lnd\t9000\nC:\\BW\\Data\\b.lnd\tb.lnd\t2\n";
+    int failed = 0;
+    for (int n = 1; n <= 50; ++n) {
+        for (const char* command : {"list", "extract"}) {
+            const QString out = dir.filePath(QStringLiteral("out%1").arg(n));
+            QStringList args{"-f",
+                             "-o",
+                             "/dev/null",
+                             "-e",
+                             QStringLiteral("inject=pread64:error=EIO:when=%1").arg(n),
+                             GK_VIF_TOOL,
+                             command,
+                             dir.filePath("p.vif")};
+            if (QByteArray(command) == "extract")
+                args << out;
+            QProcess process;
+            process.start(strace, args);
+            QVERIFY(process.waitForFinished(60000));
+            const QByteArray said = process.readAllStandardOutput();
+            const QByteArray err = process.readAllStandardError();
+            if (process.exitCode() != 0) {
+                ++failed;
+                // The program may not even start when a library cannot be read.
+                QVERIFY2(err.contains("error while loading shared libraries") ||
+                             err.startsWith("Could not read \"" + dir.filePath("p.vif").toUtf8()),
+                         err.constData());
+                QVERIFY(!QFile::exists(out + "/b.lnd"));
+            } else if (QByteArray(command) == "list") {
+                QCOMPARE(said, listed);
+            } else {
+                QCOMPARE(fileBytes(out + "/a.lnd"), large);
+                QCOMPARE(fileBytes(out + "/b.lnd"), QByteArray("BB"));
+            }
+        }
+    }
+    QVERIFY(failed > 4); // reads of the package were among those that failed
 }
 
 void TestVifCli::notAPackage() {

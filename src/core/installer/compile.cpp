@@ -1,7 +1,7 @@
 #include "compile.h"
 
-#include "base/fileio.h"
 #include "base/quoting.h"
+#include "files/fsys.h"
 #include "install.h"
 #include "installpath.h"
 #include "vif.h"
@@ -57,14 +57,6 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
         return refuse(
             ErrorKind::UnsafePath,
             QStringLiteral("its name cannot be used as a file name on Windows: %1").arg(problem));
-    const auto marker = vif::firstMarkerInFile(source);
-    if (!marker)
-        return marker.status();
-    if (!marker->isEmpty())
-        return refuse(ErrorKind::Invalid,
-                      QStringLiteral("its contents hold the marker %1, which a package cannot "
-                                     "carry")
-                          .arg(QString::fromLatin1(*marker)));
     const QString written = packageInstallPath(installPath);
     if (!gameFolder.isEmpty()) {
         const QString game = QFileInfo(gameFolder.native().text()).canonicalFilePath();
@@ -80,21 +72,29 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
     const auto fields = vif::encodeFields(written, title);
     if (!fields)
         return refuse(ErrorKind::Invalid, fields.error());
-    m_entries << Entry{source, written, QFileInfo(source.text()).size(),
-                       vif::entryHead(fields->first, fields->second)};
+
+    const auto scanned = vif::scanFile(source);
+    if (!scanned)
+        return scanned.status();
+    if (!scanned->firstMarker.isEmpty())
+        return refuse(ErrorKind::Invalid,
+                      QStringLiteral("its contents hold the marker %1, which a package cannot "
+                                     "carry")
+                          .arg(QString::fromLatin1(scanned->firstMarker)));
+    Entry entry;
+    entry.source = source;
+    entry.installPath = written;
+    entry.device = scanned->device;
+    entry.inode = scanned->inode;
+    entry.size = scanned->size;
+    entry.head = vif::entryHead(fields->first, fields->second);
+    m_entries << std::move(entry);
     return Status::success();
 }
 
 void PackageCompiler::removeEntry(int index) {
     if (index >= 0 && index < m_entries.size())
         m_entries.removeAt(index);
-}
-
-QString PackageCompiler::fileNames() const {
-    QString names;
-    for (const Entry& entry : m_entries)
-        names += entry.source.fileName() + QStringLiteral("\r\n");
-    return names;
 }
 
 QStringList PackageCompiler::installPaths() const {
@@ -112,21 +112,27 @@ QList<NativePath> PackageCompiler::sources() const {
 }
 
 Contents PackageCompiler::packageContents() const {
+    // The lines between two files are one piece.
     Contents contents;
+    QByteArray lines;
     for (const Entry& entry : m_entries) {
-        contents.add(entry.head);
+        lines += entry.head;
+        contents.add(std::move(lines));
         contents.add(entry.source, 0, entry.size);
-        contents.add(vif::entryTail());
+        lines = vif::entryTail();
     }
-    contents.add(QByteArrayLiteral("\r\n"));
+    lines += QByteArrayLiteral("\r\n");
+    contents.add(std::move(lines));
     return contents;
 }
 
 QString PackageCompiler::savingProblem(const NativePath& packagePath) const {
     // Saved over one of its own files, the package would destroy what it carries.
-    const QList<NativePath> carried = sources();
-    if (std::none_of(carried.begin(), carried.end(),
-                     [&](const NativePath& source) { return sameFile(packagePath, source); }))
+    const auto package = fs::File::openForReading(packagePath);
+    const auto info = package ? package->info() : Result<fs::Info>(package.status());
+    if (!info || std::none_of(m_entries.cbegin(), m_entries.cend(), [&](const Entry& entry) {
+            return entry.device == info->device && entry.inode == info->inode;
+        }))
         return QString();
     return QStringLiteral("%1 is one of the files this package carries; the package was not "
                           "saved there. Choose another name for the package.")

@@ -17,15 +17,16 @@ OperationInfo savedPackageOperation(const QString& packageName);
 
 // A package being compiled in the installer window or by grovekeep-vif. It is kept apart from
 // any package installed in the same window, so it never picks up entries it was not given.
-// The carried files are read only when the package is written, piece by piece.
+// Each file is read when it is added, to check it, and again, piece by piece, when the package
+// is written.
 class PackageCompiler {
 public:
     // Adds the file at `source` with the install path `installPath` as chosen on the author's
     // machine and the title source.fileName(). A native install path inside a Wine prefix's
     // drive_c is written as Windows sees it ("C:\..."); any other path is written with
-    // backslashes. Refused, with nothing added: an unreadable file, an empty install path, a
-    // file name that the receiving installer would refuse as a title (titleProblem), a file
-    // that holds one of the package markers, and what vif::encodeFields refuses. With the
+    // backslashes. Refused, with nothing added: an empty install path, a file name that the
+    // receiving installer would refuse as a title (titleProblem), what vif::encodeFields
+    // refuses, an unreadable file, and a file that holds one of the package markers. With the
     // author's `gameFolder`, the install path must also lie inside it and be one that an
     // installation places in a game folder (resolveInstallPath), so that no package is written
     // that every installer refuses.
@@ -43,18 +44,15 @@ public:
                                           const NativePath& lastInstallPath);
 
     int entryCount() const { return int(m_entries.size()); }
-    // Bare names of the added files, one a line, each ended by CR LF.
-    QString fileNames() const;
     // The files added, in order, and their install paths as written into the package.
     QList<NativePath> sources() const;
-    // Why the package cannot be saved at `packagePath` (it is one of the files the package
-    // carries), or empty.
-    QString savingProblem(const NativePath& packagePath) const;
     QStringList installPaths() const;
+    // Why the package cannot be saved at `packagePath` (it is one of the files the package
+    // carries, as they were read), or empty.
+    QString savingProblem(const NativePath& packagePath) const;
 
     // The package: every entry, then one more CR LF.
     Contents packageContents() const;
-    Result<QByteArray> packageBytes() const { return packageContents().bytes(); }
 
     // Writes the package to `packagePath`, then the same bytes to ManagerFolder &
     // "Backup\vif\" & the package's bare name (Backup\vif\ is created when missing), as one
@@ -66,8 +64,10 @@ private:
     struct Entry {
         NativePath source;
         QString installPath;
+        quint64 device = 0; // the source as it was read
+        quint64 inode = 0;
         qint64 size = 0;
-        QByteArray head;
+        QByteArray head; // the entry's lines before its contents
     };
     QList<Entry> m_entries;
 };
