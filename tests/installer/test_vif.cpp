@@ -20,8 +20,6 @@ namespace {
 const QString kRiverPath =
     QStringLiteral("C:\\Games\\Black & White\\Scripts\\Playgrounds\\river.txt");
 const QString kHillsPath = QStringLiteral("C:\\Games\\Black & White\\Data\\Landscape\\hills.lnd");
-// How much of a file the compiler reads at a time in the tests that set it.
-constexpr qint64 kPiece = 64 << 10;
 
 using Entries = QList<QStringList>; // {install path, title, contents as Latin-1}
 
@@ -33,11 +31,18 @@ Entries entriesOf(const vif::Package& package) {
     return out;
 }
 
+// A compiler that keeps small files in a spool in `folder`, or, without one, reads every file
+// again when the package is written.
+PackageCompiler compilerSpooledIn(const QString& folder) {
+    return PackageCompiler(folder.isEmpty() ? NativePath() : NativePath(folder));
+}
+
 } // namespace
 
 class TestVif : public QObject {
     Q_OBJECT
 private slots:
+    void workedExampleBothWays_data();
     void workedExampleBothWays();
     void compiledContents_data();
     void compiledContents();
@@ -61,17 +66,27 @@ private slots:
     void packageShortenedWhileRead();
 };
 
+void TestVif::workedExampleBothWays_data() {
+    QTest::addColumn<bool>("spooled");
+    QTest::newRow("files kept in a spool") << true;
+    QTest::newRow("files read when written") << false;
+}
+
 void TestVif::workedExampleBothWays() {
+    QFETCH(bool, spooled);
     QTemporaryDir dir;
     QVERIFY(putFile(dir.filePath("river.txt"), "A\r\nB"));
     QVERIFY(putFile(dir.filePath("hills.lnd"), "H"));
-    PackageCompiler compiler;
+    PackageCompiler compiler = compilerSpooledIn(spooled ? dir.path() : QString());
     QVERIFY(
         compiler.AddPackFile(NativePath(dir.filePath("river.txt")), NativePath(kRiverPath)).ok());
     QVERIFY(
         compiler.AddPackFile(NativePath(dir.filePath("hills.lnd")), NativePath(kHillsPath)).ok());
     QCOMPARE(compiler.sources(), (QList<NativePath>{NativePath(dir.filePath("river.txt")),
                                                     NativePath(dir.filePath("hills.lnd"))}));
+    // The spool leaves no file behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"hills.lnd", "river.txt"}));
 
     const QStringList lines{
         "###Begin_VIF###",
@@ -113,15 +128,28 @@ void TestVif::compiledContents_data() {
         {"every byte value", all + all}};
     for (const auto& [name, bytes] : contents)
         QTest::newRow(name) << QList<QByteArray>{bytes, bytes} << -1;
-    QTest::newRow("one taken out") << QList<QByteArray>{"A", "BB", "CCC"} << 1;
+    // Files beyond the spooled size are read when the package is written, between spooled ones;
+    // an entry taken out leaves a gap in the spool.
+    const qint64 spooled = PackageCompiler::kSpooledSize;
+    QList<QByteArray> around;
+    for (const qint64 size : {qint64(10), spooled, spooled + 1, qint64(5), qint64(7), spooled + 9})
+        around << QByteArray(qsizetype(size), char('a' + around.size()));
+    QTest::newRow("around the spooled size") << around << -1;
+    QTest::newRow("one taken out of the spool") << around << 3;
+    QTest::newRow("one read when written taken out") << around << 2;
+    // More than the spool keeps in memory: part of it is read back from its file.
+    QList<QByteArray> many;
+    for (int n = 0; n < 40; ++n)
+        many << QByteArray(qsizetype(spooled - n), char('A' + n % 26));
+    QTest::newRow("more than the spool holds in memory") << many << 17;
 }
 
 void TestVif::compiledContents() {
     QFETCH(QList<QByteArray>, files);
     QFETCH(int, removed);
-    {
+    for (const bool spooled : {true, false}) {
         QTemporaryDir dir;
-        PackageCompiler compiler;
+        PackageCompiler compiler = compilerSpooledIn(spooled ? dir.path() : QString());
         QByteArray expected;
         Entries entries;
         for (qsizetype n = 0; n < files.size(); ++n) {
@@ -399,9 +427,9 @@ void TestVif::compilerRefusals_data() {
         QTest::addRow("contents hold %s", marker.constData())
             << "x.lnd" << QByteArray("x\r\n" + marker + "\r\ny") << path << ErrorKind::Invalid
             << "contents hold the marker " + QString::fromLatin1(marker);
-    // A file is read piece by piece: a marker across two pieces.
-    QByteArray large(qsizetype(kPiece + 100), 'x');
-    large.replace(kPiece - 4, vif::EndMarker.size(), vif::EndMarker);
+    // Beyond the spooled size a file is read piece by piece: a marker across two pieces.
+    QByteArray large(qsizetype(PackageCompiler::kSpooledSize + 100), 'x');
+    large.replace(PackageCompiler::kSpooledSize - 4, vif::EndMarker.size(), vif::EndMarker);
     QTest::newRow("a large file holds a marker across two pieces")
         << "x.lnd" << large << path << ErrorKind::Invalid
         << "contents hold the marker ###End_VIF###";
@@ -422,13 +450,13 @@ void TestVif::compilerRefusals() {
     QFETCH(QString, installPath);
     QFETCH(ErrorKind, kind);
     QFETCH(QString, reason);
-    vif::PackageText::setReadChunk(kPiece);
-    {
+    vif::PackageText::setReadChunk(PackageCompiler::kSpooledSize);
+    for (const bool spooled : {true, false}) {
         QTemporaryDir dir;
         if (name != "missing.lnd")
             QVERIFY(putFile(dir.filePath(name), contents));
         QVERIFY(putFile(dir.filePath("a.lnd"), "A"));
-        PackageCompiler compiler;
+        PackageCompiler compiler = compilerSpooledIn(spooled ? dir.path() : QString());
         QVERIFY(
             compiler.AddPackFile(NativePath(dir.filePath("a.lnd")), NativePath("C:\\BW\\a")).ok());
         const Status added =
@@ -477,6 +505,7 @@ void TestVif::failedReads_data() {
     QTest::addColumn<QString>("what");
     QTest::newRow("reading a package") << "read";
     QTest::newRow("planning an installation") << "plan";
+    QTest::newRow("adding small files to a spool") << "spool";
     QTest::newRow("adding files read when written") << "add";
 }
 
@@ -520,7 +549,7 @@ void TestVif::failedReads() {
                 return read.status();
             return readBack(*read);
         }
-        PackageCompiler compiler;
+        PackageCompiler compiler = compilerSpooledIn(what == "spool" ? dir.path() : QString());
         for (int n = 0; n < 3; ++n) {
             file = dir.filePath(QStringLiteral("land%1.lnd").arg(n));
             const Status added = compiler.AddPackFile(

@@ -249,7 +249,9 @@ int packCommand(const QStringList& args) {
     if (a.positional.size() < 3 || a.positional.size() % 2 == 0)
         return usage(QStringLiteral("pack takes a package and pairs of FILE INSTALL_PATH."),
                      kPackHelp);
-    PackageCompiler compiler;
+    const NativePath package(QDir::current().absoluteFilePath(a.positional.at(0)));
+    // Small files are kept beside the package, from where it is written inside the kernel.
+    PackageCompiler compiler(package.folder());
     for (qsizetype k = 1; k + 1 < a.positional.size(); k += 2) {
         const Status added = compiler.AddPackFile(NativePath(a.positional.at(k)),
                                                   NativePath(a.positional.at(k + 1)));
@@ -259,7 +261,6 @@ int packCommand(const QStringList& args) {
             return Refused;
         }
     }
-    const NativePath package(QDir::current().absoluteFilePath(a.positional.at(0)));
     return writeFiles(a, savedPackageOperation(package.fileName()),
                       {FileChange(fs::Location::below(package.folder(), package.fileName()),
                                   compiler.packageContents())},

@@ -40,6 +40,71 @@ QString PackageCompiler::packageInstallPath(const NativePath& chosenPath) {
     return path;
 }
 
+// The unnamed file that keeps small files and their entries' lines: written through one
+// descriptor, read through another, its name removed as soon as both are open.
+struct PackageCompiler::Spool {
+    static constexpr qsizetype kPending = 1 << 20; // written when this much is waiting
+
+    fs::File writer;
+    std::shared_ptr<fs::File> reader;
+    qint64 written = 0;
+    QByteArray pending; // spooled, not yet written
+    Status failed;      // why the spool cannot take more
+
+    qint64 end() const { return written + pending.size(); }
+
+    Status append(const QByteArray& head, const QByteArray& contents, const QByteArray& tail) {
+        if (!failed)
+            return failed;
+        pending.append(head).append(contents).append(tail);
+        if (pending.size() < kPending)
+            return Status::success();
+        failed = writer.write(pending.constData(), pending.size());
+        written += pending.size();
+        pending.clear();
+        return failed;
+    }
+
+    // `size` bytes of the spool from `at`, as contents.
+    void addTo(Contents& contents, qint64 at, qint64 size) const {
+        const qint64 inFile = std::clamp<qint64>(written - at, 0, size);
+        contents.add(reader, at, inFile);
+        if (size > inFile)
+            contents.add(pending.mid(qsizetype(at + inFile - written), qsizetype(size - inFile)));
+    }
+};
+
+PackageCompiler::PackageCompiler(const NativePath& spoolFolder)
+    : m_spoolFolder(spoolFolder) {}
+
+Result<PackageCompiler::Spool*> PackageCompiler::spool() {
+    if (!m_spool) {
+        m_spool = std::make_shared<Spool>();
+        auto made = [this]() -> Status {
+            const auto folder = fs::Folder::openRoot(m_spoolFolder);
+            if (!folder)
+                return folder.status();
+            auto writer = folder->createTemp(QStringLiteral("spool"), 0600);
+            if (!writer)
+                return writer.status();
+            const QString name = writer->path().fileName();
+            auto reader = folder->openForReading(name);
+            const Status removed = folder->remove(name);
+            if (!reader)
+                return reader.status();
+            if (!removed)
+                return removed;
+            m_spool->writer = std::move(*writer);
+            m_spool->reader = std::make_shared<fs::File>(std::move(*reader));
+            return Status::success();
+        };
+        m_spool->failed = made();
+    }
+    if (!m_spool->failed)
+        return m_spool->failed;
+    return m_spool.get();
+}
+
 Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& installPath,
                                     const ComposedPath& gameFolder) {
     auto refuse = [&source](ErrorKind kind, const QString& reason) {
@@ -73,7 +138,14 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
     if (!fields)
         return refuse(ErrorKind::Invalid, fields.error());
 
-    const auto scanned = vif::scanFile(source);
+    Spool* spool = nullptr;
+    if (!m_spoolFolder.isEmpty()) {
+        const auto opened = this->spool();
+        if (!opened)
+            return opened.status();
+        spool = *opened;
+    }
+    const auto scanned = vif::scanFile(source, spool ? kSpooledSize : -1);
     if (!scanned)
         return scanned.status();
     if (!scanned->firstMarker.isEmpty())
@@ -86,8 +158,16 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
     entry.installPath = written;
     entry.device = scanned->device;
     entry.inode = scanned->inode;
-    entry.size = scanned->size;
-    entry.head = vif::entryHead(fields->first, fields->second);
+    QByteArray head = vif::entryHead(fields->first, fields->second);
+    if (spool && scanned->size <= kSpooledSize) {
+        entry.spooledAt = spool->end();
+        if (const Status spooled = spool->append(head, scanned->bytes, vif::entryTail()); !spooled)
+            return spooled;
+        entry.size = spool->end() - entry.spooledAt;
+    } else {
+        entry.size = scanned->size;
+        entry.head = std::move(head);
+    }
     m_entries << std::move(entry);
     return Status::success();
 }
@@ -112,17 +192,41 @@ QList<NativePath> PackageCompiler::sources() const {
 }
 
 Contents PackageCompiler::packageContents() const {
-    // The lines between two files are one piece.
+    // Spooled entries that follow each other in the spool are one range of it, and the lines
+    // between two files one piece.
     Contents contents;
     QByteArray lines;
-    for (const Entry& entry : m_entries) {
-        lines += entry.head;
+    qint64 runAt = 0;
+    qint64 runSize = 0;
+    auto flush = [&] {
         contents.add(std::move(lines));
+        lines.clear();
+        if (runSize > 0)
+            m_spool->addTo(contents, runAt, runSize);
+        runSize = 0;
+    };
+    for (const Entry& entry : m_entries) {
+        if (entry.spooledAt >= 0) {
+            if (runSize > 0 && runAt + runSize == entry.spooledAt) {
+                runSize += entry.size;
+            } else {
+                flush();
+                runAt = entry.spooledAt;
+                runSize = entry.size;
+            }
+            continue;
+        }
+        if (runSize > 0)
+            flush();
+        lines += entry.head;
+        flush();
         contents.add(entry.source, 0, entry.size);
         lines = vif::entryTail();
     }
+    if (runSize > 0)
+        flush();
     lines += QByteArrayLiteral("\r\n");
-    contents.add(std::move(lines));
+    flush();
     return contents;
 }
 

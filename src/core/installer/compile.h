@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 namespace gk {
 
 // How saving the package `packageName` is recorded in the history.
@@ -17,10 +19,20 @@ OperationInfo savedPackageOperation(const QString& packageName);
 
 // A package being compiled in the installer window or by grovekeep-vif. It is kept apart from
 // any package installed in the same window, so it never picks up entries it was not given.
-// Each file is read when it is added, to check it, and again, piece by piece, when the package
-// is written.
+//
+// Each file is read once when it is added, to check it. A file of at most kSpooledSize bytes
+// is then kept, with its entry's lines, in the compiler's spool when it has one: an unnamed
+// file in the folder given to the constructor, which lives as long as the compiler and the
+// contents taken from it, so that the package is written from it with large reads (inside the
+// kernel when it is in the package's folder) and such a file is never opened again. Other files
+// are read again, piece by piece, when the package is written.
 class PackageCompiler {
 public:
+    static constexpr qint64 kSpooledSize = 64 << 10;
+
+    // Without `spoolFolder`, every file is read again when the package is written.
+    explicit PackageCompiler(const NativePath& spoolFolder = NativePath());
+
     // Adds the file at `source` with the install path `installPath` as chosen on the author's
     // machine and the title source.fileName(). A native install path inside a Wine prefix's
     // drive_c is written as Windows sees it ("C:\..."); any other path is written with
@@ -61,14 +73,22 @@ public:
                                 const ComposedPath& managerFolder) const;
 
 private:
+    struct Spool;
     struct Entry {
         NativePath source;
         QString installPath;
         quint64 device = 0; // the source as it was read
         quint64 inode = 0;
-        qint64 size = 0;
-        QByteArray head; // the entry's lines before its contents
+        // A spooled entry: where its lines and contents stand in the spool, and their size.
+        qint64 spooledAt = -1;
+        qint64 size = 0; // the spooled entry's size, or else the source's
+        QByteArray head; // not spooled: the entry's lines before its contents
     };
+    // The spool, created on first use; a failure, kept, when it could not be.
+    Result<Spool*> spool();
+
+    NativePath m_spoolFolder;
+    std::shared_ptr<Spool> m_spool;
     QList<Entry> m_entries;
 };
 
