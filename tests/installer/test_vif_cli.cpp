@@ -79,6 +79,9 @@ private slots:
     void packFromList();
     void failedReadsUnderStrace_data();
     void failedReadsUnderStrace();
+    void listLines_data();
+    void listLines();
+    void listToAFullDisk();
     void notAPackage();
     void extractRefusesUnsafeTitles();
     void install();
@@ -298,6 +301,45 @@ void TestVifCli::failedReadsUnderStrace() {
         QFile::remove(dir.filePath("out.vif"));
     }
     QVERIFY(failed > 3); // reads of the program's files were among those that failed
+}
+
+void TestVifCli::listLines_data() {
+    QTest::addColumn<QByteArray>("installPath"); // in the package, Windows-1252
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QByteArray>("line"); // as list prints it, UTF-8
+    QTest::newRow("printable ASCII")
+        << QByteArray("C:\\BW\\Data\\a b~.lnd") << QByteArray("a b~.lnd")
+        << QByteArray("C:\\BW\\Data\\a b~.lnd\ta b~.lnd\t2\n");
+    QTest::newRow("beyond ASCII") << QByteArray("C:\\BW\\\xc4gypten\x80.lnd")
+                                  << QByteArray("\xc4.lnd")
+                                  << QByteArray("C:\\BW\\Ägypten€.lnd\tÄ.lnd\t2\n");
+    QTest::newRow("control characters")
+        << QByteArray("C:\\BW\\a\tb.lnd") << QByteArray("\x01\x7f.lnd")
+        << QByteArray("C:\\BW\\a\\tb.lnd\t\\x01\\x7f.lnd\t2\n");
+}
+
+void TestVifCli::listLines() {
+    QFETCH(QByteArray, installPath);
+    QFETCH(QByteArray, title);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("p.vif"), rawEntry(installPath, title, "AB") + "\r\n"));
+    const Run run = vifTool({"list", dir.filePath("p.vif")});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out, line);
+}
+
+void TestVifCli::listToAFullDisk() {
+    if (!QFile::exists("/dev/full"))
+        QSKIP("this system has no /dev/full");
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("p.vif"), rawEntry("C:\\BW\\Data\\a.lnd", "a.lnd", "A") + "\r\n"));
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(QStringLiteral(GK_VIF_TOOL), {"list", dir.filePath("p.vif")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().startsWith("Could not write the list of entries: "));
 }
 
 void TestVifCli::notAPackage() {

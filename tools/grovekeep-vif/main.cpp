@@ -22,8 +22,10 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 using namespace gk;
@@ -142,8 +144,9 @@ std::optional<ChangeStore> storeOf(const Arguments& a) {
     return std::move(*store);
 }
 
+// The package at `path`, read for list and extract, which need no SHA-256 of it.
 std::optional<vif::Package> readPackageFile(const QString& path) {
-    auto opened = vif::PackageText::open(NativePath(path));
+    auto opened = vif::PackageText::open(NativePath(path), vif::PackageText::Hash::None);
     if (!opened) {
         err(opened.error());
         return std::nullopt;
@@ -154,6 +157,19 @@ std::optional<vif::Package> readPackageFile(const QString& path) {
         return std::nullopt;
     }
     return std::move(*package);
+}
+
+// Appends `text` as oneLine shows it, in UTF-8; printable ASCII, which most names are, as it is.
+void appendOneLine(QByteArray& out, const QString& text) {
+    if (!std::all_of(text.cbegin(), text.cend(),
+                     [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; })) {
+        out += oneLine(text).toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    std::transform(text.cbegin(), text.cend(), out.begin() + at,
+                   [](QChar c) { return char(c.unicode()); });
 }
 
 int listCommand(const QStringList& args) {
@@ -168,10 +184,27 @@ int listCommand(const QStringList& args) {
     if (a.flags.contains(kJson)) {
         outJson(QJsonDocument(packageJson(*package)));
     } else {
-        for (const vif::PackEntry& entry : package->entries)
-            out(QStringLiteral("%1\t%2\t%3")
-                    .arg(oneLine(entry.installPath), oneLine(entry.title))
-                    .arg(entry.size));
+        // The lines are written a block at a time.
+        QByteArray lines;
+        for (const vif::PackEntry& entry : package->entries) {
+            appendOneLine(lines, entry.installPath);
+            lines += '\t';
+            appendOneLine(lines, entry.title);
+            lines += '\t';
+            lines += QByteArray::number(entry.size);
+            lines += '\n';
+            if (lines.size() >= 64 << 10) {
+                std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
+                lines.clear();
+            }
+        }
+        std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
+    }
+    // A list cut short by a full disk or a closed pipe is no list.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err(QStringLiteral("Could not write the list of entries: %1.")
+                .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return Refused;
     }
     for (const QString& problem : package->problems)
         err(problem);
