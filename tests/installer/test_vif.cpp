@@ -328,6 +328,9 @@ void TestVif::fieldsRefused_data() {
                                                    << "runs into a marker";
     QTest::newRow("title forms a begin marker with its own marker") << kHillsPath << "Begin_VIF###"
                                                                     << "runs into a marker";
+    QTest::newRow("path longer than any file name")
+        << "C:\\" + QString(32767, QLatin1Char('x')) << "a.lnd"
+        << "install path is longer than any file name can be";
     QTest::newRow("character outside the code page")
         << QString::fromUtf8("C:\\BW\\Data\\日本.lnd") << "a.lnd"
         << "Windows-1252";

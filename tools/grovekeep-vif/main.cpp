@@ -178,25 +178,37 @@ int listCommand(const QStringList& args) {
         return usage(a.problem, kListHelp);
     if (a.positional.size() != 1)
         return usage(QStringLiteral("list takes one package."), kListHelp);
-    const auto package = readPackageFile(a.positional.at(0));
-    if (!package)
-        return Refused;
+    QStringList problems;
     if (a.flags.contains(kJson)) {
+        const auto package = readPackageFile(a.positional.at(0));
+        if (!package)
+            return Refused;
         outJson(QJsonDocument(packageJson(*package)));
+        problems = package->problems;
     } else {
-        // The lines are written a block at a time.
+        const auto text =
+            vif::PackageText::open(NativePath(a.positional.at(0)), vif::PackageText::Hash::None);
+        if (!text) {
+            err(text.error());
+            return Refused;
+        }
+        // The lines are made as the entries are read, and written once all were read.
         QByteArray lines;
-        for (const vif::PackEntry& entry : package->entries) {
+        const Status read = vif::readEntries(*text, [&](int number, const vif::PackEntry& entry,
+                                                        const QString& problem) {
             appendOneLine(lines, entry.installPath);
             lines += '\t';
             appendOneLine(lines, entry.title);
             lines += '\t';
             lines += QByteArray::number(entry.size);
             lines += '\n';
-            if (lines.size() >= 64 << 10) {
-                std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
-                lines.clear();
-            }
+            if (!problem.isEmpty())
+                problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(number, entry), problem);
+            return true;
+        });
+        if (!read) {
+            err(read.error());
+            return Refused;
         }
         std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
     }
@@ -206,9 +218,9 @@ int listCommand(const QStringList& args) {
                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return Refused;
     }
-    for (const QString& problem : package->problems)
+    for (const QString& problem : problems)
         err(problem);
-    return package->ok() ? Done : Refused;
+    return problems.isEmpty() ? Done : Refused;
 }
 
 // Writes new files, through the store when the Grovekeep folder is known.

@@ -9,9 +9,16 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <thread>
+
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define GK_SSE2
+#endif
 
 namespace gk::vif {
 
@@ -38,24 +45,56 @@ constexpr qsizetype kLongestMarker = 15; // "###Begin_VIF###"
 qint64 markerSize(int id) { return allMarkers()[size_t(id)]->size(); }
 QString markerName(int id) { return QString::fromLatin1(*allMarkers()[size_t(id)]); }
 
-// The marker that starts at `at` of `piece`, or -1.
+// The marker that starts at `at` of `piece`, or -1. After "###", one character tells the
+// markers apart, two the closing ones.
 int markerAt(QByteArrayView piece, qsizetype at) {
-    const QByteArrayView rest = piece.sliced(at);
-    for (int k = 0; k < 6; ++k) {
-        if (rest.startsWith(*allMarkers()[size_t(k)]))
-            return k;
+    if (piece.size() - at < 11) // "###Title###", the shortest
+        return -1;
+    int id = -1;
+    switch (piece[at + 3]) {
+    case 'B':
+        id = Begin;
+        break;
+    case 'I':
+        id = Install;
+        break;
+    case 'T':
+        id = Title;
+        break;
+    case 'E':
+        id = End;
+        break;
+    case '/':
+        id = piece[at + 4] == 'I' ? InstallEnd : TitleEnd;
+        break;
+    default:
+        return -1;
     }
-    return -1;
+    return piece.sliced(at).startsWith(*allMarkers()[size_t(id)]) ? id : -1;
 }
 
-// The next place at or after `from` where "###" starts in `piece`, or -1 (memmem is the
-// system's fast search).
+// The next place at or after `from` where "###" starts in `piece`, or -1. Where the processor
+// has SSE2, sixteen places are tried at once.
 qsizetype nextHashes(QByteArrayView piece, qsizetype from) {
-    if (from >= piece.size())
+    const char* data = piece.data();
+    const qsizetype size = piece.size();
+    qsizetype k = std::max<qsizetype>(from, 0);
+#ifdef GK_SSE2
+    const __m128i hash = _mm_set1_epi8('#');
+    for (; k + 18 <= size; k += 16) {
+        auto at = [&](qsizetype offset) {
+            return _mm_cmpeq_epi8(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + k + offset)), hash);
+        };
+        const int found = _mm_movemask_epi8(_mm_and_si128(_mm_and_si128(at(0), at(1)), at(2)));
+        if (found != 0)
+            return k + std::countr_zero(unsigned(found));
+    }
+#endif
+    if (k + 3 > size)
         return -1;
-    const void* found = ::memmem(piece.data() + from, size_t(piece.size() - from),
-                                 kMarkerStart.data(), size_t(kMarkerStart.size()));
-    return found ? static_cast<const char*>(found) - piece.data() : -1;
+    const size_t found = std::string_view(data + k, size_t(size - k)).find("###");
+    return found == std::string_view::npos ? -1 : k + qsizetype(found);
 }
 
 // Calls `found(id, at)` for each marker that starts in [0, limit) of `piece`.
@@ -132,14 +171,6 @@ EncodedText encodeField(const QString& text) {
     if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
         return {text.toLatin1(), true};
     return encodeWindows1252(text);
-}
-
-// How many times `marker` occurs in `text`, overlapping occurrences included.
-qsizetype occurrences(const QByteArray& text, const QByteArray& marker) {
-    qsizetype count = 0;
-    for (qsizetype at = text.indexOf(marker); at >= 0; at = text.indexOf(marker, at + 1))
-        ++count;
-    return count;
 }
 
 } // namespace
@@ -257,25 +288,24 @@ public:
     qint64 size() const { return m_text.size(); }
     const Status& status() const { return m_status; }
 
-    // Where marker `id` stands, in order.
-    std::vector<qint64> places(int id) const {
-        std::vector<qint64> out;
-        if (m_text.m_shared) {
-            for (const qint64 marker : m_text.m_shared->markers) {
-                if ((marker & 7) == id)
-                    out.push_back(marker >> 3);
-            }
+    // Where in the index each marker `id` is, in order.
+    std::vector<qsizetype> indexesOf(int id) const {
+        std::vector<qsizetype> out;
+        for (qsizetype k = 0; k < qsizetype(markers().size()); ++k) {
+            if ((markers()[size_t(k)] & 7) == id)
+                out.push_back(k);
         }
         return out;
     }
+    qint64 placeAt(qsizetype index) const { return markers()[size_t(index)] >> 3; }
+    // Searches start from the marker at `index` when they can: the reader moves forward.
+    void setHint(qsizetype index) { m_hint = index; }
 
     // Where marker `id` first stands wholly inside [from, limit), or -1.
     qint64 find(int id, qint64 from, qint64 limit) const {
-        if (from > limit || !m_text.m_shared)
+        if (from > limit)
             return -1;
-        const auto& markers = m_text.m_shared->markers;
-        for (auto it = std::lower_bound(markers.begin(), markers.end(), from << 3);
-             it != markers.end() && (*it >> 3) < limit; ++it) {
+        for (auto it = seek(from); it != markers().end() && (*it >> 3) < limit; ++it) {
             if ((*it & 7) == id)
                 return (*it >> 3) + markerSize(id) > limit ? -1 : *it >> 3;
         }
@@ -286,11 +316,10 @@ public:
     MarkerHit firstMarkerIn(qint64 from, qint64 to) const {
         from = std::max<qint64>(from, 0);
         to = std::min(to, size());
-        if (from >= to || !m_text.m_shared)
+        if (from >= to)
             return {};
-        const auto& markers = m_text.m_shared->markers;
-        const auto it = std::lower_bound(markers.begin(), markers.end(), from << 3);
-        if (it == markers.end() || (*it >> 3) >= to)
+        const auto it = seek(from);
+        if (it == markers().end() || (*it >> 3) >= to)
             return {};
         return {int(*it & 7), *it >> 3};
     }
@@ -332,7 +361,26 @@ public:
     }
 
 private:
+    const std::vector<qint64>& markers() const {
+        static const std::vector<qint64> none;
+        return m_text.m_shared ? m_text.m_shared->markers : none;
+    }
+    // The first marker at or after `from`.
+    std::vector<qint64>::const_iterator seek(qint64 from) const {
+        const auto& all = markers();
+        if (m_hint < qsizetype(all.size()) && placeAt(m_hint) <= from) {
+            auto it = all.begin() + m_hint;
+            for (int step = 0; step < 8; ++step, ++it) {
+                if (it == all.end() || (*it >> 3) >= from)
+                    return it;
+            }
+            return std::lower_bound(it, all.end(), from << 3);
+        }
+        return std::lower_bound(all.begin(), all.end(), from << 3);
+    }
+
     const PackageText& m_text;
+    qsizetype m_hint = 0;
     QByteArray m_window;
     qint64 m_at = -1; // where m_window starts in the text, or -1
     Status m_status;
@@ -467,19 +515,21 @@ QString entryLabel(int number, const PackEntry& entry) {
 Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPath,
                                                        const QString& title) {
     auto encode = [](const QString& value, const QString& name, QByteArray& bytes) {
+        auto shown = [&] { return name + QLatin1Char(' ') + quotedName(value); };
         if (value.isEmpty())
             return QStringLiteral("the %1 is empty").arg(name);
-        const QString shown = name + QLatin1Char(' ') + quotedName(value);
         if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-            return QStringLiteral("the %1 holds a line break").arg(shown);
+            return QStringLiteral("the %1 holds a line break").arg(shown());
         const EncodedText encoded = encodeField(value);
         if (!encoded.lossless)
             return QStringLiteral("the %1 has a character that the game's code page "
                                   "(Windows-1252) cannot write")
-                .arg(shown);
+                .arg(shown());
+        if (encoded.bytes.size() > kMaxField)
+            return QStringLiteral("the %1 is longer than any file name can be").arg(name);
         for (int id = 0; id < 6; ++id) {
             if (encoded.bytes.contains(*allMarkers()[size_t(id)]))
-                return QStringLiteral("the %1 holds the marker %2").arg(shown, markerName(id));
+                return QStringLiteral("the %1 holds the marker %2").arg(shown(), markerName(id));
         }
         bytes = encoded.bytes;
         return QString();
@@ -492,20 +542,27 @@ Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPat
             return Status::failure(ErrorKind::Invalid, problem);
     }
     // A path or title may still join a neighbouring marker into a new one ("x###/Install"
-    // followed by "###/Install###"): the entry must hold each marker once and read back
-    // exactly as given.
-    const QByteArray entry = entryHead(pathBytes, titleBytes) + entryTail();
+    // followed by "###/Install###"): the entry must hold its six markers, each once and where
+    // it was written, and read back exactly as given.
+    const QByteArray head = entryHead(pathBytes, titleBytes);
+    const QByteArray entry = head + entryTail();
+    const qint64 path = BeginMarker.size() + kCrLf.size() + InstallMarker.size();
+    const qint64 name =
+        path + pathBytes.size() + InstallEndMarker.size() + kCrLf.size() + TitleMarker.size();
+    const std::array<qint64, 6> places{0,
+                                       path - InstallMarker.size(),
+                                       path + pathBytes.size(),
+                                       name - TitleMarker.size(),
+                                       name + titleBytes.size(),
+                                       head.size() + kCrLf.size()};
+    int found = 0;
     bool sound = true;
-    for (const QByteArray* marker : allMarkers())
-        sound = sound && occurrences(entry, *marker) == 1;
-    if (sound) {
-        const PackageText text(entry);
-        Cursor cursor(text);
-        const Parsed back = parseEntry(cursor, 0, entry.size());
-        sound = back.problem.isEmpty() && back.entry.installPath == installPath &&
-                back.entry.title == title && back.entry.size == 0;
-    }
-    if (!sound)
+    eachMarker(entry, entry.size(), [&](int id, qsizetype at) {
+        sound = sound && found < 6 && id == found && at == places[size_t(found)];
+        ++found;
+    });
+    if (!sound || found != 6 || decodeField(pathBytes) != installPath ||
+        decodeField(titleBytes) != title)
         return Status::failure(ErrorKind::Invalid,
                                QStringLiteral("its install path %1 or title %2 runs into a marker")
                                    .arg(quotedName(installPath), quotedName(title)));
@@ -562,22 +619,19 @@ Result<ScannedFile> scanFile(const NativePath& path, qint64 keepUpTo) {
     return scanned;
 }
 
-Result<Package> readPackage(const PackageText& text) {
+Status readEntries(const PackageText& text, const EntryTaker& take) {
     Cursor cursor(text);
-    const std::vector<qint64> begins = cursor.places(Begin);
+    const std::vector<qsizetype> begins = cursor.indexesOf(Begin);
     if (begins.empty())
-        return Result<Package>::failure(ErrorKind::NotAPackage,
-                                        QStringLiteral("This is not a valid Vif file."));
+        return Status::failure(ErrorKind::NotAPackage,
+                               QStringLiteral("This is not a valid Vif file."));
     // Each entry runs from its begin marker to the next one, so a broken entry is reported on
     // its own and cannot swallow the entries after it.
-    Package package;
-    package.text = text;
-    package.entries.reserve(qsizetype(begins.size()));
-    package.entryProblems.reserve(qsizetype(begins.size()));
     for (size_t n = 0; n < begins.size(); ++n) {
-        const qint64 limit = n + 1 < begins.size() ? begins.at(n + 1) : text.size();
-        const qint64 from = std::min<qint64>(begins.at(n) + BeginMarker.size(), limit);
-        Parsed parsed = parseEntry(cursor, from, limit);
+        cursor.setHint(begins[n]);
+        const qint64 limit = n + 1 < begins.size() ? cursor.placeAt(begins[n + 1]) : text.size();
+        const qint64 from = std::min<qint64>(cursor.placeAt(begins[n]) + BeginMarker.size(), limit);
+        const Parsed parsed = parseEntry(cursor, from, limit);
         QString problem;
         if (parsed.installPos >= 0)
             problem = gapProblem(cursor, from, parsed.installPos, Begin, Install);
@@ -588,12 +642,25 @@ Result<Package> readPackage(const PackageText& text) {
         // What a failed read left is no entry.
         if (!cursor.status())
             return cursor.status();
-        if (!problem.isEmpty())
-            package.problems << QStringLiteral("%1: %2.").arg(entryLabel(int(n + 1), parsed.entry),
-                                                              problem);
-        package.entries.append(std::move(parsed.entry));
-        package.entryProblems.append(problem);
+        if (!take(int(n + 1), parsed.entry, problem))
+            break;
     }
+    return Status::success();
+}
+
+Result<Package> readPackage(const PackageText& text) {
+    Package package;
+    package.text = text;
+    const Status read = readEntries(text, [&package](int number, const PackEntry& entry,
+                                                     const QString& problem) {
+        if (!problem.isEmpty())
+            package.problems << QStringLiteral("%1: %2.").arg(entryLabel(number, entry), problem);
+        package.entries.append(entry);
+        package.entryProblems.append(problem);
+        return true;
+    });
+    if (!read)
+        return read;
     return package;
 }
 

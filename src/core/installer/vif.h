@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -136,6 +137,10 @@ QString entryLabel(int number, const QString& title);
 // could not be read.
 QString entryLabel(int number, const PackEntry& entry);
 
+// Takes an entry read from a package: its number (from 1), what could be read of it, and why
+// it is broken (empty for a sound entry); false stops the reading.
+using EntryTaker = std::function<bool(int number, const PackEntry& entry, const QString& problem)>;
+
 // Reads every entry of a package (one per begin marker, from the start of the text). Text
 // before the first entry is ignored. Each entry is read within the text from its begin marker
 // to the next begin marker (or the end), so a broken entry is reported on its own and does not
@@ -148,6 +153,9 @@ QString entryLabel(int number, const PackEntry& entry);
 // Not a package (no begin marker): a NotAPackage failure "This is not a valid Vif file.". A
 // read that fails: that failure.
 Result<Package> readPackage(const PackageText& text);
+// The same, entry by entry, without keeping them: each is handed to `take` as it is read. A
+// failure after some entries were taken leaves what they said unfinished.
+Status readEntries(const PackageText& text, const EntryTaker& take);
 inline Result<Package> readPackage(const QByteArray& text) {
     return readPackage(PackageText(text));
 }
