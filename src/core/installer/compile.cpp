@@ -1,6 +1,7 @@
 #include "compile.h"
 
 #include "base/quoting.h"
+#include "base/text.h"
 #include "files/fsys.h"
 #include "install.h"
 #include "installpath.h"
@@ -56,12 +57,14 @@ struct PackageCompiler::Spool {
     Status append(const QByteArray& head, const QByteArray& contents, const QByteArray& tail) {
         if (!failed)
             return failed;
+        if (pending.capacity() < kPending)
+            pending.reserve(kPending + (kSpooledSize + 1024) * 2);
         pending.append(head).append(contents).append(tail);
         if (pending.size() < kPending)
             return Status::success();
         failed = writer.write(pending.constData(), pending.size());
         written += pending.size();
-        pending.clear();
+        pending.resize(0); // keeps its capacity
         return failed;
     }
 
@@ -154,40 +157,57 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
                                      "carry")
                           .arg(QString::fromLatin1(scanned->firstMarker)));
     Entry entry;
-    entry.source = source;
-    entry.installPath = written;
+    entry.names = m_names.size();
+    const QByteArray sourceName = source.text().toUtf8();
+    entry.sourceSize = int(sourceName.size());
+    entry.installPathSize = int(fields->first.size());
+    entry.titleSize = int(fields->second.size());
     entry.device = scanned->device;
     entry.inode = scanned->inode;
-    QByteArray head = vif::entryHead(fields->first, fields->second);
     if (spool && scanned->size <= kSpooledSize) {
         entry.spooledAt = spool->end();
-        if (const Status spooled = spool->append(head, scanned->bytes, vif::entryTail()); !spooled)
+        if (const Status spooled = spool->append(vif::entryHead(fields->first, fields->second),
+                                                 scanned->bytes, vif::entryTail());
+            !spooled)
             return spooled;
         entry.size = spool->end() - entry.spooledAt;
     } else {
         entry.size = scanned->size;
-        entry.head = std::move(head);
     }
-    m_entries << std::move(entry);
+    m_names.append(sourceName).append(fields->first).append(fields->second);
+    m_entries.push_back(entry);
     return Status::success();
 }
 
 void PackageCompiler::removeEntry(int index) {
-    if (index >= 0 && index < m_entries.size())
-        m_entries.removeAt(index);
+    if (index >= 0 && index < entryCount())
+        m_entries.erase(m_entries.begin() + index);
+}
+
+QByteArrayView PackageCompiler::sourceOf(const Entry& entry) const {
+    return QByteArrayView(m_names).sliced(entry.names, entry.sourceSize);
+}
+
+QByteArrayView PackageCompiler::installPathOf(const Entry& entry) const {
+    return QByteArrayView(m_names).sliced(entry.names + entry.sourceSize, entry.installPathSize);
+}
+
+QByteArrayView PackageCompiler::titleOf(const Entry& entry) const {
+    return QByteArrayView(m_names).sliced(entry.names + entry.sourceSize + entry.installPathSize,
+                                          entry.titleSize);
 }
 
 QStringList PackageCompiler::installPaths() const {
     QStringList out;
     for (const Entry& entry : m_entries)
-        out << entry.installPath;
+        out << decodeWindows1252(installPathOf(entry).toByteArray());
     return out;
 }
 
 QList<NativePath> PackageCompiler::sources() const {
     QList<NativePath> out;
     for (const Entry& entry : m_entries)
-        out << entry.source;
+        out << NativePath(QString::fromUtf8(sourceOf(entry)));
     return out;
 }
 
@@ -218,9 +238,9 @@ Contents PackageCompiler::packageContents() const {
         }
         if (runSize > 0)
             flush();
-        lines += entry.head;
+        lines += vif::entryHead(installPathOf(entry).toByteArray(), titleOf(entry).toByteArray());
         flush();
-        contents.add(entry.source, 0, entry.size);
+        contents.add(NativePath(QString::fromUtf8(sourceOf(entry))), 0, entry.size);
         lines = vif::entryTail();
     }
     if (runSize > 0)
@@ -245,7 +265,7 @@ QString PackageCompiler::savingProblem(const NativePath& packagePath) const {
 
 Result<Applied> PackageCompiler::SavePackage(ChangeStore& store, const NativePath& packagePath,
                                              const ComposedPath& managerFolder) const {
-    if (m_entries.isEmpty())
+    if (m_entries.empty())
         return Status::failure(ErrorKind::Invalid,
                                QStringLiteral("The package %1 was not saved: it has no files. "
                                               "Add at least one file first.")

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <vector>
 
 namespace gk {
 
@@ -74,22 +75,29 @@ public:
 
 private:
     struct Spool;
+    // An entry, its names in m_names one after the other: the source's path in UTF-8, then the
+    // install path and the title as written into the package.
     struct Entry {
-        NativePath source;
-        QString installPath;
+        qsizetype names = 0;
+        int sourceSize = 0;
+        int installPathSize = 0;
+        int titleSize = 0;
         quint64 device = 0; // the source as it was read
         quint64 inode = 0;
         // A spooled entry: where its lines and contents stand in the spool, and their size.
         qint64 spooledAt = -1;
         qint64 size = 0; // the spooled entry's size, or else the source's
-        QByteArray head; // not spooled: the entry's lines before its contents
     };
+    QByteArrayView sourceOf(const Entry& entry) const;
+    QByteArrayView installPathOf(const Entry& entry) const;
+    QByteArrayView titleOf(const Entry& entry) const;
     // The spool, created on first use; a failure, kept, when it could not be.
     Result<Spool*> spool();
 
     NativePath m_spoolFolder;
     std::shared_ptr<Spool> m_spool;
-    QList<Entry> m_entries;
+    std::vector<Entry> m_entries;
+    QByteArray m_names; // the entries' names, kept together rather than one allocation each
 };
 
 } // namespace gk
