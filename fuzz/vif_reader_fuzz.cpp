@@ -78,7 +78,7 @@ std::optional<QByteArray> written(const Entry& entry) {
 
 void checkReader(const QByteArray& text) {
     const qsizetype count = occurrences(text, vif::BeginMarker);
-    const auto package = vif::readPackage(text);
+    const auto package = vif::readPackage(vif::PackageText(text));
     checkFileReader(text, package ? std::optional<vif::Package>(*package) : std::nullopt);
     FUZZ_CHECK(package.ok() == (count > 0));
     if (!package)
@@ -109,7 +109,7 @@ void checkReader(const QByteArray& text) {
     }
     if (kept.isEmpty())
         return;
-    const auto back = vif::readPackage(rewritten + "\r\n");
+    const auto back = vif::readPackage(vif::PackageText(rewritten + "\r\n"));
     FUZZ_CHECK(back.ok() && back->ok() && entriesOf(*back) == kept);
 }
 
@@ -129,7 +129,7 @@ void checkWriter(const std::uint8_t* data, std::size_t size) {
     const auto bytes = written(entry);
     if (!bytes)
         return;
-    const auto back = vif::readPackage(*bytes + *bytes + "\r\n");
+    const auto back = vif::readPackage(vif::PackageText(*bytes + *bytes + "\r\n"));
     FUZZ_CHECK(back.ok() && back->ok() && entriesOf(*back) == (QList<Entry>{entry, entry}));
 }
 

@@ -156,8 +156,5 @@ Result<Package> readPackage(const PackageText& text);
 // The same, entry by entry, without keeping them: each is handed to `take` as it is read. A
 // failure after some entries were taken leaves what they said unfinished.
 Status readEntries(const PackageText& text, const EntryTaker& take);
-inline Result<Package> readPackage(const QByteArray& text) {
-    return readPackage(PackageText(text));
-}
 
 } // namespace gk::vif
