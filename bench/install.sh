@@ -23,7 +23,8 @@ command -v /usr/bin/time >/dev/null 2>&1 || {
     echo "bench/install.sh needs GNU time: apt-get install time" >&2
     exit 2
 }
-work="${BENCH_DIR:-${TMPDIR:-/tmp}/grovekeep-bench}"
+base="${BENCH_DIR:-${TMPDIR:-/tmp}/grovekeep-bench}"
+work="$base"
 runs="${RUNS:-5}"
 
 part=both
@@ -37,7 +38,7 @@ sizes=(100 1024)
 if [ $# -gt 0 ]; then
     [ "$part" = small ] && counts=("$@") || sizes=("$@")
 elif [ "$part" != small ]; then
-    free_mib=$(df -Pm "$(dirname "$work")" | awk 'NR==2 {print $4}')
+    free_mib=$(df -Pm "$(dirname "$base")" | awk 'NR==2 {print $4}')
     [ "$free_mib" -gt $((4096 * 7)) ] && sizes+=(4096)
 fi
 
@@ -59,11 +60,11 @@ median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.2f", (b > 0 ? a / b : 0)}'; }
 
 row() { # label, times file (seconds kib per line), baseline times file, goal (or empty)
-    local label=$1 file=$2 base med rss r verdict=""
-    base=$(awk '{print $1}' "$3" | median)
+    local label=$1 file=$2 baseline med rss r verdict=""
+    baseline=$(awk '{print $1}' "$3" | median)
     med=$(awk '{print $1}' "$file" | median)
     rss=$(awk '{print $2}' "$file" | sort -n | tail -1)
-    r=$(ratio "$med" "$base")
+    r=$(ratio "$med" "$baseline")
     if [ -n "${4:-}" ]; then
         verdict=$(awk -v r="$r" -v g="$4" 'BEGIN {print (r <= g ? "goal " g "x: met" : \
             "goal " g "x: MISSED")}')
@@ -72,10 +73,21 @@ row() { # label, times file (seconds kib per line), baseline times file, goal (o
         "$verdict"
 }
 
+# Moves folders out of the way, to be removed after every run: ext4 searches past inodes freed
+# in the last minute when it makes new ones, so removing 100,000 files just before a command
+# can slow it down more than anything it does itself.
+trash() {
+    local path
+    for path in "$@"; do
+        [ -e "$path" ] && mv "$path" "$work/trash/$(basename "$path").$RANDOM$RANDOM"
+    done
+    return 0
+}
+
 small() { # count
     local count=$1
-    rm -rf "$work"
-    mkdir -p "$work/src/Data/Landscape"
+    work="$base/$count"
+    mkdir -p "$work/src/Data/Landscape" "$work/trash"
     echo "== $count entries of 1 KiB (runs: $runs)"
     head -c $((count * 1024)) /dev/urandom |
         split -b 1024 -a 6 -d --additional-suffix=.lnd - "$work/src/Data/Landscape/land"
@@ -88,23 +100,23 @@ small() { # count
 
     for r in $(seq "$runs"); do
         # pack as a player with options would run it: through the history of a Grovekeep folder.
-        rm -rf "$work/p.vif" "$work/p.tar" "$work/pm" && mkdir -p "$work/pm"
+        trash "$work/p.vif" "$work/p.tar" "$work/pm" && mkdir -p "$work/pm"
         measure "$vif" pack "$work/p.vif" --files-from "$work/files.txt" \
             --manager-folder "$work/pm" >>"$work/pack.times"
         (cd "$work/src" && measure tar -cf "$work/p.tar" Data) >>"$work/tarc.times"
-        rm -f "$work/p.tar"
+        trash "$work/p.tar"
         (cd "$work/src" && measure sh -c 'tar -cf "$1" Data && sync' sh "$work/p.tar") \
             >>"$work/tarcs.times"
 
         measure "$vif" list "$work/p.vif" >>"$work/list.times"
         measure tar -tf "$work/p.tar" >>"$work/tart.times"
 
-        rm -rf "$work/g" "$work/m" && mkdir -p "$work/g/Data/Landscape" "$work/m"
+        trash "$work/g" "$work/m" && mkdir -p "$work/g/Data/Landscape" "$work/m"
         measure "$vif" install "$work/p.vif" --game-folder "$work/g" --manager-folder "$work/m" \
             >>"$work/new.times"
-        rm -rf "$work/g" && mkdir -p "$work/g"
+        trash "$work/g" && mkdir -p "$work/g"
         measure tar -xf "$work/files.tar" -C "$work/g" >>"$work/tarx.times"
-        rm -rf "$work/g" && mkdir -p "$work/g"
+        trash "$work/g" && mkdir -p "$work/g"
         measure sh -c 'tar -xf "$1" -C "$2" && sync' sh "$work/files.tar" "$work/g" \
             >>"$work/tarxs.times"
     done
@@ -120,6 +132,7 @@ small() { # count
 
 large() { # size in MiB
     local size=$1
+    work="$base/large"
     rm -rf "$work"
     mkdir -p "$work/src/Data/Landscape"
     entry_kib=$((size * 1024 / 1000))
@@ -180,8 +193,17 @@ large() { # size in MiB
     row "pack" "$work/pack.times" "$work/tarc.times"
 }
 
+rm -rf "$base"
 echo "grovekeep-vif: $vif"
 if [ "$part" != large ]; then
+    # Nothing is removed while the runs last: 100,000 entries take some 2 GB a run.
+    free_mib=$(df -Pm "$(dirname "$base")" | awk 'NR==2 {print $4}')
+    need_mib=0
+    for count in "${counts[@]}"; do need_mib=$((need_mib + count * 18 * runs / 1000 + 100)); done
+    [ "$free_mib" -gt "$need_mib" ] || {
+        echo "bench/install.sh small needs some $need_mib MiB free below $(dirname "$base")" >&2
+        exit 2
+    }
     echo "Ratios to tar -xf && sync, tar -cf && sync and tar -tf of the same files."
     for count in "${counts[@]}"; do small "$count"; done
 fi
@@ -189,4 +211,4 @@ if [ "$part" != small ]; then
     echo "Ratios to tar -xf and tar -cf of the same files."
     for size in "${sizes[@]}"; do large "$size"; done
 fi
-rm -rf "$work"
+rm -rf "$base"
