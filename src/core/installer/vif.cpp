@@ -25,7 +25,6 @@ namespace gk::vif {
 namespace {
 
 constexpr QByteArrayView kCrLf("\r\n");
-constexpr QByteArrayView kMarkerStart("###");
 // Install paths and titles longer than this are no file names any system takes.
 constexpr qint64 kMaxField = 32767;
 // How much of a package file is read at a time.
