@@ -540,6 +540,8 @@ void TestVifCli::jsonListAndRefusals() {
 
     Run run = vifTool({"list", package, "--json"});
     QCOMPARE(run.code, 1);
+    // Written as QJsonDocument writes an indented document, which list writes in pieces.
+    QCOMPARE(run.out, jsonOf(run).toJson(QJsonDocument::Indented));
     const QJsonArray entries = jsonOf(run).array();
     QCOMPARE(entries.size(), 3);
     QCOMPARE(compact(entries[0]),

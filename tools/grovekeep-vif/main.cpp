@@ -144,7 +144,7 @@ std::optional<ChangeStore> storeOf(const Arguments& a) {
     return std::move(*store);
 }
 
-// The package at `path`, read for list and extract, which need no SHA-256 of it.
+// The package at `path`, read for extract, which needs no SHA-256 of it.
 std::optional<vif::Package> readPackageFile(const QString& path) {
     auto opened = vif::PackageText::open(NativePath(path), vif::PackageText::Hash::None);
     if (!opened) {
@@ -178,40 +178,42 @@ int listCommand(const QStringList& args) {
         return usage(a.problem, kListHelp);
     if (a.positional.size() != 1)
         return usage(QStringLiteral("list takes one package."), kListHelp);
+    const auto text =
+        vif::PackageText::open(NativePath(a.positional.at(0)), vif::PackageText::Hash::None);
+    if (!text) {
+        err(text.error());
+        return Refused;
+    }
+    // The output is made as the entries are read, without keeping them, and written once all
+    // were read.
+    const bool json = a.flags.contains(kJson);
+    QByteArray output = json ? QByteArrayLiteral("[\n") : QByteArray();
     QStringList problems;
-    if (a.flags.contains(kJson)) {
-        const auto package = readPackageFile(a.positional.at(0));
-        if (!package)
-            return Refused;
-        outJson(QJsonDocument(packageJson(*package)));
-        problems = package->problems;
-    } else {
-        const auto text =
-            vif::PackageText::open(NativePath(a.positional.at(0)), vif::PackageText::Hash::None);
-        if (!text) {
-            err(text.error());
-            return Refused;
-        }
-        // The lines are made as the entries are read, and written once all were read.
-        QByteArray lines;
-        const Status read = vif::readEntries(*text, [&](int number, const vif::PackEntry& entry,
-                                                        const QString& problem) {
-            appendOneLine(lines, entry.installPath);
-            lines += '\t';
-            appendOneLine(lines, entry.title);
-            lines += '\t';
-            lines += QByteArray::number(entry.size);
-            lines += '\n';
+    const Status read = vif::readEntries(
+        *text, [&](int number, const vif::PackEntry& entry, const QString& problem) {
+            if (json) {
+                if (number > 1)
+                    output += ",\n";
+                output += indentedElement(entryJson(number, entry, problem));
+            } else {
+                appendOneLine(output, entry.installPath);
+                output += '\t';
+                appendOneLine(output, entry.title);
+                output += '\t';
+                output += QByteArray::number(entry.size);
+                output += '\n';
+            }
             if (!problem.isEmpty())
                 problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(number, entry), problem);
             return true;
         });
-        if (!read) {
-            err(read.error());
-            return Refused;
-        }
-        std::fwrite(lines.constData(), 1, size_t(lines.size()), stdout);
+    if (!read) {
+        err(read.error());
+        return Refused;
     }
+    if (json)
+        output += "\n]\n";
+    std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
     // A list cut short by a full disk or a closed pipe is no list.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
         err(QStringLiteral("Could not write the list of entries: %1.")
