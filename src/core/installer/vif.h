@@ -87,9 +87,9 @@ struct PackEntry {
 };
 
 // The install path and the title as they are written in the game's code page, or why they
-// cannot be: empty, a line break or a marker in them, a character Windows-1252 lacks, or a
-// path or title that would join the marker beside it into another one ("x###/Install"): every
-// entry written reads back exactly as given.
+// cannot be: empty, a line break or a marker in them, a character Windows-1252 lacks, longer
+// than any file name can be, or a path or title that would join the marker beside it into
+// another one ("x###/Install"): every entry written reads back exactly as given.
 Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPath,
                                                        const QString& title);
 // The lines of an entry before and after its contents.
@@ -98,7 +98,7 @@ QByteArray entryTail();
 
 // What packing a file finds in it, read once from start to end.
 struct ScannedFile {
-    qint64 size = 0;        // the bytes read: the file's size when it was opened
+    qint64 size = 0;        // its size when it was opened: what a package takes of it
     QByteArray firstMarker; // the first of the six markers in it, or empty
     QByteArray bytes;       // its contents, when they were kept
     quint64 device = 0;     // the file that was read
