@@ -10,6 +10,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstring>
 
 namespace gk {
 
@@ -59,7 +60,12 @@ struct PackageCompiler::Spool {
             return failed;
         if (pending.capacity() < kPending)
             pending.reserve(kPending + (kSpooledSize + 1024) * 2);
-        pending.append(head).append(contents).append(tail);
+        for (const QByteArray* piece : {&head, &contents, &tail}) {
+            const qsizetype at = pending.size();
+            pending.resize(at + piece->size());
+            if (!piece->isEmpty())
+                std::memcpy(pending.data() + at, piece->constData(), size_t(piece->size()));
+        }
         if (pending.size() < kPending)
             return Status::success();
         failed = writer.write(pending.constData(), pending.size());

@@ -166,10 +166,12 @@ QString decodeField(QByteArrayView bytes) {
     return decodeWindows1252(bytes.toByteArray());
 }
 
+bool isAscii(const QString& text) {
+    return std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
 EncodedText encodeField(const QString& text) {
-    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
-        return {text.toLatin1(), true};
-    return encodeWindows1252(text);
+    return isAscii(text) ? EncodedText{text.toLatin1(), true} : encodeWindows1252(text);
 }
 
 } // namespace
@@ -526,9 +528,13 @@ Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPat
                 .arg(shown());
         if (encoded.bytes.size() > kMaxField)
             return QStringLiteral("the %1 is longer than any file name can be").arg(name);
-        for (int id = 0; id < 6; ++id) {
-            if (encoded.bytes.contains(*allMarkers()[size_t(id)]))
-                return QStringLiteral("the %1 holds the marker %2").arg(shown(), markerName(id));
+        // Every marker starts with "###", which few names hold.
+        if (nextHashes(encoded.bytes, 0) >= 0) {
+            for (int id = 0; id < 6; ++id) {
+                if (encoded.bytes.contains(*allMarkers()[size_t(id)]))
+                    return QStringLiteral("the %1 holds the marker %2")
+                        .arg(shown(), markerName(id));
+            }
         }
         bytes = encoded.bytes;
         return QString();
@@ -560,8 +566,9 @@ Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPat
         sound = sound && found < 6 && id == found && at == places[size_t(found)];
         ++found;
     });
-    if (!sound || found != 6 || decodeField(pathBytes) != installPath ||
-        decodeField(titleBytes) != title)
+    // A name beyond ASCII must come back as it was given when it is decoded.
+    if (!sound || found != 6 || (!isAscii(installPath) && decodeField(pathBytes) != installPath) ||
+        (!isAscii(title) && decodeField(titleBytes) != title))
         return Status::failure(ErrorKind::Invalid,
                                QStringLiteral("its install path %1 or title %2 runs into a marker")
                                    .arg(quotedName(installPath), quotedName(title)));
@@ -569,11 +576,19 @@ Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPat
 }
 
 QByteArray entryHead(const QByteArray& installPath, const QByteArray& title) {
-    QByteArray head;
-    head.reserve(installPath.size() + title.size() + 68);
-    head.append(BeginMarker).append(kCrLf);
-    head.append(InstallMarker).append(installPath).append(InstallEndMarker).append(kCrLf);
-    head.append(TitleMarker).append(title).append(TitleEndMarker).append(kCrLf);
+    const QByteArrayView pieces[] = {BeginMarker,      kCrLf, InstallMarker, installPath,
+                                     InstallEndMarker, kCrLf, TitleMarker,   title,
+                                     TitleEndMarker,   kCrLf};
+    qsizetype size = 0;
+    for (const QByteArrayView piece : pieces)
+        size += piece.size();
+    QByteArray head(size, Qt::Uninitialized);
+    char* at = head.data();
+    for (const QByteArrayView piece : pieces) {
+        if (!piece.isEmpty())
+            std::memcpy(at, piece.data(), size_t(piece.size()));
+        at += piece.size();
+    }
     return head;
 }
 
