@@ -35,8 +35,11 @@ NativePath PackageCompiler::proposedInstallPath(const NativePath& file,
 }
 
 QString PackageCompiler::packageInstallPath(const NativePath& chosenPath) {
-    if (const auto windows = windowsPathInPrefix(chosenPath))
-        return *windows;
+    // Only a path that names drive_c can lie in a prefix's drive_c.
+    if (chosenPath.text().contains(QLatin1String("drive_c"))) {
+        if (const auto windows = windowsPathInPrefix(chosenPath))
+            return *windows;
+    }
     QString path = chosenPath.text();
     path.replace(QLatin1Char('/'), QLatin1Char('\\'));
     return path;
