@@ -25,10 +25,11 @@ QByteArray thousandEntryPackage() {
         const QString name = QStringLiteral("land%1.lnd").arg(n);
         const QString folder =
             n % 2 ? QStringLiteral("Data\\Landscape\\") : QStringLiteral("Data\\CreatureMesh\\");
-        const Status added = vif::AppendPackEntry(
-            package, QStringLiteral("C:\\Games\\Black & White\\") + folder + name, name, contents);
-        if (!added)
-            qFatal("%s", qPrintable(added.error()));
+        const auto fields =
+            vif::encodeFields(QStringLiteral("C:\\Games\\Black & White\\") + folder + name, name);
+        if (!fields)
+            qFatal("%s", qPrintable(fields.error()));
+        package += vif::entryHead(fields->first, fields->second) + contents + vif::entryTail();
     }
     return package + "\r\n";
 }
@@ -40,7 +41,7 @@ const QByteArray& package() {
 
 void readPackage1000(benchmark::State& state) {
     for (auto _ : state) {
-        const auto read = vif::readPackage(package());
+        const auto read = vif::readPackage(vif::PackageText(package()));
         benchmark::DoNotOptimize(read.ok());
     }
     state.SetBytesProcessed(state.iterations() * package().size());

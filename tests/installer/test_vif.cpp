@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <cerrno>
 
 using namespace gk;
 using namespace gk::test;
@@ -23,11 +24,32 @@ const QString kHillsPath = QStringLiteral("C:\\Games\\Black & White\\Data\\Lands
 
 using Entries = QList<QStringList>; // {install path, title, contents as Latin-1}
 
+// A package read as the program reads one: from a file, here a few bytes at a time.
+Result<vif::Package> readFromFile(const QByteArray& bytes) {
+    static QTemporaryDir dir;
+    static int files = 0;
+    const QString path = dir.filePath(QStringLiteral("%1.vif").arg(++files));
+    if (!putFile(path, bytes))
+        return Status::failure(ErrorKind::Failed, "could not write " + path);
+    vif::PackageText::setReadChunk(5);
+    const auto text = vif::PackageText::open(NativePath(path));
+    const auto package = text ? vif::readPackage(*text) : Result<vif::Package>(text.status());
+    vif::PackageText::setReadChunk(1 << 20);
+    return package;
+}
+
 Entries entriesOf(const vif::Package& package) {
     Entries out;
     for (const vif::PackEntry& e : package.entries)
-        out << QStringList{e.installPath, e.title, QString::fromLatin1(package.contentsOf(e))};
+        out << QStringList{e.installPath, e.title,
+                           QString::fromLatin1(package.contents(e).bytes().value())};
     return out;
+}
+
+// A compiler that keeps small files in a spool in `folder`, or, without one, reads every file
+// again when the package is written.
+PackageCompiler compilerSpooledIn(const QString& folder) {
+    return PackageCompiler(folder.isEmpty() ? NativePath() : NativePath(folder));
 }
 
 } // namespace
@@ -35,33 +57,51 @@ Entries entriesOf(const vif::Package& package) {
 class TestVif : public QObject {
     Q_OBJECT
 private slots:
+    void workedExampleBothWays_data();
     void workedExampleBothWays();
-    void contentsRoundTrip_data();
-    void contentsRoundTrip();
+    void compiledContents_data();
+    void compiledContents();
     void otherWriters_data();
     void otherWriters();
     void brokenPackages_data();
     void brokenPackages();
     void notAPackage_data();
     void notAPackage();
-    void writerRefuses_data();
-    void writerRefuses();
+    void fieldsRefused_data();
+    void fieldsRefused();
     void installPathAsWritten_data();
     void installPathAsWritten();
     void compiledPackageInstallsByteExact();
+    void compilerRefusals_data();
     void compilerRefusals();
+    void savingRefusals();
+    void failedReads_data();
+    void failedReads();
+    void packageShortenedWhileRead_data();
+    void packageShortenedWhileRead();
 };
 
+void TestVif::workedExampleBothWays_data() {
+    QTest::addColumn<bool>("spooled");
+    QTest::newRow("files kept in a spool") << true;
+    QTest::newRow("files read when written") << false;
+}
+
 void TestVif::workedExampleBothWays() {
+    QFETCH(bool, spooled);
     QTemporaryDir dir;
     QVERIFY(putFile(dir.filePath("river.txt"), "A\r\nB"));
     QVERIFY(putFile(dir.filePath("hills.lnd"), "H"));
-    PackageCompiler compiler;
+    PackageCompiler compiler = compilerSpooledIn(spooled ? dir.path() : QString());
     QVERIFY(
         compiler.AddPackFile(NativePath(dir.filePath("river.txt")), NativePath(kRiverPath)).ok());
     QVERIFY(
         compiler.AddPackFile(NativePath(dir.filePath("hills.lnd")), NativePath(kHillsPath)).ok());
-    QCOMPARE(compiler.fileNames(), QStringLiteral("river.txt\r\nhills.lnd\r\n"));
+    QCOMPARE(compiler.sources(), (QList<NativePath>{NativePath(dir.filePath("river.txt")),
+                                                    NativePath(dir.filePath("hills.lnd"))}));
+    // The spool leaves no file behind.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{"hills.lnd", "river.txt"}));
 
     const QStringList lines{
         "###Begin_VIF###",
@@ -77,45 +117,76 @@ void TestVif::workedExampleBothWays() {
         "###End_VIF###",
         ""};
     const QByteArray expected = (lines.join("\r\n") + "\r\n").toLatin1();
-    QCOMPARE(compiler.packageBytes().value(), expected);
+    QCOMPARE(compiler.packageContents().bytes().value(), expected);
 
-    QCOMPARE(vif::CountPackEntries(expected), 2);
-    const auto package = vif::readPackage(expected);
+    const auto package = readFromFile(expected);
     QVERIFY(package.ok() && package->ok());
     QCOMPARE(entriesOf(*package),
              (Entries{{kRiverPath, "river.txt", "A\r\nB"}, {kHillsPath, "hills.lnd", "H"}}));
-    // The reader's position after the first entry is the line end that closes its end marker.
-    const vif::ReadEntry first = vif::readNextEntry(vif::PackageText(expected), 0);
-    QCOMPARE(expected.mid(first.nextSearchPos - 13, 15), QByteArray("###End_VIF###\r\n"));
 }
 
-void TestVif::contentsRoundTrip_data() {
-    QTest::addColumn<QByteArray>("contents");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("NUL bytes") << QByteArray("\0a\0\0", 4);
-    QTest::newRow("lone CR and LF") << QByteArray("\ra\nb\r");
-    QTest::newRow("leading and trailing LF") << QByteArray("\nx\n");
-    QTest::newRow("only a line end") << QByteArray("\r\n");
-    QTest::newRow("two line ends") << QByteArray("\r\n\r\n");
-    QTest::newRow("0xFF and high bytes") << QByteArray("\xff\xfe\x80\x81\x9d");
-    QTest::newRow("marker look-alikes") << QByteArray("## #Begin_VIF### ###end_vif### ###");
+void TestVif::compiledContents_data() {
+    QTest::addColumn<QList<QByteArray>>("files"); // the contents of each file, in order
+    QTest::addColumn<int>("removed");             // the entry taken out again, or -1
     QByteArray all;
     for (int i = 0; i < 256; ++i)
         all.append(char(i));
-    QTest::newRow("every byte value") << all + all;
+    const QList<std::pair<const char*, QByteArray>> contents{
+        {"empty", QByteArray()},
+        {"NUL bytes", QByteArray("\0a\0\0", 4)},
+        {"lone CR and LF", QByteArray("\ra\nb\r")},
+        {"leading and trailing LF", QByteArray("\nx\n")},
+        {"only a line end", QByteArray("\r\n")},
+        {"two line ends", QByteArray("\r\n\r\n")},
+        {"0xFF and high bytes", QByteArray("\xff\xfe\x80\x81\x9d")},
+        {"marker look-alikes", QByteArray("## #Begin_VIF### ###end_vif### ###")},
+        {"every byte value", all + all}};
+    for (const auto& [name, bytes] : contents)
+        QTest::newRow(name) << QList<QByteArray>{bytes, bytes} << -1;
+    // Files beyond the spooled size are read when the package is written, between spooled ones;
+    // an entry taken out leaves a gap in the spool.
+    const qint64 spooled = PackageCompiler::kSpooledSize;
+    QList<QByteArray> around;
+    for (const qint64 size : {qint64(10), spooled, spooled + 1, qint64(5), qint64(7), spooled + 9})
+        around << QByteArray(qsizetype(size), char('a' + around.size()));
+    QTest::newRow("around the spooled size") << around << -1;
+    QTest::newRow("one taken out of the spool") << around << 3;
+    QTest::newRow("one read when written taken out") << around << 2;
+    // More than the spool keeps in memory: part of it is read back from its file.
+    QList<QByteArray> many;
+    for (int n = 0; n < 40; ++n)
+        many << QByteArray(qsizetype(spooled - n), char('A' + n % 26));
+    QTest::newRow("more than the spool holds in memory") << many << 17;
 }
 
-void TestVif::contentsRoundTrip() {
-    QFETCH(QByteArray, contents);
-    QByteArray buffer;
-    QVERIFY(vif::AppendPackEntry(buffer, kHillsPath, "hills.lnd", contents).ok());
-    QVERIFY(vif::AppendPackEntry(buffer, kRiverPath, "river.txt", contents).ok());
-    const auto package = vif::readPackage(buffer + "\r\n");
-    QVERIFY(package.ok());
-    QVERIFY2(package->ok(), qPrintable(package->problems.join('\n')));
-    QCOMPARE(package->entries.size(), 2);
-    QCOMPARE(package->contentsOf(package->entries[0]), contents);
-    QCOMPARE(package->contentsOf(package->entries[1]), contents);
+void TestVif::compiledContents() {
+    QFETCH(QList<QByteArray>, files);
+    QFETCH(int, removed);
+    for (const bool spooled : {true, false}) {
+        QTemporaryDir dir;
+        PackageCompiler compiler = compilerSpooledIn(spooled ? dir.path() : QString());
+        QByteArray expected;
+        Entries entries;
+        for (qsizetype n = 0; n < files.size(); ++n) {
+            const QString name = QStringLiteral("f%1.lnd").arg(n);
+            const QString path = "C:\\BW\\Data\\Landscape\\" + name;
+            QVERIFY(putFile(dir.filePath(name), files.at(n)));
+            QVERIFY(compiler.AddPackFile(NativePath(dir.filePath(name)), NativePath(path)).ok());
+            if (n == removed)
+                continue;
+            expected += rawEntry(path.toLatin1(), name.toLatin1(), files.at(n));
+            entries << QStringList{path, name, QString::fromLatin1(files.at(n))};
+        }
+        if (removed >= 0)
+            compiler.removeEntry(removed);
+        const auto bytes = compiler.packageContents().bytes();
+        QVERIFY2(bytes.ok(), qPrintable(bytes.error()));
+        QCOMPARE(bytes.value(), expected + "\r\n");
+        const auto package = readFromFile(bytes.value());
+        QVERIFY(package.ok());
+        QVERIFY2(package->ok(), qPrintable(package->problems.join('\n')));
+        QCOMPARE(entriesOf(*package), entries);
+    }
 }
 
 void TestVif::otherWriters_data() {
@@ -144,7 +215,7 @@ void TestVif::otherWriters_data() {
 void TestVif::otherWriters() {
     QFETCH(QByteArray, package);
     QFETCH(Entries, entries);
-    const auto read = vif::readPackage(package);
+    const auto read = readFromFile(package);
     QVERIFY(read.ok());
     QVERIFY2(read->ok(), qPrintable(read->problems.join('\n')));
     QCOMPARE(entriesOf(*read), entries);
@@ -216,7 +287,7 @@ void TestVif::brokenPackages_data() {
 void TestVif::brokenPackages() {
     QFETCH(QByteArray, package);
     QFETCH(QStringList, problems);
-    const auto read = vif::readPackage(package);
+    const auto read = readFromFile(package);
     QVERIFY(read.ok());
     QCOMPARE(read->problems, problems);
 
@@ -246,51 +317,47 @@ void TestVif::notAPackage_data() {
 
 void TestVif::notAPackage() {
     QFETCH(QByteArray, text);
-    QVERIFY(!vif::isPackage(text));
-    QCOMPARE(vif::CountPackEntries(text), 0);
-    QCOMPARE(vif::readPackage(text).kind(), ErrorKind::NotAPackage);
+    QCOMPARE(readFromFile(text).kind(), ErrorKind::NotAPackage);
     QCOMPARE(planPackageInstall(text, ComposedPath("/nowhere/")).kind(), ErrorKind::NotAPackage);
 }
 
-void TestVif::writerRefuses_data() {
+void TestVif::fieldsRefused_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("title");
-    QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("reason");
-    for (const QByteArray& marker : vif::markers())
-        QTest::addRow("contents hold %s", marker.constData())
-            << kHillsPath << "hills.lnd" << QByteArray("x\r\n" + marker + "\r\ny")
-            << "contents hold the marker " + QString::fromLatin1(marker);
-    QTest::newRow("empty install path")
-        << ""
-        << "hills.lnd" << QByteArray("x") << "install path is empty";
-    QTest::newRow("empty title") << kHillsPath << "" << QByteArray("x") << "title is empty";
+    QTest::newRow("empty install path") << ""
+                                        << "hills.lnd"
+                                        << "install path is empty";
+    QTest::newRow("empty title") << kHillsPath << ""
+                                 << "title is empty";
     QTest::newRow("line break in path") << "C:\\BW\\Data\\a\nb.lnd"
-                                        << "b.lnd" << QByteArray() << "holds a line break";
-    QTest::newRow("line break in title")
-        << kHillsPath << "a\rb" << QByteArray() << "holds a line break";
+                                        << "b.lnd"
+                                        << "holds a line break";
+    QTest::newRow("line break in title") << kHillsPath << "a\rb"
+                                         << "holds a line break";
     QTest::newRow("marker in path") << "C:\\###Title###\\a.lnd"
-                                    << "a.lnd" << QByteArray() << "holds the marker ###Title###";
+                                    << "a.lnd"
+                                    << "holds the marker ###Title###";
     QTest::newRow("path runs into its end marker") << "C:\\BW\\x###/Install"
-                                                   << "x" << QByteArray() << "runs into a marker";
-    QTest::newRow("title forms a begin marker with its own marker")
-        << kHillsPath << "Begin_VIF###" << QByteArray() << "runs into a marker";
+                                                   << "x"
+                                                   << "runs into a marker";
+    QTest::newRow("title forms a begin marker with its own marker") << kHillsPath << "Begin_VIF###"
+                                                                    << "runs into a marker";
+    QTest::newRow("path longer than any file name")
+        << "C:\\" + QString(32767, QLatin1Char('x')) << "a.lnd"
+        << "install path is longer than any file name can be";
     QTest::newRow("character outside the code page")
-        << QString::fromUtf8("C:\\BW\\Data\\日本.lnd") << "a.lnd" << QByteArray() << "Windows-1252";
+        << QString::fromUtf8("C:\\BW\\Data\\日本.lnd") << "a.lnd"
+        << "Windows-1252";
 }
 
-void TestVif::writerRefuses() {
+void TestVif::fieldsRefused() {
     QFETCH(QString, path);
     QFETCH(QString, title);
-    QFETCH(QByteArray, contents);
     QFETCH(QString, reason);
-    QByteArray buffer = rawEntry("Data\\a.lnd", "a.lnd", "A");
-    const QByteArray before = buffer;
-    const Status status = vif::AppendPackEntry(buffer, path, title, contents, "/src/hills.lnd");
-    QCOMPARE(status.kind(), ErrorKind::Invalid);
-    QVERIFY2(status.error().contains(reason) && status.error().contains("/src/hills.lnd"),
-             qPrintable(status.error()));
-    QCOMPARE(buffer, before);
+    const auto fields = vif::encodeFields(path, title);
+    QCOMPARE(fields.kind(), ErrorKind::Invalid);
+    QVERIFY2(fields.error().contains(reason), qPrintable(fields.error()));
 }
 
 void TestVif::installPathAsWritten_data() {
@@ -343,8 +410,9 @@ void TestVif::compiledPackageInstallsByteExact() {
     QCOMPARE(fileBytes(dir.filePath("src/river.txt")), map);
     const auto saved = compiler.SavePackage(*store, NativePath(packagePath), ComposedPath(manager));
     QVERIFY2(saved.ok(), qPrintable(saved.error()));
-    QCOMPARE(fileBytes(packagePath), compiler.packageBytes().value());
-    QCOMPARE(fileBytes(manager + "Backup/vif/pack.vif"), compiler.packageBytes().value());
+    const QByteArray bytes = compiler.packageContents().bytes().value();
+    QCOMPARE(fileBytes(packagePath), bytes);
+    QCOMPARE(fileBytes(manager + "Backup/vif/pack.vif"), bytes);
 
     // Read from the file piece by piece, the package is the same as in memory.
     vif::PackageText::setReadChunk(7);
@@ -368,36 +436,74 @@ void TestVif::compiledPackageInstallsByteExact() {
     QCOMPARE(fileBytes(manager + "Backup/vif/river.txt"), map);
 }
 
+void TestVif::compilerRefusals_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("installPath");
+    QTest::addColumn<ErrorKind>("kind");
+    QTest::addColumn<QString>("reason");
+    const QString path = "C:\\BW\\Data\\x.lnd";
+    for (const QByteArray& marker : {vif::BeginMarker, vif::InstallMarker, vif::InstallEndMarker,
+                                     vif::TitleMarker, vif::TitleEndMarker, vif::EndMarker})
+        QTest::addRow("contents hold %s", marker.constData())
+            << "x.lnd" << QByteArray("x\r\n" + marker + "\r\ny") << path << ErrorKind::Invalid
+            << "contents hold the marker " + QString::fromLatin1(marker);
+    // Beyond the spooled size a file is read piece by piece: a marker across two pieces.
+    QByteArray large(qsizetype(PackageCompiler::kSpooledSize + 100), 'x');
+    large.replace(PackageCompiler::kSpooledSize - 4, vif::EndMarker.size(), vif::EndMarker);
+    QTest::newRow("a large file holds a marker across two pieces")
+        << "x.lnd" << large << path << ErrorKind::Invalid
+        << "contents hold the marker ###End_VIF###";
+    QTest::newRow("missing file") << "missing.lnd" << QByteArray() << path << ErrorKind::NotFound
+                                  << "missing.lnd";
+    QTest::newRow("no install path")
+        << "x.lnd" << QByteArray("A") << "" << ErrorKind::Invalid << "no install path was chosen";
+    QTest::newRow("a device name") << "con.lnd" << QByteArray("C") << path << ErrorKind::UnsafePath
+                                   << "cannot be used as a file name on Windows";
+    QTest::newRow("an install path the game's code page cannot write")
+        << "x.lnd" << QByteArray("A") << QString::fromUtf8("C:\\BW\\日本.lnd") << ErrorKind::Invalid
+        << "Windows-1252";
+}
+
 void TestVif::compilerRefusals() {
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, installPath);
+    QFETCH(ErrorKind, kind);
+    QFETCH(QString, reason);
+    vif::PackageText::setReadChunk(PackageCompiler::kSpooledSize);
+    for (const bool spooled : {true, false}) {
+        QTemporaryDir dir;
+        if (name != "missing.lnd")
+            QVERIFY(putFile(dir.filePath(name), contents));
+        QVERIFY(putFile(dir.filePath("a.lnd"), "A"));
+        PackageCompiler compiler = compilerSpooledIn(spooled ? dir.path() : QString());
+        QVERIFY(
+            compiler.AddPackFile(NativePath(dir.filePath("a.lnd")), NativePath("C:\\BW\\a")).ok());
+        const Status added =
+            compiler.AddPackFile(NativePath(dir.filePath(name)), NativePath(installPath));
+        QCOMPARE(added.kind(), kind);
+        QVERIFY2(added.error().contains(reason) && added.error().contains(dir.filePath(name)),
+                 qPrintable(added.error()));
+        // Nothing of it is in the package.
+        QCOMPARE(compiler.entryCount(), 1);
+        QCOMPARE(compiler.packageContents().bytes().value(),
+                 rawEntry("C:\\BW\\a", "a.lnd", "A") + "\r\n");
+    }
+    vif::PackageText::setReadChunk(1 << 20);
+}
+
+void TestVif::savingRefusals() {
     QTemporaryDir dir;
     QVERIFY(putFile(dir.filePath("a.lnd"), "A"));
-    QVERIFY(putFile(dir.filePath("bad.lnd"), "x\r\n###End_VIF###\r\n"));
-    QVERIFY(putFile(dir.filePath("con.lnd"), "C"));
     const ComposedPath manager(dir.filePath("manager/"));
     QVERIFY(QDir().mkpath(manager.text()));
-
     auto store = openStore(manager);
     PackageCompiler compiler;
     const auto empty = compiler.SavePackage(*store, NativePath(dir.filePath("empty.vif")), manager);
     QCOMPARE(empty.kind(), ErrorKind::Invalid);
     QVERIFY(!QFile::exists(dir.filePath("empty.vif")));
     QVERIFY(!QFile::exists(manager.text() + "Backup/vif/empty.vif"));
-
-    QVERIFY(!compiler
-                 .AddPackFile(NativePath(dir.filePath("missing.lnd")),
-                              NativePath("C:\\BW\\Data\\m.lnd"))
-                 .ok());
-    QVERIFY(!compiler.AddPackFile(NativePath(dir.filePath("a.lnd")), NativePath()).ok());
-    QVERIFY(
-        !compiler
-             .AddPackFile(NativePath(dir.filePath("bad.lnd")), NativePath("C:\\BW\\Data\\bad.lnd"))
-             .ok());
-    QVERIFY(
-        !compiler
-             .AddPackFile(NativePath(dir.filePath("con.lnd")), NativePath("C:\\BW\\Data\\con.lnd"))
-             .ok());
-    QCOMPARE(compiler.entryCount(), 0);
-    QVERIFY(compiler.fileNames().isEmpty());
 
     // When the copy cannot be written the package is not left behind either.
     QVERIFY(
@@ -406,6 +512,124 @@ void TestVif::compilerRefusals() {
     QVERIFY(QDir().mkpath(manager.text() + "Backup/vif/p.vif"));
     QVERIFY(!compiler.SavePackage(*store, NativePath(dir.filePath("p.vif")), manager).ok());
     QVERIFY(!QFile::exists(dir.filePath("p.vif")));
+}
+
+// What a package file gives, as one line a fact: its entries, its problems, its SHA-256.
+QStringList readBack(const vif::Package& package) {
+    QStringList out = package.problems;
+    for (const QStringList& entry : entriesOf(package))
+        out << entry.join('|');
+    return out << package.text.sha256();
+}
+
+void TestVif::failedReads_data() {
+    QTest::addColumn<QString>("what");
+    QTest::newRow("reading a package") << "read";
+    QTest::newRow("planning an installation") << "plan";
+    QTest::newRow("adding small files to a spool") << "spool";
+    QTest::newRow("adding files read when written") << "add";
+}
+
+// Each read in turn fails: the operation fails with that failure, naming the file, or, once
+// the failing read is beyond the last one, gives what it gives without a fault. A failed read
+// is never taken for the end of the file or for fewer bytes.
+void TestVif::failedReads() {
+    QFETCH(QString, what);
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    QVERIFY(QDir().mkpath(game + "Data/Landscape"));
+    QByteArray bytes;
+    for (int n = 0; n < 3; ++n) {
+        const QByteArray name = "land" + QByteArray::number(n) + ".lnd";
+        QVERIFY(putFile(dir.filePath(name), QByteArray(100 + 50 * n, char('a' + n))));
+        bytes += rawEntry("C:\\BW\\Data\\Landscape\\" + name, name,
+                          QByteArray(100 + 50 * n, char('a' + n)));
+    }
+    const QString package = dir.filePath("p.vif");
+    QVERIFY(putFile(package, bytes + "\r\n"));
+
+    // What one run gives, or its failure; `file` names the file read.
+    auto run = [&](QString& file) -> Result<QStringList> {
+        if (what == "read" || what == "plan") {
+            file = package;
+            const auto text = vif::PackageText::open(NativePath(package));
+            if (!text)
+                return text.status();
+            if (what == "plan") {
+                const auto plan = planPackageInstall(*text, ComposedPath(game));
+                if (!plan)
+                    return plan.status();
+                QStringList out = plan->problems;
+                for (const EntryAction& entry : plan->entries) {
+                    const auto bytes = plan->contents(entry).bytes();
+                    if (!bytes)
+                        return bytes.status();
+                    out << plan->target(entry).path().text() + '|' + QString::fromLatin1(*bytes);
+                }
+                return out;
+            }
+            const auto read = vif::readPackage(*text);
+            if (!read)
+                return read.status();
+            return readBack(*read);
+        }
+        PackageCompiler compiler = compilerSpooledIn(what == "spool" ? dir.path() : QString());
+        for (int n = 0; n < 3; ++n) {
+            file = dir.filePath(QStringLiteral("land%1.lnd").arg(n));
+            const Status added = compiler.AddPackFile(
+                NativePath(file),
+                NativePath(QStringLiteral("C:\\BW\\Data\\Landscape\\land%1.lnd").arg(n)));
+            if (!added)
+                return added;
+        }
+        return QStringList{QString::fromLatin1(compiler.packageContents().bytes().value())};
+    };
+
+    vif::PackageText::setReadChunk(64); // many reads
+    QString file;
+    const auto expected = run(file);
+    QVERIFY2(expected.ok(), qPrintable(expected.error()));
+    int n = 1;
+    for (;; ++n) {
+        vif::faults::failReadAt(n, EACCES);
+        const auto got = run(file);
+        if (got.ok()) {
+            QCOMPARE(got.value(), expected.value());
+            break;
+        }
+        QCOMPARE(got.kind(), ErrorKind::AccessDenied);
+        QVERIFY2(got.error().startsWith("Could not read \"" + file + "\""),
+                 qPrintable(got.error()));
+    }
+    vif::faults::failReadAt(0, 0);
+    vif::PackageText::setReadChunk(1 << 20);
+    QVERIFY2(n > 3, qPrintable(QString::number(n))); // the reads were many
+}
+
+void TestVif::packageShortenedWhileRead_data() {
+    QTest::addColumn<int>("cut"); // bytes taken off the end after the package was opened
+    QTest::newRow("by one byte") << 1;
+    QTest::newRow("by half") << 300;
+    QTest::newRow("to nothing") << 600;
+}
+
+void TestVif::packageShortenedWhileRead() {
+    QFETCH(int, cut);
+    QTemporaryDir dir;
+    QByteArray bytes;
+    for (int n = 0; n < 3; ++n)
+        bytes += rawEntry("C:\\BW\\Data\\a.lnd", "a.lnd", QByteArray(150, 'a'));
+    bytes += "\r\n";
+    QVERIFY(bytes.size() >= 600);
+    const QString path = dir.filePath("p.vif");
+    QVERIFY(putFile(path, bytes));
+    const auto text = vif::PackageText::open(NativePath(path));
+    QVERIFY(text.ok());
+    QVERIFY(QFile::resize(path, bytes.size() - cut));
+    const auto package = vif::readPackage(*text);
+    QVERIFY(!package.ok());
+    QVERIFY2(package.error().startsWith("Could not read \"" + path + "\""),
+             qPrintable(package.error()));
 }
 
 QTEST_GUILESS_MAIN(TestVif)

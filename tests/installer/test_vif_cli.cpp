@@ -45,9 +45,10 @@ bool setOwnOptions(const QByteArray& text = QByteArray()) {
 }
 
 // Runs the tool (the test build, whose fault seam `environment` may set) in `workingFolder` (a
-// scratch folder when none is given).
+// scratch folder when none is given), with `input` on its standard input.
 Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
-            const QStringList& environment = {}, const char* tool = GK_VIF_TOOL) {
+            const QByteArray& input = QByteArray(), const QStringList& environment = {},
+            const char* tool = GK_VIF_TOOL) {
     static QTemporaryDir scratch;
     if (!QFile::exists(ownOptions()) && !setOwnOptions())
         return {};
@@ -60,6 +61,8 @@ Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workingFolder.isEmpty() ? scratch.path() : workingFolder);
     process.start(QString::fromUtf8(tool), args);
+    process.write(input);
+    process.closeWriteChannel();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
@@ -97,6 +100,13 @@ private slots:
     void usage_data();
     void usage();
     void packListExtract();
+    void packFromList_data();
+    void packFromList();
+    void failedReadsUnderStrace_data();
+    void failedReadsUnderStrace();
+    void listLines_data();
+    void listLines();
+    void listToAFullDisk();
     void notAPackage();
     void extractRefusesUnsafeTitles();
     void install();
@@ -137,6 +147,15 @@ void TestVifCli::usage_data() {
     QTest::newRow("list without package") << QStringList{"list"} << 2 << QByteArray("list takes");
     QTest::newRow("pack with a file but no path")
         << QStringList{"pack", "p.vif", "a.lnd"} << 2 << QByteArray("pairs of FILE INSTALL_PATH");
+    QTest::newRow("pack with a list but a file without path")
+        << QStringList{"pack", "p.vif", "--files-from", "l", "a.lnd"} << 2
+        << QByteArray("pairs of FILE INSTALL_PATH");
+    QTest::newRow("--files-from without a list")
+        << QStringList{"pack", "p.vif", "--files-from"} << 2
+        << QByteArray("--files-from needs a file (- for standard input)");
+    QTest::newRow("--files-from twice")
+        << QStringList{"pack", "p.vif", "--files-from", "l", "--files-from", "m"} << 2
+        << QByteArray("--files-from is given twice");
     QTest::newRow("unknown option")
         << QStringList{"install", "p.vif", "--force"} << 2 << QByteArray("unknown option --force");
     QTest::newRow("option without folder") << QStringList{"install", "p.vif", "--game-folder"} << 2
@@ -174,6 +193,181 @@ void TestVifCli::packListExtract() {
     QCOMPARE(run.code, 0);
     QCOMPARE(fileBytes(dir.filePath("out/hills.lnd")), land);
     QCOMPARE(fileBytes(dir.filePath("out/river.txt")), QByteArray("A\r\nB"));
+}
+
+void TestVifCli::packFromList_data() {
+    QTest::addColumn<QStringList>("args"); // after "pack p.vif"
+    QTest::addColumn<QByteArray>("list");  // in list.txt, and on standard input for "-"
+    QTest::addColumn<QByteArray>("said");  // what list prints of the package, or the refusal
+    const QByteArray a = "a.lnd\tC:\\BW\\Data\\a.lnd";
+    const QByteArray tab = "in\tit/t.lnd\tC:\\BW\\Data\\t.lnd";
+    const QByteArray listed = "C:\\BW\\Data\\a.lnd\ta.lnd\t1\nC:\\BW\\Data\\t.lnd\tt.lnd\t2\n";
+    const QStringList fromFile{"--files-from", "list.txt"};
+    QTest::newRow("CR LF, empty lines, a tab in a folder's name")
+        << fromFile << "\r\n" + a + "\r\n\n" + tab + "\n"
+        << listed;
+    QTest::newRow("from standard input, no line end at the end")
+        << QStringList{"--files-from", "-"} << a + "\n" + tab << listed;
+    QTest::newRow("after the pairs of the command line")
+        << QStringList{"--files-from", "list.txt", "b.lnd", "C:\\BW\\Data\\b.lnd"} << a
+        << QByteArray("C:\\BW\\Data\\b.lnd\tb.lnd\t3\nC:\\BW\\Data\\a.lnd\ta.lnd\t1\n");
+    QTest::newRow("a line without a tab")
+        << fromFile << a + "\nb.lnd C:\\BW\\b.lnd\n"
+        << QByteArray("The list \"list.txt\", line 2: no tab separates the file from its install "
+                      "path.\n");
+    QTest::newRow("no file")
+        << fromFile << QByteArray("\tC:\\BW\\b.lnd\n")
+        << QByteArray("The list \"list.txt\", line 1: the file is missing before the tab.\n");
+    QTest::newRow("no install path")
+        << QStringList{"--files-from", "-"} << "\n\n" + a + "\t\r\n"
+        << QByteArray("The list on standard input, line 3: the install path is missing after the "
+                      "tab.\n");
+    QTest::newRow("not UTF-8") << fromFile << QByteArray("a\xff.lnd\tC:\\a.lnd\n")
+                               << QByteArray(
+                                      "The list \"list.txt\", line 1: it is not UTF-8 text.\n");
+    QTest::newRow("a file that cannot be carried")
+        << fromFile << a + "\nx.lnd\tC:\\BW\\x.lnd\n"
+        << QByteArray("The list \"list.txt\", line 2: Could not add \"x.lnd\" to the package: its "
+                      "contents hold the marker ###Title###, which a package cannot carry.\n");
+    QTest::newRow("no list") << QStringList{"--files-from", "none.txt"} << QByteArray()
+                             << QByteArray("Could not read the list \"none.txt\": ");
+    QTest::newRow("an empty list")
+        << fromFile << QByteArray("\r\n") << QByteArray("The list names no files.\n");
+    QTest::newRow("the package is one of its files")
+        << QStringList{"--files-from", "list.txt", "p.vif", "C:\\BW\\p.vif"} << a
+        << QByteArray("is one of the files this package carries");
+}
+
+void TestVifCli::packFromList() {
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, list);
+    QFETCH(QByteArray, said);
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("a.lnd"), "A"));
+    QVERIFY(putFile(dir.filePath("in\tit/t.lnd"), "TT"));
+    QVERIFY(putFile(dir.filePath("b.lnd"), "BBB"));
+    QVERIFY(putFile(dir.filePath("x.lnd"), "###Title###"));
+    QVERIFY(putFile(dir.filePath("p.vif"), "old"));
+    if (!args.contains("none.txt"))
+        QVERIFY(putFile(dir.filePath("list.txt"), list));
+    QVERIFY(putFile(dir.filePath("options.txt"), "\r\n" + QFile::encodeName(dir.path()) + "/\r\n"));
+    const auto before = snapshot(dir.path());
+    // Through the history of a Grovekeep folder, which lets an existing package be replaced.
+    const Run run = vifTool(QStringList{"pack", "p.vif"} + args, dir.path(), list);
+    if (run.code == 0) {
+        QVERIFY(run.err.isEmpty());
+        QCOMPARE(vifTool({"list", "p.vif"}, dir.path()).out, said);
+        return;
+    }
+    QCOMPARE(run.code, 1);
+    QVERIFY2(run.err.contains(said) && run.err.endsWith("The package was not written.\n"),
+             run.err.constData());
+    QCOMPARE(withoutHistory(snapshot(dir.path())), withoutHistory(before));
+}
+
+void TestVifCli::failedReadsUnderStrace_data() {
+    QTest::addColumn<QStringList>("args"); // run in a folder holding p.vif, a.lnd, b.lnd, list
+    QTest::addColumn<QString>("call");     // the system call that fails
+    QTest::newRow("list") << QStringList{"list", "p.vif"} << "pread64";
+    QTest::newRow("extract") << QStringList{"extract", "p.vif", "out"} << "pread64";
+    QTest::newRow("pack, reading the files")
+        << QStringList{"pack", "out.vif", "--files-from", "list"} << "pread64";
+    QTest::newRow("pack, reading the list")
+        << QStringList{"pack", "out.vif", "--files-from", "list"} << "read";
+}
+
+// A read that fails, the Nth read in turn, fails the command, naming the file; it is never
+// taken for the end of the file or for fewer bytes.
+void TestVifCli::failedReadsUnderStrace() {
+    QFETCH(QStringList, args);
+    QFETCH(QString, call);
+    const QString strace = QStandardPaths::findExecutable("strace");
+    if (strace.isEmpty() || QProcess::execute(strace, {"-o", "/dev/null", "true"}) != 0)
+        QSKIP("strace is not installed or may not trace here: failed reads were not injected");
+    QTemporaryDir dir;
+    QByteArray large(9000, '\0');
+    for (qsizetype k = 0; k < large.size(); ++k)
+        large[k] = char(k * 7 % 251);
+    const QByteArray package = rawEntry("C:\\BW\\Data\\a.lnd", "a.lnd", large) +
+                               rawEntry("C:\\BW\\Data\\b.lnd", "b.lnd", "BB") + "\r\n";
+    QVERIFY(putFile(dir.filePath("p.vif"), package));
+    QVERIFY(putFile(dir.filePath("a.lnd"), large));
+    QVERIFY(putFile(dir.filePath("b.lnd"), "BB"));
+    QVERIFY(
+        putFile(dir.filePath("list"), "a.lnd\tC:\\BW\\Data\\a.lnd\nb.lnd\tC:\\BW\\Data\\b.lnd\n"));
+    int failed = 0;
+    for (int n = 1; n <= 50; ++n) {
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(strace,
+                      QStringList{"-f", "-o", "/dev/null", "-e",
+                                  QStringLiteral("inject=%1:error=EIO:when=%2").arg(call).arg(n),
+                                  GK_VIF_TOOL} +
+                          args);
+        QVERIFY(process.waitForFinished(60000));
+        const QByteArray said = process.readAllStandardOutput();
+        const QByteArray err = process.readAllStandardError();
+        if (process.exitCode() != 0) {
+            ++failed;
+            // The program may not even start when a library cannot be read.
+            QVERIFY2(err.contains("error while loading shared libraries") ||
+                         err.contains("Could not read "),
+                     err.constData());
+            QVERIFY(!QFile::exists(dir.filePath("out/b.lnd")) &&
+                    !QFile::exists(dir.filePath("out.vif")));
+        } else if (args[0] == "list") {
+            QCOMPARE(
+                said,
+                QByteArray("C:\\BW\\Data\\a.lnd\ta.lnd\t9000\nC:\\BW\\Data\\b.lnd\tb.lnd\t2\n"));
+        } else if (args[0] == "extract") {
+            QCOMPARE(fileBytes(dir.filePath("out/a.lnd")), large);
+            QCOMPARE(fileBytes(dir.filePath("out/b.lnd")), QByteArray("BB"));
+        } else {
+            QCOMPARE(fileBytes(dir.filePath("out.vif")), package);
+        }
+        QDir(dir.filePath("out")).removeRecursively();
+        QFile::remove(dir.filePath("out.vif"));
+    }
+    QVERIFY(failed > 3); // reads of the program's files were among those that failed
+}
+
+void TestVifCli::listLines_data() {
+    QTest::addColumn<QByteArray>("installPath"); // in the package, Windows-1252
+    QTest::addColumn<QByteArray>("title");
+    QTest::addColumn<QByteArray>("line"); // as list prints it, UTF-8
+    QTest::newRow("printable ASCII")
+        << QByteArray("C:\\BW\\Data\\a b~.lnd") << QByteArray("a b~.lnd")
+        << QByteArray("C:\\BW\\Data\\a b~.lnd\ta b~.lnd\t2\n");
+    QTest::newRow("beyond ASCII") << QByteArray("C:\\BW\\\xc4gypten\x80.lnd")
+                                  << QByteArray("\xc4.lnd")
+                                  << QByteArray("C:\\BW\\Ägypten€.lnd\tÄ.lnd\t2\n");
+    QTest::newRow("control characters")
+        << QByteArray("C:\\BW\\a\tb.lnd") << QByteArray("\x01\x7f.lnd")
+        << QByteArray("C:\\BW\\a\\tb.lnd\t\\x01\\x7f.lnd\t2\n");
+}
+
+void TestVifCli::listLines() {
+    QFETCH(QByteArray, installPath);
+    QFETCH(QByteArray, title);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("p.vif"), rawEntry(installPath, title, "AB") + "\r\n"));
+    const Run run = vifTool({"list", dir.filePath("p.vif")});
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.out, line);
+}
+
+void TestVifCli::listToAFullDisk() {
+    if (!QFile::exists("/dev/full"))
+        QSKIP("this system has no /dev/full");
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("p.vif"), rawEntry("C:\\BW\\Data\\a.lnd", "a.lnd", "A") + "\r\n"));
+    QProcess process;
+    process.setStandardOutputFile("/dev/full");
+    process.start(QStringLiteral(GK_VIF_TOOL), {"list", dir.filePath("p.vif")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 1);
+    QVERIFY(process.readAllStandardError().startsWith("Could not write the list of entries: "));
 }
 
 void TestVifCli::notAPackage() {
@@ -272,7 +466,7 @@ void TestVifCli::optionsOfTheWorkingFolderAreNeverRead() {
                         "\r\n"));
     const auto before = snapshot(dir.path());
     for (const char* tool : {GK_VIF_TOOL, GK_RELEASED_TOOL}) {
-        Run run = vifTool({"install", "evil.vif"}, downloads, {}, tool);
+        Run run = vifTool({"install", "evil.vif"}, downloads, {}, {}, tool);
         QVERIFY2(run.code != 0, run.out.constData());
         QCOMPARE(snapshot(dir.path()), before);
     }
@@ -324,7 +518,7 @@ void TestVifCli::killedAtEveryChangeIsRolledBack() {
     int finished = 0;
     for (int n = 1; n < 400 && !finished; ++n) {
         const Run install =
-            vifTool(QStringList{"install", dir.filePath("p.vif")} + folders, QString(),
+            vifTool(QStringList{"install", dir.filePath("p.vif")} + folders, QString(), {},
                     {QStringLiteral("GROVEKEEP_TEST_EXIT_AT=%1").arg(n)});
         const QString where = QStringLiteral("change %1").arg(n);
         QVERIFY2(install.code == 99 || install.code == 0, qPrintable(where + install.err));
@@ -524,6 +718,8 @@ void TestVifCli::jsonListAndRefusals() {
 
     Run run = vifTool({"list", package, "--json"});
     QCOMPARE(run.code, 1);
+    // Written as QJsonDocument writes an indented document, which list writes in pieces.
+    QCOMPARE(run.out, jsonOf(run).toJson(QJsonDocument::Indented));
     const QJsonArray entries = jsonOf(run).array();
     QCOMPARE(entries.size(), 3);
     QCOMPARE(compact(entries[0]),
@@ -766,6 +962,15 @@ void TestVifCli::bashCompletion_data() {
         {"extract's folder", {"extract", "a.vif", ""}, {"maps"}},
         {"a file to pack", {"pack", "new.vif", ""}, packages + QStringList{"notes.txt"}},
         {"an install path", {"pack", "new.vif", "notes.txt", ""}, noWords},
+        {"pack's options",
+         {"pack", "new.vif", "--"},
+         {"--files-from", "--help", "--manager-folder"}},
+        {"a list of files",
+         {"pack", "new.vif", "--files-from", ""},
+         packages + QStringList{"notes.txt"}},
+        {"a file to pack after a list",
+         {"pack", "new.vif", "--files-from", "notes.txt", ""},
+         packages + QStringList{"notes.txt"}},
         {"days", {"prune", "--older-than", ""}, noWords},
     };
     for (const bool withLibrary : {true, false}) {

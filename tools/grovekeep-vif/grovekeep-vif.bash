@@ -50,12 +50,17 @@ _grovekeep_vif() {
         --older-than) # a number of days
             return
             ;;
+        --files-from)
+            _grovekeep_vif_files
+            return
+            ;;
     esac
 
     local command=${words[1]} options
     case $command in
         list) options='--json' ;;
-        extract | pack) options='--manager-folder' ;;
+        extract) options='--manager-folder' ;;
+        pack) options='--files-from --manager-folder' ;;
         install) options='--game-folder --manager-folder --dry-run --json' ;;
         history) options='--manager-folder --json' ;;
         undo) options='--force --manager-folder' ;;
@@ -72,7 +77,7 @@ _grovekeep_vif() {
     local k n=0
     for ((k = 2; k < cword; k++)); do
         case ${words[k]} in
-            --game-folder | --manager-folder | --older-than) ((k++)) ;;
+            --game-folder | --manager-folder | --older-than | --files-from) ((k++)) ;;
             -*) ;;
             *) ((n++)) ;;
         esac

@@ -13,7 +13,7 @@ inline const char* const kOverview =
     "Commands:\n"
     "  list PACKAGE              one line per entry: install path, title, size in bytes\n"
     "  extract PACKAGE DIR       writes each entry's contents to DIR/title\n"
-    "  pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
+    "  pack PACKAGE [FILE INSTALL_PATH]... [--files-from LIST]\n"
     "                            writes a new package carrying the files\n"
     "  install PACKAGE [--game-folder DIR] [--manager-folder DIR] [--dry-run]\n"
     "                            installs a package into the game folder\n"
@@ -50,13 +50,16 @@ inline const char* const kExtractHelp =
     "Exit status: 0 done, 1 refused or failed (nothing was written), 2 usage error.\n";
 
 inline const char* const kPackHelp =
-    "Usage: grovekeep-vif pack PACKAGE FILE INSTALL_PATH [FILE INSTALL_PATH]...\n"
+    "Usage: grovekeep-vif pack PACKAGE [FILE INSTALL_PATH]... [--files-from LIST]\n"
     "                          [--manager-folder DIR]\n"
     "Writes a new package PACKAGE with one entry per FILE, in order, titled with FILE's\n"
     "name and to be installed at INSTALL_PATH (a path inside a Wine prefix's drive_c is\n"
-    "written as Windows sees it, C:\\...). The files are read piece by piece, never held\n"
+    "written as Windows sees it, C:\\...). Large files are read piece by piece, never held\n"
     "whole. An existing PACKAGE is replaced only where the Grovekeep folder is known.\n"
     "Nothing is written when a file cannot be carried.\n"
+    "  --files-from LIST   takes more files from LIST (- for standard input), after the\n"
+    "                      pairs given here: one FILE, a tab and its INSTALL_PATH a line,\n"
+    "                      in UTF-8; empty lines are skipped\n"
     "Exit status: 0 done, 1 refused or failed, 2 usage error.\n";
 
 inline const char* const kInstallHelp =

@@ -1,5 +1,7 @@
 #include "json.h"
 
+#include <QJsonDocument>
+
 namespace gk::cli {
 
 namespace {
@@ -23,17 +25,18 @@ QString actionName(const EntryAction& entry) {
     return entry.replaces ? QStringLiteral("replace") : QStringLiteral("add");
 }
 
-QJsonArray packageJson(const vif::Package& package) {
-    QJsonArray entries;
-    for (qsizetype k = 0; k < package.entries.size(); ++k) {
-        const vif::PackEntry& entry = package.entries.at(k);
-        QJsonObject o{{QStringLiteral("index"), int(k + 1)}, {QStringLiteral("size"), entry.size}};
-        insertText(o, QStringLiteral("installPath"), entry.installPath);
-        insertText(o, QStringLiteral("title"), entry.title);
-        insertText(o, QStringLiteral("problem"), package.entryProblems.value(k));
-        entries.append(o);
-    }
-    return entries;
+QJsonObject entryJson(int index, const vif::PackEntry& entry, const QString& problem) {
+    QJsonObject o{{QStringLiteral("index"), index}, {QStringLiteral("size"), entry.size}};
+    insertText(o, QStringLiteral("installPath"), entry.installPath);
+    insertText(o, QStringLiteral("title"), entry.title);
+    insertText(o, QStringLiteral("problem"), problem);
+    return o;
+}
+
+QByteArray indentedElement(const QJsonObject& element) {
+    // "[\n", the element, "\n]\n"
+    const QByteArray array = QJsonDocument(QJsonArray{element}).toJson(QJsonDocument::Indented);
+    return array.sliced(2, array.size() - 5);
 }
 
 QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,

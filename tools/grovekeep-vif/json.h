@@ -20,8 +20,13 @@ QString localIsoTime(const QDateTime& time);
 // "add", "replace" or "refused": what installing does with an entry.
 QString actionName(const EntryAction& entry);
 
-// list: [{"index", "installPath", "title", "size", "problem"}], in file order.
-QJsonArray packageJson(const vif::Package& package);
+// list: [{"index", "installPath", "title", "size", "problem"}], in file order; this is one
+// entry of the array.
+QJsonObject entryJson(int index, const vif::PackEntry& entry, const QString& problem);
+
+// `element` as QJsonDocument::Indented writes an element of a top-level array, without the
+// comma and line end that follow it: list writes its array an element at a time.
+QByteArray indentedElement(const QJsonObject& element);
 
 // install --dry-run: {"package": {"name", "sha256"}, "installable", "entries": [{"index",
 // "action", "installPath", "title", "target", "reason", "installedBy": {"operation", "what",

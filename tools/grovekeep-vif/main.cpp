@@ -23,11 +23,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <optional>
 
@@ -190,8 +192,9 @@ std::optional<ChangeStore> storeOf(const Arguments& a) {
     return store;
 }
 
+// The package at `path`, read for extract, which needs no SHA-256 of it.
 std::optional<vif::Package> readPackageFile(const QString& path) {
-    auto opened = vif::PackageText::open(NativePath(path));
+    auto opened = vif::PackageText::open(NativePath(path), vif::PackageText::Hash::None);
     if (!opened) {
         err(opened.error());
         return std::nullopt;
@@ -204,26 +207,70 @@ std::optional<vif::Package> readPackageFile(const QString& path) {
     return std::move(*package);
 }
 
+// Appends `text` as oneLine shows it, in UTF-8; printable ASCII, which most names are, as it is.
+void appendOneLine(QByteArray& out, const QString& text) {
+    if (!std::all_of(text.cbegin(), text.cend(),
+                     [](QChar c) { return c.unicode() >= 0x20 && c.unicode() < 0x7F; })) {
+        out += oneLine(text).toUtf8();
+        return;
+    }
+    const qsizetype at = out.size();
+    out.resize(at + text.size());
+    std::transform(text.cbegin(), text.cend(), out.begin() + at,
+                   [](QChar c) { return char(c.unicode()); });
+}
+
 int listCommand(const QStringList& args) {
     const Arguments a = parse(args, {kJson}, false);
     if (!a.problem.isEmpty())
         return usage(a.problem, kListHelp);
     if (a.positional.size() != 1)
         return usage(QStringLiteral("list takes one package."), kListHelp);
-    const auto package = readPackageFile(a.positional.at(0));
-    if (!package)
+    const auto text =
+        vif::PackageText::open(NativePath(a.positional.at(0)), vif::PackageText::Hash::None);
+    if (!text) {
+        err(text.error());
         return Refused;
-    if (a.flags.contains(kJson)) {
-        outJson(QJsonDocument(packageJson(*package)));
-    } else {
-        for (const vif::PackEntry& entry : package->entries)
-            out(QStringLiteral("%1\t%2\t%3")
-                    .arg(oneLine(entry.installPath), oneLine(entry.title))
-                    .arg(entry.size));
     }
-    for (const QString& problem : package->problems)
+    // The output is made as the entries are read, without keeping them, and written once all
+    // were read.
+    const bool json = a.flags.contains(kJson);
+    QByteArray output = json ? QByteArrayLiteral("[\n") : QByteArray();
+    QStringList problems;
+    const Status read = vif::readEntries(
+        *text, [&](int number, const vif::PackEntry& entry, const QString& problem) {
+            if (json) {
+                if (number > 1)
+                    output += ",\n";
+                output += indentedElement(entryJson(number, entry, problem));
+            } else {
+                appendOneLine(output, entry.installPath);
+                output += '\t';
+                appendOneLine(output, entry.title);
+                output += '\t';
+                output += QByteArray::number(entry.size);
+                output += '\n';
+            }
+            if (!problem.isEmpty())
+                problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(number, entry), problem);
+            return true;
+        });
+    if (!read) {
+        err(read.error());
+        return Refused;
+    }
+    if (json)
+        output += "\n]\n";
+    std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
+    // A list cut short by a full disk or a closed pipe is no list.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err(QStringLiteral("Could not write the list of entries: %1.")
+                .arg(QString::fromLocal8Bit(std::strerror(errno))));
+        return Refused;
+    }
+    for (const QString& problem : problems)
         err(problem);
-    return package->ok() ? Done : Refused;
+    return problems.isEmpty() ? Done : Refused;
 }
 
 // Writes new files, through the store when the Grovekeep folder is known.
@@ -291,28 +338,161 @@ int extractCommand(const QStringList& args) {
     return status;
 }
 
+// The lines of a file or of standard input, read a block at a time; a failed read is told
+// apart from the end.
+class LineReader {
+public:
+    explicit LineReader(const QString& path) {
+        // Unbuffered: every read reaches the system, which reports a failure as such.
+        m_opened = path == QStringLiteral("-")
+                       ? m_file.open(0, QIODevice::ReadOnly | QIODevice::Unbuffered)
+                       : (m_file.setFileName(path),
+                          m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    }
+    bool opened() const { return m_opened; }
+    QString error() const { return m_file.errorString(); }
+
+    enum Read { Line, End, Failed };
+    // The next line without its LF (and a CR before it); a line longer than `longest` is cut
+    // there.
+    Read next(QByteArray& line, qsizetype longest) {
+        for (;;) {
+            const qsizetype end = m_buffer.indexOf('\n', m_at);
+            if (end >= 0 || m_ended || m_buffer.size() - m_at > longest) {
+                if (end < 0 && m_at == m_buffer.size())
+                    return End;
+                const qsizetype stop = end >= 0 ? end : m_buffer.size();
+                line = m_buffer.mid(m_at, std::min(stop - m_at, longest + 1));
+                m_at = end >= 0 ? end + 1 : m_buffer.size();
+                if (line.endsWith('\r'))
+                    line.chop(1);
+                return Line;
+            }
+            m_buffer.remove(0, m_at);
+            m_at = 0;
+            const qsizetype had = m_buffer.size();
+            m_buffer.resize(had + (64 << 10));
+            const qint64 got = m_file.read(m_buffer.data() + had, 64 << 10);
+            m_buffer.resize(had + std::max<qint64>(got, 0));
+            if (got < 0)
+                return Failed;
+            m_ended = got == 0;
+        }
+    }
+
+private:
+    QFile m_file;
+    bool m_opened = false;
+    QByteArray m_buffer;
+    qsizetype m_at = 0; // where the next line starts in m_buffer
+    bool m_ended = false;
+};
+
+// Adds the files a list names, one "FILE<TAB>INSTALL_PATH" a line in UTF-8 (a CR before the
+// LF tolerated, empty lines skipped), read from `listPath` ("-": standard input) as it goes.
+Status addListedFiles(PackageCompiler& compiler, const QString& listPath) {
+    const QString name = listPath == QStringLiteral("-") ? QStringLiteral("on standard input")
+                                                         : quotedPath(NativePath(listPath));
+    LineReader list(listPath);
+    if (!list.opened())
+        return Status::failure(
+            ErrorKind::Failed,
+            QStringLiteral("Could not read the list %1: %2.").arg(name, list.error()));
+    // No name is this long: a longer line is no list of names.
+    constexpr qsizetype kLongestLine = 64 << 10;
+    QByteArray line;
+    for (int number = 1;; ++number) {
+        auto refuse = [&](const QString& reason) {
+            return Status::failure(
+                ErrorKind::Invalid,
+                QStringLiteral("The list %1, line %2: %3.").arg(name).arg(number).arg(reason));
+        };
+        const LineReader::Read read = list.next(line, kLongestLine);
+        if (read == LineReader::End)
+            return Status::success();
+        if (read == LineReader::Failed)
+            return Status::failure(ErrorKind::Failed,
+                                   QStringLiteral("Could not read the list %1 at line %2: %3.")
+                                       .arg(name)
+                                       .arg(number)
+                                       .arg(list.error()));
+        if (line.size() > kLongestLine)
+            return refuse(QStringLiteral("it is longer than %1 bytes").arg(kLongestLine));
+        if (line.isEmpty())
+            continue;
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        const QString text = utf8.decode(line);
+        if (utf8.hasError())
+            return refuse(QStringLiteral("it is not UTF-8 text"));
+        // A Windows install path holds no tab; the path of a file may.
+        const qsizetype tab = text.lastIndexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            return refuse(QStringLiteral("no tab separates the file from its install path"));
+        if (tab == 0)
+            return refuse(QStringLiteral("the file is missing before the tab"));
+        if (tab == text.size() - 1)
+            return refuse(QStringLiteral("the install path is missing after the tab"));
+        const Status added =
+            compiler.AddPackFile(NativePath(text.left(tab)), NativePath(text.mid(tab + 1)));
+        if (!added)
+            return added.withMessage(QStringLiteral("The list %1, line %2: %3")
+                                         .arg(name)
+                                         .arg(number)
+                                         .arg(added.error()));
+    }
+}
+
 int packCommand(const QStringList& args) {
-    Arguments a = parse(args, {}, true);
+    // --files-from LIST is pack's own: taken out before the options every command shares.
+    QStringList rest;
+    std::optional<QString> listPath;
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        if (args.at(k) != QStringLiteral("--files-from")) {
+            rest << args.at(k);
+            continue;
+        }
+        if (listPath)
+            return usage(QStringLiteral("--files-from is given twice."), kPackHelp);
+        if (k + 1 >= args.size() || args.at(k + 1).isEmpty())
+            return usage(QStringLiteral("--files-from needs a file (- for standard input)."),
+                         kPackHelp);
+        listPath = args.at(++k);
+    }
+    Arguments a = parse(rest, {}, true);
     if (!a.problem.isEmpty())
         return usage(a.problem, kPackHelp);
-    if (a.positional.size() < 3 || a.positional.size() % 2 == 0)
-        return usage(QStringLiteral("pack takes a package and pairs of FILE INSTALL_PATH."),
+    if (a.positional.isEmpty() || a.positional.size() % 2 == 0 ||
+        (a.positional.size() < 3 && !listPath))
+        return usage(QStringLiteral("pack takes a package and pairs of FILE INSTALL_PATH, or "
+                                    "--files-from LIST."),
                      kPackHelp);
-    PackageCompiler compiler;
+    const QString notWritten = QStringLiteral("The package was not written.");
+    auto refuse = [&notWritten](const QString& why) {
+        err(why);
+        err(notWritten);
+        return Refused;
+    };
+    const NativePath package(QDir::current().absoluteFilePath(a.positional.at(0)));
+    // Small files are kept beside the package, from where it is written inside the kernel.
+    PackageCompiler compiler(package.folder());
     for (qsizetype k = 1; k + 1 < a.positional.size(); k += 2) {
         const Status added = compiler.AddPackFile(NativePath(a.positional.at(k)),
                                                   NativePath(a.positional.at(k + 1)));
-        if (!added) {
-            err(added.error());
-            err(QStringLiteral("The package was not written."));
-            return Refused;
-        }
+        if (!added)
+            return refuse(added.error());
     }
-    const NativePath package(QDir::current().absoluteFilePath(a.positional.at(0)));
+    if (listPath) {
+        if (const Status added = addListedFiles(compiler, *listPath); !added)
+            return refuse(added.error());
+    }
+    if (compiler.entryCount() == 0)
+        return refuse(QStringLiteral("The list names no files."));
+    if (const QString problem = compiler.savingProblem(package); !problem.isEmpty())
+        return refuse(problem);
     return writeFiles(a, savedPackageOperation(package.fileName()),
                       {FileChange(fs::Location::below(package.folder(), package.fileName()),
                                   compiler.packageContents())},
-                      QStringLiteral("The package was not written."));
+                      notWritten);
 }
 
 int installCommand(const QStringList& args) {

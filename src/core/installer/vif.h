@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,37 +40,39 @@ inline const QByteArray InstallEndMarker = QByteArrayLiteral("###/Install###");
 inline const QByteArray TitleMarker = QByteArrayLiteral("###Title###");
 inline const QByteArray TitleEndMarker = QByteArrayLiteral("###/Title###");
 inline const QByteArray EndMarker = QByteArrayLiteral("###End_VIF###");
-QList<QByteArray> markers();
+
+class Cursor;
 
 // The text of a package: bytes in memory, or a file that is read piece by piece, so that a
 // package of any size is read without being held whole. Opening it finds every marker once.
+// Every read of a file is checked: a failed read, or a file that has become shorter than it was
+// when it was opened, fails whatever needed it with a message naming the file and the reason.
 class PackageText {
 public:
+    // Whether opening a package file also finds its SHA-256, which the history records of an
+    // installation.
+    enum class Hash { Sha256, None };
+
     PackageText() = default;
     explicit PackageText(QByteArray bytes);
-    static Result<PackageText> open(const NativePath& path);
+    static Result<PackageText> open(const NativePath& path, Hash hash = Hash::Sha256);
     // How much of a file is read at a time (tests make it small to cross many pieces).
     static void setReadChunk(qint64 bytes);
 
     qint64 size() const { return m_size; }
-    // The SHA-256 of the whole text, found while it was read.
+    // The SHA-256 of the whole text; empty for a file opened with Hash::None.
     QString sha256() const;
-    // At most `size` bytes from `from`, clipped to the text.
-    QByteArray read(qint64 from, qint64 size) const;
-    // Where `marker` (one of the six) stands, in order (overlapping places included).
-    const std::vector<qint64>& places(const QByteArray& marker) const;
-    // The first place at or after `from` where any marker starts, and which; -1 when none.
-    std::pair<qint64, const QByteArray*> firstMarkerFrom(qint64 from) const;
     // A range of the text as contents to write.
     Contents contents(qint64 from, qint64 size) const;
 
 private:
+    friend class Cursor;
     void index(QByteArrayView piece, qint64 at, bool last);
     struct Shared {
         QByteArray bytes;
         std::shared_ptr<fs::File> file;
-        std::array<std::vector<qint64>, 6> places;
-        std::vector<std::pair<qint64, int>> all; // every marker, by place
+        // Every marker, by place: its place * 8 + its number among the six, in the order above.
+        std::vector<qint64> markers;
         QString sha256;
     };
     std::shared_ptr<Shared> m_shared;
@@ -84,45 +87,32 @@ struct PackEntry {
 };
 
 // The install path and the title as they are written in the game's code page, or why they
-// cannot be: empty, a line break or a marker in them, or a character Windows-1252 lacks.
+// cannot be: empty, a line break or a marker in them, a character Windows-1252 lacks, longer
+// than any file name can be, or a path or title that would join the marker beside it into
+// another one ("x###/Install"): every entry written reads back exactly as given.
 Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPath,
                                                        const QString& title);
 // The lines of an entry before and after its contents.
 QByteArray entryHead(const QByteArray& installPath, const QByteArray& title);
 QByteArray entryTail();
 
-// Appends one entry to `buffer` in the layout above. Refused, with `buffer` unchanged and a
-// message naming the file and the reason: contents holding one of the six markers; an
-// install path or title that encodeFields refuses; and a path or title that would join the
-// marker beside it into another one ("x###/Install"): every entry written reads back exactly
-// as given. `sourceName` names the carried file in messages.
-Status AppendPackEntry(QByteArray& buffer, const QString& installPath, const QString& title,
-                       const QByteArray& contents, const QString& sourceName = QString());
-
-// The first of the six markers in the file at `path`, read piece by piece; empty when none.
-Result<QByteArray> firstMarkerInFile(const NativePath& path);
-
-// A text is a package when "###Begin_VIF###" occurs in it anywhere.
-bool isPackage(const QByteArray& text);
-
-// Number of "###Begin_VIF###" occurrences (overlapping ones included), searched from the
-// start of the text as the reader counts entries.
-int CountPackEntries(const QByteArray& text);
-
-// One entry read from a package. `problem` is empty for a sound entry; otherwise it says
-// what is wrong (a marker missing or out of order, a line break in the path or title, ...)
-// and the other fields hold what could be read.
-struct ReadEntry {
-    PackEntry entry;
-    QString problem;
-    qint64 nextSearchPos = 0; // just behind the entry's end marker (0-based); the end of
-                              // the text when a marker is missing
+// What packing a file finds in it, read once from start to end.
+struct ScannedFile {
+    qint64 size = 0;        // its size when it was opened: what a package takes of it
+    QByteArray firstMarker; // the first of the six markers in it, or empty
+    QByteArray bytes;       // its contents, when they were kept
+    quint64 device = 0;     // the file that was read
+    quint64 inode = 0;
 };
+// Reads the file at `path` piece by piece and finds the first marker in it; a file of at most
+// `keepUpTo` bytes is also kept whole in `bytes`.
+Result<ScannedFile> scanFile(const NativePath& path, qint64 keepUpTo = -1);
 
-// Reads the entry found from `searchPos` (0-based): the first install marker at or after it,
-// its closing marker, the title markers after that, and the first end marker after the
-// title. Never reads outside `text`.
-ReadEntry readNextEntry(const PackageText& text, qint64 searchPos);
+// A seam for tests: the Nth read, from now on, of a package file or of a file being packed
+// fails with `error` (an errno value). 0 switches it off.
+namespace faults {
+void failReadAt(int n, int error);
+} // namespace faults
 
 struct Package {
     PackageText text;
@@ -135,9 +125,6 @@ struct Package {
     QStringList problems;
     bool ok() const { return problems.isEmpty(); }
 
-    QByteArray contentsOf(const PackEntry& entry) const {
-        return text.read(entry.offset, entry.size);
-    }
     Contents contents(const PackEntry& entry) const {
         return text.contents(entry.offset, entry.size);
     }
@@ -150,17 +137,24 @@ QString entryLabel(int number, const QString& title);
 // could not be read.
 QString entryLabel(int number, const PackEntry& entry);
 
+// Takes an entry read from a package: its number (from 1), what could be read of it, and why
+// it is broken (empty for a sound entry); false stops the reading.
+using EntryTaker = std::function<bool(int number, const PackEntry& entry, const QString& problem)>;
+
 // Reads every entry of a package (one per begin marker, from the start of the text). Text
-// before the first entry is ignored. Each entry is read as readNextEntry reads it, within the
-// text from its begin marker to the next begin marker (or the end), so a broken entry is
-// reported on its own and does not swallow the entries after it. Besides each entry's own
-// markers, the reader checks that only line ends and blanks stand between the begin marker and
-// the install marker and after the end marker, so that a marker inside an entry's contents is
-// reported rather than silently cutting the entry short.
-// Not a package (no begin marker): a NotAPackage failure "This is not a valid Vif file.".
+// before the first entry is ignored. Each entry is read within the text from its begin marker
+// to the next begin marker (or the end), so a broken entry is reported on its own and does not
+// swallow the entries after it: the first install marker after its begin marker, the install
+// path up to the first closing marker after that, the title markers after that, and the first
+// end marker after the title. Besides each entry's own markers, the reader checks that only
+// line ends and blanks stand between the begin marker and the install marker, between the
+// install path and the title, and after the end marker, so that a marker inside an entry's
+// contents is reported rather than silently cutting the entry short.
+// Not a package (no begin marker): a NotAPackage failure "This is not a valid Vif file.". A
+// read that fails: that failure.
 Result<Package> readPackage(const PackageText& text);
-inline Result<Package> readPackage(const QByteArray& text) {
-    return readPackage(PackageText(text));
-}
+// The same, entry by entry, without keeping them: each is handed to `take` as it is read. A
+// failure after some entries were taken leaves what they said unfinished.
+Status readEntries(const PackageText& text, const EntryTaker& take);
 
 } // namespace gk::vif
