@@ -8,7 +8,6 @@
 #include <QByteArrayView>
 
 #include <algorithm>
-#include <atomic>
 #include <bit>
 #include <cerrno>
 #include <cstring>
@@ -105,18 +104,10 @@ template <class Found> void eachMarker(QByteArrayView piece, qsizetype limit, Fo
     }
 }
 
-// The seam of faults::failReadAt.
-std::atomic<int> g_failReadAt{0};
-std::atomic<int> g_failReadError{EIO};
-std::atomic<int> g_reads{0};
-
 // Reads exactly `size` bytes of `file` from `offset`: a failed read, or the end of the file
 // before them, is a failure naming the file.
 Status readExactly(fs::File& file, char* into, qint64 size, qint64 offset) {
     while (size > 0) {
-        const int failAt = g_failReadAt.load();
-        if (g_reads.fetch_add(1) + 1 == failAt)
-            return fs::failure(QStringLiteral("read"), file.path(), g_failReadError.load());
         const auto got = file.read(into, size, offset);
         if (!got)
             return got.status();
@@ -175,12 +166,6 @@ EncodedText encodeField(const QString& text) {
 }
 
 } // namespace
-
-void faults::failReadAt(int n, int error) {
-    g_failReadError = error;
-    g_reads = 0;
-    g_failReadAt = n;
-}
 
 // ---- the text
 

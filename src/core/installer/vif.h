@@ -108,12 +108,6 @@ struct ScannedFile {
 // `keepUpTo` bytes is also kept whole in `bytes`.
 Result<ScannedFile> scanFile(const NativePath& path, qint64 keepUpTo = -1);
 
-// A seam for tests: the Nth read, from now on, of a package file or of a file being packed
-// fails with `error` (an errno value). 0 switches it off.
-namespace faults {
-void failReadAt(int n, int error);
-} // namespace faults
-
 struct Package {
     PackageText text;
     // Every entry read, in file order, broken ones included (with what could be read of
