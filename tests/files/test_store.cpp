@@ -114,7 +114,7 @@ void TestStore::packageNeverWritesIntoGrovekeepsFolder() {
     auto store = openStore(ComposedPath(manager), ComposedPath(site.game)).value();
     const auto before = site.files();
     plan->problems.clear(); // as if the plan had not refused it
-    plan->entries[0].refusal.clear();
+    plan->refusals.clear();
     plan->folders = {fs::Location::below(NativePath(site.game), "Grovekeep/x")};
     plan->folders[0].name.clear();
     plan->entries[0].folder = 0;

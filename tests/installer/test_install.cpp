@@ -252,8 +252,8 @@ void TestInstall::hostileEntries() {
 
     const auto plan = planPackageInstall(package, site.gameFolder());
     QVERIFY(plan.ok());
-    QVERIFY(plan->entries[0].refusal.isEmpty());
-    QVERIFY(!plan->entries[1].refusal.isEmpty() && plan->entries[1].name.isEmpty());
+    QVERIFY(!plan->entries[0].refused() && plan->refusal(plan->entries[0]).isEmpty());
+    QVERIFY(plan->entries[1].refused() && !plan->refusal(plan->entries[1]).isEmpty());
     QCOMPARE(plan->problems.size(), 1);
     QVERIFY2(plan->problems[0].startsWith("Entry 2") && plan->problems[0].contains(reason),
              qPrintable(plan->problems[0]));

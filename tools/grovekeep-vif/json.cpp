@@ -20,7 +20,7 @@ QString localIsoTime(const QDateTime& time) {
 }
 
 QString actionName(const EntryAction& entry) {
-    if (!entry.refusal.isEmpty())
+    if (entry.refused())
         return QStringLiteral("refused");
     return entry.replaces ? QStringLiteral("replace") : QStringLiteral("add");
 }
@@ -39,16 +39,25 @@ QByteArray indentedElement(const QJsonObject& element) {
     return array.sliced(2, array.size() - 5);
 }
 
-QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,
-                     const QHash<QString, Conflict>& earlier) {
+Result<QJsonObject> planJson(const OperationInfo& package, const PackagePlan& plan,
+                             const QHash<QString, Conflict>& earlier) {
+    // The install paths the plan does not keep, read again from the package.
+    QHash<int, QString> installPaths;
+    const Status read =
+        vif::readEntries(plan.text, [&](int number, const vif::PackEntry& entry, const QString&) {
+            installPaths.insert(number, entry.installPath);
+            return true;
+        });
+    if (!read)
+        return read;
     QJsonArray entries;
     for (const EntryAction& entry : plan.entries) {
         QJsonObject o{{QStringLiteral("index"), entry.number},
                       {QStringLiteral("action"), actionName(entry)}};
-        insertText(o, QStringLiteral("installPath"), entry.installPath);
+        insertText(o, QStringLiteral("installPath"), installPaths.value(entry.number));
         insertText(o, QStringLiteral("title"), entry.title);
-        insertText(o, QStringLiteral("reason"), entry.refusal);
-        if (entry.refusal.isEmpty()) {
+        insertText(o, QStringLiteral("reason"), plan.refusal(entry));
+        if (!entry.refused()) {
             const NativePath target = plan.target(entry).path();
             o.insert(QStringLiteral("target"), target.shown());
             if (const auto c = earlier.constFind(target.text()); c != earlier.cend())
@@ -62,9 +71,9 @@ QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,
     QJsonObject name;
     insertText(name, QStringLiteral("name"), package.packageName);
     insertText(name, QStringLiteral("sha256"), package.packageSha256);
-    return {{QStringLiteral("package"), name},
-            {QStringLiteral("installable"), plan.ok()},
-            {QStringLiteral("entries"), entries}};
+    return QJsonObject{{QStringLiteral("package"), name},
+                       {QStringLiteral("installable"), plan.ok()},
+                       {QStringLiteral("entries"), entries}};
 }
 
 QJsonArray historyJson(const QList<OperationRecord>& history) {

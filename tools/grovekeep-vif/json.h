@@ -31,8 +31,8 @@ QByteArray indentedElement(const QJsonObject& element);
 // install --dry-run: {"package": {"name", "sha256"}, "installable", "entries": [{"index",
 // "action", "installPath", "title", "target", "reason", "installedBy": {"operation", "what",
 // "time"}}]}. `earlier` holds the earlier operations by target path (NativePath::text()).
-QJsonObject planJson(const OperationInfo& package, const PackagePlan& plan,
-                     const QHash<QString, Conflict>& earlier);
+Result<QJsonObject> planJson(const OperationInfo& package, const PackagePlan& plan,
+                             const QHash<QString, Conflict>& earlier);
 
 // history: [{"id", "time", "state", "kind", "what", "files", "package": {"name", "sha256"},
 // "undoes", "undoneBy", "note"}], newest first as given.

@@ -535,7 +535,7 @@ int installCommand(const QStringList& args) {
         err(text.error());
         return Refused;
     }
-    const auto plan = planPackageInstall(*text, *a.gameFolder, *a.managerFolder);
+    auto plan = planPackageInstall(*text, *a.gameFolder, *a.managerFolder);
     if (!plan) {
         err(plan.error());
         return Refused;
@@ -543,12 +543,17 @@ int installCommand(const QStringList& args) {
     const QHash<QString, Conflict> earlier = plannedConflicts(*store, *plan);
     const OperationInfo info = packageOperation(NativePath(packagePath).fileName(), *text);
     if (json) {
-        outJson(QJsonDocument(planJson(info, *plan, earlier)));
+        const auto described = planJson(info, *plan, earlier);
+        if (!described) {
+            err(described.error());
+            return Refused;
+        }
+        outJson(QJsonDocument(*described));
     } else {
         // plan->problems holds one line for each refused entry, in entry order.
         qsizetype refused = 0;
         for (const EntryAction& entry : plan->entries) {
-            if (!entry.refusal.isEmpty()) {
+            if (entry.refused()) {
                 out(QStringLiteral("refused: %1").arg(plan->problems.value(refused++)));
                 continue;
             }
@@ -564,6 +569,8 @@ int installCommand(const QStringList& args) {
                            "installed."));
         return Refused;
     }
+    // Every entry has been read: a large package holds no more than its contents' places.
+    plan->text.forgetMarkers();
     const auto applied = applyPackagePlan(*store, *plan, *a.managerFolder, info, {}, dryRun);
     if (!applied) {
         err(QStringLiteral("%1 %2").arg(dryRun ? QStringLiteral("The package would not be "

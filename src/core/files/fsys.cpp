@@ -600,20 +600,28 @@ Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
 }
 
 Status SyncBatch::add(File file) {
-#ifdef __linux__
-    // Start writing the file out now, while the next ones are written: the sync at the end
-    // then has little left to wait for. Only a hint; the sync reports any failure.
-    ::sync_file_range(file.descriptor(), 0, 0, SYNC_FILE_RANGE_WRITE);
     const auto info = file.info();
     if (!info)
         return info.status();
-    if (!m_devices.contains(info->device)) {
-        m_devices << info->device;
+    return add(std::move(file), info->device, info->size);
+}
+
+Status SyncBatch::add(File file, quint64 device, qint64 size) {
+#ifdef __linux__
+    // A large file starts being written out now, while the next ones are written: the sync at
+    // the end then has little left to wait for. Only a hint; the sync reports any failure.
+    // Small ones are left to the sync, which writes them together.
+    if (size >= (qint64(1) << 20))
+        ::sync_file_range(file.descriptor(), 0, 0, SYNC_FILE_RANGE_WRITE);
+    if (!m_devices.contains(device)) {
+        m_devices << device;
         m_open.push_back(std::move(file));
         return Status::success();
     }
     return file.close();
 #else
+    Q_UNUSED(device);
+    Q_UNUSED(size);
     if (const Status synced = file.sync(); !synced)
         return synced;
     return file.close();

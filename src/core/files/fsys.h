@@ -172,6 +172,8 @@ class SyncBatch {
 public:
     // Takes a file that has been written.
     Status add(File file);
+    // The same, for a file known to lie on `device`, `size` bytes long.
+    Status add(File file, quint64 device, qint64 size);
     // Makes every file added durable.
     Status sync();
 

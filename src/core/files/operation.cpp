@@ -1,5 +1,6 @@
 #include "operation.h"
 
+#include "base/memory.h"
 #include "base/quoting.h"
 #include "base/sha256.h"
 
@@ -72,21 +73,29 @@ Result<Digest> hashOf(fs::File& file, qint64 size) {
     return hash.digest();
 }
 
-// A second thread that hashes written files, in the order they come.
+// Hashes written files into `out` (by their number): on a second thread while the first writes
+// the next ones, or, for an operation of a few files, at once.
 class Hasher {
 public:
-    Hasher()
-        : m_thread([this] { run(); }) {}
+    Hasher(std::vector<Digest>* out, bool threaded)
+        : m_out(out) {
+        if (threaded)
+            m_thread = std::thread([this] { run(); });
+    }
     ~Hasher() { finish().ok(); }
 
     void add(int file, fs::File written, qint64 size) {
+        if (!m_thread.joinable()) {
+            hash(Job{file, std::move(written), size});
+            return;
+        }
         std::unique_lock lock(m_mutex);
         // A few files ahead at most: each holds a descriptor.
         m_space.wait(lock, [this] { return m_queue.size() < 64; });
         m_queue.push_back(Job{file, std::move(written), size});
         m_ready.notify_one();
     }
-    // Waits for every file added; the hashes by file, or the first failure.
+    // Waits for every file added; the first failure, if any.
     Status finish() {
         {
             std::lock_guard lock(m_mutex);
@@ -97,7 +106,6 @@ public:
             m_thread.join();
         return m_failure;
     }
-    std::vector<std::pair<int, Digest>> take() { return std::move(m_hashes); }
 
 private:
     struct Job {
@@ -105,6 +113,15 @@ private:
         fs::File written;
         qint64 size;
     };
+    void hash(Job job) {
+        if (!m_failure.ok())
+            return;
+        const auto digest = hashOf(job.written, job.size);
+        if (!digest)
+            m_failure = digest.status();
+        else
+            (*m_out)[size_t(job.file)] = *digest;
+    }
     void run() {
         for (;;) {
             Job job;
@@ -117,25 +134,24 @@ private:
                 m_queue.pop_front();
                 m_space.notify_one();
             }
-            if (!m_failure.ok())
-                continue;
-            const auto hash = hashOf(job.written, job.size);
-            if (!hash)
-                m_failure = hash.status();
-            else
-                m_hashes.emplace_back(job.file, *hash);
+            hash(std::move(job));
         }
     }
 
+    std::vector<Digest>* m_out;
     std::mutex m_mutex;
     std::condition_variable m_ready;
     std::condition_variable m_space;
     std::deque<Job> m_queue;
     bool m_done = false;
     Status m_failure;
-    std::vector<std::pair<int, Digest>> m_hashes;
     std::thread m_thread;
 };
+
+// Below this many kept files an operation hashes them itself: a thread costs more than it saves.
+constexpr size_t kThreadedFrom = 16;
+// Contents from this size on are hashed apart from their writing, on a second thread.
+constexpr qint64 kHashedApart = qint64(1) << 20;
 
 } // namespace
 
@@ -231,6 +247,7 @@ Operation::~Operation() = default;
 Result<Applied> Operation::run() {
     if (const Status planned = plan(); !planned)
         return nothingChanged(planned);
+    returnFreedMemory(); // what planning needed only while it ran
     if (const Status inspected = inspect(); !inspected)
         return nothingChanged(inspected);
     if (m_options.dryRun)
@@ -323,9 +340,13 @@ Status Operation::plan() {
     const qsizetype count = m_changes.size();
     if (count == 0)
         return Status::failure(ErrorKind::Invalid, QStringLiteral("There is nothing to write."));
-    QHash<std::pair<int, QString>, int> stepAt; // folder and name -> step
-    QHash<int, QList<int>> copiesOf;            // step -> the steps whose contents it writes
+    // The steps by folder and name: a 64-bit hash, each match checked.
+    QMultiHash<quint64, int> stepAt;
+    // The steps whose contents another step writes, as a list threaded through the steps.
+    std::vector<int> firstCopy;
+    std::vector<int> nextCopy;
     std::vector<int> stepOfChange(size_t(count), -1);
+    m_steps.reserve(size_t(count));
     auto addStep = [&](Step step, const fs::Location& where, bool checked,
                        const QString& label) -> Result<int> {
         RecordedPath recorded;
@@ -337,10 +358,17 @@ Status Operation::plan() {
                     ErrorKind::UnsafePath,
                     QStringLiteral("%1 cannot be written: %2.").arg(describe(where), problem)));
         step.name = where.name;
-        const auto key = std::make_pair(step.folder, step.name);
-        const auto earlier = stepAt.constFind(key);
-        if (earlier == stepAt.constEnd()) {
+        const quint64 key = quint64(qHash(step.name, size_t(step.folder)));
+        std::optional<int> earlier;
+        for (auto it = stepAt.constFind(key); it != stepAt.cend() && it.key() == key; ++it) {
+            const Step& other = m_steps[size_t(*it)];
+            if (other.folder == step.folder && other.name == step.name)
+                earlier = *it;
+        }
+        if (!earlier) {
             m_steps.push_back(step);
+            firstCopy.push_back(-1);
+            nextCopy.push_back(-1);
             stepAt.insert(key, int(m_steps.size() - 1));
             return int(m_steps.size() - 1);
         }
@@ -351,7 +379,8 @@ Status Operation::plan() {
         kept.change = step.change;
         kept.remove = step.remove;
         kept.sameAs = step.sameAs == *earlier ? -1 : step.sameAs;
-        for (const int copy : copiesOf.take(*earlier))
+        for (int copy = std::exchange(firstCopy[size_t(*earlier)], -1); copy >= 0;
+             copy = nextCopy[size_t(copy)])
             m_steps[size_t(copy)].sameAs = -1;
         return *earlier;
     };
@@ -383,14 +412,15 @@ Status Operation::plan() {
         Step& placed = m_steps[size_t(*at)];
         if (placed.sameAs == *at)
             placed.sameAs = -1;
-        if (placed.sameAs >= 0)
-            copiesOf[placed.sameAs] << *at;
+        if (placed.sameAs >= 0) {
+            nextCopy[size_t(*at)] = firstCopy[size_t(placed.sameAs)];
+            firstCopy[size_t(placed.sameAs)] = *at;
+        }
         if (backup >= 0)
             m_steps[size_t(backup)].backupOf = *at;
         stepOfChange[size_t(k)] = *at;
         if (change.expected)
             m_expected.emplace_back(*at, *change.expected);
-        m_steps[size_t(*at)].size = change.contents.size();
     }
     return Status::success();
 }
@@ -545,9 +575,12 @@ Status Operation::keep() {
                     existing.before = FileVersion{*hash, existing.info.size, existing.info.mode};
             }
         };
-        std::thread helper(hashKept);
+        std::thread helper;
+        if (m_existing.size() >= kThreadedFrom)
+            helper = std::thread(hashKept);
         hashKept();
-        helper.join();
+        if (helper.joinable())
+            helper.join();
     }
     for (const Status& failure : failures) {
         if (!failure)
@@ -696,6 +729,15 @@ Status Operation::place() {
     return (*objects)->sync();
 }
 
+qint64 Operation::sizeOf(const Step& step) const {
+    if (step.backupOf >= 0) {
+        const Step& target = m_steps[size_t(step.backupOf)];
+        return target.existing >= 0 ? m_existing[size_t(target.existing)].info.size : 0;
+    }
+    const int from = step.sameAs >= 0 ? m_steps[size_t(step.sameAs)].change : step.change;
+    return m_changes.at(from).contents.size();
+}
+
 Contents Operation::contentsOf(const Step& step) const {
     if (step.backupOf >= 0) {
         const Step& target = m_steps[size_t(step.backupOf)];
@@ -747,24 +789,26 @@ Status Operation::write() {
     }
     m_after.assign(size_t(m_files), Digest{});
     qint64 total = 0;
-    for (Step& step : m_steps) {
-        if (step.backupOf >= 0) {
-            const Step& target = m_steps[size_t(step.backupOf)];
-            step.size = target.existing >= 0 ? m_existing[size_t(target.existing)].info.size : 0;
-        }
-        if (step.file >= 0 && !step.remove)
-            total += step.size;
+    bool large = false; // a content hashed apart: the second thread is wanted
+    for (const Step& step : m_steps) {
+        if (step.file < 0 || step.remove)
+            continue;
+        const qint64 size = sizeOf(step);
+        total += size;
+        large = large || (step.sameAs < 0 && size >= kHashedApart);
     }
     std::vector<qint64> sizes(size_t(m_files), 0);
     std::vector<quint32> modes(size_t(m_files), 0);
     fs::SyncBatch batch;
     qint64 done = 0;
+    std::optional<quint32> newFileMode;
     {
-        Hasher hasher;
+        Hasher hasher(&m_after, large);
         for (Step& step : m_steps) {
             if (step.file < 0 || step.remove)
                 continue;
-            auto folder = folderOf(step);
+            // (That the file is still as inspected is checked when it is replaced.)
+            auto folder = m_open->open(step.folder);
             if (!folder)
                 return labelled(step, folder.status());
             const Existing* existing =
@@ -774,9 +818,15 @@ Status Operation::write() {
             if (!temp)
                 return labelled(step, temp.status());
             step.state = StepState::Written;
+            // A small content is hashed as it is written; a large one is copied inside the
+            // kernel and hashed from the written file by the second thread meanwhile.
             const Contents contents = contentsOf(step);
-            if (const Status copied = contents.writeTo(*temp, nullptr); !copied)
+            const bool inline_ = step.sameAs < 0 && contents.size() < kHashedApart;
+            Sha256 hash;
+            if (const Status copied = contents.writeTo(*temp, inline_ ? &hash : nullptr); !copied)
                 return labelled(step, copied);
+            if (inline_)
+                m_after[size_t(step.file)] = hash.digest();
             const std::optional<quint32> wanted =
                 step.backupOf < 0 ? m_changes.at(step.change).mode : std::nullopt;
             if (existing) {
@@ -791,22 +841,28 @@ Status Operation::write() {
                 if (const Status set = temp->setMode(*wanted, 0, 0, false); !set)
                     return labelled(step, set);
             }
-            const auto info = temp->info();
-            if (!info)
-                return labelled(step, info.status());
-            sizes[size_t(step.file)] = info->size;
-            modes[size_t(step.file)] = info->mode;
-            if (info->size != contents.size())
-                return labelled(step, Status::failure(ErrorKind::Failed,
-                                                      QStringLiteral("%1 was not written whole.")
-                                                          .arg(describe(locationOf(step)))));
-            if (step.sameAs < 0) {
+            // The permissions it has: those given, else those of the file it replaces, else
+            // what this process gives new files (found once).
+            std::optional<quint32> given = wanted;
+            if (!given && existing)
+                given = existing->before->mode;
+            if (!given && !newFileMode) {
+                const auto info = temp->info();
+                if (!info)
+                    return labelled(step, info.status());
+                newFileMode = info->mode;
+            }
+            sizes[size_t(step.file)] = contents.size();
+            modes[size_t(step.file)] = given.value_or(newFileMode.value_or(0644));
+            if (step.sameAs < 0 && !inline_) {
                 auto reader = temp->duplicate();
                 if (!reader)
                     return labelled(step, reader.status());
-                hasher.add(step.file, std::move(*reader), info->size);
+                hasher.add(step.file, std::move(*reader), contents.size());
             }
-            if (const Status added = batch.add(std::move(*temp)); !added)
+            const FolderSlot& slot = m_folders[size_t(step.folder)];
+            if (const Status added = batch.add(std::move(*temp), slot.info.device, contents.size());
+                !added)
                 return labelled(step, added);
             done += contents.size();
             if (m_options.progress)
@@ -814,8 +870,6 @@ Status Operation::write() {
         }
         if (const Status hashed = hasher.finish(); !hashed)
             return hashed;
-        for (const auto& [file, digest] : hasher.take())
-            m_after[size_t(file)] = digest;
     }
     for (const Step& step : m_steps) {
         if (step.file >= 0 && !step.remove && step.sameAs >= 0)
@@ -855,12 +909,22 @@ Status Operation::commit() {
     for (Step& step : m_steps) {
         if (step.file < 0)
             continue;
-        auto folder = folderOf(step);
+        // A file that was not there must still not be (the rename refuses to replace one); a
+        // file that was must be the same, unchanged.
+        auto folder = step.existing >= 0 ? folderOf(step) : m_open->open(step.folder);
         if (!folder)
             return labelled(step, folder.status());
-        const Status done = step.remove
-                                ? (*folder)->remove(step.name)
-                                : (*folder)->rename(temporaryName(m_token, step.file), step.name);
+        const QString temp = temporaryName(m_token, step.file);
+        Status done = Status::success();
+        if (step.remove)
+            done = (*folder)->remove(step.name);
+        else if (step.existing >= 0)
+            done = (*folder)->rename(temp, step.name);
+        else if (const Status moved = (*folder)->moveNoReplace(temp, **folder, step.name); !moved) {
+            const auto there = (*folder)->stat(step.name);
+            done = there && there->kind != fs::Kind::Absent ? changedMeanwhile(locationOf(step))
+                                                            : moved;
+        }
         if (!done)
             return labelled(step, done);
         step.state = StepState::Placed;

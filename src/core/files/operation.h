@@ -74,7 +74,6 @@ private:
         int sameAs = -1;   // its contents are those step `sameAs` writes
         int file = -1;     // its number in the record; -1: nothing to do
         int existing = -1; // m_existing: the file that stood there
-        qint64 size = 0;   // of the content it writes
         FileRole role = FileRole::Target;
         bool remove = false;
         bool createFolders = false;
@@ -104,6 +103,7 @@ private:
     Result<const fs::Folder*> folderOf(const Step& step);
     Status stillAsInspected(const Step& step, const fs::Folder& folder) const;
     Contents contentsOf(const Step& step) const;
+    qint64 sizeOf(const Step& step) const;
     void dropKept();
 
     HistoryFolder& m_history;

@@ -1,6 +1,7 @@
 #include "install.h"
 
 #include "base/fileio.h"
+#include "base/memory.h"
 #include "base/paths.h"
 #include "base/quoting.h"
 #include "installpath.h"
@@ -106,39 +107,44 @@ fs::Location PackagePlan::target(const EntryAction& entry) const {
 }
 
 Contents PackagePlan::contents(const EntryAction& entry) const {
-    return package.contents(package.entries.at(entry.number - 1));
+    return text.contents(entry.offset, entry.size);
 }
 
-Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
-                                       const ComposedPath& gameFolder,
-                                       const ComposedPath& managerFolder) {
-    auto read = vif::readPackage(package);
-    if (!read)
-        return read.status();
-    PackagePlan plan;
-    plan.package = std::move(*read);
-    const vif::Package& p = plan.package;
+namespace {
+
+// Reads every entry of `package` into `plan`; what it needs only while it reads (the names
+// already given out, the folders looked at) goes with it.
+Status readPlan(PackagePlan& plan, const vif::PackageText& package, const ComposedPath& gameFolder,
+                const ComposedPath& managerFolder) {
+    plan.entries.reserve(package.entryCount());
     GameFolderView view(gameFolder);
     const QString manager = managerFolder.isEmpty()
                                 ? QString()
                                 : QFileInfo(managerFolder.native().text()).canonicalFilePath();
     QHash<QString, int> folderIndex; // the folder's path -> PackagePlan::folders
     QHash<int, bool> inManager;      // PackagePlan::folders -> it lies in Grovekeep's folder
-    QHash<QString, std::pair<int, QString>> targets; // pathKey -> the first spelling of each
-    plan.entries.reserve(p.entries.size());
-    for (qsizetype k = 0; k < p.entries.size(); ++k) {
-        const vif::PackEntry& entry = p.entries.at(k);
+    // Two entries naming one file in different letter cases write one file, as on Windows: the
+    // targets given out so far, by the folder's path and the name, case-folded (a 64-bit hash,
+    // each match checked).
+    QHash<int, QString> foldedFolder;  // PackagePlan::folders -> its path, case-folded
+    QMultiHash<quint64, int> givenOut; // -> index in plan.entries
+    auto keyOf = [&](int folder, const QString& foldedName) {
+        return quint64(qHash(foldedName, qHash(foldedFolder.value(folder))));
+    };
+    return vif::readEntries(package, [&](int number, const vif::PackEntry& entry,
+                                         const QString& problem) {
         EntryAction action;
-        action.number = int(k + 1);
-        action.installPath = entry.installPath;
+        action.number = number;
         action.title = entry.title;
-        action.refusal = p.entryProblems.at(k);
-        if (action.refusal.isEmpty())
-            action.refusal = titleRefusal(entry.title);
-        if (action.refusal.isEmpty()) {
+        action.offset = entry.offset;
+        action.size = entry.size;
+        QString refusal = problem;
+        if (refusal.isEmpty())
+            refusal = titleRefusal(entry.title);
+        if (refusal.isEmpty()) {
             const auto resolved = resolveInstallPath(entry.installPath, view);
             if (!resolved) {
-                action.refusal = asClause(resolved.error());
+                refusal = asClause(resolved.error());
             } else {
                 fs::Location folder = resolved->target;
                 folder.name.clear();
@@ -149,33 +155,64 @@ Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
                     plan.folders << folder;
                     const QString canonical = QFileInfo(folderKey).canonicalFilePath();
                     inManager.insert(*found, insideFolder(canonical, manager));
+                    foldedFolder.insert(*found, pathKey(NativePath(folderKey)));
                 }
                 if (inManager.value(*found)) {
-                    action.refusal = QStringLiteral("it would be installed in Grovekeep's own "
-                                                    "folder %1, where a package may not write")
-                                         .arg(quotedPath(managerFolder));
+                    refusal = QStringLiteral("it would be installed in Grovekeep's own folder "
+                                             "%1, where a package may not write")
+                                  .arg(quotedPath(managerFolder));
                 } else {
-                    // Two entries naming one file in different letter cases write one file.
-                    const QString key = pathKey(resolved->target.path());
-                    const auto earlier = targets.constFind(key);
-                    action.folder = earlier != targets.constEnd() ? earlier->first : *found;
-                    action.name =
-                        earlier != targets.constEnd() ? earlier->second : resolved->target.name;
-                    action.replaces = resolved->exists || earlier != targets.constEnd();
-                    targets.insert(key, {action.folder, action.name});
+                    const QString& name = resolved->target.name;
+                    const QString folded = name.toCaseFolded();
+                    const quint64 key = keyOf(*found, folded);
+                    const EntryAction* earlier = nullptr;
+                    for (auto it = givenOut.constFind(key);
+                         it != givenOut.cend() && it.key() == key; ++it) {
+                        const EntryAction& other = plan.entries.at(*it);
+                        if (foldedFolder.value(other.folder) == foldedFolder.value(*found) &&
+                            other.name.toCaseFolded() == folded)
+                            earlier = &other;
+                    }
+                    // The first spelling of the file is kept; the same string as the title
+                    // where the names agree, kept once.
+                    action.folder = earlier ? earlier->folder : *found;
+                    action.name = earlier               ? earlier->name
+                                  : name == entry.title ? entry.title
+                                                        : name;
+                    action.replaces = resolved->exists || earlier;
+                    if (!earlier)
+                        givenOut.insert(key, int(plan.entries.size()));
                 }
             }
         }
-        if (!action.refusal.isEmpty())
-            plan.problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(action.number, entry),
-                                                           action.refusal);
+        if (!refusal.isEmpty()) {
+            plan.refusals.insert(number, refusal);
+            plan.problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(number, entry), refusal);
+        }
         plan.entries << action;
-    }
+        return true;
+    });
+}
+
+} // namespace
+
+Result<PackagePlan> planPackageInstall(const vif::PackageText& package,
+                                       const ComposedPath& gameFolder,
+                                       const ComposedPath& managerFolder) {
+    PackagePlan plan;
+    plan.text = package;
+    if (const Status read = readPlan(plan, package, gameFolder, managerFolder); !read)
+        return read;
+    returnFreedMemory(); // what reading needed only while it read
     return plan;
 }
 
 fs::Location packageCopyPath(const ComposedPath& managerFolder, const QString& title) {
-    return fs::Location::below(managerFolder.native(), QStringLiteral("Backup/vif/") + title);
+    fs::Location copy;
+    copy.root = managerFolder.native();
+    copy.folders = {QStringLiteral("Backup"), QStringLiteral("vif")};
+    copy.name = title; // a bare name (a title with a separator is refused)
+    return copy;
 }
 
 OperationInfo packageOperation(const QString& packageName, const vif::PackageText& package) {
@@ -190,7 +227,7 @@ OperationInfo packageOperation(const QString& packageName, const vif::PackageTex
 QHash<QString, Conflict> plannedConflicts(const ChangeStore& store, const PackagePlan& plan) {
     QList<NativePath> replaced;
     for (const EntryAction& entry : plan.entries) {
-        if (entry.refusal.isEmpty() && entry.replaces)
+        if (!entry.refused() && entry.replaces)
             replaced << plan.target(entry).path();
     }
     QHash<QString, Conflict> earlier;

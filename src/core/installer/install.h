@@ -48,21 +48,25 @@ SingleInstall planSingleInstall(InstallKind kind, const QString& chosenPath,
 Result<Applied> installSingleFile(ChangeStore& store, const SingleInstall& plan,
                                   const Contents& contents, const OperationInfo& info);
 
-// One file a package installation writes.
+// One file a package installation writes. Only what the installation needs is kept, so that a
+// package of a hundred thousand entries is planned in little memory; what else an entry says
+// (its install path) is read from the package again when it is shown.
 struct EntryAction {
-    int number = 0;      // 1-based entry number in the package
-    QString installPath; // as the package gives it
-    QString title;
+    int number = 0;        // 1-based entry number in the package
     int folder = -1;       // PackagePlan::folders: the folder of its target (-1 when refused)
-    QString name;          // the target's name, spelt as it stands in the game folder
     bool replaces = false; // a file stands there already
-    QString refusal;       // why the entry cannot be installed, or empty
+    QString title;         // the carried file's name, and that of its copy in Backup/vif
+    QString name;          // the target's name, spelt as it stands in the game folder
+    qint64 offset = 0;     // its contents in the package
+    qint64 size = 0;
+    bool refused() const { return folder < 0; }
 };
 
 struct PackagePlan {
-    vif::Package package;
+    vif::PackageText text;
     QList<fs::Location> folders; // the folders the entries install into (their names empty)
     QList<EntryAction> entries;
+    QHash<int, QString> refusals; // entry number -> why it cannot be installed
     QStringList problems; // broken or refused entries, one line each, naming entry and reason
     bool ok() const { return problems.isEmpty() && !entries.isEmpty(); }
 
@@ -70,10 +74,11 @@ struct PackagePlan {
     fs::Location target(const EntryAction& entry) const;
     // What it installs, read from the package only while it is written.
     Contents contents(const EntryAction& entry) const;
+    QString refusal(const EntryAction& entry) const { return refusals.value(entry.number); }
 };
 
 // Reads and checks a whole package before anything is written: every entry is read
-// (vif::readPackage) and its install path resolved in `gameFolder` and its title checked; an
+// (vif::readEntries) and its install path resolved in `gameFolder` and its title checked; an
 // entry that would land in Grovekeep's own folder `managerFolder` (which may lie in the game
 // folder) is refused.
 // Not a package: a NotAPackage failure "This is not a valid Vif file.".

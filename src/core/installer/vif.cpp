@@ -176,6 +176,18 @@ PackageText::PackageText(QByteArray bytes)
     index(QByteArrayView(m_shared->bytes), 0, true);
 }
 
+qsizetype PackageText::entryCount() const {
+    if (!m_shared)
+        return 0;
+    return std::count_if(m_shared->markers.cbegin(), m_shared->markers.cend(),
+                         [](qint64 marker) { return (marker & 7) == 0; });
+}
+
+void PackageText::forgetMarkers() {
+    if (m_shared)
+        std::vector<qint64>().swap(m_shared->markers);
+}
+
 QString PackageText::sha256() const {
     if (!m_shared)
         return QString();

@@ -60,6 +60,12 @@ public:
     static void setReadChunk(qint64 bytes);
 
     qint64 size() const { return m_size; }
+    // How many entries begin in it (begin markers).
+    qsizetype entryCount() const;
+    // Lets go of where the markers are, once no entry is to be read any more (a large package
+    // about to be installed): its contents can still be written. Reading entries after it finds
+    // none.
+    void forgetMarkers();
     // The SHA-256 of the whole text; empty for a file opened with Hash::None.
     QString sha256() const;
     // A range of the text as contents to write.

@@ -363,7 +363,7 @@ void frmInstall::InstallPackage() {
         platform().message(this, package.error());
         return;
     }
-    const auto plan = planPackageInstall(*package, gameFolder());
+    auto plan = planPackageInstall(*package, gameFolder(), managerFolder());
     if (!plan) {
         platform().message(this, plan.error());
         return;
@@ -376,6 +376,7 @@ void frmInstall::InstallPackage() {
                                .arg(plan->problems.join(QLatin1Char('\n'))));
         return;
     }
+    plan->text.forgetMarkers(); // every entry is read: a large package holds no more
     const auto applied =
         applyPackagePlan(*store, *plan, managerFolder(),
                          packageOperation(m_chosenFile.fileName(), *package), [this](double value) {
