@@ -71,42 +71,44 @@ Result<const fs::Folder*> HistoryFolder::part(const QString& name, bool create) 
     return &m_open.emplace(name, std::move(*folder)).first->second;
 }
 
-Result<QList<int>> HistoryFolder::recordIds() {
+Result<const HistoryFolder::Listing*> HistoryFolder::listing() {
+    if (m_listing)
+        return &*m_listing;
+    Listing out;
     auto operations = part(kOperations);
     if (!operations) {
-        if (operations.kind() == ErrorKind::NotFound)
-            return QList<int>();
-        return operations.status();
+        if (operations.kind() != ErrorKind::NotFound)
+            return operations.status();
+        m_listing = out;
+        return &*m_listing;
     }
     const auto names = (*operations)->names();
     if (!names)
         return names.status();
-    QList<int> ids;
     for (const QString& name : *names) {
         if (const int id = recordId(name))
-            ids << id;
+            out.ids << id;
+        else if (name.endsWith(QStringLiteral(".json")) && pendingId(name.chopped(5)) > 0)
+            out.older << name;
     }
-    std::sort(ids.begin(), ids.end());
-    return ids;
+    std::sort(out.ids.begin(), out.ids.end());
+    std::sort(out.older.begin(), out.older.end());
+    m_listing = out;
+    return &*m_listing;
+}
+
+Result<QList<int>> HistoryFolder::recordIds() {
+    const auto listed = listing();
+    if (!listed)
+        return listed.status();
+    return (*listed)->ids;
 }
 
 Result<QStringList> HistoryFolder::olderRecords() {
-    auto operations = part(kOperations);
-    if (!operations) {
-        if (operations.kind() == ErrorKind::NotFound)
-            return QStringList();
-        return operations.status();
-    }
-    const auto names = (*operations)->names();
-    if (!names)
-        return names.status();
-    QStringList out;
-    for (const QString& name : *names) {
-        if (name.endsWith(QStringLiteral(".json")) && pendingId(name.chopped(5)) > 0)
-            out << name;
-    }
-    std::sort(out.begin(), out.end());
-    return out;
+    const auto listed = listing();
+    if (!listed)
+        return listed.status();
+    return (*listed)->older;
 }
 
 Result<int> HistoryFolder::nextId() {

@@ -39,9 +39,11 @@ public:
     Result<const fs::Folder*> part(const QString& name, bool create = false);
 
     // The ids of the records, and the names in operations/ that are records of an older
-    // Grovekeep ("000012.json").
+    // Grovekeep ("000012.json"), as listed once; forgetRecords() after records were added or
+    // removed.
     Result<QList<int>> recordIds();
     Result<QStringList> olderRecords();
+    void forgetRecords() { m_listing.reset(); }
     // The id the next operation gets: ids never go back, even after every record was pruned.
     Result<int> nextId();
     Status keepLastId(int id);
@@ -72,8 +74,15 @@ public:
     Result<OperationRecord> whole(int id, const Places& places, bool* ready = nullptr);
 
 private:
+    struct Listing {
+        QList<int> ids;
+        QStringList older;
+    };
+    Result<const Listing*> listing();
+
     NativePath m_manager;
     std::map<QString, fs::Folder> m_open;
+    std::optional<Listing> m_listing;
 };
 
 // The earlier operations, complete and not undos, that wrote these files last.

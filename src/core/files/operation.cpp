@@ -647,6 +647,7 @@ Status Operation::record() {
     if (const Status synced = (*pending)->sync(); !synced)
         return synced;
     auto writer = RecordWriter::create(**operations, recordName(m_id));
+    m_history.forgetRecords();
     if (!writer)
         return writer.status();
     m_record = std::make_unique<RecordWriter>(std::move(*writer));

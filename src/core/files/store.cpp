@@ -298,6 +298,7 @@ Status ChangeStore::prepare(Locked& locked) {
         }
         (*operations)->sync().ok();
         (*operations)->remove(name).ok();
+        history.forgetRecords();
         converted = true;
     }
     // The index is made again from the records when it is missing or was made before them.
@@ -389,6 +390,7 @@ Result<QList<OperationRecord>> ChangeStore::history(bool wholeRecords) const {
         self.setWaiting([](bool) { return false; });
         if (auto locked = self.lock())
             self.prepare(*locked).ok();
+        history.forgetRecords();
     }
     const auto ids = history.recordIds();
     if (!ids)
@@ -1100,6 +1102,7 @@ Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, b
         return operations.status();
     for (const int id : removed)
         (*operations)->remove(recordName(id)).ok();
+    history.forgetRecords();
     (*operations)->sync().ok();
     return pruned;
 }
