@@ -360,7 +360,8 @@ Status HistoryFolder::check(int id) {
     return reader->read(RecordReader::Body{}, &ready, &state);
 }
 
-Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool* wasReady) {
+Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool* wasReady,
+                                             QString* token) {
     auto operations = part(kOperations);
     if (!operations)
         return operations.status();
@@ -410,6 +411,8 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     r.note = state.note;
     if (wasReady)
         *wasReady = ready;
+    if (token)
+        *token = head->token;
     if (ready && r.files.size() != head->files)
         return unreadable(id, QStringLiteral("The history record %1 lists %2 files of %3.")
                                   .arg(quotedPath((*operations)->pathOf(recordName(id))))

@@ -71,7 +71,9 @@ public:
     // Every line of the record of operation `id`, checked, in constant memory.
     Status check(int id);
     // `ready`: the record was written whole before any file changed.
-    Result<OperationRecord> whole(int id, const Places& places, bool* ready = nullptr);
+    // `token`: the names of its temporary files (temporaryName()).
+    Result<OperationRecord> whole(int id, const Places& places, bool* ready = nullptr,
+                                  QString* token = nullptr);
 
 private:
     struct Listing {

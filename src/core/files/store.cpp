@@ -822,7 +822,8 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
     recovered.operation = id;
     *finished = false;
     bool ready = false;
-    const auto record = history.whole(id, places, &ready);
+    QString token; // the names of its temporary files
+    const auto record = history.whole(id, places, &ready, &token);
     if (!record || !record->readable()) {
         recovered.problems << (record ? record->unreadable : record.error());
         return recovered;
@@ -832,12 +833,6 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
     if (!operations) {
         recovered.problems << operations.error();
         return recovered;
-    }
-    // The temporary files beside the operation's files are named by the record.
-    RecordHead head;
-    if (auto reader = RecordReader::open(**operations, recordName(id))) {
-        if (auto read = reader->head())
-            head = *read;
     }
     bool everyFile = true;
     bool durable = true;
@@ -855,14 +850,16 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
                 everyFile = false;
             continue;
         }
-        if (!head.token.isEmpty()) {
-            if (auto folder = fs::Folder::holding(*location, false)) {
-                const QString temp = temporaryName(head.token, int(k));
-                const auto there = folder->stat(temp);
-                if (!there || (there->kind != fs::Kind::Absent && there->kind != fs::Kind::Folder &&
-                               !folder->remove(temp)))
-                    everyFile = false; // tried again by the next recovery
-            }
+        // Its temporary file goes, when it is there; what cannot be looked at or removed now is
+        // tried again by the next recovery.
+        if (auto folder = fs::Folder::holding(*location, false)) {
+            const QString temp = temporaryName(token, int(k));
+            const auto there = folder->stat(temp);
+            if (!there || (there->kind != fs::Kind::Absent && there->kind != fs::Kind::Folder &&
+                           !folder->remove(temp)))
+                everyFile = false;
+        } else if (folder.kind() != ErrorKind::NotFound) {
+            everyFile = false;
         }
         if (!ready)
             continue; // no file had been changed yet
@@ -899,7 +896,7 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
         }
         bool done = true;
         if (const Status back =
-                putBack(history, *location, file.before, temporaryName(head.token, int(k)), &done);
+                putBack(history, *location, file.before, temporaryName(token, int(k)), &done);
             !back) {
             recovered.problems << QStringLiteral("%1 could not be put back: %2")
                                       .arg(describe(*location), asClause(back.error()));
