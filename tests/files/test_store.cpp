@@ -34,6 +34,7 @@ private slots:
     void undoIsRefusedWhenItWouldLoseSomething();
     void contentsAreKeptOnceAndPruned();
     void idsNeverGoBack();
+    void pruneCutShortKeepsEveryRecordWhole();
     void modeAndAttributesSurviveReplaceUndoAndRollBack();
     void mergedChangesKeepTheirCopiesTrue();
     void rollBackKeepsAFileItNeverWrote();
@@ -396,6 +397,40 @@ void TestStore::idsNeverGoBack() {
         store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("c"))});
     QVERIFY(next.ok());
     QCOMPARE(next->operation, 3);
+}
+
+void TestStore::pruneCutShortKeepsEveryRecordWhole() {
+    // A pruning that fails at any step, or on a disk that dies there, never leaves a record
+    // whose kept contents are gone: every record left can still be undone.
+    for (const bool dies : {false, true}) {
+        for (int n = 1;; ++n) {
+            Site site;
+            auto store = site.store();
+            for (const QByteArray& contents : {QByteArray("a"), QByteArray("b"), QByteArray("c")})
+                QVERIFY(
+                    store
+                        .apply(kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), contents)})
+                        .ok());
+            // The first two are pruned; the third, still installed, stays.
+            dies ? fs::faults::failFrom(n, EIO) : fs::faults::failAt(n, EIO);
+            const auto pruned = store.prune(QDateTime::currentDateTime().addDays(1), false);
+            const int steps = fs::faults::stepsSoFar();
+            fs::faults::reset();
+            const QByteArray before[] = {"", "old landscape", "a", "b"};
+            const auto left = store.history();
+            QVERIFY(left.ok());
+            for (const OperationRecord& op : *left)
+                QVERIFY2(QFile::exists(site.object(before[op.id])),
+                         qPrintable(QStringLiteral("n=%1, operation %2").arg(n).arg(op.id)));
+            QVERIFY(store.verifyStore()->damaged.isEmpty());
+            QVERIFY(store.undo(3, false).ok());
+            QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("b"));
+            if (steps < n) { // the fault was never reached
+                QVERIFY(pruned.ok());
+                break;
+            }
+        }
+    }
 }
 
 void TestStore::modeAndAttributesSurviveReplaceUndoAndRollBack() {

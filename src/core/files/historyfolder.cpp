@@ -455,6 +455,40 @@ QList<Conflict> findConflicts(HistoryFolder& history, const Places& places,
     return out;
 }
 
+namespace {
+
+// Copies a kept content into `temp`, hashing it as it goes: it must be the version recorded,
+// byte for byte.
+Status copyChecked(fs::File& object, fs::File& temp, const FileVersion& before,
+                   const QString& shown) {
+    Sha256 hash;
+    qint64 total = 0;
+    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(before.size, 1), kChunk)),
+                      Qt::Uninitialized);
+    for (;;) {
+        const auto got = object.read(buffer.data(), buffer.size(), total);
+        if (!got)
+            return got.status();
+        if (*got == 0)
+            break;
+        hash.add(buffer.constData(), *got);
+        if (const Status written = temp.write(buffer.constData(), *got); !written)
+            return written;
+        total += *got;
+        if (total > before.size)
+            break;
+    }
+    if (total != before.size || hash.digest() != before.sha256)
+        return Status::failure(ErrorKind::Failed,
+                               QStringLiteral("What %1 held cannot be put back: its kept copy in "
+                                              "the history is damaged (its bytes no longer match "
+                                              "their SHA-256).")
+                                   .arg(shown));
+    return Status::success();
+}
+
+} // namespace
+
 Status putBack(HistoryFolder& history, const fs::Location& location,
                const std::optional<FileVersion>& before, const QString& temporary, bool* durable) {
     *durable = true;
@@ -497,29 +531,8 @@ Status putBack(HistoryFolder& history, const fs::Location& location,
         folder->remove(name).ok();
         return failure;
     };
-    Sha256 hash;
-    qint64 total = 0;
-    QByteArray buffer(qsizetype(std::min<qint64>(std::max<qint64>(before->size, 1), kChunk)),
-                      Qt::Uninitialized);
-    for (;;) {
-        const auto got = object->read(buffer.data(), buffer.size(), total);
-        if (!got)
-            return fail(got.status());
-        if (*got == 0)
-            break;
-        hash.add(buffer.constData(), *got);
-        if (const Status written = temp->write(buffer.constData(), *got); !written)
-            return fail(written);
-        total += *got;
-        if (total > before->size)
-            break;
-    }
-    if (total != before->size || hash.digest() != before->sha256)
-        return fail(Status::failure(
-            ErrorKind::Failed,
-            QStringLiteral("What %1 held cannot be put back: its kept copy in the history is "
-                           "damaged (its bytes no longer match their SHA-256).")
-                .arg(shown)));
+    if (const Status copied = copyChecked(*object, *temp, *before, shown); !copied)
+        return fail(copied);
     // The owner and attributes of the file it replaces, or those kept with the copy.
     std::optional<fs::File> owner;
     if (now->kind == fs::Kind::File) {

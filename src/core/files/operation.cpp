@@ -73,9 +73,16 @@ Result<Digest> hashOf(fs::File& file, qint64 size) {
     return hash.digest();
 }
 
+// Below this many kept files an operation hashes them itself: a thread costs more than it saves.
+constexpr size_t kThreadedFrom = 16;
+// Contents from this size on are hashed apart from their writing, on a second thread.
+constexpr qint64 kHashedApart = qint64(1) << 20;
+
+} // namespace
+
 // Hashes written files into `out` (by their number): on a second thread while the first writes
 // the next ones, or, for an operation of a few files, at once.
-class Hasher {
+class Operation::Hasher {
 public:
     Hasher(std::vector<Digest>* out, bool threaded)
         : m_out(out) {
@@ -147,13 +154,6 @@ private:
     Status m_failure;
     std::thread m_thread;
 };
-
-// Below this many kept files an operation hashes them itself: a thread costs more than it saves.
-constexpr size_t kThreadedFrom = 16;
-// Contents from this size on are hashed apart from their writing, on a second thread.
-constexpr qint64 kHashedApart = qint64(1) << 20;
-
-} // namespace
 
 // ---- the folders of the operation, a few open at a time
 
@@ -335,55 +335,24 @@ int Operation::slotFor(const fs::Location& location, bool checked, bool create,
     return int(m_folders.size() - 1);
 }
 
-// 1. The changes become steps.
+// ---- 1. plan
+
+// The steps as they are planned: found by folder and name (a 64-bit hash, each match checked),
+// and for each step the steps that copy what it writes, as a list threaded through the steps.
+struct Operation::Planning {
+    QMultiHash<quint64, int> stepAt;
+    std::vector<int> firstCopy;
+    std::vector<int> nextCopy;
+};
+
+// The changes become steps.
 Status Operation::plan() {
     const qsizetype count = m_changes.size();
     if (count == 0)
         return Status::failure(ErrorKind::Invalid, QStringLiteral("There is nothing to write."));
-    // The steps by folder and name: a 64-bit hash, each match checked.
-    QMultiHash<quint64, int> stepAt;
-    // The steps whose contents another step writes, as a list threaded through the steps.
-    std::vector<int> firstCopy;
-    std::vector<int> nextCopy;
+    Planning planning;
     std::vector<int> stepOfChange(size_t(count), -1);
     m_steps.reserve(size_t(count));
-    auto addStep = [&](Step step, const fs::Location& where, bool checked,
-                       const QString& label) -> Result<int> {
-        RecordedPath recorded;
-        step.folder = slotFor(where, checked, step.createFolders, &recorded);
-        if (const QString problem = recordedPathProblem(recorded); !problem.isEmpty())
-            return withLabel(
-                label,
-                Status::failure(
-                    ErrorKind::UnsafePath,
-                    QStringLiteral("%1 cannot be written: %2.").arg(describe(where), problem)));
-        step.name = where.name;
-        const quint64 key = quint64(qHash(step.name, size_t(step.folder)));
-        std::optional<int> earlier;
-        for (auto it = stepAt.constFind(key); it != stepAt.cend() && it.key() == key; ++it) {
-            const Step& other = m_steps[size_t(*it)];
-            if (other.folder == step.folder && other.name == step.name)
-                earlier = *it;
-        }
-        if (!earlier) {
-            m_steps.push_back(step);
-            firstCopy.push_back(-1);
-            nextCopy.push_back(-1);
-            stepAt.insert(key, int(m_steps.size() - 1));
-            return int(m_steps.size() - 1);
-        }
-        // A later change of the same file takes the place of the earlier one: its contents,
-        // and what it is a copy of. Copies of what the earlier change wrote now write their
-        // own contents.
-        Step& kept = m_steps[size_t(*earlier)];
-        kept.change = step.change;
-        kept.remove = step.remove;
-        kept.sameAs = step.sameAs == *earlier ? -1 : step.sameAs;
-        for (int copy = std::exchange(firstCopy[size_t(*earlier)], -1); copy >= 0;
-             copy = nextCopy[size_t(copy)])
-            m_steps[size_t(copy)].sameAs = -1;
-        return *earlier;
-    };
     for (qsizetype k = 0; k < count; ++k) {
         const FileChange change = m_changes.at(k);
         int backup = -1;
@@ -393,7 +362,7 @@ Status Operation::plan() {
             step.role = FileRole::Backup;
             step.createFolders = true;
             step.keepWhenAbsent = change.keepWhenAbsent;
-            const auto at = addStep(step, *change.backup, false, change.label);
+            const auto at = addStep(planning, step, *change.backup, false, change.label);
             if (!at)
                 return at.status();
             backup = *at;
@@ -406,15 +375,15 @@ Status Operation::plan() {
         if (change.sameAs >= 0 && change.sameAs < k)
             step.sameAs = stepOfChange[size_t(change.sameAs)];
         const bool checked = change.role == FileRole::Target && !change.createFolders;
-        const auto at = addStep(step, change.target, checked, change.label);
+        const auto at = addStep(planning, step, change.target, checked, change.label);
         if (!at)
             return at.status();
         Step& placed = m_steps[size_t(*at)];
         if (placed.sameAs == *at)
             placed.sameAs = -1;
         if (placed.sameAs >= 0) {
-            nextCopy[size_t(*at)] = firstCopy[size_t(placed.sameAs)];
-            firstCopy[size_t(placed.sameAs)] = *at;
+            planning.nextCopy[size_t(*at)] = planning.firstCopy[size_t(placed.sameAs)];
+            planning.firstCopy[size_t(placed.sameAs)] = *at;
         }
         if (backup >= 0)
             m_steps[size_t(backup)].backupOf = *at;
@@ -425,7 +394,48 @@ Status Operation::plan() {
     return Status::success();
 }
 
-// 2. What stands where the operation writes.
+// The step that writes `where`: a new one, or the earlier step of the same file, which the
+// later change takes the place of.
+Result<int> Operation::addStep(Planning& planning, Step step, const fs::Location& where,
+                               bool checked, const QString& label) {
+    RecordedPath recorded;
+    step.folder = slotFor(where, checked, step.createFolders, &recorded);
+    if (const QString problem = recordedPathProblem(recorded); !problem.isEmpty())
+        return withLabel(
+            label, Status::failure(
+                       ErrorKind::UnsafePath,
+                       QStringLiteral("%1 cannot be written: %2.").arg(describe(where), problem)));
+    step.name = where.name;
+    const quint64 key = quint64(qHash(step.name, size_t(step.folder)));
+    std::optional<int> earlier;
+    for (auto it = planning.stepAt.constFind(key); it != planning.stepAt.cend() && it.key() == key;
+         ++it) {
+        const Step& other = m_steps[size_t(*it)];
+        if (other.folder == step.folder && other.name == step.name)
+            earlier = *it;
+    }
+    if (!earlier) {
+        m_steps.push_back(step);
+        planning.firstCopy.push_back(-1);
+        planning.nextCopy.push_back(-1);
+        planning.stepAt.insert(key, int(m_steps.size() - 1));
+        return int(m_steps.size() - 1);
+    }
+    // The later change brings its contents, and what it is a copy of. Copies of what the
+    // earlier change wrote now write their own contents.
+    Step& kept = m_steps[size_t(*earlier)];
+    kept.change = step.change;
+    kept.remove = step.remove;
+    kept.sameAs = step.sameAs == *earlier ? -1 : step.sameAs;
+    for (int copy = std::exchange(planning.firstCopy[size_t(*earlier)], -1); copy >= 0;
+         copy = planning.nextCopy[size_t(copy)])
+        m_steps[size_t(copy)].sameAs = -1;
+    return *earlier;
+}
+
+// ---- 2. inspect
+
+// What stands where the operation writes.
 Status Operation::inspect() {
     std::optional<fs::Info> forbidden;
     if (m_options.forbidden) {
@@ -437,168 +447,203 @@ Status Operation::inspect() {
     m_open = std::make_unique<Folders>(&m_folders, forbidden);
     QSet<QString> planned;
     for (int k = 0; k < int(m_folders.size()); ++k) {
-        FolderSlot& slot = m_folders[size_t(k)];
-        auto folder = m_open->open(k);
-        if (folder)
-            continue;
-        if (folder.kind() != ErrorKind::NotFound || !slot.create) {
-            for (const Step& step : m_steps) {
-                if (step.folder != k)
-                    continue;
-                if (folder.kind() != ErrorKind::NotFound)
-                    return labelled(step, folder.status());
-                return labelled(step, folder.status().withMessage(
-                                          QStringLiteral("Could not write %1: the folder %2 does "
-                                                         "not exist.")
-                                              .arg(describe(locationOf(step)),
-                                                   quotedPath(slot.location.folderPath()))));
-            }
-            return folder.status();
-        }
-        // Grovekeep's own folders are made when missing: which, from the top.
-        auto walk = fs::Folder::openRoot(slot.location.root);
-        if (!walk)
-            return walk.status();
-        RecordedPath made = slot.recorded;
-        QStringList path;
-        bool missing = false;
-        for (const QString& name : slot.location.folders) {
-            path << name;
-            if (!missing) {
-                auto next = walk->child(name, false);
-                if (next)
-                    walk = std::move(next);
-                else if (next.kind() == ErrorKind::NotFound)
-                    missing = true;
-                else
-                    return next.status();
-            }
-            made.path = path.join(QLatin1Char('/'));
-            if (missing && !planned.contains(made.key(m_game))) {
-                planned.insert(made.key(m_game));
-                if (const QString problem = recordedPathProblem(made); !problem.isEmpty())
-                    return Status::failure(ErrorKind::UnsafePath,
-                                           QStringLiteral("The folder %1 cannot be made: %2.")
-                                               .arg(quotedName(made.path), problem));
-                m_createdFolders << made;
-            }
-        }
+        if (const Status opened = openFolder(k, &planned); !opened)
+            return opened;
     }
     for (Step& step : m_steps) {
-        const FolderSlot& slot = m_folders[size_t(step.folder)];
-        if (!slot.exists)
-            continue; // a folder the operation makes holds nothing yet
-        auto folder = m_open->open(step.folder);
-        if (!folder)
+        if (const Status looked = lookAt(step); !looked)
+            return looked;
+    }
+    return Status::success();
+}
+
+// Opens the folder of slot `k`; a missing one of Grovekeep's own is planned to be made.
+Status Operation::openFolder(int k, QSet<QString>* planned) {
+    const FolderSlot& slot = m_folders[size_t(k)];
+    auto folder = m_open->open(k);
+    if (folder)
+        return Status::success();
+    if (folder.kind() == ErrorKind::NotFound && slot.create)
+        return planFolders(slot, planned);
+    for (const Step& step : m_steps) {
+        if (step.folder != k)
+            continue;
+        if (folder.kind() != ErrorKind::NotFound)
             return labelled(step, folder.status());
-        const auto info = (*folder)->stat(step.name);
-        if (!info)
-            return labelled(step, info.status());
-        if (const Status refused = refusal(locationOf(step), *info); !refused)
-            return labelled(step, refused);
-        if (info->kind == fs::Kind::File) {
-            step.existing = int(m_existing.size());
-            m_existing.push_back(Existing{*info, std::nullopt, QString()});
+        return labelled(step, folder.status().withMessage(
+                                  QStringLiteral("Could not write %1: the folder %2 does not "
+                                                 "exist.")
+                                      .arg(describe(locationOf(step)),
+                                           quotedPath(slot.location.folderPath()))));
+    }
+    return folder.status();
+}
+
+// The folders missing on the way to `slot`, from the top; each is planned once.
+Status Operation::planFolders(const FolderSlot& slot, QSet<QString>* planned) {
+    auto walk = fs::Folder::openRoot(slot.location.root);
+    if (!walk)
+        return walk.status();
+    RecordedPath made = slot.recorded;
+    QStringList path;
+    bool missing = false;
+    for (const QString& name : slot.location.folders) {
+        path << name;
+        if (!missing) {
+            auto next = walk->child(name, false);
+            if (next)
+                walk = std::move(next);
+            else if (next.kind() == ErrorKind::NotFound)
+                missing = true;
+            else
+                return next.status();
+        }
+        made.path = path.join(QLatin1Char('/'));
+        if (missing && !planned->contains(made.key(m_game))) {
+            planned->insert(made.key(m_game));
+            if (const QString problem = recordedPathProblem(made); !problem.isEmpty())
+                return Status::failure(ErrorKind::UnsafePath,
+                                       QStringLiteral("The folder %1 cannot be made: %2.")
+                                           .arg(quotedName(made.path), problem));
+            m_createdFolders << made;
         }
     }
     return Status::success();
 }
 
-// 3. Every content the operation replaces is copied into the history first.
+// What stands at the step's file: nothing, or a regular file it replaces.
+Status Operation::lookAt(Step& step) {
+    const FolderSlot& slot = m_folders[size_t(step.folder)];
+    if (!slot.exists)
+        return Status::success(); // a folder the operation makes holds nothing yet
+    auto folder = m_open->open(step.folder);
+    if (!folder)
+        return labelled(step, folder.status());
+    const auto info = (*folder)->stat(step.name);
+    if (!info)
+        return labelled(step, info.status());
+    if (const Status refused = refusal(locationOf(step), *info); !refused)
+        return labelled(step, refused);
+    if (info->kind == fs::Kind::File) {
+        step.existing = int(m_existing.size());
+        m_existing.push_back(Existing{*info, std::nullopt, QString()});
+    }
+    return Status::success();
+}
+
+// ---- 3. keep
+
+// Every content the operation replaces is copied into the history first.
 Status Operation::keep() {
+    if (const Status prepared = prepareHistory(); !prepared)
+        return prepared;
     auto temporary = m_history.part(kTemporary, true);
     if (!temporary)
         return temporary.status();
-    for (const QString& part : {kObjects, kOperations, kPending}) {
+    for (const Step& step : m_steps) {
+        if (step.existing < 0)
+            continue;
+        if (const Status copied = copyToKeep(step, **temporary); !copied)
+            return copied;
+    }
+    if (const Status hashed = hashKept(**temporary); !hashed)
+        return hashed;
+    return syncKept(**temporary);
+}
+
+// The history's folders; a history begun now has an index that covers every record from the
+// start.
+Status Operation::prepareHistory() {
+    for (const QString& part : {kTemporary, kObjects, kOperations, kPending}) {
         if (auto made = m_history.part(part, true); !made)
             return made.status();
     }
-    // A history begun now has an index that covers every record from the start.
-    {
-        auto history = m_history.open();
-        if (!history)
-            return history.status();
-        PathIndex index(**history);
-        const auto ids = m_history.recordIds();
-        const auto older = m_history.olderRecords();
-        if (!index.isComplete() && ids && ids->isEmpty() && older && older->isEmpty()) {
-            if (const Status marked = index.markComplete(); !marked)
-                return marked;
-        }
-    }
-    for (Step& step : m_steps) {
-        if (step.existing < 0)
-            continue;
-        Existing& existing = m_existing[size_t(step.existing)];
-        auto folder = m_open->open(step.folder);
-        if (!folder)
-            return labelled(step, folder.status());
-        auto source = (*folder)->openForReading(step.name);
-        if (!source)
-            return labelled(step, source.status());
-        const auto opened = source->info();
-        if (!opened)
-            return labelled(step, opened.status());
-        if (!opened->unchangedSince(existing.info))
-            return labelled(step, changedMeanwhile(locationOf(step)));
-        auto temp = (*temporary)->createTemp(0444);
-        if (!temp)
-            return temp.status();
-        existing.kept = temp->path().fileName();
-        if (const Status copied = temp->copyFrom(*source, 0, existing.info.size); !copied)
-            return labelled(step, copied);
-        temp->copyAttributesFrom(*source);
-        const auto after = source->info();
-        if (!after)
-            return labelled(step, after.status());
-        if (!after->unchangedSince(existing.info))
-            return labelled(step, Status::failure(ErrorKind::Failed,
-                                                  QStringLiteral("%1 changed while it was being "
-                                                                 "kept.")
-                                                      .arg(describe(locationOf(step)))));
-        if (const Status closed = temp->close(); !closed)
-            return closed;
-    }
-    // The copies are hashed from themselves, on both cores: what is kept is what is named.
+    auto history = m_history.open();
+    if (!history)
+        return history.status();
+    PathIndex index(**history);
+    const auto ids = m_history.recordIds();
+    const auto older = m_history.olderRecords();
+    if (!index.isComplete() && ids && ids->isEmpty() && older && older->isEmpty())
+        return index.markComplete();
+    return Status::success();
+}
+
+// A copy of the file the step replaces, in the history's tmp/; the file may not change
+// meanwhile.
+Status Operation::copyToKeep(const Step& step, const fs::Folder& temporary) {
+    Existing& existing = m_existing[size_t(step.existing)];
+    auto folder = m_open->open(step.folder);
+    if (!folder)
+        return labelled(step, folder.status());
+    auto source = (*folder)->openForReading(step.name);
+    if (!source)
+        return labelled(step, source.status());
+    const auto opened = source->info();
+    if (!opened)
+        return labelled(step, opened.status());
+    if (!opened->unchangedSince(existing.info))
+        return labelled(step, changedMeanwhile(locationOf(step)));
+    auto temp = temporary.createTemp(0444);
+    if (!temp)
+        return temp.status();
+    existing.kept = temp->path().fileName();
+    if (const Status copied = temp->copyFrom(*source, 0, existing.info.size); !copied)
+        return labelled(step, copied);
+    temp->copyAttributesFrom(*source);
+    const auto after = source->info();
+    if (!after)
+        return labelled(step, after.status());
+    if (!after->unchangedSince(existing.info))
+        return labelled(step, Status::failure(ErrorKind::Failed,
+                                              QStringLiteral("%1 changed while it was being kept.")
+                                                  .arg(describe(locationOf(step)))));
+    return temp->close();
+}
+
+// The copies are hashed from themselves, on both cores: what is kept is what is named.
+Status Operation::hashKept(const fs::Folder& temporary) {
     std::vector<Status> failures(m_existing.size());
-    {
-        std::atomic<size_t> next{0};
-        auto hashKept = [&] {
-            for (size_t at = next++; at < m_existing.size(); at = next++) {
-                Existing& existing = m_existing[at];
-                auto file = (*temporary)->openForReading(existing.kept);
-                const auto hash =
-                    file ? hashOf(*file, existing.info.size) : Result<Digest>(file.status());
-                if (!hash)
-                    failures[at] = hash.status();
-                else
-                    existing.before = FileVersion{*hash, existing.info.size, existing.info.mode};
-            }
-        };
-        std::thread helper;
-        if (m_existing.size() >= kThreadedFrom)
-            helper = std::thread(hashKept);
-        hashKept();
-        if (helper.joinable())
-            helper.join();
-    }
+    std::atomic<size_t> next{0};
+    auto hashSome = [&] {
+        for (size_t at = next++; at < m_existing.size(); at = next++) {
+            Existing& existing = m_existing[at];
+            auto file = temporary.openForReading(existing.kept);
+            const auto hash =
+                file ? hashOf(*file, existing.info.size) : Result<Digest>(file.status());
+            if (!hash)
+                failures[at] = hash.status();
+            else
+                existing.before = FileVersion{*hash, existing.info.size, existing.info.mode};
+        }
+    };
+    std::thread helper;
+    if (m_existing.size() >= kThreadedFrom)
+        helper = std::thread(hashSome);
+    hashSome();
+    if (helper.joinable())
+        helper.join();
     for (const Status& failure : failures) {
         if (!failure)
             return failure;
     }
-    // Each content once.
+    return Status::success();
+}
+
+// Each content kept once, and synced.
+Status Operation::syncKept(const fs::Folder& temporary) {
     QSet<QByteArray> seen;
     fs::SyncBatch batch;
     for (Existing& existing : m_existing) {
         const QByteArray key(reinterpret_cast<const char*>(existing.before->sha256.bytes.data()),
                              32);
         if (seen.contains(key)) {
-            (*temporary)->remove(existing.kept).ok();
+            temporary.remove(existing.kept).ok();
             existing.kept.clear();
             continue;
         }
         seen.insert(key);
-        auto file = (*temporary)->openForReading(existing.kept);
+        auto file = temporary.openForReading(existing.kept);
         if (!file)
             return file.status();
         if (const Status added = batch.add(std::move(*file)); !added)
@@ -607,7 +652,9 @@ Status Operation::keep() {
     return batch.sync();
 }
 
-// 4. The record, written ahead of every change.
+// ---- 4. record
+
+// The record, written ahead of every change.
 Status Operation::record() {
     // What backups hold: what their target held; without a file there, an empty one or none.
     for (Step& step : m_steps) {
@@ -615,30 +662,34 @@ Status Operation::record() {
             !step.keepWhenAbsent)
             step.state = StepState::Skipped;
     }
+    QList<NativePath> replaced; // the earlier operations that wrote these files are named
     for (Step& step : m_steps) {
+        if (step.role == FileRole::Target && step.existing >= 0)
+            replaced << locationOf(step).path();
         if (step.state == StepState::Skipped || (step.remove && step.existing < 0))
             continue;
         step.file = m_files++;
     }
-    // The earlier operations that wrote the files this one replaces.
-    {
-        QList<NativePath> replaced;
-        for (const Step& step : m_steps) {
-            if (step.role == FileRole::Target && step.existing >= 0)
-                replaced << locationOf(step).path();
-        }
-        m_conflicts = findConflicts(m_history, m_places, replaced);
-    }
+    m_conflicts = findConflicts(m_history, m_places, replaced);
+    auto operations = m_history.part(kOperations, true);
+    if (!operations)
+        return operations.status();
+    if (const Status begun = beginRecord(**operations); !begun)
+        return begun;
+    if (const Status written = writeRecord(); !written)
+        return written;
+    // The record's name is on the disk too.
+    return (*operations)->sync();
+}
+
+// The record's number, its pending mark and its file. The mark comes first: a record without
+// a state is never left without one, whenever the process is killed.
+Status Operation::beginRecord(const fs::Folder& operations) {
     const auto id = m_history.nextId();
     if (!id)
         return id.status();
     m_id = *id;
     m_token = newToken();
-    auto operations = m_history.part(kOperations, true);
-    if (!operations)
-        return operations.status();
-    // The mark first: a record without a state is never left without one, whenever the
-    // process is killed.
     if (const Status marked = m_history.setPending(m_id); !marked)
         return marked;
     auto pending = m_history.part(kPending);
@@ -646,12 +697,17 @@ Status Operation::record() {
         return pending.status();
     if (const Status synced = (*pending)->sync(); !synced)
         return synced;
-    auto writer = RecordWriter::create(**operations, recordName(m_id));
+    auto writer = RecordWriter::create(operations, recordName(m_id));
     m_history.forgetRecords();
     if (!writer)
         return writer.status();
     m_record = std::make_unique<RecordWriter>(std::move(*writer));
+    return Status::success();
+}
 
+// The record's head, the folders made and every file with what it held, and the index entries
+// of the files; all synced.
+Status Operation::writeRecord() {
     RecordHead head;
     head.id = m_id;
     const QDateTime now = QDateTime::currentDateTime();
@@ -693,13 +749,12 @@ Status Operation::record() {
     fs::SyncBatch batch;
     if (const Status written = index.write(batch); !written)
         return written;
-    if (const Status synced = batch.sync(); !synced)
-        return synced;
-    // The record's name is on the disk too.
-    return (*operations)->sync();
+    return batch.sync();
 }
 
-// 5. The kept copies take their names.
+// ---- 5. place
+
+// The kept copies take their names.
 Status Operation::place() {
     auto temporary = m_history.part(kTemporary);
     auto objects = m_history.part(kObjects, true);
@@ -772,8 +827,57 @@ Status Operation::stillAsInspected(const Step& step, const fs::Folder& folder) c
     return Status::success();
 }
 
-// 6. The new contents, beside their files.
+// ---- 6. write
+
+// What the writing of the new contents gathers: per file its size and permissions as
+// recorded, the files to sync, and the bytes written for the progress shown.
+struct Operation::Writing {
+    std::vector<qint64> sizes;
+    std::vector<quint32> modes;
+    fs::SyncBatch batch;
+    qint64 total = 0;
+    qint64 done = 0;
+    std::optional<quint32> newFileMode; // what this process gives new files, once found
+};
+
+// The new contents, beside their files.
 Status Operation::write() {
+    if (const Status made = makeFolders(); !made)
+        return made;
+    m_after.assign(size_t(m_files), Digest{});
+    Writing writing;
+    writing.sizes.assign(size_t(m_files), 0);
+    writing.modes.assign(size_t(m_files), 0);
+    bool large = false; // a content hashed apart: the second thread is wanted
+    for (const Step& step : m_steps) {
+        if (step.file < 0 || step.remove)
+            continue;
+        const qint64 size = sizeOf(step);
+        writing.total += size;
+        large = large || (step.sameAs < 0 && size >= kHashedApart);
+    }
+    {
+        Hasher hasher(&m_after, large);
+        for (Step& step : m_steps) {
+            if (step.file < 0 || step.remove)
+                continue;
+            if (const Status written = writeStep(step, hasher, writing); !written)
+                return written;
+        }
+        if (const Status hashed = hasher.finish(); !hashed)
+            return hashed;
+    }
+    if (const Status recorded = recordAfter(writing); !recorded)
+        return recorded;
+    if (const Status synced = writing.batch.sync(); !synced)
+        return synced;
+    if (const Status ready = m_record->ready(); !ready)
+        return ready;
+    return m_record->sync();
+}
+
+// The folders the operation makes, each synced into the folder that holds it.
+Status Operation::makeFolders() {
     for (const RecordedPath& made : m_createdFolders) {
         const fs::Location shown = m_places.shown(made, m_game);
         fs::Location inside = shown;
@@ -788,95 +892,89 @@ Status Operation::write() {
         if (const Status synced = parent->sync(); !synced)
             return synced;
     }
-    m_after.assign(size_t(m_files), Digest{});
-    qint64 total = 0;
-    bool large = false; // a content hashed apart: the second thread is wanted
-    for (const Step& step : m_steps) {
-        if (step.file < 0 || step.remove)
-            continue;
-        const qint64 size = sizeOf(step);
-        total += size;
-        large = large || (step.sameAs < 0 && size >= kHashedApart);
+    return Status::success();
+}
+
+// One new content, beside its file under a short temporary name. (That the file is still as
+// inspected is checked when it is replaced.)
+Status Operation::writeStep(Step& step, Hasher& hasher, Writing& writing) {
+    auto folder = m_open->open(step.folder);
+    if (!folder)
+        return labelled(step, folder.status());
+    const Existing* existing = step.existing >= 0 ? &m_existing[size_t(step.existing)] : nullptr;
+    auto temp = (*folder)->createExclusive(temporaryName(m_token, step.file),
+                                           existing ? existing->before->mode : 0666);
+    if (!temp)
+        return labelled(step, temp.status());
+    step.state = StepState::Written;
+    // A small content is hashed as it is written; a large one is copied inside the kernel and
+    // hashed from the written file by the second thread meanwhile.
+    const Contents contents = contentsOf(step);
+    const bool inline_ = step.sameAs < 0 && contents.size() < kHashedApart;
+    Sha256 hash;
+    if (const Status copied = contents.writeTo(*temp, inline_ ? &hash : nullptr); !copied)
+        return labelled(step, copied);
+    if (inline_)
+        m_after[size_t(step.file)] = hash.digest();
+    const auto mode = givePermissions(step, *temp, **folder, &writing);
+    if (!mode)
+        return labelled(step, mode.status());
+    writing.sizes[size_t(step.file)] = contents.size();
+    writing.modes[size_t(step.file)] = *mode;
+    if (step.sameAs < 0 && !inline_) {
+        auto reader = temp->duplicate();
+        if (!reader)
+            return labelled(step, reader.status());
+        hasher.add(step.file, std::move(*reader), contents.size());
     }
-    std::vector<qint64> sizes(size_t(m_files), 0);
-    std::vector<quint32> modes(size_t(m_files), 0);
-    fs::SyncBatch batch;
-    qint64 done = 0;
-    std::optional<quint32> newFileMode;
-    {
-        Hasher hasher(&m_after, large);
-        for (Step& step : m_steps) {
-            if (step.file < 0 || step.remove)
-                continue;
-            // (That the file is still as inspected is checked when it is replaced.)
-            auto folder = m_open->open(step.folder);
-            if (!folder)
-                return labelled(step, folder.status());
-            const Existing* existing =
-                step.existing >= 0 ? &m_existing[size_t(step.existing)] : nullptr;
-            const quint32 mode = existing ? existing->before->mode : 0666;
-            auto temp = (*folder)->createExclusive(temporaryName(m_token, step.file), mode);
-            if (!temp)
-                return labelled(step, temp.status());
-            step.state = StepState::Written;
-            // A small content is hashed as it is written; a large one is copied inside the
-            // kernel and hashed from the written file by the second thread meanwhile.
-            const Contents contents = contentsOf(step);
-            const bool inline_ = step.sameAs < 0 && contents.size() < kHashedApart;
-            Sha256 hash;
-            if (const Status copied = contents.writeTo(*temp, inline_ ? &hash : nullptr); !copied)
-                return labelled(step, copied);
-            if (inline_)
-                m_after[size_t(step.file)] = hash.digest();
-            const std::optional<quint32> wanted =
-                step.backupOf < 0 ? m_changes.at(step.change).mode : std::nullopt;
-            if (existing) {
-                if (const Status kept =
-                        temp->setMode(wanted.value_or(existing->before->mode), existing->info.owner,
-                                      existing->info.group, true);
-                    !kept)
-                    return labelled(step, kept);
-                if (auto old = (*folder)->openForReading(step.name))
-                    temp->copyAttributesFrom(*old);
-            } else if (wanted) {
-                if (const Status set = temp->setMode(*wanted, 0, 0, false); !set)
-                    return labelled(step, set);
-            }
-            // The permissions it has: those given, else those of the file it replaces, else
-            // what this process gives new files (found once).
-            std::optional<quint32> given = wanted;
-            if (!given && existing)
-                given = existing->before->mode;
-            if (!given && !newFileMode) {
-                const auto info = temp->info();
-                if (!info)
-                    return labelled(step, info.status());
-                newFileMode = info->mode;
-            }
-            sizes[size_t(step.file)] = contents.size();
-            modes[size_t(step.file)] = given.value_or(newFileMode.value_or(0644));
-            if (step.sameAs < 0 && !inline_) {
-                auto reader = temp->duplicate();
-                if (!reader)
-                    return labelled(step, reader.status());
-                hasher.add(step.file, std::move(*reader), contents.size());
-            }
-            const FolderSlot& slot = m_folders[size_t(step.folder)];
-            if (const Status added = batch.add(std::move(*temp), slot.info.device, contents.size());
-                !added)
-                return labelled(step, added);
-            done += contents.size();
-            if (m_options.progress)
-                m_options.progress(done, total);
-        }
-        if (const Status hashed = hasher.finish(); !hashed)
-            return hashed;
+    const FolderSlot& slot = m_folders[size_t(step.folder)];
+    if (const Status added = writing.batch.add(std::move(*temp), slot.info.device, contents.size());
+        !added)
+        return labelled(step, added);
+    writing.done += contents.size();
+    if (m_options.progress)
+        m_options.progress(writing.done, writing.total);
+    return Status::success();
+}
+
+// Gives a written file its permissions: those its change gives, else those of the file it
+// replaces (whose owner and attributes it keeps too), else what this process gives new files.
+// The permissions, as they are recorded.
+Result<quint32> Operation::givePermissions(const Step& step, fs::File& temp,
+                                           const fs::Folder& folder, Writing* writing) {
+    const std::optional<quint32> wanted =
+        step.backupOf < 0 ? m_changes.at(step.change).mode : std::nullopt;
+    if (step.existing >= 0) {
+        const Existing& existing = m_existing[size_t(step.existing)];
+        const quint32 mode = wanted.value_or(existing.before->mode);
+        if (const Status kept = temp.setMode(mode, existing.info.owner, existing.info.group, true);
+            !kept)
+            return kept;
+        if (auto old = folder.openForReading(step.name))
+            temp.copyAttributesFrom(*old);
+        return mode;
     }
+    if (wanted) {
+        if (const Status set = temp.setMode(*wanted, 0, 0, false); !set)
+            return set;
+        return *wanted;
+    }
+    if (!writing->newFileMode) {
+        const auto info = temp.info();
+        if (!info)
+            return info.status();
+        writing->newFileMode = info->mode;
+    }
+    return *writing->newFileMode;
+}
+
+// What every file is to hold, into the record; a content put back from the history must be
+// the one recorded, byte for byte.
+Status Operation::recordAfter(const Writing& writing) {
     for (const Step& step : m_steps) {
         if (step.file >= 0 && !step.remove && step.sameAs >= 0)
             m_after[size_t(step.file)] = m_after[size_t(m_steps[size_t(step.sameAs)].file)];
     }
-    // A content put back from the history must be the one recorded, byte for byte.
     for (const auto& [at, digest] : m_expected) {
         const Step& step = m_steps[size_t(at)];
         if (step.file >= 0 && !step.remove && m_after[size_t(step.file)] != digest)
@@ -892,19 +990,17 @@ Status Operation::write() {
         if (step.file < 0 || step.remove)
             continue;
         const size_t file = size_t(step.file);
-        if (const Status written = m_record->after(
-                RecordedVersion{step.file, {m_after[file], sizes[file], modes[file]}});
+        if (const Status written = m_record->after(RecordedVersion{
+                step.file, {m_after[file], writing.sizes[file], writing.modes[file]}});
             !written)
             return written;
     }
-    if (const Status synced = batch.sync(); !synced)
-        return synced;
-    if (const Status ready = m_record->ready(); !ready)
-        return ready;
-    return m_record->sync();
+    return Status::success();
 }
 
-// 7. Every file takes its new content.
+// ---- 7. commit
+
+// Every file takes its new content.
 Status Operation::commit() {
     QSet<int> touched;
     for (Step& step : m_steps) {
@@ -955,6 +1051,8 @@ Status Operation::commit() {
     return Status::success();
 }
 
+// ---- 8. roll back
+
 void Operation::dropKept() {
     auto temporary = m_history.part(kTemporary);
     if (!temporary)
@@ -966,69 +1064,34 @@ void Operation::dropKept() {
     }
 }
 
-// 8. Everything put back.
+// Everything put back.
 Result<Applied> Operation::rollBack(const Status& failure) {
     QStringList problems;
     bool durable = true;
     bool cleared = true; // every temporary file beside the files is gone
     for (auto it = m_steps.rbegin(); it != m_steps.rend(); ++it) {
-        const Step& step = *it;
-        const fs::Location location = locationOf(step);
-        if (step.state == StepState::Written) {
-            auto folder = fs::Folder::holding(location, false);
-            if (!folder || !folder->remove(temporaryName(m_token, step.file)))
+        if (it->state == StepState::Written) {
+            auto folder = fs::Folder::holding(locationOf(*it), false);
+            if (!folder || !folder->remove(temporaryName(m_token, it->file)))
                 cleared = false;
-            continue;
-        }
-        if (step.state != StepState::Placed)
-            continue;
-        const std::optional<FileVersion> before =
-            step.existing >= 0 ? m_existing[size_t(step.existing)].before : std::nullopt;
-        // Only what this operation placed is taken back: a file someone else put there since
-        // is theirs.
-        const auto now = ChangeStore::versionOf(location);
-        if (!now) {
-            problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(now.error()));
-            continue;
-        }
-        const bool ours = step.remove ? !now->has_value()
-                                      : (*now && (*now)->sha256 == m_after[size_t(step.file)]);
-        if (!ours) {
-            if (!(before ? (*now && (*now)->sha256 == before->sha256) : !now->has_value()))
-                problems << QStringLiteral("%1 (it changed since)").arg(describe(location));
-            continue;
-        }
-        bool done = true;
-        if (const Status back =
-                putBack(m_history, location, before, temporaryName(m_token, step.file), &done);
-            !back)
-            problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(back.error()));
-        durable = durable && done;
-    }
-    // The folders the operation made, innermost first, as far as they are empty.
-    for (auto it = m_createdFolders.crbegin(); it != m_createdFolders.crend(); ++it) {
-        const fs::Location shown = m_places.shown(*it, m_game);
-        if (auto parent = fs::Folder::holding(shown, false)) {
-            auto folder = parent->child(shown.name, false);
-            const auto names = folder ? folder->names() : Result<QStringList>(folder.status());
-            if (names && names->isEmpty())
-                parent->removeFolder(shown.name).ok();
+        } else if (it->state == StepState::Placed) {
+            takeBack(*it, &problems, &durable);
         }
     }
+    removeMadeFolders();
     dropKept();
-    Status message = failure;
-    RecordedState state;
-    state.state = OperationState::RolledBack;
-    state.note = message.error();
     // Marked rolled back only when it is: otherwise it stays under way, and the next recovery
     // (of the next command, or the next start) finishes what could not be done now.
     if (problems.isEmpty() && cleared) {
+        RecordedState state;
+        state.state = OperationState::RolledBack;
+        state.note = failure.error();
         if (auto operations = m_history.part(kOperations)) {
             if (appendToRecord(**operations, recordName(m_id), {}, state))
                 m_history.clearPending(m_id).ok();
         }
     }
-    QString text = message.error();
+    QString text = failure.error();
     if (problems.isEmpty())
         text += QStringLiteral(" Nothing was changed.");
     else
@@ -1040,7 +1103,46 @@ Result<Applied> Operation::rollBack(const Status& failure) {
     if (!durable)
         text += QStringLiteral(" The system could not confirm that every file put back is "
                                "safely on the disk.");
-    return message.withMessage(text);
+    return failure.withMessage(text);
+}
+
+// Puts back what a file held before the operation placed its new content. Only what this
+// operation placed is taken back: a file someone else put there since is theirs.
+void Operation::takeBack(const Step& step, QStringList* problems, bool* durable) {
+    const fs::Location location = locationOf(step);
+    const std::optional<FileVersion> before =
+        step.existing >= 0 ? m_existing[size_t(step.existing)].before : std::nullopt;
+    const auto now = ChangeStore::versionOf(location);
+    if (!now) {
+        *problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(now.error()));
+        return;
+    }
+    const bool ours =
+        step.remove ? !now->has_value() : (*now && (*now)->sha256 == m_after[size_t(step.file)]);
+    if (!ours) {
+        if (!(before ? (*now && (*now)->sha256 == before->sha256) : !now->has_value()))
+            *problems << QStringLiteral("%1 (it changed since)").arg(describe(location));
+        return;
+    }
+    bool done = true;
+    if (const Status back =
+            putBack(m_history, location, before, temporaryName(m_token, step.file), &done);
+        !back)
+        *problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(back.error()));
+    *durable = *durable && done;
+}
+
+// The folders the operation made, innermost first, as far as they are empty.
+void Operation::removeMadeFolders() {
+    for (auto it = m_createdFolders.crbegin(); it != m_createdFolders.crend(); ++it) {
+        const fs::Location shown = m_places.shown(*it, m_game);
+        if (auto parent = fs::Folder::holding(shown, false)) {
+            auto folder = parent->child(shown.name, false);
+            const auto names = folder ? folder->names() : Result<QStringList>(folder.status());
+            if (names && names->isEmpty())
+                parent->removeFolder(shown.name).ok();
+        }
+    }
 }
 
 } // namespace gk

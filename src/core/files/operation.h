@@ -5,6 +5,7 @@
 #include "store.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <list>
 #include <memory>
@@ -94,6 +95,28 @@ private:
         QString kept; // its copy in tmp/, until placed
     };
     class Folders;
+    class Hasher;
+    struct Planning;
+    struct Writing;
+
+    Result<int> addStep(Planning& planning, Step step, const fs::Location& where, bool checked,
+                        const QString& label);
+    Status openFolder(int k, QSet<QString>* planned);
+    Status planFolders(const FolderSlot& slot, QSet<QString>* planned);
+    Status lookAt(Step& step);
+    Status prepareHistory();
+    Status copyToKeep(const Step& step, const fs::Folder& temporary);
+    Status hashKept(const fs::Folder& temporary);
+    Status syncKept(const fs::Folder& temporary);
+    Status beginRecord(const fs::Folder& operations);
+    Status writeRecord();
+    Status makeFolders();
+    Status writeStep(Step& step, Hasher& hasher, Writing& writing);
+    Result<quint32> givePermissions(const Step& step, fs::File& temp, const fs::Folder& folder,
+                                    Writing* writing);
+    Status recordAfter(const Writing& writing);
+    void takeBack(const Step& step, QStringList* problems, bool* durable);
+    void removeMadeFolders();
 
     QString labelOf(const Step& step) const;
     Status labelled(const Step& step, const Status& failure) const;

@@ -647,6 +647,158 @@ std::optional<RecordedVersion> numberedVersion(const QJsonObject& o, const char*
     return RecordedVersion{int(*file), *version};
 }
 
+// A file line's file, or why it is none.
+std::optional<RecordedFile> fileOf(const QJsonObject& o, QString* problem) {
+    const auto where = pathOf(o, QStringLiteral("file"));
+    if (!where) {
+        *problem = QStringLiteral("names no file Grovekeep may change: %1")
+                       .arg(pathProblem(o, QStringLiteral("file")));
+        return std::nullopt;
+    }
+    RecordedFile file;
+    file.path = *where;
+    const QString role = o.value(QStringLiteral("role")).toString();
+    if (role == QStringLiteral("target"))
+        file.role = FileRole::Target;
+    else if (role == QStringLiteral("backup"))
+        file.role = FileRole::Backup;
+    else if (role == QStringLiteral("copy"))
+        file.role = FileRole::Copy;
+    else
+        *problem = QStringLiteral("has no known role");
+    const QJsonValue remove = o.value(QStringLiteral("remove"));
+    if (problem->isEmpty() && !remove.isUndefined() && !remove.isBool())
+        *problem = QStringLiteral("has an unknown removal");
+    file.remove = remove.toBool();
+    const QJsonValue before = o.value(QStringLiteral("before"));
+    if (before.isObject())
+        file.before = versionOf(before.toObject());
+    if (problem->isEmpty() && before.isObject() && !file.before)
+        *problem = QStringLiteral("has a damaged content (sha256, size, mode)");
+    else if (problem->isEmpty() && !before.isObject() && !before.isNull())
+        *problem = QStringLiteral("has no content before");
+    else if (problem->isEmpty() && file.remove && !file.before)
+        *problem = QStringLiteral("removes a file that was not there");
+    if (!problem->isEmpty())
+        return std::nullopt;
+    return file;
+}
+
+// The lines of a record after its head, each checked where it stands: the folders made, the
+// files, what each file got, the ready line that seals them; then what a roll-back kept and
+// the states, which may follow any part of it.
+class BodyLines {
+public:
+    BodyLines(const NativePath& path, const RecordHead& head, const RecordReader::Body& body,
+              bool* ready, RecordedState* state)
+        : m_path(path)
+        , m_head(head)
+        , m_body(body)
+        , m_ready(ready)
+        , m_state(state) {}
+
+    // The next line, with its end.
+    Status add(const QByteArray& line) {
+        ++m_number;
+        if (m_hashing && !line.startsWith("{\"ready\""))
+            m_hash.add(line);
+        const auto object = objectOf(line.chopped(1));
+        if (!object)
+            return fault(QStringLiteral("cannot be read"));
+        if (m_part == Head) {
+            m_part = m_head.folders > 0 ? Folders : m_head.files > 0 ? Files : Afters;
+            return Status::success();
+        }
+        if (object->contains(QStringLiteral("state")) || object->contains(QStringLiteral("kept")))
+            return trailing(*object);
+        if (m_part == Folders)
+            return folder(*object);
+        if (m_part == Files)
+            return file(*object);
+        if (m_part == Afters && object->contains(QStringLiteral("after")))
+            return after(*object);
+        if (m_part == Afters && object->contains(QStringLiteral("ready")))
+            return sealed(*object);
+        return fault(QStringLiteral("is not where it belongs in a record"));
+    }
+    qint64 number() const { return m_number; }
+    bool empty() const { return m_part == Head; }
+
+private:
+    enum Part { Head, Folders, Files, Afters, Ready, After };
+
+    Status fault(const QString& what) const {
+        return damaged(m_path, QStringLiteral("line %1 %2").arg(m_number).arg(what));
+    }
+    // A roll-back writes these after whatever part of the record was written.
+    Status trailing(const QJsonObject& o) {
+        m_part = After;
+        m_hashing = false;
+        if (o.contains(QStringLiteral("state"))) {
+            const auto s = stateOf(o);
+            if (!s)
+                return fault(QStringLiteral("holds no known state"));
+            *m_state = *s;
+            return Status::success();
+        }
+        const auto kept = numberedVersion(o, "kept", m_head.files);
+        if (!kept)
+            return fault(QStringLiteral("names no kept version of a file of the record"));
+        return m_body.kept ? m_body.kept(*kept) : Status::success();
+    }
+    Status folder(const QJsonObject& o) {
+        const auto folder = pathOf(o, QStringLiteral("folder"));
+        if (!folder)
+            return fault(QStringLiteral("names no folder Grovekeep may make: %1")
+                             .arg(pathProblem(o, QStringLiteral("folder"))));
+        if (++m_folders == m_head.folders)
+            m_part = m_head.files > 0 ? Files : Afters;
+        return m_body.folder ? m_body.folder(*folder) : Status::success();
+    }
+    Status file(const QJsonObject& o) {
+        QString problem;
+        const auto file = fileOf(o, &problem);
+        if (!file)
+            return fault(problem);
+        const int k = m_files++;
+        if (m_files == m_head.files)
+            m_part = Afters;
+        return m_body.file ? m_body.file(k, *file) : Status::success();
+    }
+    Status after(const QJsonObject& o) {
+        const auto after = numberedVersion(o, "after", m_head.files);
+        if (!after || after->file <= m_lastAfter)
+            return fault(QStringLiteral("names no file of the record in order"));
+        m_lastAfter = after->file;
+        return m_body.after ? m_body.after(*after) : Status::success();
+    }
+    Status sealed(const QJsonObject& o) {
+        const QJsonObject r = o.value(QStringLiteral("ready")).toObject();
+        const auto lines = numberIn(r.value(QStringLiteral("lines")), 0, qint64(1) << 40);
+        if (!lines || *lines != m_number - 1 ||
+            r.value(QStringLiteral("sha256")).toString() != m_hash.hex())
+            return fault(QStringLiteral("does not match the lines before it: the record was "
+                                        "changed or damaged"));
+        m_hashing = false;
+        m_part = Ready;
+        *m_ready = true;
+        return Status::success();
+    }
+
+    const NativePath& m_path;
+    const RecordHead& m_head;
+    const RecordReader::Body& m_body;
+    bool* m_ready;
+    RecordedState* m_state;
+    Part m_part = Head;
+    int m_folders = 0;
+    int m_files = 0;
+    int m_lastAfter = -1;
+    qint64 m_number = 0;
+    Sha256 m_hash;
+    bool m_hashing = true;
+};
+
 } // namespace
 
 struct RecordReader::State {
@@ -736,130 +888,29 @@ Status RecordReader::read(const Body& body, bool* ready, RecordedState* state) {
     if (!head)
         return head.status();
     const NativePath& path = m_state->file.path();
-    enum Part { Head, Folders, Files, Afters, Ready, After };
-    Part part = Head;
-    int folders = 0;
-    int files = 0;
-    int lastAfter = -1;
-    qint64 number = 0;
-    Sha256 hash;
-    bool hashing = true;
+    BodyLines lines(path, *head, body, ready, state);
     QByteArray buffer;
     qint64 offset = 0;
-    auto handle = [&](const QByteArray& line) -> Status {
-        ++number;
-        auto fault = [&](const QString& what) {
-            return damaged(path, QStringLiteral("line %1 %2").arg(number).arg(what));
-        };
-        const auto object = objectOf(line);
-        if (!object)
-            return fault(QStringLiteral("cannot be read"));
-        if (part == Head) {
-            part = head->folders > 0 ? Folders : head->files > 0 ? Files : Afters;
-            return Status::success();
-        }
-        if (object->contains(QStringLiteral("state")) || object->contains(QStringLiteral("kept"))) {
-            // A roll-back writes these after whatever part of the record was written.
-            part = After;
-            hashing = false;
-            if (object->contains(QStringLiteral("state"))) {
-                const auto s = stateOf(*object);
-                if (!s)
-                    return fault(QStringLiteral("holds no known state"));
-                *state = *s;
-                return Status::success();
-            }
-            const auto kept = numberedVersion(*object, "kept", head->files);
-            if (!kept)
-                return fault(QStringLiteral("names no kept version of a file of the record"));
-            return body.kept ? body.kept(*kept) : Status::success();
-        } else if (part == Folders) {
-            const auto folder = pathOf(*object, QStringLiteral("folder"));
-            if (!folder)
-                return fault(QStringLiteral("names no folder Grovekeep may make: %1")
-                                 .arg(pathProblem(*object, QStringLiteral("folder"))));
-            if (++folders == head->folders)
-                part = head->files > 0 ? Files : Afters;
-            return body.folder ? body.folder(*folder) : Status::success();
-        } else if (part == Files) {
-            const auto where = pathOf(*object, QStringLiteral("file"));
-            if (!where)
-                return fault(QStringLiteral("names no file Grovekeep may change: %1")
-                                 .arg(pathProblem(*object, QStringLiteral("file"))));
-            RecordedFile file;
-            file.path = *where;
-            const QString role = object->value(QStringLiteral("role")).toString();
-            if (role == QStringLiteral("target"))
-                file.role = FileRole::Target;
-            else if (role == QStringLiteral("backup"))
-                file.role = FileRole::Backup;
-            else if (role == QStringLiteral("copy"))
-                file.role = FileRole::Copy;
-            else
-                return fault(QStringLiteral("has no known role"));
-            const QJsonValue remove = object->value(QStringLiteral("remove"));
-            if (!remove.isUndefined() && !remove.isBool())
-                return fault(QStringLiteral("has an unknown removal"));
-            file.remove = remove.toBool();
-            const QJsonValue before = object->value(QStringLiteral("before"));
-            if (before.isObject()) {
-                file.before = versionOf(before.toObject());
-                if (!file.before)
-                    return fault(QStringLiteral("has a damaged content (sha256, size, mode)"));
-            } else if (!before.isNull()) {
-                return fault(QStringLiteral("has no content before"));
-            }
-            if (file.remove && !file.before)
-                return fault(QStringLiteral("removes a file that was not there"));
-            const int k = files++;
-            if (files == head->files)
-                part = Afters;
-            return body.file ? body.file(k, file) : Status::success();
-        } else if (part == Afters && object->contains(QStringLiteral("after"))) {
-            const auto after = numberedVersion(*object, "after", head->files);
-            if (!after || after->file <= lastAfter)
-                return fault(QStringLiteral("names no file of the record in order"));
-            lastAfter = after->file;
-            return body.after ? body.after(*after) : Status::success();
-        } else if (part == Afters && object->contains(QStringLiteral("ready"))) {
-            const QJsonObject r = object->value(QStringLiteral("ready")).toObject();
-            const auto lines = numberIn(r.value(QStringLiteral("lines")), 0, qint64(1) << 40);
-            if (!lines || *lines != number - 1 ||
-                r.value(QStringLiteral("sha256")).toString() != hash.hex())
-                return fault(QStringLiteral("does not match the lines before it: the record "
-                                            "was changed or damaged"));
-            hashing = false;
-            part = Ready;
-            *ready = true;
-            return Status::success();
-        }
-        return fault(QStringLiteral("is not where it belongs in a record"));
-    };
     for (;;) {
         const qsizetype newline = buffer.indexOf('\n');
-        if (newline < 0) {
-            if (buffer.size() > kMaxLine)
-                return damaged(path, QStringLiteral("line %1 is too long").arg(number + 1));
-            const qint64 want = std::min<qint64>(1 << 20, m_state->size - offset);
-            if (want <= 0)
-                break; // a last line without its end was cut short: never written
-            const qsizetype had = buffer.size();
-            buffer.resize(had + qsizetype(want));
-            if (const Status read = m_state->file.readExactly(buffer.data() + had, want, offset);
-                !read)
-                return read;
-            offset += want;
+        if (newline >= 0) {
+            if (const Status added = lines.add(buffer.left(newline + 1)); !added)
+                return added;
+            buffer.remove(0, newline + 1);
             continue;
         }
-        const QByteArray line = buffer.left(newline + 1);
-        buffer.remove(0, newline + 1);
-        const bool readyLine = line.startsWith("{\"ready\"");
-        if (hashing && !readyLine)
-            hash.add(line);
-        if (const Status handled = handle(line.chopped(1)); !handled)
-            return handled;
+        if (buffer.size() > kMaxLine)
+            return damaged(path, QStringLiteral("line %1 is too long").arg(lines.number() + 1));
+        const qint64 want = std::min<qint64>(1 << 20, m_state->size - offset);
+        if (want <= 0)
+            break; // a last line without its end was cut short: never written
+        const qsizetype had = buffer.size();
+        buffer.resize(had + qsizetype(want));
+        if (const Status read = m_state->file.readExactly(buffer.data() + had, want, offset); !read)
+            return read;
+        offset += want;
     }
-    if (part == Head)
+    if (lines.empty())
         return damaged(path, QStringLiteral("it is empty"));
     return Status::success();
 }

@@ -129,6 +129,77 @@ std::optional<FileVersion> olderVersion(const QJsonValue& value, bool* bad) {
     return FileVersion{*digest, qint64(size), quint32(mode)};
 }
 
+// The head of an older record into `r`: why it cannot be used, or nothing.
+QString olderHead(const QJsonObject& o, const QString& name, OperationRecord* r) {
+    r->id = o.value(QStringLiteral("id")).toInt();
+    if (r->id <= 0 || r->id != name.chopped(5).toInt())
+        return QStringLiteral("its number does not match its name");
+    r->time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODate);
+    r->info.kind = o.value(QStringLiteral("kind")).toString().left(64);
+    r->info.what = o.value(QStringLiteral("what")).toString().left(4096);
+    const QJsonObject package = o.value(QStringLiteral("package")).toObject();
+    r->info.packageName = package.value(QStringLiteral("name")).toString().left(4096);
+    r->info.packageSha256 = package.value(QStringLiteral("sha256")).toString().left(64);
+    const QString state = o.value(QStringLiteral("state")).toString();
+    if (state == QStringLiteral("complete"))
+        r->state = OperationState::Complete;
+    else if (state == QStringLiteral("undone"))
+        r->state = OperationState::Undone;
+    else if (state == QStringLiteral("rolled-back"))
+        r->state = OperationState::RolledBack;
+    else if (state == QStringLiteral("under-way"))
+        r->state = OperationState::UnderWay;
+    else
+        return QStringLiteral("its state is unknown");
+    r->undoes = std::max(0, o.value(QStringLiteral("undoes")).toInt());
+    r->info.undoes = r->undoes;
+    r->undoneBy = std::max(0, o.value(QStringLiteral("undoneBy")).toInt());
+    r->note = o.value(QStringLiteral("note")).toString().left(4096);
+    if (!r->time.isValid())
+        return QStringLiteral("its time is unknown");
+    return QString();
+}
+
+// The folders and files of an older record into `r`, each placed below its root again: why
+// they cannot be used, or nothing. `ready`: whether any new content was recorded.
+QString olderFiles(const QJsonObject& o, const Places& places, OperationRecord* r, bool* ready) {
+    auto placed = [&](const QJsonObject& f, RecordedPath* recorded) {
+        const fs::Location location =
+            fs::Location::below(NativePath(f.value(QStringLiteral("root")).toString()),
+                                f.value(QStringLiteral("path")).toString());
+        *recorded = places.classify(location);
+        return recordedPathProblem(*recorded);
+    };
+    for (const QJsonValue& v : o.value(QStringLiteral("createdFolders")).toArray()) {
+        RecordedPath recorded;
+        if (const QString problem = placed(v.toObject(), &recorded); !problem.isEmpty())
+            return problem;
+        r->createdFolders << places.shown(recorded, r->game);
+    }
+    *ready = false;
+    for (const QJsonValue& v : o.value(QStringLiteral("files")).toArray()) {
+        const QJsonObject f = v.toObject();
+        FileRecord file;
+        if (const QString problem = placed(f, &file.recorded); !problem.isEmpty())
+            return problem;
+        file.location = places.shown(file.recorded, r->game);
+        const QString role = f.value(QStringLiteral("role")).toString();
+        file.role = role == QStringLiteral("backup") ? FileRole::Backup
+                    : role == QStringLiteral("copy") ? FileRole::Copy
+                                                     : FileRole::Target;
+        bool bad = false;
+        file.before = olderVersion(f.value(QStringLiteral("before")), &bad);
+        file.after = olderVersion(f.value(QStringLiteral("after")), &bad);
+        if (bad)
+            return QStringLiteral("a file's content is damaged");
+        file.remove = !file.after && file.before && r->state != OperationState::UnderWay;
+        *ready = *ready || file.after.has_value();
+        r->files << file;
+    }
+    r->fileCount = int(r->files.size());
+    return QString();
+}
+
 // The older record `name` as a record of this Grovekeep, or why it cannot be read.
 Result<OperationRecord> readOlder(const fs::Folder& operations, const QString& name,
                                   const Places& places, bool* ready) {
@@ -153,69 +224,12 @@ Result<OperationRecord> readOlder(const fs::Folder& operations, const QString& n
     bytes.clear();
     if (!doc.isObject())
         return fail(QStringLiteral("it is not a record"));
-    const QJsonObject o = doc.object();
     OperationRecord r;
-    r.id = o.value(QStringLiteral("id")).toInt();
-    if (r.id <= 0 || r.id != name.chopped(5).toInt())
-        return fail(QStringLiteral("its number does not match its name"));
-    r.time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODate);
-    r.info.kind = o.value(QStringLiteral("kind")).toString().left(64);
-    r.info.what = o.value(QStringLiteral("what")).toString().left(4096);
-    const QJsonObject package = o.value(QStringLiteral("package")).toObject();
-    r.info.packageName = package.value(QStringLiteral("name")).toString().left(4096);
-    r.info.packageSha256 = package.value(QStringLiteral("sha256")).toString().left(64);
-    const QString state = o.value(QStringLiteral("state")).toString();
-    if (state == QStringLiteral("complete"))
-        r.state = OperationState::Complete;
-    else if (state == QStringLiteral("undone"))
-        r.state = OperationState::Undone;
-    else if (state == QStringLiteral("rolled-back"))
-        r.state = OperationState::RolledBack;
-    else if (state == QStringLiteral("under-way"))
-        r.state = OperationState::UnderWay;
-    else
-        return fail(QStringLiteral("its state is unknown"));
-    r.undoes = std::max(0, o.value(QStringLiteral("undoes")).toInt());
-    r.info.undoes = r.undoes;
-    r.undoneBy = std::max(0, o.value(QStringLiteral("undoneBy")).toInt());
-    r.note = o.value(QStringLiteral("note")).toString().left(4096);
-    if (!r.time.isValid())
-        return fail(QStringLiteral("its time is unknown"));
+    if (const QString problem = olderHead(doc.object(), name, &r); !problem.isEmpty())
+        return fail(problem);
     r.game = places.game.isEmpty() ? QString() : cleanFolder(places.game);
-    auto locationOf = [&](const QJsonObject& f, RecordedPath* recorded) {
-        const fs::Location location =
-            fs::Location::below(NativePath(f.value(QStringLiteral("root")).toString()),
-                                f.value(QStringLiteral("path")).toString());
-        *recorded = places.classify(location);
-        return recordedPathProblem(*recorded);
-    };
-    for (const QJsonValue& v : o.value(QStringLiteral("createdFolders")).toArray()) {
-        RecordedPath recorded;
-        if (const QString problem = locationOf(v.toObject(), &recorded); !problem.isEmpty())
-            return fail(problem);
-        r.createdFolders << places.shown(recorded, r.game);
-    }
-    *ready = false;
-    for (const QJsonValue& v : o.value(QStringLiteral("files")).toArray()) {
-        const QJsonObject f = v.toObject();
-        FileRecord file;
-        if (const QString problem = locationOf(f, &file.recorded); !problem.isEmpty())
-            return fail(problem);
-        file.location = places.shown(file.recorded, r.game);
-        const QString role = f.value(QStringLiteral("role")).toString();
-        file.role = role == QStringLiteral("backup") ? FileRole::Backup
-                    : role == QStringLiteral("copy") ? FileRole::Copy
-                                                     : FileRole::Target;
-        bool bad = false;
-        file.before = olderVersion(f.value(QStringLiteral("before")), &bad);
-        file.after = olderVersion(f.value(QStringLiteral("after")), &bad);
-        if (bad)
-            return fail(QStringLiteral("a file's content is damaged"));
-        file.remove = !file.after && file.before && r.state != OperationState::UnderWay;
-        *ready = *ready || file.after.has_value();
-        r.files << file;
-    }
-    r.fileCount = int(r.files.size());
+    if (const QString problem = olderFiles(doc.object(), places, &r, ready); !problem.isEmpty())
+        return fail(problem);
     return r;
 }
 
@@ -487,6 +501,41 @@ Result<std::optional<FileVersion>> ChangeStore::versionOf(const fs::Location& lo
 
 // ---- undo
 
+namespace {
+
+// The later operations that changed one of the files of `record` and stand: they are undone
+// first. An undo of an operation later than this one cancels out with that operation.
+QStringList laterOperations(HistoryFolder& history, const Places& places,
+                            const OperationRecord& record, const QList<fs::Location>& locations) {
+    auto folder = history.open();
+    if (!folder)
+        return {folder.error()};
+    PathIndex index(**folder);
+    QStringList problems;
+    QSet<int> named;
+    for (qsizetype k = 0; k < record.files.size(); ++k) {
+        const auto ids =
+            index.operationsOf(PathIndex::keyOf(record.files.at(k).recorded.key(record.game)));
+        if (!ids)
+            return {ids.error()};
+        for (const int other : *ids) {
+            if (other <= record.id || named.contains(other))
+                continue;
+            const auto later = history.summary(other, places);
+            if (!later || !later->readable() || later->state != OperationState::Complete ||
+                later->undoes > record.id)
+                continue;
+            named.insert(other);
+            problems << QStringLiteral("Operation %1 (%2) changed %3 later; undo it first.")
+                            .arg(other)
+                            .arg(oneLine(later->info.what), describe(locations.at(k)));
+        }
+    }
+    return problems;
+}
+
+} // namespace
+
 QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
     if (changedOnly)
         *changedOnly = false;
@@ -516,31 +565,7 @@ QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
     }
     if (!problems.isEmpty())
         return problems;
-    // A later operation that changed one of its files, and stands: it is undone first. An undo
-    // of an operation later than this one cancels out with that operation.
-    auto folder = history.open();
-    if (!folder)
-        return {folder.error()};
-    PathIndex index(**folder);
-    QSet<int> named;
-    for (qsizetype k = 0; k < record->files.size(); ++k) {
-        const auto ids =
-            index.operationsOf(PathIndex::keyOf(record->files.at(k).recorded.key(record->game)));
-        if (!ids)
-            return {ids.error()};
-        for (const int other : *ids) {
-            if (other <= id || named.contains(other))
-                continue;
-            const auto later = history.summary(other, m_places);
-            if (!later || !later->readable() || later->state != OperationState::Complete ||
-                later->undoes > id)
-                continue;
-            named.insert(other);
-            problems << QStringLiteral("Operation %1 (%2) changed %3 later; undo it first.")
-                            .arg(other)
-                            .arg(oneLine(later->info.what), describe(locations.at(k)));
-        }
-    }
+    problems = laterOperations(history, m_places, *record, locations);
     if (!problems.isEmpty())
         return problems;
     bool onlyChanged = true;
@@ -814,35 +839,103 @@ Result<StoreCheck> ChangeStore::verifyStore() const {
 
 namespace {
 
+// What the roll-back of an interrupted operation gathers as it goes.
+struct RollingBack {
+    HistoryFolder& history;
+    QString token; // the names of its temporary files
+    Recovered recovered;
+    QList<RecordedVersion> kept;
+    bool durable = true;
+};
+
+// Removes the temporary file of file `k` beside it, when it is there; false when it could not be
+// looked at or removed (the next recovery tries again).
+bool removeTemporary(const fs::Location& location, const QString& token, int k) {
+    auto folder = fs::Folder::holding(location, false);
+    if (!folder)
+        return folder.kind() == ErrorKind::NotFound;
+    const QString temp = temporaryName(token, k);
+    const auto there = folder->stat(temp);
+    return there && (there->kind == fs::Kind::Absent || there->kind == fs::Kind::Folder ||
+                     folder->remove(temp));
+}
+
+// Keeps the user's later version of a file in the history before it is put back; false when it
+// could not be kept.
+bool keepLaterVersion(RollingBack& r, const fs::Location& location, int k) {
+    auto folder = fs::Folder::holding(location, false);
+    auto source =
+        folder ? folder->openForReading(location.name) : Result<fs::File>(folder.status());
+    const auto info = source ? source->info() : Result<fs::Info>(source.status());
+    const auto version = info ? r.history.keep(*source, *info, describe(location))
+                              : Result<FileVersion>(info.status());
+    if (!version) {
+        r.recovered.problems << QStringLiteral("%1 holds a later version that could not be kept, "
+                                               "and was left as it is: %2")
+                                    .arg(describe(location), asClause(version.error()));
+        return false;
+    }
+    r.kept << RecordedVersion{k, *version};
+    r.recovered.kept << QStringLiteral("kept your later version of %1 in the history (%2)")
+                            .arg(describe(location),
+                                 quotedPath(r.history.objectLocation(version->sha256).path()));
+    return true;
+}
+
+// Puts back what file `k` held, unless it holds it already; a file holding neither that nor
+// what the operation wrote is a later version of the user's, kept first. False when the file
+// is left for the next recovery.
+bool putBackFile(RollingBack& r, const FileRecord& file, const fs::Location& location, int k) {
+    const auto now = ChangeStore::versionOf(location);
+    if (!now) {
+        r.recovered.problems << QStringLiteral("%1 could not be read, and was left as it is: %2")
+                                    .arg(describe(location), asClause(now.error()));
+        return false;
+    }
+    const std::optional<FileVersion> after = file.remove ? std::nullopt : file.after;
+    if (holds(*now, file.before))
+        return true;
+    if (!holds(*now, after) && now->has_value() && !keepLaterVersion(r, location, k))
+        return false;
+    bool done = true;
+    if (const Status back =
+            putBack(r.history, location, file.before, temporaryName(r.token, k), &done);
+        !back) {
+        r.recovered.problems << QStringLiteral("%1 could not be put back: %2")
+                                    .arg(describe(location), asClause(back.error()));
+        return false;
+    }
+    r.durable = r.durable && done;
+    ++r.recovered.filesPutBack;
+    return true;
+}
+
 // Rolls back the interrupted operation of `record`: files are put back only where they hold what
 // the operation wrote; a file holding neither what it held before nor what the operation wrote
 // is a later version of the user's, kept in the history before it is put back.
 Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id, bool* finished) {
-    Recovered recovered;
-    recovered.operation = id;
+    RollingBack r{history, {}, {}, {}};
+    r.recovered.operation = id;
     *finished = false;
     bool ready = false;
-    QString token; // the names of its temporary files
-    const auto record = history.whole(id, places, &ready, &token);
+    const auto record = history.whole(id, places, &ready, &r.token);
     if (!record || !record->readable()) {
-        recovered.problems << (record ? record->unreadable : record.error());
-        return recovered;
+        r.recovered.problems << (record ? record->unreadable : record.error());
+        return r.recovered;
     }
-    recovered.what = record->info.what;
+    r.recovered.what = record->info.what;
     auto operations = history.part(kOperations);
     if (!operations) {
-        recovered.problems << operations.error();
-        return recovered;
+        r.recovered.problems << operations.error();
+        return r.recovered;
     }
     bool everyFile = true;
-    bool durable = true;
-    QList<RecordedVersion> kept;
     for (qsizetype k = record->files.size() - 1; k >= 0; --k) {
         const FileRecord& file = record->files.at(k);
         const auto location = places.resolve(file.recorded, record->game, Places::Use::Change);
         if (!location) {
-            recovered.problems << QStringLiteral("%1 was left as it is: %2")
-                                      .arg(describe(file.location), asClause(location.error()));
+            r.recovered.problems << QStringLiteral("%1 was left as it is: %2")
+                                        .arg(describe(file.location), asClause(location.error()));
             // A file the user chose, elsewhere, is never written from the history (it holds
             // what was saved, or what it held): the rest is rolled back all the same. A file
             // of a game folder that is not set now waits until it is.
@@ -850,76 +943,25 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
                 everyFile = false;
             continue;
         }
-        // Its temporary file goes, when it is there; what cannot be looked at or removed now is
-        // tried again by the next recovery.
-        if (auto folder = fs::Folder::holding(*location, false)) {
-            const QString temp = temporaryName(token, int(k));
-            const auto there = folder->stat(temp);
-            if (!there || (there->kind != fs::Kind::Absent && there->kind != fs::Kind::Folder &&
-                           !folder->remove(temp)))
-                everyFile = false;
-        } else if (folder.kind() != ErrorKind::NotFound) {
-            everyFile = false;
-        }
-        if (!ready)
-            continue; // no file had been changed yet
-        const auto now = ChangeStore::versionOf(*location);
-        if (!now) {
-            recovered.problems << QStringLiteral("%1 could not be read, and was left as it is: %2")
-                                      .arg(describe(*location), asClause(now.error()));
-            everyFile = false;
-            continue;
-        }
-        const std::optional<FileVersion> after = file.remove ? std::nullopt : file.after;
-        if (holds(*now, file.before))
-            continue;
-        if (!holds(*now, after) && now->has_value()) {
-            // Neither: the user's later version, kept first.
-            auto folder = fs::Folder::holding(*location, false);
-            auto source =
-                folder ? folder->openForReading(location->name) : Result<fs::File>(folder.status());
-            const auto info = source ? source->info() : Result<fs::Info>(source.status());
-            const auto version = info ? history.keep(*source, *info, describe(*location))
-                                      : Result<FileVersion>(info.status());
-            if (!version) {
-                recovered.problems << QStringLiteral("%1 holds a later version that could not be "
-                                                     "kept, and was left as it is: %2")
-                                          .arg(describe(*location), asClause(version.error()));
-                everyFile = false;
-                continue;
-            }
-            kept << RecordedVersion{int(k), *version};
-            recovered.kept << QStringLiteral("kept your later version of %1 in the history "
-                                             "(%2)")
-                                  .arg(describe(*location),
-                                       quotedPath(history.objectLocation(version->sha256).path()));
-        }
-        bool done = true;
-        if (const Status back =
-                putBack(history, *location, file.before, temporaryName(token, int(k)), &done);
-            !back) {
-            recovered.problems << QStringLiteral("%1 could not be put back: %2")
-                                      .arg(describe(*location), asClause(back.error()));
-            everyFile = false;
-            continue;
-        }
-        durable = durable && done;
-        ++recovered.filesPutBack;
+        everyFile = removeTemporary(*location, r.token, int(k)) && everyFile;
+        // Without the ready line no file had been changed yet.
+        if (ready)
+            everyFile = putBackFile(r, file, *location, int(k)) && everyFile;
     }
-    if (!durable)
-        recovered.problems << QStringLiteral("the system could not confirm that every file put "
-                                             "back is safely on the disk");
+    if (!r.durable)
+        r.recovered.problems << QStringLiteral("the system could not confirm that every file "
+                                               "put back is safely on the disk");
     if (!everyFile)
-        return recovered; // still under way: the next start tries again
+        return r.recovered; // still under way: the next start tries again
     removeEmptyFolders(places, *record, createdFoldersOf(places, *record));
     RecordedState state;
     state.state = OperationState::RolledBack;
     state.note = record->note.isEmpty()
                      ? QStringLiteral("Interrupted; rolled back at the next start.")
                      : record->note;
-    if (appendToRecord(**operations, recordName(id), kept, state))
+    if (appendToRecord(**operations, recordName(id), r.kept, state))
         *finished = true;
-    return recovered;
+    return r.recovered;
 }
 
 } // namespace
@@ -989,6 +1031,138 @@ Result<QList<Recovered>> ChangeStore::recover() {
 
 // ---- prune
 
+namespace {
+
+Status pruneRefused(const QString& why) {
+    return Status::failure(ErrorKind::Invalid,
+                           QStringLiteral("Nothing was freed: %1 What it kept may be the only copy "
+                                          "of what a file held, so every kept content stays.")
+                               .arg(why));
+}
+
+// What a pruning removes: the old operations, and the kept contents no other one needs.
+struct PruneChoice {
+    QList<int> removed;
+    QSet<QString> needed; // SHA-256s, in hex
+    int highest = 0;
+};
+
+// Chooses what goes: operations older than `before` and finished, unless their files are still
+// installed (or `evenInstalled`). Every record must be read for it: an unreadable one refuses.
+Result<PruneChoice> choosePruned(HistoryFolder& history, const Places& places,
+                                 const QDateTime& before, bool evenInstalled, Pruned* pruned) {
+    const auto ids = history.recordIds();
+    if (!ids)
+        return ids.status();
+    const auto older = history.olderRecords();
+    if (!older)
+        return older.status();
+    if (!older->isEmpty())
+        return pruneRefused(
+            QStringLiteral("the record %1 of an older Grovekeep cannot be read.")
+                .arg(quotedPath(history.path().child(kOperations).child(older->at(0)))));
+    PruneChoice choice;
+    for (const int id : *ids) {
+        choice.highest = std::max(choice.highest, id);
+        const auto record = history.whole(id, places);
+        if (!record)
+            return pruneRefused(record.error());
+        if (!record->readable())
+            return pruneRefused(record->unreadable);
+        bool old = record->time < before && record->state != OperationState::UnderWay;
+        if (old && record->state == OperationState::Complete && !evenInstalled) {
+            bool installed = false;
+            for (const FileRecord& file : record->files)
+                installed |= file.role == FileRole::Target &&
+                             checkFile(places, *record, file).state == FileState::Intact;
+            if (installed) {
+                pruned->keptInstalled << id;
+                old = false;
+            }
+        }
+        if (old) {
+            choice.removed << id;
+            continue;
+        }
+        for (const FileRecord& file : record->files) {
+            if (file.before)
+                choice.needed.insert(file.before->sha256.hex());
+            if (file.kept)
+                choice.needed.insert(file.kept->sha256.hex());
+        }
+    }
+    std::sort(pruned->keptInstalled.begin(), pruned->keptInstalled.end(), std::greater<int>());
+    return choice;
+}
+
+// Removes the records of `removed`, then their index entries (an entry whose record is gone is
+// passed over). The last id is kept first: ids never go back, even when every record is gone.
+Status removeRecords(HistoryFolder& history, const PruneChoice& choice) {
+    if (const Status kept = history.keepLastId(choice.highest); !kept)
+        return kept;
+    auto operations = history.part(kOperations);
+    if (!operations)
+        return operations.status();
+    Status removed = Status::success();
+    for (const int id : choice.removed) {
+        removed = (*operations)->remove(recordName(id));
+        if (!removed)
+            break;
+    }
+    history.forgetRecords();
+    if (!removed)
+        return removed;
+    if (const Status synced = (*operations)->sync(); !synced)
+        return synced;
+    const QSet<int> gone(choice.removed.cbegin(), choice.removed.cend());
+    auto folder = history.open();
+    if (!folder)
+        return folder.status();
+    PathIndex index(**folder);
+    std::vector<std::pair<quint64, int>> entries;
+    if (const Status read = index.forEach([&](quint64 key, int id) {
+            if (!gone.contains(id))
+                entries.emplace_back(key, id);
+        });
+        !read)
+        return read;
+    return index.rewrite(entries);
+}
+
+// Frees (or, for a dry run, counts) every kept content no remaining record needs.
+Status freeObjects(HistoryFolder& history, const QSet<QString>& needed, bool dryRun,
+                   qint64* bytesFreed) {
+    auto objects = history.part(kObjects);
+    if (!objects)
+        return Status::success();
+    const auto shards = (*objects)->names();
+    if (!shards)
+        return shards.status();
+    for (const QString& shardName : *shards) {
+        auto shard = (*objects)->child(shardName, false);
+        if (!shard)
+            continue;
+        const auto names = shard->names();
+        if (!names)
+            return names.status();
+        for (const QString& name : *names) {
+            if (needed.contains(name))
+                continue;
+            // What cannot be removed now is freed by the next pruning.
+            const auto info = shard->stat(name);
+            if (dryRun || shard->remove(name))
+                *bytesFreed += info ? info->size : 0;
+        }
+        if (!dryRun)
+            shard->sync().ok();
+    }
+    return Status::success();
+}
+
+} // namespace
+
+// The records go before the contents they kept: a pruning cut short leaves contents no record
+// names (freed by the next one), never a record without its contents.
 Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, bool dryRun) {
     Pruned pruned;
     if (!HistoryFolder(m_places.manager).exists())
@@ -1001,106 +1175,17 @@ Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, b
     if (const Status recovered = recoverFirst(*locked); !recovered)
         return recovered;
     HistoryFolder& history = locked->history;
-    const auto ids = history.recordIds();
-    if (!ids)
-        return ids.status();
-    const auto older = history.olderRecords();
-    if (!older)
-        return older.status();
-    auto refuse = [](const QString& why) {
-        return Status::failure(ErrorKind::Invalid,
-                               QStringLiteral("Nothing was freed: %1 What it kept may be the only "
-                                              "copy of what a file held, so every kept content "
-                                              "stays.")
-                                   .arg(why));
-    };
-    if (!older->isEmpty())
-        return refuse(QStringLiteral("the record %1 of an older Grovekeep cannot be read.")
-                          .arg(quotedPath(history.path().child(kOperations).child(older->at(0)))));
-    QSet<QString> needed;
-    QList<int> removed;
-    int highest = 0;
-    for (const int id : *ids) {
-        highest = std::max(highest, id);
-        const auto record = history.whole(id, m_places);
-        if (!record)
-            return refuse(record.error());
-        if (!record->readable())
-            return refuse(record->unreadable);
-        bool old = record->time < before && record->state != OperationState::UnderWay;
-        if (old && record->state == OperationState::Complete && !evenInstalled) {
-            bool installed = false;
-            for (const FileRecord& file : record->files)
-                installed |= file.role == FileRole::Target &&
-                             checkFile(m_places, *record, file).state == FileState::Intact;
-            if (installed) {
-                pruned.keptInstalled << id;
-                old = false;
-            }
-        }
-        if (old) {
-            removed << id;
-            continue;
-        }
-        for (const FileRecord& file : record->files) {
-            if (file.before)
-                needed.insert(file.before->sha256.hex());
-            if (file.kept)
-                needed.insert(file.kept->sha256.hex());
-        }
+    const auto choice = choosePruned(history, m_places, before, evenInstalled, &pruned);
+    if (!choice)
+        return choice.status();
+    pruned.operations = int(choice->removed.size());
+    if (!dryRun && !choice->removed.isEmpty()) {
+        if (const Status removed = removeRecords(history, *choice); !removed)
+            return removed;
     }
-    std::sort(pruned.keptInstalled.begin(), pruned.keptInstalled.end(), std::greater<int>());
-    pruned.operations = int(removed.size());
-    auto objects = history.part(kObjects);
-    if (objects) {
-        const auto shards = (*objects)->names();
-        if (!shards)
-            return shards.status();
-        for (const QString& shardName : *shards) {
-            auto shard = (*objects)->child(shardName, false);
-            if (!shard)
-                continue;
-            const auto names = shard->names();
-            if (!names)
-                return names.status();
-            for (const QString& name : *names) {
-                if (needed.contains(name))
-                    continue;
-                const auto info = shard->stat(name);
-                pruned.bytesFreed += info ? info->size : 0;
-                if (!dryRun)
-                    shard->remove(name).ok();
-            }
-            if (!dryRun)
-                shard->sync().ok();
-        }
-    }
-    if (dryRun || removed.isEmpty())
-        return pruned;
-    // Ids never go back, even when every record is gone.
-    if (const Status kept = history.keepLastId(highest); !kept)
-        return kept;
-    const QSet<int> gone(removed.cbegin(), removed.cend());
-    auto folder = history.open();
-    if (!folder)
-        return folder.status();
-    PathIndex index(**folder);
-    std::vector<std::pair<quint64, int>> entries;
-    if (const Status read = index.forEach([&](quint64 key, int id) {
-            if (!gone.contains(id))
-                entries.emplace_back(key, id);
-        });
-        !read)
-        return read;
-    if (const Status rewritten = index.rewrite(entries); !rewritten)
-        return rewritten;
-    auto operations = history.part(kOperations);
-    if (!operations)
-        return operations.status();
-    for (const int id : removed)
-        (*operations)->remove(recordName(id)).ok();
-    history.forgetRecords();
-    (*operations)->sync().ok();
+    if (const Status freed = freeObjects(history, choice->needed, dryRun, &pruned.bytesFreed);
+        !freed)
+        return freed;
     return pruned;
 }
 
