@@ -46,6 +46,8 @@ private slots:
     void editedRecords();
     void plantedRecordsUnderWay();
     void keptContentsAlteredOrLinked();
+    void historyFoldersLinkedOutside_data();
+    void historyFoldersLinkedOutside();
     void copiedGrovekeepFolderUndoesInTheCopy();
     void olderRecordsAreConverted();
     void recordLines_data();
@@ -203,6 +205,36 @@ void TestHistoryInput::keptContentsAlteredOrLinked() {
         QCOMPARE(checked->damaged.size(), 1);
         QVERIFY(checked->damaged.at(0).contains(Sha256::of("old landscape")));
     }
+}
+
+void TestHistoryInput::historyFoldersLinkedOutside_data() {
+    QTest::addColumn<QString>("part");
+    for (const char* part : {"History", "History/objects", "History/tmp", "History/operations",
+                             "History/index", "History/pending"})
+        QTest::newRow(part) << QString::fromLatin1(part);
+}
+
+void TestHistoryInput::historyFoldersLinkedOutside() {
+    // A folder of the history replaced by a link to a folder outside: nothing is written
+    // through it, no file changes, and what is refused says why.
+    QFETCH(QString, part);
+    Installed site;
+    const QString target = site.root + "/outside/planted";
+    QVERIFY(QDir().mkpath(target));
+    QVERIFY(QDir(site.manager + part).removeRecursively());
+    QVERIFY(QFile::link(target, site.manager + part));
+    const auto files = site.files();
+    auto store = site.store();
+    const auto installed = store.apply(
+        kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("third"))});
+    QVERIFY(!installed);
+    QVERIFY2(installed.error().contains("symbolic link"), qPrintable(installed.error()));
+    QVERIFY(!store.undo(1, false));
+    QCOMPARE(site.files(), files);
+    QCOMPARE(QDir(target).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                    QDir::NoDotAndDotDot),
+             QStringList());
+    QCOMPARE(site.canary(), QByteArray("canary"));
 }
 
 void TestHistoryInput::copiedGrovekeepFolderUndoesInTheCopy() {

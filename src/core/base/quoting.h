@@ -7,11 +7,6 @@
 
 namespace gk {
 
-// A path in double quotes with this platform's separators, for messages.
-inline QString quotedPath(const NativePath& path) {
-    return QStringLiteral("\"%1\"").arg(path.shown());
-}
-inline QString quotedPath(const ComposedPath& path) { return quotedPath(path.native()); }
 
 // Text from a package or the history on one line: control characters (tabs and line breaks
 // included) are shown as \t, \r, \n or \xNN, and the marks that reorder text as \uNNNN, so
@@ -36,6 +31,13 @@ inline QString oneLine(const QString& text) {
     }
     return out;
 }
+
+// A path in double quotes with this platform's separators, on one line (oneLine), for
+// messages: a name on the disk with a line break or a control in it cannot forge a line.
+inline QString quotedPath(const NativePath& path) {
+    return QLatin1Char('"') + oneLine(path.shown()) + QLatin1Char('"');
+}
+inline QString quotedPath(const ComposedPath& path) { return quotedPath(path.native()); }
 
 // A name from a package, in double quotes, on one line (oneLine), ready for a message.
 inline QString quotedName(const QString& name) {

@@ -343,7 +343,9 @@ Status ChangeStore::prepare(Locked& locked) {
 // ---- applying
 
 Status ChangeStore::recoverFirst(Locked& locked) {
-    const QList<Recovered> recovered = recoverLocked(locked);
+    const auto recovered = recoverLocked(locked);
+    if (!recovered)
+        return recovered.status();
     const auto left = locked.history.pending();
     if (!left)
         return left.status();
@@ -360,7 +362,7 @@ Status ChangeStore::recoverFirst(Locked& locked) {
     // An operation left under way that could not be rolled back yet: nothing else may change
     // the files it names until it is.
     QStringList why;
-    for (const Recovered& r : recovered)
+    for (const Recovered& r : *recovered)
         why += r.problems;
     return Status::failure(
         ErrorKind::Failed,
@@ -966,7 +968,7 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
 
 } // namespace
 
-QList<Recovered> ChangeStore::recoverLocked(Locked& locked) {
+Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
     HistoryFolder& history = locked.history;
     QList<Recovered> out;
     if (!history.exists())
@@ -974,7 +976,9 @@ QList<Recovered> ChangeStore::recoverLocked(Locked& locked) {
     history.removeTemporaries();
     const auto pending = history.pending();
     if (!pending)
-        return {Recovered{0, QString(), 0, {}, {pending.error()}}};
+        return pending.status().withMessage(
+            QStringLiteral("Grovekeep cannot tell whether a change was interrupted: %1")
+                .arg(pending.error()));
     for (const int id : *pending) {
         const auto summary = history.summary(id, m_places);
         if (!summary) {

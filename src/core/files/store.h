@@ -259,7 +259,7 @@ private:
     friend class Operation;
     Result<Locked> lock();
     Status prepare(Locked& locked);
-    QList<Recovered> recoverLocked(Locked& locked);
+    Result<QList<Recovered>> recoverLocked(Locked& locked);
     // Recovers, and refuses when an interrupted operation is still under way.
     Status recoverFirst(Locked& locked);
 

@@ -113,6 +113,9 @@ void recoverInterruptedOperations(QWidget* parent) {
     store->setWaiting(waitVisibly(parent));
     // Given up while another program held the history: the next change rolls it back.
     const auto recovered = store->recover();
+    if (!recovered && recovered.kind() != ErrorKind::Cancelled)
+        platform().message(parent, recovered.error() +
+                                       QStringLiteral(" Grovekeep changes no file until it can."));
     if (!recovered || recovered->isEmpty())
         return;
     QStringList lines;
