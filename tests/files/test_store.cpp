@@ -658,13 +658,14 @@ void TestStore::namesOfAnyLength() {
         QVERIFY(!QFile::exists(site.game + name));
     }
     // A name on the disk with a line break in it is named on one line: it cannot forge a line
-    // of a message or of the command-line tool's output.
+    // of a message or of the command-line tool's output. (exFAT and FAT refuse such names.)
     const QString forged = QStringLiteral("Data/Landscape/x\nNothing was changed.lnd");
-    QVERIFY(QDir().mkpath(site.game + forged));
-    const auto refused = store.apply(kInfo, {FileChange(site.inGame(forged), QByteArray("x"))});
-    QVERIFY(!refused);
-    QVERIFY2(!refused.error().contains('\n') && refused.error().contains("x\\nNothing"),
-             qPrintable(refused.error()));
+    if (QDir().mkpath(site.game + forged)) {
+        const auto refused = store.apply(kInfo, {FileChange(site.inGame(forged), QByteArray("x"))});
+        QVERIFY(!refused);
+        QVERIFY2(!refused.error().contains('\n') && refused.error().contains("x\\nNothing"),
+                 qPrintable(refused.error()));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStore)

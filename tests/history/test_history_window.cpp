@@ -3,6 +3,7 @@
 #include "support/world.h"
 
 #include "base/sha256.h"
+#include "files/record.h"
 #include "files/store.h"
 #include "frmMDI.h"
 #include "history/frmHistory.h"
@@ -74,6 +75,7 @@ private slots:
     void undoRefusedNamesTheLaterOperation();
     void freesSpace();
     void interruptedOperationIsRolledBackAtStart();
+    void interruptedBeforeItsContentsShowsItsPlan();
     void unreadableRecordsAreNamed();
     void waitsVisiblyForAnotherProgram();
 };
@@ -222,6 +224,52 @@ void TestHistoryWindow::interruptedOperationIsRolledBackAtStart() {
     }
 }
 
+void TestHistoryWindow::interruptedBeforeItsContentsShowsItsPlan() {
+    // An operation ended before its new contents were written: it is rolled back at start (no
+    // file had changed), and its files are listed as what it was to do to them, not as
+    // removed for want of new contents.
+    World world;
+    Game game(world);
+    const QString operations = game.manager + "History/operations";
+    QVERIFY(QDir().mkpath(operations) && QDir().mkpath(game.manager + "History/pending"));
+    auto folder = fs::Folder::openRoot(NativePath(operations));
+    QVERIFY(folder);
+    auto writer = RecordWriter::create(*folder, recordName(1));
+    QVERIFY(writer);
+    RecordHead head;
+    head.id = 1;
+    head.time = QDateTime::currentDateTime();
+    head.kind = "package";
+    head.what = "Package \"p.vif\"";
+    head.game = cleanFolder(NativePath(game.game));
+    head.token = "abc";
+    head.files = 2;
+    const auto original = FileVersion{*Digest::fromHex(Sha256::of("original")), 8, 0644};
+    QVERIFY(writer->head(head).ok());
+    QVERIFY(writer
+                ->file({RecordedPath{RootKind::Game, QString(), "Data/Landscape/hills.lnd"},
+                        FileRole::Target, false, original})
+                .ok());
+    QVERIFY(writer
+                ->file({RecordedPath{RootKind::Game, QString(), "Data/Landscape/isle.lnd"},
+                        FileRole::Target, false, std::nullopt})
+                .ok());
+    QVERIFY(writer->sync().ok());
+    QVERIFY(putFile(game.manager + "History/pending/1", ""));
+    QVERIFY(putFile(world.optionsFile(), (game.game + "\r\n" + game.manager + "\r\n").toUtf8()));
+    registerGrovekeepForms();
+    startGrovekeep();
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY2(world.platform->messages.at(0).contains("no file had been changed yet"),
+             qPrintable(world.platform->messages.at(0)));
+    QCOMPARE(game.hills(), QByteArray("original"));
+    frmHistory* w = openHistory();
+    auto* list = child<QTreeWidget>(w, "lstOperations");
+    QCOMPARE(column(list, 3), QStringList{"rolled-back"});
+    list->setCurrentItem(list->topLevelItem(0));
+    QCOMPARE(column(child<QTreeWidget>(w, "lstFiles"), 1), (QStringList{"replaced", "added"}));
+}
+
 void TestHistoryWindow::unreadableRecordsAreNamed() {
     // A damaged record is listed, named, with why; a description that would reorder text is
     // shown with its marks written out.
@@ -236,12 +284,17 @@ void TestHistoryWindow::unreadableRecordsAreNamed() {
                            QByteArray("second"))})
                 .ok());
     QVERIFY(putFile(game.manager + "History/operations/000001.jsonl", "{\"record\": damaged\n"));
+    // A record edited where it still reads as a record: the list finds it, as the tool does.
+    game.install("third");
+    const QString third = game.manager + "History/operations/000003.jsonl";
+    QVERIFY(putFile(third, fileBytes(third).replace("\"kind\":\"", "\"kind\":\"x")));
     frmHistory* w = openHistory();
     auto* operations = child<QTreeWidget>(w, "lstOperations");
-    QCOMPARE(column(operations, 3), (QStringList{"complete", "unreadable"}));
-    QCOMPARE(column(operations, 1).at(0), QStringLiteral("Package \"evil\\u202efiv.exe\""));
-    QVERIFY(column(operations, 1).at(1).contains("Operation 1"));
-    operations->setCurrentItem(operations->topLevelItem(1));
+    QCOMPARE(column(operations, 3), (QStringList{"unreadable", "complete", "unreadable"}));
+    QVERIFY(column(operations, 1).at(0).contains("Operation 3"));
+    QCOMPARE(column(operations, 1).at(1), QStringLiteral("Package \"evil\\u202efiv.exe\""));
+    QVERIFY(column(operations, 1).at(2).contains("Operation 1"));
+    operations->setCurrentItem(operations->topLevelItem(2));
     const QString summary = child<QLabel>(w, "lblSummary")->text();
     QVERIFY2(summary.contains("cannot be read") && summary.contains("000001.jsonl"),
              qPrintable(summary));

@@ -4,12 +4,12 @@
 
 namespace gk {
 
+// From what the record says the operation does to the file, not from the content after: an
+// operation interrupted before its new contents were written has none.
 QString changeName(const FileRecord& file) {
-    if (!file.before)
-        return QStringLiteral("added");
-    if (!file.after)
+    if (file.remove)
         return QStringLiteral("removed");
-    return QStringLiteral("replaced");
+    return file.before ? QStringLiteral("replaced") : QStringLiteral("added");
 }
 
 QString sizeText(qint64 bytes) {

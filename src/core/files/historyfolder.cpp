@@ -4,7 +4,11 @@
 #include "pathindex.h"
 #include "store.h"
 
+#include <QDateTime>
 #include <QSet>
+
+#include <map>
+#include <mutex>
 
 #include <algorithm>
 
@@ -348,6 +352,25 @@ bool HistoryFolder::recordBegun(int id) {
     return start.left(qsizetype(*got)).contains('\n');
 }
 
+namespace {
+
+// The record files found whole, as they were then: a record is only ever appended to, and any
+// change to its file changes its size or its change time, so a file unchanged since is not
+// read whole again (a window lists the history each time it is shown). Only files last
+// changed a while ago are remembered: the change time is kept in clock ticks, and a change
+// within the tick of the last one would not show.
+struct CheckedRecords {
+    std::mutex mutex;
+    std::map<std::pair<quint64, quint64>, fs::Info> files; // by device and inode
+};
+
+CheckedRecords& checkedRecords() {
+    static CheckedRecords checked;
+    return checked;
+}
+
+} // namespace
+
 Status HistoryFolder::check(int id) {
     auto operations = part(kOperations);
     if (!operations)
@@ -355,9 +378,26 @@ Status HistoryFolder::check(int id) {
     auto reader = RecordReader::open(**operations, recordName(id));
     if (!reader)
         return reader.status();
+    const fs::Info info = reader->fileInfo();
+    const std::pair<quint64, quint64> key{info.device, info.inode};
+    CheckedRecords& checked = checkedRecords();
+    {
+        std::lock_guard lock(checked.mutex);
+        const auto found = checked.files.find(key);
+        if (found != checked.files.end() && info.unchangedSince(found->second))
+            return Status::success();
+    }
     bool ready = false;
     RecordedState state;
-    return reader->read(RecordReader::Body{}, &ready, &state);
+    const Status read = reader->read(RecordReader::Body{}, &ready, &state);
+    constexpr qint64 kSettled = 2'000'000'000; // ns
+    const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    std::lock_guard lock(checked.mutex);
+    if (read && now - info.changed > kSettled)
+        checked.files[key] = info;
+    else
+        checked.files.erase(key);
+    return read;
 }
 
 Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool* wasReady,

@@ -803,6 +803,7 @@ private:
 
 struct RecordReader::State {
     fs::File file;
+    fs::Info info;
     qint64 size = 0;
     std::optional<RecordHead> head;
 };
@@ -822,9 +823,12 @@ Result<RecordReader> RecordReader::open(const fs::Folder& operations, const QStr
         return info.status();
     RecordReader reader;
     reader.m_state->file = std::move(*file);
+    reader.m_state->info = *info;
     reader.m_state->size = info->size;
     return reader;
 }
+
+const fs::Info& RecordReader::fileInfo() const { return m_state->info; }
 
 Result<RecordHead> RecordReader::head() {
     if (m_state->head)

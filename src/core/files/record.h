@@ -176,6 +176,8 @@ public:
     RecordReader& operator=(RecordReader&&) noexcept;
     ~RecordReader();
 
+    // The record's file as it was opened.
+    const fs::Info& fileInfo() const;
     Result<RecordHead> head();
     // The last state line; under way when there is none.
     Result<RecordedState> state();

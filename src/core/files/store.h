@@ -216,7 +216,8 @@ public:
 
     // Every operation, newest first, without its files; a record that cannot be read is listed
     // with why. Each record is read whole when `wholeRecords` (every line checked, in constant
-    // memory); otherwise only its head and its state, which is fast however large it is.
+    // memory; a record file unchanged since this process last found it whole is not read
+    // again); otherwise only its head and its state, which is fast however large it is.
     Result<QList<OperationRecord>> history(bool wholeRecords = false) const;
     // One operation with its files.
     Result<OperationRecord> operation(int id) const;

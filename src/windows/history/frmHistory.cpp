@@ -130,7 +130,7 @@ void frmHistory::refresh() {
     QString problem; // why the history cannot be read, shown instead of an empty list
     if (!shared().ManagerFolder.isEmpty()) {
         if (auto opened = openStore(managerFolder(), gameFolder())) {
-            if (auto read = opened->history())
+            if (auto read = opened->history(true))
                 history = *read;
             else
                 problem = read.error();
