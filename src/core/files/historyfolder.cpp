@@ -306,11 +306,19 @@ OperationRecord summaryOf(const RecordHead& head, const RecordedState& state) {
     return r;
 }
 
-OperationRecord unreadable(int id, const QString& why) {
+OperationRecord unreadable(int id, const Status& why) {
     OperationRecord r;
     r.id = id;
-    r.unreadable = why;
+    r.unreadable = why.error();
+    r.damaged = why.kind() == ErrorKind::Invalid;
     return r;
+}
+
+Status namesAnother(const fs::Folder& operations, int id, int named) {
+    return Status::failure(ErrorKind::Invalid,
+                           QStringLiteral("The history record %1 names operation %2.")
+                               .arg(quotedPath(operations.pathOf(recordName(id))))
+                               .arg(named));
 }
 
 } // namespace
@@ -323,18 +331,16 @@ Result<OperationRecord> HistoryFolder::summary(int id, const Places&) {
     if (!reader) {
         if (reader.kind() == ErrorKind::NotFound)
             return reader.status();
-        return unreadable(id, reader.error());
+        return unreadable(id, reader.status());
     }
     const auto head = reader->head();
     if (!head)
-        return unreadable(id, head.error());
+        return unreadable(id, head.status());
     if (head->id != id)
-        return unreadable(id, QStringLiteral("The history record %1 names operation %2.")
-                                  .arg(quotedPath((*operations)->pathOf(recordName(id))))
-                                  .arg(head->id));
+        return unreadable(id, namesAnother(**operations, id, head->id));
     const auto state = reader->state();
     if (!state)
-        return unreadable(id, state.error());
+        return unreadable(id, state.status());
     return summaryOf(*head, *state);
 }
 
@@ -409,16 +415,14 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     if (!reader) {
         if (reader.kind() == ErrorKind::NotFound)
             return reader.status();
-        return unreadable(id, reader.error());
+        return unreadable(id, reader.status());
     }
     const auto head = reader->head();
     if (!head)
-        return unreadable(id, head.error());
+        return unreadable(id, head.status());
     OperationRecord r = summaryOf(*head, RecordedState{});
     if (head->id != id)
-        return unreadable(id, QStringLiteral("The history record %1 names operation %2.")
-                                  .arg(quotedPath((*operations)->pathOf(recordName(id))))
-                                  .arg(head->id));
+        return unreadable(id, namesAnother(**operations, id, head->id));
     RecordReader::Body body;
     body.folder = [&](const RecordedPath& path) {
         r.createdFolders << places.shown(path, head->game);
@@ -445,7 +449,7 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     bool ready = false;
     RecordedState state;
     if (const Status read = reader->read(body, &ready, &state); !read)
-        return unreadable(id, read.error());
+        return unreadable(id, read);
     r.state = state.state;
     r.undoneBy = state.undoneBy;
     r.note = state.note;
@@ -454,10 +458,12 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     if (token)
         *token = head->token;
     if (ready && r.files.size() != head->files)
-        return unreadable(id, QStringLiteral("The history record %1 lists %2 files of %3.")
-                                  .arg(quotedPath((*operations)->pathOf(recordName(id))))
-                                  .arg(r.files.size())
-                                  .arg(head->files));
+        return unreadable(
+            id, Status::failure(ErrorKind::Invalid,
+                                QStringLiteral("The history record %1 lists %2 files of %3.")
+                                    .arg(quotedPath((*operations)->pathOf(recordName(id))))
+                                    .arg(r.files.size())
+                                    .arg(head->files)));
     return r;
 }
 

@@ -349,12 +349,13 @@ Status ChangeStore::recoverFirst(Locked& locked) {
     const auto left = locked.history.pending();
     if (!left)
         return left.status();
-    // A record that cannot be read cannot be rolled back, now or ever: it is named by every
-    // recovery, and does not stop the history.
+    // A damaged record cannot be rolled back, now or ever: it is named by every recovery, and
+    // does not stop the history. One that could not be read now (a failing disk) stops it,
+    // until it can be read and rolled back.
     QList<int> pending;
     for (const int id : *left) {
         const auto summary = locked.history.summary(id, m_places);
-        if (summary && summary->readable())
+        if (summary ? !summary->damaged : summary.kind() != ErrorKind::NotFound)
             pending << id;
     }
     if (pending.isEmpty())
@@ -974,11 +975,14 @@ Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
     if (!history.exists())
         return out;
     history.removeTemporaries();
-    const auto pending = history.pending();
+    auto pending = history.pending();
     if (!pending)
         return pending.status().withMessage(
             QStringLiteral("Grovekeep cannot tell whether a change was interrupted: %1")
                 .arg(pending.error()));
+    // The newest first: an operation left under way over another one's files is taken back
+    // before the one whose files it found.
+    std::sort(pending->begin(), pending->end(), std::greater<int>());
     for (const int id : *pending) {
         const auto summary = history.summary(id, m_places);
         if (!summary) {

@@ -113,8 +113,10 @@ struct OperationRecord {
     QString note;     // why it was rolled back
     QString game;     // the game folder its game files lie in
     int fileCount = 0;
-    // Why the record cannot be read; then only the id is known.
+    // Why the record cannot be read; then only the id is known. `damaged`: for what it holds
+    // (it was changed, cut or planted), not for a read that failed and may not fail again.
     QString unreadable;
+    bool damaged = false;
     // Filled by ChangeStore::operation() only.
     QList<fs::Location> createdFolders;
     QList<FileRecord> files;
