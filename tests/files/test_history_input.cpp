@@ -45,6 +45,7 @@ private slots:
     void editedRecords_data();
     void editedRecords();
     void plantedRecordsUnderWay();
+    void versionOfAFileNotListed();
     void keptContentsAlteredOrLinked();
     void historyFoldersLinkedOutside_data();
     void historyFoldersLinkedOutside();
@@ -179,6 +180,38 @@ void TestHistoryInput::plantedRecordsUnderWay() {
     QVERIFY(!refused);
     QVERIFY2(refused.error().contains("Operation 3 was interrupted"), qPrintable(refused.error()));
     QCOMPARE(site.outside(), before);
+}
+
+void TestHistoryInput::versionOfAFileNotListed() {
+    // A record cut after its first file line, with a roll-back's kept line (which may follow
+    // any part of a record) naming a file its head counts but it does not list: unreadable,
+    // named by the recovery, and no command reaches past what it lists.
+    Site site;
+    QVERIFY(QDir().mkpath(site.manager + "History/pending"));
+    const QByteArray game = cleanFolder(NativePath(site.game)).toUtf8();
+    const QByteArray sha = Sha256::of("old landscape").toLatin1();
+    QVERIFY(putFile(site.record(1),
+                    "{\"record\":\"grovekeep-history\",\"version\":2,\"id\":1,\"time\":"
+                    "\"2026-01-01T00:00:00Z\",\"kind\":\"package\",\"what\":\"P\",\"game\":\"" +
+                        game +
+                        "\",\"temp\":\"abc\",\"folders\":0,\"files\":3}\n"
+                        "{\"file\":\"Data/Landscape/a.lnd\",\"root\":\"game\",\"role\":\"target\","
+                        "\"before\":null}\n"
+                        "{\"kept\":2,\"sha256\":\"" +
+                        sha + "\",\"size\":13,\"mode\":420}\n"));
+    QVERIFY(putFile(site.manager + "History/pending/1", ""));
+    const auto files = site.files();
+    auto store = site.store();
+    const auto record = store.operation(1);
+    QVERIFY(!record || !record->readable());
+    const auto recovered = store.recover();
+    QVERIFY(recovered);
+    QCOMPARE(recovered->size(), 1);
+    QVERIFY2(recovered->at(0).problems.join(' ').contains("does not list"),
+             qPrintable(recovered->at(0).problems.join(' ')));
+    QCOMPARE(store.verify(1).size(), 1);
+    QCOMPARE(store.verify(1).at(0).state, FileState::Unreadable);
+    QCOMPARE(site.files(), files);
 }
 
 void TestHistoryInput::keptContentsAlteredOrLinked() {

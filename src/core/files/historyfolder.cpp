@@ -321,27 +321,48 @@ Status namesAnother(const fs::Folder& operations, int id, int named) {
                                .arg(named));
 }
 
+// Record `id`, opened with its head read; or, when it cannot be used, the record as unreadable
+// (with why); or NotFound.
+struct OpenedRecord {
+    std::optional<RecordReader> reader; // none: `failed` says why
+    RecordHead head;
+    OperationRecord failed;
+};
+
+Result<OpenedRecord> openRecord(const fs::Folder& operations, int id) {
+    OpenedRecord out;
+    auto reader = RecordReader::open(operations, recordName(id));
+    if (!reader) {
+        if (reader.kind() == ErrorKind::NotFound)
+            return reader.status();
+        out.failed = unreadable(id, reader.status());
+        return out;
+    }
+    const auto head = reader->head();
+    if (!head || head->id != id) {
+        out.failed = unreadable(id, head ? namesAnother(operations, id, head->id) : head.status());
+        return out;
+    }
+    out.head = *head;
+    out.reader = std::move(*reader);
+    return out;
+}
+
 } // namespace
 
 Result<OperationRecord> HistoryFolder::summary(int id, const Places&) {
     auto operations = part(kOperations);
     if (!operations)
         return operations.status();
-    auto reader = RecordReader::open(**operations, recordName(id));
-    if (!reader) {
-        if (reader.kind() == ErrorKind::NotFound)
-            return reader.status();
-        return unreadable(id, reader.status());
-    }
-    const auto head = reader->head();
-    if (!head)
-        return unreadable(id, head.status());
-    if (head->id != id)
-        return unreadable(id, namesAnother(**operations, id, head->id));
-    const auto state = reader->state();
+    auto opened = openRecord(**operations, id);
+    if (!opened)
+        return opened.status();
+    if (!opened->reader)
+        return opened->failed;
+    const auto state = opened->reader->state();
     if (!state)
         return unreadable(id, state.status());
-    return summaryOf(*head, *state);
+    return summaryOf(opened->head, *state);
 }
 
 bool HistoryFolder::recordBegun(int id) {
@@ -411,26 +432,32 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     auto operations = part(kOperations);
     if (!operations)
         return operations.status();
-    auto reader = RecordReader::open(**operations, recordName(id));
-    if (!reader) {
-        if (reader.kind() == ErrorKind::NotFound)
-            return reader.status();
-        return unreadable(id, reader.status());
-    }
-    const auto head = reader->head();
-    if (!head)
-        return unreadable(id, head.status());
-    OperationRecord r = summaryOf(*head, RecordedState{});
-    if (head->id != id)
-        return unreadable(id, namesAnother(**operations, id, head->id));
+    auto opened = openRecord(**operations, id);
+    if (!opened)
+        return opened.status();
+    if (!opened->reader)
+        return opened->failed;
+    auto& reader = opened->reader;
+    const RecordHead& head = opened->head;
+    OperationRecord r = summaryOf(head, RecordedState{});
+    // A version of a file the record has not listed (a roll-back's kept line may follow any
+    // part of it) makes it unreadable.
+    auto listed = [&](int file) {
+        return file < r.files.size()
+                   ? Status::success()
+                   : Status::failure(ErrorKind::Invalid,
+                                     QStringLiteral("The history record %1 names a file it does "
+                                                    "not list.")
+                                         .arg(quotedPath((*operations)->pathOf(recordName(id)))));
+    };
     RecordReader::Body body;
     body.folder = [&](const RecordedPath& path) {
-        r.createdFolders << places.shown(path, head->game);
+        r.createdFolders << places.shown(path, head.game);
         return Status::success();
     };
     body.file = [&](int, const RecordedFile& file) {
         FileRecord f;
-        f.location = places.shown(file.path, head->game);
+        f.location = places.shown(file.path, head.game);
         f.recorded = file.path;
         f.role = file.role;
         f.remove = file.remove;
@@ -439,12 +466,16 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
         return Status::success();
     };
     body.after = [&](const RecordedVersion& after) {
-        r.files[after.file].after = after.version;
-        return Status::success();
+        const Status known = listed(after.file);
+        if (known)
+            r.files[after.file].after = after.version;
+        return known;
     };
     body.kept = [&](const RecordedVersion& kept) {
-        r.files[kept.file].kept = kept.version;
-        return Status::success();
+        const Status known = listed(kept.file);
+        if (known)
+            r.files[kept.file].kept = kept.version;
+        return known;
     };
     bool ready = false;
     RecordedState state;
@@ -456,14 +487,14 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     if (wasReady)
         *wasReady = ready;
     if (token)
-        *token = head->token;
-    if (ready && r.files.size() != head->files)
+        *token = head.token;
+    if (ready && r.files.size() != head.files)
         return unreadable(
             id, Status::failure(ErrorKind::Invalid,
                                 QStringLiteral("The history record %1 lists %2 files of %3.")
                                     .arg(quotedPath((*operations)->pathOf(recordName(id))))
                                     .arg(r.files.size())
-                                    .arg(head->files)));
+                                    .arg(head.files)));
     return r;
 }
 

@@ -374,13 +374,7 @@ Status ChangeStore::recoverFirst(Locked& locked) {
                                : QStringLiteral(" (%1)").arg(why.join(QStringLiteral("; ")))));
 }
 
-Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource& changes,
-                                   const Options& options) {
-    if (options.dryRun) {
-        // Every check, no lock and no write: the history is not even made.
-        HistoryFolder history(m_places.manager);
-        return Operation(history, m_places, info, changes, options).run();
-    }
+Result<ChangeStore::Locked> ChangeStore::lockForChange() {
     auto locked = lock();
     if (!locked)
         return locked.status();
@@ -388,6 +382,19 @@ Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource
         return prepared.withMessage(prepared.error() + QStringLiteral(" Nothing was changed."));
     if (const Status recovered = recoverFirst(*locked); !recovered)
         return recovered;
+    return locked;
+}
+
+Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource& changes,
+                                   const Options& options) {
+    if (options.dryRun) {
+        // Every check, no lock and no write: the history is not even made.
+        HistoryFolder history(m_places.manager);
+        return Operation(history, m_places, info, changes, options).run();
+    }
+    auto locked = lockForChange();
+    if (!locked)
+        return locked.status();
     return Operation(locked->history, m_places, info, changes, options).run();
 }
 
@@ -642,13 +649,9 @@ QList<RecordedPath> createdFoldersOf(const Places& places, const OperationRecord
 } // namespace
 
 Result<Applied> ChangeStore::undo(int id, bool force) {
-    auto locked = lock();
+    auto locked = lockForChange();
     if (!locked)
         return locked.status();
-    if (const Status prepared = prepare(*locked); !prepared)
-        return prepared;
-    if (const Status recovered = recoverFirst(*locked); !recovered)
-        return recovered;
     bool changedOnly = false;
     const QStringList problems = undoProblems(id, &changedOnly);
     if (!problems.isEmpty() && !(force && changedOnly))
@@ -1175,13 +1178,9 @@ Result<Pruned> ChangeStore::prune(const QDateTime& before, bool evenInstalled, b
     Pruned pruned;
     if (!HistoryFolder(m_places.manager).exists())
         return pruned;
-    auto locked = lock();
+    auto locked = lockForChange();
     if (!locked)
         return locked.status();
-    if (const Status prepared = prepare(*locked); !prepared)
-        return prepared;
-    if (const Status recovered = recoverFirst(*locked); !recovered)
-        return recovered;
     HistoryFolder& history = locked->history;
     const auto choice = choosePruned(history, m_places, before, evenInstalled, &pruned);
     if (!choice)

@@ -265,6 +265,8 @@ private:
     Result<QList<Recovered>> recoverLocked(Locked& locked);
     // Recovers, and refuses when an interrupted operation is still under way.
     Status recoverFirst(Locked& locked);
+    // The lock of a change: the history prepared and recovered first.
+    Result<Locked> lockForChange();
 
     Places m_places;
     Waiting m_waiting;
