@@ -199,7 +199,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             State touched;
             for (const auto& [path, contents] : befores[id]) {
-                touched[path] = model[path];
+                if (contents || model[path]) // as above: no removal of what is not there
+                    touched[path] = model[path];
                 model[path] = contents;
             }
             const auto undone = store->undo(id, b & 0x40);
