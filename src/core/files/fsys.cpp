@@ -1,12 +1,10 @@
-#include "fsys.h"
+#include "fsysseam.h"
 
 // The file layer on POSIX systems: folders held by descriptor, every step opened with openat()
-// without following links, renames and links relative to those folders, syncs by descriptor. A
-// Windows build needs an implementation of fsys.h of its own on Win32 handles (directory
-// handles with FILE_FLAG_BACKUP_SEMANTICS, FILE_FLAG_OPEN_REPARSE_POINT for no-follow,
-// SetFileInformationByHandle for renames, FlushFileBuffers, LockFileEx).
+// without following links, renames relative to those folders, syncs by descriptor. Windows has
+// its own in fsys_win.cpp.
 #if !defined(Q_OS_UNIX)
-#error "fsys.cpp is the POSIX implementation of the file layer; Windows needs its own."
+#error "fsys.cpp is the POSIX implementation of the file layer; fsys_win.cpp is Windows'."
 #endif
 
 #include "base/paths.h"
@@ -31,31 +29,9 @@
 
 namespace gk::fs {
 
+using detail::faultHere;
+
 namespace {
-
-int g_failAt = 0;
-bool g_failOnward = false;
-int g_failError = EIO;
-unsigned g_kinds = faults::Changes;
-int g_steps = 0;
-int g_exitAt = 0;
-int g_exitStatus = 0;
-int g_changes = 0;
-bool g_renameNoReplace = true;
-
-// Counts a step of kind `kind`; true when the fault seam makes it fail (errno is then set).
-bool faultHere(faults::Steps kind = faults::Changes) {
-    if (kind == faults::Changes && g_exitAt > 0 && ++g_changes == g_exitAt)
-        ::_exit(g_exitStatus);
-    if (!(g_kinds & kind))
-        return false;
-    ++g_steps;
-    if (g_failAt > 0 && (g_steps == g_failAt || (g_failOnward && g_steps > g_failAt))) {
-        errno = g_failError;
-        return true;
-    }
-    return false;
-}
 
 QByteArray encoded(const QString& name) { return QFile::encodeName(name); }
 
@@ -83,96 +59,11 @@ Info infoOf(const struct stat& st) {
 
 } // namespace
 
-ErrorKind kindOf(int error) {
-    switch (error) {
-    case ENOENT:
-        return ErrorKind::NotFound;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return ErrorKind::AccessDenied;
-    case ENOSPC:
-    case EFBIG:
-    case EDQUOT:
-        return ErrorKind::NoSpace;
-    case EISDIR:
-        return ErrorKind::IsFolder;
-    case ELOOP:
-    case ENOTDIR:
-    case EXDEV:
-        return ErrorKind::UnsafePath;
-    default:
-        return ErrorKind::Failed;
-    }
-}
-
-namespace {
-
-QString reasonOf(int error) {
-    switch (error) {
-    case ELOOP:
-        return QStringLiteral("it is a symbolic link, which Grovekeep does not follow here");
-    case ENOTDIR:
-        return QStringLiteral("a part of the path is not a folder (or is a symbolic link)");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
-
-} // namespace
-
-Status failure(const QString& what, const NativePath& path, int error) {
-    return Status::failure(
-        kindOf(error),
-        QStringLiteral("Could not %1 %2: %3.").arg(what, quotedPath(path), reasonOf(error)));
-}
-
-// ---- Location
-
-Location Location::below(const NativePath& root, const QString& relative) {
-    QStringList parts = pathComponents(relative);
-    Location out;
-    out.root = root;
-    out.name = parts.isEmpty() ? QString() : parts.takeLast();
-    out.folders = parts;
-    return out;
-}
-
-NativePath Location::folderPath() const {
-    NativePath path = root;
-    for (const QString& folder : folders)
-        path = path.child(folder);
-    return path;
-}
-
-NativePath Location::path() const { return folderPath().child(name); }
-
-// ---- Descriptor
-
-Descriptor::Descriptor(int fd, NativePath path)
-    : m_fd(fd)
-    , m_path(std::move(path)) {}
-
-Descriptor::~Descriptor() {
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
-Descriptor::Descriptor(Descriptor&& other) noexcept
-    : m_fd(std::exchange(other.m_fd, -1))
-    , m_path(std::move(other.m_path)) {}
-
-Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
-    if (this != &other) {
-        if (m_fd >= 0)
-            ::close(m_fd);
-        m_fd = std::exchange(other.m_fd, -1);
-        m_path = std::move(other.m_path);
-    }
-    return *this;
-}
-
 // ---- File
+
+namespace detail {
+void closeHandle(qintptr handle) { ::close(int(handle)); }
+} // namespace detail
 
 namespace {
 
@@ -215,23 +106,6 @@ Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
     }
 }
 
-Status File::readExactly(char* buffer, qint64 size, qint64 offset) {
-    while (size > 0) {
-        const auto got = read(buffer, size, offset);
-        if (!got)
-            return got.status();
-        if (*got == 0)
-            return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("Could not read %1: the file ends sooner than "
-                                                  "it should (it changed while it was read).")
-                                       .arg(quotedPath(m_path)));
-        buffer += *got;
-        offset += *got;
-        size -= *got;
-    }
-    return Status::success();
-}
-
 Status File::write(const char* data, qint64 size) {
     while (size > 0) {
         if (faultHere())
@@ -268,30 +142,12 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
             return failure(QStringLiteral("write"), m_path, errno);
         }
         if (done == 0)
-            return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("Could not read %1: the file ends sooner than "
-                                                  "it should (it changed while it was read).")
-                                       .arg(quotedPath(source.m_path)));
+            return detail::endedEarly(source.m_path);
         size -= done;
     }
     offset = in;
 #endif
-    QByteArray buffer(qsizetype(std::min<qint64>(size, 1 << 20)), Qt::Uninitialized);
-    while (size > 0) {
-        const auto got = source.read(buffer.data(), std::min<qint64>(size, buffer.size()), offset);
-        if (!got)
-            return got.status();
-        if (*got == 0)
-            return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("Could not read %1: the file ends sooner than "
-                                                  "it should (it changed while it was read).")
-                                       .arg(quotedPath(source.m_path)));
-        if (const Status written = write(buffer.constData(), *got); !written)
-            return written;
-        offset += *got;
-        size -= *got;
-    }
-    return Status::success();
+    return detail::copyThroughBuffer(*this, source, offset, size);
 }
 
 Status File::sync() {
@@ -405,26 +261,6 @@ Result<Folder> Folder::child(const QString& name, bool create, bool* created) co
     return failure(QStringLiteral("open the folder"), path, ENOENT);
 }
 
-Result<Folder> Folder::holding(const Location& location, bool create, QList<Location>* created) {
-    auto folder = openRoot(location.root);
-    if (!folder)
-        return folder;
-    Location step;
-    step.root = location.root;
-    for (const QString& name : location.folders) {
-        bool made = false;
-        auto next = folder->child(name, create, &made);
-        if (!next)
-            return next;
-        step.name = name;
-        if (made && created)
-            created->append(step);
-        step.folders << name;
-        folder = std::move(next);
-    }
-    return folder;
-}
-
 Result<Info> Folder::info() const {
     struct stat st {};
     if (::fstat(m_fd, &st) != 0)
@@ -479,20 +315,6 @@ Result<File> Folder::openForReading(const QString& name) const {
     return regularFile(fd, path);
 }
 
-Result<File> Folder::createTemp(quint32 mode) const {
-    for (int attempt = 0;; ++attempt) {
-        const QString temp =
-            tempPrefix() + QString::number(QRandomGenerator::global()->generate64(), 36);
-        auto file = createExclusive(temp, mode);
-        if (file || attempt >= 8)
-            return file;
-        // Another name only when this one was taken; any other failure is the answer.
-        const auto taken = stat(temp);
-        if (!taken || taken->kind == Kind::Absent)
-            return file;
-    }
-}
-
 Result<File> Folder::createExclusive(const QString& name, quint32 mode) const {
     const NativePath path = pathOf(name);
     if (faultHere())
@@ -542,7 +364,7 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
     if (faultHere())
         return failure(QStringLiteral("write"), target.pathOf(to), errno);
 #ifdef RENAME_NOREPLACE
-    if (g_renameNoReplace) {
+    if (detail::renameNoReplaceWanted()) {
         if (::renameat2(m_fd, source.constData(), target.m_fd, destination.constData(),
                         RENAME_NOREPLACE) == 0)
             return Status::success();
@@ -599,13 +421,6 @@ Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
     }
 }
 
-Status SyncBatch::add(File file) {
-    const auto info = file.info();
-    if (!info)
-        return info.status();
-    return add(std::move(file), info->device, info->size);
-}
-
 Status SyncBatch::add(File file, quint64 device, qint64 size) {
 #ifdef __linux__
     // A large file starts being written out now, while the next ones are written: the sync at
@@ -648,34 +463,5 @@ Status SyncBatch::sync() {
     m_devices.clear();
     return status;
 }
-
-namespace faults {
-void failAt(int n, int error, unsigned steps) {
-    g_steps = 0;
-    g_failAt = n;
-    g_failOnward = false;
-    g_failError = error;
-    g_kinds = steps;
-}
-void failFrom(int n, int error, unsigned steps) {
-    failAt(n, error, steps);
-    g_failOnward = true;
-}
-int stepsSoFar() { return g_steps; }
-void exitAt(int n, int status) {
-    g_changes = 0;
-    g_exitAt = n;
-    g_exitStatus = status;
-}
-void setRenameNoReplace(bool available) { g_renameNoReplace = available; }
-void reset() {
-    g_failAt = 0;
-    g_failOnward = false;
-    g_steps = 0;
-    g_kinds = Changes;
-    g_exitAt = 0;
-    g_changes = 0;
-}
-} // namespace faults
 
 } // namespace gk::fs

@@ -53,23 +53,24 @@ struct Location {
     bool operator==(const Location& other) const = default;
 };
 
-// An open file descriptor and the path it was opened as; closed with its owner.
+// An open file descriptor (a handle on Windows) and the path it was opened as; closed with its
+// owner.
 class Descriptor {
 public:
     Descriptor() = default;
-    Descriptor(int fd, NativePath path);
+    Descriptor(qintptr fd, NativePath path);
     ~Descriptor();
     Descriptor(Descriptor&& other) noexcept;
     Descriptor& operator=(Descriptor&& other) noexcept;
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
-    bool isOpen() const { return m_fd >= 0; }
-    int descriptor() const { return m_fd; }
+    bool isOpen() const { return m_fd != -1; }
+    qintptr descriptor() const { return m_fd; }
     const NativePath& path() const { return m_path; }
 
 protected:
-    int m_fd = -1;
+    qintptr m_fd = -1; // INVALID_HANDLE_VALUE is -1 too
     NativePath m_path;
 };
 
@@ -77,7 +78,7 @@ protected:
 class File : public Descriptor {
 public:
     File() = default;
-    File(int fd, NativePath path)
+    File(qintptr fd, NativePath path)
         : Descriptor(fd, std::move(path)) {}
 
     // Opens a regular file for reading by its path, links in it followed (a file the user
@@ -160,7 +161,7 @@ public:
     static bool isTemporary(const QString& name) { return name.startsWith(tempPrefix()); }
 
 private:
-    Folder(int fd, NativePath path)
+    Folder(qintptr fd, NativePath path)
         : Descriptor(fd, std::move(path)) {}
 };
 
