@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
         // An exact-size copy, so a read past the end is a read past the allocation.
         auto copy = std::make_unique<std::uint8_t[]>(bytes.size());
         std::copy(bytes.begin(), bytes.end(), copy.get());
-        std::printf("%s (%zu bytes)\n", path.filename().c_str(), bytes.size());
+        std::printf("%s (%zu bytes)\n", path.filename().string().c_str(), bytes.size());
         LLVMFuzzerTestOneInput(copy.get(), bytes.size());
     }
     std::printf("Replayed %zu inputs.\n", inputs.size());

@@ -79,7 +79,9 @@ ErrorKind kindOf(int error) {
         return ErrorKind::AccessDenied;
     case ENOSPC:
     case EFBIG:
+#ifdef EDQUOT
     case EDQUOT:
+#endif
         return ErrorKind::NoSpace;
     case EISDIR:
         return ErrorKind::IsFolder;
