@@ -8,6 +8,7 @@
 #include "files/fsys.h"
 #include "files/store.h"
 #include "support/files.h"
+#include "support/posix.h"
 
 #include <QDir>
 #include <QProcessEnvironment>

@@ -66,18 +66,18 @@ void TestStore::containment() {
     const QString target = site.game + "Data/Landscape/old.lnd";
     if (setup == "target") {
         QFile::remove(target);
-        QVERIFY(QFile::link(outside + "/canary.txt", target));
+        GK_PLANT_LINK(outside + "/canary.txt", target);
     } else if (setup == "folder") {
         QVERIFY(QDir(site.game + "Data/Landscape").removeRecursively());
-        QVERIFY(QFile::link(outside, site.game + "Data/Landscape"));
+        GK_PLANT_LINK(outside, site.game + "Data/Landscape");
     } else if (setup == "Backup") {
-        QVERIFY(QFile::link(outside, site.manager + "Backup"));
+        GK_PLANT_LINK(outside, site.manager + "Backup");
     } else if (setup == "bak") {
         QVERIFY(QDir().mkpath(site.manager + "Backup/Landscape"));
-        QVERIFY(QFile::link(outside + "/canary.txt", site.manager + "Backup/Landscape/old.lnd"));
+        GK_PLANT_LINK(outside + "/canary.txt", site.manager + "Backup/Landscape/old.lnd");
     } else if (setup == "objects") {
         QVERIFY(QDir().mkpath(site.manager + "History"));
-        QVERIFY(QFile::link(outside, site.manager + "History/objects"));
+        GK_PLANT_LINK(outside, site.manager + "History/objects");
     } else if (setup == "fifo") {
         QFile::remove(target);
         if (!makeFifo(target))
@@ -136,7 +136,7 @@ void TestStore::folderSwappedForALinkAfterPlanning() {
     QVERIFY(plan.ok() && plan->ok());
     // Between the check and the write, the folder becomes a link leading out.
     QVERIFY(QDir(site.game + "Data/Landscape").removeRecursively());
-    QVERIFY(QFile::link(site.root + "/outside", site.game + "Data/Landscape"));
+    GK_PLANT_LINK(site.root + "/outside", site.game + "Data/Landscape");
     auto store = site.store();
     const auto applied = applyPackagePlan(store, *plan, ComposedPath(site.manager), {});
     QCOMPARE(applied.kind(), ErrorKind::UnsafePath);
@@ -329,7 +329,8 @@ void TestStore::undoIsRefusedWhenItWouldLoseSomething() {
         const QString text = problems.join(' ');
         QVERIFY2(!problems.isEmpty() && !changedOnly, qPrintable(QString::number(n)));
         QVERIFY2(!text.contains("has changed since"), qPrintable(text));
-        named = named || (text.contains("could not be read") && text.contains(site.game));
+        named = named || (text.contains("could not be read") &&
+                          text.contains(QDir::toNativeSeparators(site.game)));
     }
     QVERIFY(named);
     for (int n = 1; n <= reads; ++n) {
@@ -562,7 +563,7 @@ void TestStore::dryRunAndRefusalsWriteNothing() {
     QVERIFY(store.apply(kInfo, mixedChanges(site), dry).ok());
     QCOMPARE(snapshot(site.root), before);
     QFile::remove(site.game + "Data/Landscape/old.lnd");
-    QVERIFY(QFile::link(site.root + "/outside/canary.txt", site.game + "Data/Landscape/old.lnd"));
+    GK_PLANT_LINK(site.root + "/outside/canary.txt", site.game + "Data/Landscape/old.lnd");
     const auto refusedDry = store.apply(kInfo, mixedChanges(site), dry);
     QCOMPARE(refusedDry.kind(), ErrorKind::UnsafePath);
     const auto linked = snapshot(site.root);

@@ -27,6 +27,7 @@ struct Site {
     ComposedPath gameFolder() const { return ComposedPath(game); }
     ComposedPath managerFolder() const { return ComposedPath(manager); }
     ChangeStore store() const { return openStore(managerFolder(), gameFolder()).value(); }
+    bool links = false; // whether the planted links could be made
 
     Site() {
         for (const char* folder : {"BW/Data/Landscape", "BW/Data/CreatureMesh",
@@ -34,8 +35,8 @@ struct Site {
             QDir().mkpath(root + '/' + folder);
         putFile(root + "/outside/canary.txt", "canary");
         putFile(root + "/canary.txt", "canary");
-        QFile::link(root + "/outside", game + "Data/Out");
-        QFile::link(root + "/outside/canary.txt", game + "Data/evil.lnd");
+        links = plantLink(root + "/outside", game + "Data/Out") &&
+                plantLink(root + "/outside/canary.txt", game + "Data/evil.lnd");
     }
 };
 
@@ -98,7 +99,7 @@ void TestInstall::extensionDispatch() {
     QCOMPARE(PackageCompiler::proposedInstallPath(NativePath("/work/x.dat"), ComposedPath("/g/"),
                                                   NativePath())
                  .text(),
-             QStringLiteral("/g/x.dat"));
+             QDir::toNativeSeparators("/g/x.dat"));
     QCOMPARE(fileTypeLabel(path), label);
     QCOMPARE(targetFolderFor(installKindFor(path)), folder);
     // What comes from outside goes to the installer: packages and what has a game folder.
@@ -147,8 +148,8 @@ void TestInstall::singleFile() {
     const QString chosen = "/home/u/content/" + name;
     const SingleInstall plan =
         planSingleInstall(installKindFor(chosen), chosen, site.gameFolder(), site.managerFolder());
-    QCOMPARE(plan.target.path().text(), site.game + target);
-    QCOMPARE(plan.backup.path().text(), site.manager + name + ".bak");
+    QCOMPARE(plan.target.path().text(), QDir::toNativeSeparators(site.game + target));
+    QCOMPARE(plan.backup.path().text(), QDir::toNativeSeparators(site.manager + name + ".bak"));
 
     auto store = site.store();
     QVERIFY(installSingleFile(store, plan, contents, {}).ok());
@@ -245,6 +246,8 @@ void TestInstall::hostileEntries() {
     QFETCH(QByteArray, title);
     QFETCH(QString, reason);
     Site site;
+    if (QByteArray(QTest::currentDataTag()).startsWith("link") && !site.links)
+        QSKIP("This system does not let this process make symbolic links.");
     const QByteArray package =
         rawEntry("C:\\Games\\BW\\Data\\Landscape\\good.lnd", "good.lnd", "G") +
         rawEntry(path, title, "EVIL") + "\r\n";
@@ -277,7 +280,8 @@ void TestInstall::letterCaseOfExistingNames() {
         rawEntry("C:\\Games\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "H") + "\r\n";
     const auto plan = planPackageInstall(package, ComposedPath(game));
     QVERIFY(plan.ok() && plan->ok());
-    QCOMPARE(plan->target(plan->entries[0]).path().text(), game + "scripts/playgrounds/River.txt");
+    QCOMPARE(plan->target(plan->entries[0]).path().text(),
+             QDir::toNativeSeparators(game + "scripts/playgrounds/River.txt"));
     QVERIFY(plan->entries[0].replaces);
     QCOMPARE(plan->target(plan->entries[1]).path().text(), game + "DATA/landscape/hills.lnd");
     QVERIFY(!plan->entries[1].replaces);

@@ -484,7 +484,8 @@ void TestVif::compilerRefusals() {
         const Status added =
             compiler.AddPackFile(NativePath(dir.filePath(name)), NativePath(installPath));
         QCOMPARE(added.kind(), kind);
-        QVERIFY2(added.error().contains(reason) && added.error().contains(dir.filePath(name)),
+        QVERIFY2(added.error().contains(reason) &&
+                     added.error().contains(QDir::toNativeSeparators(dir.filePath(name))),
                  qPrintable(added.error()));
         // Nothing of it is in the package.
         QCOMPARE(compiler.entryCount(), 1);
@@ -603,8 +604,9 @@ void TestVif::failedReads() {
             break;
         }
         QCOMPARE(got.kind(), ErrorKind::AccessDenied);
-        QVERIFY2(got.error().startsWith("Could not read \"" + file + "\""),
-                 qPrintable(got.error()));
+        QVERIFY2(
+            got.error().startsWith("Could not read \"" + QDir::toNativeSeparators(file) + "\""),
+            qPrintable(got.error()));
     }
     fs::faults::reset();
     vif::PackageText::setReadChunk(1 << 20);
@@ -633,8 +635,9 @@ void TestVif::packageShortenedWhileRead() {
     QVERIFY(QFile::resize(path, bytes.size() - cut));
     const auto package = vif::readPackage(*text);
     QVERIFY(!package.ok());
-    QVERIFY2(package.error().startsWith("Could not read \"" + path + "\""),
-             qPrintable(package.error()));
+    QVERIFY2(
+        package.error().startsWith("Could not read \"" + QDir::toNativeSeparators(path) + "\""),
+        qPrintable(package.error()));
 }
 
 QTEST_GUILESS_MAIN(TestVif)

@@ -606,7 +606,7 @@ void TestVifCli::damagedHistoryIsSaidAndKept() {
     QCOMPARE(fileBytes(game + "Data/Landscape/isle.lnd"), QByteArray("B"));
     // A kept content that became a link is not followed.
     QVERIFY(QFile::remove(object));
-    QVERIFY(QFile::link(dir.filePath("b.vif"), object));
+    GK_PLANT_LINK(dir.filePath("b.vif"), object);
     run = vifTool(QStringList{"undo", "2"} + folders);
     QCOMPARE(run.code, 1);
     QCOMPARE(fileBytes(game + "Data/Landscape/isle.lnd"), QByteArray("B"));

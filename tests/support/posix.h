@@ -1,12 +1,18 @@
 #pragma once
 
-// What the tests ask of the system beyond Qt: named pipes, extended attributes and file size
-// limits. On systems without them each helper says so (false, or an empty value) and the test
-// skips that part.
+// What the tests ask of the system beyond Qt: symbolic links, named pipes, extended attributes
+// and file size limits. On systems without them each helper says so (false, or an empty value)
+// and the test skips that part.
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
+
+#ifdef Q_OS_WIN
+#include <filesystem>
+#include <system_error>
+#endif
 
 #ifdef Q_OS_UNIX
 #include <csignal>
@@ -18,6 +24,30 @@
 #endif
 
 namespace gk::test {
+
+// A symbolic link at `link` to `target`. On Windows a real one (QFile::link makes a shortcut,
+// which is an ordinary file): false where the system lets this process make none.
+inline bool plantLink(const QString& target, const QString& link) {
+#ifdef Q_OS_WIN
+    std::error_code error;
+    const std::filesystem::path to(target.toStdWString());
+    const std::filesystem::path at(link.toStdWString());
+    if (QFileInfo(target).isDir())
+        std::filesystem::create_directory_symlink(to, at, error);
+    else
+        std::filesystem::create_symlink(to, at, error);
+    return !error;
+#else
+    return QFile::link(target, link);
+#endif
+}
+
+// Plants a symbolic link, or skips the test where the system makes none.
+#define GK_PLANT_LINK(target, link)                                                                \
+    do {                                                                                           \
+        if (!gk::test::plantLink((target), (link)))                                                \
+            QSKIP("This system does not let this process make symbolic links.");                   \
+    } while (false)
 
 // A FIFO at `path`.
 inline bool makeFifo(const QString& path) {

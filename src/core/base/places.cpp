@@ -26,7 +26,15 @@ bool isPortableFolder(const NativePath& programFolder) {
 }
 
 NativePath userDataFolder() {
+#ifdef Q_OS_WIN
+    // The roaming application data (%APPDATA%), where Windows programs keep what the user made
+    // with them; Qt's generic data location is the local one.
+    QString data = qEnvironmentVariable("APPDATA");
+    if (data.isEmpty())
+        data = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#else
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+#endif
     return NativePath(QDir::toNativeSeparators(data + QStringLiteral("/Grovekeep/")));
 }
 

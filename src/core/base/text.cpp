@@ -1,40 +1,52 @@
 #include "text.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStringList>
 
 namespace gk {
 
 namespace {
-constexpr const char* kCodePage = "windows-1252";
+
+// Bytes 0x80 to 0x9F of Windows-1252; every other byte is the Latin-1 character of its number.
+// The five bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the
+// control characters of their numbers, as Windows' own converter and ICU have them, so every
+// byte survives a round trip. One table on every system: Qt for Windows has no ICU, and Linux
+// and Windows must read a package alike.
+constexpr char16_t kHigh[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The byte of `c`, or -1 where the code page has none.
+int byteOf(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
+        return int(c);
+    for (int k = 0; k < 32; ++k) {
+        if (kHigh[k] == c)
+            return 0x80 + k;
+    }
+    return -1;
 }
 
+} // namespace
+
 QString decodeWindows1252(const QByteArray& bytes) {
-    QStringDecoder decoder(kCodePage);
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* to = out.data();
+    for (const char b : bytes) {
+        const auto u = static_cast<unsigned char>(b);
+        *to++ = (u >= 0x80 && u < 0xA0) ? QChar(kHigh[u - 0x80]) : QChar(u);
+    }
+    return out;
 }
 
 EncodedText encodeWindows1252(const QString& text) {
     EncodedText out;
-    QStringEncoder encoder(kCodePage);
-    if (!encoder.isValid()) {
-        out.bytes = text.toLatin1();
-        return out;
-    }
-    // Encode character by character only when needed, so unmappable ones become '?'.
-    out.bytes = encoder.encode(text);
-    if (!encoder.hasError())
-        return out;
-    out.lossless = false;
-    out.bytes.clear();
     out.bytes.reserve(text.size());
-    for (const char32_t codePoint : text.toUcs4()) {
-        QStringEncoder single(kCodePage);
-        const QByteArray b = single.encode(QString::fromUcs4(&codePoint, 1));
-        out.bytes += single.hasError() || b.isEmpty() ? QByteArray("?") : b;
+    for (const char32_t c : text.toUcs4()) {
+        const int b = byteOf(c);
+        if (b < 0)
+            out.lossless = false;
+        out.bytes.append(b < 0 ? '?' : char(b));
     }
     return out;
 }

@@ -329,9 +329,24 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
 Status File::sync() {
     if (faultHere())
         return seamFailure(QStringLiteral("write"), m_path);
-    if (!::FlushFileBuffers(handleOf(m_fd)))
-        return winFailure(QStringLiteral("write"), m_path, ::GetLastError());
-    return Status::success();
+    if (::FlushFileBuffers(handleOf(m_fd)))
+        return Status::success();
+    DWORD error = ::GetLastError();
+    // A flush needs a handle that may write; a file opened to read (a kept copy read back for
+    // its hash) gets one for the flush alone.
+    if (error == ERROR_ACCESS_DENIED) {
+        const HANDLE writer = ::ReOpenFile(handleOf(m_fd), GENERIC_WRITE, kShareAll, 0);
+        if (writer != INVALID_HANDLE_VALUE) {
+            const bool flushed = ::FlushFileBuffers(writer);
+            error = flushed ? 0 : ::GetLastError();
+            ::CloseHandle(writer);
+            if (flushed)
+                return Status::success();
+        } else {
+            error = ::GetLastError();
+        }
+    }
+    return winFailure(QStringLiteral("write"), m_path, error);
 }
 
 Status File::truncate(qint64 size) {
@@ -464,13 +479,20 @@ Result<Info> Folder::stat(const QString& name) const {
 }
 
 Result<QStringList> Folder::names() const {
+    // A handle of its own for each listing, as on POSIX: a handle that listed a folder once may
+    // list it again as it was (Wine keeps the first listing).
+    const HANDLE listing =
+        ::ReOpenFile(handleOf(m_fd), kFolderAccess, kShareAll, FILE_FLAG_BACKUP_SEMANTICS);
+    if (listing == INVALID_HANDLE_VALUE)
+        return winFailure(QStringLiteral("read the folder"), m_path, ::GetLastError());
+    const Folder held(valueOf(listing), m_path);
     QStringList out;
     alignas(8) char buffer[64 * 1024];
     bool first = true;
     for (;;) {
         if (!::GetFileInformationByHandleEx(
-                handleOf(m_fd), first ? FileIdBothDirectoryRestartInfo : FileIdBothDirectoryInfo,
-                buffer, sizeof buffer)) {
+                listing, first ? FileIdBothDirectoryRestartInfo : FileIdBothDirectoryInfo, buffer,
+                sizeof buffer)) {
             const DWORD error = ::GetLastError();
             if (error == ERROR_NO_MORE_FILES)
                 return out;

@@ -623,6 +623,7 @@ Status putBack(HistoryFolder& history, const fs::Location& location,
         !moded)
         return fail(moded);
     temp->copyAttributesFrom(from);
+    owner.reset(); // Windows replaces no file that is open, even by this process
     Status status = temp->sync();
     if (status)
         status = temp->close();

@@ -272,6 +272,9 @@ Result<Applied> Operation::run() {
         if (const Status done = (this->*phase)(); !done)
             return rollBack(done);
     }
+    // The folders go now: Windows removes no folder that is open, and the caller may remove
+    // some.
+    m_open.reset();
     Applied applied;
     applied.operation = m_id;
     applied.conflicts = m_conflicts;
@@ -1078,6 +1081,7 @@ Result<Applied> Operation::rollBack(const Status& failure) {
             takeBack(*it, &problems, &durable);
         }
     }
+    m_open.reset(); // Windows removes no folder that is open
     removeMadeFolders();
     dropKept();
     // Marked rolled back only when it is: otherwise it stays under way, and the next recovery

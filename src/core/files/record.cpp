@@ -57,6 +57,12 @@ QString stateName(OperationState state) {
 
 // ---- paths
 
+#ifdef Q_OS_WIN
+constexpr Qt::CaseSensitivity kFolderCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity kFolderCase = Qt::CaseSensitive;
+#endif
+
 QString cleanFolder(const NativePath& folder) {
     QString path = QDir::fromNativeSeparators(folder.text());
     if (!QDir::isAbsolutePath(path))
@@ -173,7 +179,9 @@ Result<fs::Location> Places::resolve(const RecordedPath& path, const QString& re
         return fs::Location::below(manager, path.path);
     case RootKind::Game: {
         const NativePath recorded(recordGame);
-        const bool configured = !game.isEmpty() && cleanFolder(game) == recordGame;
+        // Windows names a folder in any letter case.
+        const bool configured =
+            !game.isEmpty() && cleanFolder(game).compare(recordGame, kFolderCase) == 0;
         if (use == Use::Read && !recordGame.isEmpty())
             return fs::Location::below(configured ? game : recorded, path.path);
         if (game.isEmpty())
