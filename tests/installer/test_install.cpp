@@ -283,7 +283,8 @@ void TestInstall::letterCaseOfExistingNames() {
     QCOMPARE(plan->target(plan->entries[0]).path().text(),
              QDir::toNativeSeparators(game + "scripts/playgrounds/River.txt"));
     QVERIFY(plan->entries[0].replaces);
-    QCOMPARE(plan->target(plan->entries[1]).path().text(), game + "DATA/landscape/hills.lnd");
+    QCOMPARE(plan->target(plan->entries[1]).path().text(),
+             QDir::toNativeSeparators(game + "DATA/landscape/hills.lnd"));
     QVERIFY(!plan->entries[1].replaces);
 
     auto store = openStore(ComposedPath(manager), ComposedPath(game)).value();
@@ -296,7 +297,8 @@ void TestInstall::letterCaseOfExistingNames() {
     // A single map finds the same file.
     const SingleInstall single = planSingleInstall(InstallKind::Map, "/x/RIVER.txt",
                                                    ComposedPath(game), ComposedPath(manager));
-    QCOMPARE(single.target.path().text(), game + "scripts/playgrounds/River.txt");
+    QCOMPARE(single.target.path().text(),
+             QDir::toNativeSeparators(game + "scripts/playgrounds/River.txt"));
 }
 
 void TestInstall::sharedTargetsKeepTheirFirstContent() {

@@ -100,9 +100,13 @@ void TestVif::workedExampleBothWays() {
         compiler.AddPackFile(NativePath(dir.filePath("hills.lnd")), NativePath(kHillsPath)).ok());
     QCOMPARE(compiler.sources(), (QList<NativePath>{NativePath(dir.filePath("river.txt")),
                                                     NativePath(dir.filePath("hills.lnd"))}));
-    // The spool leaves no file behind.
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-             (QStringList{"hills.lnd", "river.txt"}));
+    // The spool leaves no file behind. (On Windows without POSIX removals its name stays until
+    // the compiler closes it, and goes then, however the program ends.)
+    QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+#ifdef Q_OS_WIN
+    left.removeIf([](const QString& name) { return fs::Folder::isTemporary(name); });
+#endif
+    QCOMPARE(left, (QStringList{"hills.lnd", "river.txt"}));
 
     const QStringList lines{
         "###Begin_VIF###",
@@ -475,6 +479,10 @@ void TestVif::compilerRefusals() {
     vif::PackageText::setReadChunk(PackageCompiler::kSpooledSize);
     for (const bool spooled : {true, false}) {
         QTemporaryDir dir;
+#ifdef Q_OS_WIN
+        if (name.startsWith("con."))
+            QSKIP("Windows keeps that name for a device: no file can have it.");
+#endif
         if (name != "missing.lnd")
             QVERIFY(putFile(dir.filePath(name), contents));
         QVERIFY(putFile(dir.filePath("a.lnd"), "A"));

@@ -44,6 +44,9 @@ bool setOwnOptions(const QByteArray& text = QByteArray()) {
                                      : text);
 }
 
+// A path as the tool prints it: with this system's separators.
+QByteArray shown(const QString& path) { return QDir::toNativeSeparators(path).toUtf8(); }
+
 // Runs the tool (the test build, whose fault seam `environment` may set) in `workingFolder` (a
 // scratch folder when none is given), with `input` on its standard input.
 Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
@@ -56,6 +59,7 @@ Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", scratchHome().path());
     env.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
+    env.insert("APPDATA", QDir::toNativeSeparators(scratchHome().filePath("data")));
     for (const QString& pair : environment)
         env.insert(pair.section('=', 0, 0), pair.section('=', 1));
     process.setProcessEnvironment(env);
@@ -195,12 +199,19 @@ void TestVifCli::packListExtract() {
     QCOMPARE(fileBytes(dir.filePath("out/river.txt")), QByteArray("A\r\nB"));
 }
 
+// A folder whose name holds a tab, where the system allows one (Windows does not).
+#ifdef Q_OS_WIN
+constexpr const char* kOddFolder = "in it";
+#else
+constexpr const char* kOddFolder = "in\tit";
+#endif
+
 void TestVifCli::packFromList_data() {
     QTest::addColumn<QStringList>("args"); // after "pack p.vif"
     QTest::addColumn<QByteArray>("list");  // in list.txt, and on standard input for "-"
     QTest::addColumn<QByteArray>("said");  // what list prints of the package, or the refusal
     const QByteArray a = "a.lnd\tC:\\BW\\Data\\a.lnd";
-    const QByteArray tab = "in\tit/t.lnd\tC:\\BW\\Data\\t.lnd";
+    const QByteArray tab = QByteArray(kOddFolder) + "/t.lnd\tC:\\BW\\Data\\t.lnd";
     const QByteArray listed = "C:\\BW\\Data\\a.lnd\ta.lnd\t1\nC:\\BW\\Data\\t.lnd\tt.lnd\t2\n";
     const QStringList fromFile{"--files-from", "list.txt"};
     QTest::newRow("CR LF, empty lines, a tab in a folder's name")
@@ -244,7 +255,7 @@ void TestVifCli::packFromList() {
     QFETCH(QByteArray, said);
     QTemporaryDir dir;
     QVERIFY(putFile(dir.filePath("a.lnd"), "A"));
-    QVERIFY(putFile(dir.filePath("in\tit/t.lnd"), "TT"));
+    QVERIFY(putFile(dir.filePath(QString(kOddFolder) + "/t.lnd"), "TT"));
     QVERIFY(putFile(dir.filePath("b.lnd"), "BBB"));
     QVERIFY(putFile(dir.filePath("x.lnd"), "###Title###"));
     QVERIFY(putFile(dir.filePath("p.vif"), "old"));
@@ -414,9 +425,8 @@ void TestVifCli::install() {
                     rawEntry("C:\\X\\Data\\Landscape\\hills.lnd", "hills.lnd", binary) +
                         rawEntry("C:\\X\\Scripts\\Playgrounds\\river.txt", "river.txt", "R") +
                         "\r\n"));
-    const QByteArray lines = ("replace " + game + "Data/Landscape/hills.lnd\n" + "add " + game +
-                              "Scripts/Playgrounds/river.txt\n")
-                                 .toUtf8();
+    const QByteArray lines = "replace " + shown(game + "Data/Landscape/hills.lnd") + "\nadd " +
+                             shown(game + "Scripts/Playgrounds/river.txt") + "\n";
     // The folders come from options.txt in Grovekeep's own folder, lines 1 and 2; one in the
     // working folder is never read.
     QVERIFY(
@@ -492,7 +502,7 @@ void TestVifCli::installRefusesAsAWhole() {
     const Run run = vifTool({"install", dir.filePath("p.vif"), "--game-folder", game,
                              "--manager-folder", dir.filePath("mgr")});
     QCOMPARE(run.code, 1);
-    QVERIFY(run.out.startsWith("add " + game.toUtf8() + "/Data/Landscape/good.lnd\n"));
+    QVERIFY(run.out.startsWith("add " + shown(game + "/Data/Landscape/good.lnd") + "\n"));
     QVERIFY2(run.out.contains("refused: Entry 2 (\"canary.txt\"): the install path"),
              run.out.constData());
     QVERIFY(run.err.contains("Nothing was installed"));
@@ -584,7 +594,7 @@ void TestVifCli::damagedHistoryIsSaidAndKept() {
              run.out.constData());
     run = vifTool(QStringList{"verify"} + folders);
     QCOMPARE(run.code, 1);
-    QVERIFY2(run.out.contains("unreadable\t" + mgr.toUtf8() + "History/operations/000001.jsonl"),
+    QVERIFY2(run.out.contains("unreadable\t" + shown(mgr + "History/operations/000001.jsonl")),
              run.out.constData());
     const auto kept = snapshot(mgr + "History/objects");
     run = vifTool(QStringList{"prune", "--older-than", "0", "--even-installed"} + folders);
@@ -630,6 +640,7 @@ void TestVifCli::anotherProgramIsWaitedFor() {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", scratchHome().path());
     env.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
+    env.insert("APPDATA", QDir::toNativeSeparators(scratchHome().filePath("data")));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(GK_VIF_TOOL), {"install", dir.filePath("a.vif"), "--game-folder",
                                                 game, "--manager-folder", mgr});
@@ -690,7 +701,7 @@ void TestVifCli::historyUndoVerify() {
     QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "edited"));
     run = vifTool({"verify", "4", "--manager-folder", mgr});
     QCOMPARE(run.code, 1);
-    QVERIFY2(run.out.contains("changed\t" + game.toUtf8() + "Data/Landscape/hills.lnd"),
+    QVERIFY2(run.out.contains("changed\t" + shown(game + "Data/Landscape/hills.lnd")),
              run.out.constData());
     QCOMPARE(vifTool({"undo", "4", "--manager-folder", mgr}).code, 1);
     QCOMPARE(vifTool({"undo", "4", "--force", "--manager-folder", mgr}).code, 0);
@@ -747,7 +758,7 @@ void TestVifCli::jsonListAndRefusals() {
     QCOMPARE(actions.size(), 3);
     QCOMPARE(actions[0].toObject().value("action"), QJsonValue("add"));
     QCOMPARE(actions[0].toObject().value("target"),
-             QJsonValue(game + "Data/Landscape/Ägypten.lnd"));
+             QJsonValue(QDir::toNativeSeparators(game + "Data/Landscape/Ägypten.lnd")));
     const QList<QByteArray> lines = vifTool(install).out.split('\n');
     for (int k : {1, 2}) {
         const QJsonObject entry = actions[k].toObject();
@@ -781,21 +792,24 @@ void TestVifCli::jsonInstallHistoryVerify() {
     Run run = vifTool(dryRun);
     QCOMPARE(run.code, 0);
     QJsonObject plan = jsonOf(run).object();
-    QCOMPARE(compact(plan),
-             compact(QJsonObject{
-                 {"package", QJsonObject{{"name", "p.vif"}, {"sha256", sha256}}},
-                 {"installable", true},
-                 {"entries",
-                  QJsonArray{QJsonObject{{"index", 1},
-                                         {"action", "replace"},
-                                         {"installPath", "C:\\BW\\Data\\Landscape\\hills.lnd"},
-                                         {"title", "hills.lnd"},
-                                         {"target", game + "Data/Landscape/hills.lnd"}},
-                             QJsonObject{{"index", 2},
-                                         {"action", "add"},
-                                         {"installPath", "C:\\BW\\Scripts\\Playgrounds\\river.txt"},
-                                         {"title", "river.txt"},
-                                         {"target", game + "Scripts/Playgrounds/river.txt"}}}}}));
+    QCOMPARE(
+        compact(plan),
+        compact(QJsonObject{
+            {"package", QJsonObject{{"name", "p.vif"}, {"sha256", sha256}}},
+            {"installable", true},
+            {"entries",
+             QJsonArray{QJsonObject{{"index", 1},
+                                    {"action", "replace"},
+                                    {"installPath", "C:\\BW\\Data\\Landscape\\hills.lnd"},
+                                    {"title", "hills.lnd"},
+                                    {"target",
+                                     QDir::toNativeSeparators(game + "Data/Landscape/hills.lnd")}},
+                        QJsonObject{{"index", 2},
+                                    {"action", "add"},
+                                    {"installPath", "C:\\BW\\Scripts\\Playgrounds\\river.txt"},
+                                    {"title", "river.txt"},
+                                    {"target", QDir::toNativeSeparators(
+                                                   game + "Scripts/Playgrounds/river.txt")}}}}}));
 
     // Installed twice, then the second installation undone.
     QCOMPARE(vifTool(install).code, 0);
@@ -862,8 +876,11 @@ void TestVifCli::jsonInstallHistoryVerify() {
         files << compact(file);
     files.sort();
     const auto check = [](const QString& path, const char* role, const char* state) {
-        return QString(compact(
-            QJsonObject{{"operation", 1}, {"path", path}, {"role", role}, {"state", state}}));
+        return QString(
+            compact(QJsonObject{{"operation", 1},
+                                {"path", QDir::toNativeSeparators(QDir::cleanPath(path))},
+                                {"role", role},
+                                {"state", state}}));
     };
     QCOMPARE(files, (QStringList{check(game + "Data/Landscape/hills.lnd", "target", "changed"),
                                  check(game + "Scripts/Playgrounds/river.txt", "target", "missing"),

@@ -33,6 +33,12 @@
 #include <memory>
 #include <optional>
 
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#include <windows.h>
+#endif
+
 using namespace gk;
 using namespace gk::cli;
 
@@ -769,6 +775,14 @@ int main(int argc, char** argv) {
     // process with half the files new.
 #ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
+#ifdef Q_OS_WIN
+    // The same bytes on every system: lines end with LF (scripts read them), and the text is
+    // UTF-8, which a console shows as such once told.
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    ::SetConsoleOutputCP(CP_UTF8);
 #endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("grovekeep-vif"));

@@ -61,9 +61,12 @@ NativePath NativePath::folder() const {
 }
 
 NativePath NativePath::child(const QString& name) const {
+    // With this system's separator, so that a path put together is written one way (Windows
+    // takes either, but its programs and its users read backslashes).
+    const QString part = QDir::toNativeSeparators(name);
     if (m_path.isEmpty() || m_path.endsWith(QLatin1Char('/')) || m_path.endsWith(QDir::separator()))
-        return NativePath(m_path + name);
-    return NativePath(m_path + QLatin1Char('/') + name);
+        return NativePath(m_path + part);
+    return NativePath(m_path + QDir::separator() + part);
 }
 
 NativePath ComposedPath::native() const {

@@ -7,7 +7,6 @@
 
 namespace gk {
 
-
 // Text from a package or the history on one line: control characters (tabs and line breaks
 // included) are shown as \t, \r, \n or \xNN, and the marks that reorder text as \uNNNN, so
 // a hostile name can neither break a line or a column nor make itself read as another.

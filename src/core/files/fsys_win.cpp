@@ -174,6 +174,18 @@ Status checkName(const QString& name, const NativePath& path) {
     return Status::success();
 }
 
+// What winternl.h of some SDKs lacks: the POSIX renames of Windows 10 (1809 and later).
+constexpr FILE_INFORMATION_CLASS kFileRenameInformationEx = FILE_INFORMATION_CLASS(65);
+constexpr FILE_INFO_BY_HANDLE_CLASS kFileDispositionInfoEx = FILE_INFO_BY_HANDLE_CLASS(21);
+constexpr ULONG kRenameReplaceIfExists = 0x1;
+constexpr ULONG kRenamePosixSemantics = 0x2;
+constexpr ULONG kRenameIgnoreReadOnly = 0x40;
+constexpr NTSTATUS kStatusInvalidInfoClass = NTSTATUS(0xC0000003L);
+constexpr NTSTATUS kStatusNotSupported = NTSTATUS(0xC00000BBL);
+constexpr NTSTATUS kStatusInvalidParameter = NTSTATUS(0xC000000DL);
+constexpr NTSTATUS kStatusNotImplemented = NTSTATUS(0xC0000002L);
+constexpr NTSTATUS kStatusInvalidDeviceRequest = NTSTATUS(0xC0000010L);
+
 constexpr ULONG kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 constexpr ACCESS_MASK kFolderAccess =
     FILE_LIST_DIRECTORY | FILE_TRAVERSE | FILE_READ_ATTRIBUTES | SYNCHRONIZE;
@@ -563,13 +575,27 @@ Status renameBelow(HANDLE source, const QString& from, HANDLE target, const QStr
     const qsizetype bytes = to.size() * qsizetype(sizeof(wchar_t));
     std::vector<char> block(sizeof(FILE_RENAME_INFORMATION) + size_t(bytes));
     auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(block.data());
-    rename->ReplaceIfExists = replace ? TRUE : FALSE;
     rename->RootDirectory = target;
     rename->FileNameLength = ULONG(bytes);
     std::memcpy(rename->FileName, to.utf16(), size_t(bytes));
     IO_STATUS_BLOCK io{};
+    // First as POSIX renames: a file replaced may be open elsewhere (the game reading it), and a
+    // read-only one is replaced too. The flags take the place of ReplaceIfExists.
+    ULONG flags = kRenamePosixSemantics | kRenameIgnoreReadOnly;
+    if (replace)
+        flags |= kRenameReplaceIfExists;
+    std::memcpy(block.data(), &flags, sizeof flags);
     NTSTATUS status = ::NtSetInformationFile(opened.handle, &io, rename, ULONG(block.size()),
-                                             FileRenameInformation);
+                                             kFileRenameInformationEx);
+    if (status == kStatusInvalidInfoClass || status == kStatusNotSupported ||
+        status == kStatusInvalidParameter || status == kStatusNotImplemented ||
+        status == kStatusInvalidDeviceRequest) {
+        // A system or file system without them: the rename of old.
+        std::memset(block.data(), 0, sizeof flags);
+        rename->ReplaceIfExists = replace ? TRUE : FALSE;
+        status = ::NtSetInformationFile(opened.handle, &io, rename, ULONG(block.size()),
+                                        FileRenameInformation);
+    }
     if (status == NTSTATUS(0xC0000022L) && replace) { // STATUS_ACCESS_DENIED
         const Opened old = openBelow(target, to, FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES,
                                      kShareAll, FILE_OPEN, FILE_NON_DIRECTORY_FILE);
@@ -603,19 +629,30 @@ Status removeBelow(HANDLE parent, const QString& name, bool isFolder, const Nati
                   FILE_OPEN, isFolder ? FILE_DIRECTORY_FILE : FILE_NON_DIRECTORY_FILE);
     if (!NT_SUCCESS(opened.status))
         return ntFailure(what, shown, opened.status);
-    FILE_DISPOSITION_INFO dispose{};
-    dispose.DeleteFile = TRUE;
+    // First as a POSIX removal: the name goes at once, even while the file is open elsewhere
+    // (else it stays until the last handle closes, and nothing can take its name).
+    FILE_DISPOSITION_INFO_EX posix{};
+    posix.Flags = FILE_DISPOSITION_FLAG_DELETE | FILE_DISPOSITION_FLAG_POSIX_SEMANTICS |
+                  FILE_DISPOSITION_FLAG_IGNORE_READONLY_ATTRIBUTE;
     bool removed =
-        ::SetFileInformationByHandle(opened.handle, FileDispositionInfo, &dispose, sizeof dispose);
+        ::SetFileInformationByHandle(opened.handle, kFileDispositionInfoEx, &posix, sizeof posix);
     DWORD error = removed ? 0 : ::GetLastError();
-    // A read-only file is removed as on POSIX, where only the folder's permissions count.
-    if (!removed && error == ERROR_ACCESS_DENIED && !isFolder &&
-        setReadOnly(opened.handle, false)) {
+    if (!removed && (error == ERROR_INVALID_PARAMETER || error == ERROR_NOT_SUPPORTED ||
+                     error == ERROR_INVALID_FUNCTION)) {
+        FILE_DISPOSITION_INFO dispose{};
+        dispose.DeleteFile = TRUE;
         removed = ::SetFileInformationByHandle(opened.handle, FileDispositionInfo, &dispose,
                                                sizeof dispose);
         error = removed ? 0 : ::GetLastError();
-        if (!removed)
-            setReadOnly(opened.handle, true);
+        // A read-only file is removed as on POSIX, where only the folder's permissions count.
+        if (!removed && error == ERROR_ACCESS_DENIED && !isFolder &&
+            setReadOnly(opened.handle, false)) {
+            removed = ::SetFileInformationByHandle(opened.handle, FileDispositionInfo, &dispose,
+                                                   sizeof dispose);
+            error = removed ? 0 : ::GetLastError();
+            if (!removed)
+                setReadOnly(opened.handle, true);
+        }
     }
     ::CloseHandle(opened.handle);
     if (!removed)
