@@ -10,10 +10,10 @@
 #include <QTest>
 
 #include <cerrno>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
-#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -576,14 +576,14 @@ void TestStore::dryRunAndRefusalsWriteNothing() {
 }
 
 void TestStore::anotherProgramIsWaitedFor() {
-#ifdef Q_OS_UNIX
     // Another Grovekeep holds the lock of Grovekeep's folder: the store waits, asking whether
-    // to go on; given up, nothing was changed. Once the other lets go, the store goes on.
+    // to go on; given up, nothing was changed. Once the other lets go, the store goes on. (The
+    // other holds it through an open folder of its own, as another process would.)
     Site site;
     auto store = site.store();
-    int other =
-        ::open(QFile::encodeName(site.manager).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+    auto opened = fs::Folder::openRoot(NativePath(site.manager));
+    QVERIFY(opened && opened->lockExclusive());
+    std::optional<fs::Folder> other(std::move(*opened));
     int asked = 0;
     bool told = false;
     store.setWaiting([&](bool ended) {
@@ -598,17 +598,12 @@ void TestStore::anotherProgramIsWaitedFor() {
     QVERIFY(told);
     QCOMPARE(site.files(), before);
     store.setWaiting([&](bool ended) {
-        if (!ended && other >= 0) {
-            ::close(other); // the other program is done
-            other = -1;
-        }
+        if (!ended)
+            other.reset(); // the other program is done
         return true;
     });
     QVERIFY(store.apply(kInfo, mixedChanges(site)).ok());
     QCOMPARE(fileBytes(site.game + "Data/Landscape/old.lnd"), QByteArray("new landscape"));
-#else
-    QSKIP("Needs POSIX locks.");
-#endif
 }
 
 void TestStore::newFilesWithoutAStore() {

@@ -1,5 +1,6 @@
 // The grovekeep-vif command-line tool, run as a process.
 
+#include "files/fsys.h"
 #include "support/files.h"
 #include "support/posix.h"
 
@@ -14,11 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
+#include <optional>
 
 using namespace gk::test;
 
@@ -623,9 +620,8 @@ void TestVifCli::damagedHistoryIsSaidAndKept() {
 }
 
 void TestVifCli::anotherProgramIsWaitedFor() {
-#ifdef Q_OS_UNIX
-    // Another program holds the history's lock: the tool says after a second that it waits,
-    // and goes on when the other lets go.
+    // Another program (this test) holds the history's lock: the tool says after a second that
+    // it waits, and goes on when the other lets go.
     QTemporaryDir dir;
     const QString game = dir.filePath("BW/");
     const QString mgr = dir.filePath("mgr/");
@@ -633,9 +629,9 @@ void TestVifCli::anotherProgramIsWaitedFor() {
     QVERIFY(putFile(dir.filePath("a.vif"),
                     rawEntry("C:\\BW\\Data\\Landscape\\a.lnd", "a.lnd", "A") + "\r\n"));
     QVERIFY(putFile(mgr + "History/keep", "")); // a history exists, so history recovers
-    const int other =
-        ::open(QFile::encodeName(mgr).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    QVERIFY(other >= 0 && ::flock(other, LOCK_EX) == 0);
+    auto opened = gk::fs::Folder::openRoot(gk::NativePath(mgr));
+    QVERIFY(opened && opened->lockExclusive());
+    std::optional<gk::fs::Folder> other(std::move(*opened));
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("HOME", scratchHome().path());
@@ -655,13 +651,10 @@ void TestVifCli::anotherProgramIsWaitedFor() {
     }
     QVERIFY2(err.contains("Waiting for another"), err.constData());
     QVERIFY(!QFile::exists(game + "Data/Landscape/a.lnd"));
-    ::close(other);
-    QVERIFY(process.waitForFinished(10000));
+    other.reset();
+    QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), 0);
     QCOMPARE(fileBytes(game + "Data/Landscape/a.lnd"), QByteArray("A"));
-#else
-    QSKIP("Needs POSIX locks.");
-#endif
 }
 
 void TestVifCli::historyUndoVerify() {

@@ -49,6 +49,10 @@ enum ExitStatus { Done = 0, Refused = 1, UsageError = 2 };
 void print(std::FILE* stream, const QString& line) {
     const QByteArray bytes = (line + QLatin1Char('\n')).toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    // Messages are seen as they come, also where the C library buffers a redirected stderr
+    // (Windows' does).
+    if (stream == stderr)
+        std::fflush(stream);
 }
 void out(const QString& line) { print(stdout, line); }
 void err(const QString& line) { print(stderr, line); }
