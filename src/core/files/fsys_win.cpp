@@ -616,6 +616,15 @@ Status renameBelow(HANDLE source, const QString& from, HANDLE target, const QStr
     ::CloseHandle(opened.handle);
     if (status == STATUS_OBJECT_NAME_COLLISION)
         return failure(QStringLiteral("write"), shown, EEXIST);
+    if (status == NTSTATUS(0xC0000022L) && replace) { // STATUS_ACCESS_DENIED
+        // Windows replaces no file another program holds open without sharing its removal:
+        // say so, rather than "access denied".
+        const Opened held = openBelow(target, to, DELETE, kShareAll, FILE_OPEN, 0);
+        if (NT_SUCCESS(held.status))
+            ::CloseHandle(held.handle);
+        else if (::RtlNtStatusToDosError(held.status) == ERROR_SHARING_VIOLATION)
+            return winFailure(QStringLiteral("write"), shown, ERROR_SHARING_VIOLATION);
+    }
     if (!NT_SUCCESS(status))
         return ntFailure(QStringLiteral("write"), shown, status);
     return Status::success();
