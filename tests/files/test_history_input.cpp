@@ -65,6 +65,7 @@ void TestHistoryInput::editedRecords_data() {
     };
     row("edited, not sealed again", "\"size\":13", "\"size\":12", false, false);
     row("the game folder pointed outside", "\"game\":\"%GAME%\"", "\"game\":\"%OUT%\"", true, true);
+    row("the game folder emptied", "\"game\":\"%GAME%\"", "\"game\":\"\"", true, false);
     row("a file's root pointed outside", "\"root\":\"game\"", "\"root\":\"%OUT%\"", true, true);
     row("a path leading out", "\"file\":\"Data/Landscape/old.lnd\"",
         "\"file\":\"../../outside/canary.txt\"", true, false);

@@ -24,6 +24,9 @@ constexpr int kMaxFolders = 1'000'000;
 constexpr qsizetype kMaxText = 4096;
 constexpr qint64 kMaxSize = qint64(1) << 56;
 const QString kGameRoot = QStringLiteral("game");
+// A path in the game folder of a record that names none would be a path below nothing.
+const QString kNoGameFolder =
+    QStringLiteral("names a path in the game folder, but the record names no game folder");
 const QString kGrovekeepRoot = QStringLiteral("grovekeep");
 const QString kHistoryFolder = QStringLiteral("History");
 
@@ -759,6 +762,8 @@ private:
         if (!folder)
             return fault(QStringLiteral("names no folder Grovekeep may make: %1")
                              .arg(pathProblem(o, QStringLiteral("folder"))));
+        if (folder->root == RootKind::Game && m_head.game.isEmpty())
+            return fault(kNoGameFolder);
         if (++m_folders == m_head.folders)
             m_part = m_head.files > 0 ? Files : Afters;
         return m_body.folder ? m_body.folder(*folder) : Status::success();
@@ -768,6 +773,8 @@ private:
         const auto file = fileOf(o, &problem);
         if (!file)
             return fault(problem);
+        if (file->path.root == RootKind::Game && m_head.game.isEmpty())
+            return fault(kNoGameFolder);
         const int k = m_files++;
         if (m_files == m_head.files)
             m_part = Afters;
