@@ -5,6 +5,7 @@
 #include "base/paths.h"
 #include "base/places.h"
 #include "base/text.h"
+#include "files/fsys.h"
 #include "settings/options.h"
 #include "support/files.h"
 #include "support/posix.h"
@@ -40,6 +41,7 @@ private slots:
     void lineSplitting_data();
     void lineSplitting();
     void bytesSurviveReading();
+    void readsAtAPlaceLeaveWritesWhereTheyWere();
     void readFailuresHaveKinds();
     void portableAndInstalledLayouts();
     void wineEnvironment();
@@ -268,6 +270,23 @@ void TestCore::bytesSurviveReading() {
     QCOMPARE(readFileBytes(path, 3).value(), bytes.left(3));
     QVERIFY(putFile(path.text(), QByteArray()));
     QCOMPARE(readFileBytes(path).value(), QByteArray());
+}
+
+void TestCore::readsAtAPlaceLeaveWritesWhereTheyWere() {
+    // A read at an offset does not move where the next write goes (Windows' positioned reads
+    // move it unless put back).
+    QTemporaryDir dir;
+    auto folder = fs::Folder::openRoot(NativePath(dir.path()));
+    QVERIFY(folder);
+    auto file = folder->createExclusive(QStringLiteral("f"), 0644);
+    QVERIFY(file);
+    QVERIFY(file->write("abcd", 4));
+    char first[2] = {};
+    QVERIFY(file->readExactly(first, 2, 0));
+    QCOMPARE(QByteArray(first, 2), QByteArray("ab"));
+    QVERIFY(file->write("ef", 2));
+    QVERIFY(file->close());
+    QCOMPARE(fileBytes(dir.filePath("f")), QByteArray("abcdef"));
 }
 
 void TestCore::readFailuresHaveKinds() {

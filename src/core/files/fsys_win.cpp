@@ -309,10 +309,19 @@ Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
         at.Offset = DWORD(offset & 0xffffffff);
         at.OffsetHigh = DWORD(quint64(offset) >> 32);
     }
+    // A positioned read moves the handle's position on Windows (pread() does not): it is put
+    // back, so that a write after it goes where it would on POSIX.
+    LARGE_INTEGER position{};
+    if (offset >= 0 &&
+        !::SetFilePointerEx(handleOf(m_fd), LARGE_INTEGER{}, &position, FILE_CURRENT))
+        return winFailure(QStringLiteral("read"), m_path, ::GetLastError());
     DWORD got = 0;
     const DWORD wanted = DWORD(std::min<qint64>(size, 1 << 30));
-    if (!::ReadFile(handleOf(m_fd), buffer, wanted, &got, offset >= 0 ? &at : nullptr)) {
-        const DWORD error = ::GetLastError();
+    const bool read = ::ReadFile(handleOf(m_fd), buffer, wanted, &got, offset >= 0 ? &at : nullptr);
+    const DWORD error = read ? 0 : ::GetLastError();
+    if (offset >= 0)
+        ::SetFilePointerEx(handleOf(m_fd), position, nullptr, FILE_BEGIN);
+    if (!read) {
         if (error == ERROR_HANDLE_EOF)
             return qint64(0);
         return winFailure(QStringLiteral("read"), m_path, error);
