@@ -406,19 +406,18 @@ Status Folder::sync() const {
 }
 
 Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
-    for (;;) {
-        if (::flock(m_fd, LOCK_EX | LOCK_NB) == 0)
-            return Status::success();
-        if (errno == EINTR)
-            continue;
-        if (errno != EWOULDBLOCK)
-            return failure(QStringLiteral("lock"), m_path, errno);
-        if (stillWaiting && !stillWaiting())
-            return Status::failure(ErrorKind::Cancelled,
-                                   QStringLiteral("Stopped waiting for another Grovekeep or "
-                                                  "grovekeep-vif to finish."));
-        ::usleep(100 * 1000);
-    }
+    return detail::waitForLock(
+        [this]() -> Result<bool> {
+            for (;;) {
+                if (::flock(int(m_fd), LOCK_EX | LOCK_NB) == 0)
+                    return true;
+                if (errno == EWOULDBLOCK)
+                    return false;
+                if (errno != EINTR)
+                    return failure(QStringLiteral("lock"), m_path, errno);
+            }
+        },
+        stillWaiting);
 }
 
 Status SyncBatch::add(File file, quint64 device, qint64 size) {

@@ -8,8 +8,10 @@
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace gk::fs {
 
@@ -65,6 +67,22 @@ Status copyThroughBuffer(File& target, File& source, qint64 offset, qint64 size)
         size -= *got;
     }
     return Status::success();
+}
+
+Status waitForLock(const std::function<Result<bool>()>& takeLock,
+                   const std::function<bool()>& stillWaiting) {
+    for (;;) {
+        const auto taken = takeLock();
+        if (!taken)
+            return taken.status();
+        if (*taken)
+            return Status::success();
+        if (stillWaiting && !stillWaiting())
+            return Status::failure(ErrorKind::Cancelled,
+                                   QStringLiteral("Stopped waiting for another Grovekeep or "
+                                                  "grovekeep-vif to finish."));
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
 }
 
 } // namespace detail

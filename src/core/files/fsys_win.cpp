@@ -15,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
 
 #include <cerrno>
 #include <cstring>
@@ -319,8 +318,8 @@ Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
     const DWORD wanted = DWORD(std::min<qint64>(size, 1 << 30));
     const bool read = ::ReadFile(handleOf(m_fd), buffer, wanted, &got, offset >= 0 ? &at : nullptr);
     const DWORD error = read ? 0 : ::GetLastError();
-    if (offset >= 0)
-        ::SetFilePointerEx(handleOf(m_fd), position, nullptr, FILE_BEGIN);
+    if (offset >= 0 && !::SetFilePointerEx(handleOf(m_fd), position, nullptr, FILE_BEGIN))
+        return winFailure(QStringLiteral("read"), m_path, ::GetLastError());
     if (!read) {
         if (error == ERROR_HANDLE_EOF)
             return qint64(0);
@@ -741,23 +740,21 @@ Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
     // A second handle on the folder with the right to delete it, sharing no deletion: while one
     // process holds it, nobody else gets one (nor renames or removes the folder). The system
     // closes it when the process ends, however it ends.
-    for (;;) {
-        const HANDLE held =
-            ::ReOpenFile(handleOf(m_fd), kFolderAccess | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                         FILE_FLAG_BACKUP_SEMANTICS);
-        if (held != INVALID_HANDLE_VALUE) {
-            ::CloseHandle(handleOf(std::exchange(m_fd, valueOf(held))));
-            return Status::success();
-        }
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_SHARING_VIOLATION)
+    return detail::waitForLock(
+        [this]() -> Result<bool> {
+            const HANDLE held =
+                ::ReOpenFile(handleOf(m_fd), kFolderAccess | DELETE,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE, FILE_FLAG_BACKUP_SEMANTICS);
+            if (held != INVALID_HANDLE_VALUE) {
+                ::CloseHandle(handleOf(std::exchange(m_fd, valueOf(held))));
+                return true;
+            }
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_SHARING_VIOLATION)
+                return false;
             return winFailure(QStringLiteral("lock"), m_path, error);
-        if (stillWaiting && !stillWaiting())
-            return Status::failure(ErrorKind::Cancelled,
-                                   QStringLiteral("Stopped waiting for another Grovekeep or "
-                                                  "grovekeep-vif to finish."));
-        QThread::msleep(100);
-    }
+        },
+        stillWaiting);
 }
 
 // ---- SyncBatch

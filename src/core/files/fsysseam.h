@@ -2,6 +2,8 @@
 
 #include "fsys.h"
 
+#include <functional>
+
 // What the two file layers (fsys.cpp on POSIX, fsys_win.cpp on Windows) share with the code
 // common to both (fsys_common.cpp). Nothing outside those three files includes this.
 namespace gk::fs::detail {
@@ -17,5 +19,9 @@ void closeHandle(qintptr handle);
 Status copyThroughBuffer(File& target, File& source, qint64 offset, qint64 size);
 // The failure of a file that ends before `size` bytes were read.
 Status endedEarly(const NativePath& path);
+// Tries `takeLock` every tenth of a second until it takes the lock (true) or fails; while
+// another holds it, `stillWaiting` is asked each time, and false gives up (a Cancelled failure).
+Status waitForLock(const std::function<Result<bool>()>& takeLock,
+                   const std::function<bool()>& stillWaiting);
 
 } // namespace gk::fs::detail
