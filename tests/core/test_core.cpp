@@ -13,6 +13,7 @@
 #include "system/gamesearch.h"
 #include "system/launch.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
@@ -42,6 +43,7 @@ private slots:
     void lineSplitting();
     void bytesSurviveReading();
     void readsAtAPlaceLeaveWritesWhereTheyWere();
+    void fileTimesAreTheClocks();
     void readFailuresHaveKinds();
     void portableAndInstalledLayouts();
     void wineEnvironment();
@@ -287,6 +289,21 @@ void TestCore::readsAtAPlaceLeaveWritesWhereTheyWere() {
     QVERIFY(file->write("ef", 2));
     QVERIFY(file->close());
     QCOMPARE(fileBytes(dir.filePath("f")), QByteArray("abcdef"));
+}
+
+void TestCore::fileTimesAreTheClocks() {
+    // A file's times are on the clock's scale (nanoseconds since 1970) on every system: the
+    // history compares them with the clock.
+    QTemporaryDir dir;
+    QVERIFY(putFile(dir.filePath("f"), "x"));
+    auto folder = fs::Folder::openRoot(NativePath(dir.path()));
+    QVERIFY(folder);
+    const auto info = folder->stat(QStringLiteral("f"));
+    QVERIFY(info);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch() * 1'000'000;
+    constexpr qint64 kDay = 86'400'000'000'000;
+    QVERIFY2(qAbs(info->modified - now) < kDay, qPrintable(QString::number(info->modified)));
+    QVERIFY2(qAbs(info->changed - now) < kDay, qPrintable(QString::number(info->changed)));
 }
 
 void TestCore::readFailuresHaveKinds() {

@@ -216,7 +216,12 @@ Opened openBelow(HANDLE parent, const QString& name, ACCESS_MASK access, ULONG s
     return out;
 }
 
-qint64 nanoseconds(const LARGE_INTEGER& time) { return qint64(time.QuadPart) * 100; }
+// A Windows time (100 ns ticks since 1601) in nanoseconds since 1970, as on POSIX: the ticks
+// since 1601 would overflow as nanoseconds, and other code compares these with the clock.
+qint64 nanoseconds(const LARGE_INTEGER& time) {
+    constexpr qint64 k1601To1970 = 116'444'736'000'000'000; // ticks
+    return (qint64(time.QuadPart) - k1601To1970) * 100;
+}
 
 Result<Info> infoOfHandle(HANDLE handle, const QString& what, const NativePath& path) {
     BY_HANDLE_FILE_INFORMATION file{};
