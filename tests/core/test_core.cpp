@@ -16,6 +16,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,6 +49,7 @@ private slots:
     void portableAndInstalledLayouts();
     void wineEnvironment();
     void gameIsFoundInTheWinePrefix();
+    void gameIsFoundOnWindows();
 };
 
 void TestCore::nativePaths_data() {
@@ -409,6 +411,51 @@ void TestCore::gameIsFoundInTheWinePrefix() {
     qputenv("WINEPREFIX", prefix.path().toUtf8());
     QVERIFY(holdsGame(ComposedPath("C:\\Program Files\\Black & White\\").native()));
     qunsetenv("WINEPREFIX");
+}
+
+void TestCore::gameIsFoundOnWindows() {
+#ifndef Q_OS_WIN
+    QSKIP("The registry and drive letters are Windows' own.");
+#else
+    // Uninstall entries of both hives and both views, written as installers write them; only
+    // those whose folder holds the game count. The usual places of a drive are searched too.
+    QTemporaryDir dir;
+    const QString quoted = native(dir.filePath("Lionhead/Black & White"));
+    const QString bare = native(dir.filePath("GOG/BW"));
+    QVERIFY(putFile(quoted + "/RUNBLACK.EXE", "MZ"));
+    QVERIFY(putFile(bare + "/runblack.exe", "MZ"));
+    QVERIFY(QDir().mkpath(dir.filePath("Empty")));
+    const QString uninstall = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+    struct Entry {
+        const char* hive;
+        QSettings::Format view;
+        QString location;
+    };
+    const QList<Entry> entries{
+        {"HKEY_CURRENT_USER", QSettings::Registry64Format, '"' + quoted + '"'},
+        {"HKEY_LOCAL_MACHINE", QSettings::Registry32Format, bare},
+        {"HKEY_LOCAL_MACHINE", QSettings::Registry64Format, native(dir.filePath("Empty"))},
+        {"HKEY_CURRENT_USER", QSettings::Registry32Format, "Lionhead\\Black & White"},
+    };
+    for (int k = 0; k < entries.size(); ++k) {
+        QSettings key(entries[k].hive + uninstall + "GrovekeepTest" + QString::number(k),
+                      entries[k].view);
+        key.setValue("InstallLocation", entries[k].location);
+    }
+    const QList<NativePath> registered = registeredGameFolders();
+    for (int k = 0; k < entries.size(); ++k)
+        QSettings(entries[k].hive + uninstall, entries[k].view)
+            .remove("GrovekeepTest" + QString::number(k));
+    QCOMPARE(registered, (QList<NativePath>{NativePath(bare + '\\'), NativePath(quoted + '\\')}));
+    QVERIFY(!registeredGameFolders().contains(registered.value(0)));
+
+    QVERIFY(fixedDrives().contains(NativePath("C:\\")));
+    const QString drive = dir.filePath("drive");
+    QVERIFY(putFile(drive + "/GOG Games/Black & White/RunBlack.exe", "MZ"));
+    QVERIFY(putFile(drive + "/Users/Black & White/runblack.exe", "MZ"));
+    QCOMPARE(findGameFoldersOnDrives({NativePath(native(drive + '/'))}),
+             QList<NativePath>{NativePath(native(drive + "/GOG Games/Black & White/"))});
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestCore)

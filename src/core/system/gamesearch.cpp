@@ -3,8 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QQueue>
+#include <QSettings>
 
 #include <algorithm>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace gk {
 
@@ -34,10 +39,18 @@ bool holdsGame(const NativePath& folder) {
 }
 
 QList<NativePath> findGameFolders(const QList<NativePath>& prefixes) {
+    QList<NativePath> drives;
+    for (const NativePath& prefix : prefixes)
+        drives << NativePath(QDir::fromNativeSeparators(prefix.text()) +
+                             QStringLiteral("/drive_c"));
+    return findGameFoldersOnDrives(drives);
+}
+
+QList<NativePath> findGameFoldersOnDrives(const QList<NativePath>& drives) {
     QList<NativePath> found;
     int visited = 0;
-    for (const NativePath& prefix : prefixes) {
-        const QDir drive(QDir::fromNativeSeparators(prefix.text()) + QStringLiteral("/drive_c"));
+    for (const NativePath& root : drives) {
+        const QDir drive(QDir::fromNativeSeparators(root.text()));
         QQueue<QPair<QString, int>> queue;
         for (const QString& place :
              {QStringLiteral("Program Files"), QStringLiteral("Program Files (x86)"),
@@ -63,6 +76,65 @@ QList<NativePath> findGameFolders(const QList<NativePath>& prefixes) {
         }
     }
     return found;
+}
+
+QList<NativePath> registeredGameFolders() {
+    QList<NativePath> found;
+#ifdef Q_OS_WIN
+    const QString uninstall =
+        QStringLiteral("\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+    for (const char* hive : {"HKEY_LOCAL_MACHINE", "HKEY_CURRENT_USER"}) {
+        for (const QSettings::Format view :
+             {QSettings::Registry64Format, QSettings::Registry32Format}) {
+            QSettings entries(QLatin1String(hive) + uninstall, view);
+            for (const QString& entry : entries.childGroups()) {
+                // As installers write it: sometimes quoted, sometimes without its separator.
+                QString folder =
+                    entries.value(entry + QStringLiteral("/InstallLocation")).toString().trimmed();
+                if (folder.size() > 1 && folder.startsWith(QLatin1Char('"')) &&
+                    folder.endsWith(QLatin1Char('"')))
+                    folder = folder.mid(1, folder.size() - 2);
+                if (folder.isEmpty() || QDir::isRelativePath(folder))
+                    continue;
+                folder = QDir::toNativeSeparators(QDir::cleanPath(folder));
+                if (!folder.endsWith(QLatin1Char('\\')))
+                    folder += QLatin1Char('\\');
+                const NativePath game(folder);
+                if (!found.contains(game) && holdsGame(game))
+                    found << game;
+            }
+        }
+    }
+#endif
+    return found;
+}
+
+QList<NativePath> fixedDrives() {
+    QList<NativePath> out;
+#ifdef Q_OS_WIN
+    const DWORD drives = GetLogicalDrives();
+    for (int letter = 0; letter < 26; ++letter) {
+        if (!(drives & (DWORD(1) << letter)))
+            continue;
+        const QString root = QString(QChar(u'A' + letter)) + QStringLiteral(":\\");
+        if (GetDriveTypeW(reinterpret_cast<const wchar_t*>(root.utf16())) == DRIVE_FIXED)
+            out << NativePath(root);
+    }
+#endif
+    return out;
+}
+
+QList<NativePath> findGame() {
+#ifdef Q_OS_WIN
+    QList<NativePath> found = registeredGameFolders();
+    for (const NativePath& game : findGameFoldersOnDrives(fixedDrives())) {
+        if (!found.contains(game))
+            found << game;
+    }
+    return found;
+#else
+    return findGameFolders(defaultWinePrefixes());
+#endif
 }
 
 } // namespace gk

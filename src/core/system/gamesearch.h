@@ -16,8 +16,25 @@ QList<NativePath> defaultWinePrefixes();
 bool holdsGame(const NativePath& folder);
 
 // Folders that hold runblack.exe (in any letter case), with their closing separator, found in
-// the usual install places of each prefix's drive_c (Program Files, Program Files (x86),
-// Games, GOG Games and a few levels below them). The search visits a bounded number of folders.
+// the usual install places (Program Files, Program Files (x86), Games, GOG Games and a few
+// levels below them) of each of `drives` (the root of a drive: "C:\", or a prefix's drive_c).
+// The search visits a bounded number of folders.
+QList<NativePath> findGameFoldersOnDrives(const QList<NativePath>& drives);
+
+// The same in the drive_c of each Wine prefix.
 QList<NativePath> findGameFolders(const QList<NativePath>& prefixes);
+
+// The install folders of the uninstall entries Windows keeps (HKLM and HKCU, the subkeys of
+// ...\Windows\CurrentVersion\Uninstall, in the 64-bit and the 32-bit view) that hold
+// runblack.exe.
+// Nothing elsewhere.
+QList<NativePath> registeredGameFolders();
+
+// The roots of the fixed drives of this Windows; none elsewhere.
+QList<NativePath> fixedDrives();
+
+// Where this system's game is most likely: on Windows the registered installs, then the
+// fixed drives' usual places; elsewhere the usual places of the player's Wine prefixes.
+QList<NativePath> findGame();
 
 } // namespace gk

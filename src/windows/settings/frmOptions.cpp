@@ -157,9 +157,10 @@ void frmOptions::ReadOptionsFile(const QStringList& values) {
 
 void frmOptions::proposeFirstSettings() {
     // Grovekeep's folder: its own when portable, the user's data folder when installed; the
-    // game: the first runblack.exe found in the usual places of the Wine prefixes.
+    // game: the first runblack.exe found where this system's installs lie (on Windows the
+    // registered installs and the fixed drives, elsewhere the player's Wine prefixes).
     txtManagerLocation->setText(proposedManagerFolder(programFolder()).text());
-    const QList<NativePath> games = findGameFolders(defaultWinePrefixes());
+    const QList<NativePath> games = findGame();
     if (!games.isEmpty())
         txtRunBlack->setText(games.constFirst().text());
 }
