@@ -8,6 +8,16 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 
+#ifdef Q_OS_WIN
+#include <QCryptographicHash>
+#include <QLocalServer>
+#include <QLocalSocket>
+
+#include <iterator>
+
+#include <windows.h>
+#endif
+
 #include <cerrno>
 #include <cstring>
 
@@ -19,9 +29,8 @@
 #include <unistd.h>
 #endif
 
-// A Unix domain socket in the user's runtime folder: plain system calls and a socket notifier,
-// so that the start pays for no network library. (Elsewhere each start runs on its own until
-// a channel of that system's kind is written.)
+// On POSIX systems a Unix domain socket in the user's runtime folder: plain system calls and a
+// socket notifier, so that the start pays for no network library. On Windows a named pipe.
 
 namespace gk {
 
@@ -192,15 +201,108 @@ void SingleInstance::accept() {
 
 #else
 
-struct SingleInstance::Listener {};
+// Windows: a named pipe, through Qt's local socket. Pipe names are one namespace for the whole
+// machine, so the name holds the user's, and the pipe admits only that user. A pipe goes with
+// the process that made it: nothing is left behind by a Grovekeep that was killed.
+
+namespace {
+constexpr int kWaitMs = 2000;
+}
+
+struct SingleInstance::Listener {
+    QLocalServer server;
+};
+
 SingleInstance::SingleInstance(QString name, QObject* parent)
     : QObject(parent)
     , m_name(std::move(name)) {}
 SingleInstance::~SingleInstance() = default;
-QString SingleInstance::defaultName() { return QStringLiteral("org.grovekeep.Grovekeep"); }
-bool SingleInstance::handOver(const QStringList&) const { return false; }
-bool SingleInstance::listen() { return false; }
-void SingleInstance::accept() {}
+
+QString SingleInstance::defaultName() {
+    // One Grovekeep per user and per program folder (a portable copy elsewhere is another
+    // Grovekeep, with its own folder and history); folder names are not case-sensitive.
+    // (Asked of Windows: the second start asks before it makes its application object.)
+    wchar_t program[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, program, DWORD(std::size(program)));
+    const QString path = QString::fromWCharArray(program, int(length));
+    const QByteArray folder =
+        QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toCaseFolded().toUtf8();
+    return QStringLiteral("org.grovekeep.Grovekeep-%1-%2")
+        .arg(qEnvironmentVariable("USERNAME"),
+             QString::fromLatin1(
+                 QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16)));
+}
+
+bool SingleInstance::handOver(const QStringList& files) const {
+    QLocalSocket socket;
+    socket.connectToServer(m_name);
+    const QDeadlineTimer deadline(kWaitMs);
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return false;
+    QByteArray message;
+    QDataStream out(&message, QIODevice::WriteOnly);
+    out << files;
+    socket.write(message);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    // The running instance answers once it has the files; without an answer they may be lost,
+    // and this start goes on by itself.
+    while (socket.bytesAvailable() < 2) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            return false;
+    }
+    return socket.read(2) == "ok";
+}
+
+bool SingleInstance::listen() {
+    // A name that takes connections belongs to a running Grovekeep (a second pipe of the same
+    // name would be made, and the files handed to either).
+    {
+        QLocalSocket probe;
+        probe.connectToServer(m_name);
+        if (probe.waitForConnected(200))
+            return false;
+    }
+    auto listener = std::make_unique<Listener>();
+    listener->server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!listener->server.listen(m_name))
+        return false;
+    m_listener = std::move(listener);
+    connect(&m_listener->server, &QLocalServer::newConnection, this, &SingleInstance::accept);
+    return true;
+}
+
+void SingleInstance::accept() {
+    while (QLocalSocket* client = m_listener->server.nextPendingConnection()) {
+        // The other start writes its whole message, then waits for the answer: a short wait at
+        // most, for all of it.
+        const QDeadlineTimer deadline(kWaitMs);
+        QDataStream in(client);
+        QStringList files;
+        bool whole = false;
+        for (;;) {
+            in.startTransaction();
+            in >> files;
+            if (in.commitTransaction()) {
+                whole = true;
+                break;
+            }
+            if (in.status() == QDataStream::ReadCorruptData ||
+                !client->waitForReadyRead(int(deadline.remainingTime())))
+                break;
+        }
+        if (whole) {
+            client->write("ok");
+            client->waitForBytesWritten(int(deadline.remainingTime()));
+        }
+        client->disconnectFromServer();
+        client->deleteLater();
+        if (whole)
+            emit filesArrived(files);
+    }
+}
 
 #endif
 

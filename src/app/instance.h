@@ -8,7 +8,8 @@
 namespace gk {
 
 // One Grovekeep per user: a second start hands its files to the running one over a local
-// socket (a Unix domain socket in the user's runtime folder, the user's own) and ends,
+// socket (a Unix domain socket in the user's runtime folder, the user's own; a named pipe on
+// Windows, per user and program folder) and ends,
 // instead of opening a second main window.
 class SingleInstance : public QObject {
     Q_OBJECT

@@ -11,15 +11,30 @@
 
 #include <cstdio>
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+
+#include <shellapi.h>
+#else
 #include <csignal>
 #include <unistd.h>
 #endif
 
 int main(int argc, char** argv) {
     QStringList arguments;
+#ifdef Q_OS_WIN
+    // The command line as Windows has it, in UTF-16: argv holds the names of the files in the
+    // ANSI code page, which cannot spell every name.
+    int count = 0;
+    if (wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int k = 1; k < count; ++k)
+            arguments << QString::fromWCharArray(wide[k]);
+        LocalFree(wide);
+    }
+#else
     for (int k = 1; k < argc; ++k)
         arguments << QString::fromLocal8Bit(argv[k]);
+#endif
     const gk::CommandLine line = gk::parseCommandLine(arguments);
     // Answered before any window or display is needed.
     if (!line.problem.isEmpty()) {
