@@ -23,6 +23,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 
 using namespace gk;
 using namespace gk::test;
@@ -44,6 +45,7 @@ private slots:
     void everyWebCommandOpensItsAddress();
     void aboutWindow();
     void updatesLoadOncePerCreation();
+    void withoutTheEngineAddressesOpenInTheDesktopBrowser();
 };
 
 void TestWebWindows::browserTakesTheStoredAddressOnlyWhenCreated() {
@@ -402,6 +404,45 @@ void TestWebWindows::updatesLoadOncePerCreation() {
     auto* map = qobject_cast<frmMap*>(showForm(Form::Map));
     child<QAction>(map, "mnuUpdate")->trigger();
     QCOMPARE(static_cast<FakePage*>(existingFormAs<frmUpdate>()->page())->log.size(), 1);
+}
+
+void TestWebWindows::withoutTheEngineAddressesOpenInTheDesktopBrowser() {
+    // Each address goes to the desktop's browser, and the page says so (never a blank page);
+    // one that cannot be opened is said too, and its link tries again.
+    World world;
+    QWidget parent;
+    const auto page = createFallbackPage(&parent, QStringLiteral("No engine here."));
+    auto* view = qobject_cast<QTextBrowser*>(page->widget());
+    QVERIFY(view);
+    page->navigate(QStringLiteral("maps.example/new "));
+    QCOMPARE(world.platform->opened, QStringList{"http://maps.example/new"});
+    QVERIFY(view->toPlainText().contains("No engine here."));
+    QVERIFY(view->toPlainText().contains("http://maps.example/new was opened in your web browser"));
+    QVERIFY(view->toPlainText().contains("dropping it on Grovekeep's window"));
+    page->reload();
+    QCOMPARE(world.platform->opened.size(), 2);
+    page->navigate(QString());
+    QCOMPARE(world.platform->opened.size(), 2);
+
+    world.platform->failingAddresses << QStringLiteral("https://down.example/");
+    page->navigate(QStringLiteral("https://down.example/"));
+    QVERIFY2(
+        view->toPlainText().contains("could not be opened in your web browser: Could not open"),
+        qPrintable(view->toPlainText()));
+    world.platform->failingAddresses.clear();
+    emit view->anchorClicked(QUrl(QStringLiteral("https://down.example/")));
+    QCOMPARE(world.platform->opened.size(), 4);
+    QVERIFY(view->toPlainText().contains("was opened"));
+
+#ifdef GK_NO_WEB_MODULE
+    // In a build without the web engine the real windows take this page: the browser opens
+    // its home page in the desktop's browser.
+    registerGrovekeepForms();
+    world.platform->opened.clear();
+    showForm(Form::Browser);
+    QCOMPARE(world.platform->opened, QStringList{sites::http(sites::MakerHost)});
+    QVERIFY(existingForm(Form::Browser)->findChild<QTextBrowser*>("fallbackPage"));
+#endif
 }
 
 QTEST_MAIN(TestWebWindows)

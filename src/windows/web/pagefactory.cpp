@@ -14,38 +14,58 @@ namespace {
 
 WebPageFactory g_factory;
 
-// Shown when the web engine cannot be loaded: the address, and a link that opens it in the
-// desktop's browser.
+// Stands in for the web engine where it is not part of the build (Qt WebEngine is not made for
+// every compiler) or cannot be loaded: each address the window goes to is opened in the
+// desktop's browser, and the page says so, with a link to open it again; a package downloaded
+// there is installed by dropping it on Grovekeep or opening it with Grovekeep.
 class FallbackPage final : public WebPage {
 public:
     FallbackPage(QWidget* parent, QString reason)
         : m_view(new QTextBrowser(parent))
         , m_reason(std::move(reason)) {
+        m_view->setObjectName(QStringLiteral("fallbackPage"));
         m_view->setOpenLinks(false);
-        QObject::connect(
-            m_view, &QTextBrowser::anchorClicked, m_view, [view = m_view](const QUrl& url) {
-                if (const Status opened = platform().openAddress(url.toString()); !opened)
-                    platform().message(view, opened.error());
-            });
+        QObject::connect(m_view, &QTextBrowser::anchorClicked, m_view,
+                         [this](const QUrl& url) { open(url.toString()); });
     }
     QWidget* widget() override { return m_view; }
     void navigate(const QString& address) override {
-        const QString url = QUrl::fromUserInput(address).toString();
-        m_view->setHtml(
-            QStringLiteral("<p>The built-in web browser is not available: %1</p>"
-                           "<p>Open <a href=\"%2\">%3</a> in your web browser.</p>")
-                .arg(m_reason.toHtmlEscaped(), url.toHtmlEscaped(), address.toHtmlEscaped()));
+        if (!address.trimmed().isEmpty())
+            open(QUrl::fromUserInput(address.trimmed()).toString());
     }
     void back() override {}
     void forward() override {}
     void stop() override {}
-    void reload() override {}
+    void reload() override {
+        if (!m_address.isEmpty())
+            open(m_address);
+    }
     bool canGoBack() const override { return false; }
     bool canGoForward() const override { return false; }
 
 private:
+    void open(const QString& url) {
+        m_address = url;
+        const Status opened = platform().openAddress(url);
+        const QString link = QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped());
+        QString html = QStringLiteral("<p>%1</p>").arg(m_reason.toHtmlEscaped());
+        if (opened) {
+            html += QStringLiteral("<p>%1 was opened in your web browser.</p>"
+                                   "<p>A package you download there is installed by dropping it "
+                                   "on Grovekeep's window, or by opening it with Grovekeep.</p>"
+                                   "<p>Open it again: %1</p>")
+                        .arg(link);
+        } else {
+            html += QStringLiteral("<p>%1 could not be opened in your web browser: %2</p>"
+                                   "<p>Try again: %1, or copy the address into your browser.</p>")
+                        .arg(link, opened.error().toHtmlEscaped());
+        }
+        m_view->setHtml(html);
+    }
+
     QTextBrowser* m_view;
     QString m_reason;
+    QString m_address;
 };
 
 CreateEnginePage loadEngine(QString& reason) {
@@ -66,7 +86,8 @@ CreateEnginePage loadEngine(QString& reason) {
             module = nullptr;
         }
         if (!entry)
-            failure = QStringLiteral("the web engine module could not be loaded (%1).")
+            failure = QStringLiteral("Grovekeep's own web browser is not available: its web "
+                                     "engine module could not be loaded (%1).")
                           .arg(errors.join(QStringLiteral("; ")));
     }
     reason = failure;
@@ -77,13 +98,22 @@ CreateEnginePage loadEngine(QString& reason) {
 
 void setWebPageFactory(WebPageFactory factory) { g_factory = std::move(factory); }
 
+std::unique_ptr<WebPage> createFallbackPage(QWidget* parent, const QString& reason) {
+    return std::make_unique<FallbackPage>(parent, reason);
+}
+
 std::unique_ptr<WebPage> createWebPage(QWidget* parent) {
     if (g_factory)
         return g_factory(parent);
+#ifndef GK_WEB_MODULE
+    return createFallbackPage(parent,
+                              QStringLiteral("Grovekeep's own web browser is not part of this "
+                                             "build of Grovekeep."));
+#endif
     QString reason;
     if (CreateEnginePage create = loadEngine(reason))
         return std::unique_ptr<WebPage>(create(parent));
-    return std::make_unique<FallbackPage>(parent, reason);
+    return createFallbackPage(parent, reason);
 }
 
 } // namespace gk
