@@ -9,7 +9,9 @@
 #include "history/frmHistory.h"
 #include "startup.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -160,6 +162,14 @@ namespace {
 // Installs a package of two entries with the package tool, ended (as a kill would end it) just
 // after its first file took its new content: what a crash leaves. The tool's fault seam finds
 // that moment.
+// The package tool with its fault seam, built beside this test. (Found from this program's
+// folder: the build tree's path, a Linux one, names no file on Windows once the working folder
+// is on another drive.)
+QString seamsTool() {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+           QFileInfo(QStringLiteral(GK_VIF_TOOL)).fileName();
+}
+
 bool interruptedInstall(const Game& game, const QString& folder) {
     const QString package = folder + "p.vif";
     if (!putFile(package, rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "new") +
@@ -171,15 +181,18 @@ bool interruptedInstall(const Game& game, const QString& folder) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("GROVEKEEP_TEST_EXIT_AT", QString::number(n));
         tool.setProcessEnvironment(env);
-        tool.start(QStringLiteral(GK_VIF_TOOL), {"install", package, "--game-folder", game.game,
-                                                 "--manager-folder", game.manager});
-        if (!tool.waitForFinished(20000) || tool.exitCode() != 99)
+        tool.start(seamsTool(), {"install", package, "--game-folder", game.game, "--manager-folder",
+                                 game.manager});
+        if (!tool.waitForFinished(20000) || tool.exitCode() != 99) {
+            qWarning("the install ended with %d at change %d: %s", tool.exitCode(), n,
+                     tool.readAllStandardError().constData());
             return false;
+        }
         if (game.hills() == "new")
             return true;
         // Not yet: rolled back by the tool itself, and the next try starts afresh.
         QProcess recovery;
-        recovery.start(QStringLiteral(GK_VIF_TOOL),
+        recovery.start(seamsTool(),
                        {"history", "--game-folder", game.game, "--manager-folder", game.manager});
         if (!recovery.waitForFinished(20000) || recovery.exitCode() != 0)
             return false;

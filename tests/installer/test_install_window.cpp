@@ -232,9 +232,9 @@ void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
                  (QStringList{"river.txt -> " + gameWindows + "Scripts\\Playgrounds\\river.txt",
                               "hills.lnd -> " + gameWindows + "Data\\Landscape\\hills.lnd"}));
         QCOMPARE(world.platform->fileRequests.at(1).currentName,
-                 game.game + "Scripts/Playgrounds/river.txt");
+                 native(game.game + "Scripts/Playgrounds/river.txt"));
         QCOMPARE(world.platform->fileRequests.at(3).currentName,
-                 game.game + "Data/Landscape/hills.lnd");
+                 native(game.game + "Data/Landscape/hills.lnd"));
         QCOMPARE(world.platform->fileRequests.at(3).title,
                  QStringLiteral("Where should hills.lnd be installed in the game?"));
 

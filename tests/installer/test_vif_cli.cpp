@@ -64,8 +64,14 @@ Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
     process.start(QString::fromUtf8(tool), args);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+        // Said, so that a failure far away (a crash under Wine, a start that failed) can be told
+        // from a wrong answer.
+        qWarning("grovekeep-vif %s did not end normally: %s (exit code %#x); it said: %s",
+                 qPrintable(args.join(u' ')), qPrintable(process.errorString()),
+                 unsigned(process.exitCode()), process.readAllStandardError().constData());
         return {};
+    }
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 

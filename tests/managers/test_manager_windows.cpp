@@ -360,22 +360,22 @@ void TestManagerWindows::mapProgramsAndMenus() {
     click(map, "cmdTest");
     click(map, "cmdTown");
     // GameFolder + "\runblack.exe" and ManagerFolder + "\Plotwright\Plotwright.exe".
-    QCOMPARE(fake.started, (QStringList{game.game + "/runblack.exe",
-                                        game.manager + "/Plotwright/Plotwright.exe"}));
+    QCOMPARE(fake.started, (QStringList{native(game.game + "/runblack.exe"),
+                                        native(game.manager + "/Plotwright/Plotwright.exe")}));
 
     // No editor set: the Options window opens instead.
     click(map, "cmdEdit");
     QVERIFY(existingForm(Form::Options));
     closeWindow(existingForm(Form::Options));
     shared().MapEditorPath = "/usr/bin/mapper";
-    fake.failingPrograms << "/usr/bin/mapper";
+    fake.failingPrograms << native("/usr/bin/mapper");
     click(map, "cmdEdit");
-    QCOMPARE(fake.started.last(), QStringLiteral("/usr/bin/mapper"));
+    QCOMPARE(fake.started.last(), native("/usr/bin/mapper"));
     QVERIFY(fake.messages.last().contains("mapper"));
 
     // Menu items without their own action do what the like command does.
     child<QAction>(map, "mnuTest")->trigger();
-    QCOMPARE(fake.started.last(), game.game + "/runblack.exe");
+    QCOMPARE(fake.started.last(), native(game.game + "/runblack.exe"));
     child<QAction>(map, "mnuSkin")->trigger();
     QVERIFY(existingForm(Form::Extra));
     child<QAction>(map, "mnuTattoo")->trigger();
@@ -412,7 +412,7 @@ void TestManagerWindows::tattoosOfAProfile() {
     click(tattoo, "cmdLoadTat1");
     QCOMPARE(fake.fileRequests.last().filter,
              QStringLiteral("Grovekeep (helpstats.dat)|helpstats.dat"));
-    QCOMPARE(fake.fileRequests.last().currentName, game.game + "Profiles/x");
+    QCOMPARE(fake.fileRequests.last().currentName, native(game.game + "Profiles/x"));
     QCOMPARE(frmTattoo::profileFolder().text(), profile);
     for (int n = 1; n <= 5; ++n)
         QCOMPARE(centre(child<QLabel>(tattoo, qPrintable(QStringLiteral("tat%1").arg(n)))),

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -83,14 +85,25 @@ void TestOptionsWindow::missingFileAsksForDetails() {
     // that is not portable) and so is a game found in the player's Wine prefix; the editors are
     // left empty. OK makes the proposed folder and keeps the options there.
     World world;
+#ifdef Q_OS_WIN
+    // On Windows the game's installer registered it.
+    const QString game = native(world.path("Lionhead Studios Ltd/Black & White/"));
+    const QString uninstall =
+        "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+    QSettings(uninstall, QSettings::NativeFormat)
+        .setValue("GrovekeepTestGame/InstallLocation", game);
+    const auto unregister = qScopeGuard(
+        [&] { QSettings(uninstall, QSettings::NativeFormat).remove("GrovekeepTestGame"); });
+#else
     const QString game = world.path("home/.wine/drive_c/Program Files/Lionhead Studios Ltd/"
                                     "Black & White/");
+#endif
     QVERIFY(putFile(game + "RUNBLACK.EXE", "MZ"));
     frmOptions* w = openOptions();
     QCOMPARE(world.platform->messages,
              QStringList{"Please enter some details so Grovekeep can operate functionally"});
     QCOMPARE(fieldText(w, "txtRunBlack"), game);
-    const QString data = world.path("home/.local/share/Grovekeep/");
+    const QString data = native(world.path("home/.local/share/Grovekeep/"));
     QCOMPARE(fieldText(w, "txtManagerLocation"), data);
     for (const char* name :
          {"txtMapCreator", "txtLandscapeCreator", "txtSkinCreator", "txtTattooCreator"})
@@ -219,7 +232,7 @@ void TestOptionsWindow::failedSaveSaysWhy() {
     QVERIFY(w->isVisible());
     QCOMPARE(world.platform->messages.size(), 1);
     const QString message = world.platform->messages.at(0);
-    QVERIFY2(message.contains(world.path("missing")), qPrintable(message));
+    QVERIFY2(message.contains(native(world.path("missing"))), qPrintable(message));
     QVERIFY(shared().ManagerFolder.isEmpty());
 }
 
@@ -258,8 +271,10 @@ void TestOptionsWindow::savedOptionsAreWhatTheNextStartReads() {
     world.platform->messages.clear();
     child<QLineEdit>(w, "txtRunBlack")->setText(world.path("elsewhere"));
     click(w, "cmdApply");
-    QCOMPARE(fieldText(w, "txtRunBlack"), manager);
-    QCOMPARE(shared().GameFolder, manager);
+    // (This system's separator: a folder the user types is theirs, only completed.)
+    const QString completed = world.path("elsewhere") + QDir::separator();
+    QCOMPARE(fieldText(w, "txtRunBlack"), completed);
+    QCOMPARE(shared().GameFolder, completed);
     QCOMPARE(world.platform->messages.size(), 1);
     QVERIFY(world.platform->messages.at(0).contains("holds no runblack.exe"));
 }

@@ -222,11 +222,11 @@ void TestShell::runGameStartsLauncherOrNamesIt() {
     World world;
     // GameFolder + "\runblack.exe", as this system names it.
     RunGame();
-    QCOMPARE(world.platform->started, QStringList{"/runblack.exe"});
+    QCOMPARE(world.platform->started, QStringList{native("/runblack.exe")});
     QVERIFY(world.platform->messages.isEmpty());
 
     shared().GameFolder = "/games/bw/";
-    world.platform->failingPrograms << "/games/bw//runblack.exe";
+    world.platform->failingPrograms << native("/games/bw//runblack.exe");
     RunGame();
     RunGame();
     QCOMPARE(world.platform->started.size(), 3);
@@ -239,9 +239,10 @@ void TestShell::helpViewerIsFoundOrReported() {
     const QString exe = executableName("Help");
     const NativePath program("/prog/");
     QCOMPARE(helpViewerCandidates(ComposedPath(), program).constFirst(),
-             NativePath("/prog/Help/" + exe));
+             NativePath(native("/prog/Help/" + exe)));
     QCOMPARE(helpViewerCandidates(ComposedPath("/gk/"), program).mid(0, 2),
-             (QList<NativePath>{NativePath("/gk//Help/" + exe), NativePath("/prog/Help/" + exe)}));
+             (QList<NativePath>{NativePath(native("/gk//Help/" + exe)),
+                                NativePath(native("/prog/Help/" + exe))}));
 
     shared().ManagerFolder = world.folder("gk");
     startHelpViewer(nullptr);
@@ -252,7 +253,7 @@ void TestShell::helpViewerIsFoundOrReported() {
     QVERIFY(putFile(world.path("gk/Help/" + exe), "#!"));
     world.platform->started.clear();
     startHelpViewer(nullptr);
-    QCOMPARE(world.platform->started, QStringList{shared().ManagerFolder + "/Help/" + exe});
+    QCOMPARE(world.platform->started, QStringList{native(shared().ManagerFolder + "/Help/" + exe)});
 }
 
 void TestShell::keyboardReachesEveryCommand_data() {
@@ -342,7 +343,7 @@ void TestShell::droppedFileIsOfferedToTheInstaller() {
     QVERIFY(drop({"in/notes.doc", "in/river.txt"}));
     auto* installer = existingForm(Form::Install);
     QVERIFY(installer);
-    QCOMPARE(child<QLabel>(installer, "lblPath")->text(), world.path("in/river.txt"));
+    QCOMPARE(child<QLabel>(installer, "lblPath")->text(), native(world.path("in/river.txt")));
     QCOMPARE(child<QLabel>(installer, "lblType")->text(), QStringLiteral("File Type: Map"));
 }
 

@@ -19,6 +19,9 @@ inline QByteArray rawEntry(const QByteArray& path, const QByteArray& title,
            title + "###/Title###" + nl + contents + nl + "###End_VIF###" + nl;
 }
 
+// A path as the program shows and passes it: with this system's separators.
+inline QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
 inline QByteArray fileBytes(const QString& path) {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))

@@ -18,6 +18,7 @@
 #include <QTest>
 
 #include <initializer_list>
+#include <iterator>
 
 namespace gk::test {
 
@@ -30,23 +31,24 @@ public:
         resetShared();
         m_oldCwd = QDir::currentPath();
         QDir::setCurrent(dir.path());
-        // The player's home, data folder and Wine prefix are the test's own.
-        for (const char* name : {"HOME", "XDG_DATA_HOME", "WINEPREFIX"})
+        // The player's home, data folder and Wine prefix are the test's own (on Windows the data
+        // folder is %APPDATA%, here the same folder).
+        for (const char* name : kEnvironment)
             m_oldEnvironment << qgetenv(name);
         qputenv("HOME", QFile::encodeName(path("home")));
         qputenv("XDG_DATA_HOME", QFile::encodeName(path("home/.local/share")));
+        qputenv("APPDATA", QFile::encodeName(QDir::toNativeSeparators(path("home/.local/share"))));
         qunsetenv("WINEPREFIX");
     }
     ~World() {
         resetForms();
         resetShared();
         QDir::setCurrent(m_oldCwd);
-        const char* names[] = {"HOME", "XDG_DATA_HOME", "WINEPREFIX"};
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < int(std::size(kEnvironment)); ++k) {
             if (m_oldEnvironment.at(k).isEmpty())
-                qunsetenv(names[k]);
+                qunsetenv(kEnvironment[k]);
             else
-                qputenv(names[k], m_oldEnvironment.at(k));
+                qputenv(kEnvironment[k], m_oldEnvironment.at(k));
         }
     }
     QString path(const QString& relative) const { return dir.filePath(relative); }
@@ -63,6 +65,8 @@ public:
     ScopedFakePlatform platform;
 
 private:
+    static constexpr const char* kEnvironment[] = {"HOME", "XDG_DATA_HOME", "APPDATA",
+                                                   "WINEPREFIX"};
     QString m_oldCwd;
     QList<QByteArray> m_oldEnvironment;
 };
