@@ -23,7 +23,6 @@ public:
     FallbackPage(QWidget* parent, QString reason)
         : m_view(new QTextBrowser(parent))
         , m_reason(std::move(reason)) {
-        m_view->setObjectName(QStringLiteral("fallbackPage"));
         m_view->setOpenLinks(false);
         QObject::connect(m_view, &QTextBrowser::anchorClicked, m_view,
                          [this](const QUrl& url) { open(url.toString()); });
