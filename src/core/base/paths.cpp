@@ -126,7 +126,7 @@ NativePath programFolder() {
     QString dir = QCoreApplication::applicationDirPath();
     if (dir.isEmpty())
         dir = QDir::currentPath();
-    return NativePath(dir + QLatin1Char('/'));
+    return NativePath(QDir::toNativeSeparators(dir + QLatin1Char('/')));
 }
 
 QString executableName(const QString& baseName) {
