@@ -5,6 +5,7 @@
 #include "support/posix.h"
 
 #include <QCryptographicHash>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -64,7 +65,12 @@ Run vifTool(const QStringList& args, const QString& workingFolder = QString(),
     process.start(QString::fromUtf8(tool), args);
     process.write(input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+    // A tool that ends without reading its input breaks the pipe, and on Windows the write
+    // error ends a wait early: waited for again until the process has ended or the time is up.
+    const QDeadlineTimer deadline(60000);
+    while (process.state() != QProcess::NotRunning && !deadline.hasExpired())
+        process.waitForFinished(int(qMax<qint64>(1, deadline.remainingTime())));
+    if (process.state() != QProcess::NotRunning || process.exitStatus() != QProcess::NormalExit) {
         // Said, so that a failure far away (a crash under Wine, a start that failed) can be told
         // from a wrong answer.
         qWarning("grovekeep-vif %s did not end normally: %s (exit code %#x); it said: %s",
