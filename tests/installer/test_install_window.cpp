@@ -344,6 +344,11 @@ void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
     world.platform->answerFile(pack);
     wiz.browse();
     QVERIFY(wiz.button("cmdNext")->isEnabled());
+    // What was said of the last installation goes with it; Enter installs the new choice.
+    QCOMPARE(wiz.note(), kFileStepNote);
+    QVERIFY(!wiz.shown("cmdHistory"));
+    QCOMPARE(wiz.progress(), 0);
+    QCOMPARE(wiz.w->focusWidget(), wiz.button("cmdNext"));
 }
 
 void TestInstallWindow::packageBeingCompiledKeepsToItsOwnFiles() {

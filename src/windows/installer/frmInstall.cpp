@@ -280,7 +280,13 @@ bool frmInstall::chooseFile(const NativePath& path) {
     m_chosenContents = std::move(contents);
     lblPath->setText(path.text());
     ShowFileType();
+    // A new file: nothing of the last installation is said of it, and Enter installs it.
+    cmdHistory->hide();
+    prg1->setValue(0);
+    if (const auto layout = stepLayout(StepChooseFile); layout && layout->noteText)
+        lblNote->setText(*layout->noteText);
     cmdNext->setEnabled(true);
+    cmdNext->setFocus();
     return true;
 }
 
