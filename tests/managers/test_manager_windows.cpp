@@ -359,8 +359,8 @@ void TestManagerWindows::mapProgramsAndMenus() {
     auto& fake = world.platform.fake;
     click(map, "cmdTest");
     click(map, "cmdTown");
-    // GameFolder + "\runblack.exe" and ManagerFolder + "\Plotwright\Plotwright.exe".
-    QCOMPARE(fake.started, (QStringList{native(game.game + "/runblack.exe"),
+    // The game folder's runblack.exe and ManagerFolder + "\Plotwright\Plotwright.exe".
+    QCOMPARE(fake.started, (QStringList{native(game.game + "runblack.exe"),
                                         native(game.manager + "/Plotwright/Plotwright.exe")}));
 
     // No editor set: the Options window opens instead.
@@ -375,7 +375,7 @@ void TestManagerWindows::mapProgramsAndMenus() {
 
     // Menu items without their own action do what the like command does.
     child<QAction>(map, "mnuTest")->trigger();
-    QCOMPARE(fake.started.last(), native(game.game + "/runblack.exe"));
+    QCOMPARE(fake.started.last(), native(game.game + "runblack.exe"));
     child<QAction>(map, "mnuSkin")->trigger();
     QVERIFY(existingForm(Form::Extra));
     child<QAction>(map, "mnuTattoo")->trigger();

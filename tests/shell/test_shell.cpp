@@ -220,18 +220,24 @@ void TestShell::splashClosesOnlyOnPictureOrTimer() {
 
 void TestShell::runGameStartsLauncherOrNamesIt() {
     World world;
-    // GameFolder + "\runblack.exe", as this system names it.
+    // No game folder yet: GameFolder + "\runblack.exe", as this system names it.
     RunGame();
     QCOMPARE(world.platform->started, QStringList{native("/runblack.exe")});
     QVERIFY(world.platform->messages.isEmpty());
 
     shared().GameFolder = "/games/bw/";
-    world.platform->failingPrograms << native("/games/bw//runblack.exe");
+    world.platform->failingPrograms << native("/games/bw/runblack.exe");
     RunGame();
     RunGame();
     QCOMPARE(world.platform->started.size(), 3);
     QCOMPARE(world.platform->messages.size(), 2);
     QVERIFY(world.platform->messages.at(0).contains("runblack.exe"));
+
+    // The game in another letter case, as the Options accept it, is the one started.
+    QVERIFY(putFile(world.path("bw/RunBlack.EXE"), "MZ"));
+    shared().GameFolder = world.path("bw") + "/";
+    RunGame();
+    QCOMPARE(world.platform->started.last(), native(world.path("bw/RunBlack.EXE")));
 }
 
 void TestShell::helpViewerIsFoundOrReported() {

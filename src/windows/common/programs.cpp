@@ -2,6 +2,7 @@
 
 #include "base/fileio.h"
 #include "base/quoting.h"
+#include "installer/installpath.h"
 #include "platform/platform.h"
 #include "shared.h"
 #include "ui/forms.h"
@@ -22,7 +23,18 @@ ComposedPath gameProgramPath(const ComposedPath& gameFolder) {
     return gameFolder + QStringLiteral("\\runblack.exe");
 }
 
-void RunGame(QWidget* parent) { startProgramOrSay(parent, gameProgramPath(gameFolder()).native()); }
+void RunGame(QWidget* parent) {
+    // The game's runblack.exe in whatever letter case it has there (the Options accept
+    // RunBlack.exe, and Wine folders are case-sensitive); named as composed while no game
+    // folder is set, so the message says what is missing.
+    const ComposedPath folder = gameFolder();
+    if (folder.isEmpty()) {
+        startProgramOrSay(parent, gameProgramPath(folder).native());
+        return;
+    }
+    startProgramOrSay(parent,
+                      matchLetterCase(folder.native(), QStringLiteral("runblack.exe")).path());
+}
 
 void startHelpViewer(QWidget* parent) {
     const QList<NativePath> candidates = helpViewerCandidates(managerFolder(), programFolder());
