@@ -85,6 +85,11 @@ shot() { import -window root "$shots/$1.png" 2>/dev/null; }
 regquery() { wine reg query "$@" 2>/dev/null | tr -d '\r'; }
 window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 shown() { test -n "$(window "$1")"; }
+# closes WINDOW-TITLE PID WHAT: Alt+F4 in the window ends the program.
+closes() {
+    press "$1" alt+F4
+    waitfor 30 bash -c "! kill -0 $2" || fail "$3 did not end when its window closed"
+}
 press() { # press WINDOW-TITLE KEY: the key in that window
     local id
     id=$(window "$1")
@@ -118,8 +123,7 @@ helper=$!
 if waitfor 300 shown '^Grovekeep - Help$'; then
     sleep 2
     shot help
-    press '^Grovekeep - Help$' alt+F4
-    waitfor 30 bash -c "! kill -0 $helper" || fail "Help did not end when its window closed"
+    closes '^Grovekeep - Help$' "$helper" Help
 else
     fail "Help did not start"
 fi
@@ -259,9 +263,7 @@ shot portable-splash
 if waitfor 30 shown '^Grovekeep Beta 1'; then
     sleep 2
     shot portable-main-window
-    # Closed as any window is, Grovekeep ends.
-    press '^Grovekeep Beta 1' alt+F4
-    waitfor 30 bash -c "! kill -0 $started" || fail "Grovekeep did not end when its window closed"
+    closes '^Grovekeep Beta 1' "$started" Grovekeep
 else
     fail "the portable Grovekeep with its options did not start"
 fi
