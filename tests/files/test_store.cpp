@@ -2,6 +2,7 @@
 // operation (writes and reads), undo and redo, conflicts, what the store keeps, and waiting for
 // another program.
 
+#include "base/sha256.h"
 #include "files/fsys.h"
 #include "installer/install.h"
 #include "storetest.h"
@@ -43,6 +44,7 @@ private slots:
     void anotherProgramIsWaitedFor();
     void newFilesWithoutAStore();
     void namesOfAnyLength();
+    void completedChangesAreAnnounced();
 };
 
 void TestStore::containment_data() {
@@ -676,6 +678,61 @@ void TestStore::namesOfAnyLength() {
         QVERIFY2(!refused.error().contains('\n') && refused.error().contains("x\\nNothing"),
                  qPrintable(refused.error()));
     }
+}
+
+void TestStore::completedChangesAreAnnounced() {
+    Site site;
+    QList<Announcement> told;
+    QStringList problems;
+    ChangeStore::setListener([&](const Announcement& announcement) {
+        told << announcement;
+        if (told.size() > 1)
+            return;
+        // The store's lock is released by then: whoever listens may change files at once.
+        auto store = site.store();
+        store.setWaiting([](bool) { return false; });
+        const auto again =
+            store.apply(kInfo, {FileChange(site.inManager("heard.txt"), QByteArray("heard"))});
+        if (!again)
+            problems << again.error();
+    });
+    auto store = site.store();
+    const QString target = site.game + "Data/Landscape/old.lnd";
+    QVERIFY(putFile(target, "original"));
+    FileChange change(site.inGame("Data/Landscape/old.lnd"), QByteArray("new"));
+    change.backup = site.inManager("Backup/old.lnd");
+    const auto applied = store.apply(kInfo, {change});
+    QVERIFY(applied);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
+    QCOMPARE(told.size(), 2); // the operation, then the listener's own
+    QCOMPARE(told.at(0).operation, applied->operation);
+    QStringList files;
+    for (const NativePath& file : told.at(0).files)
+        files << QDir::fromNativeSeparators(file.text());
+    files.sort();
+    QCOMPARE(files,
+             (QStringList{site.game + "Data/Landscape/old.lnd", site.manager + "Backup/old.lnd"}));
+    QCOMPARE(told.at(1).files.size(), 1);
+    QCOMPARE(QDir::fromNativeSeparators(told.at(1).files.at(0).text()), site.manager + "heard.txt");
+
+    // Nothing changed, nothing told: a dry run, a refused change.
+    ChangeStore::setListener([&](const Announcement& announcement) { told << announcement; });
+    told.clear();
+    ChangeStore::Options dry;
+    dry.dryRun = true;
+    QVERIFY(store.apply(kInfo, {FileChange(site.inGame("Data/Landscape/x.lnd"), QByteArray("x"))},
+                        dry));
+    FileChange stale(site.inGame("Data/Landscape/old.lnd"), QByteArray("x"));
+    stale.expected = Digest::fromHex(Sha256::of("what it held long ago"));
+    QVERIFY(!store.apply(kInfo, {stale}));
+    QVERIFY(told.isEmpty());
+
+    // An undo names what it put back.
+    QVERIFY(store.undo(applied->operation, false));
+    QCOMPARE(told.size(), 1);
+    QVERIFY(told.at(0).files.contains(NativePath(QDir::toNativeSeparators(target))));
+    QCOMPARE(fileBytes(target), QByteArray("original"));
+    ChangeStore::setListener({});
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -278,8 +278,12 @@ Result<Applied> Operation::run() {
     Applied applied;
     applied.operation = m_id;
     applied.conflicts = m_conflicts;
-    for (const Step& step : m_steps)
-        applied.filesWritten += step.state == StepState::Placed && step.role == FileRole::Target;
+    for (const Step& step : m_steps) {
+        if (step.state != StepState::Placed)
+            continue;
+        applied.filesWritten += step.role == FileRole::Target;
+        applied.files << locationOf(step).path();
+    }
     return applied;
 }
 

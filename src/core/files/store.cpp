@@ -13,6 +13,8 @@
 
 #include <algorithm>
 #include <map>
+#include <mutex>
+#include <utility>
 
 namespace gk {
 
@@ -385,6 +387,45 @@ Result<ChangeStore::Locked> ChangeStore::lockForChange() {
     return locked;
 }
 
+namespace {
+
+std::mutex g_listenerMutex;
+ChangeStore::Listener g_listener;
+// What the work of this thread changed, told once the store's lock is released.
+thread_local QList<Announcement> t_untold;
+
+void announceLater(int operation, const QList<NativePath>& files) {
+    if (!files.isEmpty())
+        t_untold << Announcement{operation, files};
+}
+
+// Declared before the lock, so that it tells the listener once the lock is gone.
+class Announcer {
+public:
+    Announcer() = default;
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
+    ~Announcer() {
+        const QList<Announcement> untold = std::exchange(t_untold, {});
+        ChangeStore::Listener listener;
+        {
+            const std::lock_guard<std::mutex> guard(g_listenerMutex);
+            listener = g_listener;
+        }
+        if (listener) {
+            for (const Announcement& announcement : untold)
+                listener(announcement);
+        }
+    }
+};
+
+} // namespace
+
+void ChangeStore::setListener(Listener listener) {
+    const std::lock_guard<std::mutex> guard(g_listenerMutex);
+    g_listener = std::move(listener);
+}
+
 Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource& changes,
                                    const Options& options) {
     if (options.dryRun) {
@@ -392,10 +433,14 @@ Result<Applied> ChangeStore::apply(const OperationInfo& info, const ChangeSource
         HistoryFolder history(m_places.manager);
         return Operation(history, m_places, info, changes, options).run();
     }
+    const Announcer announcer;
     auto locked = lockForChange();
     if (!locked)
         return locked.status();
-    return Operation(locked->history, m_places, info, changes, options).run();
+    auto applied = Operation(locked->history, m_places, info, changes, options).run();
+    if (applied)
+        announceLater(applied->operation, applied->files);
+    return applied;
 }
 
 Result<Applied> ChangeStore::apply(const OperationInfo& info, QList<FileChange> changes) {
@@ -649,6 +694,7 @@ QList<RecordedPath> createdFoldersOf(const Places& places, const OperationRecord
 } // namespace
 
 Result<Applied> ChangeStore::undo(int id, bool force) {
+    const Announcer announcer;
     auto locked = lockForChange();
     if (!locked)
         return locked.status();
@@ -697,6 +743,7 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
     markUndone(locked->history, m_places, id, applied->operation);
     removeEmptyFolders(m_places, *record, createdFoldersOf(m_places, *record));
     locked->history.clearPending(applied->operation).ok();
+    announceLater(applied->operation, applied->files);
     return applied;
 }
 
@@ -913,6 +960,7 @@ bool putBackFile(RollingBack& r, const FileRecord& file, const fs::Location& loc
     }
     r.durable = r.durable && done;
     ++r.recovered.filesPutBack;
+    r.recovered.files << location.path();
     return true;
 }
 
@@ -992,7 +1040,7 @@ Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
             if (summary.kind() == ErrorKind::NotFound)
                 history.clearPending(id).ok(); // never recorded: nothing changed
             else
-                out << Recovered{id, QString(), 0, {}, {summary.error()}};
+                out << Recovered{id, QString(), 0, {}, {summary.error()}, {}};
             continue;
         }
         if (!summary->readable()) {
@@ -1004,7 +1052,7 @@ Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
                 history.clearPending(id).ok();
                 continue;
             }
-            out << Recovered{id, QString(), 0, {}, {summary->unreadable}};
+            out << Recovered{id, QString(), 0, {}, {summary->unreadable}, {}};
             continue;
         }
         switch (summary->state) {
@@ -1023,6 +1071,7 @@ Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
         }
         bool finished = false;
         out << rollBackRecorded(history, m_places, id, &finished);
+        announceLater(id, out.last().files);
         if (finished)
             history.clearPending(id).ok();
     }
@@ -1032,6 +1081,7 @@ Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
 Result<QList<Recovered>> ChangeStore::recover() {
     if (!HistoryFolder(m_places.manager).exists())
         return QList<Recovered>();
+    const Announcer announcer;
     auto locked = lock();
     if (!locked)
         return locked.status();

@@ -141,6 +141,7 @@ struct Applied {
     int operation = 0;
     int filesWritten = 0;
     QList<Conflict> conflicts;
+    QList<NativePath> files; // every file the operation wrote or removed, backups included
 };
 
 enum class FileState { Intact, Changed, Missing, Unreadable };
@@ -158,8 +159,16 @@ struct Recovered {
     int operation = 0;
     QString what;
     int filesPutBack = 0;
-    QStringList kept;     // later versions kept in the history before the file was put back
-    QStringList problems; // files that could not be put back, each with why
+    QStringList kept;        // later versions kept in the history before the file was put back
+    QStringList problems;    // files that could not be put back, each with why
+    QList<NativePath> files; // the files put back
+};
+
+// What a completed change did to the disk: told to the process's listener (see
+// ChangeStore::setListener) so that what shows those files can show them again.
+struct Announcement {
+    int operation = 0;
+    QList<NativePath> files;
 };
 
 struct Pruned {
@@ -182,6 +191,11 @@ public:
     // created yet.
     static Result<ChangeStore> open(const NativePath& managerFolder,
                                     const NativePath& gameFolder = NativePath());
+
+    // The one listener of this process, told of every completed apply, undo and recovery that
+    // changed a file, once the store's lock is released, on the thread that did the work.
+    using Listener = std::function<void(const Announcement&)>;
+    static void setListener(Listener listener);
 
     const NativePath& managerFolder() const { return m_places.manager; }
     const Places& places() const { return m_places; }
