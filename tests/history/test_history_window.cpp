@@ -3,10 +3,12 @@
 #include "support/world.h"
 
 #include "base/sha256.h"
+#include "common/changes.h"
 #include "files/record.h"
 #include "files/store.h"
 #include "frmMDI.h"
 #include "history/frmHistory.h"
+#include "settings/options.h"
 #include "startup.h"
 
 #include <QCoreApplication>
@@ -80,6 +82,7 @@ private slots:
     void interruptedBeforeItsContentsShowsItsPlan();
     void unreadableRecordsAreNamed();
     void waitsVisiblyForAnotherProgram();
+    void undoOfOptionsReloadsTheSettings();
 };
 
 void TestHistoryWindow::listsVerifiesAndUndoes() {
@@ -215,7 +218,17 @@ void TestHistoryWindow::interruptedOperationIsRolledBackAtStart() {
         QVERIFY(
             putFile(world.optionsFile(), (game.game + "\r\n" + game.manager + "\r\n").toUtf8()));
         registerGrovekeepForms();
+        // The windows are told what was put back, as of any other change.
+        QStringList told;
+        const auto connection = QObject::connect(&StoreChanges::instance(), &StoreChanges::changed,
+                                                 [&](const Announcement& a) {
+                                                     for (const NativePath& file : a.files)
+                                                         told << QFileInfo(file.text()).fileName();
+                                                 });
         startGrovekeep();
+        QObject::disconnect(connection);
+        told.sort();
+        QCOMPARE(told, QStringList{"hills.lnd"});
         QCOMPARE(world.platform->messages.size(), 1);
         const QString message = world.platform->messages.at(0);
         QVERIFY2(message.contains("Operation 1 (Package \"p.vif\"): 1 file put back."),
@@ -348,6 +361,35 @@ void TestHistoryWindow::waitsVisiblyForAnotherProgram() {
 #else
     QSKIP("Needs POSIX locks.");
 #endif
+}
+
+void TestHistoryWindow::undoOfOptionsReloadsTheSettings() {
+    World world;
+    Game game(world);
+    // Grovekeep's folder is where it reads options.txt at start (the user's data folder).
+    const QString manager = world.folder("home/.local/share/Grovekeep");
+    const QString otherGame = world.folder("other game");
+    const QStringList before{game.game, manager, "", "", "", ""};
+    const QStringList after{otherGame, manager, "map.exe", "", "", ""};
+    QVERIFY(putFile(world.optionsFile(), composeSettings(before)));
+    setSettings(before);
+    frmHistory* w = openHistory();
+    // Saved as the Options window saves.
+    QVERIFY(writeSettings(ComposedPath(manager), after, NativePath(world.optionsFile())).ok());
+    setSettings(after);
+    QCOMPARE(column(child<QTreeWidget>(w, "lstOperations"), 1).size(), 1);
+
+    // Undone: the running program uses the folders options.txt holds again, at once.
+    world.platform->answers << Answer::Yes;
+    click(w, "cmdUndo");
+    QVERIFY2(world.platform->messages.isEmpty(), qPrintable(world.platform->messages.join('\n')));
+    QCOMPARE(fileBytes(world.optionsFile()), composeSettings(before));
+    QCOMPARE(settingsValues(), before);
+    // Redone: the saved folders again.
+    world.platform->answers << Answer::Yes;
+    w->selectOperation(2);
+    click(w, "cmdUndo");
+    QCOMPARE(settingsValues(), after);
 }
 
 QTEST_MAIN(TestHistoryWindow)

@@ -4,6 +4,7 @@
 
 #include "base/paths.h"
 #include "frmMDI.h"
+#include "history/frmHistory.h"
 #include "managers/frmExtra.h"
 #include "managers/frmMap.h"
 #include "managers/frmTattoo.h"
@@ -82,6 +83,8 @@ private slots:
     void mapProgramsAndMenus();
     void tattoosOfAProfile();
     void tattooSlotReplacement();
+    void tattooNamesInAnyLetterCase();
+    void undoShowsTheDiskInEveryWindow();
     void landscapesAndSkins();
 };
 
@@ -486,6 +489,125 @@ void TestManagerWindows::tattooSlotReplacement() {
     QVERIFY(!QFile::exists(world.path("manager/Backup/tattoos/symbol11.bmp")));
     QVERIFY(child<QLabel>(tattoo, "tat11")->pixmap().isNull());
     QCOMPARE(frmTattoo::profileFolder().text(), profile);
+}
+
+void TestManagerWindows::tattooNamesInAnyLetterCase() {
+    World world;
+    Game game(world);
+    const QString player1 = world.path("game/Profiles/Player1/");
+    const QString player2 = world.path("game/Profiles/Player2/");
+    QVERIFY(putFile(player1 + "helpstats.dat", "stats"));
+    QVERIFY(putFile(player1 + "SYMBOL1.BMP", bitmap(Qt::red)));
+    QVERIFY(putFile(player2 + "helpstats.dat", "stats"));
+    QVERIFY(putFile(player2 + "symbol2.bmp", bitmap(Qt::green)));
+    QVERIFY(putFile(world.path("pics/blue.bmp"), bitmap(Qt::blue)));
+    auto* tattoo = open<frmTattoo>();
+    auto& fake = world.platform.fake;
+    fake.answerFile(player2 + "helpstats.dat");
+    click(tattoo, "cmdLoadTat1");
+    QCOMPARE(centre(child<QLabel>(tattoo, "tat2")), QColor(Qt::green).rgb());
+
+    // Another profile shows its own pictures, whatever their names' letter case, and none of
+    // the profile shown before.
+    fake.answerFile(player1 + "helpstats.dat");
+    click(tattoo, "cmdLoadTat1");
+    QCOMPARE(centre(child<QLabel>(tattoo, "tat1")), QColor(Qt::red).rgb());
+    QVERIFY(child<QLabel>(tattoo, "tat2")->pixmap().isNull());
+
+    // Replacing the slot replaces that file, keeping what it held; no second file is made.
+    fake.answerFile(world.path("pics/blue.bmp"));
+    click(tattoo, "cmd1");
+    QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
+    QCOMPARE(QDir(player1).entryList(QDir::Files, QDir::Name),
+             (QStringList{"SYMBOL1.BMP", "helpstats.dat"}));
+    QCOMPARE(fileBytes(player1 + "SYMBOL1.BMP"), bitmap(Qt::blue));
+    QCOMPARE(fileBytes(world.path("manager/Backup/tattoos/Player1/symbol1.bmp")), bitmap(Qt::red));
+    // The first free slot is 2: slot 1 is taken, by its upper-case name.
+    QVERIFY(putFile(world.path("pics/m.bmp"), bitmap(Qt::magenta)));
+    fake.answerFile(world.path("pics/m.bmp"));
+    click(tattoo, "cmdTatoo");
+    child<QAction>(tattoo, "mnuInstall")->trigger();
+    QCOMPARE(fileBytes(player1 + "symbol2.bmp"), bitmap(Qt::magenta));
+    QCOMPARE(fileBytes(player1 + "SYMBOL1.BMP"), bitmap(Qt::blue));
+}
+
+void TestManagerWindows::undoShowsTheDiskInEveryWindow() {
+    World world;
+    Game game(world);
+    auto& fake = world.platform.fake;
+    const QString profile = world.path("game/Profiles/Player1/");
+    QVERIFY(putFile(profile + "helpstats.dat", "stats"));
+    QVERIFY(putFile(profile + "symbol1.bmp", bitmap(Qt::red)));
+    QVERIFY(putFile(world.path("pics/blue.bmp"), bitmap(Qt::blue)));
+    QVERIFY(putFile(world.path("manager/maps/castle.txt"), "castle\r\n"));
+
+    auto* tattoo = open<frmTattoo>();
+    fake.answerFile(profile + "helpstats.dat");
+    click(tattoo, "cmdLoadTat1");
+    fake.answerFile(world.path("pics/blue.bmp"));
+    click(tattoo, "cmd1");
+    QCOMPARE(centre(child<QLabel>(tattoo, "tat1")), QColor(Qt::blue).rgb());
+
+    auto* map = open<frmMap>();
+    auto* sub = qobject_cast<QMdiSubWindow*>(map->parentWidget());
+    auto* text = child<LargeTextEdit>(map, "rtbMap");
+    fake.answerFile(world.path("manager/maps/castle.txt"));
+    click(map, "cmdLoad");
+    QTest::keyClicks(text, "my ");
+    fake.answerFile(world.path("manager/maps/castle.txt"));
+    fake.answers << Answer::Yes; // replace it
+    click(map, "cmdSave");
+    QCOMPARE(fileBytes(world.path("manager/maps/castle.txt")), QByteArray("my castle\r\n"));
+
+    // Undone in the History window (which writes only in the game folder and Grovekeep's): the slot
+    // shows the picture back in the file, the map window the text back in its file, with nothing to
+    // save.
+    auto* history = open<frmHistory>();
+    auto undo = [&](int id) {
+        history->selectOperation(id);
+        fake.answers << Answer::Yes;
+        click(history, "cmdUndo");
+    };
+    fake.messages.clear();
+    undo(1);
+    QCOMPARE(fileBytes(profile + "symbol1.bmp"), bitmap(Qt::red));
+    QCOMPARE(centre(child<QLabel>(tattoo, "tat1")), QColor(Qt::red).rgb());
+    undo(2);
+    QVERIFY2(fake.questions.last().endsWith("\nIts file gets back what it held before it; what "
+                                            "it holds now is kept in the history."),
+             qPrintable(fake.questions.last()));
+    QCOMPARE(fileBytes(world.path("manager/maps/castle.txt")), QByteArray("castle\r\n"));
+    QCOMPARE(map->mapText(), QStringLiteral("castle\n"));
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
+    QVERIFY2(fake.messages.isEmpty(), qPrintable(fake.messages.join('\n')));
+    // Redone (the undo undone): shown again.
+    undo(4);
+    QCOMPARE(map->mapText(), QStringLiteral("my castle\n"));
+
+    // Over edits not saved, the edits stay, still unsaved, and the window says the file
+    // changed; closing it then asks.
+    QTest::keyClicks(text, "big ");
+    undo(5);
+    QCOMPARE(fileBytes(world.path("manager/maps/castle.txt")), QByteArray("castle\r\n"));
+    QCOMPARE(map->mapText(), QStringLiteral("big my castle\n"));
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps*"));
+    QCOMPARE(fake.messages.size(), 1);
+    QVERIFY2(fake.messages.at(0).contains("was changed on disk"), qPrintable(fake.messages.at(0)));
+
+    // A map saved as a new file, then undone: the file is gone, the text stays, unsaved.
+    fake.answerFile(world.path("manager/maps/new.txt"));
+    click(map, "cmdSave");
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps"));
+    undo(7);
+    QVERIFY(!QFile::exists(world.path("manager/maps/new.txt")));
+    QCOMPARE(map->mapText(), QStringLiteral("big my castle\n"));
+    QCOMPARE(shownTitle(sub), QStringLiteral("Grovekeep Beta 1 - Maps*"));
+    QVERIFY2(fake.messages.last().contains("is no longer on disk"),
+             qPrintable(fake.messages.last()));
+    fake.questions.clear();
+    fake.answers << Answer::Cancel;
+    QVERIFY(!closeWindow(map));
+    QCOMPARE(fake.questions.size(), 1);
 }
 
 void TestManagerWindows::landscapesAndSkins() {

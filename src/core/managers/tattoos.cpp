@@ -1,5 +1,7 @@
 #include "tattoos.h"
 
+#include "installer/installpath.h"
+
 #include "base/fileio.h"
 #include "base/quoting.h"
 
@@ -28,7 +30,7 @@ NativePath profileFolderOf(const NativePath& helpstatsPath) {
 }
 
 NativePath profileTattooPath(const NativePath& profileFolder, int slot) {
-    return NativePath(profileFolder.text() + tattooFileName(slot));
+    return matchLetterCase(profileFolder, tattooFileName(slot)).path();
 }
 
 fs::Location replacedTattooPath(const ComposedPath& managerFolder, const NativePath& profileFolder,
@@ -114,7 +116,8 @@ Result<Applied> replaceTattoo(ChangeStore& store, const QByteArray& picture,
                                         QStringLiteral("Backup/tattoos/") + tattooFileName(slot)),
                     picture, FileRole::Copy);
     copy.createFolders = true;
-    FileChange tattoo(fs::Location::below(profileFolder, tattooFileName(slot)), picture);
+    // The profile's own file, spelt as it stands there ("SYMBOL1.BMP" is slot 1's picture).
+    FileChange tattoo(matchLetterCase(profileFolder, tattooFileName(slot)), picture);
     tattoo.backup = replacedTattooPath(managerFolder, profileFolder, slot);
     OperationInfo info;
     info.kind = QStringLiteral("tattoo");

@@ -23,7 +23,8 @@ QString tattooFileName(int slot);
 // The profile folder of a chosen helpstats.dat: the path up to and including its last
 // separator.
 NativePath profileFolderOf(const NativePath& helpstatsPath);
-// ProfileFolder & "symbolN.bmp": the profile's tattoo of a slot.
+// ProfileFolder & "symbolN.bmp": the profile's tattoo of a slot, spelt as the profile's file is
+// where one matches without regard to letter case ("SYMBOL1.BMP").
 NativePath profileTattooPath(const NativePath& profileFolder, int slot);
 // ManagerFolder & "Backup\tattoos\<profile>\symbolN.bmp": the picture a replacement took the
 // place of, kept per profile.

@@ -1,5 +1,7 @@
 #include "commands.h"
 
+#include "common/changes.h"
+
 #include "base/fileio.h"
 #include "base/quoting.h"
 #include "files/describe.h"
@@ -74,6 +76,7 @@ ChangeStore::Waiting waitVisibly(QWidget* parent) {
 }
 
 std::optional<ChangeStore> storeOrSay(QWidget* parent) {
+    StoreChanges::instance(); // what the store changes, the windows show
     if (shared().ManagerFolder.isEmpty()) {
         settingsFoldersKnown(parent, false);
         return std::nullopt;
@@ -105,6 +108,7 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
 }
 
 void recoverInterruptedOperations(QWidget* parent) {
+    StoreChanges::instance();
     if (shared().ManagerFolder.isEmpty())
         return;
     auto store = openStore(managerFolder(), gameFolder());

@@ -1,6 +1,7 @@
 #include "frmHistory.h"
 
 #include "base/quoting.h"
+#include "common/changes.h"
 #include "common/commands.h"
 #include "common/shared.h"
 #include "files/describe.h"
@@ -46,6 +47,11 @@ frmHistory::frmHistory() {
     resize(720, 460);
     createControls();
     connectControls();
+    // A change made in another window (an install, a save) is listed as soon as it is done.
+    connect(&StoreChanges::instance(), &StoreChanges::changed, this, [this] {
+        if (isVisible())
+            refresh();
+    });
 }
 
 void frmHistory::createControls() {
@@ -287,11 +293,17 @@ void frmHistory::cmdUndo_Click() {
     const auto record = opened->operation(id);
     if (!record)
         return;
+    const QString what =
+        record->files.size() == 1
+            ? QStringLiteral("Its file gets back what it held before it; what it holds now is "
+                             "kept in the history.")
+            : QStringLiteral("Its %1 get back what they held before it; what they hold now is "
+                             "kept in the history.")
+                  .arg(filesText(int(record->files.size())));
     if (platform().ask(this,
-                       QStringLiteral("Undo operation %1 (%2)?\nIts %3 get back what they held "
-                                      "before it; what they hold now is kept in the history.")
+                       QStringLiteral("Undo operation %1 (%2)?\n%3")
                            .arg(id)
-                           .arg(oneLine(record->info.what), filesText(int(record->files.size()))),
+                           .arg(oneLine(record->info.what), what),
                        false) != Answer::Yes)
         return;
     bool changedOnly = false;

@@ -3,6 +3,7 @@
 #include "base/fileio.h"
 #include "base/paths.h"
 #include "base/quoting.h"
+#include "common/changes.h"
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
@@ -53,6 +54,7 @@ frmMap::frmMap() {
     connectControls();
     // The caption carries a '*' while the text has changes that are not saved.
     connect(rtbMap, &LargeTextEdit::modificationChanged, this, &QWidget::setWindowModified);
+    connect(&StoreChanges::instance(), &StoreChanges::changed, this, &frmMap::showDiskChanges);
 }
 
 void frmMap::createControls() {
@@ -144,26 +146,30 @@ void frmMap::LoadMapText() {
     const auto path = platform().openFileName(this, kMapFilter, m_dialogFileName);
     if (!path || path->isEmpty() || !keepOrSaveEdits())
         return;
+    m_dialogFileName = *path;
+    readMap(*path, false);
+}
+
+void frmMap::readMap(const NativePath& path, bool again) {
     // The user has let the edits go; should the map not be read, they are still there, and
     // still unsaved.
     const bool edited = rtbMap->isModified();
     rtbMap->setModified(false);
-    m_dialogFileName = *path;
-    if (QFileInfo(path->text()).size() < kReadBesideTheWindow) {
-        const auto bytes = readFileBytes(*path);
+    if (QFileInfo(path.text()).size() < kReadBesideTheWindow) {
+        const auto bytes = readFileBytes(path);
         if (!bytes) {
             rtbMap->setModified(edited);
             platform().message(this, bytes.error());
             return;
         }
-        showMap(*path, decodeMapText(*bytes), nullptr);
+        showMap(path, decodeMapText(*bytes), nullptr, again);
         return;
     }
     // A large map is read, decoded and split into lines on another thread; the window
     // (and the rest of the program) stays usable meanwhile.
-    setLoading(true);
+    setLoading(true, path);
     QPointer<frmMap> self(this);
-    QThreadPool::globalInstance()->start([self, path = *path, edited] {
+    QThreadPool::globalInstance()->start([self, path, edited, again] {
         const auto bytes = readFileBytes(path);
         std::optional<MapText> map;
         std::shared_ptr<TextLines> lines;
@@ -174,34 +180,61 @@ void frmMap::LoadMapText() {
         const QString error = bytes ? QString() : bytes.error();
         QMetaObject::invokeMethod(
             qApp,
-            [self, path, map = std::move(map), lines, error, edited] {
+            [self, path, map = std::move(map), lines, error, edited, again] {
                 if (!self)
                     return;
-                self->setLoading(false);
+                self->setLoading(false, path);
                 if (!map) {
                     self->rtbMap->setModified(edited);
                     platform().message(self, error);
                     return;
                 }
-                self->showMap(path, *map, lines.get());
+                self->showMap(path, *map, lines.get(), again);
             },
             Qt::QueuedConnection);
     });
 }
 
-void frmMap::showMap(const NativePath& path, const MapText& map, TextLines* lines) {
+void frmMap::showMap(const NativePath& path, const MapText& map, TextLines* lines, bool again) {
     if (lines)
         rtbMap->setLines(std::move(*lines));
     else
         rtbMap->setPlainText(map.text);
     rtbMap->setModified(false);
     m_loaded = map;
+    m_diskPath = path;
+    // Read again because the file changed: the map loaded (and the name it installs under)
+    // stays the same.
+    if (again)
+        return;
     m_loadedPath = path;
     lblCurrentDirectory->setText(path.text());
     StoreMapFileName(path.text());
 }
 
-void frmMap::setLoading(bool loading) {
+void frmMap::showDiskChanges(const Announcement& announcement) {
+    // What this window writes itself, it already shows.
+    if (m_writing || m_loading || !StoreChanges::names(announcement.files, m_diskPath))
+        return;
+    const bool there = fileExists(m_diskPath);
+    if (there && !rtbMap->isModified()) {
+        readMap(m_diskPath, true);
+        return;
+    }
+    // The text shown is no longer what the file holds: it counts as unsaved, so that closing
+    // the window or loading another map asks first.
+    rtbMap->setModified(true);
+    platform().message(
+        this, there ? QStringLiteral("%1 was changed on disk. Your edits in this window are kept "
+                                     "but not saved: use Save Map to keep them, or Load Map to "
+                                     "see what the file holds now.")
+                          .arg(quotedPath(m_diskPath))
+                    : QStringLiteral("%1 is no longer on disk. The text in this window is kept "
+                                     "but not saved: use Save Map to keep it.")
+                          .arg(quotedPath(m_diskPath)));
+}
+
+void frmMap::setLoading(bool loading, const NativePath& path) {
     m_loading = loading;
     rtbMap->setReadOnly(loading);
     enableButtons(this, {"cmdLoad", "cmdInstall", "cmdSave"}, !loading);
@@ -215,7 +248,7 @@ void frmMap::setLoading(bool loading) {
     }
     if (loading) {
         setCursor(Qt::BusyCursor);
-        lblCurrentDirectory->setText(QStringLiteral("Loading %1...").arg(m_dialogFileName.shown()));
+        lblCurrentDirectory->setText(QStringLiteral("Loading %1...").arg(path.shown()));
     } else {
         unsetCursor();
         lblCurrentDirectory->setText(m_loadedPath.isEmpty() ? QStringLiteral("None...")
@@ -248,9 +281,13 @@ bool frmMap::SaveMapText() {
     QByteArray bytes;
     if (!encodeForWriting(bytes))
         return false;
-    if (!saveUserFile(this, *chosen, bytes, QStringLiteral("Map")))
+    m_writing = true;
+    const bool saved = saveUserFile(this, *chosen, bytes, QStringLiteral("Map"));
+    m_writing = false;
+    if (!saved)
         return false;
     m_dialogFileName = *chosen;
+    m_diskPath = *chosen;
     rtbMap->setModified(false);
     return true;
 }
@@ -279,7 +316,9 @@ void frmMap::InstallMapText() {
     OperationInfo info;
     info.kind = QStringLiteral("map");
     info.what = QStringLiteral("Install this Map: %1").arg(quotedName(name));
+    m_writing = true;
     const auto installed = installSingleFile(*store, plan, bytes, info);
+    m_writing = false;
     if (!installed)
         platform().message(this, installed.error());
 }

@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "common/shared.h"
+#include "files/store.h"
 #include "managers/content.h"
 #include "ui/anchors.h"
 #include "ui/forms.h"
@@ -56,9 +57,15 @@ private:
     // Before the text is replaced or the window closes: asks about unsaved changes; true
     // when the text may go (saved, or the user lets it go).
     bool keepOrSaveEdits();
+    // Reads the map at `path` and shows it; `again`: the file shown, read again because it
+    // changed on disk.
+    void readMap(const NativePath& path, bool again);
     // Shows a map read from `path`; `lines`, when given, hold its text, made beside the window.
-    void showMap(const NativePath& path, const MapText& map, TextLines* lines);
-    void setLoading(bool loading);
+    void showMap(const NativePath& path, const MapText& map, TextLines* lines, bool again);
+    void setLoading(bool loading, const NativePath& path);
+    // After the change store changed the file shown: reads it again, or, over unsaved edits
+    // (or when it is gone), marks the text unsaved and says so.
+    void showDiskChanges(const Announcement& announcement);
 
     LargeTextEdit* rtbMap = nullptr; // fluid with maps of megabytes, and lines of megabytes
     QList<Anchored> m_anchored;      // how each control follows the window's size
@@ -70,6 +77,8 @@ private:
     QList<QMenu*> m_menus;
     NativePath m_dialogFileName; // the file dialog's current file name, shared by load and save
     NativePath m_loadedPath;     // the map loaded in this window (empty: none yet)
+    NativePath m_diskPath;       // the file whose text the window shows: loaded or saved last
+    bool m_writing = false;      // the window is writing its text
     MapText m_loaded;            // as it was read: its bytes, line ends and text
     bool m_loading = false;
     // The file name of the map last opened with Load Map; Install this Map writes under it.

@@ -3,6 +3,7 @@
 #include "base/fileio.h"
 #include "base/paths.h"
 #include "base/quoting.h"
+#include "common/changes.h"
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
@@ -47,6 +48,7 @@ frmTattoo::frmTattoo() {
     createControls();
     createMenus();
     connectControls();
+    connect(&StoreChanges::instance(), &StoreChanges::changed, this, &frmTattoo::showDiskChanges);
 }
 
 void frmTattoo::createControls() {
@@ -196,11 +198,18 @@ void frmTattoo::cmdLoadTat1_Click() {
 }
 
 void frmTattoo::LoadProfileTattoos() {
+    // A slot whose picture the profile lacks (or that cannot be shown) is empty: it never keeps
+    // the picture of another profile, or one the file no longer holds.
     for (int n = 1; n <= tattooSlotCount; ++n) {
         const auto bytes = readFileBytes(profileTattooPath(ProfileFolder, n));
-        if (bytes)
-            showPicture(tat[n], *bytes);
+        if (!bytes || !showPicture(tat[n], *bytes))
+            tat[n]->setPixmap(QPixmap());
     }
+}
+
+void frmTattoo::showDiskChanges(const Announcement& announcement) {
+    if (StoreChanges::holdsOneIn(announcement.files, ProfileFolder))
+        LoadProfileTattoos();
 }
 
 void frmTattoo::cmdTatoo_Click() {

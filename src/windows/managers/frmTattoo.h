@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "common/shared.h"
+#include "files/store.h"
 #include "ui/forms.h"
 
 #include <QWidget>
@@ -35,6 +36,8 @@ private:
     void ReplaceTattooSlot(int slot);
     void cmdLoadTat1_Click();
     void LoadProfileTattoos();
+    // After the change store changed a file of the profile shown: shows its tattoos again.
+    void showDiskChanges(const Announcement& announcement);
     void cmdTatoo_Click();
     void installPreview();
 
