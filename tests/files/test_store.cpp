@@ -700,9 +700,10 @@ void TestStore::completedChangesAreAnnounced() {
     const QString target = site.game + "Data/Landscape/old.lnd";
     QVERIFY(putFile(target, "original"));
     FileChange change(site.inGame("Data/Landscape/old.lnd"), QByteArray("new"));
-    change.backup = site.inManager("Backup/old.lnd");
+    change.backup.emplace(site.inManager("Backup/old.lnd"));
     const auto applied = store.apply(kInfo, {change});
     QVERIFY(applied);
+    QCOMPARE(applied->backupsMade, 1);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     QCOMPARE(told.size(), 2); // the operation, then the listener's own
     QCOMPARE(told.at(0).operation, applied->operation);

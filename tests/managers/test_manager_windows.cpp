@@ -644,6 +644,10 @@ void TestManagerWindows::landscapesAndSkins() {
     click(extra, "cmdInstallSkin");
     QCOMPARE(fileBytes(world.path("game/Data/CreatureMesh/wolf.l3d")), skin);
     QVERIFY(!QFile::exists(world.path("manager/Backup/CreatureMesh/wolf.l3d")));
+    // The game had no wolf.l3d: nothing was backed up, and the note says so.
+    QCOMPARE(child<QLabel>(extra, "lblStatus")->text(),
+             QStringLiteral("Your file was installed to the correct directory. The game had no "
+                            "file of that name, so there was nothing to back up."));
 
     // Each button takes its own kind of file only, whatever name is typed into the dialog.
     fake.messages.clear();

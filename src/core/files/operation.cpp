@@ -282,6 +282,9 @@ Result<Applied> Operation::run() {
         if (step.state != StepState::Placed)
             continue;
         applied.filesWritten += step.role == FileRole::Target;
+        // A backup of a file that was not there is an empty file, not a backup of anything.
+        applied.backupsMade += step.role == FileRole::Backup && step.backupOf >= 0 &&
+                               m_steps[size_t(step.backupOf)].existing >= 0;
         applied.files << locationOf(step).path();
     }
     return applied;

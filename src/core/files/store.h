@@ -140,6 +140,7 @@ QString installedBy(const Conflict& conflict);
 struct Applied {
     int operation = 0;
     int filesWritten = 0;
+    int backupsMade = 0; // backups of files that were there (a file that was not has none)
     QList<Conflict> conflicts;
     QList<NativePath> files; // every file the operation wrote or removed, backups included
 };

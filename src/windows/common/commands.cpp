@@ -107,6 +107,13 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
     return saved.ok();
 }
 
+QString installedNote(const Applied& installed) {
+    return installed.backupsMade > 0
+               ? QStringLiteral("Your file was backed and then installed to the correct directory.")
+               : QStringLiteral("Your file was installed to the correct directory. The game had "
+                                "no file of that name, so there was nothing to back up.");
+}
+
 void recoverInterruptedOperations(QWidget* parent) {
     StoreChanges::instance();
     if (shared().ManagerFolder.isEmpty())

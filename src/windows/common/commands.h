@@ -54,6 +54,10 @@ std::optional<ChangeStore> storeOrSay(QWidget* parent);
 bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& bytes,
                   const QString& what);
 
+// What the note of a finished single-file install says: whether the file it replaced was backed
+// up first, or there was none.
+QString installedNote(const Applied& installed);
+
 // Rolls back an operation that an earlier run left under way (the program was killed midway),
 // and says so once.
 void recoverInterruptedOperations(QWidget* parent);

@@ -350,8 +350,7 @@ void frmInstall::installSingle(int kindValue) {
     prg1->setValue(50);
     lblNote->setText(QStringLiteral("Installing Script"));
     prg1->setValue(100);
-    lblNote->setText(
-        QStringLiteral("Your file was backed and then installed to the correct directory."));
+    lblNote->setText(installedNote(*installed));
     offerHistory(installed->operation);
     m_finishedBySave = false;
     setStep(StepFinished);

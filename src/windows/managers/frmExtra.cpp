@@ -146,7 +146,7 @@ void frmExtra::install(Content& content, const QString& name) {
         platform().message(this, installed.error());
         return;
     }
-    setStatus(QStringLiteral("Your file was backed and then installed to the correct directory."));
+    setStatus(installedNote(*installed));
 }
 
 void frmExtra::cmdLoadLand_Click() {
