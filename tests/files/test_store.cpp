@@ -45,6 +45,7 @@ private slots:
     void newFilesWithoutAStore();
     void namesOfAnyLength();
     void completedChangesAreAnnounced();
+    void stoppedWhileWritingChangesNothing();
 };
 
 void TestStore::containment_data() {
@@ -734,6 +735,28 @@ void TestStore::completedChangesAreAnnounced() {
     QVERIFY(told.at(0).files.contains(NativePath(QDir::toNativeSeparators(target))));
     QCOMPARE(fileBytes(target), QByteArray("original"));
     ChangeStore::setListener({});
+}
+
+void TestStore::stoppedWhileWritingChangesNothing() {
+    Site site;
+    auto store = site.store();
+    QVERIFY(putFile(site.game + "Data/Landscape/old.lnd", "original"));
+    const auto before = site.files();
+    const QByteArray large(20 << 20, 'x');
+    QList<qint64> told;
+    ChangeStore::Options options;
+    options.progress = [&](qint64 done, qint64) { told << done; };
+    options.stop = [&] { return !told.isEmpty(); };
+    const auto applied = store.apply(kInfo,
+                                     {FileChange(site.inGame("Data/Landscape/old.lnd"), large),
+                                      FileChange(site.inGame("Data/Landscape/new.lnd"), large)},
+                                     options);
+    QCOMPARE(applied.kind(), ErrorKind::Cancelled);
+    QCOMPARE(applied.error(), QStringLiteral("Cancelled. Nothing was changed."));
+    QCOMPARE(told, QList<qint64>{large.size()});
+    QVERIFY(site.files() == before);
+    QVERIFY2(temporaries(site.root).isEmpty(), qPrintable(temporaries(site.root).join(", ")));
+    QCOMPARE(store.history()->constFirst().state, OperationState::RolledBack);
 }
 
 QTEST_GUILESS_MAIN(TestStore)

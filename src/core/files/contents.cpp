@@ -4,11 +4,15 @@
 #include "base/sha256.h"
 #include "fsys.h"
 
+#include <utility>
+
 namespace gk {
 
 namespace {
 constexpr qint64 kChunk = 1 << 20;
-}
+// How much is copied between two reports of a writing's progress.
+constexpr qint64 kReported = 16 * kChunk;
+} // namespace
 
 void Contents::add(QByteArray bytes) {
     m_size += bytes.size();
@@ -85,28 +89,49 @@ template <class Take> Status Contents::read(Take take) const {
     return Status::success();
 }
 
-Status Contents::writeTo(fs::File& out, Sha256* hash) const {
+Status Contents::writeTo(fs::File& out, Sha256* hash, const Written& written) const {
+    qint64 untold = 0;
+    auto tell = [&](qint64 bytes, qint64 every) {
+        untold += bytes;
+        if (!written || untold == 0 || untold < every)
+            return Status::success();
+        return written(std::exchange(untold, 0));
+    };
     if (hash) {
-        return read([&](const char* data, qint64 size) {
+        const Status read = this->read([&](const char* data, qint64 size) {
             hash->add(data, size);
-            return out.write(data, size);
+            if (const Status done = out.write(data, size); !done)
+                return done;
+            return tell(size, kReported);
         });
+        if (!read)
+            return read;
+        return tell(0, 0);
     }
     // Without a hash, ranges are copied inside the kernel where it can.
     for (const auto& piece : m_pieces) {
         if (const auto* bytes = std::get_if<QByteArray>(&piece)) {
-            if (const Status written = out.write(bytes->constData(), bytes->size()); !written)
-                return written;
+            if (const Status done = out.write(bytes->constData(), bytes->size()); !done)
+                return done;
+            if (const Status told = tell(bytes->size(), kReported); !told)
+                return told;
             continue;
         }
         const Range& range = std::get<Range>(piece);
         const auto file = fileOf(range);
         if (!file)
             return file.status();
-        if (const Status copied = out.copyFrom(**file, range.offset, range.size); !copied)
-            return copied;
+        for (qint64 at = range.offset, left = range.size; left > 0;) {
+            const qint64 part = written ? std::min(left, kReported) : left;
+            if (const Status copied = out.copyFrom(**file, at, part); !copied)
+                return copied;
+            if (const Status told = tell(part, kReported); !told)
+                return told;
+            at += part;
+            left -= part;
+        }
     }
-    return Status::success();
+    return tell(0, 0);
 }
 
 Result<QString> Contents::sha256() const {

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 
+#include <functional>
 #include <memory>
 #include <variant>
 
@@ -35,8 +36,11 @@ public:
     qint64 size() const { return m_size; }
     bool isEmpty() const { return m_size == 0; }
 
+    // Told of the bytes written since it was last told, every few megabytes and at the end of
+    // each piece; a failure it returns (Cancelled) stops the writing with that failure.
+    using Written = std::function<Status(qint64 bytes)>;
     // Appends every byte to `out`; `hash`, when given, sees every byte written.
-    Status writeTo(fs::File& out, Sha256* hash) const;
+    Status writeTo(fs::File& out, Sha256* hash, const Written& written = {}) const;
     // The SHA-256 of every byte, read again from where the contents lie.
     Result<QString> sha256() const;
     // Every byte in memory (small contents, tests).

@@ -922,8 +922,16 @@ Status Operation::writeStep(Step& step, Hasher& hasher, Writing& writing) {
     const Contents contents = contentsOf(step);
     const bool inline_ = step.sameAs < 0 && contents.size() < kHashedApart;
     Sha256 hash;
-    if (const Status copied = contents.writeTo(*temp, inline_ ? &hash : nullptr); !copied)
-        return labelled(step, copied);
+    const Status copied = contents.writeTo(*temp, inline_ ? &hash : nullptr, [&](qint64 bytes) {
+        writing.done += bytes;
+        if (m_options.progress)
+            m_options.progress(writing.done, writing.total);
+        if (m_options.stop && m_options.stop())
+            return Status::failure(ErrorKind::Cancelled, QStringLiteral("Cancelled."));
+        return Status::success();
+    });
+    if (!copied)
+        return copied.kind() == ErrorKind::Cancelled ? copied : labelled(step, copied);
     if (inline_)
         m_after[size_t(step.file)] = hash.digest();
     const auto mode = givePermissions(step, *temp, **folder, &writing);
@@ -941,9 +949,6 @@ Status Operation::writeStep(Step& step, Hasher& hasher, Writing& writing) {
     if (const Status added = writing.batch.add(std::move(*temp), slot.info.device, contents.size());
         !added)
         return labelled(step, added);
-    writing.done += contents.size();
-    if (m_options.progress)
-        m_options.progress(writing.done, writing.total);
     return Status::success();
 }
 

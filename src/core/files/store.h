@@ -214,6 +214,9 @@ public:
         // No change may write below this folder (Grovekeep's own, for a package's entries).
         std::optional<NativePath> forbidden;
         Progress progress;
+        // Asked as the new contents are written, every few megabytes: true stops the work,
+        // which is rolled back and fails as Cancelled ("Cancelled. Nothing was changed.").
+        std::function<bool()> stop;
         // What change `k` is called in messages, where its own label is empty.
         std::function<QString(qsizetype k)> label;
         // Runs every check of the operation and stops before the first write.

@@ -265,7 +265,8 @@ private:
 
 Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
                                  const ComposedPath& managerFolder, const OperationInfo& info,
-                                 const Progress& progress, bool dryRun) {
+                                 const Progress& progress, bool dryRun,
+                                 const std::function<bool()>& stop) {
     if (plan.entries.isEmpty())
         return Status::failure(ErrorKind::BrokenPackage,
                                QStringLiteral("The package has no entries to install."));
@@ -277,6 +278,7 @@ Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
     ChangeStore::Options options;
     options.forbidden = managerFolder.native();
     options.dryRun = dryRun;
+    options.stop = stop;
     options.label = [&plan](qsizetype k) {
         const EntryAction& entry = plan.entries.at(k / 2);
         return vif::entryLabel(entry.number, entry.title);

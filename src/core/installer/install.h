@@ -108,9 +108,12 @@ using Progress = std::function<void(double value)>;
 // same target replaces an earlier one): each entry, then its copy under Backup\vif\ (created
 // when missing). What every replaced file held is kept in the store. No entry may write into
 // Grovekeep's own folder. Refused without writing: a plan with problems or without entries.
-// `dryRun` runs every check of the installation and writes nothing.
+// `dryRun` runs every check of the installation and writes nothing. `stop`, asked as the files
+// are written, stops the installation when it returns true: it is rolled back and fails as
+// Cancelled.
 Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
                                  const ComposedPath& managerFolder, const OperationInfo& info,
-                                 const Progress& progress = {}, bool dryRun = false);
+                                 const Progress& progress = {}, bool dryRun = false,
+                                 const std::function<bool()>& stop = {});
 
 } // namespace gk
