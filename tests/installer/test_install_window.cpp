@@ -84,6 +84,7 @@ private slots:
     void cancelledDialogsChangeNothing();
     void failuresAreReportedNotShownAsSuccess();
     void offeredFileIsChosenNotInstalled();
+    void largePackageCanBeCancelledMidway();
 };
 
 void TestInstallWindow::opensOnFirstStep() {
@@ -586,6 +587,73 @@ void TestInstallWindow::offeredFileIsChosenNotInstalled() {
     offerToInstall(NativePath(world.path("maps/none.txt")));
     QCOMPARE(world.platform->messages.size(), 1);
     QVERIFY(world.platform->messages.at(0).contains("none.txt"));
+}
+
+void TestInstallWindow::largePackageCanBeCancelledMidway() {
+    World world;
+    Game game(world);
+    // Two large entries: the bar moves within each file, as the bytes are written.
+    const QByteArray large(24 << 20, 'L');
+    const QByteArray package = rawEntry("C:\\BW\\Data\\Landscape\\a.lnd", "a.lnd", large) +
+                               rawEntry("C:\\BW\\Data\\Landscape\\b.lnd", "b.lnd", large) + "\r\n";
+    QVERIFY(putFile(world.path("in/big.vif"), package));
+    QVERIFY(putFile(world.path("game/Data/Landscape/a.lnd"), "the player's own"));
+    const auto before = withoutHistory(snapshot(world.path(".")));
+
+    Wizard wiz;
+    wiz.next();
+    world.platform->answerFile(world.path("in/big.vif"));
+    wiz.browse();
+    // At the first sign of progress: what would start other work is disabled, and Cancel is
+    // pressed.
+    QList<int> shown;
+    QStringList enabled;
+    auto* bar = child<QProgressBar>(wiz.w, "prg1");
+    auto connection = QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        shown << value;
+        if (shown.size() > 1)
+            return;
+        for (const char* name : {"cmdNext", "cmdBack", "cmdInstall", "cmdCancel"})
+            if (wiz.button(name)->isEnabled())
+                enabled << name;
+        QTest::mouseClick(wiz.button("cmdCancel"), Qt::LeftButton);
+    });
+    wiz.next();
+    QObject::disconnect(connection);
+    QVERIFY2(!shown.isEmpty() && shown.first() > 0 && shown.first() < 25,
+             qPrintable(QString::number(shown.value(0))));
+    QCOMPARE(enabled, QStringList{"cmdCancel"});
+    QCOMPARE(wiz.note(), QStringLiteral("Cancelled. Nothing was changed."));
+    QVERIFY2(world.platform->messages.isEmpty(), qPrintable(world.platform->messages.join('\n')));
+    QVERIFY(wiz.w);
+    QVERIFY(wiz.button("cmdNext")->isEnabled());
+    QCOMPARE(wiz.progress(), 0);
+    QVERIFY(withoutHistory(snapshot(world.path("."))) == before);
+
+    // Closing the window meanwhile asks; Yes stops the installation, and the window closes
+    // once nothing was changed.
+    connection = QObject::connect(bar, &QProgressBar::valueChanged, [&](int value) {
+        if (value == 0 || value == 100 || world.platform->questions.size() > 0)
+            return;
+        world.platform->answers << Answer::Yes;
+        QVERIFY(!closeWindow(wiz.w));
+    });
+    wiz.next();
+    QObject::disconnect(connection);
+    QCOMPARE(world.platform->questions.size(), 1);
+    QVERIFY(world.platform->questions.at(0).contains("Cancel the installation?"));
+    QVERIFY(!existingForm(Form::Install));
+    QVERIFY(withoutHistory(snapshot(world.path("."))) == before);
+
+    // Left alone, it installs whole.
+    Wizard again;
+    again.next();
+    world.platform->answerFile(world.path("in/big.vif"));
+    again.browse();
+    again.next();
+    QCOMPARE(again.progress(), 100);
+    QVERIFY(again.note().startsWith("The package was installed: 2 files."));
+    QCOMPARE(fileBytes(world.path("game/Data/Landscape/b.lnd")), large);
 }
 
 QTEST_MAIN(TestInstallWindow)

@@ -3,6 +3,7 @@
 #include "base/fileio.h"
 #include "base/paths.h"
 #include "base/quoting.h"
+#include "common/beside.h"
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
@@ -14,6 +15,7 @@
 #include "ui/place.h"
 #include "web/sites.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -303,7 +305,14 @@ bool frmInstall::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void frmInstall::cmdCancel_Click() { closeWindow(this); }
+void frmInstall::cmdCancel_Click() {
+    // While a package is installed, Cancel stops it; the window stays to say so.
+    if (m_working) {
+        stopWork();
+        return;
+    }
+    closeWindow(this);
+}
 
 void frmInstall::ShowFileType() { lblType->setText(fileTypeLabel(m_chosenFile.text())); }
 
@@ -356,6 +365,18 @@ void frmInstall::installSingle(int kindValue) {
     setStep(StepFinished);
 }
 
+namespace {
+
+// What a package installation beside the window came to.
+struct PackageOutcome {
+    Status refused;       // the package could not be opened or planned
+    QStringList problems; // entries that cannot be installed: nothing was
+    Result<Applied> applied = Status::failure(ErrorKind::Failed, QString());
+    qsizetype entries = 0;
+};
+
+} // namespace
+
 void frmInstall::InstallPackage() {
     if (!settingsFoldersKnown(this))
         return;
@@ -363,32 +384,63 @@ void frmInstall::InstallPackage() {
     if (!store)
         return;
     prg1->setValue(0);
-    const auto package = vif::PackageText::open(m_chosenFile);
-    if (!package) {
-        platform().message(this, package.error());
+    setWorking(true);
+    store->setWaiting(waitBeside(this, m_stop));
+    const NativePath file = m_chosenFile;
+    const ComposedPath game = gameFolder();
+    const ComposedPath manager = managerFolder();
+    // Reading, checking and writing a package of gigabytes takes a while: it is done beside the
+    // window, which shows the progress in bytes, and whose Cancel stops it.
+    const PackageOutcome outcome = runBeside([&] {
+        PackageOutcome out;
+        const auto package = vif::PackageText::open(file);
+        if (!package) {
+            out.refused = package.status();
+            return out;
+        }
+        auto plan = planPackageInstall(*package, game, manager);
+        if (!plan) {
+            out.refused = plan.status();
+            return out;
+        }
+        if (!plan->ok()) {
+            out.problems = plan->problems;
+            return out;
+        }
+        plan->text.forgetMarkers(); // every entry is read: a large package holds no more
+        out.entries = plan->entries.size();
+        int shown = 0;
+        out.applied = applyPackagePlan(
+            *store, *plan, manager, packageOperation(file.fileName(), *package),
+            [&](double value) {
+                const int percent = std::min(100, static_cast<int>(std::lround(value)));
+                if (percent != std::exchange(shown, percent))
+                    onInterfaceThread(this, [this, percent] { prg1->setValue(percent); });
+            },
+            false, [this] { return m_stop.load(); });
+        return out;
+    });
+    setWorking(false);
+    if (!outcome.refused) {
+        platform().message(this, outcome.refused.error());
         return;
     }
-    auto plan = planPackageInstall(*package, gameFolder(), managerFolder());
-    if (!plan) {
-        platform().message(this, plan.error());
-        return;
-    }
-    if (!plan->ok()) {
+    if (!outcome.problems.isEmpty()) {
         lblNote->setText(QStringLiteral("Nothing was installed."));
         platform().message(this,
                            QStringLiteral("Nothing was installed: this package has entries that "
                                           "cannot be installed.\n\n%1")
-                               .arg(plan->problems.join(QLatin1Char('\n'))));
+                               .arg(outcome.problems.join(QLatin1Char('\n'))));
         return;
     }
-    plan->text.forgetMarkers(); // every entry is read: a large package holds no more
-    const auto applied =
-        applyPackagePlan(*store, *plan, managerFolder(),
-                         packageOperation(m_chosenFile.fileName(), *package), [this](double value) {
-                             prg1->setValue(std::min(100, static_cast<int>(std::lround(value))));
-                         });
+    const Result<Applied>& applied = outcome.applied;
     if (!applied) {
         prg1->setValue(0);
+        if (applied.kind() == ErrorKind::Cancelled) {
+            lblNote->setText(QStringLiteral("Cancelled. Nothing was changed."));
+            closeAfterWork();
+            return;
+        }
         lblNote->setText(QStringLiteral("Nothing was installed."));
         platform().message(
             this, QStringLiteral("The package was not installed. %1").arg(applied.error()));
@@ -399,11 +451,10 @@ void frmInstall::InstallPackage() {
     // Installed: Next does not install it again; the way on is another file ("..."), the
     // history, Back, or Cancel.
     cmdNext->setEnabled(false);
-    const auto written = plan->entries.size();
     lblNote->setText(QStringLiteral("The package was installed: %1. What every replaced file "
                                     "held is kept in the history. Choose another file with "
                                     "\"...\" to install it.")
-                         .arg(filesText(int(written))));
+                         .arg(filesText(int(outcome.entries))));
     if (!applied->conflicts.isEmpty()) {
         QStringList lines;
         for (const Conflict& conflict : applied->conflicts)
@@ -412,6 +463,59 @@ void frmInstall::InstallPackage() {
                                                 "that earlier installations wrote:\n\n%1")
                                      .arg(lines.join(QLatin1Char('\n'))));
     }
+    closeAfterWork();
+}
+
+void frmInstall::setWorking(bool working) {
+    m_working = working;
+    if (working) {
+        m_stop = false;
+        m_closeAfterWork = false;
+        m_enabledBeforeWork.clear();
+        for (QPushButton* button : {cmdInstall, cmdBack, cmdNext, cmdHistory, cmdRemove}) {
+            if (button->isEnabled())
+                m_enabledBeforeWork << button;
+            button->setEnabled(false);
+        }
+        lblNote->setText(QStringLiteral("Installing... Cancel stops the installation and "
+                                        "changes nothing."));
+        setCursor(Qt::BusyCursor);
+        cmdCancel->setFocus();
+        return;
+    }
+    for (QPushButton* button : std::as_const(m_enabledBeforeWork))
+        button->setEnabled(true);
+    unsetCursor();
+}
+
+void frmInstall::closeAfterWork() {
+    if (std::exchange(m_closeAfterWork, false))
+        closeWindow(this);
+}
+
+void frmInstall::closeEvent(QCloseEvent* event) {
+    if (!m_working) {
+        event->accept();
+        return;
+    }
+    // The window stays while the work runs; asked to close, it stops the work (which changes
+    // nothing then) and closes once that is done.
+    event->ignore();
+    if (m_stop)
+        return;
+    if (platform().ask(this,
+                       QStringLiteral("A package is being installed. Cancel the installation? "
+                                      "Nothing will be changed."),
+                       false) != Answer::Yes)
+        return;
+    m_closeAfterWork = true;
+    stopWork();
+}
+
+void frmInstall::stopWork() {
+    m_stop = true;
+    cmdCancel->setEnabled(false);
+    lblNote->setText(QStringLiteral("Cancelling..."));
 }
 
 void frmInstall::offerHistory(int operation) {

@@ -4,7 +4,10 @@
 #include "installer/compile.h"
 #include "ui/forms.h"
 
+#include <QList>
 #include <QWidget>
+
+#include <atomic>
 
 class QGroupBox;
 class QLabel;
@@ -30,8 +33,12 @@ public:
     // The wizard's current step (InstallerStep).
     int step() const { return InstallStep; }
 
+    // A package is being installed beside the window.
+    bool isWorking() const { return m_working; }
+
 protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void createControls();
@@ -50,6 +57,11 @@ private:
     void installSingle(int kind);
     void InstallPackage();
     void InstallTattoo();
+    // While a package is installed: what would start other work is disabled, Cancel stops it.
+    void setWorking(bool working);
+    void stopWork();
+    // Closes the window when it was asked to close while it worked.
+    void closeAfterWork();
     // Step 2: add a file to the package being compiled; take the selected one out again.
     void AddPackFile();
     void cmdRemove_Click();
@@ -83,15 +95,19 @@ private:
     QPushButton* cmdHistory = nullptr;
 
     qint16 InstallStep = 0;
-    QString m_dio1Filter;          // stays on the main file dialog once set
-    NativePath m_dio1Name;         // the main file dialog's current file name
-    NativePath m_dio2Name;         // the install-path dialog's current file name
-    NativePath m_chosenFile;       // step 1: the file to install
-    QByteArray m_chosenContents;   // its bytes, read when it was chosen
-    NativePath m_packagePath;      // step 3: where the package is saved
-    PackageCompiler m_compiler;    // the package being compiled
-    bool m_finishedBySave = false; // step 5 was reached by saving a package
-    int m_lastOperation = 0;       // the history's record of the last installation
+    QString m_dio1Filter;             // stays on the main file dialog once set
+    NativePath m_dio1Name;            // the main file dialog's current file name
+    NativePath m_dio2Name;            // the install-path dialog's current file name
+    NativePath m_chosenFile;          // step 1: the file to install
+    QByteArray m_chosenContents;      // its bytes, read when it was chosen
+    NativePath m_packagePath;         // step 3: where the package is saved
+    PackageCompiler m_compiler;       // the package being compiled
+    bool m_finishedBySave = false;    // step 5 was reached by saving a package
+    int m_lastOperation = 0;          // the history's record of the last installation
+    bool m_working = false;           // a package is being installed beside the window
+    std::atomic<bool> m_stop = false; // Cancel was pressed meanwhile
+    bool m_closeAfterWork = false;    // the window was asked to close meanwhile
+    QList<QPushButton*> m_enabledBeforeWork;
 };
 
 // The installer's decorative banner, 100 x 400 pixels.
