@@ -3,6 +3,7 @@
 #include "support/world.h"
 
 #include "base/paths.h"
+#include "common/changes.h"
 #include "frmMDI.h"
 #include "history/frmHistory.h"
 #include "managers/frmExtra.h"
@@ -569,7 +570,15 @@ void TestManagerWindows::undoShowsTheDiskInEveryWindow() {
         click(history, "cmdUndo");
     };
     fake.messages.clear();
+    // The undo runs beside the window, which waits meanwhile and does not close.
+    bool busy = false;
+    auto connection = QObject::connect(&StoreChanges::instance(), &StoreChanges::changed, [&] {
+        busy = !history->isEnabled() && !closeWindow(history);
+    });
     undo(1);
+    QObject::disconnect(connection);
+    QVERIFY(busy);
+    QVERIFY(history->isEnabled());
     QCOMPARE(fileBytes(profile + "symbol1.bmp"), bitmap(Qt::red));
     QCOMPARE(centre(child<QLabel>(tattoo, "tat1")), QColor(Qt::red).rgb());
     undo(2);

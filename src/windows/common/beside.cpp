@@ -3,11 +3,55 @@
 #include "common/commands.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QMdiSubWindow>
 #include <QMetaObject>
 #include <QPointer>
 #include <QWidget>
 
 namespace gk {
+
+namespace {
+
+// Refuses the window's close events.
+class KeepOpen : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
+
+BusyWindow::BusyWindow(QWidget* window)
+    : m_window(window) {
+    if (!window)
+        return;
+    m_frame = qobject_cast<QMdiSubWindow*>(window->parentWidget());
+    if (!m_frame)
+        m_frame = window;
+    m_enabled = m_frame->isEnabled();
+    m_frame->setEnabled(false);
+    m_frame->setCursor(Qt::BusyCursor);
+    m_guard = new KeepOpen(window);
+    window->installEventFilter(m_guard);
+}
+
+BusyWindow::~BusyWindow() {
+    if (m_frame) {
+        m_frame->setEnabled(m_enabled);
+        m_frame->unsetCursor();
+    }
+    if (m_window) {
+        m_window->removeEventFilter(m_guard);
+        delete m_guard;
+    }
+}
 
 void onInterfaceThread(QObject* context, const std::function<void()>& call) {
     if (QThread::currentThread() == context->thread()) {
@@ -25,6 +69,11 @@ ChangeStore::Waiting waitBeside(QWidget* parent, const std::atomic<bool>& stop) 
         onInterfaceThread(qApp, [&] { keep = (*visible)(ended); });
         return keep && !stop;
     };
+}
+
+ChangeStore::Waiting waitBeside(QWidget* parent) {
+    static const std::atomic<bool> never = false;
+    return waitBeside(parent, never);
 }
 
 } // namespace gk

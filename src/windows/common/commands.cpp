@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "common/beside.h"
 #include "common/changes.h"
 
 #include "base/fileio.h"
@@ -101,7 +102,12 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
         if (!store)
             return false;
     }
-    const Status saved = saveFiles(store ? &*store : nullptr, savedAs(what, path), {change});
+    // A large file takes a while to write: beside the window, which waits meanwhile.
+    if (store)
+        store->setWaiting(waitBeside(parent));
+    const Status saved = runBesideBusy(parent, [&] {
+        return saveFiles(store ? &*store : nullptr, savedAs(what, path), {change});
+    });
     if (!saved)
         platform().message(parent, saved.error());
     return saved.ok();
@@ -121,9 +127,9 @@ void recoverInterruptedOperations(QWidget* parent) {
     auto store = openStore(managerFolder(), gameFolder());
     if (!store)
         return;
-    store->setWaiting(waitVisibly(parent));
     // Given up while another program held the history: the next change rolls it back.
-    const auto recovered = store->recover();
+    store->setWaiting(waitBeside(parent));
+    const auto recovered = runBesideBusy(parent, [&] { return store->recover(); });
     if (!recovered && recovered.kind() != ErrorKind::Cancelled)
         platform().message(parent, recovered.error() +
                                        QStringLiteral(" Grovekeep changes no file until it can."));

@@ -1,6 +1,7 @@
 #include "frmHistory.h"
 
 #include "base/quoting.h"
+#include "common/beside.h"
 #include "common/changes.h"
 #include "common/commands.h"
 #include "common/shared.h"
@@ -324,7 +325,9 @@ void frmHistory::cmdUndo_Click() {
             return;
         force = true;
     }
-    const auto undone = opened->undo(id, force);
+    // An undo of a large installation takes a while: it runs beside the window.
+    opened->setWaiting(waitBeside(this));
+    const auto undone = runBesideBusy(this, [&] { return opened->undo(id, force); });
     if (!undone) {
         platform().message(this, undone.error());
         refresh();
