@@ -79,6 +79,13 @@ void TestCore::nativePaths() {
     QFETCH(QString, composed);
     QFETCH(QString, native);
     QCOMPARE(ComposedPath(composed).native().text(), native);
+    // What people are shown has one separator where the value had two; a network share's
+    // leading pair stays.
+    const QString doubled = QDir::separator() + QString(QDir::separator());
+    QVERIFY2(!ComposedPath(composed).shown().mid(1).contains(doubled),
+             qPrintable(ComposedPath(composed).shown()));
+    QCOMPARE(NativePath(QDir::toNativeSeparators("//server/share//x")).shown(),
+             QDir::toNativeSeparators("//server/share/x"));
 }
 
 void TestCore::driveLettersMapIntoWinePrefix() {

@@ -214,6 +214,11 @@ void TestStore::failureAtEveryStep() {
         if (!onward)
             QVERIFY2(applied.error().endsWith("Nothing was changed."),
                      qPrintable(where + ": " + applied.error()));
+        // The message names the user's files and the history, never a temporary file or a
+        // part of the history's own.
+        QVERIFY2(!applied.error().contains(".~gk-") && !applied.error().contains("objects") &&
+                     !applied.error().contains(".jsonl"),
+                 qPrintable(where + ": " + applied.error()));
         QVERIFY2(site.files() == before, qPrintable(where));
         QVERIFY2(temporaries(site.root).isEmpty(),
                  qPrintable(where + ": " + temporaries(site.root).join(", ")));

@@ -46,7 +46,17 @@ bool startsWithDrive(const QString& path) {
            path.at(1) == QLatin1Char(':');
 }
 
-QString NativePath::shown() const { return QDir::toNativeSeparators(m_path); }
+QString NativePath::shown() const {
+    QString out = QDir::toNativeSeparators(m_path);
+    // A folder value that ends in a separator, followed by a part that begins with one, is
+    // shown with one; the leading pair of a network share ("\\server\...") stays.
+    const QChar separator = QDir::separator();
+    for (qsizetype at = out.size() - 1; at > 1; --at) {
+        if (out.at(at) == separator && out.at(at - 1) == separator)
+            out.remove(at, 1);
+    }
+    return out;
+}
 
 QString NativePath::fileName() const { return bareFileName(m_path); }
 

@@ -47,8 +47,11 @@ QList<NativePath> helpViewerCandidates(const ComposedPath& managerFolder,
     const QString program = executableName(QStringLiteral("Help"));
     QList<NativePath> out;
     auto add = [&out](const NativePath& path) {
-        if (!out.contains(path))
-            out << path;
+        for (const NativePath& there : std::as_const(out)) {
+            if (there.shown() == path.shown())
+                return;
+        }
+        out << path;
     };
     if (!managerFolder.isEmpty())
         add((managerFolder + QStringLiteral("\\Help\\") + program).native());

@@ -4,6 +4,7 @@
 #include "base/quoting.h"
 #include "base/sha256.h"
 
+#include <QDir>
 #include <QSet>
 
 #include <atomic>
@@ -291,7 +292,31 @@ Result<Applied> Operation::run() {
 }
 
 Result<Applied> Operation::nothingChanged(const Status& failure) {
-    return failure.withMessage(failure.error() + QStringLiteral(" Nothing was changed."));
+    return failure.withMessage(inUsersTerms(failure.error()) +
+                               QStringLiteral(" Nothing was changed."));
+}
+
+// A message as the user can act on it: a temporary file beside a target is named as that
+// target, and a file or folder inside the history as the history.
+QString Operation::inUsersTerms(QString text) const {
+    const QString history = quotedPath(m_history.path());
+    const QString inside = history.chopped(1) + QDir::separator();
+    for (qsizetype at = text.indexOf(inside); at >= 0; at = text.indexOf(inside, at + 1)) {
+        const qsizetype end = text.indexOf(QLatin1Char('"'), at + inside.size());
+        if (end < 0)
+            break;
+        text.replace(at, end + 1 - at, history);
+    }
+    if (m_token.isEmpty())
+        return text;
+    for (const Step& step : m_steps) {
+        if (step.file < 0 || step.folder < 0)
+            continue;
+        fs::Location temporary = locationOf(step);
+        temporary.name = temporaryName(m_token, step.file);
+        text.replace(describe(temporary), describe(locationOf(step)));
+    }
+    return text;
 }
 
 QString Operation::labelOf(const Step& step) const {
@@ -1107,7 +1132,7 @@ Result<Applied> Operation::rollBack(const Status& failure) {
                 m_history.clearPending(m_id).ok();
         }
     }
-    QString text = failure.error();
+    QString text = inUsersTerms(failure.error());
     if (problems.isEmpty())
         text += QStringLiteral(" Nothing was changed.");
     else

@@ -60,6 +60,7 @@ private:
     Status commit();
     Result<Applied> rollBack(const Status& failure);
     Result<Applied> nothingChanged(const Status& failure);
+    QString inUsersTerms(QString text) const;
 
     enum class StepState : quint8 {
         Planned, // nothing done yet
