@@ -73,6 +73,7 @@ private slots:
     void secondStartHandsItsFilesOver();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
+    void addressNobodyOpensIsSaid();
 };
 
 void TestShell::firstRunShowsMessageThenOptionsThenSplash() {
@@ -425,6 +426,32 @@ void TestShell::secondStartHandsItsFilesOver() {
     again.join();
     QVERIFY(handed);
     QCOMPARE(arrived, QStringList{"/games/y.vif"});
+}
+
+void TestShell::addressNobodyOpensIsSaid() {
+#if !defined(Q_OS_UNIX) || defined(Q_OS_MACOS)
+    QSKIP("Elsewhere the system itself says whether an address has a program that opens it.");
+#else
+    World world;
+    const QByteArray path = qgetenv("PATH");
+    const QString bin = world.folder("bin");
+    qputenv("PATH", QFile::encodeName(bin));
+    // A desktop without a mail program: the opener starts, finds nothing, and ends with 3.
+    QVERIFY(putFile(bin + "xdg-open", "#!/bin/sh\nexit 3\n"));
+    QFile(bin + "xdg-open").setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QVERIFY(desktopPlatform().openAddress("mailto:someone@example.org").ok());
+    QTRY_COMPARE(world.platform->messages.size(), 1);
+    QVERIFY2(world.platform->messages.at(0).startsWith(
+                 "Could not open \"mailto:someone@example.org\": no program on this system opens "
+                 "it"),
+             qPrintable(world.platform->messages.at(0)));
+    // No opener at all: said at once.
+    QVERIFY(QFile::remove(bin + "xdg-open"));
+    const Status none = desktopPlatform().openAddress("https://example.org/");
+    QVERIFY(!none.ok());
+    QVERIFY2(none.error().contains("xdg-utils"), qPrintable(none.error()));
+    qputenv("PATH", path);
+#endif
 }
 
 QTEST_MAIN(TestShell)

@@ -3,6 +3,7 @@
 #include "base/quoting.h"
 #include "system/launch.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
@@ -12,6 +13,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QProgressDialog>
@@ -117,6 +119,8 @@ Platform& platform() { return g_installed ? *g_installed : desktop(); }
 
 void setPlatform(Platform* p) { g_installed = p; }
 
+Platform& desktopPlatform() { return desktop(); }
+
 std::optional<NativePath> QtPlatform::openFileName(QWidget* parent, const QString& filter,
                                                    const NativePath& currentName) {
     return runFileDialog(parent, filter, currentName, false);
@@ -219,10 +223,51 @@ Status QtPlatform::startProgram(const NativePath& program) {
 }
 
 Status QtPlatform::openAddress(const QString& address) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // The desktop's opener says by its exit whether anything opened the address (a system
+    // without a browser, or without a mail program for a mailto: address, opens nothing);
+    // whether it merely started is all that QDesktopServices tells.
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty())
+        return Status::failure(ErrorKind::NotFound,
+                               QStringLiteral("Could not open \"%1\": this system has no program "
+                                              "that opens addresses (xdg-open, of the xdg-utils "
+                                              "package, is not installed).")
+                                   .arg(address));
+    const QString shown = QUrl::fromUserInput(address).toString();
+    auto* process = new QProcess(qApp);
+    QPointer<QWidget> parent = QApplication::activeWindow();
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, parent, shown](int code, QProcess::ExitStatus status) {
+                         process->deleteLater();
+                         if (status == QProcess::NormalExit && code == 0)
+                             return;
+                         platform().message(
+                             parent, QStringLiteral("Could not open \"%1\": no program on this "
+                                                    "system opens it (xdg-open ended with code "
+                                                    "%2). Please open it yourself.")
+                                         .arg(shown)
+                                         .arg(code));
+                     });
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    process->start(opener, {shown});
+    if (!process->waitForStarted()) {
+        const QString why = process->errorString();
+        delete process;
+        return Status::failure(ErrorKind::Failed,
+                               QStringLiteral("Could not open \"%1\": %2.").arg(address, why));
+    }
+    return Status::success();
+#else
     if (!QDesktopServices::openUrl(QUrl::fromUserInput(address)))
         return Status::failure(ErrorKind::Failed,
-                               QStringLiteral("Could not open \"%1\".").arg(address));
+                               QStringLiteral("Could not open \"%1\": no program on this system "
+                                              "opens it.")
+                                   .arg(address));
     return Status::success();
+#endif
 }
 
 std::unique_ptr<Platform::Wait> QtPlatform::wait(QWidget* parent, const QString& text) {

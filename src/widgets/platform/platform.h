@@ -66,5 +66,8 @@ public:
 Platform& platform();
 // Installs `p` (not owned); nullptr restores the desktop implementation.
 void setPlatform(Platform* p);
+// The desktop implementation, whichever is installed (tests call the parts that show no
+// dialog, such as opening an address).
+Platform& desktopPlatform();
 
 } // namespace gk
