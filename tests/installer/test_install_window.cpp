@@ -146,6 +146,7 @@ void TestInstallWindow::installsAMapWithItsBackup() {
              QStringLiteral("Your file was backed and then installed to the correct directory."));
     QCOMPARE(wiz.progress(), 100);
     QCOMPARE(wiz.step(), 5);
+    QCOMPARE(wiz.w->focusWidget(), wiz.button("cmdNext"));
 
     // Back after an installation never leads to saving a package over the installed file.
     wiz.back();
@@ -337,10 +338,12 @@ void TestInstallWindow::compilesAPackageAndInstallsItAgain() {
     QCOMPARE(fileBytes(world.path("manager/Backup/vif/hills.lnd")), land);
     QVERIFY(!QFile::exists(world.path("manager/Backup/vif/hills.lnd.bak")));
     QCOMPARE(wiz.progress(), 100);
-    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(wiz.step(), 5);
     QVERIFY(wiz.note().startsWith("The package was installed: 2 files."));
-    // Installed once: Next does not install it a second time; choosing a file again does.
-    QVERIFY(!wiz.button("cmdNext")->isEnabled());
+    // Installed once: Next finishes (it does not install it a second time) and has the
+    // keyboard; choosing a file again installs that.
+    QVERIFY(wiz.button("cmdNext")->isEnabled());
+    QCOMPARE(wiz.w->focusWidget(), wiz.button("cmdNext"));
     QVERIFY(wiz.shown("cmdHistory"));
     world.platform->answerFile(pack);
     wiz.browse();
@@ -368,12 +371,22 @@ void TestInstallWindow::packageBeingCompiledKeepsToItsOwnFiles() {
     wiz.browse();
     wiz.next();
     QCOMPARE(fileBytes(world.path("game/Scripts/Playgrounds/p.txt")), QByteArray("p"));
-    wiz.back();
+    wiz.back(); // another file
+    wiz.back(); // the options
     wiz.choose("op2");
     wiz.next();
     world.platform->answerFile(world.path("in/a.txt"));
     world.platform->answerFile(game.game + "Scripts/Playgrounds/a.txt");
     wiz.browse();
+    // Cancel (Escape) asks before the list goes; No keeps it.
+    world.platform->answers << Answer::No;
+    QTest::mouseClick(wiz.button("cmdCancel"), Qt::LeftButton);
+    QCOMPARE(world.platform->questions.size(), 1);
+    QVERIFY2(world.platform->questions.at(0).endsWith("lists 1 file. Close the installer and drop "
+                                                      "the list?"),
+             qPrintable(world.platform->questions.at(0)));
+    QVERIFY(existingForm(Form::Install));
+    QCOMPARE(wiz.files().size(), 1);
     wiz.next();
     world.platform->answerFile(world.path("in/new.vif"));
     wiz.browse();

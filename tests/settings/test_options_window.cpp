@@ -277,6 +277,7 @@ void TestOptionsWindow::savedOptionsAreWhatTheNextStartReads() {
     QCOMPARE(shared().GameFolder, completed);
     QCOMPARE(world.platform->messages.size(), 1);
     QVERIFY(world.platform->messages.at(0).contains("holds no runblack.exe"));
+    QVERIFY(!world.platform->messages.at(0).contains(QLatin1Char('?'))); // says, asks nothing
 }
 
 QTEST_MAIN(TestOptionsWindow)

@@ -80,7 +80,11 @@ void TestShell::firstRunShowsMessageThenOptionsThenSplash() {
     World world;
     registerGrovekeepForms();
     bool mainVisibleDuringSplash = true;
+    QString optionsFocus;
     world.platform->onExec = [&](QDialog* dialog) {
+        // The request for details opens with the keyboard in its first field.
+        if (dialog->objectName() == "frmOptions" && dialog->focusWidget())
+            optionsFocus = dialog->focusWidget()->objectName();
         if (dialog->objectName() == "frmSplash") {
             mainVisibleDuringSplash = existingForm(Form::MDI)->isVisible();
             auto* timer = child<QTimer>(dialog, "tmrEnd");
@@ -94,6 +98,7 @@ void TestShell::firstRunShowsMessageThenOptionsThenSplash() {
              (QStringList{"message:Please enter some details so Grovekeep can operate functionally",
                           "exec:frmOptions", "exec:frmSplash"}));
     QVERIFY(!mainVisibleDuringSplash);
+    QCOMPARE(optionsFocus, QStringLiteral("txtRunBlack"));
     QVERIFY(mdi->isVisible());
     QCOMPARE(mdi->windowTitle(), QStringLiteral("Grovekeep Beta 1 - Welcome"));
     QCOMPARE(mdi->statusText(), QStringLiteral(" Welcome to Grovekeep "));

@@ -244,6 +244,11 @@ void frmInstall::cmdBack_Click() {
 
 void frmInstall::cmdInstall_Click() {
     switch (step()) {
+    case StepFinished:
+        if (m_finishedBySave)
+            break;
+        // After an installation: another file to install.
+        [[fallthrough]];
     case StepChooseFile:
         if (const auto path = platform().openFileName(this, m_dio1Filter, m_dio1Name);
             path && !path->isEmpty())
@@ -279,6 +284,7 @@ bool frmInstall::chooseFile(const NativePath& path) {
     }
     m_dio1Name = path;
     m_chosenFile = path;
+    setStep(StepChooseFile);
     m_chosenContents = std::move(contents);
     lblPath->setText(path.text());
     ShowFileType();
@@ -361,8 +367,15 @@ void frmInstall::installSingle(int kindValue) {
     prg1->setValue(100);
     lblNote->setText(installedNote(*installed));
     offerHistory(installed->operation);
+    finishInstall();
+}
+
+void frmInstall::finishInstall() {
     m_finishedBySave = false;
     setStep(StepFinished);
+    // Enter finishes: the keyboard is on Next, never on Cancel.
+    cmdNext->setEnabled(true);
+    cmdNext->setFocus();
 }
 
 namespace {
@@ -448,9 +461,9 @@ void frmInstall::InstallPackage() {
     }
     prg1->setValue(100);
     offerHistory(applied->operation);
-    // Installed: Next does not install it again; the way on is another file ("..."), the
-    // history, Back, or Cancel.
-    cmdNext->setEnabled(false);
+    // Installed: Next finishes (it does not install it again); another file ("..."), the
+    // history and Back lead on.
+    finishInstall();
     lblNote->setText(QStringLiteral("The package was installed: %1. What every replaced file "
                                     "held is kept in the history. Choose another file with "
                                     "\"...\" to install it.")
@@ -486,6 +499,8 @@ void frmInstall::setWorking(bool working) {
     for (QPushButton* button : std::as_const(m_enabledBeforeWork))
         button->setEnabled(true);
     unsetCursor();
+    if (cmdNext->isEnabled())
+        cmdNext->setFocus();
 }
 
 void frmInstall::closeAfterWork() {
@@ -495,6 +510,18 @@ void frmInstall::closeAfterWork() {
 
 void frmInstall::closeEvent(QCloseEvent* event) {
     if (!m_working) {
+        // A package being made is not dropped unasked (Escape is Cancel).
+        const bool compiling =
+            step() == StepChooseFiles || step() == StepChoosePackage || step() == StepReadyToSave;
+        if (compiling && m_compiler.entryCount() > 0 &&
+            platform().ask(this,
+                           QStringLiteral("The package being made lists %1. Close the installer "
+                                          "and drop the list?")
+                               .arg(filesText(int(m_compiler.entryCount()))),
+                           false, Answer::No) != Answer::Yes) {
+            event->ignore();
+            return;
+        }
         event->accept();
         return;
     }

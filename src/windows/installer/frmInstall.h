@@ -57,6 +57,8 @@ private:
     void installSingle(int kind);
     void InstallPackage();
     void InstallTattoo();
+    // After an installation: Next finishes, and has the keyboard.
+    void finishInstall();
     // While a package is installed: what would start other work is disabled, Cancel stops it.
     void setWorking(bool working);
     void stopWork();

@@ -57,6 +57,8 @@ frmOptions::frmOptions() {
     setMinimumSize(twipsToPx(7620), twipsToPx(5235));
     createControls();
     connectControls();
+    // The keyboard starts in the first field (the tab row would take it otherwise).
+    txtRunBlack->setFocus();
     addHelpKey(this);
 }
 
@@ -205,9 +207,10 @@ bool frmOptions::SaveOptions() {
                                .arg(quotedPath(settingsWritePath(manager)), quotedPath(readPath)));
     if (!txtRunBlack->text().isEmpty() && !holdsGame(ComposedPath(txtRunBlack->text()).native()))
         platform().message(this,
-                           QStringLiteral("The options were saved, but %1 holds no runblack.exe: "
-                                          "is it the game's folder? Grovekeep installs into it "
-                                          "and starts the game from there.")
+                           QStringLiteral("The options were saved, but %1 holds no runblack.exe, "
+                                          "so it may not be the game's folder. Grovekeep "
+                                          "installs into it and starts the game from there: "
+                                          "please check it.")
                                .arg(quotedPath(NativePath(txtRunBlack->text()))));
     return true;
 }
