@@ -330,6 +330,7 @@ void TestShell::droppedFileIsOfferedToTheInstaller() {
     mdi->show();
     QVERIFY(putFile(world.path("in/river.txt"), "map"));
     QVERIFY(putFile(world.path("in/notes.doc"), "doc"));
+    QVERIFY(putFile(world.path("in/hills.lnd"), "land"));
     auto drop = [&](const QStringList& files) {
         QMimeData data;
         QList<QUrl> urls;
@@ -345,12 +346,17 @@ void TestShell::droppedFileIsOfferedToTheInstaller() {
     // A file the installer does not take is not accepted; nothing opens.
     QVERIFY(!drop({"in/notes.doc"}));
     QVERIFY(!existingForm(Form::Install));
-    // A map among them: the installer opens with it chosen, and nothing is installed yet.
-    QVERIFY(drop({"in/notes.doc", "in/river.txt"}));
+    // A map and a landscape among them: the installer opens with the first chosen, and nothing
+    // is installed yet; the second waits its turn; the one it does not take is named.
+    QVERIFY(drop({"in/notes.doc", "in/river.txt", "in/hills.lnd"}));
     auto* installer = existingForm(Form::Install);
     QVERIFY(installer);
     QCOMPARE(child<QLabel>(installer, "lblPath")->text(), native(world.path("in/river.txt")));
     QCOMPARE(child<QLabel>(installer, "lblType")->text(), QStringLiteral("File Type: Map"));
+    QCOMPARE(installer->windowTitle(),
+             QStringLiteral("Grovekeep - Installer (1 more file waiting)"));
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.at(0).contains("notes.doc"));
 }
 
 void TestShell::commandLine_data() {

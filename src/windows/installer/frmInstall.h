@@ -60,6 +60,10 @@ private:
     void SavePackage();
 
     void setStep(int step) { InstallStep = static_cast<qint16>(step); }
+    // Files offered from outside: chooses the next one unless the last one offered still waits
+    // for Next; the title says how many more wait.
+    void takeOfferedFile();
+    bool offeredFileWaiting() const;
     // After an installation: the way to its record in the history.
     void offerHistory(int operation);
     void cmdHistory_Click();
@@ -92,6 +96,11 @@ private:
     PackageCompiler m_compiler;    // the package being compiled
     bool m_finishedBySave = false; // step 5 was reached by saving a package
     int m_lastOperation = 0;       // the history's record of the last installation
+
+    // The last file offered from outside that was chosen, and the last installation's record
+    // then: it waits for Next until a new record says it was installed.
+    NativePath m_offeredFile;
+    int m_operationBeforeOffer = 0;
 };
 
 // The installer's decorative banner, 100 x 400 pixels.
