@@ -1,6 +1,10 @@
 #include "instance.h"
 
+#include "base/paths.h"
+#include "base/places.h"
+
 #include <QByteArray>
+#include <QCryptographicHash>
 #include <QDataStream>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -10,7 +14,6 @@
 #include <QThread>
 
 #ifdef Q_OS_WIN
-#include <QCryptographicHash>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -47,6 +50,59 @@ constexpr int kWaitMs = 2000;
 // (it takes the lock before its application object exists, and listens once it does).
 constexpr int kClaimMs = 5000;
 constexpr int kRetryMs = 50;
+
+// The program that runs, asked of the system: the application object does not exist yet.
+QString programPath() {
+#ifdef Q_OS_WIN
+    wchar_t program[32768];
+    const DWORD length = GetModuleFileNameW(nullptr, program, DWORD(std::size(program)));
+    return QDir::fromNativeSeparators(QString::fromWCharArray(program, int(length)));
+#else
+    return QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
+#endif
+}
+
+// `path` with every link in its existing part resolved, so that one folder reached two ways has
+// one name; a part that does not exist yet (the data folder before the first run) is kept as
+// written.
+QString resolved(const QString& path) {
+    const QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    QString existing = clean;
+    QString rest;
+    while (!existing.isEmpty() && !QFileInfo::exists(existing)) {
+        const qsizetype cut = existing.lastIndexOf(QLatin1Char('/'));
+        if (cut <= 0)
+            return clean;
+        rest.prepend(existing.mid(cut));
+        existing.truncate(cut);
+    }
+    const QString canonical = QFileInfo(existing).canonicalFilePath();
+    return canonical.isEmpty() ? clean : canonical + rest;
+}
+
+// The folder that makes this Grovekeep one: where it keeps its options and history (a portable
+// copy's own folder, else the user's data folder), as the settings reader finds it.
+QString grovekeepFolder() {
+    const QString program = programPath();
+    if (program.isEmpty())
+        return QString();
+    const QString programFolder = QFileInfo(program).absolutePath() + QLatin1Char('/');
+    const QString folder =
+        resolved(proposedManagerFolder(NativePath(QDir::toNativeSeparators(programFolder))).text());
+#ifdef Q_OS_WIN
+    // Folder names are not case-sensitive.
+    return QDir::toNativeSeparators(folder).toCaseFolded();
+#else
+    return folder;
+#endif
+}
+
+QString folderHash() {
+    return QString::fromLatin1(
+        QCryptographicHash::hash(grovekeepFolder().toUtf8(), QCryptographicHash::Sha256)
+            .toHex()
+            .left(16));
+}
 
 QByteArray message(const QStringList& files) {
     QByteArray bytes;
@@ -169,7 +225,7 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::defaultName() {
-    return QStringLiteral("org.grovekeep.Grovekeep-%1").arg(::getuid());
+    return QStringLiteral("org.grovekeep.Grovekeep-%1-%2").arg(::getuid()).arg(folderHash());
 }
 
 SingleInstance::Locked SingleInstance::lock() {
@@ -309,18 +365,8 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::defaultName() {
-    // One Grovekeep per user and per program folder (a portable copy elsewhere is another
-    // Grovekeep, with its own folder and history); folder names are not case-sensitive.
-    // (Asked of Windows: the second start asks before it makes its application object.)
-    wchar_t program[32768];
-    const DWORD length = GetModuleFileNameW(nullptr, program, DWORD(std::size(program)));
-    const QString path = QString::fromWCharArray(program, int(length));
-    const QByteArray folder =
-        QDir::toNativeSeparators(QFileInfo(path).absolutePath()).toCaseFolded().toUtf8();
     return QStringLiteral("org.grovekeep.Grovekeep-%1-%2")
-        .arg(qEnvironmentVariable("USERNAME"),
-             QString::fromLatin1(
-                 QCryptographicHash::hash(folder, QCryptographicHash::Sha256).toHex().left(16)));
+        .arg(qEnvironmentVariable("USERNAME"), folderHash());
 }
 
 SingleInstance::Locked SingleInstance::lock() {

@@ -8,13 +8,14 @@
 
 namespace gk {
 
-// One Grovekeep per user: a second start hands its files to the running one and ends, instead
-// of opening a second main window.
+// One Grovekeep per user and Grovekeep folder: a second start hands its files to the running
+// one and ends, instead of opening a second main window. A copy of Grovekeep with a folder of
+// its own (a portable one beside an installed one) keeps its own options and history, and so
+// has a channel of its own: the channel's name carries a hash of that folder.
 //
 // The channel is a Unix domain socket in the user's runtime folder (the user's own); on Windows
-// a named pipe that admits only the user, per program folder. Which start listens is decided under
-// a lock that goes with the process holding it, so that two starts at the same moment never both
-// listen.
+// a named pipe that admits only the user. Which start listens is decided under a lock that goes
+// with the process holding it, so that two starts at the same moment never both listen.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -45,7 +46,7 @@ public:
     // One attempt at handing `files` to a listening instance; true when it took them.
     bool handOver(const QStringList& files) const;
 
-    // The channel's name for this user.
+    // The channel's name for this user and this Grovekeep's folder.
     static QString defaultName();
 
 signals:

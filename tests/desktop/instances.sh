@@ -2,7 +2,8 @@
 # Checks the single-instance channel with the real program on a display of its own:
 # - two starts at the same moment, again and again: one main window, the other start ends;
 # - files handed over while the running one still shows its splash reach its installer, one
-#   after another.
+#   after another;
+# - a second copy of Grovekeep in a folder of its own is a Grovekeep of its own.
 #   tests/desktop/instances.sh [GROVEKEEP]   exit 0: as described; 1: not; 77: cannot run
 # Needs Xvfb, openbox, xdotool and xprop.
 set -euo pipefail
@@ -44,14 +45,15 @@ waitfor 20 wmready || { echo "skipped: openbox did not start"; exit 77; }
 mkdir -p "$work/game/Scripts/Playgrounds" "$work/game/Data/Landscape" "$work/in"
 printf 'map\r\n' >"$work/in/river.txt"
 printf 'land' >"$work/in/hills.lnd"
-# A portable copy of Grovekeep (linked, where the file system allows) with its options.
-for copy in app; do
+# Two portable copies of Grovekeep (linked, where the file system allows), each with its options.
+for copy in app other; do
     cp -al "$(dirname "$grovekeep")" "$work/$copy" 2>/dev/null || cp -a "$(dirname "$grovekeep")" "$work/$copy"
     rm -f "$work/$copy/options.txt"
     touch "$work/$copy/portable"
     printf '%s/game/\r\n%s/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work/$copy" >"$work/$copy/options.txt"
 done
 program="$work/app/$(basename "$grovekeep")"
+other="$work/other/$(basename "$grovekeep")"
 
 windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 mainwindows() { windows '^Grovekeep Beta 1 - Welcome$'; }
@@ -87,3 +89,10 @@ waitfor 30 eval '[ "$(waitinginstallers)" -eq 1 ]' ||
     fail "the installer did not open with the handed files"
 [ "$(mainwindows)" -eq 1 ] || fail "$(mainwindows) main windows"
 echo "files handed over during the splash reach the installer"
+
+# A second copy in a folder of its own is another Grovekeep: it opens its own main window.
+(cd "$work" && exec "$other") >"$work/log-other" 2>&1 &
+pids+=($!)
+waitfor 60 eval '[ "$(mainwindows)" -eq 2 ]' || fail "the other copy handed over to the first"
+[ "$(alive)" -eq 2 ] || fail "$(alive) Grovekeeps run"
+echo "a copy in another folder runs on its own"

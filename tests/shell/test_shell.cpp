@@ -75,6 +75,7 @@ private slots:
     void commandLine();
     void secondStartHandsItsFilesOver();
     void twoStartsAtOnceOneListens();
+    void channelIsScopedToGrovekeepFolder();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
 };
@@ -525,6 +526,30 @@ void TestShell::twoStartsAtOnceOneListens() {
         arrived.sort();
         QCOMPARE(arrived, expected);
     }
+}
+
+void TestShell::channelIsScopedToGrovekeepFolder() {
+    // An installed Grovekeep keeps its options and history in the user's data folder: a copy
+    // that keeps them elsewhere is another Grovekeep, on another channel; the same folder
+    // reached through a link is the same one.
+    World world;
+    QVERIFY(QDir().mkpath(world.path("data/one")));
+    QVERIFY(QDir().mkpath(world.path("data/two")));
+    auto nameWithData = [&](const QString& folder) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(world.path(folder)));
+        qputenv("APPDATA", QFile::encodeName(QDir::toNativeSeparators(world.path(folder))));
+        return SingleInstance::defaultName();
+    };
+    const QString one = nameWithData("data/one");
+    const QString two = nameWithData("data/two");
+    QVERIFY2(one != two, qPrintable(one));
+    QCOMPARE(nameWithData("data/one"), one);
+#ifndef Q_OS_WIN
+    QVERIFY(QFile::link(world.path("data/one"), world.path("linked")));
+    QCOMPARE(nameWithData("linked"), one);
+#endif
+    // A socket's path has room for the runtime folder and the name.
+    QVERIFY(one.size() < 64);
 }
 
 QTEST_MAIN(TestShell)
