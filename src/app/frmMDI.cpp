@@ -161,14 +161,15 @@ void frmMDI::updateMenuBar() {
 }
 
 namespace {
-// The first of `files` the installer takes, or an empty path.
-NativePath installable(const QStringList& files) {
+// Those of `files` the installer takes.
+QList<NativePath> installable(const QStringList& files) {
+    QList<NativePath> out;
     for (const QString& file : files) {
         const NativePath path(QDir::toNativeSeparators(file));
         if (offeredToInstaller(installKindFor(path.text())))
-            return path;
+            out << path;
     }
-    return NativePath();
+    return out;
 }
 
 QStringList droppedFiles(const QMimeData* data) {
@@ -186,18 +187,25 @@ QStringList droppedFiles(const QMimeData* data) {
 void frmMDI::offerFiles(const QStringList& files) {
     if (files.isEmpty() || !isRegistered(Form::Install))
         return;
-    const NativePath path = installable(files);
-    if (path.isEmpty()) {
-        QStringList shown;
-        for (const QString& file : files)
-            shown << quotedPath(NativePath(file));
-        platform().message(this, QStringLiteral("Grovekeep installs packages (.vif), maps (.txt), "
-                                                "landscapes (.lnd) and skins (.l3d); %1 is none "
-                                                "of these.")
-                                     .arg(shown.join(QStringLiteral(", "))));
-        return;
+    const QList<NativePath> taken = installable(files);
+    if (!taken.isEmpty())
+        offerToInstall(taken);
+    // The others are named, over the installer when it opened.
+    QStringList refused;
+    for (const QString& file : files) {
+        const NativePath path(QDir::toNativeSeparators(file));
+        if (!taken.contains(path))
+            refused << quotedPath(path);
     }
-    offerToInstall(path);
+    if (refused.isEmpty())
+        return;
+    QWidget* installer = existingForm(Form::Install);
+    platform().message(taken.isEmpty() || !installer ? this : installer,
+                       QStringLiteral("Grovekeep installs packages (.vif), maps (.txt), "
+                                      "landscapes (.lnd) and skins (.l3d); %1 %2 none of these.")
+                           .arg(refused.join(QStringLiteral(", ")), refused.size() == 1
+                                                                        ? QStringLiteral("is")
+                                                                        : QStringLiteral("are")));
 }
 
 void frmMDI::dragEnterEvent(QDragEnterEvent* event) {
@@ -229,6 +237,8 @@ void frmMDI::closeEvent(QCloseEvent* event) {
             return;
         }
     }
+    // Grovekeep ends: files that still waited for the installer are not asked about.
+    shared().InstallerFiles.clear();
     event->accept();
     QCoreApplication::quit();
 }

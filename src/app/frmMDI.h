@@ -36,7 +36,8 @@ public:
     void updateMenuBar();
 
     // Files from outside (dropped, given on the command line, handed over by a second start):
-    // the first that the installer takes opens it with the file chosen; none says so.
+    // those the installer takes are offered to it one after another; the others are named, and
+    // why they are not taken.
     void offerFiles(const QStringList& files);
 
 protected:

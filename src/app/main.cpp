@@ -62,9 +62,10 @@ int main(int argc, char** argv) {
     QStringList files;
     for (const QString& file : line.files)
         files << QFileInfo(file).absoluteFilePath();
-    // Grovekeep already runs: the files go to it, and this start ends before it connects to
-    // the display.
-    if (gk::SingleInstance().handOver(files))
+    // Grovekeep already runs (or starts at this moment): the files go to it, and this start ends
+    // before it connects to the display.
+    gk::SingleInstance instance;
+    if (instance.claim(files) == gk::SingleInstance::Role::HandedOver)
         return 0;
 
     QApplication app(argc, argv);
@@ -74,12 +75,14 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grovekeep.Grovekeep"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    gk::SingleInstance instance;
+    // Other starts are answered from here on, also while the splash or the first-run Options
+    // are up; what they hand over waits until the main window can take it.
     instance.listen();
 
     gk::applyGrovekeepStyle();
     gk::registerGrovekeepForms();
     gk::frmMDI* mdi = gk::startGrovekeep();
+    mdi->offerFiles(files);
     QObject::connect(&instance, &gk::SingleInstance::filesArrived, mdi,
                      [mdi](const QStringList& handed) {
                          if (mdi->isMinimized())
@@ -88,6 +91,6 @@ int main(int argc, char** argv) {
                          mdi->activateWindow();
                          mdi->offerFiles(handed);
                      });
-    mdi->offerFiles(files);
+    instance.deliver();
     return app.exec();
 }

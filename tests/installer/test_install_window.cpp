@@ -85,6 +85,7 @@ private slots:
     void failuresAreReportedNotShownAsSuccess();
     void offeredFileIsChosenNotInstalled();
     void largePackageCanBeCancelledMidway();
+    void offeredFilesComeOneAfterAnother();
 };
 
 void TestInstallWindow::opensOnFirstStep() {
@@ -667,6 +668,60 @@ void TestInstallWindow::largePackageCanBeCancelledMidway() {
     QCOMPARE(again.progress(), 100);
     QVERIFY(again.note().startsWith("The package was installed: 2 files."));
     QCOMPARE(fileBytes(world.path("game/Data/Landscape/b.lnd")), large);
+}
+
+void TestInstallWindow::offeredFilesComeOneAfterAnother() {
+    // Several files offered at once, or while an offered one waits for Next, are chosen one
+    // after another: Next after an installation takes the next; the title says how many wait;
+    // closing the window asks whether to go on with them.
+    World world;
+    Game game(world);
+    QVERIFY(putFile(world.path("in/river.txt"), "map\r\n"));
+    QVERIFY(putFile(world.path("in/hills.lnd"), "land"));
+    QVERIFY(putFile(world.path("in/skin.l3d"), "skin"));
+    QVERIFY(putFile(world.path("in/lake.txt"), "lake\r\n"));
+    auto in = [&](const char* name) {
+        return NativePath(world.path(QStringLiteral("in/") + name));
+    };
+    registerGrovekeepForms();
+    offerToInstall({in("river.txt"), in("gone.txt"), in("hills.lnd")});
+    Wizard wiz;
+    QCOMPARE(wiz.path(), in("river.txt").text());
+    QCOMPARE(wiz.w->windowTitle(), QStringLiteral("Grovekeep - Installer (2 more files waiting)"));
+    offerToInstall(in("skin.l3d"));
+    QCOMPARE(wiz.path(), in("river.txt").text());
+    QCOMPARE(wiz.w->windowTitle(), QStringLiteral("Grovekeep - Installer (3 more files waiting)"));
+
+    wiz.next();
+    QCOMPARE(wiz.step(), 5);
+    QCOMPARE(fileBytes(game.game + "Scripts/Playgrounds/river.txt"), QByteArray("map\r\n"));
+    // Next goes on: a file that can no longer be read is said so, and the one after it chosen.
+    wiz.next();
+    QCOMPARE(wiz.step(), 1);
+    QCOMPARE(wiz.path(), in("hills.lnd").text());
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.at(0).contains("gone.txt"));
+    QCOMPARE(wiz.w->windowTitle(), QStringLiteral("Grovekeep - Installer (1 more file waiting)"));
+
+    // Closed with a file waiting: Yes shows it in the installer again.
+    world.platform->answers << Answer::Yes;
+    QTest::mouseClick(wiz.button("cmdCancel"), Qt::LeftButton);
+    QTRY_COMPARE(world.platform->questions.size(), 1);
+    QVERIFY(world.platform->questions.at(0).contains("skin.l3d"));
+    QWidget* again = existingForm(Form::Install);
+    QVERIFY(again);
+    QCOMPARE(child<QLabel>(again, "lblPath")->text(), in("skin.l3d").text());
+    QCOMPARE(again->windowTitle(), QStringLiteral("Grovekeep - Installer"));
+    QVERIFY(!QFile::exists(game.game + "Data/Landscape/hills.lnd"));
+
+    // No: what waited is dropped, and nothing opens again.
+    offerToInstall(in("lake.txt"));
+    world.platform->answers << Answer::No;
+    QVERIFY(closeWindow(again));
+    QTRY_COMPARE(world.platform->questions.size(), 2);
+    QTest::qWait(20);
+    QVERIFY(!existingForm(Form::Install));
+    QVERIFY(shared().InstallerFiles.isEmpty());
 }
 
 QTEST_MAIN(TestInstallWindow)

@@ -22,7 +22,10 @@
 #include <QMimeData>
 #include <QTimer>
 
+#include <atomic>
+#include <memory>
 #include <thread>
+#include <vector>
 
 using namespace gk;
 using namespace gk::test;
@@ -71,6 +74,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void secondStartHandsItsFilesOver();
+    void twoStartsAtOnceOneListens();
+    void channelIsScopedToGrovekeepFolder();
     void runGameStartsLauncherOrNamesIt();
     void helpViewerIsFoundOrReported();
     void addressNobodyOpensIsSaid();
@@ -336,6 +341,7 @@ void TestShell::droppedFileIsOfferedToTheInstaller() {
     mdi->show();
     QVERIFY(putFile(world.path("in/river.txt"), "map"));
     QVERIFY(putFile(world.path("in/notes.doc"), "doc"));
+    QVERIFY(putFile(world.path("in/hills.lnd"), "land"));
     auto drop = [&](const QStringList& files) {
         QMimeData data;
         QList<QUrl> urls;
@@ -351,12 +357,17 @@ void TestShell::droppedFileIsOfferedToTheInstaller() {
     // A file the installer does not take is not accepted; nothing opens.
     QVERIFY(!drop({"in/notes.doc"}));
     QVERIFY(!existingForm(Form::Install));
-    // A map among them: the installer opens with it chosen, and nothing is installed yet.
-    QVERIFY(drop({"in/notes.doc", "in/river.txt"}));
+    // A map and a landscape among them: the installer opens with the first chosen, and nothing
+    // is installed yet; the second waits its turn; the one it does not take is named.
+    QVERIFY(drop({"in/notes.doc", "in/river.txt", "in/hills.lnd"}));
     auto* installer = existingForm(Form::Install);
     QVERIFY(installer);
     QCOMPARE(child<QLabel>(installer, "lblPath")->text(), native(world.path("in/river.txt")));
     QCOMPARE(child<QLabel>(installer, "lblType")->text(), QStringLiteral("File Type: Map"));
+    QCOMPARE(installer->windowTitle(),
+             QStringLiteral("Grovekeep - Installer (1 more file waiting)"));
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.at(0).contains("notes.doc"));
 }
 
 void TestShell::commandLine_data() {
@@ -395,42 +406,156 @@ void TestShell::commandLine() {
     QCOMPARE(line.problem, problem);
 }
 
+namespace {
+// The channels of these tests live in a runtime folder of their own: no other Grovekeep on the
+// machine takes part.
+class PrivateRuntime {
+public:
+    PrivateRuntime()
+        : m_old(qgetenv("XDG_RUNTIME_DIR")) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
+    }
+    ~PrivateRuntime() {
+        if (m_old.isEmpty())
+            qunsetenv("XDG_RUNTIME_DIR");
+        else
+            qputenv("XDG_RUNTIME_DIR", m_old);
+    }
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_old;
+};
+
+QString channelName(const QString& what) {
+    return QStringLiteral("grovekeep-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(what);
+}
+} // namespace
+
 void TestShell::secondStartHandsItsFilesOver() {
     // The first start listens; a second one hands its files over and is told they arrived;
     // with nobody listening, a start goes on by itself.
-    const QString name =
-        QStringLiteral("grovekeep-test-%1").arg(QCoreApplication::applicationPid());
+    PrivateRuntime runtime;
+    const QString name = channelName("handover");
     SingleInstance second(name);
     QVERIFY(!second.handOver({"/a.vif"}));
     // What a killed instance leaves behind does not stand in the way.
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString left = (runtime.isEmpty() ? QDir::tempPath() : runtime) + QLatin1Char('/') + name;
-    QVERIFY(putFile(left, "left behind"));
+    QVERIFY(putFile(runtime.path(name), "left behind"));
     QVERIFY(!second.handOver({"/a.vif"}));
     SingleInstance first(name);
+    QCOMPARE(first.claim({}), SingleInstance::Role::Listening);
     QVERIFY(first.listen());
-    QStringList arrived;
-    bool called = false;
-    connect(&first, &SingleInstance::filesArrived, this, [&](const QStringList& files) {
-        arrived = files;
-        called = true;
-    });
-    bool handed = false;
-    std::thread start([&] { handed = second.handOver({"/games/x.vif", "/maps/é.txt"}); });
-    QTRY_VERIFY(called);
-    start.join();
-    QVERIFY(handed);
-    QCOMPARE(arrived, (QStringList{"/games/x.vif", "/maps/é.txt"}));
+    QList<QStringList> arrived;
+    connect(&first, &SingleInstance::filesArrived, this,
+            [&](const QStringList& files) { arrived << files; });
+    auto handOverNow = [&](const QStringList& files) {
+        bool handed = false;
+        std::thread start([&] { handed = second.handOver(files); });
+        QTRY_VERIFY(handed);
+        start.join();
+    };
 
-    // A start that found the running one too slow to answer does not take its channel.
+    // While the receiver is not ready (the splash, the first-run Options), the other start is
+    // answered and what it handed over waits; it comes out in order once the receiver is ready.
+    handOverNow({"/games/x.vif", "/maps/é.txt"});
+    handOverNow({});
+    QTest::qWait(50);
+    QVERIFY(arrived.isEmpty());
+    first.deliver();
+    QCOMPARE(arrived, (QList<QStringList>{{"/games/x.vif", "/maps/é.txt"}, {}}));
+    handOverNow({"/games/y.vif"});
+    QCOMPARE(arrived.size(), 3);
+    QCOMPARE(arrived.last(), QStringList{"/games/y.vif"});
+
+    // Another start of the same channel does not take it while this one holds it.
     SingleInstance late(name);
     QVERIFY(!late.listen());
-    called = false;
-    std::thread again([&] { handed = second.handOver({"/games/y.vif"}); });
-    QTRY_VERIFY(called);
-    again.join();
-    QVERIFY(handed);
-    QCOMPARE(arrived, QStringList{"/games/y.vif"});
+    handOverNow({"/games/z.vif"});
+    QCOMPARE(arrived.last(), QStringList{"/games/z.vif"});
+}
+
+void TestShell::twoStartsAtOnceOneListens() {
+    // Starts at the same moment, round after round: one listens, every other hands its files to
+    // it, and none runs on by itself.
+    PrivateRuntime runtime;
+    constexpr int kStarts = 4;
+    for (int round = 0; round < 5; ++round) {
+        const QString name = channelName(QStringLiteral("race%1").arg(round));
+        std::vector<std::unique_ptr<SingleInstance>> starts;
+        for (int k = 0; k < kStarts; ++k)
+            starts.push_back(std::make_unique<SingleInstance>(name));
+        std::atomic<int> ready{0};
+        std::atomic<bool> go{false};
+        std::vector<std::atomic<int>> roles(kStarts);
+        for (auto& role : roles)
+            role = -1;
+        std::vector<std::thread> threads;
+        for (int k = 0; k < kStarts; ++k) {
+            threads.emplace_back([&, k] {
+                ++ready;
+                while (!go)
+                    std::this_thread::yield();
+                roles[size_t(k)] =
+                    int(starts[size_t(k)]->claim({QStringLiteral("/start%1.vif").arg(k)}));
+            });
+        }
+        while (ready < kStarts)
+            std::this_thread::yield();
+        go = true;
+        // The one that took the lock opens its channel, as a start does once its application
+        // object exists.
+        int listening = -1;
+        QTRY_VERIFY([&] {
+            for (int k = 0; k < kStarts; ++k) {
+                if (roles[size_t(k)] == int(SingleInstance::Role::Listening))
+                    listening = k;
+            }
+            return listening >= 0;
+        }());
+        SingleInstance& first = *starts[size_t(listening)];
+        QStringList arrived;
+        connect(&first, &SingleInstance::filesArrived, this,
+                [&](const QStringList& files) { arrived << files; });
+        QVERIFY(first.listen());
+        first.deliver();
+        QTRY_COMPARE(arrived.size(), kStarts - 1);
+        for (std::thread& thread : threads)
+            thread.join();
+        QStringList expected;
+        for (int k = 0; k < kStarts; ++k) {
+            if (k == listening)
+                continue;
+            QCOMPARE(roles[size_t(k)].load(), int(SingleInstance::Role::HandedOver));
+            expected << QStringLiteral("/start%1.vif").arg(k);
+        }
+        arrived.sort();
+        QCOMPARE(arrived, expected);
+    }
+}
+
+void TestShell::channelIsScopedToGrovekeepFolder() {
+    // An installed Grovekeep keeps its options and history in the user's data folder: a copy
+    // that keeps them elsewhere is another Grovekeep, on another channel; the same folder
+    // reached through a link is the same one.
+    World world;
+    QVERIFY(QDir().mkpath(world.path("data/one")));
+    QVERIFY(QDir().mkpath(world.path("data/two")));
+    auto nameWithData = [&](const QString& folder) {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(world.path(folder)));
+        qputenv("APPDATA", QFile::encodeName(QDir::toNativeSeparators(world.path(folder))));
+        return SingleInstance::defaultName();
+    };
+    const QString one = nameWithData("data/one");
+    const QString two = nameWithData("data/two");
+    QVERIFY2(one != two, qPrintable(one));
+    QCOMPARE(nameWithData("data/one"), one);
+#ifndef Q_OS_WIN
+    QVERIFY(QFile::link(world.path("data/one"), world.path("linked")));
+    QCOMPARE(nameWithData("linked"), one);
+#endif
+    // A socket's path has room for the runtime folder and the name.
+    QVERIFY(one.size() < 64);
 }
 
 void TestShell::addressNobodyOpensIsSaid() {

@@ -10,7 +10,9 @@
 #include "shared.h"
 #include "ui/forms.h"
 
+#include <QApplication>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -27,9 +29,44 @@ void showUpdates() {
     showForm(Form::Update);
 }
 
-void offerToInstall(const NativePath& file) {
-    shared().InstallerFile = file;
-    showForm(Form::Install);
+namespace {
+// The installer closed while files offered to it still wait: the user says whether it goes on.
+void offerWaitingFiles() {
+    const QList<NativePath>& waiting = shared().InstallerFiles;
+    if (waiting.isEmpty() || existingForm(Form::Install))
+        return;
+    QStringList names;
+    for (const NativePath& file : waiting)
+        names << quotedName(file.fileName());
+    const QString text =
+        waiting.size() == 1
+            ? QStringLiteral("%1 is still waiting to be installed.\nShow it in the installer?")
+                  .arg(names.constFirst())
+            : QStringLiteral("%1 files are still waiting to be installed: %2.\nShow the next "
+                             "one in the installer?")
+                  .arg(waiting.size())
+                  .arg(names.join(QStringLiteral(", ")));
+    if (platform().ask(existingForm(Form::MDI), text, false, Answer::Yes) == Answer::Yes)
+        offerToInstall(QList<NativePath>{});
+    else
+        shared().InstallerFiles.clear();
+}
+} // namespace
+
+void offerToInstall(const QList<NativePath>& files) {
+    for (const NativePath& file : files) {
+        if (!shared().InstallerFiles.contains(file))
+            shared().InstallerFiles << file;
+    }
+    QWidget* installer = showForm(Form::Install);
+    // Each installer window is watched once: when it goes, the files still waiting are not
+    // forgotten. (Asked after it has gone, from the event loop.)
+    static const char* const kWatched = "gkOfferedFilesWatched";
+    if (installer && !installer->property(kWatched).toBool()) {
+        installer->setProperty(kWatched, true);
+        QObject::connect(installer, &QObject::destroyed, qApp,
+                         [] { QTimer::singleShot(0, qApp, offerWaitingFiles); });
+    }
 }
 
 bool confirmReplace(QWidget* parent, const NativePath& path) {

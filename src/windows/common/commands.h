@@ -4,6 +4,7 @@
 #include "files/store.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -19,10 +20,13 @@ void openInBrowser(const QString& address);
 // Shows the Updates window on the update page.
 void showUpdates();
 
-// Shows the installer at its first install step with `file` chosen, as if picked with "...";
-// nothing is installed until the user presses Next. For files dropped on the main window,
-// given on the command line, or downloaded.
-void offerToInstall(const NativePath& file);
+// Shows the installer at its first install step with the first of `files` chosen, as if picked
+// with "..."; nothing is installed until the user presses Next. The others wait in turn (and
+// behind any that waited already): Next after an installation chooses the next one, and when
+// the installer closes with files still waiting, the user is asked whether to go on with them.
+// For files dropped on the main window, given on the command line, or downloaded.
+void offerToInstall(const QList<NativePath>& files);
+inline void offerToInstall(const NativePath& file) { offerToInstall(QList<NativePath>{file}); }
 
 // Asks before an existing file is replaced; true when there is none or the user agrees.
 bool confirmReplace(QWidget* parent, const NativePath& path);

@@ -26,8 +26,10 @@ struct SharedModule {
     qint16 UpdatePageMode = 0;
     // The operation the History window selects when it is next shown (0: none).
     int HistoryOperation = 0;
-    // A file the installer shows chosen, ready to install, when it is next shown (empty: none).
-    NativePath InstallerFile;
+    // Files offered to the installer from outside, in the order they came: it shows the first
+    // chosen, ready to install, when it is next shown, and each next one when it is done with
+    // the one before.
+    QList<NativePath> InstallerFiles;
 };
 
 SharedModule& shared();

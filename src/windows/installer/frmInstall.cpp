@@ -205,7 +205,11 @@ void frmInstall::cmdNext_Click() {
         ShowStep();
         break;
     case StepFinished:
-        ShowStep();
+        // Files offered from outside wait: Next goes on with the next one.
+        if (!shared().InstallerFiles.isEmpty())
+            takeOfferedFile();
+        else
+            ShowStep();
         break;
     default:
         break;
@@ -299,16 +303,37 @@ bool frmInstall::chooseFile(const NativePath& path) {
 }
 
 bool frmInstall::event(QEvent* event) {
-    if (event->type() == formShownEvent() && !shared().InstallerFile.isEmpty()) {
-        // A file offered from outside (dropped, given on the command line, downloaded): the
-        // first install step with it chosen. A package being compiled stays in its buffer.
-        const NativePath offered = std::exchange(shared().InstallerFile, NativePath());
+    if (event->type() == formShownEvent())
+        takeOfferedFile();
+    return QWidget::event(event);
+}
+
+bool frmInstall::offeredFileWaiting() const {
+    return !m_offeredFile.isEmpty() && step() == StepChooseFile && m_chosenFile == m_offeredFile &&
+           m_lastOperation == m_operationBeforeOffer;
+}
+
+void frmInstall::takeOfferedFile() {
+    // The next file offered from outside (dropped, given on the command line, downloaded): the
+    // first install step with it chosen. A package being compiled stays in its buffer. A file
+    // offered before that is still chosen and not installed keeps its place; the new ones
+    // wait behind it.
+    while (!offeredFileWaiting() && !shared().InstallerFiles.isEmpty()) {
+        const NativePath offered = shared().InstallerFiles.takeFirst();
         setStep(StepChooseFile);
         ShowStep();
-        if (chooseFile(offered))
+        if (chooseFile(offered)) {
+            m_offeredFile = offered;
+            m_operationBeforeOffer = m_lastOperation;
             cmdNext->setFocus();
+        }
     }
-    return QWidget::event(event);
+    const auto waiting = shared().InstallerFiles.size();
+    setWindowTitle(waiting == 0
+                       ? QStringLiteral("Grovekeep - Installer")
+                       : QStringLiteral("Grovekeep - Installer (%1 more %2 waiting)")
+                             .arg(waiting)
+                             .arg(waiting == 1 ? QStringLiteral("file") : QStringLiteral("files")));
 }
 
 void frmInstall::cmdCancel_Click() {

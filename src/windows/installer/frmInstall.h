@@ -74,6 +74,10 @@ private:
     void SavePackage();
 
     void setStep(int step) { InstallStep = static_cast<qint16>(step); }
+    // Files offered from outside: chooses the next one unless the last one offered still waits
+    // for Next; the title says how many more wait.
+    void takeOfferedFile();
+    bool offeredFileWaiting() const;
     // After an installation: the way to its record in the history.
     void offerHistory(int operation);
     void cmdHistory_Click();
@@ -110,6 +114,11 @@ private:
     std::atomic<bool> m_stop = false; // Cancel was pressed meanwhile
     bool m_closeAfterWork = false;    // the window was asked to close meanwhile
     QList<QPushButton*> m_enabledBeforeWork;
+
+    // The last file offered from outside that was chosen, and the last installation's record
+    // then: it waits for Next until a new record says it was installed.
+    NativePath m_offeredFile;
+    int m_operationBeforeOffer = 0;
 };
 
 // The installer's decorative banner, 100 x 400 pixels.
