@@ -641,6 +641,7 @@ void TestInstallWindow::largePackageCanBeCancelledMidway() {
     QVERIFY2(world.platform->messages.isEmpty(), qPrintable(world.platform->messages.join('\n')));
     QVERIFY(wiz.w);
     QVERIFY(wiz.button("cmdNext")->isEnabled());
+    QVERIFY(wiz.button("cmdCancel")->isEnabled());
     QCOMPARE(wiz.progress(), 0);
     QVERIFY(withoutHistory(snapshot(world.path("."))) == before);
 

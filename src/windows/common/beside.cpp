@@ -2,8 +2,10 @@
 
 #include "common/commands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaObject>
 #include <QPointer>
@@ -36,6 +38,7 @@ BusyWindow::BusyWindow(QWidget* window)
     if (!m_frame)
         m_frame = window;
     m_enabled = m_frame->isEnabled();
+    m_focus = QApplication::focusWidget();
     m_frame->setEnabled(false);
     m_frame->setCursor(Qt::BusyCursor);
     m_guard = new KeepOpen(window);
@@ -46,6 +49,12 @@ BusyWindow::~BusyWindow() {
     if (m_frame) {
         m_frame->setEnabled(m_enabled);
         m_frame->unsetCursor();
+        // Disabled, the window lost the keyboard (and, in the main window, its place in
+        // front) to another: it has them back.
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(m_frame.data()); sub && sub->mdiArea())
+            sub->mdiArea()->setActiveSubWindow(sub);
+        if (m_focus && m_focus->window() == m_frame->window())
+            m_focus->setFocus();
     }
     if (m_window) {
         m_window->removeEventFilter(m_guard);

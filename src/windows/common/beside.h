@@ -48,6 +48,7 @@ private:
     QPointer<QWidget> m_frame; // the window's frame in the main window, or the window
     QObject* m_guard = nullptr;
     bool m_enabled = true;
+    QPointer<QWidget> m_focus; // where the keyboard was, given back afterwards
 };
 
 // As runBeside, with `window` busy meanwhile.

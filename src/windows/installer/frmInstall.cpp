@@ -453,7 +453,12 @@ void frmInstall::InstallPackage() {
             [&](double value) {
                 const int percent = std::min(100, static_cast<int>(std::lround(value)));
                 if (percent != std::exchange(shown, percent))
-                    onInterfaceThread(this, [this, percent] { prg1->setValue(percent); });
+                    onInterfaceThread(this, [this, percent] {
+                        if (prg1->value() == 0 && !m_stop)
+                            lblNote->setText(QStringLiteral("Installing... Cancel stops the "
+                                                            "installation and changes nothing."));
+                        prg1->setValue(percent);
+                    });
             },
             false, [this] { return m_stop.load(); });
         return out;
@@ -515,14 +520,15 @@ void frmInstall::setWorking(bool working) {
                 m_enabledBeforeWork << button;
             button->setEnabled(false);
         }
-        lblNote->setText(QStringLiteral("Installing... Cancel stops the installation and "
-                                        "changes nothing."));
+        lblNote->setText(QStringLiteral("Checking the package... Cancel stops the installation "
+                                        "and changes nothing."));
         setCursor(Qt::BusyCursor);
         cmdCancel->setFocus();
         return;
     }
     for (QPushButton* button : std::as_const(m_enabledBeforeWork))
         button->setEnabled(true);
+    cmdCancel->setEnabled(true);
     unsetCursor();
     if (cmdNext->isEnabled())
         cmdNext->setFocus();
