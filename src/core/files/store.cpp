@@ -391,33 +391,43 @@ namespace {
 
 std::mutex g_listenerMutex;
 ChangeStore::Listener g_listener;
-// What the work of this thread changed, told once the store's lock is released.
-thread_local QList<Announcement> t_untold;
 
-void announceLater(int operation, const QList<NativePath>& files) {
-    if (!files.isEmpty())
-        t_untold << Announcement{operation, files};
-}
+class Announcer;
+// The innermost announcer at work on this thread. (A plain pointer: MinGW runs the destructors
+// of thread-local objects unreliably when a thread ends.)
+thread_local Announcer* t_announcer = nullptr;
 
-// Declared before the lock, so that it tells the listener once the lock is gone.
+// What the work of this thread changed, told once the store's lock is released: declared before
+// the lock, it tells the listener when it goes.
 class Announcer {
 public:
-    Announcer() = default;
+    Announcer()
+        : m_outer(std::exchange(t_announcer, this)) {}
     Announcer(const Announcer&) = delete;
     Announcer& operator=(const Announcer&) = delete;
     ~Announcer() {
-        const QList<Announcement> untold = std::exchange(t_untold, {});
+        t_announcer = m_outer;
         ChangeStore::Listener listener;
         {
             const std::lock_guard<std::mutex> guard(g_listenerMutex);
             listener = g_listener;
         }
         if (listener) {
-            for (const Announcement& announcement : untold)
+            for (const Announcement& announcement : std::as_const(m_untold))
                 listener(announcement);
         }
     }
+    void add(Announcement announcement) { m_untold << std::move(announcement); }
+
+private:
+    Announcer* m_outer;
+    QList<Announcement> m_untold;
 };
+
+void announceLater(int operation, const QList<NativePath>& files) {
+    if (!files.isEmpty() && t_announcer)
+        t_announcer->add(Announcement{operation, files});
+}
 
 } // namespace
 
