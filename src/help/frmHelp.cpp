@@ -106,6 +106,9 @@ void frmHelp::createControls() {
     pageFont.setPointSizeF(9.75);
     web1->document()->setDefaultFont(pageFont);
     web1->document()->setDocumentMargin(8);
+    // A long preformatted line wraps at the page's edge instead of making the page wider than
+    // the page area: how wide a line is depends on the monospace font the desktop has.
+    web1->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
 }
 
 void frmHelp::createMenus() {
