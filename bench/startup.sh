@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Start-up of Grovekeep against the floor of a Qt Widgets hello-world, in one run: the time until
-# the first window exists on the display and the resident memory half a second later (medians),
-# with their ratios. Grovekeep starts on a sample folder with its options, so its first window
-# is the splash.
+# Start-up of Grovekeep and of its help viewer against the floor of a Qt Widgets hello-world, in
+# one run: the time until the first window exists on the display and the resident memory half a
+# second later (medians), with their ratios. Grovekeep starts on a sample folder with its
+# options, so its first window is the splash; Help shows its window with the welcome page.
 #   bench/startup.sh [RUNS]            (default 7)
 #   BEFORE=/path/to/Grovekeep bench/startup.sh   also measures another build (e.g. an older one)
 # Needs a build (scripts/build), and Xvfb, openbox and xwininfo (x11-utils); it starts its own
@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs="${1:-7}"
 build="${BUILD:-build}"
-cmake --build "$build" --target startup_floor Grovekeep >/dev/null
+cmake --build "$build" --target startup_floor Grovekeep Help >/dev/null
 floor="$PWD/$build/bench/startup/startup_floor"
 grovekeep="$PWD/$build/Grovekeep/Grovekeep"
 for tool in Xvfb openbox xwininfo; do
@@ -35,6 +35,7 @@ cp -al "$(dirname "$grovekeep")" "$work/app" 2>/dev/null || cp -a "$(dirname "$g
 rm -f "$work/app/options.txt"
 printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/app/options.txt"
 grovekeep="$work/app/$(basename "$grovekeep")"
+help="$work/app/Help/Help"
 # An older build (BEFORE) read them in the folder it was started in.
 cp "$work/app/options.txt" "$work/options.txt"
 
@@ -59,9 +60,9 @@ one() {
 }
 
 # The programs take turns, run after run, so that the machine's moods fall on all of them alike.
-labels=(floor Grovekeep)
-titles=("Hello floor" Grovekeep)
-programs=("$floor" "$grovekeep")
+labels=(floor Grovekeep Help)
+titles=("Hello floor" Grovekeep "Grovekeep - Help")
+programs=("$floor" "$grovekeep" "$help")
 if [ -n "${BEFORE:-}" ]; then
     labels+=(before)
     titles+=(Grovekeep)

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QIcon>
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLayout>
@@ -35,11 +36,23 @@ constexpr Twips kInnerArea{0, 0, 10710, 7395};
 constexpr Twips kList{0, 720, 1455, 6525};
 constexpr Twips kPage{1560, 720, 9135, 6615};
 
+// The pictures of the four buttons: Qt's own, taken from its resources. Asking the style
+// for them searches the desktop's icon theme file by file for each name and its shorter
+// forms, which took longer than all the rest of Help's start where the theme lacks them (as
+// the plain hicolor theme does); the style is asked only if a Qt has moved them.
+QIcon buttonPicture(const QWidget* button, const char* resource, QStyle::StandardPixmap picture) {
+    const QIcon own(QStringLiteral(":/qt-project.org/styles/commonstyle/images/%1-32.png")
+                        .arg(QLatin1String(resource)));
+    if (!own.availableSizes().isEmpty())
+        return own;
+    return button->style()->standardIcon(picture, nullptr, button);
+}
+
 QToolButton* pictureButton(QWidget* parent, const char* name, const Twips& design,
-                           QStyle::StandardPixmap picture, const QString& caption,
-                           const QString& tip) {
+                           const char* resource, QStyle::StandardPixmap picture,
+                           const QString& caption, const QString& tip) {
     auto* button = place<QToolButton>(parent, name, design);
-    button->setIcon(parent->style()->standardIcon(picture, nullptr, button));
+    button->setIcon(buttonPicture(button, resource, picture));
     button->setIconSize(QSize(20, 20));
     button->setText(caption);
     button->setToolTip(tip);
@@ -69,7 +82,16 @@ frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     // The window opens at its designed size and may grow: the list and the page take the room.
     adjustSize();
     setMinimumSize(size());
-    Form_Load();
+}
+
+void frmHelp::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The window is on the screen before the list and the welcome page are read and laid out:
+    // the load runs once the window is shown, not while it is made.
+    if (!m_loaded) {
+        m_loaded = true;
+        QMetaObject::invokeMethod(this, &frmHelp::Form_Load, Qt::QueuedConnection);
+    }
 }
 
 void frmHelp::createControls() {
@@ -80,16 +102,16 @@ void frmHelp::createControls() {
     centre->resize(inner.width, inner.height);
     centre->installEventFilter(this);
     setCentralWidget(centre);
-
     cmdBack =
-        pictureButton(centre, "cmdBack", Twips{0, 0, 1215, 615}, QStyle::SP_ArrowBack,
+        pictureButton(centre, "cmdBack", Twips{0, 0, 1215, 615}, "left", QStyle::SP_ArrowBack,
                       QStringLiteral("Back"), QStringLiteral("Back to the page opened before"));
-    cmdStop = pictureButton(centre, "cmdStop", Twips{1200, 0, 1215, 615}, QStyle::SP_BrowserStop,
-                            QStringLiteral("Stop"), QStringLiteral("Stop loading the page"));
-    cmdForward =
-        pictureButton(centre, "cmdForward", Twips{2400, 0, 1335, 615}, QStyle::SP_ArrowForward,
-                      QStringLiteral("Forward"), QStringLiteral("Forward to the page opened next"));
-    cmdRefresh = pictureButton(centre, "cmdRefresh", Twips{3720, 0, 1335, 615},
+    cmdStop =
+        pictureButton(centre, "cmdStop", Twips{1200, 0, 1215, 615}, "stop", QStyle::SP_BrowserStop,
+                      QStringLiteral("Stop"), QStringLiteral("Stop loading the page"));
+    cmdForward = pictureButton(centre, "cmdForward", Twips{2400, 0, 1335, 615}, "right",
+                               QStyle::SP_ArrowForward, QStringLiteral("Forward"),
+                               QStringLiteral("Forward to the page opened next"));
+    cmdRefresh = pictureButton(centre, "cmdRefresh", Twips{3720, 0, 1335, 615}, "refresh",
                                QStyle::SP_BrowserReload, QStringLiteral("Refresh"),
                                QStringLiteral("Load the page and the list of pages again"));
     fl1 = place<QListWidget>(centre, "fl1", kList);
@@ -106,6 +128,9 @@ void frmHelp::createControls() {
     pageFont.setPointSizeF(9.75);
     web1->document()->setDefaultFont(pageFont);
     web1->document()->setDocumentMargin(8);
+    // A long preformatted line wraps at the page's edge instead of making the page wider than
+    // the page area: how wide a line is depends on the monospace font the desktop has.
+    web1->document()->setDefaultStyleSheet(QStringLiteral("pre { white-space: pre-wrap; }"));
 }
 
 void frmHelp::createMenus() {

@@ -27,6 +27,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void createControls();
@@ -71,6 +72,7 @@ private:
     // the page of an empty address.
     QUrl m_shown;
     bool m_generated = false; // the page area holds a page made by the viewer
+    bool m_loaded = false;    // Form_Load has run
 };
 
 } // namespace gk::help

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QIcon>
 #include <QImage>
 #include <QListWidget>
 #include <QMenu>
@@ -99,6 +100,7 @@ private slots:
     void linksAndMissingPages();
     void menu();
     void missingHelpFolder();
+    void startsWithoutTheIconTheme();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -310,6 +312,34 @@ void TestHelpWindow::missingHelpFolder() {
     QCOMPARE(v.names(), QStringList{"welcome.htm"});
     v.doubleClick("welcome.htm");
     QCOMPARE(v.title(), QStringLiteral("Welcome"));
+}
+
+// The icon theme is searched file by file for a name it lacks, which made Help's start slow:
+// the window is made without asking it, and reads its pages only once it is shown.
+void TestHelpWindow::startsWithoutTheIconTheme() {
+    const QString themes = m_dir->filePath(QStringLiteral("icons"));
+    QVERIFY(writeFile(themes + "/probe/index.theme",
+                      "[Icon Theme]\nName=probe\nDirectories=32\n[32]\nSize=32\n"));
+    QVERIFY(QDir().mkpath(themes + "/probe/32"));
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    for (const char* name : {"go-previous", "go-next", "process-stop", "view-refresh"})
+        QVERIFY(red.save(themes + "/probe/32/" + name + ".png"));
+    const QStringList paths = QIcon::themeSearchPaths();
+    const QString theme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({themes});
+    QIcon::setThemeName(QStringLiteral("probe"));
+    frmHelp window(m_folder);
+    QIcon::setThemeSearchPaths(paths);
+    QIcon::setThemeName(theme);
+    for (const char* name : {"cmdBack", "cmdForward", "cmdStop", "cmdRefresh"}) {
+        const QImage picture = child<QToolButton>(&window, name)->icon().pixmap(20, 20).toImage();
+        QVERIFY2(!picture.isNull() && picture.pixelColor(2, 2) != QColor(Qt::red), name);
+    }
+    QVERIFY(child<QTextBrowser>(&window, "web1")->source().isEmpty());
+    window.show();
+    QTRY_COMPARE(child<QTextBrowser>(&window, "web1")->source(),
+                 QUrl::fromLocalFile(m_folder + "welcome.htm"));
 }
 
 QTEST_MAIN(TestHelpWindow)

@@ -20,13 +20,54 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include <algorithm>
+#include <cstdlib>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
+#else
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace gk {
 
 namespace {
+
+// A program Grovekeep starts gets none of Grovekeep's open files but its standard ones. The web
+// engine's helper processes end when the sockets to their parent close; a program that kept a
+// copy of them (the help viewer, the game, the web browser an address opens in) would keep them
+// running after Grovekeep ended. They are marked close-on-exec here, just before a start,
+// because neither QProcess nor the desktop's opener closes what it does not know of. On
+// Windows a handle is inherited only when it was made inheritable, which Grovekeep's are not.
+void keepFilesFromPrograms() {
+#ifndef Q_OS_WIN
+    const auto closeOnExec = [](int fd) {
+        const int flags = fcntl(fd, F_GETFD);
+        if (flags >= 0 && !(flags & FD_CLOEXEC))
+            fcntl(fd, F_SETFD, flags | FD_CLOEXEC);
+    };
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (const dirent* entry = readdir(dir)) {
+            char* end = nullptr;
+            const long fd = std::strtol(entry->d_name, &end, 10);
+            if (end != entry->d_name && *end == '\0' && fd > STDERR_FILENO)
+                closeOnExec(int(fd));
+        }
+        closedir(dir);
+        return;
+    }
+    // Without /proc: every descriptor the limit allows.
+    rlimit limit{};
+    const rlim_t last = getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY
+                            ? std::min<rlim_t>(limit.rlim_cur, 65536)
+                            : 4096;
+    for (int fd = STDERR_FILENO + 1; rlim_t(fd) < last; ++fd)
+        closeOnExec(fd);
+#endif
+}
 
 // The desktop implementation.
 class QtPlatform : public Platform {
@@ -215,6 +256,7 @@ Status QtPlatform::startProgram(const NativePath& program) {
         args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
     });
 #endif
+    keepFilesFromPrograms();
     if (!process.startDetached())
         return Status::failure(
             ErrorKind::Failed,
@@ -235,6 +277,7 @@ Status QtPlatform::openAddress(const QString& address) {
                                               "package, is not installed).")
                                    .arg(address));
     const QString shown = QUrl::fromUserInput(address).toString();
+    keepFilesFromPrograms();
     auto* process = new QProcess(qApp);
     QPointer<QWidget> parent = QApplication::activeWindow();
     QObject::connect(process, &QProcess::finished, process,
@@ -261,6 +304,7 @@ Status QtPlatform::openAddress(const QString& address) {
     }
     return Status::success();
 #else
+    keepFilesFromPrograms();
     if (!QDesktopServices::openUrl(QUrl::fromUserInput(address)))
         return Status::failure(ErrorKind::Failed,
                                QStringLiteral("Could not open \"%1\": no program on this system "

@@ -52,6 +52,9 @@ inline void followSize(const QList<Anchored>& controls, QSize size, QSize design
                        QSize least = QSize(0, 0)) {
     for (const Anchored& a : controls)
         a.control->setGeometry(anchoredRect(a.design, a.anchors, size, designed, least));
+    // Then each caption gets the room it needs (its neighbours placed first give way).
+    for (const Anchored& a : controls)
+        fitCaption(a.control);
 }
 
 // A control anchored where it stands now, which is its place in the designed window.

@@ -79,6 +79,8 @@ QWidget* form(Form f) {
     QWidget* w = r.factory();
     if (w->objectName().isEmpty())
         w->setObjectName(formName(f));
+    // Laid out for the font the desktop gives: a caption that needs more room gets it.
+    fitCaptions(w);
     r.instance = w;
     if (child) {
         if (!childHost()(w)) {

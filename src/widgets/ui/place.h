@@ -46,6 +46,15 @@ template <class W, class Rect> W* place(QWidget* parent, const char* name, const
     return place<W>(parent, name, QString(), rect);
 }
 
+// Grows a button, label, check box or option button whose caption does not fit in it with the
+// font it has (the windows are designed for Liberation Sans; a desktop without it gives a
+// wider face): a label that wraps grows down, one that does not grows away from the side its
+// text is aligned to, a check box or option button grows right, and a push button on both
+// sides, keeping its centre. A control never shrinks here.
+void fitCaption(QWidget* control);
+// The same for every control below `window`.
+void fitCaptions(QWidget* window);
+
 // One button of a window's button table: its name, caption and place.
 struct ButtonSpec {
     const char* name;
