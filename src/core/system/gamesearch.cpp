@@ -124,6 +124,36 @@ QList<NativePath> fixedDrives() {
     return out;
 }
 
+QList<FoundGame> findGameInPrefixes(const QList<WinePrefix>& prefixes) {
+    QList<FoundGame> found;
+    const auto add = [&found](const NativePath& folder, const WinePrefix& prefix) {
+        for (const FoundGame& known : found) {
+            if (known.folder == folder)
+                return;
+        }
+        found << FoundGame{folder, prefix};
+    };
+    for (const WinePrefix& prefix : prefixes) {
+        if (!prefix.gameHint.isEmpty()) {
+            const NativePath hint(QDir::toNativeSeparators(QDir::cleanPath(prefix.gameHint.text()) +
+                                                           QLatin1Char('/')));
+            if (holdsGame(hint))
+                add(hint, prefix);
+        }
+        for (const NativePath& folder : findGameFolders({prefix.path}))
+            add(folder, prefix);
+    }
+    return found;
+}
+
+QList<FoundGame> findGameInLaunchers(const QString& home, const QString& environmentPrefix,
+                                     QStringList* notes) {
+    const PrefixSearch search = findWinePrefixes(home, environmentPrefix);
+    if (notes)
+        *notes << search.notes;
+    return findGameInPrefixes(search.prefixes);
+}
+
 QList<NativePath> findGame() {
 #ifdef Q_OS_WIN
     QList<NativePath> found = registeredGameFolders();
@@ -133,7 +163,11 @@ QList<NativePath> findGame() {
     }
     return found;
 #else
-    return findGameFolders(defaultWinePrefixes());
+    QList<NativePath> found;
+    for (const FoundGame& game :
+         findGameInLaunchers(QDir::homePath(), qEnvironmentVariable("WINEPREFIX")))
+        found << game.folder;
+    return found;
 #endif
 }
 

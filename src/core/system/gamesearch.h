@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/paths.h"
+#include "system/launchers.h"
 
 #include <QList>
 
@@ -33,8 +34,24 @@ QList<NativePath> registeredGameFolders();
 // The roots of the fixed drives of this Windows; none elsewhere.
 QList<NativePath> fixedDrives();
 
+// A game folder found in a Wine prefix, with the prefix and what its launcher says of it.
+struct FoundGame {
+    NativePath folder; // with its closing separator
+    WinePrefix prefix;
+};
+
+// The game folders in each of `prefixes`: the folder its launcher names, when it holds the
+// game, then the usual install places of its drive_c. Each folder once.
+QList<FoundGame> findGameInPrefixes(const QList<WinePrefix>& prefixes);
+
+// The game in the prefixes of Wine and of the Wine launchers below `home` (see
+// findWinePrefixes); `notes` receives what was passed over.
+QList<FoundGame> findGameInLaunchers(const QString& home, const QString& environmentPrefix,
+                                     QStringList* notes = nullptr);
+
 // Where this system's game is most likely: on Windows the registered installs, then the
-// fixed drives' usual places; elsewhere the usual places of the player's Wine prefixes.
+// fixed drives' usual places; elsewhere in the player's Wine prefixes, those of the Wine launchers
+// included.
 QList<NativePath> findGame();
 
 } // namespace gk
