@@ -1,6 +1,8 @@
 #include "base/fileio.h"
 #include "settings/options.h"
+#include "settings/ownsettings.h"
 #include "support/files.h"
+#include "system/launch.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,7 @@ private slots:
     void roundTripThroughFile();
     void readLocations();
     void hugeFileLoadsWhatItCan();
+    void ownSettingsBesideOptions();
 };
 
 void TestSettings::parsing_data() {
@@ -111,6 +114,52 @@ void TestSettings::hugeFileLoadsWhatItCan() {
     QCOMPARE(file->values.size(), 2);
     QCOMPARE(file->values.at(0), QStringLiteral("first"));
     QVERIFY(file->values.at(1).size() < 2 * 1024 * 1024);
+}
+
+// Grovekeep's own settings: the Wine entry in its three forms survives a round trip with keys
+// of other versions kept; the file is written in the same operation as options.txt, whose
+// lines stay as they are; and the entry decides how a Windows program starts.
+void TestSettings::ownSettingsBesideOptions() {
+    for (const WineStart& wine :
+         {WineStart{}, WineStart{WineStart::Kind::Build, "/opt/wine-ge/bin/wine"},
+          WineStart{WineStart::Kind::Command, "flatpak run --command=wine x"}}) {
+        OwnSettings own{wine, {{"future", "a=b"}}};
+        QCOMPARE(parseOwnSettings(composeOwnSettings(own)), own);
+    }
+    QCOMPARE(parseOwnSettings("garbage\n;wine=/x\n=y\r\nwine=system\r\n").wine, WineStart{});
+    QCOMPARE(parseOwnSettings("command=lutris-wine\nwine=/w\n").wine.kind,
+             WineStart::Kind::Command);
+
+    QTemporaryDir dir;
+    const QString manager = dir.path() + "/";
+    const QStringList values{"/games/bw/", manager, "", "", "", ""};
+    const OwnSettings own{{WineStart::Kind::Build, "/opt/wine-ge/bin/wine"}, {}};
+    QVERIFY(writeSettings(ComposedPath(manager), values, NativePath(), own).ok());
+    QCOMPARE(readFileBytes(NativePath(dir.filePath("options.txt"))).value(),
+             composeSettings(values));
+    QCOMPARE(readOwnSettings(ComposedPath(manager)), own);
+    QVERIFY(readFileBytes(NativePath(dir.filePath("grovekeep.ini")))
+                .value()
+                .contains("wine=/opt/wine-ge/bin/wine\n"));
+    QCOMPARE(readOwnSettings(ComposedPath(dir.filePath("missing/"))), OwnSettings{});
+    // Written alone, it is an operation of the store too: its history holds the one before.
+    QVERIFY(writeOwnSettings(ComposedPath(manager), OwnSettings{}).ok());
+    QCOMPARE(readOwnSettings(ComposedPath(manager)).wine, WineStart{});
+    QVERIFY(QDir(dir.filePath("History")).exists());
+
+#ifndef Q_OS_WIN
+    const NativePath game("/p/drive_c/BW/runblack.exe");
+    QCOMPARE(planLaunch(game).program, QStringLiteral("wine"));
+    const LaunchPlan build = planLaunch(game, own.wine);
+    QCOMPARE(build.program, QStringLiteral("/opt/wine-ge/bin/wine"));
+    QCOMPARE(build.arguments, QStringList{game.text()});
+    const LaunchPlan command = planLaunch(
+        game, {WineStart::Kind::Command, "flatpak run \"--command=wine\" net.lutris.Lutris"});
+    QCOMPARE(command.program, QStringLiteral("flatpak"));
+    QCOMPARE(command.arguments,
+             (QStringList{"run", "--command=wine", "net.lutris.Lutris", game.text()}));
+    QCOMPARE(command.winePrefix, QStringLiteral("/p"));
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

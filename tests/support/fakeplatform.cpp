@@ -44,8 +44,16 @@ Answer FakePlatform::ask(QWidget*, const QString& text, bool, Answer preferredAn
     return answers.isEmpty() ? preferredAnswer : answers.takeFirst();
 }
 
-std::optional<int> FakePlatform::choose(QWidget*, const QString& text, const QStringList&) {
+bool FakePlatform::confirm(QWidget*, const QString& text, const QString& proceedCaption) {
     questions << text;
+    preferred << Answer::Cancel;
+    log << QStringLiteral("confirm:%1:").arg(proceedCaption) + text;
+    return !answers.isEmpty() && answers.takeFirst() == Answer::Yes;
+}
+
+std::optional<int> FakePlatform::choose(QWidget*, const QString& text, const QStringList& items) {
+    questions << text;
+    choiceItems = items;
     log << QStringLiteral("choose:") + text;
     return choices.isEmpty() ? std::nullopt : choices.takeFirst();
 }
@@ -67,8 +75,9 @@ int FakePlatform::exec(QDialog* dialog) {
     return result;
 }
 
-Status FakePlatform::startProgram(const NativePath& program) {
+Status FakePlatform::startProgram(const NativePath& program, const WineStart& wine) {
     started << program.text();
+    startedWith << wine;
     log << QStringLiteral("start:") + program.text();
     if (failingPrograms.contains(program.text()))
         return Status::failure(ErrorKind::NotFound,

@@ -36,6 +36,8 @@ public:
     QStringList execs; // object names of the dialogs shown modally
 
     QStringList started;          // programs asked to start
+    QList<WineStart> startedWith; // the Wine each was to start with
+    QStringList choiceItems;      // the items of the last choice offered
     QStringList failingPrograms;  // these fail to start
     QStringList opened;           // addresses opened through the desktop
     QStringList failingAddresses; // these fail to open
@@ -60,10 +62,12 @@ public:
     void message(QWidget* parent, const QString& text) override;
     Answer ask(QWidget* parent, const QString& text, bool withCancel,
                Answer preferred = Answer::Yes) override;
+    // Takes the next of `answers` (Yes proceeds); an empty queue gives Cancel, the preferred.
+    bool confirm(QWidget* parent, const QString& text, const QString& proceedCaption) override;
     std::optional<int> choose(QWidget* parent, const QString& text,
                               const QStringList& items) override;
     int exec(QDialog* dialog) override;
-    Status startProgram(const NativePath& program) override;
+    Status startProgram(const NativePath& program, const WineStart& wine = {}) override;
     Status openAddress(const QString& address) override;
     std::unique_ptr<Wait> wait(QWidget* parent, const QString& text) override;
 

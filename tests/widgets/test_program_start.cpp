@@ -4,8 +4,12 @@
 // address has the same guard, but offscreen there is no desktop to open it.)
 
 #include "platform/platform.h"
+#include "support/fakeplatform.h"
+#include "support/files.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +22,7 @@ class TestProgramStart : public QObject {
     Q_OBJECT
 private slots:
     void startedProgramsGetNoOpenFiles();
+    void foreignWineIsAskedAboutFirst();
 };
 
 void TestProgramStart::startedProgramsGetNoOpenFiles() {
@@ -49,6 +54,64 @@ void TestProgramStart::startedProgramsGetNoOpenFiles() {
              descriptors.constData());
 
     ::close(held);
+#endif
+}
+
+// Wine starting in a prefix that another Wine build last updated would update it for itself:
+// the user is asked before any Wine runs, Cancel starts nothing, and a prefix of the same
+// build, or one whose updates are off, starts without a question.
+void TestProgramStart::foreignWineIsAskedAboutFirst() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows programs start as they are on Windows");
+#else
+    using gk::test::putFile;
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    // A Wine build (bin/wine, share/wine/wine.inf) whose wine writes down each start.
+    const QString build = dir.filePath(QStringLiteral("wine-build"));
+    const QString wine = build + QStringLiteral("/bin/wine");
+    const QString calls = dir.filePath(QStringLiteral("calls"));
+    QVERIFY(putFile(wine, "#!/bin/sh\necho \"$WINEPREFIX|$*\" >>\"" + calls.toUtf8() + "\"\n"));
+    QFile(wine).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(putFile(build + QStringLiteral("/share/wine/wine.inf"), "[version]\n"));
+    const qint64 ours =
+        QFileInfo(build + QStringLiteral("/share/wine/wine.inf")).lastModified().toSecsSinceEpoch();
+    // A Proton prefix as Steam keeps it, last updated by Proton's own build.
+    const QString prefix = dir.filePath(QStringLiteral("compatdata/42/pfx"));
+    const QString game = prefix + QStringLiteral("/drive_c/Games/BW/runblack.exe");
+    QVERIFY(putFile(game, "MZ"));
+    QVERIFY(putFile(prefix + QStringLiteral("/../version"), "9.0-203\n"));
+    QVERIFY(putFile(prefix + QStringLiteral("/.update-timestamp"),
+                    QByteArray::number(ours - 86400) + "\n"));
+
+    gk::ScopedFakePlatform fake;
+    const gk::WineStart build_{gk::WineStart::Kind::Build, wine};
+    const gk::Status cancelled = gk::desktopPlatform().startProgram(gk::NativePath(game), build_);
+    QCOMPARE(cancelled.kind(), gk::ErrorKind::Cancelled);
+    QCOMPARE(fake->questions.size(), 1);
+    QCOMPARE(fake->preferred.constFirst(), gk::Answer::Cancel);
+    QVERIFY(fake->log.constFirst().startsWith(QStringLiteral("confirm:Start anyway:")));
+    const QString question = fake->questions.constFirst();
+    QVERIFY2(question.contains(QStringLiteral("Proton 9.0-203")) && question.contains(wine) &&
+                 question.contains(QStringLiteral("pfx")),
+             qPrintable(question));
+    QTest::qWait(300);
+    QVERIFY(!QFile::exists(calls));
+
+    // Start anyway: Wine runs in the prefix.
+    fake->answers << gk::Answer::Yes;
+    QVERIFY(gk::desktopPlatform().startProgram(gk::NativePath(game), build_));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(calls), 20000);
+    QTRY_VERIFY(gk::test::fileBytes(calls).contains(QFile::encodeName(prefix) + "|" +
+                                                    QFile::encodeName(game)));
+
+    // Updated by this build, or with updates switched off: no question.
+    for (const QByteArray& stamp : {QByteArray::number(ours), QByteArray("disable")}) {
+        QVERIFY(putFile(prefix + QStringLiteral("/.update-timestamp"), stamp + "\n"));
+        QVERIFY(gk::desktopPlatform().startProgram(gk::NativePath(game), build_));
+    }
+    QCOMPARE(fake->questions.size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(gk::test::fileBytes(calls).count('\n'), 3, 20000);
 #endif
 }
 

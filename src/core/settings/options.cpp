@@ -72,7 +72,7 @@ bool samePlace(const NativePath& a, const NativePath& b) {
 } // namespace
 
 Status writeSettings(const ComposedPath& managerFolder, const QStringList& values,
-                     const NativePath& readFrom) {
+                     const NativePath& readFrom, const std::optional<OwnSettings>& own) {
     auto store = openStore(managerFolder);
     if (!store)
         return store.status();
@@ -82,6 +82,11 @@ Status writeSettings(const ComposedPath& managerFolder, const QStringList& value
         FileChange(fs::Location::below(path.folder(), path.fileName()), bytes)};
     if (!readFrom.isEmpty() && !samePlace(readFrom, path))
         changes << FileChange(fs::Location::below(readFrom.folder(), readFrom.fileName()), bytes);
+    if (own) {
+        const NativePath ownPath = ownSettingsPath(managerFolder).native();
+        changes << FileChange(fs::Location::below(ownPath.folder(), ownPath.fileName()),
+                              composeOwnSettings(*own));
+    }
     OperationInfo info;
     info.kind = QStringLiteral("options");
     info.what = QStringLiteral("Options saved");

@@ -2,6 +2,7 @@
 
 #include "base/paths.h"
 #include "base/result.h"
+#include "settings/ownsettings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -56,8 +57,10 @@ ComposedPath settingsWritePath(const ComposedPath& managerFolder);
 // Writes the file below managerFolder, as an operation of the change store there. `readFrom`,
 // the options.txt Grovekeep reads at start-up when it is another file, is written in the same
 // operation: the next start reads what was saved.
+// `own`, when given, is written as Grovekeep's own settings in the same operation.
 Status writeSettings(const ComposedPath& managerFolder, const QStringList& values,
-                     const NativePath& readFrom = NativePath());
+                     const NativePath& readFrom = NativePath(),
+                     const std::optional<OwnSettings>& own = std::nullopt);
 
 // Whether the next start, reading from `candidates`, finds `values`.
 bool settingsReadBack(const QList<NativePath>& candidates, const QStringList& values);

@@ -17,6 +17,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -79,10 +80,11 @@ public:
                                            const QString& title) override;
     void message(QWidget* parent, const QString& text) override;
     Answer ask(QWidget* parent, const QString& text, bool withCancel, Answer preferred) override;
+    bool confirm(QWidget* parent, const QString& text, const QString& proceedCaption) override;
     std::optional<int> choose(QWidget* parent, const QString& text,
                               const QStringList& items) override;
     int exec(QDialog* dialog) override;
-    Status startProgram(const NativePath& program) override;
+    Status startProgram(const NativePath& program, const WineStart& wine) override;
     Status openAddress(const QString& address) override;
     std::unique_ptr<Wait> wait(QWidget* parent, const QString& text) override;
 };
@@ -199,6 +201,18 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel, An
     }
 }
 
+bool QtPlatform::confirm(QWidget* parent, const QString& text, const QString& proceedCaption) {
+    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::NoButton, parent);
+    keepTitleReadable(box);
+    QPushButton* proceed = box.addButton(proceedCaption, QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(QStringLiteral("Cancel"));
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == proceed;
+}
+
 std::optional<int> QtPlatform::choose(QWidget* parent, const QString& text,
                                       const QStringList& items) {
     bool chosen = false;
@@ -210,13 +224,13 @@ std::optional<int> QtPlatform::choose(QWidget* parent, const QString& text,
 
 int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }
 
-Status QtPlatform::startProgram(const NativePath& program) {
+Status QtPlatform::startProgram(const NativePath& program, const WineStart& wine) {
     const QString shown = quotedPath(program);
     if (program.isEmpty() || !QFileInfo(program.text()).isFile())
         return Status::failure(
             ErrorKind::NotFound,
             QStringLiteral("Could not start %1: the program does not exist.").arg(shown));
-    const LaunchPlan plan = planLaunch(program);
+    const LaunchPlan plan = planLaunch(program, wine);
     QProcess process;
     process.setProgram(plan.program);
     process.setArguments(plan.arguments);
@@ -244,6 +258,25 @@ Status QtPlatform::startProgram(const NativePath& program) {
                 QStringLiteral("Could not start %1: the Wine prefix %2 does not exist. Create it "
                                "(run winecfg once) or install the program into a prefix.")
                     .arg(shown, quotedPath(NativePath(prefix))));
+        // A launcher's command keeps its prefixes itself; a Wine build started in a prefix
+        // another build keeps would update the prefix for itself.
+        if (wine.kind != WineStart::Kind::Command) {
+            const auto foreign = foreignWine(prefix, QStandardPaths::findExecutable(plan.program));
+            if (foreign &&
+                !platform().confirm(
+                    QApplication::activeWindow(),
+                    QStringLiteral("The Wine prefix %1 was last updated by another Wine: %2. "
+                                   "Starting %3 with %4 would update the prefix for that Wine, "
+                                   "and the launcher that keeps it may then no longer start "
+                                   "its games.")
+                        .arg(quotedPath(NativePath(prefix)), foreign->prefixWine, shown,
+                             quotedPath(NativePath(foreign->wine))),
+                    QStringLiteral("Start anyway")))
+                return Status::failure(
+                    ErrorKind::Cancelled,
+                    QStringLiteral("%1 was not started: its Wine prefix belongs to another Wine.")
+                        .arg(shown));
+        }
         if (!plan.winePrefix.isEmpty())
             env.insert(QStringLiteral("WINEPREFIX"), plan.winePrefix);
         env.insert(QStringLiteral("WINEDLLOVERRIDES"),

@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "base/result.h"
 #include "system/filter.h"
+#include "system/launch.h"
 
 #include <QList>
 #include <QString>
@@ -41,13 +42,18 @@ public:
     // Escape answers Cancel, or No without Cancel.
     virtual Answer ask(QWidget* parent, const QString& text, bool withCancel,
                        Answer preferred = Answer::Yes) = 0;
+    // A warning titled "Grovekeep" with the buttons `proceedCaption` and "Cancel"; Cancel is
+    // preferred (Enter and Escape). True when the user chose to proceed.
+    virtual bool confirm(QWidget* parent, const QString& text, const QString& proceedCaption) = 0;
     // Lets the user pick one of `items` (titled "Grovekeep"); nullopt when cancelled.
     virtual std::optional<int> choose(QWidget* parent, const QString& text,
                                       const QStringList& items) = 0;
     // Shows one of our own dialogs modally; returns its result code.
     virtual int exec(QDialog* dialog) = 0;
-    // Starts a program detached, without arguments.
-    virtual Status startProgram(const NativePath& program) = 0;
+    // Starts a program detached, without arguments; a Windows program on another system
+    // through `wine`. Before Wine starts in a prefix another Wine build last updated, the
+    // user is warned (confirm), and Cancel starts nothing (ErrorKind::Cancelled).
+    virtual Status startProgram(const NativePath& program, const WineStart& wine = {}) = 0;
     // Opens an address through the desktop (the user's web browser).
     virtual Status openAddress(const QString& address) = 0;
 

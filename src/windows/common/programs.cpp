@@ -4,6 +4,7 @@
 #include "base/quoting.h"
 #include "installer/installpath.h"
 #include "platform/platform.h"
+#include "settings/ownsettings.h"
 #include "shared.h"
 #include "ui/forms.h"
 
@@ -13,8 +14,9 @@
 namespace gk {
 
 bool startProgramOrSay(QWidget* parent, const NativePath& program) {
-    const Status started = platform().startProgram(program);
-    if (!started)
+    // Grovekeep's own settings say how Windows programs start for this game folder.
+    const Status started = platform().startProgram(program, readOwnSettings(managerFolder()).wine);
+    if (!started && started.kind() != ErrorKind::Cancelled)
         platform().message(parent, started.error());
     return started.ok();
 }
