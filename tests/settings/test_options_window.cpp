@@ -4,6 +4,7 @@
 
 #include "settings/frmOptions.h"
 #include "settings/options.h"
+#include "settings/ownsettings.h"
 #include "startup.h"
 
 #include <QLabel>
@@ -41,6 +42,7 @@ private slots:
     void emptyManagerFolderIsAskedFor();
     void failedSaveSaysWhy();
     void savedOptionsAreWhatTheNextStartReads();
+    void findTheGameAmongLaunchers();
 };
 
 void TestOptionsWindow::captionsAreReadable() {
@@ -278,6 +280,57 @@ void TestOptionsWindow::savedOptionsAreWhatTheNextStartReads() {
     QCOMPARE(world.platform->messages.size(), 1);
     QVERIFY(world.platform->messages.at(0).contains("holds no runblack.exe"));
     QVERIFY(!world.platform->messages.at(0).contains(QLatin1Char('?'))); // says, asks nothing
+}
+
+// "Find the game..." with the game in a Lutris prefix and in a Bottles bottle: the user
+// chooses from a list naming each place, launcher and Wine; the choice fills the game's folder
+// and the Wine its launcher uses, which OK keeps in grovekeep.ini beside an unchanged
+// options.txt. Nothing found is said; a cancelled choice changes nothing.
+void TestOptionsWindow::findTheGameAmongLaunchers() {
+#ifdef Q_OS_WIN
+    QSKIP("Wine launchers keep their prefixes on Linux only");
+#else
+    World world;
+    const QString manager = world.folder("gk");
+    QVERIFY(putFile(world.optionsFile(), "\r\n" + manager.toUtf8() + "\r\n\r\n\r\n\r\n\r\n\r\n"));
+    frmOptions* w = openOptions();
+    click(w, "cmdFindGame");
+    QCOMPARE(world.platform->messages.size(), 1);
+    QVERIFY(world.platform->messages.constFirst().startsWith("Black and White was not found."));
+
+    const QString lutris = world.path("home/Games/bw/drive_c/GOG Games/Black and White/");
+    QVERIFY(putFile(lutris + "runblack.exe", "MZ"));
+    QVERIFY(putFile(world.path("home/.config/lutris/games/bw-1.yml"),
+                    "game:\n  prefix: ~/Games/bw\nwine:\n  version: wine-ge-8\n"));
+    const QString bottle = world.path("home/.local/share/bottles/bottles/BW/");
+    const QString runner = world.path("home/.local/share/bottles/runners/soda-7.0/bin/wine");
+    QVERIFY(putFile(runner, "#!/bin/sh\n"));
+    QVERIFY(putFile(bottle + "bottle.yml", "Name: BW\nRunner: soda-7.0\n"));
+    const QString inBottle = bottle + "drive_c/Program Files/Lionhead Studios Ltd/Black & White/";
+    QVERIFY(putFile(inBottle + "runblack.exe", "MZ"));
+
+    click(w, "cmdFindGame"); // the choice is cancelled
+    QCOMPARE(fieldText(w, "txtRunBlack"), QString());
+    const QStringList items = world.platform->choiceItems;
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items.at(0), lutris + "  (Lutris, wine-ge-8)");
+    QCOMPARE(items.at(1), inBottle + "  (Bottles, soda-7.0)");
+
+    world.platform->choices << 1;
+    click(w, "cmdFindGame");
+    QCOMPARE(fieldText(w, "txtRunBlack"), inBottle);
+    QCOMPARE(fieldText(w, "txtWine"), runner);
+    click(w, "cmdApply");
+    QCOMPARE(fileBytes(manager + "options.txt"),
+             inBottle.toUtf8() + "\r\n" + manager.toUtf8() + "\r\n\r\n\r\n\r\n\r\n\r\n");
+    QCOMPARE(readOwnSettings(ComposedPath(manager)).wine,
+             (WineStart{WineStart::Kind::Build, runner}));
+
+    // Emptied, the field means the system's wine again.
+    child<QLineEdit>(w, "txtWine")->clear();
+    click(w, "cmdApply");
+    QCOMPARE(readOwnSettings(ComposedPath(manager)).wine, WineStart{});
+#endif
 }
 
 QTEST_MAIN(TestOptionsWindow)

@@ -7,10 +7,12 @@
 #include "common/shared.h"
 #include "platform/platform.h"
 #include "settings/options.h"
+#include "settings/ownsettings.h"
 #include "system/gamesearch.h"
 #include "ui/place.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,6 +95,18 @@ void frmOptions::createControls() {
         skin, {"Label6", QStringLiteral("Where is your Default Skin Editor Located? (Optional)"),
                540, "txtSkinCreator", 5655, "Command6", QStringLiteral(".."), 5880});
 
+#ifndef Q_OS_WIN
+    // Grovekeep's own setting: which Wine starts the game and the editors.
+    txtWine = addRow(general, {"lblWine", QStringLiteral("Which Wine starts Windows programs?"),
+                               2340, "txtWine", 5295, "cmdWine", QStringLiteral("..."), 5520});
+    txtWine->setPlaceholderText(QStringLiteral("the system's wine"));
+    txtWine->setToolTip(QStringLiteral("Empty for the system's wine, a wine program of a Wine "
+                                       "build, or a launcher's command (the program is added "
+                                       "at its end)"));
+#endif
+    cmdFindGame = place<QPushButton>(general, "cmdFindGame", QStringLiteral("Find the game..."),
+                                     Twips{120, 3300 - m_tabOffsetTwips, 1935, 375});
+
     cmdCancel = place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
                                    Twips{3120, 4800, 1335, 375});
     cmdApply =
@@ -108,6 +122,15 @@ void frmOptions::connectControls() {
     onClick(this, "Command4", [this] { browse(txtLandscapeCreator, editorBrowseFilter(), false); });
     onClick(this, "Command5", [this] { browse(txtTattooCreator, editorBrowseFilter(), false); });
     onClick(this, "Command6", [this] { browse(txtSkinCreator, editorBrowseFilter(), false); });
+    if (txtWine)
+        onClick(this, "cmdWine", [this] {
+            const auto chosen =
+                platform().openFileName(this, QStringLiteral("Wine (wine)|wine|All files (*)|*"),
+                                        NativePath(txtWine->text()));
+            if (chosen && !chosen->isEmpty())
+                txtWine->setText(chosen->text());
+        });
+    onClick(this, "cmdFindGame", [this] { FindGame(false); });
     onClick(this, "cmdOK", &frmOptions::cmdOK_Click);
     onClick(this, "cmdApply", &frmOptions::cmdApply_Click);
     onClick(this, "cmdCancel", &frmOptions::cmdCancel_Click);
@@ -146,6 +169,84 @@ void frmOptions::LoadOptions() {
         return;
     }
     ReadOptionsFile(file->values);
+    showWine(readOwnSettings(ComposedPath(txtManagerLocation->text())).wine);
+}
+
+WineStart frmOptions::wineFromField() const {
+    const QString text = txtWine ? txtWine->text().trimmed() : QString();
+    if (text.isEmpty())
+        return {};
+    if (QDir::isAbsolutePath(text) && QFileInfo(text).isFile())
+        return {WineStart::Kind::Build, text};
+    return {WineStart::Kind::Command, text};
+}
+
+void frmOptions::showWine(const WineStart& wine) {
+    if (txtWine)
+        txtWine->setText(wine.kind == WineStart::Kind::System ? QString() : wine.value);
+}
+
+void frmOptions::FindGame(bool quiet) {
+    QList<FoundGame> games;
+    QStringList notes;
+#ifdef Q_OS_WIN
+    for (const NativePath& folder : findGame())
+        games << FoundGame{folder, {}};
+#else
+    games = findGameInLaunchers(QDir::homePath(), qEnvironmentVariable("WINEPREFIX"), &notes);
+#endif
+    const QString passed = notes.isEmpty()
+                               ? QString()
+                               : QStringLiteral("\n\n") + notes.mid(0, 5).join(QLatin1Char('\n'));
+    if (games.isEmpty()) {
+        if (!quiet)
+            platform().message(this, QStringLiteral("Black and White was not found. Grovekeep "
+                                                    "looked in the usual install places of %1. "
+                                                    "Please choose its runblack.exe with \"...\".")
+#ifdef Q_OS_WIN
+                                             .arg(QStringLiteral("the fixed drives"))
+#else
+                                             .arg(QStringLiteral(
+                                                 "the Wine prefixes of Wine, Lutris, "
+                                                 "Bottles, Heroic, Steam and "
+                                                 "PlayOnLinux"))
+#endif
+                                         + passed);
+        return;
+    }
+    int chosen = 0;
+    if (games.size() > 1) {
+        QStringList items;
+        for (const FoundGame& game : games) {
+            if (game.prefix.launcher.isEmpty()) {
+                items << game.folder.shown();
+                continue;
+            }
+            const QString wine = !game.prefix.wineName.isEmpty() ? game.prefix.wineName
+                                 : !game.prefix.wine.isEmpty()
+                                     ? game.prefix.wine.shown()
+                                     : QStringLiteral("the system's wine");
+            items << QStringLiteral("%1  (%2, %3)")
+                         .arg(game.folder.shown(), game.prefix.launcher, wine);
+        }
+        const auto choice = platform().choose(
+            this,
+            QStringLiteral("Black and White was found in %1 places. Which one do you play?")
+                    .arg(games.size()) +
+                passed,
+            items);
+        if (!choice || *choice < 0 || *choice >= games.size())
+            return;
+        chosen = *choice;
+    }
+    const FoundGame& game = games.at(chosen);
+    txtRunBlack->setText(game.folder.text());
+    // The Wine the prefix's launcher starts it with; the launcher's own prefix would be
+    // updated for another build otherwise.
+    if (txtWine)
+        showWine(game.prefix.wine.isEmpty()
+                     ? WineStart{}
+                     : WineStart{WineStart::Kind::Build, game.prefix.wine.text()});
 }
 
 void frmOptions::ReadOptionsFile(const QStringList& values) {
@@ -162,9 +263,7 @@ void frmOptions::proposeFirstSettings() {
     // game: the first runblack.exe found where this system's installs lie (on Windows the
     // registered installs and the fixed drives, elsewhere the player's Wine prefixes).
     txtManagerLocation->setText(proposedManagerFolder(programFolder()).text());
-    const QList<NativePath> games = findGame();
-    if (!games.isEmpty())
-        txtRunBlack->setText(games.constFirst().text());
+    FindGame(true);
 }
 
 QStringList frmOptions::fieldValues() const {
@@ -190,7 +289,17 @@ bool frmOptions::SaveOptions() {
         QDir().mkpath(userDataFolder().text());
     const QStringList values = fieldValues();
     const ComposedPath manager(txtManagerLocation->text());
-    const Status written = writeSettings(manager, values, readPath);
+    // Grovekeep's own settings are written once they say more than the defaults.
+    std::optional<OwnSettings> own;
+    if (txtWine) {
+        OwnSettings current = readOwnSettings(manager);
+        const bool present = QFileInfo::exists(ownSettingsPath(manager).native().text());
+        if (present || wineFromField() != current.wine) {
+            current.wine = wineFromField();
+            own = current;
+        }
+    }
+    const Status written = writeSettings(manager, values, readPath, own);
     if (!written) {
         platform().message(this,
                            QStringLiteral("The options were not saved. %1").arg(written.error()));

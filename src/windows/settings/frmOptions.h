@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/paths.h"
+#include "system/launch.h"
 #include "ui/forms.h"
 
 #include <QDialog>
@@ -49,6 +50,13 @@ private:
 
     // The first time: Grovekeep's folder and the game's, as far as they can be guessed.
     void proposeFirstSettings();
+    // "Find the game...": the game in this system's places (on Linux the Wine prefixes,
+    // the launchers' included); when found in several, the user chooses. `quiet` says
+    // nothing when nothing is found.
+    void FindGame(bool quiet);
+    // The Wine field: empty for the system's wine, the path of a wine program, or a command.
+    WineStart wineFromField() const;
+    void showWine(const WineStart& wine);
     QStringList fieldValues() const;
 
     QTabWidget* SSTab1 = nullptr;
@@ -58,6 +66,8 @@ private:
     QLineEdit* txtLandscapeCreator = nullptr;
     QLineEdit* txtTattooCreator = nullptr;
     QLineEdit* txtSkinCreator = nullptr;
+    QLineEdit* txtWine = nullptr; // how Windows programs start (not on Windows)
+    QPushButton* cmdFindGame = nullptr;
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdOK = nullptr;
