@@ -14,14 +14,14 @@ using gk::test::putFile;
 
 namespace {
 
-void makePrefix(const QString& folder) {
+[[maybe_unused]] void makePrefix(const QString& folder) {
     QDir().mkpath(folder + QStringLiteral("/drive_c/windows"));
     putFile(folder + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n");
 }
 
-void makeWine(const QString& root) { putFile(root + QStringLiteral("/bin/wine"), "#!/bin/sh\n"); }
+[[maybe_unused]] void makeWine(const QString& root) { putFile(root + QStringLiteral("/bin/wine"), "#!/bin/sh\n"); }
 
-QString describe(const WinePrefix& p, const QString& home) {
+[[maybe_unused]] QString describe(const WinePrefix& p, const QString& home) {
     const auto rel = [&home](const NativePath& path) {
         return path.isEmpty() ? QStringLiteral("-") : QDir(home).relativeFilePath(path.text());
     };

@@ -29,6 +29,7 @@ LaunchPlan planLaunch(const NativePath& program, const WineStart& wine) {
     const QString native = QDir::cleanPath(program.text());
     plan.workingDirectory = QFileInfo(native).absolutePath();
 #ifdef Q_OS_WIN
+    Q_UNUSED(wine); // Windows programs run as they are
     plan.program = QDir::toNativeSeparators(native);
 #else
     if (isWindowsExecutable(native)) {
