@@ -19,7 +19,9 @@ namespace {
     putFile(folder + QStringLiteral("/system.reg"), "WINE REGISTRY Version 2\n");
 }
 
-[[maybe_unused]] void makeWine(const QString& root) { putFile(root + QStringLiteral("/bin/wine"), "#!/bin/sh\n"); }
+[[maybe_unused]] void makeWine(const QString& root) {
+    putFile(root + QStringLiteral("/bin/wine"), "#!/bin/sh\n");
+}
 
 [[maybe_unused]] QString describe(const WinePrefix& p, const QString& home) {
     const auto rel = [&home](const NativePath& path) {
