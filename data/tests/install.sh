@@ -14,6 +14,7 @@ cmake=$1
 build=$2
 config=$3
 datadir=$4
+source=$(cd "$(dirname "$0")/../.." && pwd)
 app=org.grovekeep.Grovekeep
 type=application/x-grovekeep-vif
 
@@ -112,6 +113,11 @@ check_tree() { # check_tree SHARE PREFIX
     grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
         fail "the metainfo's launchable is not $app.desktop"
     grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the metainfo provides no $type"
+    # Every release of the changelog, none other, newest first; no web address.
+    changelog=$(sed -n 's/^## \([0-9][0-9.]*\) (\([0-9-]*\)).*/\1 \2/p' "$source/CHANGELOG.md")
+    listed=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)">.*/\1 \2/p' "$metainfo")
+    expect "the metainfo's releases" "$changelog" "$listed"
+    ! grep -q "https\?://" "$metainfo" || fail "the metainfo names a web address"
     grep -qx "MimeType=$type;" "$share/applications/$app.desktop" ||
         fail "the desktop file does not take $type"
 }

@@ -5,7 +5,7 @@
 # (apt-get install ./grovekeep_*.deb, which fetches what it depends on), checks what it
 # installed, removes and purges it, and checks that it left nothing behind but the user's data.
 # Whatever it installed is removed again, the packages its dependencies brought in too.
-# With --make-only, makes the package and prints its path; nothing is installed.
+# With --make-only, makes and lints the package; nothing is installed.
 # Exits 77 (skipped) where it cannot install: not root, no apt-get, or a Grovekeep package
 # already installed (which is the user's, and stays).
 set -euo pipefail
@@ -34,10 +34,6 @@ deb=$(find "$out" -maxdepth 1 -name 'grovekeep_*.deb' -print -quit)
 [ -n "$deb" ] || { echo "FAIL: cpack made no grovekeep_*.deb" >&2; exit 1; }
 cp "$deb" "$build/"
 deb="$build/$(basename "$deb")"
-if [ "${2:-}" = --make-only ]; then
-    echo "$deb"
-    exit 0
-fi
 echo "made $deb"
 dpkg-deb --field "$deb"
 
@@ -53,6 +49,10 @@ else
     echo "lintian is not installed (scripts/deps package installs it): the package was not linted"
 fi
 
+if [ "${2:-}" = --make-only ]; then
+    [ "$failures" -eq 0 ] || exit 1
+    exit 0
+fi
 if [ "$(id -u)" -ne 0 ] || ! command -v apt-get >/dev/null 2>&1; then
     echo "SKIP: installing the package needs root and apt-get; it was made and linted only"
     [ "$failures" -eq 0 ] || exit 1
