@@ -1049,6 +1049,11 @@ void TestVifCli::bashCompletion_data() {
          {"pack", "new.vif", "--files-from", "notes.txt", ""},
          packages + QStringList{"notes.txt"}},
         {"days", {"prune", "--older-than", ""}, noWords},
+        // Bash breaks words at "=", as in --game-folder=DIR.
+        {"folder after =", {"install", "a.vif", "--game-folder", "=", "ma"}, {"maps"}},
+        {"package after an option with =",
+         {"install", "--manager-folder", "=", "maps", ""},
+         packages},
     };
     for (const bool withLibrary : {true, false}) {
         for (const auto& c : cases) {
@@ -1090,7 +1095,14 @@ void TestVifCli::bashCompletion() {
         if [ -n "$GK_LIBRARY" ]; then source "$GK_LIBRARY" || exit 3; fi
         source "$GK_COMPLETION" || exit 3
         complete -p grovekeep-vif >/dev/null || exit 4
-        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE}
+        line= last=
+        for w in "$@"; do
+            if [ -z "$line" ]; then line=$w
+            elif [ "$w" = = ] || [ "$last" = = ]; then line+=$w # no space around "="
+            else line+=" $w"; fi
+            last=$w
+        done
+        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE=$line COMP_POINT=${#line}
         _grovekeep_vif
         for word in "${COMPREPLY[@]}"; do printf '%s\n' "$word"; done)");
     bash.start("bash", QStringList{"--norc", "--noprofile", "-c", script, "bash"} + words);
@@ -1131,35 +1143,50 @@ void TestVifCli::bashCompletionOfOperationIds() {
         QStringList expected;
     } cases[] = {
         {{"undo", "--manager-folder", mgr, ""}, {"1", "2", "4"}},
-        {{"undo", "--manager-folder=" + mgr, ""}, {"1", "2", "4"}},
+        {{"undo", "--manager-folder", "=", mgr, ""}, {"1", "2", "4"}},
         {{"verify", "--manager-folder", mgr, ""}, {"1", "2", "3", "4"}},
         {{"verify", "--manager-folder", mgr, "3"}, {"3"}},
         {{"verify", "--store", "--manager-folder", mgr, ""}, {}},
         {{"undo", "1", "--manager-folder", mgr, ""}, {}},
         {{"undo", "--manager-folder", dir.filePath("none"), ""}, {}},
     };
+    const QString library("/usr/share/bash-completion/bash_completion");
     for (const auto& c : cases) {
-        QProcess bash;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("PATH", dir.filePath("bin") + ":" + environment.value("PATH"));
-        environment.insert("HOME", scratchHome().path());
-        environment.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
-        environment.insert("GK_COMPLETION", toolFile("grovekeep-vif.bash"));
-        bash.setProcessEnvironment(environment);
-        const QString script = QStringLiteral(R"(
+        for (const bool withLibrary : {false, true}) {
+            if (withLibrary && !QFile::exists(library))
+                continue;
+            QProcess bash;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("GK_LIBRARY", withLibrary ? library : QString());
+            environment.insert("PATH", dir.filePath("bin") + ":" + environment.value("PATH"));
+            environment.insert("HOME", scratchHome().path());
+            environment.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
+            environment.insert("GK_COMPLETION", toolFile("grovekeep-vif.bash"));
+            bash.setProcessEnvironment(environment);
+            const QString script = QStringLiteral(R"(
+            if [ -n "$GK_LIBRARY" ]; then source "$GK_LIBRARY" || exit 3; fi
             source "$GK_COMPLETION" || exit 3
-            COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE}
+            line= last=
+        for w in "$@"; do
+            if [ -z "$line" ]; then line=$w
+            elif [ "$w" = = ] || [ "$last" = = ]; then line+=$w # no space around "="
+            else line+=" $w"; fi
+            last=$w
+        done
+        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE=$line COMP_POINT=${#line}
             _grovekeep_vif
             for word in "${COMPREPLY[@]}"; do printf '%s\n' "$word"; done)");
-        bash.start("bash",
-                   QStringList{"--norc", "--noprofile", "-c", script, "bash", "grovekeep-vif"} +
-                       c.words);
-        QVERIFY(bash.waitForFinished(60000));
-        QVERIFY2(bash.exitCode() == 0, bash.readAllStandardError().constData());
-        QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
-        offered.removeAll(QString());
-        offered.sort();
-        QVERIFY2(offered == c.expected, qPrintable(c.words.join(' ') + " -> " + offered.join(' ')));
+            bash.start("bash",
+                       QStringList{"--norc", "--noprofile", "-c", script, "bash", "grovekeep-vif"} +
+                           c.words);
+            QVERIFY(bash.waitForFinished(60000));
+            QVERIFY2(bash.exitCode() == 0, bash.readAllStandardError().constData());
+            QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
+            offered.removeAll(QString());
+            offered.sort();
+            QVERIFY2(offered == c.expected,
+                     qPrintable(c.words.join(' ') + " -> " + offered.join(' ')));
+        }
     }
 }
 

@@ -50,13 +50,27 @@ _grovekeep_vif_ids() {
 
 _grovekeep_vif() {
     local cur prev words cword
+    # "=" stays inside a word (--manager-folder=DIR is one option), as the tool reads it.
     if declare -F _init_completion >/dev/null; then
-        _init_completion || return
+        _init_completion -n = || return
     else
-        cur=${COMP_WORDS[COMP_CWORD]}
-        prev=${COMP_WORDS[COMP_CWORD - 1]}
-        words=("${COMP_WORDS[@]}")
-        cword=$COMP_CWORD
+        # Bash breaks words at "=": the pieces are joined again.
+        local k join=0
+        words=()
+        for ((k = 0; k < ${#COMP_WORDS[@]}; k++)); do
+            if [[ ${COMP_WORDS[k]} == = && ${#words[@]} -gt 1 ]]; then
+                words[-1]+==
+                join=1
+            elif ((join)); then
+                words[-1]+=${COMP_WORDS[k]}
+                join=0
+            else
+                words+=("${COMP_WORDS[k]}")
+            fi
+            ((k == COMP_CWORD)) && cword=$((${#words[@]} - 1))
+        done
+        cur=${words[cword]}
+        prev=${words[cword - 1]}
     fi
     COMPREPLY=()
 
@@ -66,6 +80,11 @@ _grovekeep_vif() {
         return
     fi
 
+    # The value of an option given after "=": bash completes the part after it.
+    if [[ $cur == --*=* ]]; then
+        prev=${cur%%=*}
+        cur=${cur#*=}
+    fi
     case $prev in
         --game-folder | --manager-folder)
             _grovekeep_vif_files dir
