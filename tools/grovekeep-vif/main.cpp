@@ -109,9 +109,19 @@ QStringList optionsPart(const QStringList& args) {
 // An option written "--name=value" split in two; the value is absent without "=".
 std::pair<QString, std::optional<QString>> splitOption(const QString& arg) {
     const qsizetype equals = arg.indexOf(QLatin1Char('='));
-    if (!arg.startsWith(kEndOfOptions) || equals < 0)
+    if (!arg.startsWith(QLatin1String("--")) || equals < 0)
         return {arg, std::nullopt};
     return {arg.left(equals), arg.mid(equals + 1)};
+}
+
+// The value of the option at args[k]: the one after its "=", else the next argument (and k
+// moves past it); empty when there is none, "--" being no value.
+QString optionValue(const QStringList& args, qsizetype& k, const std::optional<QString>& attached) {
+    if (attached)
+        return *attached;
+    if (k + 1 < args.size() && args.at(k + 1) != kEndOfOptions)
+        return args.at(++k);
+    return QString();
 }
 
 Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
@@ -132,8 +142,7 @@ Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
             }
             a.flags << arg;
         } else if (folderOption || (olderThan && arg == QStringLiteral("--older-than"))) {
-            const bool given = attached || (k + 1 < args.size() && args.at(k + 1) != kEndOfOptions);
-            const QString value = attached ? *attached : given ? args.at(++k) : QString();
+            const QString value = optionValue(args, k, attached);
             if (value.isEmpty()) {
                 a.problem = QStringLiteral("%1 needs a %2.")
                                 .arg(arg, olderThan && !folderOption ? QStringLiteral("number")
@@ -146,7 +155,7 @@ Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
                 a.managerFolder = asFolderValue(value);
             else
                 a.olderThan = value;
-        } else if (arg.startsWith(kEndOfOptions)) {
+        } else if (arg.startsWith(QLatin1String("--"))) {
             a.problem = QStringLiteral("unknown option %1.").arg(arg);
             return a;
         } else {
@@ -497,8 +506,7 @@ int packCommand(const QStringList& args) {
         }
         if (listPath)
             return usage(QStringLiteral("--files-from is given twice."), kPackHelp);
-        const bool given = attached || (k + 1 < args.size() && args.at(k + 1) != kEndOfOptions);
-        const QString value = attached ? *attached : given ? args.at(++k) : QString();
+        const QString value = optionValue(args, k, attached);
         if (value.isEmpty())
             return usage(QStringLiteral("--files-from needs a file (- for standard input)."),
                          kPackHelp);
