@@ -21,6 +21,11 @@ fail() {
 }
 ok() { echo "ok: $*"; }
 
+if [ ! -f "$build/CPackConfig.cmake" ]; then
+    echo "SKIP: $build has no package configuration (a portable or Windows build makes none)"
+    exit 77
+fi
+
 # The package, made in a folder of its own below the build folder.
 out="$build/package"
 rm -rf "$out"
