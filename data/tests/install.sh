@@ -14,6 +14,7 @@ cmake=$1
 build=$2
 config=$3
 datadir=$4
+source=$(cd "$(dirname "$0")/../.." && pwd)
 app=org.grovekeep.Grovekeep
 type=application/x-grovekeep-vif
 
@@ -75,8 +76,20 @@ printf '###Begin_VIF###\n' >"$tmp/lf.download" # a package with LF line ends
 printf 'A note, not a package.\r\n' >"$tmp/note.VIF" # the glob alone, in capitals
 printf '###Begin_VIF### is how a package starts.\n' >"$tmp/prose.download"
 
-check_tree() { # check_tree SHARE
+check_tree() { # check_tree SHARE PREFIX
     share=$1
+    # Help's desktop file, made when installing, starts Help where the prefix puts it.
+    help_exec=$(sed -n 's/^Exec=//p' "$share/applications/$app.Help.desktop")
+    case $help_exec in
+    "$2"/*/grovekeep/Help) echo "ok: Help's desktop file starts $help_exec" ;;
+    *) fail "Help's desktop file starts '$help_exec', not Help below $2" ;;
+    esac
+    if command -v desktop-file-validate >/dev/null 2>&1; then
+        for desktop in "$share"/applications/*.desktop; do
+            said=$(desktop-file-validate "$desktop" 2>&1) || fail "$desktop: $said"
+            [ -z "$said" ] || fail "$desktop: $said"
+        done
+    fi
     export XDG_DATA_DIRS="$share:/usr/share"
     for f in x.vif package.download lf.download note.VIF; do
         expect "xdg-mime query filetype $f" "$type" "$(xdg-mime query filetype "$tmp/$f")"
@@ -100,6 +113,11 @@ check_tree() { # check_tree SHARE
     grep -q "<launchable type=\"desktop-id\">$app.desktop</launchable>" "$metainfo" ||
         fail "the metainfo's launchable is not $app.desktop"
     grep -q "<mediatype>$type</mediatype>" "$metainfo" || fail "the metainfo provides no $type"
+    # Every release of the changelog, none other, newest first; no web address.
+    changelog=$(sed -n 's/^## \([0-9][0-9.]*\) (\([0-9-]*\)).*/\1 \2/p' "$source/CHANGELOG.md")
+    listed=$(sed -n 's/.*<release version="\([^"]*\)" date="\([^"]*\)">.*/\1 \2/p' "$metainfo")
+    expect "the metainfo's releases" "$changelog" "$listed"
+    ! grep -q "https\?://" "$metainfo" || fail "the metainfo names a web address"
     grep -qx "MimeType=$type;" "$share/applications/$app.desktop" ||
         fail "the desktop file does not take $type"
 }
@@ -113,7 +131,7 @@ for cache in mime/mime.cache applications/mimeinfo.cache; do
 done
 XDG_DATA_DIRS="$share:/usr/share" update-mime-database "$share/mime"
 update-desktop-database "$share/applications"
-check_tree "$share"
+check_tree "$share" /usr
 
 # Straight into a prefix: the installation refreshes the caches itself. (Not with an absolute
 # data folder, which would lie outside the temporary prefix.)
@@ -129,7 +147,7 @@ share=$(share_of "" "$tmp/prefix")
 for cache in mime/mime.cache applications/mimeinfo.cache; do
     [ -s "$share/$cache" ] || fail "installing into a prefix did not make $cache"
 done
-check_tree "$share"
+check_tree "$share" "$tmp/prefix"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "all checks passed"

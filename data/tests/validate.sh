@@ -2,6 +2,7 @@
 # Validates one of Grovekeep's desktop files with the tool made for it:
 #   validate.sh desktop  FILE          desktop-file-validate; errors and warnings fail
 #   validate.sh metainfo FILE          appstreamcli validate --pedantic, offline
+#   validate.sh man      FILE          groff and mandoc: every warning fails
 #   validate.sh mime     FILE SCHEMA   xmllint against the RELAX NG schema, then
 #                                      update-mime-database must read it without a complaint
 # Exits 77 (skipped) when the tool is not installed.
@@ -37,6 +38,14 @@ metainfo)
     need appstreamcli
     # Errors and warnings fail; pedantic notes are printed only.
     appstreamcli validate --no-net --pedantic --no-color "$file" || fail "appstreamcli"
+    ;;
+man)
+    need groff mandoc
+    out=$(groff -man -Tutf8 -ww -z "$file" 2>&1) || fail "groff: $out"
+    [ -z "$out" ] || fail "groff: $out"
+    out=$(mandoc -Tlint "$file" 2>&1) || fail "mandoc: $out"
+    [ -z "$out" ] || fail "mandoc: $out"
+    echo "$file: valid"
     ;;
 mime)
     need xmllint update-mime-database

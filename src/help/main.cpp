@@ -12,6 +12,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Help"));
     QApplication::setApplicationVersion(gk::version());
+    // Its own desktop identity (the installed org.grovekeep.Grovekeep.Help.desktop), so that
+    // its window is shown with its own name and Grovekeep's icon, not as Grovekeep itself.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.grovekeep.Grovekeep.Help"));
     QApplication::setFont(gk::interfaceFont());
     QApplication::setWindowIcon(gk::helpIcon());
     gk::help::frmHelp window;

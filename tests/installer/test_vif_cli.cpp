@@ -129,6 +129,7 @@ private slots:
     void damagedHistoryIsSaidAndKept();
     void anotherProgramIsWaitedFor();
     void historyUndoVerify();
+    void optionValuesAndEndOfOptions();
     void jsonListAndRefusals();
     void jsonInstallHistoryVerify();
     void manPageCoversTheTool();
@@ -136,6 +137,7 @@ private slots:
     void manPageRenders();
     void bashCompletion_data();
     void bashCompletion();
+    void bashCompletionOfOperationIds();
 };
 
 void TestVifCli::usage_data() {
@@ -173,6 +175,18 @@ void TestVifCli::usage_data() {
         << QStringList{"install", "p.vif", "--force"} << 2 << QByteArray("unknown option --force");
     QTest::newRow("option without folder") << QStringList{"install", "p.vif", "--game-folder"} << 2
                                            << QByteArray("--game-folder needs a folder");
+    QTest::newRow("option with an empty value") << QStringList{"install", "p.vif", "--game-folder="}
+                                                << 2 << QByteArray("--game-folder needs a folder");
+    QTest::newRow("a flag with a value")
+        << QStringList{"list", "p.vif", "--json=yes"} << 2 << QByteArray("--json takes no value");
+    QTest::newRow("a list with an empty value")
+        << QStringList{"pack", "p.vif", "--files-from="} << 2
+        << QByteArray("--files-from needs a file (- for standard input)");
+    QTest::newRow("an option's value cut off by --")
+        << QStringList{"install", "--game-folder", "--", "p.vif"} << 2
+        << QByteArray("--game-folder needs a folder");
+    QTest::newRow("help after -- is a name")
+        << QStringList{"list", "--", "--help"} << 1 << QByteArray("--help");
 }
 
 void TestVifCli::usage() {
@@ -718,6 +732,47 @@ void TestVifCli::historyUndoVerify() {
     QCOMPARE(vifTool({"--version"}).out, "grovekeep-vif " + QByteArray(GK_VERSION) + "\n");
 }
 
+void TestVifCli::optionValuesAndEndOfOptions() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr");
+    QVERIFY(QDir().mkpath(game + "Scripts/Playgrounds") && QDir().mkpath(mgr));
+    // Names beginning with hyphens, which only "--" makes names; the list given after "=".
+    QVERIFY(putFile(dir.filePath("--river.txt"), "A\r\nB"));
+    QVERIFY(
+        putFile(dir.filePath("files"), "--river.txt\tC:\\BW\\Scripts\\Playgrounds\\river.txt\n"));
+    Run run = vifTool({"pack", "--files-from=files", "--manager-folder=" + mgr, "--", "--new.vif"},
+                      dir.path());
+    QVERIFY2(run.code == 0, run.err.constData());
+    run = vifTool({"list", "--new.vif"}, dir.path());
+    QCOMPARE(run.code, 2);
+    QVERIFY2(run.err.contains("unknown option --new.vif"), run.err.constData());
+    run = vifTool({"list", "--", "--new.vif"}, dir.path());
+    QVERIFY2(run.code == 0, run.err.constData());
+    QCOMPARE(run.out, QByteArray("C:\\BW\\Scripts\\Playgrounds\\river.txt\t--river.txt\t4\n"));
+    run = vifTool({"extract", "--", "--new.vif", "--out"}, dir.path());
+    QVERIFY2(run.code == 0, run.err.constData());
+    QCOMPARE(fileBytes(dir.filePath("--out/--river.txt")), QByteArray("A\r\nB"));
+
+    // Values after "=" mean what they mean as the next argument.
+    const Run spaced = vifTool(
+        {"install", "--new.vif", "--game-folder", game, "--manager-folder", mgr, "--dry-run"},
+        dir.path());
+    QVERIFY2(spaced.code == 2, spaced.err.constData()); // the package is an unknown option
+    const QStringList attached{"--game-folder=" + game, "--manager-folder=" + mgr, "--dry-run",
+                               "--json"};
+    run = vifTool(QStringList{"install"} + attached + QStringList{"--", "--new.vif"}, dir.path());
+    QVERIFY2(run.code == 0, run.err.constData());
+    const QByteArray plan = run.out;
+    run = vifTool(QStringList{"install", dir.filePath("--new.vif"), "--game-folder", game,
+                              "--manager-folder", mgr, "--dry-run", "--json"},
+                  dir.path());
+    QCOMPARE(run.code, 0);
+    QCOMPARE(jsonOf(run)["entries"], jsonOf({0, plan, {}})["entries"]);
+    run = vifTool({"prune", "--older-than=0", "--dry-run", "--manager-folder=" + mgr});
+    QVERIFY2(run.code == 0 && run.out.startsWith("Would free"), run.err.constData());
+}
+
 void TestVifCli::jsonListAndRefusals() {
     QTemporaryDir dir;
     const QString game = dir.filePath("BW/");
@@ -994,6 +1049,11 @@ void TestVifCli::bashCompletion_data() {
          {"pack", "new.vif", "--files-from", "notes.txt", ""},
          packages + QStringList{"notes.txt"}},
         {"days", {"prune", "--older-than", ""}, noWords},
+        // Bash breaks words at "=", as in --game-folder=DIR.
+        {"folder after =", {"install", "a.vif", "--game-folder", "=", "ma"}, {"maps"}},
+        {"package after an option with =",
+         {"install", "--manager-folder", "=", "maps", ""},
+         packages},
     };
     for (const bool withLibrary : {true, false}) {
         for (const auto& c : cases) {
@@ -1035,7 +1095,14 @@ void TestVifCli::bashCompletion() {
         if [ -n "$GK_LIBRARY" ]; then source "$GK_LIBRARY" || exit 3; fi
         source "$GK_COMPLETION" || exit 3
         complete -p grovekeep-vif >/dev/null || exit 4
-        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE="$*" COMP_POINT=${#COMP_LINE}
+        line= last=
+        for w in "$@"; do
+            if [ -z "$line" ]; then line=$w
+            elif [ "$w" = = ] || [ "$last" = = ]; then line+=$w # no space around "="
+            else line+=" $w"; fi
+            last=$w
+        done
+        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE=$line COMP_POINT=${#line}
         _grovekeep_vif
         for word in "${COMPREPLY[@]}"; do printf '%s\n' "$word"; done)");
     bash.start("bash", QStringList{"--norc", "--noprofile", "-c", script, "bash"} + words);
@@ -1045,6 +1112,82 @@ void TestVifCli::bashCompletion() {
     offered.removeAll(QString());
     offered.sort();
     QCOMPARE(offered, expected);
+}
+
+// undo and verify complete the ids that 'grovekeep-vif history' lists for the folder of the
+// line: undo those in force only.
+void TestVifCli::bashCompletionOfOperationIds() {
+    if (QStandardPaths::findExecutable("bash").isEmpty())
+        QSKIP("bash is not installed: the completion was not checked");
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr");
+    QVERIFY(QDir().mkpath(mgr) && QDir().mkpath(game + "Data/Landscape"));
+    for (const char* content : {"A", "B", "C"}) {
+        QVERIFY(
+            putFile(dir.filePath("p.vif"),
+                    rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", content) + "\r\n"));
+        QCOMPARE(vifTool({"install", dir.filePath("p.vif"), "--game-folder", game,
+                          "--manager-folder", mgr})
+                     .code,
+                 0);
+    }
+    QCOMPARE(vifTool({"undo", "3", "--game-folder", game, "--manager-folder", mgr}).code,
+             0); // 3 undone by 4
+    // The tool found as bash would find it, on the PATH.
+    QVERIFY(QDir().mkpath(dir.filePath("bin")));
+    QVERIFY(QFile::link(QString::fromUtf8(GK_RELEASED_TOOL), dir.filePath("bin/grovekeep-vif")));
+
+    const struct {
+        QStringList words;
+        QStringList expected;
+    } cases[] = {
+        {{"undo", "--manager-folder", mgr, ""}, {"1", "2", "4"}},
+        {{"undo", "--manager-folder", "=", mgr, ""}, {"1", "2", "4"}},
+        {{"verify", "--manager-folder", mgr, ""}, {"1", "2", "3", "4"}},
+        {{"verify", "--manager-folder", mgr, "3"}, {"3"}},
+        {{"verify", "--store", "--manager-folder", mgr, ""}, {}},
+        {{"undo", "1", "--manager-folder", mgr, ""}, {}},
+        {{"undo", "--manager-folder", dir.filePath("none"), ""}, {}},
+    };
+    const QString library("/usr/share/bash-completion/bash_completion");
+    for (const auto& c : cases) {
+        for (const bool withLibrary : {false, true}) {
+            if (withLibrary && !QFile::exists(library))
+                continue;
+            QProcess bash;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("GK_LIBRARY", withLibrary ? library : QString());
+            environment.insert("PATH", dir.filePath("bin") + ":" + environment.value("PATH"));
+            environment.insert("HOME", scratchHome().path());
+            environment.insert("XDG_DATA_HOME", scratchHome().filePath("data"));
+            environment.insert("GK_COMPLETION", toolFile("grovekeep-vif.bash"));
+            bash.setProcessEnvironment(environment);
+            const QString script = QStringLiteral(R"(
+            if [ -n "$GK_LIBRARY" ]; then source "$GK_LIBRARY" || exit 3; fi
+            source "$GK_COMPLETION" || exit 3
+            line= last=
+        for w in "$@"; do
+            if [ -z "$line" ]; then line=$w
+            elif [ "$w" = = ] || [ "$last" = = ]; then line+=$w # no space around "="
+            else line+=" $w"; fi
+            last=$w
+        done
+        COMP_WORDS=("$@") COMP_CWORD=$(($# - 1)) COMP_LINE=$line COMP_POINT=${#line}
+            _grovekeep_vif
+            for word in "${COMPREPLY[@]}"; do printf '%s\n' "$word"; done)");
+            bash.start("bash",
+                       QStringList{"--norc", "--noprofile", "-c", script, "bash", "grovekeep-vif"} +
+                           c.words);
+            QVERIFY(bash.waitForFinished(60000));
+            QVERIFY2(bash.exitCode() == 0, bash.readAllStandardError().constData());
+            QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
+            offered.removeAll(QString());
+            offered.sort();
+            QVERIFY2(offered == c.expected,
+                     qPrintable(c.words.join(' ') + " -> " + offered.join(' ')));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestVifCli)

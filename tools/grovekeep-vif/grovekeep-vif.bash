@@ -24,15 +24,53 @@ _grovekeep_vif_files() {
     compopt -o filenames 2>/dev/null
 }
 
+# Completes the id of an operation for undo (those in force: complete) or verify (any that can
+# be read), from what 'grovekeep-vif history' lists for the Grovekeep folder of the line, or of
+# options.txt. The tool runs quietly, with no input and for three seconds at most; like the
+# command being typed, it first rolls back what an interrupted run left, which is safe at any
+# moment: it waits for a Grovekeep at work on the history.
+_grovekeep_vif_ids() {
+    local command=$1 k folder=()
+    for ((k = 2; k < cword; k++)); do
+        case ${words[k]} in
+            --manager-folder) folder=(--manager-folder "${words[k + 1]/#\~/$HOME}") ;;
+            --manager-folder=*) folder=("--manager-folder=${words[k]#*=}") ;;
+        esac
+    done
+    local runner=()
+    command -v timeout >/dev/null 2>&1 && runner=(timeout 3)
+    local tool=${words[0]/#\~/$HOME} id time state rest ids=()
+    while IFS=$'\t' read -r id time state rest; do
+        [[ $id =~ ^[0-9]+$ ]] || continue
+        [[ $command == undo && $state != complete ]] && continue
+        ids+=("$id")
+    done < <("${runner[@]}" "$tool" history "${folder[@]}" </dev/null 2>/dev/null)
+    COMPREPLY=($(compgen -W "${ids[*]}" -- "$cur"))
+}
+
 _grovekeep_vif() {
     local cur prev words cword
+    # "=" stays inside a word (--manager-folder=DIR is one option), as the tool reads it.
     if declare -F _init_completion >/dev/null; then
-        _init_completion || return
+        _init_completion -n = || return
     else
-        cur=${COMP_WORDS[COMP_CWORD]}
-        prev=${COMP_WORDS[COMP_CWORD - 1]}
-        words=("${COMP_WORDS[@]}")
-        cword=$COMP_CWORD
+        # Bash breaks words at "=": the pieces are joined again.
+        local k join=0
+        words=()
+        for ((k = 0; k < ${#COMP_WORDS[@]}; k++)); do
+            if [[ ${COMP_WORDS[k]} == = && ${#words[@]} -gt 1 ]]; then
+                words[-1]+==
+                join=1
+            elif ((join)); then
+                words[-1]+=${COMP_WORDS[k]}
+                join=0
+            else
+                words+=("${COMP_WORDS[k]}")
+            fi
+            ((k == COMP_CWORD)) && cword=$((${#words[@]} - 1))
+        done
+        cur=${words[cword]}
+        prev=${words[cword - 1]}
     fi
     COMPREPLY=()
 
@@ -42,6 +80,11 @@ _grovekeep_vif() {
         return
     fi
 
+    # The value of an option given after "=": bash completes the part after it.
+    if [[ $cur == --*=* ]]; then
+        prev=${cur%%=*}
+        cur=${cur#*=}
+    fi
     case $prev in
         --game-folder | --manager-folder)
             _grovekeep_vif_files dir
@@ -100,9 +143,11 @@ _grovekeep_vif() {
                 _grovekeep_vif_files
             fi
             ;;
+        undo | verify)
+            [[ " ${words[*]} " == *" --store "* ]] && return 0 # verify --store takes no id
+            ((n == 0)) && _grovekeep_vif_ids "$command"
+            ;;
     esac
-    # undo and verify take the id of an operation, which 'grovekeep-vif history' lists;
-    # running the tool here would recover an interrupted operation, so ids are not offered.
     return 0
 } &&
     complete -F _grovekeep_vif grovekeep-vif

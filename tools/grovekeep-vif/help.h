@@ -23,6 +23,8 @@ inline const char* const kOverview =
     "  prune --older-than DAYS   frees the history of old operations\n"
     "\n"
     "'grovekeep-vif COMMAND --help' describes a command; --version prints the version.\n"
+    "An option's value follows it or an equals sign (--game-folder=DIR); after --, every\n"
+    "argument is a name, even one beginning with a hyphen.\n"
     "With --json, list, install --dry-run, history and verify print one JSON document\n"
     "instead of lines; grovekeep-vif(1) describes its shape.\n"
     "The Grovekeep folder (--manager-folder) and the game folder (--game-folder) default to\n"

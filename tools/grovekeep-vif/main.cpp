@@ -32,6 +32,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #ifdef Q_OS_WIN
 #include <fcntl.h>
@@ -94,30 +95,67 @@ struct Arguments {
     QString problem; // a usage error
 };
 
+// The command-line conventions of GNU tools, as QCommandLineParser has them: an option's value
+// follows it as the next argument or after "=" (--game-folder=DIR), and "--" ends the options,
+// so that what follows is taken as it is, a name beginning with "-" too.
+const QString kEndOfOptions = QStringLiteral("--");
+
+// The arguments before "--": where options are looked for.
+QStringList optionsPart(const QStringList& args) {
+    const qsizetype end = args.indexOf(kEndOfOptions);
+    return end < 0 ? args : args.first(end);
+}
+
+// An option written "--name=value" split in two; the value is absent without "=".
+std::pair<QString, std::optional<QString>> splitOption(const QString& arg) {
+    const qsizetype equals = arg.indexOf(QLatin1Char('='));
+    if (!arg.startsWith(QLatin1String("--")) || equals < 0)
+        return {arg, std::nullopt};
+    return {arg.left(equals), arg.mid(equals + 1)};
+}
+
+// The value of the option at args[k]: the one after its "=", else the next argument (and k
+// moves past it); empty when there is none, "--" being no value.
+QString optionValue(const QStringList& args, qsizetype& k, const std::optional<QString>& attached) {
+    if (attached)
+        return *attached;
+    if (k + 1 < args.size() && args.at(k + 1) != kEndOfOptions)
+        return args.at(++k);
+    return QString();
+}
+
 Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
                 bool olderThan = false) {
     Arguments a;
     for (qsizetype k = 0; k < args.size(); ++k) {
-        const QString& arg = args.at(k);
+        if (args.at(k) == kEndOfOptions) {
+            a.positional << args.mid(k + 1);
+            break;
+        }
+        const auto [arg, attached] = splitOption(args.at(k));
         const bool folderOption = folders && (arg == QStringLiteral("--game-folder") ||
                                               arg == QStringLiteral("--manager-folder"));
         if (flags.contains(arg)) {
+            if (attached) {
+                a.problem = QStringLiteral("%1 takes no value.").arg(arg);
+                return a;
+            }
             a.flags << arg;
         } else if (folderOption || (olderThan && arg == QStringLiteral("--older-than"))) {
-            if (k + 1 >= args.size() || args.at(k + 1).isEmpty()) {
+            const QString value = optionValue(args, k, attached);
+            if (value.isEmpty()) {
                 a.problem = QStringLiteral("%1 needs a %2.")
                                 .arg(arg, olderThan && !folderOption ? QStringLiteral("number")
                                                                      : QStringLiteral("folder"));
                 return a;
             }
-            const QString value = args.at(++k);
             if (arg == QStringLiteral("--game-folder"))
                 a.gameFolder = asFolderValue(value);
             else if (arg == QStringLiteral("--manager-folder"))
                 a.managerFolder = asFolderValue(value);
             else
                 a.olderThan = value;
-        } else if (arg.startsWith(QStringLiteral("--"))) {
+        } else if (arg.startsWith(QLatin1String("--"))) {
             a.problem = QStringLiteral("unknown option %1.").arg(arg);
             return a;
         } else {
@@ -457,16 +495,22 @@ int packCommand(const QStringList& args) {
     QStringList rest;
     std::optional<QString> listPath;
     for (qsizetype k = 0; k < args.size(); ++k) {
-        if (args.at(k) != QStringLiteral("--files-from")) {
+        if (args.at(k) == kEndOfOptions) {
+            rest << args.mid(k);
+            break;
+        }
+        const auto [arg, attached] = splitOption(args.at(k));
+        if (arg != QStringLiteral("--files-from")) {
             rest << args.at(k);
             continue;
         }
         if (listPath)
             return usage(QStringLiteral("--files-from is given twice."), kPackHelp);
-        if (k + 1 >= args.size() || args.at(k + 1).isEmpty())
+        const QString value = optionValue(args, k, attached);
+        if (value.isEmpty())
             return usage(QStringLiteral("--files-from needs a file (- for standard input)."),
                          kPackHelp);
-        listPath = args.at(++k);
+        listPath = value;
     }
     Arguments a = parse(rest, {}, true);
     if (!a.problem.isEmpty())
@@ -817,9 +861,10 @@ int main(int argc, char** argv) {
     for (const Command& c : commands) {
         if (command != QLatin1String(c.name))
             continue;
-        if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h")))
+        const QStringList options = optionsPart(args);
+        if (options.contains(QStringLiteral("--help")) || options.contains(QStringLiteral("-h")))
             return showHelp(c.help);
-        if (args.contains(QStringLiteral("--version"))) {
+        if (options.contains(QStringLiteral("--version"))) {
             out(QStringLiteral("grovekeep-vif %1").arg(version()));
             return Done;
         }
