@@ -44,8 +44,11 @@
 namespace gk {
 
 namespace {
-// One hand-over: the whole message and its answer.
+// The running one reading a hand-over: the whole message.
 constexpr int kWaitMs = 2000;
+// A start handing over, for the answer: longer, for the running one may be serving other
+// starts first, one after another, on a busy machine (and Windows' pipes are slow under Wine).
+constexpr int kAnswerMs = 10000;
 // How long a start tries to reach the one that holds the lock while that one is still starting
 // (it takes the lock before its application object exists, and listens once it does).
 constexpr int kClaimMs = 5000;
@@ -276,7 +279,7 @@ SingleInstance::Sent SingleInstance::send(const QStringList& files) const {
         // The running instance answers once it has the files; without an answer they may be
         // lost, and this start goes on by itself.
         char answer[2] = {};
-        const QDeadlineTimer deadline(kWaitMs);
+        const QDeadlineTimer deadline(kAnswerMs);
         const bool taken = writeAll(fd, message(files), deadline) && ::shutdown(fd, SHUT_WR) == 0 &&
                            waitFor(fd, POLLIN, deadline) &&
                            ::recv(fd, answer, sizeof answer, MSG_WAITALL) == 2 &&
@@ -390,7 +393,7 @@ SingleInstance::Locked SingleInstance::lock() {
 SingleInstance::Sent SingleInstance::send(const QStringList& files) const {
     QLocalSocket socket;
     socket.connectToServer(m_name);
-    const QDeadlineTimer deadline(kWaitMs);
+    const QDeadlineTimer deadline(kAnswerMs);
     if (!socket.waitForConnected(int(deadline.remainingTime())))
         return Sent::NoListener;
     socket.write(message(files));
