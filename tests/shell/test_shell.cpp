@@ -27,6 +27,13 @@
 #include <thread>
 #include <vector>
 
+#ifdef Q_OS_WIN
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#endif
+
 using namespace gk;
 using namespace gk::test;
 
@@ -476,6 +483,13 @@ void TestShell::secondStartHandsItsFilesOver() {
 }
 
 void TestShell::twoStartsAtOnceOneListens() {
+#ifdef Q_OS_WIN
+    // Under Wine, pipes made and joined by threads of one busy process are at times set up too
+    // slowly for this race to be told from a failure; the race runs here on Linux, and between
+    // real programs in the desktop test there.
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        QSKIP("Threads racing for a pipe are not reliable under Wine.");
+#endif
     // Starts at the same moment, round after round: one listens, every other hands its files to
     // it, and none runs on by itself.
     PrivateRuntime runtime;
