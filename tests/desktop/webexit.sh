@@ -6,6 +6,7 @@
 # Starts its own virtual display with a window manager; needs Xvfb, openbox, xdotool, setsid.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. tests/desktop/session.sh
 grovekeep="$(realpath "${1:-${BUILD:-build}/Grovekeep/Grovekeep}")"
 for tool in Xvfb openbox xdotool setsid; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
@@ -27,26 +28,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-waitfor() { # waitfor SECONDS COMMAND...: polls until COMMAND succeeds
-    local tries=$(($1 * 4))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.25
-    done
-}
-waitfor 20 test -s "$work/display" || { echo "skipped: Xvfb did not start"; exit 77; }
-display=":$(cat "$work/display")"
-DISPLAY=$display openbox >/dev/null 2>&1 &
-wm=$!
-export QT_QPA_PLATFORM=xcb DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1 XDG_RUNTIME_DIR=$work HOME=$work
-wmready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-waitfor 20 wmready || { echo "skipped: openbox did not start"; exit 77; }
-mkdir -p "$work/game" "$work/gk"
-cp -al "$(dirname "$grovekeep")" "$work/app" 2>/dev/null || cp -a "$(dirname "$grovekeep")" "$work/app"
-rm -f "$work/app/options.txt"
-printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/app/options.txt"
+startSession "$grovekeep"
 program="$work/app/$(basename "$grovekeep")"
 setsid bash -c 'echo $$ >"$1/session"; cd "$1"; exec "$2"' - "$work" "$program" >"$work/log" 2>&1 &
 waitfor 10 test -s "$work/session" || { echo "Grovekeep did not start"; exit 1; }

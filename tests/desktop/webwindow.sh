@@ -6,6 +6,7 @@
 # xprop.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. tests/desktop/session.sh
 grovekeep="$(realpath "${1:-${BUILD:-build}/Grovekeep/Grovekeep}")"
 for tool in Xvfb openbox xdotool xwininfo xprop; do
     command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
@@ -19,28 +20,7 @@ pid="" wm=""
 Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 trap 'kill $pid $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-waitfor() { # waitfor SECONDS COMMAND...: polls until COMMAND succeeds
-    local tries=$(($1 * 4))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.25
-    done
-}
-waitfor 20 test -s "$work/display" || { echo "skipped: Xvfb did not start"; exit 77; }
-display=":$(cat "$work/display")"
-DISPLAY=$display openbox >/dev/null 2>&1 &
-wm=$!
-export QT_QPA_PLATFORM=xcb DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1 XDG_RUNTIME_DIR=$work HOME=$work
-wmready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-waitfor 20 wmready || { echo "skipped: openbox did not start"; exit 77; }
-mkdir -p "$work/game" "$work/gk"
-# Grovekeep reads its options in its own folder: a portable copy of it (linked, where the file
-# system allows) holds them.
-cp -al "$(dirname "$grovekeep")" "$work/app" 2>/dev/null || cp -a "$(dirname "$grovekeep")" "$work/app"
-rm -f "$work/app/options.txt"
-printf '%s/game/\r\n%s/gk/\r\n\r\n\r\n\r\n\r\n\r\n' "$work" "$work" >"$work/app/options.txt"
+startSession "$grovekeep"
 (cd "$work" && exec "$work/app/$(basename "$grovekeep")") >"$work/log" 2>&1 &
 pid=$!
 
