@@ -1,4 +1,4 @@
-// A program started through the desktop platform layer gets none of Grovekeep's open files but
+// The desktop platform layer. A program started through it gets none of Grovekeep's open files but
 // the standard ones: a program that kept them (the help viewer, the game) would keep alive
 // whatever waits for them to close, such as the web engine's helper processes. (Opening an
 // address has the same guard, but offscreen there is no desktop to open it.)
@@ -7,11 +7,14 @@
 #include "support/fakeplatform.h"
 #include "support/files.h"
 
+#include <QApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -23,6 +26,7 @@ class TestProgramStart : public QObject {
 private slots:
     void startedProgramsGetNoOpenFiles();
     void foreignWineIsAskedAboutFirst();
+    void choicesAreListedWhole();
 };
 
 void TestProgramStart::startedProgramsGetNoOpenFiles() {
@@ -113,6 +117,44 @@ void TestProgramStart::foreignWineIsAskedAboutFirst() {
     QCOMPARE(fake->questions.size(), 2);
     QTRY_COMPARE_WITH_TIMEOUT(gk::test::fileBytes(calls).count('\n'), 3, 20000);
 #endif
+}
+
+// The desktop's list of choices shows every choice at once and whole (a path longer than the
+// screen allows scrolls), and tells which one was taken; closing it takes none.
+void TestProgramStart::choicesAreListedWhole() {
+    const QStringList places{
+        QStringLiteral("/home/player/.wine/drive_c/Program Files/Black & White/  (Wine)"),
+        QStringLiteral("/home/player/SteamLibrary/steamapps/compatdata/3141592653/pfx/drive_c/"
+                       "Black & White/  (Steam, Proton 9.0-203)"),
+        QStringLiteral("/home/player/Games/bw/drive_c/GOG Games/Black and White/  (Lutris)")};
+    for (const bool take : {true, false}) {
+        int shown = -1, needed = 0, whole = 0, current = -1;
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            auto* list =
+                dialog ? dialog->findChild<QListWidget*>(QStringLiteral("lstChoices")) : nullptr;
+            if (!list) {
+                if (dialog)
+                    dialog->close();
+                return;
+            }
+            shown = list->count();
+            current = list->currentRow();
+            needed = list->sizeHintForColumn(0);
+            for (int row = 0; row < list->count(); ++row)
+                whole += list->viewport()->rect().contains(list->visualItemRect(list->item(row)));
+            list->setCurrentRow(1);
+            QTest::keyClick(take ? static_cast<QWidget*>(list) : dialog,
+                            take ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        const auto chosen =
+            gk::desktopPlatform().choose(nullptr, QStringLiteral("Which one?"), places);
+        QCOMPARE(shown, places.size());
+        QCOMPARE(current, 0);
+        QVERIFY2(needed > 400, "the longest choice is wider than a list's default width");
+        QCOMPARE(whole, places.size());
+        QCOMPARE(chosen, take ? std::optional<int>(1) : std::nullopt);
+    }
 }
 
 QTEST_MAIN(TestProgramStart)

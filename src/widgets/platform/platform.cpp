@@ -7,19 +7,23 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cstdlib>
@@ -215,11 +219,35 @@ bool QtPlatform::confirm(QWidget* parent, const QString& text, const QString& pr
 
 std::optional<int> QtPlatform::choose(QWidget* parent, const QString& text,
                                       const QStringList& items) {
-    bool chosen = false;
-    const QString item = QInputDialog::getItem(parent, kTitle, text, items, 0, false, &chosen);
-    if (!chosen)
+    // Every choice in view at once, long paths included: a list, not a drop-down, as wide as
+    // its longest choice where the screen allows.
+    QDialog dialog(parent);
+    dialog.setWindowTitle(kTitle);
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* label = new QLabel(text, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto* list = new QListWidget(&dialog);
+    list->setObjectName(QStringLiteral("lstChoices"));
+    list->addItems(items);
+    list->setCurrentRow(0);
+    layout->addWidget(list);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemActivated, &dialog, &QDialog::accept);
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QRect room = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int rows = std::min(int(items.size()), 12);
+    list->setMinimumSize(
+        std::min(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 24, room.width() * 9 / 10),
+        std::min(rows * list->sizeHintForRow(0) + 2 * list->frameWidth() + 4, room.height() / 2));
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0)
         return std::nullopt;
-    return int(items.indexOf(item));
+    return list->currentRow();
 }
 
 int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }
