@@ -1,9 +1,11 @@
 #include "base/fileio.h"
+#include "settings/language.h"
 #include "settings/options.h"
 #include "settings/ownsettings.h"
 #include "support/files.h"
 #include "system/launch.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,6 +24,9 @@ private slots:
     void readLocations();
     void hugeFileLoadsWhatItCan();
     void ownSettingsBesideOptions();
+    void languageOfTheUser_data();
+    void languageOfTheUser();
+    void translationsAreCarried();
 };
 
 void TestSettings::parsing_data() {
@@ -123,8 +128,10 @@ void TestSettings::ownSettingsBesideOptions() {
     for (const WineStart& wine :
          {WineStart{}, WineStart{WineStart::Kind::Build, "/opt/wine-ge/bin/wine"},
           WineStart{WineStart::Kind::Command, "flatpak run --command=wine x"}}) {
-        OwnSettings own{wine, {{"future", "a=b"}}};
-        QCOMPARE(parseOwnSettings(composeOwnSettings(own)), own);
+        for (const QString& language : {QString(), QStringLiteral("de")}) {
+            OwnSettings own{wine, {{"future", "a=b"}}, language};
+            QCOMPARE(parseOwnSettings(composeOwnSettings(own)), own);
+        }
     }
     QCOMPARE(parseOwnSettings("garbage\n;wine=/x\n=y\r\nwine=system\r\n").wine, WineStart{});
     QCOMPARE(parseOwnSettings("command=lutris-wine\nwine=/w\n").wine.kind,
@@ -133,7 +140,7 @@ void TestSettings::ownSettingsBesideOptions() {
     QTemporaryDir dir;
     const QString manager = dir.path() + "/";
     const QStringList values{"/games/bw/", manager, "", "", "", ""};
-    const OwnSettings own{{WineStart::Kind::Build, "/opt/wine-ge/bin/wine"}, {}};
+    const OwnSettings own{{WineStart::Kind::Build, "/opt/wine-ge/bin/wine"}, {}, {}};
     QVERIFY(writeSettings(ComposedPath(manager), values, NativePath(), own).ok());
     QCOMPARE(readFileBytes(NativePath(dir.filePath("options.txt"))).value(),
              composeSettings(values));
@@ -160,6 +167,45 @@ void TestSettings::ownSettingsBesideOptions() {
              (QStringList{"run", "--command=wine", "net.lutris.Lutris", game.text()}));
     QCOMPARE(command.winePrefix, QStringLiteral("/p"));
 #endif
+}
+
+// The first of the user's languages that Grovekeep speaks; English when none is.
+void TestSettings::languageOfTheUser_data() {
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("German") << QStringList{"de-DE"} << "de";
+    QTest::newRow("Swiss French") << QStringList{"fr-CH", "de-CH"} << "fr";
+    QTest::newRow("Austrian, then English") << QStringList{"de-AT", "en-US"} << "de";
+    QTest::newRow("English first") << QStringList{"en-GB", "fr-FR"} << "en";
+    QTest::newRow("Spanish, then French") << QStringList{"es-ES", "fr"} << "fr";
+    QTest::newRow("none spoken") << QStringList{"ja-JP", "pt-BR"} << "en";
+    QTest::newRow("C locale") << QStringList{"C"} << "en";
+    QTest::newRow("nothing") << QStringList{} << "en";
+}
+
+void TestSettings::languageOfTheUser() {
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, shown);
+    QCOMPARE(languageFor(uiLanguages), shown);
+    // A choice in the settings wins when Grovekeep speaks it; an unknown one is passed over.
+    QCOMPARE(shownLanguage(QStringLiteral("fr")), QStringLiteral("fr"));
+    QCOMPARE(shownLanguage(QStringLiteral(" DE ")), QStringLiteral("de"));
+    QCOMPARE(shownLanguage(QStringLiteral("xx")), shownLanguage(QString()));
+}
+
+// Every program carries its translations, Qt's own for its standard buttons included; a
+// language's texts come out translated, English plural forms are right, and no text is lost
+// when a translation is missing.
+void TestSettings::translationsAreCarried() {
+    const char* cancel = "Cancel";
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", cancel), QString::fromLatin1(cancel));
+    QVERIFY(installTranslations(QStringLiteral("de")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", cancel), QStringLiteral("Abbrechen"));
+    QVERIFY(installTranslations(QStringLiteral("fr")));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", cancel), QStringLiteral("Annuler"));
+    QVERIFY(!installTranslationFile(QStringLiteral("no-such-language.qm")));
+    QCOMPARE(QCoreApplication::translate("NoContext", "A text nobody translated"),
+             QStringLiteral("A text nobody translated"));
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

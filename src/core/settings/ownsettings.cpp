@@ -10,6 +10,7 @@ constexpr qint64 kMaxBytes = 64 * 1024;
 const QString kWine = QStringLiteral("wine");
 const QString kCommand = QStringLiteral("command");
 const QString kSystem = QStringLiteral("system");
+const QString kLanguage = QStringLiteral("language");
 } // namespace
 
 OwnSettings parseOwnSettings(const QByteArray& bytes) {
@@ -31,6 +32,8 @@ OwnSettings parseOwnSettings(const QByteArray& bytes) {
         } else if (key == kCommand) {
             if (!value.isEmpty())
                 out.wine = WineStart{WineStart::Kind::Command, value};
+        } else if (key == kLanguage) {
+            out.language = value;
         } else {
             out.others.append({key, value});
         }
@@ -53,6 +56,8 @@ QByteArray composeOwnSettings(const OwnSettings& settings) {
         text += kCommand + QLatin1Char('=') + settings.wine.value + QLatin1Char('\n');
         break;
     }
+    if (!settings.language.isEmpty())
+        text += kLanguage + QLatin1Char('=') + settings.language + QLatin1Char('\n');
     for (const auto& [key, value] : settings.others)
         text += key + QLatin1Char('=') + value + QLatin1Char('\n');
     return text.toUtf8();

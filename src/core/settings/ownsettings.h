@@ -18,6 +18,8 @@ struct OwnSettings {
     // wine=system, wine=<a wine program>, or command=<a launcher's command line>.
     WineStart wine;
     QList<QPair<QString, QString>> others; // keys of other versions, kept as they were
+    // The language of the texts ("de", "fr", "en"); empty: the system's. Read at start-up.
+    QString language;
 
     friend bool operator==(const OwnSettings&, const OwnSettings&) = default;
 };
