@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include <QCoreApplication>
+
 namespace gk {
 
 namespace {
@@ -39,13 +41,18 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         else if (const QString qt = qtSpelling(argument); kQtOptionsWithValue.contains(qt))
             k += argument.contains(QLatin1Char('=')) ? 0 : 1; // and its value
         else if (!kQtFlags.contains(qt) && out.problem.isEmpty())
-            out.problem = QStringLiteral("unknown option %1").arg(argument);
+            out.problem =
+                //: %1 is the option as it was given
+                QCoreApplication::translate("CommandLine", "unknown option %1").arg(argument);
     }
     return out;
 }
 
 QString commandLineHelp() {
-    return QStringLiteral(
+    //: The text of "grovekeep --help". Keep the command, option and file names as they are
+    //: and the lines at most 80 characters wide.
+    return QCoreApplication::translate(
+        "CommandLine",
         "Usage: grovekeep [FILE...]\n"
         "Grovekeep manages the maps, landscapes, creature skins and tattoos of Black & White,\n"
         "installs and builds .vif packages, and keeps a history of every change it makes.\n"

@@ -30,7 +30,7 @@ namespace gk {
 
 frmMDI::frmMDI() {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Welcome"));
+    setWindowTitle(tr("Grovekeep Beta 1 - Welcome"));
     createControls();
     createMenus();
     addHelpKey(this);
@@ -61,42 +61,39 @@ void frmMDI::createControls() {
 void frmMDI::createMenus() {
     auto on = [this](void (frmMDI::*handler)()) { return [this, handler] { (this->*handler)(); }; };
     const bool browser = isRegistered(Form::Browser);
+    addMenu(this, m_menus, "mnuFile", tr("File"),
+            //: Marrowby and Fernlow are the names of web sites about the game
+            {{"mnuMarrowby", tr("Visit Marrowby"), on(&frmMDI::mnuMarrowby_Click), browser},
+             {"mnuFernlow", tr("Visit Fernlow"), on(&frmMDI::mnuFernlow_Click), browser},
+             {"mnuExit", tr("Exit"), on(&frmMDI::mnuExit_Click), true, QKeySequence::Quit}});
+    addMenu(this, m_menus, "mnuManage", tr("Manage"),
+            //: Map, Landscape, Skin and Tatoo open the managers of those kinds of content
+            {{"mnuMap", tr("Map"), on(&frmMDI::mnuMap_Click), isRegistered(Form::Map)},
+             {"mnuLandscape", tr("Landscape"), on(&frmMDI::mnuLandscape_Click),
+              isRegistered(Form::Extra)},
+             {"mnuSkin", tr("Skin"), on(&frmMDI::mnuSkin_Click), isRegistered(Form::Extra)},
+             //: The tattoo manager (the word is spelt so in this caption)
+             {"mnuTattoo", tr("Tatoo"), on(&frmMDI::mnuTattoo_Click), isRegistered(Form::Tattoo)}});
     addMenu(
-        this, m_menus, "mnuFile", QStringLiteral("File"),
-        {{"mnuMarrowby", QStringLiteral("Visit Marrowby"), on(&frmMDI::mnuMarrowby_Click), browser},
-         {"mnuFernlow", QStringLiteral("Visit Fernlow"), on(&frmMDI::mnuFernlow_Click), browser},
-         {"mnuExit", QStringLiteral("Exit"), on(&frmMDI::mnuExit_Click), true,
-          QKeySequence::Quit}});
+        this, m_menus, "mnuTools", tr("Tools"),
+        {{"mnuReadme", tr("Readme Creator"), on(&frmMDI::mnuReadme_Click),
+          isRegistered(Form::Readme)},
+         {"mnuBrowser", tr("Web Browser"), on(&frmMDI::mnuBrowser_Click), browser},
+         {"mnuInstall", tr("Installer"), on(&frmMDI::mnuInstall_Click),
+          isRegistered(Form::Install)},
+         {"mnuOptions", tr("Options"), on(&frmMDI::mnuOptions_Click), isRegistered(Form::Options)},
+         //: Opens the history of the changes Grovekeep made to the files
+         {"mnuHistory", tr("History"), [] { showForm(Form::History); },
+          isRegistered(Form::History)}});
     addMenu(
-        this, m_menus, "mnuManage", QStringLiteral("Manage"),
-        {{"mnuMap", QStringLiteral("Map"), on(&frmMDI::mnuMap_Click), isRegistered(Form::Map)},
-         {"mnuLandscape", QStringLiteral("Landscape"), on(&frmMDI::mnuLandscape_Click),
-          isRegistered(Form::Extra)},
-         {"mnuSkin", QStringLiteral("Skin"), on(&frmMDI::mnuSkin_Click), isRegistered(Form::Extra)},
-         {"mnuTattoo", QStringLiteral("Tatoo"), on(&frmMDI::mnuTattoo_Click),
-          isRegistered(Form::Tattoo)}});
-    addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
-            {{"mnuReadme", QStringLiteral("Readme Creator"), on(&frmMDI::mnuReadme_Click),
-              isRegistered(Form::Readme)},
-             {"mnuBrowser", QStringLiteral("Web Browser"), on(&frmMDI::mnuBrowser_Click), browser},
-             {"mnuInstall", QStringLiteral("Installer"), on(&frmMDI::mnuInstall_Click),
-              isRegistered(Form::Install)},
-             {"mnuOptions", QStringLiteral("Options"), on(&frmMDI::mnuOptions_Click),
-              isRegistered(Form::Options)},
-             {"mnuHistory", QStringLiteral("History"), [] { showForm(Form::History); },
-              isRegistered(Form::History)}});
-    addMenu(
-        this, m_menus, "mnuHelp", QStringLiteral("Help"),
-        {{"mnuContents", QStringLiteral("Contents"), on(&frmMDI::mnuContents_Click)},
-         {"mnuUpdates", QStringLiteral("Updates"), on(&frmMDI::mnuUpdates_Click),
-          isRegistered(Form::Update)},
-         {"mnuBugReport", QStringLiteral("Bug Report"), on(&frmMDI::mnuBugReport_Click), browser},
-         {"mnuComments", QStringLiteral("Comment and Suggestions"), on(&frmMDI::mnuComments_Click),
+        this, m_menus, "mnuHelp", tr("Help"),
+        {{"mnuContents", tr("Contents"), on(&frmMDI::mnuContents_Click)},
+         {"mnuUpdates", tr("Updates"), on(&frmMDI::mnuUpdates_Click), isRegistered(Form::Update)},
+         {"mnuBugReport", tr("Bug Report"), on(&frmMDI::mnuBugReport_Click), browser},
+         {"mnuComments", tr("Comment and Suggestions"), on(&frmMDI::mnuComments_Click), browser},
+         {"mnuOfficialForums", tr("Discuss in Forums"), on(&frmMDI::mnuOfficialForums_Click),
           browser},
-         {"mnuOfficialForums", QStringLiteral("Discuss in Forums"),
-          on(&frmMDI::mnuOfficialForums_Click), browser},
-         {"mnuAbout", QStringLiteral("About"), on(&frmMDI::mnuAbout_Click),
-          isRegistered(Form::About)}});
+         {"mnuAbout", tr("About"), on(&frmMDI::mnuAbout_Click), isRegistered(Form::About)}});
 }
 
 frmMDI::~frmMDI() {
@@ -106,7 +103,8 @@ frmMDI::~frmMDI() {
 
 void frmMDI::MDIForm_Load() {
     showFormModal(Form::Splash);
-    m_panel1->setText(QStringLiteral(" Welcome to Grovekeep "));
+    //: The status bar's text; the spaces at either end keep it off the bar's edges
+    m_panel1->setText(tr(" Welcome to Grovekeep "));
     shared().BrowserUrl = sites::MakerHost;
 }
 
@@ -201,11 +199,12 @@ void frmMDI::offerFiles(const QStringList& files) {
         return;
     QWidget* installer = existingForm(Form::Install);
     platform().message(taken.isEmpty() || !installer ? this : installer,
-                       QStringLiteral("Grovekeep installs packages (.vif), maps (.txt), "
-                                      "landscapes (.lnd) and skins (.l3d); %1 %2 none of these.")
-                           .arg(refused.join(QStringLiteral(", ")), refused.size() == 1
-                                                                        ? QStringLiteral("is")
-                                                                        : QStringLiteral("are")));
+                       //: %1 lists the files, each quoted, separated by ", "; the count is the
+                       //: number of files
+                       tr("Grovekeep installs packages (.vif), maps (.txt), landscapes (.lnd) "
+                          "and skins (.l3d); %1 are none of these.",
+                          nullptr, int(refused.size()))
+                           .arg(refused.join(QStringLiteral(", "))));
 }
 
 void frmMDI::dragEnterEvent(QDragEnterEvent* event) {

@@ -148,10 +148,12 @@ QPixmap splashPicture() {
     p.setFont(sub);
     p.setPen(QColor(170, 200, 160));
     p.drawText(QRect(152, 74, 240, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Black & White content manager"));
+               //: Under the program's name on the splash picture; Black & White is the game
+               frmSplash::tr("Black & White content manager"));
     p.setPen(QColor(120, 140, 112));
     p.drawText(QRect(152, 94, 240, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("Beta 1 - version %1").arg(version()));
+               //: %1 is the version number
+               frmSplash::tr("Beta 1 - version %1").arg(version()));
     return pix;
 }
 

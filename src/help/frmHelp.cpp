@@ -25,6 +25,9 @@
 #include <QTextBrowser>
 #include <QToolButton>
 
+#include <algorithm>
+#include <limits>
+
 namespace gk::help {
 
 namespace {
@@ -69,13 +72,19 @@ QString escaped(const QString& text) { return text.toHtmlEscaped(); }
 
 QUrl withoutFragment(const QUrl& url) { return url.adjusted(QUrl::RemoveFragment); }
 
+// `count` as the count that picks a text's plural form: one beyond an int's range takes the
+// form of the largest int, which is the plural form in every language.
+int pluralCount(qint64 count) {
+    return int(std::min<qint64>(count, std::numeric_limits<int>::max()));
+}
+
 } // namespace
 
 frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     : QMainWindow(parent)
     , m_helpFolder(helpFolder) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Grovekeep - Help"));
+    setWindowTitle(tr("Grovekeep - Help"));
     createControls();
     createMenus();
     connectControls();
@@ -102,23 +111,21 @@ void frmHelp::createControls() {
     centre->resize(inner.width, inner.height);
     centre->installEventFilter(this);
     setCentralWidget(centre);
-    cmdBack =
-        pictureButton(centre, "cmdBack", Twips{0, 0, 1215, 615}, "left", QStyle::SP_ArrowBack,
-                      QStringLiteral("Back"), QStringLiteral("Back to the page opened before"));
-    cmdStop =
-        pictureButton(centre, "cmdStop", Twips{1200, 0, 1215, 615}, "stop", QStyle::SP_BrowserStop,
-                      QStringLiteral("Stop"), QStringLiteral("Stop loading the page"));
+    cmdBack = pictureButton(centre, "cmdBack", Twips{0, 0, 1215, 615}, "left", QStyle::SP_ArrowBack,
+                            tr("Back"), tr("Back to the page opened before"));
+    cmdStop = pictureButton(centre, "cmdStop", Twips{1200, 0, 1215, 615}, "stop",
+                            QStyle::SP_BrowserStop, tr("Stop"), tr("Stop loading the page"));
     cmdForward = pictureButton(centre, "cmdForward", Twips{2400, 0, 1335, 615}, "right",
-                               QStyle::SP_ArrowForward, QStringLiteral("Forward"),
-                               QStringLiteral("Forward to the page opened next"));
+                               QStyle::SP_ArrowForward, tr("Forward"),
+                               tr("Forward to the page opened next"));
     cmdRefresh = pictureButton(centre, "cmdRefresh", Twips{3720, 0, 1335, 615}, "refresh",
-                               QStyle::SP_BrowserReload, QStringLiteral("Refresh"),
-                               QStringLiteral("Load the page and the list of pages again"));
+                               QStyle::SP_BrowserReload, tr("Refresh"),
+                               tr("Load the page and the list of pages again"));
     fl1 = place<QListWidget>(centre, "fl1", kList);
     web1 = place<QTextBrowser>(centre, "web1", kPage);
 
     fl1->setSelectionMode(QAbstractItemView::SingleSelection);
-    fl1->setToolTip(QStringLiteral("Double-click a page to open it"));
+    fl1->setToolTip(tr("Double-click a page to open it"));
     fl1->installEventFilter(this);
     // Links are followed here: local pages in the page area, web addresses through the
     // desktop's web browser.
@@ -134,10 +141,11 @@ void frmHelp::createControls() {
 }
 
 void frmHelp::createMenus() {
-    addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
-            {{"mnuUpdate", QStringLiteral("Updates"), [this] { mnuUpdate_Click(); }},
-             {"mnuAbout", QStringLiteral("About"), [this] { mnuAbout_Click(); }},
-             {"mnuExit", QStringLiteral("Exit"), [this] { mnuExit_Click(); }}});
+    addMenu(this, m_menus, "mnuFile", tr("File"),
+            //: Opens Grovekeep's web page of updates
+            {{"mnuUpdate", tr("Updates"), [this] { mnuUpdate_Click(); }},
+             {"mnuAbout", tr("About"), [this] { mnuAbout_Click(); }},
+             {"mnuExit", tr("Exit"), [this] { mnuExit_Click(); }}});
     for (QMenu* menu : m_menus)
         menuBar()->addMenu(menu);
 }
@@ -227,8 +235,9 @@ void frmHelp::cmdStop_Click() {
 void frmHelp::mnuUpdate_Click() { openExternal(QUrl(sites::updatePage())); }
 
 void frmHelp::mnuAbout_Click() {
-    platform().message(this, QStringLiteral("This Help program is part of Grovekeep %1. "
-                                            "Copyright (c) 2026 The Grovekeep developers.")
+    //: %1 is Grovekeep's version number
+    platform().message(this, tr("This Help program is part of Grovekeep %1. "
+                                "Copyright (c) 2026 The Grovekeep developers.")
                                  .arg(version()));
 }
 
@@ -271,10 +280,14 @@ void frmHelp::showLocal(const QUrl& url, bool reload) {
             return;
         }
         if (!looksLikeText(path)) {
-            showGenerated(QStringLiteral("Not a help page"),
-                          QStringLiteral("<p><b>%1</b> is not a page of this help: it holds "
-                                         "data that cannot be shown here (%2 bytes).</p>"
-                                         "<p>Double-click a page in the list on the left.</p>")
+            //: The title of a page the viewer shows in place of a file that is no page
+            showGenerated(tr("Not a help page"),
+                          //: %1 is the file's name, %2 its size in bytes (which may be beyond
+                          //: the count's range: the plural form follows %2)
+                          tr("<p><b>%1</b> is not a page of this help: it holds data that cannot "
+                             "be shown here (%2 bytes).</p>"
+                             "<p>Double-click a page in the list on the left.</p>",
+                             nullptr, pluralCount(info.size()))
                               .arg(escaped(info.fileName()))
                               .arg(info.size()));
             return;
@@ -314,8 +327,8 @@ void frmHelp::web1_AnchorClicked(const QUrl& link) {
 
 void frmHelp::openExternal(const QUrl& address) {
     if (!platform().openAddress(address.toString()))
-        platform().message(this, QStringLiteral("Help could not open %1. Please open it in your "
-                                                "web browser.")
+        //: %1 is a web address
+        platform().message(this, tr("Help could not open %1. Please open it in your web browser.")
                                      .arg(address.toString()));
 }
 
@@ -328,19 +341,22 @@ void frmHelp::showGenerated(const QString& title, const QString& body) {
 }
 
 void frmHelp::showEmptyAddress() {
-    showGenerated(QStringLiteral("No page here"),
-                  QStringLiteral("<p>There is no page at this place in the history.</p>"
-                                 "<p>Press <b>Forward</b> to return to the pages you opened, or "
-                                 "double-click a page in the list on the left.</p>"));
+    showGenerated(tr("No page here"),
+                  //: Forward is the caption of the button of that name
+                  tr("<p>There is no page at this place in the history.</p>"
+                     "<p>Press <b>Forward</b> to return to the pages you opened, or "
+                     "double-click a page in the list on the left.</p>"));
 }
 
 void frmHelp::showFolder(const QString& folder) {
     const QStringList names =
         QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    QString body = QStringLiteral("<p>The help folder <tt>%1</tt> holds these pages:</p>")
+    //: %1 is the folder; the list of its pages follows
+    QString body = tr("<p>The help folder <tt>%1</tt> holds these pages:</p>")
                        .arg(escaped(QDir::toNativeSeparators(folder)));
     if (names.isEmpty()) {
-        body = QStringLiteral("<p>The help folder <tt>%1</tt> holds no pages.</p>")
+        //: %1 is the folder
+        body = tr("<p>The help folder <tt>%1</tt> holds no pages.</p>")
                    .arg(escaped(QDir::toNativeSeparators(folder)));
     } else {
         body += QStringLiteral("<ul>");
@@ -351,30 +367,34 @@ void frmHelp::showFolder(const QString& folder) {
                              escaped(name));
         body += QStringLiteral("</ul>");
     }
-    showGenerated(QStringLiteral("Help pages"), body);
+    showGenerated(tr("Help pages"), body);
 }
 
 void frmHelp::showMissingFolder() {
-    showGenerated(
-        QStringLiteral("The help pages are missing"),
-        QStringLiteral("<p>Help keeps its pages in the folder <b>HelpFiles</b> beside the Help "
-                       "program, but that folder was not found. Help looked for it here:</p>"
-                       "<p><tt>%1</tt></p>"
-                       "<p>Install Grovekeep again, or copy its <b>HelpFiles</b> folder to that "
-                       "place, then press <b>Refresh</b>.</p>")
-            .arg(escaped(m_helpFolder)));
+    showGenerated(tr("The help pages are missing"),
+                  //: HelpFiles is a folder's name and stays as it is; %1 is the folder Help looked
+                  //: for; Refresh is the caption of the button of that name
+                  tr("<p>Help keeps its pages in the folder <b>HelpFiles</b> beside the Help "
+                     "program, but that folder was not found. Help looked for it here:</p>"
+                     "<p><tt>%1</tt></p>"
+                     "<p>Install Grovekeep again, or copy its <b>HelpFiles</b> folder to that "
+                     "place, then press <b>Refresh</b>.</p>")
+                      .arg(escaped(m_helpFolder)));
 }
 
 void frmHelp::showMissingPage(const QString& path) {
     const QString native = QDir::toNativeSeparators(path);
-    const QString where =
+    const QString body =
         native.startsWith(m_helpFolder)
-            ? QStringLiteral("<p>The page <b>%1</b> is not in the help folder <tt>%2</tt>.</p>")
+            //: %1 is the page's name, %2 the help folder
+            ? tr("<p>The page <b>%1</b> is not in the help folder <tt>%2</tt>.</p>"
+                 "<p>Double-click a page in the list on the left to open it.</p>")
                   .arg(escaped(native.mid(m_helpFolder.size())), escaped(m_helpFolder))
-            : QStringLiteral("<p>There is no page <tt>%1</tt>.</p>").arg(escaped(native));
-    showGenerated(QStringLiteral("Page not found"),
-                  where + QStringLiteral("<p>Double-click a page in the list on the left to "
-                                         "open it.</p>"));
+            //: %1 is the page's whole path
+            : tr("<p>There is no page <tt>%1</tt>.</p>"
+                 "<p>Double-click a page in the list on the left to open it.</p>")
+                  .arg(escaped(native));
+    showGenerated(tr("Page not found"), body);
 }
 
 } // namespace gk::help

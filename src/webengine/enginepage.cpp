@@ -3,6 +3,7 @@
 
 #include "ui/webpage.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QPointer>
@@ -130,7 +131,8 @@ private:
                 m_request->interruptReason() <= QWebEngineDownloadRequest::ServerUnreachable)
                 reason = m_request->interruptReasonString();
             if (reason.isEmpty())
-                reason = QStringLiteral("the connection was interrupted");
+                //: Why a download failed, shown in brackets after "The download of FILE failed"
+                reason = QCoreApplication::translate("WebEngine", "the connection was interrupted");
             break;
         }
         // The window may drop this download while it handles the end: nothing of it is used

@@ -1,11 +1,18 @@
 #pragma once
 
-// What grovekeep-vif --help and COMMAND --help print. The manual page (grovekeep-vif.1)
-// says the same at length; a test checks that it names every command and option these do.
+// What grovekeep-vif --help and COMMAND --help print, in English: translated where printed.
+// The manual page (grovekeep-vif.1) says the same at length; a test checks that it names every
+// command and option these do.
+
+#include <QtGlobal>
 
 namespace gk::cli {
 
-inline const char* const kOverview =
+//: The text of "grovekeep-vif --help". In all these texts keep as they are: the program,
+//: command and option names, the words in capitals standing for values, the words of the
+//: output in quotes, the JSON keys and the file names; lines at most 80 characters wide.
+inline const char* const kOverview = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif COMMAND ARGUMENTS...\n"
     "Lists, extracts, packs and installs Grovekeep package files (.vif), and shows, undoes,\n"
     "verifies and prunes the history of the changes Grovekeep made.\n"
@@ -33,25 +40,31 @@ inline const char* const kOverview =
     "folder. The history changes files only in the game folder it is given and in the\n"
     "Grovekeep folder. While another Grovekeep or grovekeep-vif is at work on the history,\n"
     "a command waits for it, and says so on stderr after a second.\n"
-    "Exit status: 0 done, 1 refused or failed (nothing was changed), 2 usage error.\n";
+    "Exit status: 0 done, 1 refused or failed (nothing was changed), 2 usage error.\n");
 
-inline const char* const kListHelp =
+//: The text of "grovekeep-vif list --help"; see the first of these texts
+inline const char* const kListHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif list PACKAGE [--json]\n"
     "Prints one line per entry, in file order: the install path, a tab, the title, a tab,\n"
     "and the size of the contents in bytes. Broken entries are reported on stderr.\n"
     "  --json   prints a JSON array instead, one object per entry: index (from 1),\n"
     "           installPath, title, size, and problem for a broken entry\n"
-    "Exit status: 0 when every entry is sound, 1 otherwise or when PACKAGE is not a package.\n";
+    "Exit status: 0 when every entry is sound, 1 otherwise or when PACKAGE is not a package.\n");
 
-inline const char* const kExtractHelp =
+//: The text of "grovekeep-vif extract --help"; see the first of these texts
+inline const char* const kExtractHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif extract PACKAGE DIR [--manager-folder DIR]\n"
     "Writes each entry's contents, byte for byte, to DIR/title (DIR is created when\n"
     "missing) and prints each file written. A file of the same name is replaced only where\n"
     "the Grovekeep folder is known, whose history keeps what it held. Nothing is written\n"
     "when an entry is broken or its title cannot be used as a file name.\n"
-    "Exit status: 0 done, 1 refused or failed (nothing was written), 2 usage error.\n";
+    "Exit status: 0 done, 1 refused or failed (nothing was written), 2 usage error.\n");
 
-inline const char* const kPackHelp =
+//: The text of "grovekeep-vif pack --help"; see the first of these texts
+inline const char* const kPackHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif pack PACKAGE [FILE INSTALL_PATH]... [--files-from LIST]\n"
     "                          [--manager-folder DIR]\n"
     "Writes a new package PACKAGE with one entry per FILE, in order, titled with FILE's\n"
@@ -62,9 +75,11 @@ inline const char* const kPackHelp =
     "  --files-from LIST   takes more files from LIST (- for standard input), after the\n"
     "                      pairs given here: one FILE, a tab and its INSTALL_PATH a line,\n"
     "                      in UTF-8; empty lines are skipped\n"
-    "Exit status: 0 done, 1 refused or failed, 2 usage error.\n";
+    "Exit status: 0 done, 1 refused or failed, 2 usage error.\n");
 
-inline const char* const kInstallHelp =
+//: The text of "grovekeep-vif install --help"; see the first of these texts
+inline const char* const kInstallHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif install PACKAGE [--game-folder DIR] [--manager-folder DIR] "
     "[--dry-run]\n"
     "                             [--json]\n"
@@ -78,9 +93,11 @@ inline const char* const kInstallHelp =
     "              sha256), whether it is installable, and its entries (index, action,\n"
     "              installPath, title, target, reason, installedBy)\n"
     "Exit status: 0 installed (or would be), 1 refused or failed (nothing was changed),\n"
-    "2 usage error.\n";
+    "2 usage error.\n");
 
-inline const char* const kHistoryHelp =
+//: The text of "grovekeep-vif history --help"; see the first of these texts
+inline const char* const kHistoryHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif history [--manager-folder DIR] [--json]\n"
     "Prints one line per operation of the history, newest first: its id, a tab, its local\n"
     "time (ISO 8601), a tab, its state (complete, undone, rolled-back, under-way), a tab,\n"
@@ -89,17 +106,21 @@ inline const char* const kHistoryHelp =
     "  --json   prints a JSON array instead, one object per operation: id, time, state,\n"
     "           kind, what, files, and package, undoes, undoneBy and note when known; an\n"
     "           unreadable record as id, state \"unreadable\" and problem\n"
-    "Exit status: 0 when every record could be read, 1 otherwise.\n";
+    "Exit status: 0 when every record could be read, 1 otherwise.\n");
 
-inline const char* const kUndoHelp =
+//: The text of "grovekeep-vif undo --help"; see the first of these texts
+inline const char* const kUndoHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif undo ID [--force] [--manager-folder DIR]\n"
     "Undoes operation ID as a whole, itself recorded as an operation (which can be undone\n"
     "in turn). Refused while a later operation changed one of its files (undo that one\n"
     "first) or while one of its files has changed since; --force undoes it all the same in\n"
     "the second case.\n"
-    "Exit status: 0 undone, 1 refused (the reasons on stderr, nothing changed).\n";
+    "Exit status: 0 undone, 1 refused (the reasons on stderr, nothing changed).\n");
 
-inline const char* const kVerifyHelp =
+//: The text of "grovekeep-vif verify --help"; see the first of these texts
+inline const char* const kVerifyHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif verify [ID | --store] [--manager-folder DIR] [--json]\n"
     "Prints one line per file of operation ID (without ID, per file Grovekeep has written,\n"
     "against the operation that wrote it last): intact, changed, missing or unreadable, a\n"
@@ -109,14 +130,16 @@ inline const char* const kVerifyHelp =
     "           'damaged' line per content that does not match, then a count\n"
     "  --json   prints a JSON array instead, one object per file: operation, state, role,\n"
     "           path, and problem when unreadable (with --store: objects and damaged)\n"
-    "Exit status: 0 when every file (or kept content) is intact, 1 otherwise.\n";
+    "Exit status: 0 when every file (or kept content) is intact, 1 otherwise.\n");
 
-inline const char* const kPruneHelp =
+//: The text of "grovekeep-vif prune --help"; see the first of these texts
+inline const char* const kPruneHelp = QT_TRANSLATE_NOOP(
+    "PackageTool",
     "Usage: grovekeep-vif prune --older-than DAYS [--even-installed] [--dry-run]\n"
     "                           [--manager-folder DIR]\n"
     "Removes the records of operations older than DAYS and the contents no remaining record\n"
     "needs, and prints what it freed. An operation whose files are still installed is kept\n"
     "unless --even-installed. Refused, freeing nothing, while a record cannot be read:\n"
-    "what it keeps may be the only copy of a file.\n";
+    "what it keeps may be the only copy of a file.\n");
 
 } // namespace gk::cli

@@ -58,6 +58,11 @@ void print(std::FILE* stream, const QString& line) {
 void out(const QString& line) { print(stdout, line); }
 void err(const QString& line) { print(stderr, line); }
 
+// One of the help texts, in the user's language.
+QByteArray helpText(const char* help) {
+    return QCoreApplication::translate("PackageTool", help).toUtf8();
+}
+
 // The one document --json prints.
 void outJson(const QJsonDocument& document) {
     const QByteArray bytes = document.toJson(QJsonDocument::Indented);
@@ -68,12 +73,14 @@ const QString kJson = QStringLiteral("--json");
 
 int usage(const QString& message, const char* help) {
     err(QStringLiteral("grovekeep-vif: %1").arg(message));
-    std::fputs(help, stderr);
+    const QByteArray text = helpText(help);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
     return UsageError;
 }
 
 int showHelp(const char* help) {
-    std::fputs(help, stdout);
+    const QByteArray text = helpText(help);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     return Done;
 }
 
@@ -137,16 +144,23 @@ Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
                                               arg == QStringLiteral("--manager-folder"));
         if (flags.contains(arg)) {
             if (attached) {
-                a.problem = QStringLiteral("%1 takes no value.").arg(arg);
+                //: %1 is an option's name
+                a.problem =
+                    QCoreApplication::translate("PackageTool", "%1 takes no value.").arg(arg);
                 return a;
             }
             a.flags << arg;
         } else if (folderOption || (olderThan && arg == QStringLiteral("--older-than"))) {
             const QString value = optionValue(args, k, attached);
             if (value.isEmpty()) {
-                a.problem = QStringLiteral("%1 needs a %2.")
-                                .arg(arg, olderThan && !folderOption ? QStringLiteral("number")
-                                                                     : QStringLiteral("folder"));
+                if (olderThan && !folderOption)
+                    //: %1 is an option's name
+                    a.problem =
+                        QCoreApplication::translate("PackageTool", "%1 needs a number.").arg(arg);
+                else
+                    //: %1 is an option's name
+                    a.problem =
+                        QCoreApplication::translate("PackageTool", "%1 needs a folder.").arg(arg);
                 return a;
             }
             if (arg == QStringLiteral("--game-folder"))
@@ -156,7 +170,7 @@ Arguments parse(const QStringList& args, const QStringList& flags, bool folders,
             else
                 a.olderThan = value;
         } else if (arg.startsWith(QLatin1String("--"))) {
-            a.problem = QStringLiteral("unknown option %1.").arg(arg);
+            a.problem = QCoreApplication::translate("PackageTool", "unknown option %1.").arg(arg);
             return a;
         } else {
             a.positional << arg;
@@ -188,7 +202,8 @@ ChangeStore::Waiting waitingNotice() {
             since->start();
         if (!*said && since->elapsed() >= 1000) {
             *said = true;
-            err(QStringLiteral("Waiting for another Grovekeep or grovekeep-vif to finish..."));
+            err(QCoreApplication::translate(
+                "PackageTool", "Waiting for another Grovekeep or grovekeep-vif to finish..."));
         }
         return true;
     };
@@ -200,11 +215,14 @@ bool reportRecovered(const QList<Recovered>& recovered) {
     bool whole = true;
     for (const Recovered& r : recovered) {
         if (r.operation)
-            err(QStringLiteral("An interrupted change was undone. %1").arg(recoveredText(r)));
+            //: %1 says what the change was and what became of its files
+            err(QCoreApplication::translate("PackageTool", "An interrupted change was undone. %1")
+                    .arg(recoveredText(r)));
         for (const QString& kept : r.kept)
             err(QStringLiteral("  %1.").arg(kept));
         for (const QString& problem : r.problems)
-            err(QStringLiteral("  Not rolled back: %1").arg(problem));
+            //: Indented under "An interrupted change was undone."; %1 is the file and why
+            err(QCoreApplication::translate("PackageTool", "  Not rolled back: %1").arg(problem));
         whole = whole && r.problems.isEmpty();
     }
     return whole;
@@ -213,8 +231,9 @@ bool reportRecovered(const QList<Recovered>& recovered) {
 // The store of the Grovekeep folder (nothing is created yet).
 std::optional<ChangeStore> openedStore(const Arguments& a) {
     if (!a.managerFolder) {
-        err(QStringLiteral("The Grovekeep folder is not known: give --manager-folder or set it "
-                           "in options.txt."));
+        err(QCoreApplication::translate("PackageTool",
+                                        "The Grovekeep folder is not known: give --manager-folder "
+                                        "or set it in options.txt."));
         return std::nullopt;
     }
     auto store = openStore(*a.managerFolder, a.gameFolder.value_or(ComposedPath()));
@@ -273,7 +292,8 @@ int listCommand(const QStringList& args) {
     if (!a.problem.isEmpty())
         return usage(a.problem, kListHelp);
     if (a.positional.size() != 1)
-        return usage(QStringLiteral("list takes one package."), kListHelp);
+        return usage(QCoreApplication::translate("PackageTool", "list takes one package."),
+                     kListHelp);
     const auto text =
         vif::PackageText::open(NativePath(a.positional.at(0)), vif::PackageText::Hash::None);
     if (!text) {
@@ -312,7 +332,8 @@ int listCommand(const QStringList& args) {
     std::fwrite(output.constData(), 1, size_t(output.size()), stdout);
     // A list cut short by a full disk or a closed pipe is no list.
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        err(QStringLiteral("Could not write the list of entries: %1.")
+        //: %1 is the system's reason
+        err(QCoreApplication::translate("PackageTool", "Could not write the list of entries: %1.")
                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
         return Refused;
     }
@@ -342,7 +363,9 @@ int extractCommand(const QStringList& args) {
     if (!a.problem.isEmpty())
         return usage(a.problem, kExtractHelp);
     if (a.positional.size() != 2)
-        return usage(QStringLiteral("extract takes a package and a folder."), kExtractHelp);
+        return usage(
+            QCoreApplication::translate("PackageTool", "extract takes a package and a folder."),
+            kExtractHelp);
     const auto package = readPackageFile(a.positional.at(0));
     if (!package)
         return Refused;
@@ -356,7 +379,7 @@ int extractCommand(const QStringList& args) {
     if (!problems.isEmpty()) {
         for (const QString& problem : problems)
             err(problem);
-        err(QStringLiteral("Nothing was extracted."));
+        err(QCoreApplication::translate("PackageTool", "Nothing was extracted."));
         return Refused;
     }
     // The folder is created when missing, below the nearest folder that exists.
@@ -378,7 +401,8 @@ int extractCommand(const QStringList& args) {
     info.kind = QStringLiteral("extract");
     info.what = QStringLiteral("Package %1 extracted")
                     .arg(quotedName(NativePath(a.positional.at(0)).fileName()));
-    const int status = writeFiles(a, info, changes, QStringLiteral("Nothing was extracted."));
+    const int status = writeFiles(
+        a, info, changes, QCoreApplication::translate("PackageTool", "Nothing was extracted."));
     if (status == Done) {
         for (const FileChange& change : changes)
             out(change.target.path().shown());
@@ -439,54 +463,108 @@ private:
 // Adds the files a list names, one "FILE<TAB>INSTALL_PATH" a line in UTF-8 (a CR before the
 // LF tolerated, empty lines skipped), read from `listPath` ("-": standard input) as it goes.
 Status addListedFiles(PackageCompiler& compiler, const QString& listPath) {
-    const QString name = listPath == QStringLiteral("-") ? QStringLiteral("on standard input")
-                                                         : quotedPath(NativePath(listPath));
+    // Every message names the list: by its path, or as standard input.
+    const bool standardInput = listPath == QStringLiteral("-");
+    const QString name = standardInput ? QString() : quotedPath(NativePath(listPath));
     LineReader list(listPath);
-    if (!list.opened())
+    if (!list.opened()) {
+        if (standardInput)
+            //: %1 is the system's reason
+            return Status::failure(
+                ErrorKind::Failed,
+                QCoreApplication::translate("PackageTool",
+                                            "Could not read the list on standard input: %1.")
+                    .arg(list.error()));
+        //: %1 is the list's file, %2 the system's reason
         return Status::failure(
             ErrorKind::Failed,
-            QStringLiteral("Could not read the list %1: %2.").arg(name, list.error()));
+            QCoreApplication::translate("PackageTool", "Could not read the list %1: %2.")
+                .arg(name, list.error()));
+    }
     // No name is this long: a longer line is no list of names.
     constexpr qsizetype kLongestLine = 64 << 10;
     QByteArray line;
     for (int number = 1;; ++number) {
+        // `problem` of the line, a sentence of its own when `stop` (the problems of the files
+        // named end with their own full stop).
+        auto ofLine = [&](const QString& problem, bool stop) {
+            if (standardInput && stop)
+                //: %1 is the line's number, %2 what is wrong with the line
+                return QCoreApplication::translate("PackageTool",
+                                                   "The list on standard input, line %1: %2.")
+                    .arg(number)
+                    .arg(problem);
+            if (standardInput)
+                //: %1 is the line's number, %2 what is wrong with the line (which ends with its
+                //: own full stop)
+                return QCoreApplication::translate("PackageTool",
+                                                   "The list on standard input, line %1: %2")
+                    .arg(number)
+                    .arg(problem);
+            if (stop)
+                //: %1 is the list's file, %2 the line's number, %3 what is wrong with the line
+                return QCoreApplication::translate("PackageTool", "The list %1, line %2: %3.")
+                    .arg(name)
+                    .arg(number)
+                    .arg(problem);
+            //: %1 is the list's file, %2 the line's number, %3 what is wrong with the line (which
+            //: ends with its own full stop)
+            return QCoreApplication::translate("PackageTool", "The list %1, line %2: %3")
+                .arg(name)
+                .arg(number)
+                .arg(problem);
+        };
         auto refuse = [&](const QString& reason) {
-            return Status::failure(
-                ErrorKind::Invalid,
-                QStringLiteral("The list %1, line %2: %3.").arg(name).arg(number).arg(reason));
+            return Status::failure(ErrorKind::Invalid, ofLine(reason, true));
         };
         const LineReader::Read read = list.next(line, kLongestLine);
         if (read == LineReader::End)
             return Status::success();
+        if (read == LineReader::Failed && standardInput)
+            //: %1 is the line's number, %2 the system's reason
+            return Status::failure(
+                ErrorKind::Failed,
+                QCoreApplication::translate(
+                    "PackageTool", "Could not read the list on standard input at line %1: %2.")
+                    .arg(number)
+                    .arg(list.error()));
         if (read == LineReader::Failed)
+            //: %1 is the list's file, %2 the line's number, %3 the system's reason
             return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("Could not read the list %1 at line %2: %3.")
+                                   QCoreApplication::translate(
+                                       "PackageTool", "Could not read the list %1 at line %2: %3.")
                                        .arg(name)
                                        .arg(number)
                                        .arg(list.error()));
         if (line.size() > kLongestLine)
-            return refuse(QStringLiteral("it is longer than %1 bytes").arg(kLongestLine));
+            //: What is wrong with a line of a list of files; %1 is a number above 60000
+            return refuse(QCoreApplication::translate("PackageTool", "it is longer than %1 bytes")
+                              .arg(kLongestLine));
         if (line.isEmpty())
             continue;
         QStringDecoder utf8(QStringDecoder::Utf8);
         const QString text = utf8.decode(line);
         if (utf8.hasError())
-            return refuse(QStringLiteral("it is not UTF-8 text"));
+            //: What is wrong with a line of a list of files
+            return refuse(QCoreApplication::translate("PackageTool", "it is not UTF-8 text"));
         // A Windows install path holds no tab; the path of a file may.
         const qsizetype tab = text.lastIndexOf(QLatin1Char('\t'));
         if (tab < 0)
-            return refuse(QStringLiteral("no tab separates the file from its install path"));
+            //: What is wrong with a line of a list of files
+            return refuse(QCoreApplication::translate(
+                "PackageTool", "no tab separates the file from its install path"));
         if (tab == 0)
-            return refuse(QStringLiteral("the file is missing before the tab"));
+            //: What is wrong with a line of a list of files
+            return refuse(
+                QCoreApplication::translate("PackageTool", "the file is missing before the tab"));
         if (tab == text.size() - 1)
-            return refuse(QStringLiteral("the install path is missing after the tab"));
+            //: What is wrong with a line of a list of files
+            return refuse(QCoreApplication::translate("PackageTool",
+                                                      "the install path is missing after the tab"));
         const Status added =
             compiler.AddPackFile(NativePath(text.left(tab)), NativePath(text.mid(tab + 1)));
         if (!added)
-            return added.withMessage(QStringLiteral("The list %1, line %2: %3")
-                                         .arg(name)
-                                         .arg(number)
-                                         .arg(added.error()));
+            return added.withMessage(ofLine(added.error(), false));
     }
 }
 
@@ -505,10 +583,12 @@ int packCommand(const QStringList& args) {
             continue;
         }
         if (listPath)
-            return usage(QStringLiteral("--files-from is given twice."), kPackHelp);
+            return usage(QCoreApplication::translate("PackageTool", "--files-from is given twice."),
+                         kPackHelp);
         const QString value = optionValue(args, k, attached);
         if (value.isEmpty())
-            return usage(QStringLiteral("--files-from needs a file (- for standard input)."),
+            return usage(QCoreApplication::translate(
+                             "PackageTool", "--files-from needs a file (- for standard input)."),
                          kPackHelp);
         listPath = value;
     }
@@ -517,10 +597,12 @@ int packCommand(const QStringList& args) {
         return usage(a.problem, kPackHelp);
     if (a.positional.isEmpty() || a.positional.size() % 2 == 0 ||
         (a.positional.size() < 3 && !listPath))
-        return usage(QStringLiteral("pack takes a package and pairs of FILE INSTALL_PATH, or "
-                                    "--files-from LIST."),
+        return usage(QCoreApplication::translate("PackageTool",
+                                                 "pack takes a package and pairs of FILE "
+                                                 "INSTALL_PATH, or --files-from LIST."),
                      kPackHelp);
-    const QString notWritten = QStringLiteral("The package was not written.");
+    const QString notWritten =
+        QCoreApplication::translate("PackageTool", "The package was not written.");
     auto refuse = [&notWritten](const QString& why) {
         err(why);
         err(notWritten);
@@ -540,7 +622,7 @@ int packCommand(const QStringList& args) {
             return refuse(added.error());
     }
     if (compiler.entryCount() == 0)
-        return refuse(QStringLiteral("The list names no files."));
+        return refuse(QCoreApplication::translate("PackageTool", "The list names no files."));
     if (const QString problem = compiler.savingProblem(package); !problem.isEmpty())
         return refuse(problem);
     return writeFiles(a, savedPackageOperation(package.fileName()),
@@ -554,27 +636,38 @@ int installCommand(const QStringList& args) {
     if (!a.problem.isEmpty())
         return usage(a.problem, kInstallHelp);
     if (a.positional.isEmpty())
-        return usage(QStringLiteral("install needs a package."), kInstallHelp);
+        return usage(QCoreApplication::translate("PackageTool", "install needs a package."),
+                     kInstallHelp);
     if (a.positional.size() > 1)
-        return usage(QStringLiteral("install takes one package."), kInstallHelp);
+        return usage(QCoreApplication::translate("PackageTool", "install takes one package."),
+                     kInstallHelp);
     const bool dryRun = a.flags.contains(QStringLiteral("--dry-run"));
     const bool json = a.flags.contains(kJson);
     // The JSON describes a plan; what an installation did is in 'history --json'.
     if (json && !dryRun)
-        return usage(QStringLiteral("--json describes what would be installed: give it with "
-                                    "--dry-run."),
+        return usage(QCoreApplication::translate("PackageTool",
+                                                 "--json describes what would be installed: "
+                                                 "give it with --dry-run."),
                      kInstallHelp);
     completeFolders(a);
-    if (!a.gameFolder || !a.managerFolder)
-        return usage(QStringLiteral("the %1 folder is not known: give %2 or set it in "
-                                    "options.txt.")
-                         .arg(a.gameFolder ? QStringLiteral("Grovekeep") : QStringLiteral("game"),
-                              a.gameFolder ? QStringLiteral("--manager-folder")
-                                           : QStringLiteral("--game-folder")),
+    if (!a.gameFolder)
+        //: %1 is the option that gives the folder
+        return usage(QCoreApplication::translate("PackageTool",
+                                                 "the game folder is not known: give %1 or set "
+                                                 "it in options.txt.")
+                         .arg(QStringLiteral("--game-folder")),
+                     kInstallHelp);
+    if (!a.managerFolder)
+        //: %1 is the option that gives the folder
+        return usage(QCoreApplication::translate("PackageTool",
+                                                 "the Grovekeep folder is not known: give %1 or "
+                                                 "set it in options.txt.")
+                         .arg(QStringLiteral("--manager-folder")),
                      kInstallHelp);
     for (const ComposedPath& folder : {*a.gameFolder, *a.managerFolder}) {
         if (!QFileInfo(folder.native().text()).isDir()) {
-            err(QStringLiteral("The folder %1 does not exist.").arg(quotedPath(folder)));
+            err(QCoreApplication::translate("PackageTool", "The folder %1 does not exist.")
+                    .arg(quotedPath(folder)));
             return Refused;
         }
     }
@@ -619,18 +712,23 @@ int installCommand(const QStringList& args) {
         }
     }
     if (!plan->ok()) {
-        err(QStringLiteral("Nothing was installed: the package has entries that cannot be "
-                           "installed."));
+        err(QCoreApplication::translate("PackageTool",
+                                        "Nothing was installed: the package has entries that "
+                                        "cannot be installed."));
         return Refused;
     }
     // Every entry has been read: a large package holds no more than its contents' places.
     plan->text.forgetMarkers();
     const auto applied = applyPackagePlan(*store, *plan, *a.managerFolder, info, {}, dryRun);
     if (!applied) {
-        err(QStringLiteral("%1 %2").arg(dryRun ? QStringLiteral("The package would not be "
-                                                                "installed.")
-                                               : QStringLiteral("The package was not installed."),
-                                        applied.error()));
+        if (dryRun)
+            //: %1 is why
+            err(QCoreApplication::translate("PackageTool", "The package would not be installed. %1")
+                    .arg(applied.error()));
+        else
+            //: %1 is why
+            err(QCoreApplication::translate("PackageTool", "The package was not installed. %1")
+                    .arg(applied.error()));
         return Refused;
     }
     return Done;
@@ -639,8 +737,9 @@ int installCommand(const QStringList& args) {
 int historyCommand(const QStringList& args) {
     Arguments a = parse(args, {kJson}, true);
     if (!a.problem.isEmpty() || !a.positional.isEmpty())
-        return usage(a.problem.isEmpty() ? QStringLiteral("history takes no arguments.")
-                                         : a.problem,
+        return usage(a.problem.isEmpty()
+                         ? QCoreApplication::translate("PackageTool", "history takes no arguments.")
+                         : a.problem,
                      kHistoryHelp);
     completeFolders(a);
     auto store = storeOf(a);
@@ -673,8 +772,10 @@ int historyCommand(const QStringList& args) {
         }
     }
     if (!readable)
-        err(QStringLiteral("Some records of the history cannot be read; they are listed as "
-                           "unreadable, with why."));
+        //: "unreadable" is the word of the output's lines and stays as it is
+        err(QCoreApplication::translate("PackageTool",
+                                        "Some records of the history cannot be read; they are "
+                                        "listed as unreadable, with why."));
     return readable ? Done : Refused;
 }
 
@@ -690,7 +791,9 @@ int undoCommand(const QStringList& args) {
     if (!a.problem.isEmpty())
         return usage(a.problem, kUndoHelp);
     if (a.positional.size() != 1 || !operationId(a.positional.at(0), &id))
-        return usage(QStringLiteral("undo takes the id of one operation."), kUndoHelp);
+        return usage(
+            QCoreApplication::translate("PackageTool", "undo takes the id of one operation."),
+            kUndoHelp);
     completeFolders(a);
     auto store = storeOf(a);
     if (!store)
@@ -713,8 +816,10 @@ int verifyCommand(const QStringList& args) {
     if (a.positional.size() > 1 ||
         (a.positional.size() == 1 && !operationId(a.positional.at(0), &id)) ||
         (id && a.flags.contains(storeFlag)))
-        return usage(QStringLiteral("verify takes the id of one operation, --store, or neither."),
-                     kVerifyHelp);
+        return usage(
+            QCoreApplication::translate(
+                "PackageTool", "verify takes the id of one operation, --store, or neither."),
+            kVerifyHelp);
     completeFolders(a);
     auto store = storeOf(a);
     if (!store)
@@ -773,7 +878,8 @@ int pruneCommand(const QStringList& args) {
     bool number = false;
     const int days = a.olderThan ? a.olderThan->toInt(&number) : 0;
     if (!a.positional.isEmpty() || !number || days < 0)
-        return usage(QStringLiteral("prune needs --older-than DAYS."), kPruneHelp);
+        return usage(QCoreApplication::translate("PackageTool", "prune needs --older-than DAYS."),
+                     kPruneHelp);
     completeFolders(a);
     auto store = storeOf(a);
     if (!store)
@@ -838,7 +944,7 @@ int main(int argc, char** argv) {
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
-        return usage(QStringLiteral("no command given."), kOverview);
+        return usage(QCoreApplication::translate("PackageTool", "no command given."), kOverview);
     const QString command = args.takeFirst();
     if (command == QStringLiteral("--help") || command == QStringLiteral("-h") ||
         command == QStringLiteral("help"))
@@ -870,5 +976,6 @@ int main(int argc, char** argv) {
         }
         return c.run(args);
     }
-    return usage(QStringLiteral("unknown command %1.").arg(command), kOverview);
+    return usage(QCoreApplication::translate("PackageTool", "unknown command %1.").arg(command),
+                 kOverview);
 }
