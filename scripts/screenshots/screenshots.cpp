@@ -1,11 +1,13 @@
 // Takes the screenshots of docs/: each main window of Grovekeep, as a player sees it, on a
 // sample game folder. Run by scripts/screenshots under Xvfb with a window manager, so that the
 // pictures show real window frames; the dialogs are answered by the scripted platform layer.
+// GROVEKEEP_LANGUAGE=de (or fr) takes them in that language.
 
 #include "common/commands.h"
 #include "common/shared.h"
 #include "frmHelp.h"
 #include "frmMDI.h"
+#include "settings/language.h"
 #include "startup.h"
 #include "support/fakeplatform.h"
 #include "support/files.h"
@@ -84,6 +86,7 @@ QByteArray bitmap(QColor colour, QColor mark) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    installTranslations(shownLanguage(qEnvironmentVariable(kLanguageVariable)));
     g_output = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     const QString helpPages = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     QTemporaryDir dir;

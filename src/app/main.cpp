@@ -2,10 +2,12 @@
 #include "commandline.h"
 #include "frmMDI.h"
 #include "instance.h"
+#include "settings/language.h"
 #include "startup.h"
 #include "ui/style.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -36,13 +38,17 @@ int main(int argc, char** argv) {
         arguments << QString::fromLocal8Bit(argv[k]);
 #endif
     const gk::CommandLine line = gk::parseCommandLine(arguments);
-    // Answered before any window or display is needed.
-    if (!line.problem.isEmpty()) {
-        std::fprintf(stderr, "grovekeep: %s\n%s", qPrintable(line.problem),
-                     qPrintable(gk::commandLineHelp()));
-        return 2;
-    }
-    if (line.help) {
+    // Answered before any window or display is needed, in the user's language: translations
+    // need an application object, and a display-free one serves.
+    if (!line.problem.isEmpty() || line.help) {
+        QCoreApplication early(argc, argv);
+        gk::installTranslations(gk::shownLanguage(gk::startupLanguageChoice()));
+        const gk::CommandLine said = gk::parseCommandLine(arguments);
+        if (!said.problem.isEmpty()) {
+            std::fprintf(stderr, "grovekeep: %s\n%s", qPrintable(said.problem),
+                         qPrintable(gk::commandLineHelp()));
+            return 2;
+        }
         std::fputs(qPrintable(gk::commandLineHelp()), stdout);
         return 0;
     }
@@ -74,6 +80,11 @@ int main(int argc, char** argv) {
     // The desktop (Wayland above all) finds the program's menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.grovekeep.Grovekeep"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The user's language, or the one chosen in Options; the programs started from here (the
+    // help viewer) are told which.
+    const QString language = gk::shownLanguage(gk::startupLanguageChoice());
+    gk::installTranslations(language);
+    qputenv(gk::kLanguageVariable, language.toUtf8());
 
     // Other starts are answered from here on, also while the splash or the first-run Options
     // are up; what they hand over waits until the main window can take it.

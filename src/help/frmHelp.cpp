@@ -3,6 +3,7 @@
 #include "base/places.h"
 #include "base/version.h"
 #include "platform/platform.h"
+#include "settings/language.h"
 #include "ui/anchors.h"
 #include "ui/menus.h"
 #include "ui/place.h"
@@ -253,7 +254,28 @@ void frmHelp::navigate(const QString& address) {
     showLocal(QUrl::fromLocalFile(QDir::fromNativeSeparators(address)), true);
 }
 
-void frmHelp::showLocal(const QUrl& url, bool reload) {
+// A page of the list in the user's language where the help has it translated (a folder a
+// language beside the pages, "de/maps.htm"); the page itself otherwise. Links between
+// translated pages stay in their folder.
+QUrl frmHelp::inLanguage(const QUrl& page) const {
+    const QString language = currentLanguage();
+    if (language == QLatin1String("en") || !page.isLocalFile())
+        return page;
+    const QFileInfo info(page.toLocalFile());
+    if (QDir::cleanPath(info.absolutePath()) !=
+        QDir::cleanPath(QDir::fromNativeSeparators(m_helpFolder)))
+        return page;
+    const QString translated =
+        info.absolutePath() + QLatin1Char('/') + language + QLatin1Char('/') + info.fileName();
+    if (!QFileInfo(translated).isFile())
+        return page;
+    QUrl out = QUrl::fromLocalFile(translated);
+    out.setFragment(page.fragment());
+    return out;
+}
+
+void frmHelp::showLocal(const QUrl& page, bool reload) {
+    const QUrl url = inLanguage(page);
     m_shown = url;
     const QString path = url.toLocalFile();
     const QFileInfo info(path);

@@ -46,6 +46,7 @@ private:
     // Shows a plain file path: a page, the help folder's list of pages, or a page saying
     // why there is nothing to show.
     void navigate(const QString& address);
+    QUrl inLanguage(const QUrl& page) const;
     void showLocal(const QUrl& url, bool reload = false);
     void web1_AnchorClicked(const QUrl& link);
     void fillFileList();

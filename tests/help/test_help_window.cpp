@@ -3,6 +3,7 @@
 #include "frmHelp.h"
 
 #include "base/version.h"
+#include "settings/language.h"
 #include "support/fakeplatform.h"
 #include "web/sites.h"
 
@@ -101,6 +102,7 @@ private slots:
     void menu();
     void missingHelpFolder();
     void startsWithoutTheIconTheme();
+    void pagesInTheUsersLanguage();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -340,6 +342,31 @@ void TestHelpWindow::startsWithoutTheIconTheme() {
     window.show();
     QTRY_COMPARE(child<QTextBrowser>(&window, "web1")->source(),
                  QUrl::fromLocalFile(m_folder + "welcome.htm"));
+}
+
+// In German the pages the help has translated (HelpFiles/de) are shown, links among them
+// included; an untranslated page falls back to English; the list stays the list of pages.
+void TestHelpWindow::pagesInTheUsersLanguage() {
+    QVERIFY(writeFile(m_folder + "de/welcome.htm", page("Willkommen", "<a href=\"A.htm\">A</a>")));
+    QVERIFY(writeFile(m_folder + "de/A.htm", page("Seite A", "<a href=\"B.htm\">B</a>")));
+    QVERIFY(writeFile(m_folder + "fr/welcome.htm", page("Bienvenue")));
+    installTranslations(QStringLiteral("de"));
+    {
+        Viewer v(m_folder);
+        QCOMPARE(v.title(), QStringLiteral("Willkommen"));
+        QCOMPARE(v.names(), (QStringList{"A.htm", "B.htm", "notes.txt", "welcome.htm"}));
+        emit v.web->anchorClicked(QUrl(QStringLiteral("A.htm")));
+        QCOMPARE(v.title(), QStringLiteral("Seite A"));
+        emit v.web->anchorClicked(QUrl(QStringLiteral("B.htm")));
+        QCOMPARE(v.title(), QStringLiteral("Page B"));
+        v.doubleClick("A.htm");
+        QCOMPARE(v.title(), QStringLiteral("Seite A"));
+        v.press("cmdBack");
+        QCOMPARE(v.title(), QStringLiteral("Page B"));
+    }
+    installTranslations(QStringLiteral("en"));
+    Viewer english(m_folder);
+    QCOMPARE(english.title(), QStringLiteral("Welcome"));
 }
 
 QTEST_MAIN(TestHelpWindow)

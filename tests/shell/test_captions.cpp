@@ -1,8 +1,10 @@
 // Every caption of every window can be read whole with a font wider than the one the windows
-// were designed for, as a desktop without Liberation Sans (DejaVu only, or a theme's font) has:
-// no button, label, check box or option button cuts its text.
+// were designed for, as a desktop without Liberation Sans (DejaVu only, or a theme's font) has,
+// and in every language Grovekeep speaks (German texts are often a third longer): no button,
+// label, check box or option button cuts its text, and no label lies over another.
 
 #include "frmHelp.h"
+#include "settings/language.h"
 #include "startup.h"
 #include "support/world.h"
 #include "ui/fonts.h"
@@ -106,7 +108,9 @@ class TestCaptions : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void captionsFitWithAWiderFont_data();
     void captionsFitWithAWiderFont();
+    void cleanupTestCase();
 };
 
 void TestCaptions::initTestCase() {
@@ -114,7 +118,18 @@ void TestCaptions::initTestCase() {
         [](QWidget* parent) { return createFallbackPage(parent, QStringLiteral("Offline.")); });
 }
 
+void TestCaptions::cleanupTestCase() { installTranslations(QStringLiteral("en")); }
+
+void TestCaptions::captionsFitWithAWiderFont_data() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("English") << "en";
+    for (const QString& language : translatedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 void TestCaptions::captionsFitWithAWiderFont() {
+    QFETCH(QString, language);
+    QVERIFY(installTranslations(language));
     // DejaVu Sans (in the packages the build installs) at the interface font's size: wider
     // than Liberation Sans by a tenth and more.
     for (const char* file : {"/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
@@ -135,7 +150,8 @@ void TestCaptions::captionsFitWithAWiderFont() {
         const auto check = [&](QWidget* window, const QString& name) {
             const QStringList cut = cutCaptions(window);
             QVERIFY2(cut.isEmpty(), qPrintable(QStringLiteral("%1 with %2: %3")
-                                                   .arg(name, QFontInfo(font).family(),
+                                                   .arg(name + QLatin1Char('/') + language,
+                                                        QFontInfo(font).family(),
                                                         cut.join(QStringLiteral("; ")))));
         };
         for (int k = 0; k < formCount; ++k) {

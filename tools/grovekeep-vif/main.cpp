@@ -15,6 +15,7 @@
 #include "installer/install.h"
 #include "installer/installpath.h"
 #include "installer/vif.h"
+#include "settings/language.h"
 #include "settings/options.h"
 
 #include <QCoreApplication>
@@ -941,6 +942,9 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("grovekeep-vif"));
     QCoreApplication::setApplicationVersion(version());
+    // Messages and help in the user's language (or Grovekeep's, when it started the tool); what
+    // goes to standard output stays as scripts read it.
+    installTranslations(shownLanguage(startupLanguageChoice()));
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

@@ -24,6 +24,11 @@ QList<QPointer<QTranslator>>& installed() {
     return translators;
 }
 
+QString& current() {
+    static QString language = QStringLiteral("en");
+    return language;
+}
+
 bool loadInto(const QString& file) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if ((!translator->load(file, kResourceFolder) && !translator->load(file)) ||
@@ -68,6 +73,7 @@ bool installTranslations(const QString& language) {
     if (!QCoreApplication::instance())
         return false;
     initTranslationResources();
+    current() = language;
     for (const QPointer<QTranslator>& translator : std::as_const(installed()))
         if (translator) {
             QCoreApplication::removeTranslator(translator);
@@ -82,6 +88,8 @@ bool installTranslations(const QString& language) {
     }
     return loaded;
 }
+
+QString currentLanguage() { return current(); }
 
 bool installTranslationFile(const QString& qmFile) {
     return QCoreApplication::instance() && loadInto(qmFile);

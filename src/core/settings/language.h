@@ -30,6 +30,9 @@ inline const char kLanguageVariable[] = "GROVEKEEP_LANGUAGE";
 // could not be loaded (the English texts then show).
 bool installTranslations(const QString& language);
 
+// The language installTranslations was last asked for: "en" before.
+QString currentLanguage();
+
 // Loads a compiled translation file over the ones installed (the tests' pseudo-language).
 bool installTranslationFile(const QString& qmFile);
 
