@@ -268,7 +268,10 @@ void frmMap::StoreMapFileName(const QString& path) { MapFileName = bareFileName(
 
 bool frmMap::encodeForWriting(QByteArray& bytes) {
     const EncodedMap encoded = encodeMapText(mapText(), m_loaded);
-    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("map")))
+    if (!encoded.lossless &&
+        !confirmLossyText(this, tr("Some characters of this map cannot be written in the game's "
+                                   "character set and would be written as \"?\".\nWrite the map "
+                                   "anyway?")))
         return false;
     bytes = encoded.bytes;
     return true;

@@ -156,7 +156,10 @@ bool frmReadme::cmdSave_Click() {
     if (!chosen)
         return false;
     const EncodedText encoded = encodeWindows1252(readmeText() + QStringLiteral("\r\n"));
-    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("readme")))
+    if (!encoded.lossless &&
+        !confirmLossyText(this, tr("Some characters of this readme cannot be written in the "
+                                   "game's character set and would be written as \"?\".\nWrite "
+                                   "the readme anyway?")))
         return false;
     if (!saveUserFile(this, *chosen, encoded.bytes, QStringLiteral("Readme")))
         return false;
