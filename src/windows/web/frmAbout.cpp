@@ -45,6 +45,7 @@ void frmAbout::createControls() {
         l->setPalette(p);
         l->setCursor(Qt::PointingHandCursor);
     };
+    //: %1 is the version number ("1.4.0")
     auto* title =
         label("Label1", tr("Grovekeep Version %1").arg(version()), Twips{1680, 120, 3255, 255});
     label("Label2", tr("Credits"), Twips{120, 600, 2535, 255});
