@@ -99,6 +99,14 @@ QString title() { return QCoreApplication::translate("Platform", "Grovekeep"); }
 QString okCaption() { return QCoreApplication::translate("Platform", "OK"); }
 QString cancelCaption() { return QCoreApplication::translate("Platform", "Cancel"); }
 
+// A message box's standard button keeps the caption Qt and the desktop give it ("&Yes", or
+// "&OK" on some desktops) unless Grovekeep's translation has one of its own.
+void translateCaption(QAbstractButton* button, const char* english) {
+    const QString translated = QCoreApplication::translate("Platform", english);
+    if (translated != QLatin1String(english))
+        button->setText(translated);
+}
+
 // A busy bar with Cancel, shown once the wait has lasted half a second.
 class DesktopWait : public Platform::Wait {
 public:
@@ -185,7 +193,7 @@ std::optional<NativePath> QtPlatform::saveFileName(QWidget* parent, const QStrin
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
-    box.button(QMessageBox::Ok)->setText(okCaption());
+    translateCaption(box.button(QMessageBox::Ok), QT_TRANSLATE_NOOP("Platform", "OK"));
     keepTitleReadable(box);
     box.exec();
 }
@@ -195,12 +203,10 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel, An
     if (withCancel)
         buttons |= QMessageBox::Cancel;
     QMessageBox box(QMessageBox::Question, title(), text, buttons, parent);
-    // The buttons' captions are Grovekeep's own, translated with its other texts (the English
-    // ones are those Qt gives them).
-    box.button(QMessageBox::Yes)->setText(QCoreApplication::translate("Platform", "&Yes"));
-    box.button(QMessageBox::No)->setText(QCoreApplication::translate("Platform", "&No"));
+    translateCaption(box.button(QMessageBox::Yes), QT_TRANSLATE_NOOP("Platform", "&Yes"));
+    translateCaption(box.button(QMessageBox::No), QT_TRANSLATE_NOOP("Platform", "&No"));
     if (withCancel)
-        box.button(QMessageBox::Cancel)->setText(cancelCaption());
+        translateCaption(box.button(QMessageBox::Cancel), QT_TRANSLATE_NOOP("Platform", "Cancel"));
     keepTitleReadable(box);
     box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
                          : preferred == Answer::No ? QMessageBox::No
