@@ -93,12 +93,26 @@ public:
     std::unique_ptr<Wait> wait(QWidget* parent, const QString& text) override;
 };
 
+// The title of every box of the platform layer: the program's name.
+QString title() { return QCoreApplication::translate("Platform", "Grovekeep"); }
+
+QString okCaption() { return QCoreApplication::translate("Platform", "OK"); }
+QString cancelCaption() { return QCoreApplication::translate("Platform", "Cancel"); }
+
+// A message box's standard button keeps the caption Qt and the desktop give it ("&Yes", or
+// "&OK" on some desktops) unless Grovekeep's translation has one of its own.
+void translateCaption(QAbstractButton* button, const char* english) {
+    const QString translated = QCoreApplication::translate("Platform", english);
+    if (translated != QLatin1String(english))
+        button->setText(translated);
+}
+
 // A busy bar with Cancel, shown once the wait has lasted half a second.
 class DesktopWait : public Platform::Wait {
 public:
     DesktopWait(QWidget* parent, const QString& text)
-        : m_dialog(text, QStringLiteral("Cancel"), 0, 0, parent) {
-        m_dialog.setWindowTitle(QStringLiteral("Grovekeep"));
+        : m_dialog(text, cancelCaption(), 0, 0, parent) {
+        m_dialog.setWindowTitle(title());
         m_dialog.setWindowModality(Qt::WindowModal);
         m_dialog.setMinimumDuration(500);
         m_dialog.setAutoClose(false);
@@ -121,8 +135,6 @@ QtPlatform& desktop() {
     static QtPlatform p;
     return p;
 }
-
-const QString kTitle = QStringLiteral("Grovekeep");
 
 // A box with a short text would be narrower than its title bar needs: a row below the text
 // keeps it at least as wide as the title, its buttons and a margin.
@@ -180,7 +192,8 @@ std::optional<NativePath> QtPlatform::saveFileName(QWidget* parent, const QStrin
 }
 
 void QtPlatform::message(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, kTitle, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
+    translateCaption(box.button(QMessageBox::Ok), QT_TRANSLATE_NOOP("Platform", "OK"));
     keepTitleReadable(box);
     box.exec();
 }
@@ -189,7 +202,11 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel, An
     auto buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel)
         buttons |= QMessageBox::Cancel;
-    QMessageBox box(QMessageBox::Question, kTitle, text, buttons, parent);
+    QMessageBox box(QMessageBox::Question, title(), text, buttons, parent);
+    translateCaption(box.button(QMessageBox::Yes), QT_TRANSLATE_NOOP("Platform", "&Yes"));
+    translateCaption(box.button(QMessageBox::No), QT_TRANSLATE_NOOP("Platform", "&No"));
+    if (withCancel)
+        translateCaption(box.button(QMessageBox::Cancel), QT_TRANSLATE_NOOP("Platform", "Cancel"));
     keepTitleReadable(box);
     box.setDefaultButton(preferred == Answer::Yes  ? QMessageBox::Yes
                          : preferred == Answer::No ? QMessageBox::No
@@ -206,11 +223,11 @@ Answer QtPlatform::ask(QWidget* parent, const QString& text, bool withCancel, An
 }
 
 bool QtPlatform::confirm(QWidget* parent, const QString& text, const QString& proceedCaption) {
-    QMessageBox box(QMessageBox::Warning, kTitle, text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Warning, title(), text, QMessageBox::NoButton, parent);
     keepTitleReadable(box);
     QPushButton* proceed = box.addButton(proceedCaption, QMessageBox::AcceptRole);
     QPushButton* cancel = box.addButton(QMessageBox::Cancel);
-    cancel->setText(QStringLiteral("Cancel"));
+    cancel->setText(cancelCaption());
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
     box.exec();
@@ -222,7 +239,7 @@ std::optional<int> QtPlatform::choose(QWidget* parent, const QString& text,
     // Every choice in view at once, long paths included: a list, not a drop-down, as wide as
     // its longest choice where the screen allows.
     QDialog dialog(parent);
-    dialog.setWindowTitle(kTitle);
+    dialog.setWindowTitle(title());
     auto* layout = new QVBoxLayout(&dialog);
     auto* label = new QLabel(text, &dialog);
     label->setWordWrap(true);
@@ -233,8 +250,8 @@ std::optional<int> QtPlatform::choose(QWidget* parent, const QString& text,
     list->setCurrentRow(0);
     layout->addWidget(list);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Cancel"));
+    buttons->button(QDialogButtonBox::Ok)->setText(okCaption());
+    buttons->button(QDialogButtonBox::Cancel)->setText(cancelCaption());
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
@@ -255,9 +272,11 @@ int QtPlatform::exec(QDialog* dialog) { return dialog->exec(); }
 Status QtPlatform::startProgram(const NativePath& program, const WineStart& wine) {
     const QString shown = quotedPath(program);
     if (program.isEmpty() || !QFileInfo(program.text()).isFile())
-        return Status::failure(
-            ErrorKind::NotFound,
-            QStringLiteral("Could not start %1: the program does not exist.").arg(shown));
+        return Status::failure(ErrorKind::NotFound,
+                               //: %1 is the program's path, in quotes
+                               QCoreApplication::translate(
+                                   "Platform", "Could not start %1: the program does not exist.")
+                                   .arg(shown));
     const LaunchPlan plan = planLaunch(program, wine);
     QProcess process;
     process.setProgram(plan.program);
@@ -271,8 +290,9 @@ Status QtPlatform::startProgram(const NativePath& program, const WineStart& wine
         if (QStandardPaths::findExecutable(plan.program).isEmpty())
             return Status::failure(
                 ErrorKind::NotFound,
-                QStringLiteral("Could not start %1: Windows programs need Wine, and Wine is not "
-                               "installed.")
+                QCoreApplication::translate("Platform",
+                                            "Could not start %1: Windows programs need Wine, and "
+                                            "Wine is not installed.")
                     .arg(shown));
 #endif
         auto env = QProcessEnvironment::systemEnvironment();
@@ -283,8 +303,11 @@ Status QtPlatform::startProgram(const NativePath& program, const WineStart& wine
         if (!QFileInfo(prefix).isDir())
             return Status::failure(
                 ErrorKind::NotFound,
-                QStringLiteral("Could not start %1: the Wine prefix %2 does not exist. Create it "
-                               "(run winecfg once) or install the program into a prefix.")
+                //: %1 is the program's path, %2 the Wine prefix's folder, both in quotes
+                QCoreApplication::translate("Platform",
+                                            "Could not start %1: the Wine prefix %2 does not "
+                                            "exist. Create it (run winecfg once) or install the "
+                                            "program into a prefix.")
                     .arg(shown, quotedPath(NativePath(prefix))));
         // A launcher's command keeps its prefixes itself; a Wine build started in a prefix
         // another build keeps would update the prefix for itself.
@@ -293,16 +316,20 @@ Status QtPlatform::startProgram(const NativePath& program, const WineStart& wine
             if (foreign &&
                 !platform().confirm(
                     QApplication::activeWindow(),
-                    QStringLiteral("The Wine prefix %1 was last updated by another Wine: %2. "
-                                   "Starting %3 with %4 would update the prefix for that Wine, "
-                                   "and the launcher that keeps it may then no longer start "
-                                   "its games.")
+                    //: %1 is the Wine prefix's folder, %2 the Wine that last updated it, %3 the
+                    //: program and %4 the Wine that would start it
+                    QCoreApplication::translate(
+                        "Platform", "The Wine prefix %1 was last updated by another Wine: %2. "
+                                    "Starting %3 with %4 would update the prefix for that Wine, "
+                                    "and the launcher that keeps it may then no longer start "
+                                    "its games.")
                         .arg(quotedPath(NativePath(prefix)), foreign->prefixWine, shown,
                              quotedPath(NativePath(foreign->wine))),
-                    QStringLiteral("Start anyway")))
+                    QCoreApplication::translate("Platform", "Start anyway")))
                 return Status::failure(
                     ErrorKind::Cancelled,
-                    QStringLiteral("%1 was not started: its Wine prefix belongs to another Wine.")
+                    QCoreApplication::translate(
+                        "Platform", "%1 was not started: its Wine prefix belongs to another Wine.")
                         .arg(shown));
         }
         if (!plan.winePrefix.isEmpty())
@@ -319,9 +346,10 @@ Status QtPlatform::startProgram(const NativePath& program, const WineStart& wine
 #endif
     keepFilesFromPrograms();
     if (!process.startDetached())
-        return Status::failure(
-            ErrorKind::Failed,
-            QStringLiteral("Could not start %1: %2.").arg(shown, process.errorString()));
+        return Status::failure(ErrorKind::Failed,
+                               //: %1 is the program's path, %2 why the system could not start it
+                               QCoreApplication::translate("Platform", "Could not start %1: %2.")
+                                   .arg(shown, process.errorString()));
     return Status::success();
 }
 
@@ -333,9 +361,11 @@ Status QtPlatform::openAddress(const QString& address) {
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
     if (opener.isEmpty())
         return Status::failure(ErrorKind::NotFound,
-                               QStringLiteral("Could not open \"%1\": this system has no program "
-                                              "that opens addresses (xdg-open, of the xdg-utils "
-                                              "package, is not installed).")
+                               //: %1 is a web address or a folder's address
+                               QCoreApplication::translate(
+                                   "Platform", "Could not open \"%1\": this system has no program "
+                                               "that opens addresses (xdg-open, of the xdg-utils "
+                                               "package, is not installed).")
                                    .arg(address));
     const QString shown = QUrl::fromUserInput(address).toString();
     keepFilesFromPrograms();
@@ -347,11 +377,14 @@ Status QtPlatform::openAddress(const QString& address) {
                          if (status == QProcess::NormalExit && code == 0)
                              return;
                          platform().message(
-                             parent, QStringLiteral("Could not open \"%1\": no program on this "
-                                                    "system opens it (xdg-open ended with code "
-                                                    "%2). Please open it yourself.")
-                                         .arg(shown)
-                                         .arg(code));
+                             parent,
+                             //: %1 is the address, %2 the exit code of xdg-open
+                             QCoreApplication::translate(
+                                 "Platform", "Could not open \"%1\": no program on this system "
+                                             "opens it (xdg-open ended with code %2). Please open "
+                                             "it yourself.")
+                                 .arg(shown)
+                                 .arg(code));
                      });
     process->setStandardInputFile(QProcess::nullDevice());
     process->setStandardOutputFile(QProcess::nullDevice());
@@ -361,15 +394,18 @@ Status QtPlatform::openAddress(const QString& address) {
         const QString why = process->errorString();
         delete process;
         return Status::failure(ErrorKind::Failed,
-                               QStringLiteral("Could not open \"%1\": %2.").arg(address, why));
+                               //: %1 is the address, %2 why the system could not open it
+                               QCoreApplication::translate("Platform", "Could not open \"%1\": %2.")
+                                   .arg(address, why));
     }
     return Status::success();
 #else
     keepFilesFromPrograms();
     if (!QDesktopServices::openUrl(QUrl::fromUserInput(address)))
         return Status::failure(ErrorKind::Failed,
-                               QStringLiteral("Could not open \"%1\": no program on this system "
-                                              "opens it.")
+                               QCoreApplication::translate("Platform",
+                                                           "Could not open \"%1\": no program "
+                                                           "on this system opens it.")
                                    .arg(address));
     return Status::success();
 #endif

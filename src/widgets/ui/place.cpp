@@ -169,7 +169,7 @@ void fitCaptions(QWidget* window) {
 QList<QPushButton*> placeButtons(QWidget* parent, std::initializer_list<ButtonSpec> buttons) {
     QList<QPushButton*> out;
     for (const ButtonSpec& b : buttons)
-        out << place<QPushButton>(parent, b.name, QString::fromLatin1(b.caption), b.rect);
+        out << place<QPushButton>(parent, b.name, b.caption, b.rect);
     return out;
 }
 

@@ -55,10 +55,11 @@ void fitCaption(QWidget* control);
 // The same for every control below `window`.
 void fitCaptions(QWidget* window);
 
-// One button of a window's button table: its name, caption and place.
+// One button of a window's button table: its name, caption (translated by the window) and
+// place.
 struct ButtonSpec {
     const char* name;
-    const char* caption;
+    QString caption;
     Twips rect;
 };
 // Creates the buttons of a table, in its order.

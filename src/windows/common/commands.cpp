@@ -11,6 +11,7 @@
 #include "ui/forms.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -40,10 +41,14 @@ void offerWaitingFiles() {
         names << quotedName(file.fileName());
     const QString text =
         waiting.size() == 1
-            ? QStringLiteral("%1 is still waiting to be installed.\nShow it in the installer?")
+            //: %1 is the file's name, in quotes
+            ? QCoreApplication::translate(
+                  "Commands", "%1 is still waiting to be installed.\nShow it in the installer?")
                   .arg(names.constFirst())
-            : QStringLiteral("%1 files are still waiting to be installed: %2.\nShow the next "
-                             "one in the installer?")
+            //: %1 is how many files wait (two or more), %2 their names
+            : QCoreApplication::translate("Commands",
+                                          "%1 files are still waiting to be installed: %2.\nShow "
+                                          "the next one in the installer?")
                   .arg(waiting.size())
                   .arg(names.join(QStringLiteral(", ")));
     if (platform().ask(existingForm(Form::MDI), text, false, Answer::Yes) == Answer::Yes)
@@ -71,10 +76,12 @@ void offerToInstall(const QList<NativePath>& files) {
 
 bool confirmReplace(QWidget* parent, const NativePath& path) {
     return !fileExists(path) ||
-           platform().ask(
-               parent,
-               QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(path.shown()),
-               false, Answer::No) == Answer::Yes;
+           platform().ask(parent,
+                          //: %1 is the file's path
+                          QCoreApplication::translate(
+                              "Commands", "%1 already exists.\nDo you want to replace it?")
+                              .arg(path.shown()),
+                          false, Answer::No) == Answer::Yes;
 }
 
 std::optional<ChosenFile> openAndRead(QWidget* parent, const QString& filter,
@@ -107,8 +114,9 @@ ChangeStore::Waiting waitVisibly(QWidget* parent) {
             return true;
         }
         if (!*wait)
-            *wait = platform().wait(owner, QStringLiteral("Waiting for another Grovekeep or "
-                                                          "grovekeep-vif to finish..."));
+            *wait = platform().wait(
+                owner, QCoreApplication::translate("Commands", "Waiting for another Grovekeep or "
+                                                               "grovekeep-vif to finish..."));
         return (*wait)->keepWaiting();
     };
 }
@@ -152,9 +160,12 @@ bool saveUserFile(QWidget* parent, const NativePath& path, const QByteArray& byt
 
 QString installedNote(const Applied& installed) {
     return installed.backupsMade > 0
-               ? QStringLiteral("Your file was backed and then installed to the correct directory.")
-               : QStringLiteral("Your file was installed to the correct directory. The game had "
-                                "no file of that name, so there was nothing to back up.");
+               ? QCoreApplication::translate(
+                     "Commands",
+                     "Your file was backed and then installed to the correct directory.")
+               : QCoreApplication::translate(
+                     "Commands", "Your file was installed to the correct directory. The game had "
+                                 "no file of that name, so there was nothing to back up.");
 }
 
 void recoverInterruptedOperations(QWidget* parent) {
@@ -168,8 +179,10 @@ void recoverInterruptedOperations(QWidget* parent) {
     store->setWaiting(waitBeside(parent));
     const auto recovered = runBesideBusy(parent, [&] { return store->recover(); });
     if (!recovered && recovered.kind() != ErrorKind::Cancelled)
-        platform().message(parent, recovered.error() +
-                                       QStringLiteral(" Grovekeep changes no file until it can."));
+        //: %1 says why the interrupted change could not be rolled back
+        platform().message(parent, QCoreApplication::translate(
+                                       "Commands", "%1 Grovekeep changes no file until it can.")
+                                       .arg(recovered.error()));
     if (!recovered || recovered->isEmpty())
         return;
     QStringList lines;
@@ -177,41 +190,48 @@ void recoverInterruptedOperations(QWidget* parent) {
     for (const Recovered& r : *recovered) {
         if (r.operation)
             lines << recoveredText(r);
+        // (Indented below the operation they belong to.)
         for (const QString& kept : r.kept)
-            lines << QStringLiteral("    It %1.").arg(kept);
+            //: %1 is what the change store did with a later version of a file ("kept your later
+            //: version of ... in the history (...)")
+            lines << QStringLiteral("    ") +
+                         QCoreApplication::translate("Commands", "It %1.").arg(kept);
         for (const QString& problem : r.problems)
-            lines << QStringLiteral("    Not rolled back: %1.").arg(problem);
+            //: %1 names a file and says why it could not be put back
+            lines
+                << QStringLiteral("    ") +
+                       QCoreApplication::translate("Commands", "Not rolled back: %1.").arg(problem);
         whole = whole && r.problems.isEmpty();
     }
     platform().message(parent,
-                       whole ? QStringLiteral("Grovekeep was stopped in the middle of a change the "
-                                              "last time it ran. The change was undone:\n\n%1")
+                       //: %1 lists the operations rolled back, one a line
+                       whole ? QCoreApplication::translate(
+                                   "Commands", "Grovekeep was stopped in the middle of a change "
+                                               "the last time it ran. The change was undone:\n\n%1")
                                    .arg(lines.join(QLatin1Char('\n')))
-                             : QStringLiteral("Grovekeep was stopped in the middle of a change the "
-                                              "last time it ran, and the change could not be "
-                                              "undone whole. What each file held is kept in the "
-                                              "history:\n\n%1")
+                             : QCoreApplication::translate(
+                                   "Commands", "Grovekeep was stopped in the middle of a change "
+                                               "the last time it ran, and the change could not be "
+                                               "undone whole. What each file held is kept in the "
+                                               "history:\n\n%1")
                                    .arg(lines.join(QLatin1Char('\n'))));
 }
 
-bool confirmLossyText(QWidget* parent, const QString& what) {
-    return platform().ask(parent,
-                          QStringLiteral("Some characters of this %1 cannot be written in the "
-                                         "game's character set and would be written as \"?\".\n"
-                                         "Write the %1 anyway?")
-                              .arg(what),
-                          false, Answer::No) == Answer::Yes;
+bool confirmLossyText(QWidget* parent, const QString& question) {
+    return platform().ask(parent, question, false, Answer::No) == Answer::Yes;
 }
 
 bool settingsFoldersKnown(QWidget* parent, bool needGameFolder) {
     if (!shared().ManagerFolder.isEmpty() && (!needGameFolder || !shared().GameFolder.isEmpty()))
         return true;
-    platform().message(parent, needGameFolder
-                                   ? QStringLiteral("Please tell Grovekeep where Black and White "
-                                                    "and Grovekeep are located (Tools > Options) "
-                                                    "first.")
-                                   : QStringLiteral("Please tell Grovekeep where it is located "
-                                                    "(Tools > Options) first."));
+    platform().message(
+        parent,
+        needGameFolder
+            ? QCoreApplication::translate("Commands", "Please tell Grovekeep where Black and White "
+                                                      "and Grovekeep are located (Tools > Options) "
+                                                      "first.")
+            : QCoreApplication::translate("Commands", "Please tell Grovekeep where it is located "
+                                                      "(Tools > Options) first."));
     showForm(Form::Options);
     return false;
 }

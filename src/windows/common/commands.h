@@ -66,9 +66,9 @@ QString installedNote(const Applied& installed);
 // and says so once.
 void recoverInterruptedOperations(QWidget* parent);
 
-// Asks before text with characters the game's code page lacks is written with "?" in their
-// place; `what` names the text ("map", "readme").
-bool confirmLossyText(QWidget* parent, const QString& what);
+// Asks `question` before text with characters the game's code page lacks is written with "?"
+// in their place (the window words it for its text: a map, a readme); true to write it.
+bool confirmLossyText(QWidget* parent, const QString& question);
 
 // True when ManagerFolder (and GameFolder, when needed) is set; otherwise says so and shows
 // the Options window.

@@ -8,6 +8,7 @@
 #include "shared.h"
 #include "ui/forms.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 #include <QWidget>
 
@@ -46,12 +47,18 @@ void startHelpViewer(QWidget* parent) {
             return;
         }
     }
-    QStringList shown;
+    // The places, one after another: "A and B", "A and B and C".
+    QString places;
     for (const NativePath& path : candidates)
-        shown << quotedPath(path);
-    platform().message(parent, QStringLiteral("The help viewer is missing. Grovekeep looked for "
-                                              "it at %1.")
-                                   .arg(shown.join(QStringLiteral(" and "))));
+        places = places.isEmpty() ? quotedPath(path)
+                                  //: %1 is one or more places already named, %2 one more place
+                                  : QCoreApplication::translate("Programs", "%1 and %2")
+                                        .arg(places, quotedPath(path));
+    //: %1 names the places the help viewer was looked for
+    platform().message(parent, QCoreApplication::translate("Programs",
+                                                           "The help viewer is missing. Grovekeep "
+                                                           "looked for it at %1.")
+                                   .arg(places));
 }
 
 void addHelpKey(QWidget* window) {

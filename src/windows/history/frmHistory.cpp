@@ -44,7 +44,7 @@ QTreeWidget* table(QWidget* parent, const char* name, const QStringList& columns
 
 frmHistory::frmHistory() {
     setObjectName(QStringLiteral("frmHistory"));
-    setWindowTitle(QStringLiteral("Grovekeep - History"));
+    setWindowTitle(tr("Grovekeep - History"));
     resize(720, 460);
     createControls();
     connectControls();
@@ -57,10 +57,22 @@ frmHistory::frmHistory() {
 
 void frmHistory::createControls() {
     lstOperations = table(this, "lstOperations",
-                          {QStringLiteral("Time"), QStringLiteral("What"), QStringLiteral("Files"),
-                           QStringLiteral("State")});
+                          {//: A column of the list of operations: when each was made
+                           tr("Time"),
+                           //: A column of the list of operations: what each did
+                           tr("What"),
+                           //: A column of the list of operations: how many files each wrote
+                           tr("Files"),
+                           //: A column of the list of operations: complete, undone...
+                           tr("State")});
     lstFiles = table(this, "lstFiles",
-                     {QStringLiteral("File"), QStringLiteral("Change"), QStringLiteral("Now")});
+                     {//: A column of the list of an operation's files: the file's path
+                      tr("File"),
+                      //: A column of the list of an operation's files: added, replaced, removed
+                      tr("Change"),
+                      //: A column of the list of an operation's files: what Verify found the
+                      //: file to be now
+                      tr("Now")});
     lblSummary = new QLabel(this);
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lblSummary->setTextFormat(Qt::PlainText);
@@ -71,15 +83,14 @@ void frmHistory::createControls() {
         b->setToolTip(tip);
         return b;
     };
-    cmdUndo = button("cmdUndo", QStringLiteral("&Undo"),
-                     QStringLiteral("Put back what the operation's files held before it"));
-    cmdVerify = button("cmdVerify", QStringLiteral("&Verify"),
-                       QStringLiteral("Check whether each file is as the operation left it"));
-    cmdShowFolder = button("cmdShowFolder", QStringLiteral("&Show in folder"),
-                           QStringLiteral("Open the folder of the selected file"));
-    cmdFree = button("cmdFree", QStringLiteral("&Free space..."),
-                     QStringLiteral("Remove old operations from the history"));
-    auto* cmdClose = button("cmdClose", QStringLiteral("&Close"), QString());
+    cmdUndo =
+        button("cmdUndo", tr("&Undo"), tr("Put back what the operation's files held before it"));
+    cmdVerify = button("cmdVerify", tr("&Verify"),
+                       tr("Check whether each file is as the operation left it"));
+    cmdShowFolder =
+        button("cmdShowFolder", tr("&Show in folder"), tr("Open the folder of the selected file"));
+    cmdFree = button("cmdFree", tr("&Free space..."), tr("Remove old operations from the history"));
+    auto* cmdClose = button("cmdClose", tr("&Close"), QString());
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(lstOperations);
@@ -166,9 +177,10 @@ void frmHistory::refresh() {
             ++unreadable;
             item = new QTreeWidgetItem(
                 lstOperations,
-                {QStringLiteral("-"),
-                 QStringLiteral("Operation %1: its record cannot be read").arg(record.id),
-                 QStringLiteral("-"), QStringLiteral("unreadable")});
+                {QStringLiteral("-"), tr("Operation %1: its record cannot be read").arg(record.id),
+                 QStringLiteral("-"),
+                 //: The state of an operation whose record cannot be read
+                 tr("unreadable")});
             item->setToolTip(1, oneLine(record.unreadable));
         } else {
             item = new QTreeWidgetItem(
@@ -188,15 +200,14 @@ void frmHistory::refresh() {
     if (!lstOperations->currentItem() && lstOperations->topLevelItemCount() > 0)
         lstOperations->setCurrentItem(lstOperations->topLevelItem(0));
     if (m_history.isEmpty())
-        lblSummary->setText(problem.isEmpty()
-                                ? QStringLiteral("No change has been recorded yet. Every file "
-                                                 "Grovekeep installs, replaces or saves is "
-                                                 "recorded here.")
-                                : problem);
+        lblSummary->setText(problem.isEmpty() ? tr("No change has been recorded yet. Every file "
+                                                   "Grovekeep installs, replaces or saves is "
+                                                   "recorded here.")
+                                              : problem);
     showFiles();
     if (unreadable > 0 && !lstOperations->currentItem())
         lblSummary->setText(
-            QStringLiteral("%1 of the history cannot be read.").arg(operationsText(unreadable)));
+            tr("%n operations of the history cannot be read.", nullptr, unreadable));
 }
 
 void frmHistory::showFiles() {
@@ -213,9 +224,8 @@ void frmHistory::showFiles() {
     if (!any)
         return;
     if (!found->readable()) {
-        lblSummary->setText(QStringLiteral("Operation %1 cannot be read: %2")
-                                .arg(found->id)
-                                .arg(oneLine(found->unreadable)));
+        lblSummary->setText(
+            tr("Operation %1 cannot be read: %2").arg(found->id).arg(oneLine(found->unreadable)));
         return;
     }
     QString problem;
@@ -227,7 +237,7 @@ void frmHistory::showFiles() {
     }
     if (!problem.isEmpty()) {
         lblSummary->setText(
-            QStringLiteral("Operation %1 cannot be read: %2").arg(found->id).arg(oneLine(problem)));
+            tr("Operation %1 cannot be read: %2").arg(found->id).arg(oneLine(problem)));
         return;
     }
     cmdUndo->setEnabled(found->state == OperationState::Complete);
@@ -239,11 +249,12 @@ void frmHistory::showFiles() {
         item->setToolTip(0, file.location.path().shown());
     }
     lstFiles->resizeColumnToContents(1);
-    lblSummary->setText(QStringLiteral("Operation %1, %2: %3, %4, %5.%6")
-                            .arg(found->id)
-                            .arg(timeText(found->time), oneLine(found->info.what),
-                                 filesText(found->fileCount), stateName(found->state))
-                            .arg(found->note.isEmpty() ? QString() : ' ' + oneLine(found->note)));
+    //: %1 is the operation's number, %2 its time, %3 what it did, %4 its state, %5 its note
+    //: (with a space before it) or nothing
+    lblSummary->setText(tr("Operation %1, %2: %3, %n files, %4.%5", nullptr, found->fileCount)
+                            .arg(QString::number(found->id), timeText(found->time),
+                                 oneLine(found->info.what), stateName(found->state),
+                                 found->note.isEmpty() ? QString() : ' ' + oneLine(found->note)));
     if (lstFiles->topLevelItemCount() > 0)
         lstFiles->setCurrentItem(lstFiles->topLevelItem(0));
 }
@@ -269,21 +280,24 @@ void frmHistory::cmdVerify_Click() {
     }
     lstFiles->resizeColumnToContents(2);
     if (intact == checks.size())
-        lblSummary->setText(QStringLiteral("Every file of operation %1 is as it left it.").arg(id));
+        lblSummary->setText(tr("Every file of operation %1 is as it left it.").arg(id));
     else if (!unreadable.isEmpty())
-        lblSummary->setText(QStringLiteral("Operation %1: %2 of %3 are as it left them; %4 could "
-                                           "not be read: %5")
+        //: %1 is the operation's number, %2 how many of its files are intact, %3 how many could
+        //: not be read, %4 why the first of them could not
+        lblSummary->setText(tr("Operation %1: %2 of %n files are as it left them; %3 could not be "
+                               "read: %4",
+                               nullptr, int(checks.size()))
                                 .arg(id)
                                 .arg(intact)
-                                .arg(filesText(int(checks.size())))
                                 .arg(unreadable.size())
                                 .arg(oneLine(unreadable.first())));
     else
-        lblSummary->setText(QStringLiteral("Operation %1: %2 of %3 are as it left them; the "
-                                           "others have changed since or are missing.")
+        //: %1 is the operation's number, %2 how many of its files are intact
+        lblSummary->setText(tr("Operation %1: %2 of %n files are as it left them; the others "
+                               "have changed since or are missing.",
+                               nullptr, int(checks.size()))
                                 .arg(id)
-                                .arg(intact)
-                                .arg(filesText(int(checks.size()))));
+                                .arg(intact));
 }
 
 void frmHistory::cmdUndo_Click() {
@@ -296,30 +310,31 @@ void frmHistory::cmdUndo_Click() {
         return;
     const QString what =
         record->files.size() == 1
-            ? QStringLiteral("Its file gets back what it held before it; what it holds now is "
-                             "kept in the history.")
-            : QStringLiteral("Its %1 get back what they held before it; what they hold now is "
-                             "kept in the history.")
-                  .arg(filesText(int(record->files.size())));
-    if (platform().ask(this,
-                       QStringLiteral("Undo operation %1 (%2)?\n%3")
-                           .arg(id)
-                           .arg(oneLine(record->info.what), what),
-                       false) != Answer::Yes)
+            ? tr("Its file gets back what it held before it; what it holds now is "
+                 "kept in the history.")
+            //: %1 is the number of files (never one)
+            : tr("Its %1 files get back what they held before it; what they hold now is kept in "
+                 "the history.")
+                  .arg(record->files.size());
+    if (platform().ask(
+            this,
+            //: %1 is the operation's number, %2 what it did, %3 what undoing does
+            tr("Undo operation %1 (%2)?\n%3").arg(id).arg(oneLine(record->info.what), what),
+            false) != Answer::Yes)
         return;
     bool changedOnly = false;
     const QStringList problems = opened->undoProblems(id, &changedOnly);
     bool force = false;
     if (!problems.isEmpty()) {
         if (!changedOnly) {
-            platform().message(this, QStringLiteral("Operation %1 was not undone. %2")
+            platform().message(this, tr("Operation %1 was not undone. %2")
                                          .arg(id)
                                          .arg(problems.join(QLatin1Char('\n'))));
             return;
         }
         if (platform().ask(this,
-                           QStringLiteral("%1\nUndo it anyway? What these files hold now is "
-                                          "kept in the history.")
+                           tr("%1\nUndo it anyway? What these files hold now is "
+                              "kept in the history.")
                                .arg(problems.join(QLatin1Char('\n'))),
                            false, Answer::No) != Answer::Yes)
             return;
@@ -335,9 +350,8 @@ void frmHistory::cmdUndo_Click() {
     }
     refresh();
     selectOperation(undone->operation);
-    lblSummary->setText(QStringLiteral("Operation %1 was undone (by operation %2).")
-                            .arg(id)
-                            .arg(undone->operation));
+    lblSummary->setText(
+        tr("Operation %1 was undone (by operation %2).").arg(id).arg(undone->operation));
 }
 
 void frmHistory::cmdShowFolder_Click() {
@@ -358,8 +372,9 @@ void frmHistory::cmdFree_Click() {
     QStringList captions;
     for (const PruneAge& age : ages)
         captions << age.caption;
-    const auto chosen = platform().choose(
-        this, QStringLiteral("Free the space of the history's operations:"), captions);
+    //: Followed by a list to choose from: "older than 30 days", "all of it"...
+    const auto chosen =
+        platform().choose(this, tr("Free the space of the history's operations:"), captions);
     if (!chosen || *chosen < 0 || *chosen >= ages.size())
         return;
     const QDateTime before = ages.at(*chosen).days > 0
@@ -373,10 +388,10 @@ void frmHistory::cmdFree_Click() {
     bool evenInstalled = false;
     if (!planned->keptInstalled.isEmpty() &&
         platform().ask(this,
-                       QStringLiteral("%1 of these installed files that are still in place; "
-                                      "without their record they cannot be undone.\n"
-                                      "Remove their records too?")
-                           .arg(operationsText(int(planned->keptInstalled.size()))),
+                       tr("%n operations of these installed files that are still in place; "
+                          "without their record they cannot be undone.\nRemove their records "
+                          "too?",
+                          nullptr, int(planned->keptInstalled.size())),
                        false, Answer::No) == Answer::Yes) {
         evenInstalled = true;
         planned = opened->prune(before, true, true);
@@ -386,13 +401,15 @@ void frmHistory::cmdFree_Click() {
         }
     }
     if (planned->operations == 0) {
-        platform().message(this, QStringLiteral("There is nothing to free."));
+        platform().message(this, tr("There is nothing to free."));
         return;
     }
-    if (platform().ask(this,
-                       QStringLiteral("Remove %1 from the history and free %2?")
-                           .arg(operationsText(planned->operations), sizeText(planned->bytesFreed)),
-                       false, Answer::No) != Answer::Yes)
+    if (platform().ask(
+            this,
+            //: %1 is a size ("1.5 MiB")
+            tr("Remove %n operations from the history and free %1?", nullptr, planned->operations)
+                .arg(sizeText(planned->bytesFreed)),
+            false, Answer::No) != Answer::Yes)
         return;
     const auto pruned = opened->prune(before, evenInstalled, false);
     if (!pruned) {
@@ -400,8 +417,9 @@ void frmHistory::cmdFree_Click() {
         return;
     }
     refresh();
-    lblSummary->setText(QStringLiteral("%1 removed; %2 freed.")
-                            .arg(operationsText(pruned->operations), sizeText(pruned->bytesFreed)));
+    //: %1 is a size ("1.5 MiB")
+    lblSummary->setText(tr("%n operations removed; %1 freed.", nullptr, pruned->operations)
+                            .arg(sizeText(pruned->bytesFreed)));
 }
 
 } // namespace gk

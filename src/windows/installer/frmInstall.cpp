@@ -7,7 +7,6 @@
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
-#include "files/describe.h"
 #include "files/fsys.h"
 #include "installer/install.h"
 #include "installer/wizard.h"
@@ -31,17 +30,9 @@
 
 namespace gk {
 
-namespace {
-
-const QString kUnknownType =
-    QStringLiteral("please select a valid filetype or create a '.vif' to inmstall these files "
-                   "automatically");
-
-} // namespace
-
 frmInstall::frmInstall() {
     setObjectName(QStringLiteral("frmInstall"));
-    setWindowTitle(QStringLiteral("Grovekeep - Installer"));
+    setWindowTitle(tr("Grovekeep - Installer"));
     setFixedSize(574, 348);
     createControls();
     connectControls();
@@ -51,36 +42,28 @@ frmInstall::frmInstall() {
 void frmInstall::createControls() {
     Image1 = place<QLabel>(this, "Image1", QString(), Px{0, -40, 100, 400});
     Image1->setPixmap(installerBanner());
-    Frame1 =
-        place<QGroupBox>(this, "Frame1", QStringLiteral("Choose an Option"), Px{104, 8, 465, 305});
-    lblPath =
-        place<QLabel>(Frame1, "lblPath", QStringLiteral("No file selected"), Px{16, 32, 393, 17});
+    Frame1 = place<QGroupBox>(this, "Frame1", tr("Choose an Option"), Px{104, 8, 465, 305});
+    lblPath = place<QLabel>(Frame1, "lblPath", tr("No file selected"), Px{16, 32, 393, 17});
     cmdInstall =
         place<QPushButton>(Frame1, "cmdInstall", QStringLiteral("..."), Px{416, 32, 17, 17});
-    op1 = place<QRadioButton>(Frame1, "op1", QStringLiteral("Install a Black and White file"),
+    op1 = place<QRadioButton>(Frame1, "op1", tr("Install a Black and White file"),
                               Px{8, 40, 169, 17});
-    op2 = place<QRadioButton>(Frame1, "op2",
-                              QStringLiteral("Create a Black a Grovekeep installation File"),
+    op2 = place<QRadioButton>(Frame1, "op2", tr("Create a Black a Grovekeep installation File"),
                               Px{8, 72, 297, 17});
-    op3 = place<QRadioButton>(Frame1, "op3", QStringLiteral("Check for Grovekeep Updates"),
-                              Px{8, 104, 305, 17});
-    op4 = place<QRadioButton>(Frame1, "op4",
-                              QStringLiteral("Browse the Web for Black and White files. "),
+    op3 =
+        place<QRadioButton>(Frame1, "op3", tr("Check for Grovekeep Updates"), Px{8, 104, 305, 17});
+    op4 = place<QRadioButton>(Frame1, "op4", tr("Browse the Web for Black and White files. "),
                               Px{8, 136, 297, 17});
     rtbFileNames = place<QTreeWidget>(Frame1, "rtbFileNames", Px{8, 64, 449, 137});
-    cmdRemove =
-        place<QPushButton>(Frame1, "cmdRemove", QStringLiteral("&Remove"), Px{8, 208, 97, 25});
-    lblType =
-        place<QLabel>(Frame1, "lblType", QStringLiteral("No file type set"), Px{8, 208, 449, 25});
+    cmdRemove = place<QPushButton>(Frame1, "cmdRemove", tr("&Remove"), Px{8, 208, 97, 25});
+    lblType = place<QLabel>(Frame1, "lblType", tr("No file type set"), Px{8, 208, 449, 25});
     lblNote = place<QLabel>(Frame1, "lblNote", QString(), Px{8, 248, 449, 33});
     prg1 = place<QProgressBar>(Frame1, "prg1", QString(), Px{8, 280, 449, 17});
-    cmdBack = place<QPushButton>(this, "cmdBack", QStringLiteral("<< Back"), Px{328, 320, 73, 25});
-    cmdNext = place<QPushButton>(this, "cmdNext", QStringLiteral("Next >>"), Px{408, 320, 73, 25});
-    cmdCancel =
-        place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"), Px{488, 320, 81, 25});
-    cmdHistory =
-        place<QPushButton>(this, "cmdHistory", QStringLiteral("History..."), Px{104, 320, 97, 25});
-    cmdHistory->setToolTip(QStringLiteral("What the installation changed, and the way to undo it"));
+    cmdBack = place<QPushButton>(this, "cmdBack", tr("<< Back"), Px{328, 320, 73, 25});
+    cmdNext = place<QPushButton>(this, "cmdNext", tr("Next >>"), Px{408, 320, 73, 25});
+    cmdCancel = place<QPushButton>(this, "cmdCancel", tr("Cancel"), Px{488, 320, 81, 25});
+    cmdHistory = place<QPushButton>(this, "cmdHistory", tr("History..."), Px{104, 320, 97, 25});
+    cmdHistory->setToolTip(tr("What the installation changed, and the way to undo it"));
     cmdHistory->hide();
 
     op1->setChecked(true);
@@ -90,15 +73,15 @@ void frmInstall::createControls() {
     lblPath->setTextFormat(Qt::PlainText);
     lblNote->setWordWrap(true);
     lblNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    rtbFileNames->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Installs to")});
+    rtbFileNames->setHeaderLabels({tr("File"), tr("Installs to")});
     rtbFileNames->setRootIsDecorated(false);
     rtbFileNames->setAllColumnsShowFocus(true);
     rtbFileNames->setColumnWidth(0, 130);
-    rtbFileNames->setAccessibleName(QStringLiteral("Files of the package"));
-    cmdRemove->setToolTip(QStringLiteral("Take the selected file out of the package"));
-    cmdInstall->setAccessibleName(QStringLiteral("Choose a file"));
-    cmdInstall->setToolTip(QStringLiteral("Choose a file"));
-    Image1->setAccessibleName(QStringLiteral("Grovekeep Installer"));
+    rtbFileNames->setAccessibleName(tr("Files of the package"));
+    cmdRemove->setToolTip(tr("Take the selected file out of the package"));
+    cmdInstall->setAccessibleName(tr("Choose a file"));
+    cmdInstall->setToolTip(tr("Choose a file"));
+    Image1->setAccessibleName(tr("Grovekeep Installer"));
     cmdRemove->setEnabled(false);
     prg1->setRange(0, 100);
     prg1->setValue(0);
@@ -329,11 +312,9 @@ void frmInstall::takeOfferedFile() {
         }
     }
     const auto waiting = shared().InstallerFiles.size();
-    setWindowTitle(waiting == 0
-                       ? QStringLiteral("Grovekeep - Installer")
-                       : QStringLiteral("Grovekeep - Installer (%1 more %2 waiting)")
-                             .arg(waiting)
-                             .arg(waiting == 1 ? QStringLiteral("file") : QStringLiteral("files")));
+    setWindowTitle(
+        waiting == 0 ? tr("Grovekeep - Installer")
+                     : tr("Grovekeep - Installer (%n more files waiting)", nullptr, int(waiting)));
 }
 
 void frmInstall::cmdCancel_Click() {
@@ -362,7 +343,8 @@ void frmInstall::InstallChosenFile() {
         InstallTattoo();
         break;
     case InstallKind::Unknown:
-        platform().message(this, kUnknownType);
+        platform().message(this, tr("please select a valid filetype or create a '.vif' to "
+                                    "inmstall these files automatically"));
         break;
     }
 }
@@ -377,18 +359,18 @@ void frmInstall::installSingle(int kindValue) {
     const SingleInstall plan =
         planSingleInstall(kind, m_chosenFile.text(), gameFolder(), managerFolder());
     prg1->setValue(0);
-    lblNote->setText(QStringLiteral("Backing up file"));
+    lblNote->setText(tr("Backing up file"));
     OperationInfo info;
     info.kind = QStringLiteral("file");
     info.what = QStringLiteral("File %1").arg(quotedName(m_chosenFile.fileName()));
     const auto installed = installSingleFile(*store, plan, m_chosenContents, info);
     if (!installed) {
-        lblNote->setText(QStringLiteral("The file was not installed."));
+        lblNote->setText(tr("The file was not installed."));
         platform().message(this, installed.error());
         return;
     }
     prg1->setValue(50);
-    lblNote->setText(QStringLiteral("Installing Script"));
+    lblNote->setText(tr("Installing Script"));
     prg1->setValue(100);
     lblNote->setText(installedNote(*installed));
     offerHistory(installed->operation);
@@ -455,8 +437,8 @@ void frmInstall::InstallPackage() {
                 if (percent != std::exchange(shown, percent))
                     onInterfaceThread(this, [this, percent] {
                         if (prg1->value() == 0 && !m_stop)
-                            lblNote->setText(QStringLiteral("Installing... Cancel stops the "
-                                                            "installation and changes nothing."));
+                            lblNote->setText(tr("Installing... Cancel stops the "
+                                                "installation and changes nothing."));
                         prg1->setValue(percent);
                     });
             },
@@ -469,24 +451,24 @@ void frmInstall::InstallPackage() {
         return;
     }
     if (!outcome.problems.isEmpty()) {
-        lblNote->setText(QStringLiteral("Nothing was installed."));
-        platform().message(this,
-                           QStringLiteral("Nothing was installed: this package has entries that "
-                                          "cannot be installed.\n\n%1")
-                               .arg(outcome.problems.join(QLatin1Char('\n'))));
+        lblNote->setText(tr("Nothing was installed."));
+        platform().message(this, tr("Nothing was installed: this package has entries that "
+                                    "cannot be installed.\n\n%1")
+                                     .arg(outcome.problems.join(QLatin1Char('\n'))));
         return;
     }
     const Result<Applied>& applied = outcome.applied;
     if (!applied) {
         prg1->setValue(0);
         if (applied.kind() == ErrorKind::Cancelled) {
-            lblNote->setText(QStringLiteral("Cancelled. Nothing was changed."));
+            lblNote->setText(tr("Cancelled. Nothing was changed."));
             closeAfterWork();
             return;
         }
-        lblNote->setText(QStringLiteral("Nothing was installed."));
+        lblNote->setText(tr("Nothing was installed."));
         platform().message(
-            this, QStringLiteral("The package was not installed. %1").arg(applied.error()));
+            //: %1 says why
+            this, tr("The package was not installed. %1").arg(applied.error()));
         return;
     }
     prg1->setValue(100);
@@ -494,16 +476,16 @@ void frmInstall::InstallPackage() {
     // Installed: Next finishes (it does not install it again); another file ("..."), the
     // history and Back lead on.
     finishInstall();
-    lblNote->setText(QStringLiteral("The package was installed: %1. What every replaced file "
-                                    "held is kept in the history. Choose another file with "
-                                    "\"...\" to install it.")
-                         .arg(filesText(int(outcome.entries))));
+    lblNote->setText(tr("The package was installed: %n files. What every replaced file held is "
+                        "kept in the history. Choose another file with \"...\" to install it.",
+                        nullptr, int(outcome.entries)));
     if (!applied->conflicts.isEmpty()) {
         QStringList lines;
         for (const Conflict& conflict : applied->conflicts)
-            lines << QStringLiteral("%1 (%2)").arg(conflict.path.shown(), installedBy(conflict));
-        platform().message(this, QStringLiteral("The package was installed. It replaced files "
-                                                "that earlier installations wrote:\n\n%1")
+            //: %1 is a file's path, %2 says which installation wrote it
+            lines << tr("%1 (%2)").arg(conflict.path.shown(), installedBy(conflict));
+        platform().message(this, tr("The package was installed. It replaced files "
+                                    "that earlier installations wrote:\n\n%1")
                                      .arg(lines.join(QLatin1Char('\n'))));
     }
     closeAfterWork();
@@ -520,8 +502,8 @@ void frmInstall::setWorking(bool working) {
                 m_enabledBeforeWork << button;
             button->setEnabled(false);
         }
-        lblNote->setText(QStringLiteral("Checking the package... Cancel stops the installation "
-                                        "and changes nothing."));
+        lblNote->setText(tr("Checking the package... Cancel stops the installation "
+                            "and changes nothing."));
         setCursor(Qt::BusyCursor);
         cmdCancel->setFocus();
         return;
@@ -546,9 +528,9 @@ void frmInstall::closeEvent(QCloseEvent* event) {
             step() == StepChooseFiles || step() == StepChoosePackage || step() == StepReadyToSave;
         if (compiling && m_compiler.entryCount() > 0 &&
             platform().ask(this,
-                           QStringLiteral("The package being made lists %1. Close the installer "
-                                          "and drop the list?")
-                               .arg(filesText(int(m_compiler.entryCount()))),
+                           tr("The package being made lists %n files. Close the installer and "
+                              "drop the list?",
+                              nullptr, int(m_compiler.entryCount())),
                            false, Answer::No) != Answer::Yes) {
             event->ignore();
             return;
@@ -562,8 +544,8 @@ void frmInstall::closeEvent(QCloseEvent* event) {
     if (m_stop)
         return;
     if (platform().ask(this,
-                       QStringLiteral("A package is being installed. Cancel the installation? "
-                                      "Nothing will be changed."),
+                       tr("A package is being installed. Cancel the installation? "
+                          "Nothing will be changed."),
                        false) != Answer::Yes)
         return;
     m_closeAfterWork = true;
@@ -573,7 +555,7 @@ void frmInstall::closeEvent(QCloseEvent* event) {
 void frmInstall::stopWork() {
     m_stop = true;
     cmdCancel->setEnabled(false);
-    lblNote->setText(QStringLiteral("Cancelling..."));
+    lblNote->setText(tr("Cancelling..."));
 }
 
 void frmInstall::offerHistory(int operation) {
@@ -587,10 +569,9 @@ void frmInstall::cmdHistory_Click() {
 }
 
 void frmInstall::InstallTattoo() {
-    platform().message(
-        this, QStringLiteral("To install tattoos you must use the tatto manager..Follow the "
-                             "instructions at the bottom of the screen to install and "
-                             "manage them"));
+    platform().message(this, tr("To install tattoos you must use the tatto manager..Follow the "
+                                "instructions at the bottom of the screen to install and "
+                                "manage them"));
     showForm(Form::Tattoo);
 }
 
@@ -603,7 +584,9 @@ void frmInstall::AddPackFile() {
         PackageCompiler::proposedInstallPath(*file, gameFolder(), m_dio2Name);
     const auto installPath = platform().saveFileName(
         this, QString(), suggested,
-        QStringLiteral("Where should %1 be installed in the game?").arg(file->fileName()));
+        //: The title of the file dialog that asks where a file of a new package goes; %1 is
+        //: the file's name
+        tr("Where should %1 be installed in the game?").arg(file->fileName()));
     if (!installPath || installPath->isEmpty())
         return;
     m_dio2Name = *installPath;
@@ -668,7 +651,7 @@ void frmInstall::choosePackageFile() {
 }
 
 void frmInstall::SavePackage() {
-    lblNote->setText(QStringLiteral("Saving file to directory"));
+    lblNote->setText(tr("Saving file to directory"));
     prg1->setValue(0);
     auto backToReady = [this](const QString& note) {
         lblPath->setText(m_packagePath.text());
@@ -676,24 +659,24 @@ void frmInstall::SavePackage() {
         setStep(StepReadyToSave);
     };
     if (!settingsFoldersKnown(this, false)) {
-        backToReady(QStringLiteral("The package was not saved."));
+        backToReady(tr("The package was not saved."));
         return;
     }
     auto store = storeOrSay(this);
     if (!store) {
-        backToReady(QStringLiteral("The package was not saved."));
+        backToReady(tr("The package was not saved."));
         return;
     }
     const auto saved = m_compiler.SavePackage(*store, m_packagePath, managerFolder());
     if (!saved) {
-        backToReady(QStringLiteral("The package was not saved."));
+        backToReady(tr("The package was not saved."));
         platform().message(this, saved.error());
         return;
     }
     prg1->setValue(50);
-    lblNote->setText(QStringLiteral("Backing up file"));
+    lblNote->setText(tr("Backing up file"));
     prg1->setValue(100);
-    lblNote->setText(QStringLiteral("Your file was saved and Backed up!"));
+    lblNote->setText(tr("Your file was saved and Backed up!"));
     m_finishedBySave = true;
     setStep(StepFinished);
 }
@@ -724,7 +707,7 @@ QPixmap installerBanner() {
     f.setBold(true);
     p.setFont(f);
     p.setPen(QColor(232, 222, 180));
-    p.drawText(QPointF(0, 0), QStringLiteral("Grovekeep Installer"));
+    p.drawText(QPointF(0, 0), frmInstall::tr("Grovekeep Installer"));
     return pix;
 }
 

@@ -22,7 +22,7 @@ namespace gk {
 
 frmExtra::frmExtra() {
     setObjectName(QStringLiteral("frmExtra"));
-    setWindowTitle(QStringLiteral("Grovekeep - Skin / Landscape Mode"));
+    setWindowTitle(tr("Grovekeep - Skin / Landscape Mode"));
     resize(twipsToPx(11400), twipsToPx(6945));
     setFixedSize(size());
     createControls();
@@ -30,32 +30,31 @@ frmExtra::frmExtra() {
 }
 
 void frmExtra::createControls() {
-    placeButtons(this, {{"cmdLoadSkin", "Load Skin", {120, 120, 1335, 375}},
-                        {"cmdInstallSkin", "Install Skin", {1440, 120, 1455, 375}},
-                        {"cmdEditSkin", "Edit Skins With", {2880, 120, 1335, 375}},
-                        {"cmdCreateReadme", "Create Readme", {4200, 120, 1335, 375}},
-                        {"cmdFindSkin", "Find Skins", {5520, 120, 1335, 375}},
-                        {"cmdClose", "Close", {10080, 120, 1215, 375}},
-                        {"cmdLoadLand", "Load Landscape", {120, 480, 1335, 375}},
-                        {"cmdInstallLand", "Install Landscape", {1440, 480, 1455, 375}},
-                        {"cmdEditLand", "Edit Lands With", {2880, 480, 1335, 375}},
-                        {"cmdTest", "Test", {4200, 480, 1335, 375}},
-                        {"cmdGetHelp", "Get Help", {5520, 480, 1335, 375}},
-                        {"cmdSubmit", "Submit File", {6840, 480, 1335, 375}}});
+    placeButtons(this, {{"cmdLoadSkin", tr("Load Skin"), {120, 120, 1335, 375}},
+                        {"cmdInstallSkin", tr("Install Skin"), {1440, 120, 1455, 375}},
+                        {"cmdEditSkin", tr("Edit Skins With"), {2880, 120, 1335, 375}},
+                        {"cmdCreateReadme", tr("Create Readme"), {4200, 120, 1335, 375}},
+                        {"cmdFindSkin", tr("Find Skins"), {5520, 120, 1335, 375}},
+                        {"cmdClose", tr("Close"), {10080, 120, 1215, 375}},
+                        {"cmdLoadLand", tr("Load Landscape"), {120, 480, 1335, 375}},
+                        {"cmdInstallLand", tr("Install Landscape"), {1440, 480, 1455, 375}},
+                        {"cmdEditLand", tr("Edit Lands With"), {2880, 480, 1335, 375}},
+                        {"cmdTest", tr("Test"), {4200, 480, 1335, 375}},
+                        {"cmdGetHelp", tr("Get Help"), {5520, 480, 1335, 375}},
+                        {"cmdSubmit", tr("Submit File"), {6840, 480, 1335, 375}}});
     place<QLabel>(this, "Label1",
-                  QStringLiteral("BELOW: This is the current landscape (lnd) file you are "
-                                 "viewing..."),
+                  tr("BELOW: This is the current landscape (lnd) file you are "
+                     "viewing..."),
                   Twips{120, 960});
     // Where the installation's status texts show.
     lblStatus = place<QLabel>(this, "lblStatus", QString(), Twips{5520, 960, 5775, 255});
     lblStatus->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_land.view = place<QPlainTextEdit>(this, "rtbLand", QString(), Twips{0, 1200, 11295, 2535});
-    place<QLabel>(this, "Label2",
-                  QStringLiteral("BELOW: This is the current Skin (l3d) file you are viewing"),
+    place<QLabel>(this, "Label2", tr("BELOW: This is the current Skin (l3d) file you are viewing"),
                   Twips{120, 3840});
     m_skin.view = place<QPlainTextEdit>(this, "rtbSkin", QString(), Twips{0, 4200, 11295, 2655});
-    m_land.view->setAccessibleName(QStringLiteral("The landscape loaded"));
-    m_skin.view->setAccessibleName(QStringLiteral("The skin loaded"));
+    m_land.view->setAccessibleName(tr("The landscape loaded"));
+    m_skin.view->setAccessibleName(tr("The skin loaded"));
     for (QPlainTextEdit* view : {m_land.view, m_skin.view}) {
         view->setReadOnly(true);
         view->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -64,12 +63,20 @@ void frmExtra::createControls() {
 
     m_land.kindName = "landscape";
     m_land.extension = QStringLiteral("lnd");
-    m_land.filter = QStringLiteral("Lionhead Land Files (*.lnd)|*.lnd");
+    //: A file dialog's filter: keep "(*.lnd)" as it is
+    m_land.filter = tr("Lionhead Land Files (*.lnd)") + QStringLiteral("|*.lnd");
+    //: %1 is the chosen file's path, in quotes
+    m_land.notThisKind = tr("%1 is not a landscape file (.lnd), so it was not loaded.");
+    m_land.loadFirst = tr("Please load a landscape first; it is installed under its own name.");
     m_land.gameFolder = targetFolderFor(InstallKind::Landscape);
     m_land.backupFolder = QStringLiteral("Backup\\Landscape\\");
     m_skin.kindName = "skin";
     m_skin.extension = QStringLiteral("l3d");
-    m_skin.filter = QStringLiteral("Lionhead Skin Files (*.l3d)|*.l3d");
+    //: A file dialog's filter: keep "(*.l3d)" as it is
+    m_skin.filter = tr("Lionhead Skin Files (*.l3d)") + QStringLiteral("|*.l3d");
+    //: %1 is the chosen file's path, in quotes
+    m_skin.notThisKind = tr("%1 is not a skin file (.l3d), so it was not loaded.");
+    m_skin.loadFirst = tr("Please load a skin first; it is installed under its own name.");
     m_skin.gameFolder = targetFolderFor(InstallKind::Skin);
     m_skin.backupFolder = QStringLiteral("Backup\\CreatureMesh\\");
     enableButtons(this, {"cmdFindSkin", "cmdGetHelp", "cmdSubmit"}, isRegistered(Form::Browser));
@@ -104,11 +111,7 @@ bool frmExtra::load(Content& content) {
     if (QFileInfo(chosen->path.fileName())
             .suffix()
             .compare(content.extension, Qt::CaseInsensitive) != 0) {
-        platform().message(this,
-                           QStringLiteral("%1 is not a %2 file (.%3), so it was not "
-                                          "loaded.")
-                               .arg(quotedPath(chosen->path), QString::fromLatin1(content.kindName),
-                                    content.extension));
+        platform().message(this, content.notThisKind.arg(quotedPath(chosen->path)));
         return false;
     }
     m_dialogFileName = chosen->path;
@@ -121,9 +124,7 @@ bool frmExtra::load(Content& content) {
 
 void frmExtra::install(Content& content, const QString& name) {
     if (content.path.isEmpty() || name.isEmpty()) {
-        platform().message(this, QStringLiteral("Please load a %1 first; it is installed under "
-                                                "its own name.")
-                                     .arg(QString::fromLatin1(content.kindName)));
+        platform().message(this, content.loadFirst);
         return;
     }
     if (!settingsFoldersKnown(this))
@@ -131,8 +132,8 @@ void frmExtra::install(Content& content, const QString& name) {
     auto store = storeOrSay(this);
     if (!store)
         return;
-    setStatus(QStringLiteral("Backing up file"));
-    setStatus(QStringLiteral("Installing Script"));
+    setStatus(tr("Backing up file"));
+    setStatus(tr("Installing Script"));
     OperationInfo info;
     info.kind = QString::fromLatin1(content.kindName);
     info.what = QStringLiteral("%1 %2").arg(
@@ -142,7 +143,7 @@ void frmExtra::install(Content& content, const QString& name) {
         store->apply(info, {contentInstall(content.bytes, gameFolder(), content.gameFolder,
                                            managerFolder(), content.backupFolder, name)});
     if (!installed) {
-        setStatus(QStringLiteral("The file was not installed."));
+        setStatus(tr("The file was not installed."));
         platform().message(this, installed.error());
         return;
     }

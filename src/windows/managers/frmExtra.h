@@ -28,9 +28,11 @@ private:
     void connectControls();
     // A kind of content this window handles: landscapes or skins.
     struct Content {
-        const char* kindName; // "landscape", "skin"
+        const char* kindName; // "landscape", "skin", as the history records it
         QString extension;    // the only kind of file it takes: "lnd", "l3d"
         QString filter;       // file dialog filter
+        QString notThisKind;  // says that the file %1 is not of this kind
+        QString loadFirst;    // asks to load a file of this kind before it is installed
         QString gameFolder;   // below GameFolder
         QString backupFolder; // below ManagerFolder
         QPlainTextEdit* view = nullptr;

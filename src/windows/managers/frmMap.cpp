@@ -33,7 +33,11 @@ namespace gk {
 
 namespace {
 
-const QString kMapFilter = QStringLiteral("Black and White Maps (*.txt)|*.txt");
+// The file dialogs' filter of maps.
+QString mapFilter() {
+    //: A file dialog's filter: keep "(*.txt)" as it is
+    return frmMap::tr("Black and White Maps (*.txt)") + QStringLiteral("|*.txt");
+}
 // The controls are placed for a window of this outer size, frame and title bar included, in
 // twips. The text area takes what the window gains or loses beyond it.
 const QSize kDesigned(11385, 6810);
@@ -47,7 +51,8 @@ constexpr qint64 kReadBesideTheWindow = 1 << 20;
 
 frmMap::frmMap() {
     setObjectName(QStringLiteral("frmMap"));
-    setWindowTitle(QStringLiteral("Grovekeep Beta 1 - Maps[*]"));
+    //: "[*]" stands where a "*" shows while the map has unsaved changes: keep it
+    setWindowTitle(tr("Grovekeep Beta 1 - Maps[*]"));
     resize(twipsToPx(11385), twipsToPx(6810));
     createControls();
     createMenus();
@@ -60,23 +65,23 @@ frmMap::frmMap() {
 void frmMap::createControls() {
     rtbMap = place<LargeTextEdit>(this, "rtbMap", Twips{0, 0, 9685, 5610});
     const QList<QPushButton*> buttons =
-        placeButtons(this, {{"cmdLoad", "Load Map", {9745, 120, 1335, 375}},
-                            {"cmdInstall", "Install this Map", {9745, 600, 1335, 375}},
-                            {"cmdSave", "Save Map", {9745, 1080, 1335, 375}},
+        placeButtons(this, {{"cmdLoad", tr("Load Map"), {9745, 120, 1335, 375}},
+                            {"cmdInstall", tr("Install this Map"), {9745, 600, 1335, 375}},
+                            {"cmdSave", tr("Save Map"), {9745, 1080, 1335, 375}},
                             {"cmdTown", "Plotwright", {9745, 1800, 1335, 375}},
-                            {"cmdEdit", "Edit Map with... ", {9745, 2280, 1335, 375}},
-                            {"cmdReadme", "Create Readme", {9745, 2760, 1335, 375}},
-                            {"cmdTest", "Test Map", {9745, 3480, 1335, 375}},
-                            {"cmdSubmit", "Submit Map", {9745, 3960, 1335, 375}},
-                            {"cmdHelp", "Get Map Help", {9745, 4680, 1335, 375}},
-                            {"cmdIdea", "Submit Map idea", {9745, 5160, 1335, 375}},
-                            {"cmdFind", "Find Maps", {9745, 5640, 1335, 375}}});
-    lblDirectory = place<QLabel>(this, "lblDirectory", QStringLiteral("Current Map Directory:"),
+                            {"cmdEdit", tr("Edit Map with... "), {9745, 2280, 1335, 375}},
+                            {"cmdReadme", tr("Create Readme"), {9745, 2760, 1335, 375}},
+                            {"cmdTest", tr("Test Map"), {9745, 3480, 1335, 375}},
+                            {"cmdSubmit", tr("Submit Map"), {9745, 3960, 1335, 375}},
+                            {"cmdHelp", tr("Get Map Help"), {9745, 4680, 1335, 375}},
+                            {"cmdIdea", tr("Submit Map idea"), {9745, 5160, 1335, 375}},
+                            {"cmdFind", tr("Find Maps"), {9745, 5640, 1335, 375}}});
+    lblDirectory = place<QLabel>(this, "lblDirectory", tr("Current Map Directory:"),
                                  Twips{120, 5710, 1695, 255});
-    lblCurrentDirectory = place<QLabel>(this, "lblCurrentDirectory", QStringLiteral("None..."),
-                                        Twips{1920, 5710, 7215, 255});
-    lblMessage = place<QLabel>(this, "lblMessage", QStringLiteral("Welcome Message:"),
-                               Twips{300, 5960, 1575, 255});
+    lblCurrentDirectory =
+        place<QLabel>(this, "lblCurrentDirectory", tr("None..."), Twips{1920, 5710, 7215, 255});
+    lblMessage =
+        place<QLabel>(this, "lblMessage", tr("Welcome Message:"), Twips{300, 5960, 1575, 255});
     lblWelcomeMessage = place<QLabel>(this, "lblWelcomeMessage", Twips{1920, 5960, 7455, 255});
     ln1 = place<QFrame>(this, "ln1", Twips{0, 6330, 11385, 15});
 
@@ -90,7 +95,7 @@ void frmMap::createControls() {
     m_anchored << anchoredAsPlaced(ln1, AnchorLeft | AnchorRight | AnchorBottom);
 
     rtbMap->setFont(monospaceFont());
-    rtbMap->setAccessibleName(QStringLiteral("Map text"));
+    rtbMap->setAccessibleName(tr("Map text"));
     ln1->setFrameShape(QFrame::HLine);
     ln1->setFrameShadow(QFrame::Plain);
     lblCurrentDirectory->setTextFormat(Qt::PlainText);
@@ -100,28 +105,26 @@ void frmMap::createControls() {
 }
 
 void frmMap::createMenus() {
-    addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
-            {{"mnuOpen", QStringLiteral("Open Map"), [this] { LoadMapText(); }, true,
-              QKeySequence::Open},
-             {"mnuInstall", QStringLiteral("Install Map"), [this] { InstallMapText(); }},
-             {"mnuSave", QStringLiteral("Save Map"), [this] { SaveMapText(); }, true,
-              QKeySequence::Save},
-             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
-    addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
-            {{"mnuEditMap", QStringLiteral("Edit Map with..."), [this] { cmdEdit_Click(); }},
-             {"mnuTest", QStringLiteral("Test Map"), [this] { cmdTest_Click(); }}});
-    addMenu(this, m_menus, "mnuManage", QStringLiteral("Manage"),
-            {showsForm("mnuLandscape", QStringLiteral("Landscapes"), Form::Extra),
-             showsForm("mnuSkin", QStringLiteral("Skin"), Form::Extra),
-             showsForm("mnuTattoo", QStringLiteral("Tattoo"), Form::Tattoo)});
-    addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
-            {showsForm("mnuReadme", QStringLiteral("Readme Creator"), Form::Readme),
-             {"mnuOptions", QStringLiteral("Options"), [] { showForm(Form::Options); }},
-             showsForm("mnuHistory", QStringLiteral("History"), Form::History)});
-    addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
-            {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
-             {"mnuContents", QStringLiteral("Contents"), [this] { startHelpViewer(this); }},
-             showsForm("mnuAbout", QStringLiteral("About"), Form::About)});
+    addMenu(this, m_menus, "mnuFile", tr("File"),
+            {{"mnuOpen", tr("Open Map"), [this] { LoadMapText(); }, true, QKeySequence::Open},
+             {"mnuInstall", tr("Install Map"), [this] { InstallMapText(); }},
+             {"mnuSave", tr("Save Map"), [this] { SaveMapText(); }, true, QKeySequence::Save},
+             {"mnuExit", tr("Exit"), [this] { closeWindow(this); }}});
+    addMenu(this, m_menus, "mnuEdit", tr("Edit"),
+            {{"mnuEditMap", tr("Edit Map with..."), [this] { cmdEdit_Click(); }},
+             {"mnuTest", tr("Test Map"), [this] { cmdTest_Click(); }}});
+    addMenu(this, m_menus, "mnuManage", tr("Manage"),
+            {showsForm("mnuLandscape", tr("Landscapes"), Form::Extra),
+             showsForm("mnuSkin", tr("Skin"), Form::Extra),
+             showsForm("mnuTattoo", tr("Tattoo"), Form::Tattoo)});
+    addMenu(this, m_menus, "mnuTools", tr("Tools"),
+            {showsForm("mnuReadme", tr("Readme Creator"), Form::Readme),
+             {"mnuOptions", tr("Options"), [] { showForm(Form::Options); }},
+             showsForm("mnuHistory", tr("History"), Form::History)});
+    addMenu(this, m_menus, "mnuHelp", tr("Help"),
+            {{"mnuUpdate", tr("Updates"), &showUpdates, isRegistered(Form::Update)},
+             {"mnuContents", tr("Contents"), [this] { startHelpViewer(this); }},
+             showsForm("mnuAbout", tr("About"), Form::About)});
 }
 
 void frmMap::connectControls() {
@@ -143,7 +146,7 @@ QString frmMap::mapText() const { return rtbMap->toPlainText(); }
 void frmMap::LoadMapText() {
     if (m_loading)
         return;
-    const auto path = platform().openFileName(this, kMapFilter, m_dialogFileName);
+    const auto path = platform().openFileName(this, mapFilter(), m_dialogFileName);
     if (!path || path->isEmpty() || !keepOrSaveEdits())
         return;
     m_dialogFileName = *path;
@@ -224,14 +227,16 @@ void frmMap::showDiskChanges(const Announcement& announcement) {
     // The text shown is no longer what the file holds: it counts as unsaved, so that closing
     // the window or loading another map asks first.
     rtbMap->setModified(true);
-    platform().message(
-        this, there ? QStringLiteral("%1 was changed on disk. Your edits in this window are kept "
-                                     "but not saved: use Save Map to keep them, or Load Map to "
-                                     "see what the file holds now.")
-                          .arg(quotedPath(m_diskPath))
-                    : QStringLiteral("%1 is no longer on disk. The text in this window is kept "
-                                     "but not saved: use Save Map to keep it.")
-                          .arg(quotedPath(m_diskPath)));
+    //: %1 is the map's path, in quotes
+    platform().message(this, there
+                                 ? tr("%1 was changed on disk. Your edits in this window are kept "
+                                      "but not saved: use Save Map to keep them, or Load Map to "
+                                      "see what the file holds now.")
+                                       .arg(quotedPath(m_diskPath))
+                                 //: %1 is the map's path, in quotes
+                                 : tr("%1 is no longer on disk. The text in this window is kept "
+                                      "but not saved: use Save Map to keep it.")
+                                       .arg(quotedPath(m_diskPath)));
 }
 
 void frmMap::setLoading(bool loading, const NativePath& path) {
@@ -248,19 +253,19 @@ void frmMap::setLoading(bool loading, const NativePath& path) {
     }
     if (loading) {
         setCursor(Qt::BusyCursor);
-        lblCurrentDirectory->setText(QStringLiteral("Loading %1...").arg(path.shown()));
+        //: %1 is the map's path
+        lblCurrentDirectory->setText(tr("Loading %1...").arg(path.shown()));
     } else {
         unsetCursor();
-        lblCurrentDirectory->setText(m_loadedPath.isEmpty() ? QStringLiteral("None...")
-                                                            : m_loadedPath.text());
+        lblCurrentDirectory->setText(m_loadedPath.isEmpty() ? tr("None...") : m_loadedPath.text());
     }
 }
 
 bool frmMap::keepOrSaveEdits() {
     if (!rtbMap->isModified())
         return true;
-    const Answer answer = platform().ask(
-        this, QStringLiteral("The map has changes that are not saved.\nSave them first?"), true);
+    const Answer answer =
+        platform().ask(this, tr("The map has changes that are not saved.\nSave them first?"), true);
     return answer == Answer::No || (answer == Answer::Yes && SaveMapText());
 }
 
@@ -268,14 +273,17 @@ void frmMap::StoreMapFileName(const QString& path) { MapFileName = bareFileName(
 
 bool frmMap::encodeForWriting(QByteArray& bytes) {
     const EncodedMap encoded = encodeMapText(mapText(), m_loaded);
-    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("map")))
+    if (!encoded.lossless &&
+        !confirmLossyText(this, tr("Some characters of this map cannot be written in the game's "
+                                   "character set and would be written as \"?\".\nWrite the map "
+                                   "anyway?")))
         return false;
     bytes = encoded.bytes;
     return true;
 }
 
 bool frmMap::SaveMapText() {
-    const auto chosen = chooseSaveTarget(this, kMapFilter, m_dialogFileName);
+    const auto chosen = chooseSaveTarget(this, mapFilter(), m_dialogFileName);
     if (!chosen)
         return false;
     QByteArray bytes;
@@ -297,10 +305,10 @@ void frmMap::InstallMapText() {
     // from an earlier window would receive a text that was never that map.
     const QString name = MapFileName;
     if (name.isEmpty() || m_loadedPath.isEmpty()) {
-        platform().message(this, QStringLiteral("No map is loaded in this window, so nothing "
-                                                "was installed. Load a map first: Install this "
-                                                "Map installs it under the name of the map "
-                                                "opened with Load Map."));
+        platform().message(this, tr("No map is loaded in this window, so nothing "
+                                    "was installed. Load a map first: Install this "
+                                    "Map installs it under the name of the map "
+                                    "opened with Load Map."));
         return;
     }
     if (!settingsFoldersKnown(this))

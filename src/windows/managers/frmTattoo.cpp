@@ -24,10 +24,16 @@
 namespace gk {
 
 namespace {
-const QString kTattooFilter = QStringLiteral("Tattoos (*.bmp)|*.bmp");
-const QString kLoadProfileFirst =
-    QStringLiteral("Please load a player profile first: click \"<< Load Tatoos\" and open the "
-                   "profile's helpstats.dat file.");
+// The file dialogs' filter of tattoos.
+QString tattooFilter() {
+    //: A file dialog's filter: keep "(*.bmp)" as it is
+    return frmTattoo::tr("Tattoos (*.bmp)") + QStringLiteral("|*.bmp");
+}
+
+QString loadProfileFirst() {
+    return frmTattoo::tr("Please load a player profile first: click \"<< Load Tatoos\" and open "
+                         "the profile's helpstats.dat file.");
+}
 
 QLabel* pictureBox(QWidget* parent, const char* name, const Twips& rect) {
     auto* box = place<QLabel>(parent, name, QString(), rect);
@@ -42,7 +48,7 @@ QLabel* pictureBox(QWidget* parent, const char* name, const Twips& rect) {
 
 frmTattoo::frmTattoo() {
     setObjectName(QStringLiteral("frmTattoo"));
-    setWindowTitle(QStringLiteral("Grovekeep - Tattoos"));
+    setWindowTitle(tr("Grovekeep - Tattoos"));
     resize(twipsToPx(9375), twipsToPx(5970));
     setFixedSize(size());
     createControls();
@@ -54,43 +60,44 @@ frmTattoo::frmTattoo() {
 void frmTattoo::createControls() {
     for (int n = 1; n <= tattooSlotCount; ++n) {
         tat[n] = pictureBox(this, qPrintable(QStringLiteral("tat%1").arg(n)), tattooPictureRect(n));
-        tat[n]->setAccessibleName(QStringLiteral("Tattoo %1 (%2)").arg(n).arg(tattooFileName(n)));
+        //: %1 is the slot's number, %2 its file's name
+        tat[n]->setAccessibleName(tr("Tattoo %1 (%2)").arg(n).arg(tattooFileName(n)));
         auto* replace = place<QPushButton>(this, qPrintable(QStringLiteral("cmd%1").arg(n)),
                                            QStringLiteral("..."), tattooButtonRect(n));
-        replace->setAccessibleName(QStringLiteral("Replace tattoo %1").arg(n));
-        replace->setToolTip(QStringLiteral("Replace tattoo %1 (%2) with a bitmap you choose")
-                                .arg(n)
-                                .arg(tattooFileName(n)));
+        replace->setAccessibleName(tr("Replace tattoo %1").arg(n));
+        //: %1 is the slot's number, %2 its file's name
+        replace->setToolTip(
+            tr("Replace tattoo %1 (%2) with a bitmap you choose").arg(n).arg(tattooFileName(n)));
     }
 
-    placeButtons(this, {{"cmdTatoo", "Load Tatoo >>", {6000, 120, 1335, 375}},
-                        {"cmdLoadTat1", "<< Load Tatoos", {6000, 600, 1335, 375}},
-                        {"cmdEdit", "Edit Tatoo with...", {6000, 1320, 1335, 375}},
-                        {"cmdReadme", "Create Readme", {6000, 1800, 1335, 375}},
-                        {"cmdTest", "Test Tatoo", {6000, 2400, 1335, 375}},
-                        {"cmdSubmit", "Submit Tatoo", {6000, 2880, 1335, 375}},
-                        {"cmdHelp", "Get Tatoo Help", {6000, 3600, 1335, 375}},
-                        {"cmdFindTat", "Find Tatoos", {6000, 4080, 1335, 375}}});
+    placeButtons(this, {{"cmdTatoo", tr("Load Tatoo >>"), {6000, 120, 1335, 375}},
+                        {"cmdLoadTat1", tr("<< Load Tatoos"), {6000, 600, 1335, 375}},
+                        {"cmdEdit", tr("Edit Tatoo with..."), {6000, 1320, 1335, 375}},
+                        {"cmdReadme", tr("Create Readme"), {6000, 1800, 1335, 375}},
+                        {"cmdTest", tr("Test Tatoo"), {6000, 2400, 1335, 375}},
+                        {"cmdSubmit", tr("Submit Tatoo"), {6000, 2880, 1335, 375}},
+                        {"cmdHelp", tr("Get Tatoo Help"), {6000, 3600, 1335, 375}},
+                        {"cmdFindTat", tr("Find Tatoos"), {6000, 4080, 1335, 375}}});
     picTest = pictureBox(this, "picTest", Twips{7440, 120, 1095, 975});
     rtbTat = place<QPlainTextEdit>(this, "rtbTat", QString(), Twips{7800, 1560, 1215, 1095});
     rtbTat->setReadOnly(true);
-    picTest->setAccessibleName(QStringLiteral("Tattoo being tried"));
-    rtbTat->setAccessibleName(QStringLiteral("The file last loaded"));
+    picTest->setAccessibleName(tr("Tattoo being tried"));
+    rtbTat->setAccessibleName(tr("The file last loaded"));
     rtbTat->setLineWrapMode(QPlainTextEdit::NoWrap);
-    place<QLabel>(this, "Label1", QStringLiteral("Current Stored Tatoos:"), Twips{120, 4560});
+    place<QLabel>(this, "Label1", tr("Current Stored Tatoos:"), Twips{120, 4560});
     lblDirectory = place<QLabel>(this, "lblDirectory", QString(), Twips{1920, 4560, 7335, 255});
-    auto* label2 = place<QLabel>(
-        this, "Label2",
-        QStringLiteral("Click on the '...' button to load in picture. You can have a maximum of "
-                       "16 tatoos in your Black and White directory at one time! You can test a "
-                       "tatoo before it is installed by clicking Load Tatooand the graphic will "
-                       "apper in the test area at the side."),
-        Twips{120, 4920, 9255, 495});
-    auto* label3 = place<QLabel>(
-        this, "Label3",
-        QStringLiteral("To load in a player profile click Load Tatoos find the player directory "
-                       "and open the helpstats.dat file. NOTE this file will not be edited."),
-        Twips{120, 5520, 9135, 375});
+    auto* label2 =
+        place<QLabel>(this, "Label2",
+                      tr("Click on the '...' button to load in picture. You can have a maximum of "
+                         "16 tatoos in your Black and White directory at one time! You can test a "
+                         "tatoo before it is installed by clicking Load Tatooand the graphic will "
+                         "apper in the test area at the side."),
+                      Twips{120, 4920, 9255, 495});
+    auto* label3 =
+        place<QLabel>(this, "Label3",
+                      tr("To load in a player profile click Load Tatoos find the player directory "
+                         "and open the helpstats.dat file. NOTE this file will not be edited."),
+                      Twips{120, 5520, 9135, 375});
     label2->setWordWrap(true);
     label3->setWordWrap(true);
     lblDirectory->setTextFormat(Qt::PlainText);
@@ -99,32 +106,30 @@ void frmTattoo::createControls() {
 }
 
 void frmTattoo::createMenus() {
-    addMenu(this, m_menus, "mnuFile", QStringLiteral("File"),
-            {{"frmOpen", QStringLiteral("Open Tatoo"), [this] { cmdTatoo_Click(); }, true,
-              QKeySequence::Open},
-             {"mnuInstall", QStringLiteral("Install Tatoo"), [this] { installPreview(); }},
-             {"mnuExit", QStringLiteral("Exit"), [this] { closeWindow(this); }}});
-    addMenu(this, m_menus, "mnuEdit", QStringLiteral("Edit"),
-            {{"mnuTatoo", QStringLiteral("Edit Tatoo with..."), [this] { editTattoo(); }},
-             {"mnuTest", QStringLiteral("Test Tatoo"), [this] { RunGame(this); }}});
+    addMenu(this, m_menus, "mnuFile", tr("File"),
+            {{"frmOpen", tr("Open Tatoo"), [this] { cmdTatoo_Click(); }, true, QKeySequence::Open},
+             {"mnuInstall", tr("Install Tatoo"), [this] { installPreview(); }},
+             {"mnuExit", tr("Exit"), [this] { closeWindow(this); }}});
+    addMenu(this, m_menus, "mnuEdit", tr("Edit"),
+            {{"mnuTatoo", tr("Edit Tatoo with..."), [this] { editTattoo(); }},
+             {"mnuTest", tr("Test Tatoo"), [this] { RunGame(this); }}});
     // Mods come as packages, which the installer installs.
-    addMenu(this, m_menus, "mnuManage", QStringLiteral("Manage"),
-            {{"mnuMap", QStringLiteral("Map"), [] { showForm(Form::Map); }},
-             showsForm("mnuLandscape", QStringLiteral("Landscape"), Form::Extra),
-             showsForm("mnuSkin", QStringLiteral("Skin"), Form::Extra),
-             showsForm("mnuMod", QStringLiteral("Mod"), Form::Install)});
-    addMenu(this, m_menus, "mnuTools", QStringLiteral("Tools"),
-            {showsForm("mnuReadme", QStringLiteral("Readme Creator"), Form::Readme),
-             {"mnuOptions", QStringLiteral("Options"), [] { showForm(Form::Options); }},
-             showsForm("mnuHistory", QStringLiteral("History"), Form::History)});
+    addMenu(this, m_menus, "mnuManage", tr("Manage"),
+            {{"mnuMap", tr("Map"), [] { showForm(Form::Map); }},
+             showsForm("mnuLandscape", tr("Landscape"), Form::Extra),
+             showsForm("mnuSkin", tr("Skin"), Form::Extra),
+             showsForm("mnuMod", tr("Mod"), Form::Install)});
+    addMenu(this, m_menus, "mnuTools", tr("Tools"),
+            {showsForm("mnuReadme", tr("Readme Creator"), Form::Readme),
+             {"mnuOptions", tr("Options"), [] { showForm(Form::Options); }},
+             showsForm("mnuHistory", tr("History"), Form::History)});
     // About is modal here: the tattoo window waits until it is closed.
-    addMenu(this, m_menus, "mnuHelp", QStringLiteral("Help"),
-            {{"mnuUpdate", QStringLiteral("Updates"), &showUpdates, isRegistered(Form::Update)},
-             {"mnuTatHelp", QStringLiteral("Tatoo Help"), [this] { showHelpPage(); },
-              isRegistered(Form::Browser)},
-             {"mnuContents", QStringLiteral("Contents"), [this] { startHelpViewer(this); }},
-             {"mnuAbout", QStringLiteral("About"), [] { showFormModal(Form::About); },
-              isRegistered(Form::About)}});
+    addMenu(
+        this, m_menus, "mnuHelp", tr("Help"),
+        {{"mnuUpdate", tr("Updates"), &showUpdates, isRegistered(Form::Update)},
+         {"mnuTatHelp", tr("Tatoo Help"), [this] { showHelpPage(); }, isRegistered(Form::Browser)},
+         {"mnuContents", tr("Contents"), [this] { startHelpViewer(this); }},
+         {"mnuAbout", tr("About"), [] { showFormModal(Form::About); }, isRegistered(Form::About)}});
 }
 
 void frmTattoo::connectControls() {
@@ -158,12 +163,12 @@ bool frmTattoo::showPicture(QLabel* box, const QByteArray& bytes) {
 
 void frmTattoo::ReplaceTattooSlot(int slot) {
     if (ProfileFolder.value().isEmpty()) {
-        platform().message(this, kLoadProfileFirst);
+        platform().message(this, loadProfileFirst());
         return;
     }
     if (!settingsFoldersKnown(this, false))
         return;
-    const auto chosen = openAndRead(this, kTattooFilter, m_dialogFileName);
+    const auto chosen = openAndRead(this, tattooFilter(), m_dialogFileName);
     if (!chosen)
         return;
     m_dialogFileName = chosen->path;
@@ -213,7 +218,7 @@ void frmTattoo::showDiskChanges(const Announcement& announcement) {
 }
 
 void frmTattoo::cmdTatoo_Click() {
-    const auto chosen = openAndRead(this, kTattooFilter, m_dialogFileName);
+    const auto chosen = openAndRead(this, tattooFilter(), m_dialogFileName);
     if (!chosen)
         return;
     m_dialogFileName = chosen->path;
@@ -226,24 +231,25 @@ bool frmTattoo::isTattooOrSay(const NativePath& path, const QByteArray& bytes) {
     // Only a whole Windows bitmap goes into a profile: the game reads nothing else.
     QString problem = bitmapProblem(bytes);
     if (problem.isEmpty() && QImage::fromData(bytes, "BMP").isNull())
-        problem = QStringLiteral("its pixels cannot be read");
+        //: Why a file is not a complete Windows bitmap
+        problem = tr("its pixels cannot be read");
     if (problem.isEmpty())
         return true;
-    platform().message(this, QStringLiteral("%1 is not a complete Windows bitmap (%2), so it "
-                                            "was not used as a tattoo. Nothing was written.")
+    //: %1 is the file's path, %2 what is wrong with it
+    platform().message(this, tr("%1 is not a complete Windows bitmap (%2), so it "
+                                "was not used as a tattoo. Nothing was written.")
                                  .arg(quotedPath(path), problem));
     return false;
 }
 
 void frmTattoo::installPreview() {
     if (m_preview.isEmpty()) {
-        platform().message(this,
-                           QStringLiteral("Please open a tattoo first with \"Load Tatoo >>\"; "
-                                          "it is shown in the test area."));
+        platform().message(this, tr("Please open a tattoo first with \"Load Tatoo >>\"; "
+                                    "it is shown in the test area."));
         return;
     }
     if (ProfileFolder.value().isEmpty()) {
-        platform().message(this, kLoadProfileFirst);
+        platform().message(this, loadProfileFirst());
         return;
     }
     if (!settingsFoldersKnown(this, false))
@@ -251,8 +257,8 @@ void frmTattoo::installPreview() {
     // The previewed tattoo goes into the first slot that holds none.
     const int slot = firstFreeTattooSlot(ProfileFolder);
     if (slot == 0) {
-        platform().message(this, QStringLiteral("All sixteen tattoo slots are in use. Use the "
-                                                "\"...\" button of the slot you want to replace."));
+        platform().message(this, tr("All sixteen tattoo slots are in use. Use the "
+                                    "\"...\" button of the slot you want to replace."));
         return;
     }
     auto store = storeOrSay(this);

@@ -24,12 +24,16 @@
 namespace gk {
 
 namespace {
-const QString kReadmeFilter = QStringLiteral("Readme Files (*.txt)|*.txt");
+// The save dialog's filter of readmes.
+QString readmeFilter() {
+    //: A file dialog's filter: keep "(*.txt)" as it is
+    return frmReadme::tr("Readme Files (*.txt)") + QStringLiteral("|*.txt");
+}
 } // namespace
 
 frmReadme::frmReadme() {
     setObjectName(QStringLiteral("frmReadme"));
-    setWindowTitle(QStringLiteral("Grovekeep - Readme Creator"));
+    setWindowTitle(tr("Grovekeep - Readme Creator"));
     resize(twipsToPx(10635), twipsToPx(6375));
     createControls();
     createMenus();
@@ -47,14 +51,14 @@ void frmReadme::createControls() {
         const int width = std::max(right - l->x(), l->sizeHint().width());
         l->setGeometry(right - width, l->y(), width, l->height());
     };
-    label("lblType", QStringLiteral("Specify Type of File"), Twips{240, 240, 1575, 255}, 1800);
-    label("lblTitle", QStringLiteral("Title"), Twips{4080, 360, 975, 255}, 5160);
-    label("lblName", QStringLiteral("Your Name"), Twips{720, 720, 855, 255}, 1800);
-    label("lblAddress", QStringLiteral("Web Site Address"), Twips{4680, 720, 1335, 255}, 6120);
-    label("lblDesc", QStringLiteral("Description"), Twips{840, 1200, 855, 255}, 1800);
-    label("lblComment", QStringLiteral("Other Comments"), Twips{480, 3600, 1215, 255}, 1800);
-    label("lblThanks", QStringLiteral("Thanks to.."), Twips{840, 4560, 975, 255}, 1800);
-    label("lblContact", QStringLiteral("Contact mail address"), Twips{240, 5520, 1575, 255}, 1800);
+    label("lblType", tr("Specify Type of File"), Twips{240, 240, 1575, 255}, 1800);
+    label("lblTitle", tr("Title"), Twips{4080, 360, 975, 255}, 5160);
+    label("lblName", tr("Your Name"), Twips{720, 720, 855, 255}, 1800);
+    label("lblAddress", tr("Web Site Address"), Twips{4680, 720, 1335, 255}, 6120);
+    label("lblDesc", tr("Description"), Twips{840, 1200, 855, 255}, 1800);
+    label("lblComment", tr("Other Comments"), Twips{480, 3600, 1215, 255}, 1800);
+    label("lblThanks", tr("Thanks to.."), Twips{840, 4560, 975, 255}, 1800);
+    label("lblContact", tr("Contact mail address"), Twips{240, 5520, 1575, 255}, 1800);
 
     cmbType = place<QComboBox>(this, "cmbType", Twips{1800, 240, 2175, 315});
     txtTitle = place<QLineEdit>(this, "txtTitle", Twips{5160, 360, 3735, 285});
@@ -71,12 +75,9 @@ void frmReadme::createControls() {
         {"lblThanks", txtThanks},   {"lblContact", txtContact}};
     for (const auto& [name, field] : buddies)
         findChild<QLabel*>(QString::fromLatin1(name))->setBuddy(field);
-    cmdShow = place<QPushButton>(this, "cmdShow", QStringLiteral("Show File"),
-                                 Twips{9240, 360, 1335, 375});
-    cmdSave = place<QPushButton>(this, "cmdSave", QStringLiteral("Save File"),
-                                 Twips{9240, 840, 1335, 375});
-    cmdExit =
-        place<QPushButton>(this, "cmdExit", QStringLiteral("Exit"), Twips{9240, 1320, 1335, 375});
+    cmdShow = place<QPushButton>(this, "cmdShow", tr("Show File"), Twips{9240, 360, 1335, 375});
+    cmdSave = place<QPushButton>(this, "cmdSave", tr("Save File"), Twips{9240, 840, 1335, 375});
+    cmdExit = place<QPushButton>(this, "cmdExit", tr("Exit"), Twips{9240, 1320, 1335, 375});
     txt1 = place<QPlainTextEdit>(this, "txt1", Twips{0, 0, 150, 6375});
 
     cmbType->setEditable(true);
@@ -99,12 +100,11 @@ void frmReadme::createControls() {
 }
 
 void frmReadme::createMenus() {
-    addMenu(this, m_menus, "mnuGo", QStringLiteral("Go!"),
-            {{"frmShow", QStringLiteral("Show File"), [this] { cmdShow_Click(); }},
-             {"frmFields", QStringLiteral("Enter Fields"), [this] { frmFields_Click(); }},
-             {"mnuSave", QStringLiteral("Save Readme"), [this] { cmdSave_Click(); }, true,
-              QKeySequence::Save},
-             {"mnuExit", QStringLiteral("Exit Readme Creator"), [this] { cmdExit_Click(); }}});
+    addMenu(this, m_menus, "mnuGo", tr("Go!"),
+            {{"frmShow", tr("Show File"), [this] { cmdShow_Click(); }},
+             {"frmFields", tr("Enter Fields"), [this] { frmFields_Click(); }},
+             {"mnuSave", tr("Save Readme"), [this] { cmdSave_Click(); }, true, QKeySequence::Save},
+             {"mnuExit", tr("Exit Readme Creator"), [this] { cmdExit_Click(); }}});
 }
 
 void frmReadme::connectControls() {
@@ -119,6 +119,9 @@ void frmReadme::connectControls() {
 }
 
 void frmReadme::Form_Load() {
+    // The types, and the text the field starts with, are words of the readme, which is written
+    // in English whatever the language of the windows (a "Map" readme gains its installation
+    // sentence).
     cmbType->addItems({QStringLiteral("Map"), QStringLiteral("Landscape"), QStringLiteral("Tatoos"),
                        QStringLiteral("Skin"), QStringLiteral("Mod")});
     cmbType->setEditText(QStringLiteral("Specify File Type"));
@@ -152,11 +155,14 @@ void frmReadme::cmdShow_Click() {
 void frmReadme::frmFields_Click() { txt1->resize(twipsToPx(50), txt1->height()); }
 
 bool frmReadme::cmdSave_Click() {
-    const auto chosen = chooseSaveTarget(this, kReadmeFilter, m_dialogFileName);
+    const auto chosen = chooseSaveTarget(this, readmeFilter(), m_dialogFileName);
     if (!chosen)
         return false;
     const EncodedText encoded = encodeWindows1252(readmeText() + QStringLiteral("\r\n"));
-    if (!encoded.lossless && !confirmLossyText(this, QStringLiteral("readme")))
+    if (!encoded.lossless &&
+        !confirmLossyText(this, tr("Some characters of this readme cannot be written in the "
+                                   "game's character set and would be written as \"?\".\nWrite "
+                                   "the readme anyway?")))
         return false;
     if (!saveUserFile(this, *chosen, encoded.bytes, QStringLiteral("Readme")))
         return false;
@@ -181,8 +187,7 @@ void frmReadme::Form_Resize() {
 void frmReadme::closeEvent(QCloseEvent* event) {
     if (m_unsaved) {
         const Answer answer = platform().ask(
-            this, QStringLiteral("The readme has changes that are not saved.\nSave them first?"),
-            true);
+            this, tr("The readme has changes that are not saved.\nSave them first?"), true);
         if (answer == Answer::Cancel || (answer == Answer::Yes && !cmdSave_Click())) {
             event->ignore();
             return;

@@ -22,12 +22,17 @@
 namespace gk {
 
 namespace {
+// The filter of every file, after another.
+QString allFiles() {
 #ifdef Q_OS_WIN
-const QString kAllFiles = QStringLiteral("|All files (*.*)|*.*");
+    //: A file dialog's filter: keep "(*.*)" as it is
+    return QStringLiteral("|") + frmOptions::tr("All files (*.*)") + QStringLiteral("|*.*");
 #else
-// Editors on this system are often native programs without ".exe".
-const QString kAllFiles = QStringLiteral("|All files (*)|*");
+    // Editors on this system are often native programs without ".exe".
+    //: A file dialog's filter: keep "(*)" as it is
+    return QStringLiteral("|") + frmOptions::tr("All files (*)") + QStringLiteral("|*");
 #endif
+}
 
 // A folder typed without its closing separator gets one: the program appends relative paths
 // to the folder values directly.
@@ -38,20 +43,29 @@ QString withSeparator(const QString& folder) {
 }
 } // namespace
 
-QString gameBrowseFilter() { return QStringLiteral("Black and White (runblack.exe)|runblack.exe"); }
+QString gameBrowseFilter() {
+    //: A file dialog's filter: the game's name, with its program "(runblack.exe)" as it is
+    return frmOptions::tr("Black and White (runblack.exe)") + QStringLiteral("|runblack.exe");
+}
 
 QString managerBrowseFilter() {
     const QString exe = executableName(QStringLiteral("Grovekeep"));
     return QStringLiteral("Grovekeep (%1)|%1").arg(exe);
 }
 
-QString mapEditorBrowseFilter() { return QStringLiteral("exeFiles (*.exe)|*.exe") + kAllFiles; }
+QString mapEditorBrowseFilter() {
+    //: A file dialog's filter: keep "(*.exe)" as it is
+    return frmOptions::tr("exeFiles (*.exe)") + QStringLiteral("|*.exe") + allFiles();
+}
 
-QString editorBrowseFilter() { return QStringLiteral("exe Files (*.exe)|*.exe") + kAllFiles; }
+QString editorBrowseFilter() {
+    //: A file dialog's filter: keep "(*.exe)" as it is
+    return frmOptions::tr("exe Files (*.exe)") + QStringLiteral("|*.exe") + allFiles();
+}
 
 frmOptions::frmOptions() {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Grovekeep - Options"));
+    setWindowTitle(tr("Grovekeep - Options"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setSizeGripEnabled(true);
     resize(twipsToPx(7620), twipsToPx(5235));
@@ -66,52 +80,47 @@ frmOptions::frmOptions() {
 
 void frmOptions::createControls() {
     SSTab1 = place<QTabWidget>(this, "SSTab1", Twips{0, 0, 7575, 4695});
-    QWidget* general = addTab("tabGeneral", QStringLiteral("General Options"));
-    QWidget* map = addTab("tabMap", QStringLiteral("Map Options"));
-    QWidget* landscape = addTab("tabLandscape", QStringLiteral("Landscape Options"));
-    QWidget* tattoo = addTab("tabTattoo", QStringLiteral("Tatoo Options"));
-    QWidget* skin = addTab("tabSkin", QStringLiteral("Skin Options"));
+    QWidget* general = addTab("tabGeneral", tr("General Options"));
+    QWidget* map = addTab("tabMap", tr("Map Options"));
+    QWidget* landscape = addTab("tabLandscape", tr("Landscape Options"));
+    QWidget* tattoo = addTab("tabTattoo", tr("Tatoo Options"));
+    QWidget* skin = addTab("tabSkin", tr("Skin Options"));
     // Controls are designed relative to the tab control; pages start below the tab row.
     m_tabOffsetTwips = pxToTwips(SSTab1->tabBar()->sizeHint().height() + 2);
 
-    txtRunBlack =
-        addRow(general, {"Label1", QStringLiteral("Where is Black and White located?"), 660,
-                         "txtRunBlack", 5295, "Command1", QStringLiteral("..."), 5520});
+    txtRunBlack = addRow(general, {"Label1", tr("Where is Black and White located?"), 660,
+                                   "txtRunBlack", 5295, "Command1", QStringLiteral("..."), 5520});
     txtManagerLocation =
-        addRow(general, {"Label3", QStringLiteral("Where is Grovekeep located?"), 1500,
-                         "txtManagerLocation", 5295, "Command3", QStringLiteral("..."), 5520});
-    txtMapCreator = addRow(
-        map, {"Label4", QStringLiteral("Where is your default Map editor Located? (Optional)"), 540,
-              "txtMapCreator", 5655, "Command2", QStringLiteral("..."), 5880});
+        addRow(general, {"Label3", tr("Where is Grovekeep located?"), 1500, "txtManagerLocation",
+                         5295, "Command3", QStringLiteral("..."), 5520});
+    txtMapCreator =
+        addRow(map, {"Label4", tr("Where is your default Map editor Located? (Optional)"), 540,
+                     "txtMapCreator", 5655, "Command2", QStringLiteral("..."), 5880});
     txtLandscapeCreator = addRow(
-        landscape,
-        {"Label2", QStringLiteral("Where is your Default Landscape Editor Located? (Optional)"),
-         540, "txtLandscapeCreator", 5655, "Command4", QStringLiteral(".."), 5880});
+        landscape, {"Label2", tr("Where is your Default Landscape Editor Located? (Optional)"), 540,
+                    "txtLandscapeCreator", 5655, "Command4", QStringLiteral(".."), 5880});
     txtTattooCreator =
-        addRow(tattoo,
-               {"Label5", QStringLiteral("Where is your Default Tattoo Editor Located? (Optional)"),
-                540, "txtTattooCreator", 5655, "Command5", QStringLiteral(".."), 5880});
-    txtSkinCreator = addRow(
-        skin, {"Label6", QStringLiteral("Where is your Default Skin Editor Located? (Optional)"),
-               540, "txtSkinCreator", 5655, "Command6", QStringLiteral(".."), 5880});
+        addRow(tattoo, {"Label5", tr("Where is your Default Tattoo Editor Located? (Optional)"),
+                        540, "txtTattooCreator", 5655, "Command5", QStringLiteral(".."), 5880});
+    txtSkinCreator =
+        addRow(skin, {"Label6", tr("Where is your Default Skin Editor Located? (Optional)"), 540,
+                      "txtSkinCreator", 5655, "Command6", QStringLiteral(".."), 5880});
 
 #ifndef Q_OS_WIN
     // Grovekeep's own setting: which Wine starts the game and the editors.
-    txtWine = addRow(general, {"lblWine", QStringLiteral("Which Wine starts Windows programs?"),
-                               2340, "txtWine", 5295, "cmdWine", QStringLiteral("..."), 5520});
-    txtWine->setPlaceholderText(QStringLiteral("the system's wine"));
-    txtWine->setToolTip(QStringLiteral("Empty for the system's wine, a wine program of a Wine "
-                                       "build, or a launcher's command (the program is added "
-                                       "at its end)"));
+    txtWine = addRow(general, {"lblWine", tr("Which Wine starts Windows programs?"), 2340,
+                               "txtWine", 5295, "cmdWine", QStringLiteral("..."), 5520});
+    txtWine->setPlaceholderText(tr("the system's wine"));
+    txtWine->setToolTip(tr("Empty for the system's wine, a wine program of a Wine "
+                           "build, or a launcher's command (the program is added "
+                           "at its end)"));
 #endif
-    cmdFindGame = place<QPushButton>(general, "cmdFindGame", QStringLiteral("Find the game..."),
+    cmdFindGame = place<QPushButton>(general, "cmdFindGame", tr("Find the game..."),
                                      Twips{120, 3300 - m_tabOffsetTwips, 1935, 375});
 
-    cmdCancel = place<QPushButton>(this, "cmdCancel", QStringLiteral("Cancel"),
-                                   Twips{3120, 4800, 1335, 375});
-    cmdApply =
-        place<QPushButton>(this, "cmdApply", QStringLiteral("Apply"), Twips{4560, 4800, 1335, 375});
-    cmdOK = place<QPushButton>(this, "cmdOK", QStringLiteral("OK"), Twips{6000, 4800, 1335, 375});
+    cmdCancel = place<QPushButton>(this, "cmdCancel", tr("Cancel"), Twips{3120, 4800, 1335, 375});
+    cmdApply = place<QPushButton>(this, "cmdApply", tr("Apply"), Twips{4560, 4800, 1335, 375});
+    cmdOK = place<QPushButton>(this, "cmdOK", tr("OK"), Twips{6000, 4800, 1335, 375});
     cmdOK->setDefault(true);
 }
 
@@ -125,7 +134,10 @@ void frmOptions::connectControls() {
     if (txtWine)
         onClick(this, "cmdWine", [this] {
             const auto chosen =
-                platform().openFileName(this, QStringLiteral("Wine (wine)|wine|All files (*)|*"),
+                //: A file dialog's filter: keep "(*)" as it is
+                platform().openFileName(this,
+                                        QStringLiteral("Wine (wine)|wine|") + tr("All files (*)") +
+                                            QStringLiteral("|*"),
                                         NativePath(txtWine->text()));
             if (chosen && !chosen->isEmpty())
                 txtWine->setText(chosen->text());
@@ -152,8 +164,9 @@ QLineEdit* frmOptions::addRow(QWidget* tab, const Row& row) {
     label->setBuddy(field);
     auto* browse = place<QPushButton>(tab, row.buttonName, row.buttonCaption,
                                       Twips{row.buttonLeft, fieldTop - shift, 255, 255});
-    browse->setAccessibleName(QStringLiteral("Choose: %1").arg(row.caption));
-    browse->setToolTip(QStringLiteral("Choose the file"));
+    //: What a screen reader says of a "..." button; %1 is the caption of the field it fills
+    browse->setAccessibleName(tr("Choose: %1").arg(row.caption));
+    browse->setToolTip(tr("Choose the file"));
     return field;
 }
 
@@ -162,9 +175,8 @@ void frmOptions::Form_Load() { LoadOptions(); }
 void frmOptions::LoadOptions() {
     const auto file = readSettingsFile(startupSettingsCandidates());
     if (!file) {
-        platform().message(this,
-                           QStringLiteral("Please enter some details so Grovekeep can operate "
-                                          "functionally"));
+        platform().message(this, tr("Please enter some details so Grovekeep can operate "
+                                    "functionally"));
         proposeFirstSettings();
         return;
     }
@@ -200,18 +212,18 @@ void frmOptions::FindGame(bool quiet) {
                                : QStringLiteral("\n\n") + notes.mid(0, 5).join(QLatin1Char('\n'));
     if (games.isEmpty()) {
         if (!quiet)
-            platform().message(this, QStringLiteral("Black and White was not found. Grovekeep "
-                                                    "looked in the usual install places of %1. "
-                                                    "Please choose its runblack.exe with \"...\".")
+            platform().message(this,
 #ifdef Q_OS_WIN
-                                             .arg(QStringLiteral("the fixed drives"))
+                               tr("Black and White was not found. Grovekeep looked in the usual "
+                                  "install places of the fixed drives. Please choose its "
+                                  "runblack.exe with \"...\".")
 #else
-                                             .arg(QStringLiteral(
-                                                 "the Wine prefixes of Wine, Lutris, "
-                                                 "Bottles, Heroic, Steam and "
-                                                 "PlayOnLinux"))
+                               tr("Black and White was not found. Grovekeep looked in the usual "
+                                  "install places of the Wine prefixes of Wine, Lutris, Bottles, "
+                                  "Heroic, Steam and PlayOnLinux. Please choose its runblack.exe "
+                                  "with \"...\".")
 #endif
-                                         + passed);
+                                   + passed);
         return;
     }
     int chosen = 0;
@@ -223,16 +235,15 @@ void frmOptions::FindGame(bool quiet) {
                 continue;
             }
             const QString wine = !game.prefix.wineName.isEmpty() ? game.prefix.wineName
-                                 : !game.prefix.wine.isEmpty()
-                                     ? game.prefix.wine.shown()
-                                     : QStringLiteral("the system's wine");
+                                 : !game.prefix.wine.isEmpty()   ? game.prefix.wine.shown()
+                                                                 : tr("the system's wine");
             items << QStringLiteral("%1  (%2, %3)")
                          .arg(game.folder.shown(), game.prefix.launcher, wine);
         }
         const auto choice = platform().choose(
             this,
-            QStringLiteral("Black and White was found in %1 places. Which one do you play?")
-                    .arg(games.size()) +
+            //: %1 is a number above one
+            tr("Black and White was found in %1 places. Which one do you play?").arg(games.size()) +
                 passed,
             items);
         if (!choice || *choice < 0 || *choice >= games.size())
@@ -275,8 +286,8 @@ bool frmOptions::SaveOptions() {
     if (txtManagerLocation->text().isEmpty()) {
         SSTab1->setCurrentIndex(0);
         txtManagerLocation->setFocus();
-        platform().message(this, QStringLiteral("Please enter where Grovekeep is located. The "
-                                                "options are saved in that folder."));
+        platform().message(this, tr("Please enter where Grovekeep is located. The "
+                                    "options are saved in that folder."));
         return false;
     }
     for (QLineEdit* folder : {txtRunBlack, txtManagerLocation})
@@ -302,7 +313,8 @@ bool frmOptions::SaveOptions() {
     const Status written = writeSettings(manager, values, readPath, own);
     if (!written) {
         platform().message(this,
-                           QStringLiteral("The options were not saved. %1").arg(written.error()));
+                           //: %1 says why
+                           tr("The options were not saved. %1").arg(written.error()));
         return false;
     }
     ReadOptionsFile(values);
@@ -310,16 +322,18 @@ bool frmOptions::SaveOptions() {
     // rather than let them vanish.
     if (!settingsReadBack({readPath}, values))
         platform().message(this,
-                           QStringLiteral("The options were saved in %1, but Grovekeep "
-                                          "could not read them back from %2, where it "
-                                          "reads them at start-up.")
+                           //: %1 is the file written, %2 the file read at start-up
+                           tr("The options were saved in %1, but Grovekeep "
+                              "could not read them back from %2, where it "
+                              "reads them at start-up.")
                                .arg(quotedPath(settingsWritePath(manager)), quotedPath(readPath)));
     if (!txtRunBlack->text().isEmpty() && !holdsGame(ComposedPath(txtRunBlack->text()).native()))
         platform().message(this,
-                           QStringLiteral("The options were saved, but %1 holds no runblack.exe, "
-                                          "so it may not be the game's folder. Grovekeep "
-                                          "installs into it and starts the game from there: "
-                                          "please check it.")
+                           //: %1 is the game's folder
+                           tr("The options were saved, but %1 holds no runblack.exe, "
+                              "so it may not be the game's folder. Grovekeep "
+                              "installs into it and starts the game from there: "
+                              "please check it.")
                                .arg(quotedPath(NativePath(txtRunBlack->text()))));
     return true;
 }

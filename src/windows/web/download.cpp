@@ -88,12 +88,16 @@ std::unique_ptr<QTemporaryDir> temporaryFolder() {
 } // namespace
 
 QString downloadFilter(const QString& fileName) {
-    const QString all = QStringLiteral("All files (*)|*");
+    //: A file dialog's filter: keep "(*)" as it is
+    const QString all = DownloadBar::tr("All files (*)") + QStringLiteral("|*");
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     const QString extension = dot > 0 ? fileName.mid(dot + 1) : QString();
     if (extension.isEmpty() || extension.contains(QLatin1Char(' ')))
         return all;
-    return QStringLiteral("%1 files (*.%1)|*.%1|").arg(extension) + all;
+    //: A file dialog's filter: %1 is the downloaded file's extension ("vif"); keep "(*.%1)"
+    //: as it is
+    return DownloadBar::tr("%1 files (*.%1)").arg(extension) +
+           QStringLiteral("|*.%1|").arg(extension) + all;
 }
 
 DownloadBar::DownloadBar(QWidget* window)
@@ -109,15 +113,15 @@ DownloadBar::DownloadBar(QWidget* window)
     lblDownload->installEventFilter(this);
     prgDownload = new QProgressBar(this);
     prgDownload->setObjectName(QStringLiteral("prgDownload"));
-    prgDownload->setAccessibleName(QStringLiteral("Download progress"));
+    prgDownload->setAccessibleName(tr("Download progress"));
     prgDownload->setFixedWidth(160);
     prgDownload->setTextVisible(false);
-    cmdCancelDownload = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancelDownload = new QPushButton(tr("Cancel"), this);
     cmdCancelDownload->setObjectName(QStringLiteral("cmdCancelDownload"));
-    cmdCancelDownload->setAccessibleName(QStringLiteral("Cancel the download"));
-    cmdHideDownload = new QPushButton(QStringLiteral("Hide"), this);
+    cmdCancelDownload->setAccessibleName(tr("Cancel the download"));
+    cmdHideDownload = new QPushButton(tr("Hide"), this);
     cmdHideDownload->setObjectName(QStringLiteral("cmdHideDownload"));
-    cmdHideDownload->setAccessibleName(QStringLiteral("Hide the download bar"));
+    cmdHideDownload->setAccessibleName(tr("Hide the download bar"));
     for (QPushButton* b : {cmdCancelDownload, cmdHideDownload}) {
         b->setAutoDefault(false);
         b->setMinimumWidth(75);
@@ -142,12 +146,17 @@ void DownloadBar::take(std::unique_ptr<WebDownload> download) {
     const QString name = proposedName(*download);
     if (m_download || m_choosing) {
         // (A page may start another download while the save dialog of one is open.)
-        platform().message(m_window,
-                           QStringLiteral("Please wait until %1 has been downloaded, or cancel "
-                                          "that download first.\n%2 was not downloaded.")
-                               .arg(m_download ? quotedName(m_target.fileName())
-                                               : QStringLiteral("the file being saved"),
-                                    quotedName(name)));
+        platform().message(
+            m_window,
+            m_download
+                //: %1 is the file being downloaded, %2 the one refused, both in quotes
+                ? tr("Please wait until %1 has been downloaded, or cancel that download "
+                     "first.\n%2 was not downloaded.")
+                      .arg(quotedName(m_target.fileName()), quotedName(name))
+                //: %1 is the file refused, in quotes
+                : tr("Please wait until the file being saved has been downloaded, or cancel "
+                     "that download first.\n%1 was not downloaded.")
+                      .arg(quotedName(name)));
         return;
     }
     const QScopedValueRollback<bool> choosing(m_choosing, true);
@@ -155,7 +164,8 @@ void DownloadBar::take(std::unique_ptr<WebDownload> download) {
         removeAbandonedDownloads(managerFolder().native());
     const auto target =
         platform().saveFileName(m_window, downloadFilter(name), startFolder().child(name),
-                                QStringLiteral("Save Download As"));
+                                //: The title of the file dialog that saves a download
+                                tr("Save Download As"));
     if (!target || target->isEmpty())
         return;
     DownloadFolder = target->folder();
@@ -163,13 +173,12 @@ void DownloadBar::take(std::unique_ptr<WebDownload> download) {
     // A file the user has is replaced only where the history can keep what it holds now.
     const bool replaces = fileExists(*target);
     if (replaces && shared().ManagerFolder.isEmpty()) {
-        platform().message(
-            m_window,
-            QStringLiteral("%1 already exists. Grovekeep replaces a file only when it can keep "
-                           "its present contents in its history, and it does not know where its "
-                           "own folder is yet.\nChoose another name, or set Grovekeep's folder "
-                           "first (Tools > Options). Nothing was downloaded.")
-                .arg(quotedPath(*target)));
+        platform().message(m_window,
+                           tr("%1 already exists. Grovekeep replaces a file only when it can keep "
+                              "its present contents in its history, and it does not know where its "
+                              "own folder is yet.\nChoose another name, or set Grovekeep's folder "
+                              "first (Tools > Options). Nothing was downloaded.")
+                               .arg(quotedPath(*target)));
         return;
     }
     if (!confirmReplace(m_window, *target))
@@ -182,10 +191,9 @@ void DownloadBar::take(std::unique_ptr<WebDownload> download) {
     }
     auto temp = temporaryFolder();
     if (!temp) {
-        platform().message(m_window,
-                           QStringLiteral("%1 cannot be downloaded: no temporary folder could be "
-                                          "made for it. Nothing was downloaded.")
-                               .arg(quotedName(name)));
+        platform().message(m_window, tr("%1 cannot be downloaded: no temporary folder could be "
+                                        "made for it. Nothing was downloaded.")
+                                         .arg(quotedName(name)));
         return;
     }
 
@@ -208,13 +216,18 @@ void DownloadBar::take(std::unique_ptr<WebDownload> download) {
 
 void DownloadBar::showProgress(qint64 received, qint64 total) {
     const QLocale locale;
-    QString text = QStringLiteral("Downloading %1: %2")
-                       .arg(quotedName(m_target.fileName()), locale.formattedDataSize(received));
+    QString text;
     if (total > 0) {
-        text += QStringLiteral(" of %1").arg(locale.formattedDataSize(total));
+        //: %1 is the file's name, %2 the size received so far, %3 the whole size
+        text = tr("Downloading %1: %2 of %3")
+                   .arg(quotedName(m_target.fileName()), locale.formattedDataSize(received),
+                        locale.formattedDataSize(total));
         prgDownload->setRange(0, 1000);
         prgDownload->setValue(static_cast<int>(std::min(received, total) * 1000 / total));
     } else {
+        //: %1 is the file's name, %2 the size received so far
+        text = tr("Downloading %1: %2")
+                   .arg(quotedName(m_target.fileName()), locale.formattedDataSize(received));
         prgDownload->setRange(0, 0); // busy: the size is not known
     }
     setText(text);
@@ -228,8 +241,8 @@ bool DownloadBar::mayClose() {
     if (!m_download)
         return true;
     if (platform().ask(m_window,
-                       QStringLiteral("%1 is still being downloaded.\nStop the download and close "
-                                      "the window?")
+                       tr("%1 is still being downloaded.\nStop the download and close "
+                          "the window?")
                            .arg(quotedName(m_target.fileName())),
                        false, Answer::No) != Answer::Yes)
         return false;
@@ -258,26 +271,25 @@ void DownloadBar::end(DownloadEnd how, const QString& reason) {
             setShown(false);
             return;
         }
-        showResult(QStringLiteral("%1 was saved in %2.%3")
-                       .arg(name, m_target.folder().shown(),
-                            m_replaces ? QStringLiteral(" The file it replaced is kept in "
-                                                        "Grovekeep's history.")
-                                       : QString()));
+        //: %1 is the file's name, %2 its folder
+        showResult(m_replaces ? tr("%1 was saved in %2. The file it replaced is kept in "
+                                   "Grovekeep's history.")
+                                    .arg(name, m_target.folder().shown())
+                              : tr("%1 was saved in %2.").arg(name, m_target.folder().shown()));
         if (offeredToInstaller(installKindFor(m_target.text())) &&
-            platform().ask(
-                m_window,
-                QStringLiteral("%1 has been downloaded.\nDo you want to install it now?").arg(name),
-                false) == Answer::Yes)
+            platform().ask(m_window,
+                           tr("%1 has been downloaded.\nDo you want to install it now?").arg(name),
+                           false) == Answer::Yes)
             offerToInstall(m_target);
         return;
     case DownloadEnd::Cancelled:
-        showResult(
-            QStringLiteral("The download of %1 was cancelled. Nothing was saved.").arg(name));
+        showResult(tr("The download of %1 was cancelled. Nothing was saved.").arg(name));
         return;
     case DownloadEnd::Failed:
         setShown(false);
-        platform().message(m_window, QStringLiteral("The download of %1 failed (%2).\nNothing was "
-                                                    "saved.")
+        //: %1 is the file's name, %2 why the download failed
+        platform().message(m_window, tr("The download of %1 failed (%2).\nNothing was "
+                                        "saved.")
                                          .arg(name, reason));
         return;
     }
@@ -286,9 +298,9 @@ void DownloadBar::end(DownloadEnd how, const QString& reason) {
 bool DownloadBar::putInPlace() {
     const QFileInfo partial(m_partial.text());
     if (!partial.isFile()) {
-        platform().message(m_window, QStringLiteral("The download of %1 ended, but the file it "
-                                                    "was written to is missing.\nNothing was "
-                                                    "saved.")
+        platform().message(m_window, tr("The download of %1 ended, but the file it "
+                                        "was written to is missing.\nNothing was "
+                                        "saved.")
                                          .arg(quotedName(m_target.fileName())));
         return false;
     }
@@ -301,7 +313,8 @@ bool DownloadBar::putInPlace() {
                                      savedAs(QStringLiteral("Download"), m_target), {change});
     if (!written) {
         platform().message(m_window,
-                           QStringLiteral("%1 was downloaded, but could not be saved:\n%2")
+                           //: %1 is the file's name, %2 why it could not be saved
+                           tr("%1 was downloaded, but could not be saved:\n%2")
                                .arg(quotedName(m_target.fileName()), written.error()));
         return false;
     }

@@ -13,14 +13,15 @@
 namespace gk {
 
 QString distributionNotice() {
-    return QStringLiteral("Grovekeep is free software under the MIT License. You may use, copy, "
-                          "modify and share it, provided that the copyright notice and this "
-                          "permission notice are kept with it. It comes without any warranty.\r\n");
+    return frmAbout::tr("Grovekeep is free software under the MIT License. You may use, copy, "
+                        "modify and share it, provided that the copyright notice and this "
+                        "permission notice are kept with it. It comes without any warranty.") +
+           QStringLiteral("\r\n");
 }
 
 frmAbout::frmAbout() {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Grovekeep"));
+    setWindowTitle(tr("About Grovekeep"));
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -44,19 +45,21 @@ void frmAbout::createControls() {
         l->setPalette(p);
         l->setCursor(Qt::PointingHandCursor);
     };
-    auto* title = label("Label1", QStringLiteral("Grovekeep Version %1").arg(version()),
-                        Twips{1680, 120, 3255, 255});
-    label("Label2", QStringLiteral("Credits"), Twips{120, 600, 2535, 255});
-    label("Label3", QStringLiteral("Programming - Rowan Alder"), Twips{120, 1080, 2655, 255});
-    label("Label5", QStringLiteral("Town Creator and Testing - Hazel Birch"),
-          Twips{120, 1440, 3135, 255});
-    label("Label4", QStringLiteral("Hosting - Fernlow , Marrowby"), Twips{120, 1800, 2775, 255});
+    //: %1 is the version number ("1.4.0")
+    auto* title =
+        label("Label1", tr("Grovekeep Version %1").arg(version()), Twips{1680, 120, 3255, 255});
+    label("Label2", tr("Credits"), Twips{120, 600, 2535, 255});
+    //: Credits: keep the names as they are
+    label("Label3", tr("Programming - Rowan Alder"), Twips{120, 1080, 2655, 255});
+    label("Label5", tr("Town Creator and Testing - Hazel Birch"), Twips{120, 1440, 3135, 255});
+    //: Credits: Fernlow and Marrowby are the names of web sites
+    label("Label4", tr("Hosting - Fernlow , Marrowby"), Twips{120, 1800, 2775, 255});
     auto* notice = place<QPlainTextEdit>(this, "Text1", Twips{120, 2400, 6015, 1335});
     link("lblMarrowby", sites::MakerHost, Twips{120, 3960, 3375, 255});
     link("lblFernlow", sites::FanSiteHost + QStringLiteral("/fernlow"),
          Twips{120, 4200, 3375, 255});
-    link("Label6", QStringLiteral("Found a bug? Click me"), Twips{120, 4560, 3495, 255});
-    place<QPushButton>(this, "cmdClose", QStringLiteral("Close"), Twips{4440, 5400, 1695, 375});
+    link("Label6", tr("Found a bug? Click me"), Twips{120, 4560, 3495, 255});
+    place<QPushButton>(this, "cmdClose", tr("Close"), Twips{4440, 5400, 1695, 375});
 
     QFont bold = title->font();
     bold.setBold(true);

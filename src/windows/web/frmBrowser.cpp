@@ -20,7 +20,6 @@ namespace gk {
 
 namespace {
 
-const QString kCaption = QStringLiteral("Grovekeep - Web Browser");
 // The window's designed size, in twips: the toolbar is placed for a window this large inside,
 // the page area for one this large frame and title bar included.
 const QSize kDesigned(9990, 6135);
@@ -32,7 +31,7 @@ const Twips kPage{0, 720, 9890, 5035};
 
 frmBrowser::frmBrowser() {
     setObjectName(QStringLiteral("frmBrowser"));
-    setWindowTitle(kCaption);
+    setWindowTitle(tr("Grovekeep - Web Browser"));
     resize(twipsToPx(kDesigned.width()), twipsToPx(kDesigned.height()));
     // Small enough for a crowded main window, large enough for every button and the address.
     setMinimumSize(twipsToPx(7200), twipsToPx(2700));
@@ -53,24 +52,24 @@ void frmBrowser::createControls() {
         m_toolbar.append({b, rect, AnchorLeft | AnchorTop});
         return b;
     };
-    cmdBack = pictureButton("cmdBack", QStyle::SP_ArrowBack, QStringLiteral("Back (Alt+Left)"),
+    cmdBack = pictureButton("cmdBack", QStyle::SP_ArrowBack, tr("Back (Alt+Left)"),
                             Twips{0, 0, 975, 615});
-    cmdForward = pictureButton("cmdForward", QStyle::SP_ArrowForward,
-                               QStringLiteral("Forward (Alt+Right)"), Twips{960, 0, 975, 615});
-    cmdStop = pictureButton("cmdStop", QStyle::SP_BrowserStop, QStringLiteral("Stop (Esc)"),
+    cmdForward = pictureButton("cmdForward", QStyle::SP_ArrowForward, tr("Forward (Alt+Right)"),
+                               Twips{960, 0, 975, 615});
+    cmdStop = pictureButton("cmdStop", QStyle::SP_BrowserStop, tr("Stop (Esc)"),
                             Twips{1920, 0, 975, 615});
-    cmdRefresh = pictureButton("cmdRefresh", QStyle::SP_BrowserReload,
-                               QStringLiteral("Refresh (F5)"), Twips{2880, 0, 1095, 615});
+    cmdRefresh = pictureButton("cmdRefresh", QStyle::SP_BrowserReload, tr("Refresh (F5)"),
+                               Twips{2880, 0, 1095, 615});
     const Twips addressLabel{4080, 0, 975, 255};
-    lblAddress = place<QLabel>(this, "lblAddress", QStringLiteral("Address Bar"), addressLabel);
+    lblAddress = place<QLabel>(this, "lblAddress", tr("Address Bar"), addressLabel);
     const Twips addressBox{4080, 360, 5775, 285};
     txtNav = place<QLineEdit>(this, "txtNav", QString(), addressBox);
-    txtNav->setAccessibleName(QStringLiteral("Address"));
-    txtNav->setToolTip(QStringLiteral("The page's address: type another and press Enter or Go "
-                                      "(Ctrl+L comes here)"));
+    txtNav->setAccessibleName(tr("Address"));
+    txtNav->setToolTip(tr("The page's address: type another and press Enter or Go "
+                          "(Ctrl+L comes here)"));
     lblAddress->setBuddy(txtNav);
     const Twips go{8760, 0, 1095, 375};
-    cmdGo = place<QPushButton>(this, "cmdGo", QStringLiteral("Go"), go);
+    cmdGo = place<QPushButton>(this, "cmdGo", tr("Go"), go);
     cmdGo->setAutoDefault(false);
     cmdGo->setDefault(false);
     m_toolbar.append({lblAddress, addressLabel, AnchorLeft | AnchorTop});
@@ -80,13 +79,13 @@ void frmBrowser::createControls() {
     m_page = createWebPage(this);
     QWidget* web1 = m_page->widget();
     web1->setObjectName(QStringLiteral("web1"));
-    web1->setAccessibleName(QStringLiteral("Web page"));
+    web1->setAccessibleName(tr("Web page"));
     applyGeometry(web1, kPage);
 
     // A thin bar along the page's top edge while a page loads.
     prgLoad = new QProgressBar(this);
     prgLoad->setObjectName(QStringLiteral("prgLoad"));
-    prgLoad->setAccessibleName(QStringLiteral("Page loading"));
+    prgLoad->setAccessibleName(tr("Page loading"));
     prgLoad->setTextVisible(false);
     prgLoad->setRange(0, 100);
     prgLoad->hide();
@@ -180,8 +179,10 @@ void frmBrowser::showAddress(const QString& address) {
 }
 
 void frmBrowser::showTitle(const QString& title) {
-    setWindowTitle(title.trimmed().isEmpty() ? kCaption
-                                             : kCaption + QStringLiteral(" - ") + title.trimmed());
+    //: %1 is the title of the page shown
+    setWindowTitle(title.trimmed().isEmpty()
+                       ? tr("Grovekeep - Web Browser")
+                       : tr("Grovekeep - Web Browser - %1").arg(title.trimmed()));
 }
 
 void frmBrowser::showLoading(bool loading, int percent) {

@@ -21,7 +21,7 @@ const QSize kDesigned(5760, 3645);
 
 frmUpdate::frmUpdate() {
     setObjectName(QStringLiteral("frmUpdate"));
-    setWindowTitle(QStringLiteral("Grovekeep - Updates"));
+    setWindowTitle(tr("Grovekeep - Updates"));
     // It opens as designed and may grow; smaller would hide the explanation.
     resize(twipsToPx(kDesigned.width()), twipsToPx(kDesigned.height()));
     setMinimumSize(size());
@@ -33,22 +33,22 @@ void frmUpdate::createControls() {
     const Twips info{0, 0, 5655, 615};
     auto* lblInfo = place<QLabel>(
         this, "lblInfo",
-        QStringLiteral("You can use This Update feature to check if this program has been updated "
-                       "if it has then you can download the new version or stick with the current "
-                       "one."),
+        tr("You can use This Update feature to check if this program has been updated "
+           "if it has then you can download the new version or stick with the current "
+           "one."),
         info);
     lblInfo->setWordWrap(true);
     lblInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_page = createWebPage(this);
     QWidget* web1 = m_page->widget();
     web1->setObjectName(QStringLiteral("web1"));
-    web1->setAccessibleName(QStringLiteral("Update page"));
+    web1->setAccessibleName(tr("Update page"));
     const Twips page{0, 720, 5655, 2415};
     applyGeometry(web1, page);
     const Twips check{0, 3360, 3135, 255};
-    auto* lblCheck = place<QLabel>(this, "lblCheck", QStringLiteral("Checking for Updates"), check);
+    auto* lblCheck = place<QLabel>(this, "lblCheck", tr("Checking for Updates"), check);
     const Twips close{4320, 3240, 1335, 375};
-    auto* cmdClose = place<QPushButton>(this, "cmdClose", QStringLiteral("Close"), close);
+    auto* cmdClose = place<QPushButton>(this, "cmdClose", tr("Close"), close);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
     m_controls = {{lblInfo, info, AnchorLeft | AnchorTop | AnchorRight},

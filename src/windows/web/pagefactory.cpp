@@ -4,6 +4,7 @@
 #include "base/places.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QLibrary>
 #include <QTextBrowser>
 #include <QUrl>
@@ -13,6 +14,13 @@ namespace gk {
 namespace {
 
 WebPageFactory g_factory;
+
+// A text of the stand-in's page, translated and escaped for the page.
+QString pageText(const char* text) {
+    return QCoreApplication::translate("WebPage", text).toHtmlEscaped();
+}
+
+QString paragraph(const QString& html) { return QStringLiteral("<p>%1</p>").arg(html); }
 
 // Stands in for the web engine where it is not part of the build (Qt WebEngine is not made for
 // every compiler) or cannot be loaded: each address the window goes to is opened in the
@@ -49,15 +57,27 @@ private:
         const QString link = QStringLiteral("<a href=\"%1\">%1</a>").arg(url.toHtmlEscaped());
         QString html = QStringLiteral("<p>%1</p>").arg(m_reason.toHtmlEscaped());
         if (opened) {
-            html += QStringLiteral("<p>%1 was opened in your web browser.</p>"
-                                   "<p>A package you download there is installed by dropping it "
-                                   "on Grovekeep's window, or by opening it with Grovekeep.</p>"
-                                   "<p>Open it again: %1</p>")
-                        .arg(link);
+            html +=
+                //: %1 is the address
+                paragraph(pageText(QT_TRANSLATE_NOOP("WebPage", "%1 was opened in your web "
+                                                                "browser."))
+                              .arg(link)) +
+                paragraph(pageText(QT_TRANSLATE_NOOP("WebPage",
+                                                     "A package you download there is installed "
+                                                     "by dropping it on Grovekeep's window, or by "
+                                                     "opening it with Grovekeep."))) +
+                //: %1 is the address
+                paragraph(pageText(QT_TRANSLATE_NOOP("WebPage", "Open it again: %1")).arg(link));
         } else {
-            html += QStringLiteral("<p>%1 could not be opened in your web browser: %2</p>"
-                                   "<p>Try again: %1, or copy the address into your browser.</p>")
-                        .arg(link, opened.error().toHtmlEscaped());
+            html +=
+                //: %1 is the address, %2 why it could not be opened
+                paragraph(pageText(QT_TRANSLATE_NOOP("WebPage", "%1 could not be opened in your "
+                                                                "web browser: %2"))
+                              .arg(link, opened.error().toHtmlEscaped())) +
+                //: %1 is the address
+                paragraph(pageText(QT_TRANSLATE_NOOP("WebPage", "Try again: %1, or copy the "
+                                                                "address into your browser."))
+                              .arg(link));
         }
         m_view->setHtml(html);
     }
@@ -85,8 +105,10 @@ CreateEnginePage loadEngine(QString& reason) {
             module = nullptr;
         }
         if (!entry)
-            failure = QStringLiteral("Grovekeep's own web browser is not available: its web "
-                                     "engine module could not be loaded (%1).")
+            //: %1 says why the module could not be loaded
+            failure = QCoreApplication::translate("WebPage",
+                                                  "Grovekeep's own web browser is not available: "
+                                                  "its web engine module could not be loaded (%1).")
                           .arg(errors.join(QStringLiteral("; ")));
     }
     reason = failure;
@@ -105,9 +127,9 @@ std::unique_ptr<WebPage> createWebPage(QWidget* parent) {
     if (g_factory)
         return g_factory(parent);
 #ifndef GK_WEB_MODULE
-    return createFallbackPage(parent,
-                              QStringLiteral("Grovekeep's own web browser is not part of this "
-                                             "build of Grovekeep."));
+    return createFallbackPage(
+        parent, QCoreApplication::translate("WebPage", "Grovekeep's own web browser is not "
+                                                       "part of this build of Grovekeep."));
 #endif
     QString reason;
     if (CreateEnginePage create = loadEngine(reason))
