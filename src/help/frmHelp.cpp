@@ -255,21 +255,23 @@ void frmHelp::navigate(const QString& address) {
 }
 
 // A page of the list in the user's language where the help has it translated (a folder a
-// language beside the pages, "de/maps.htm"); the page itself otherwise. Links between
-// translated pages stay in their folder.
+// language beside the pages, "de/maps.htm"); the English page otherwise, also where a
+// translated page links to one not translated.
 QUrl frmHelp::inLanguage(const QUrl& page) const {
     const QString language = currentLanguage();
     if (language == QLatin1String("en") || !page.isLocalFile())
         return page;
     const QFileInfo info(page.toLocalFile());
-    if (QDir::cleanPath(info.absolutePath()) !=
-        QDir::cleanPath(QDir::fromNativeSeparators(m_helpFolder)))
+    const QString pages = QDir::cleanPath(QDir::fromNativeSeparators(m_helpFolder));
+    const QString folder = QDir::cleanPath(info.absolutePath());
+    QString shown;
+    if (folder == pages)
+        shown = pages + QLatin1Char('/') + language + QLatin1Char('/') + info.fileName();
+    else if (folder == pages + QLatin1Char('/') + language && !info.exists())
+        shown = pages + QLatin1Char('/') + info.fileName(); // a page not translated yet
+    if (shown.isEmpty() || !QFileInfo(shown).isFile())
         return page;
-    const QString translated =
-        info.absolutePath() + QLatin1Char('/') + language + QLatin1Char('/') + info.fileName();
-    if (!QFileInfo(translated).isFile())
-        return page;
-    QUrl out = QUrl::fromLocalFile(translated);
+    QUrl out = QUrl::fromLocalFile(shown);
     out.setFragment(page.fragment());
     return out;
 }

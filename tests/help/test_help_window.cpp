@@ -359,10 +359,14 @@ void TestHelpWindow::pagesInTheUsersLanguage() {
         QCOMPARE(v.title(), QStringLiteral("Seite A"));
         emit v.web->anchorClicked(QUrl(QStringLiteral("B.htm")));
         QCOMPARE(v.title(), QStringLiteral("Page B"));
+        v.doubleClick("B.htm");
+        QCOMPARE(v.title(), QStringLiteral("Page B"));
         v.doubleClick("A.htm");
         QCOMPARE(v.title(), QStringLiteral("Seite A"));
         v.press("cmdBack");
         QCOMPARE(v.title(), QStringLiteral("Page B"));
+        v.press("cmdForward");
+        QCOMPARE(v.title(), QStringLiteral("Seite A"));
     }
     installTranslations(QStringLiteral("en"));
     Viewer english(m_folder);
