@@ -3,10 +3,12 @@
 #include "support/world.h"
 
 #include "settings/frmOptions.h"
+#include "settings/language.h"
 #include "settings/options.h"
 #include "settings/ownsettings.h"
 #include "startup.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +45,7 @@ private slots:
     void failedSaveSaysWhy();
     void savedOptionsAreWhatTheNextStartReads();
     void findTheGameAmongLaunchers();
+    void languageIsKeptForTheNextStart();
 };
 
 void TestOptionsWindow::captionsAreReadable() {
@@ -331,6 +334,42 @@ void TestOptionsWindow::findTheGameAmongLaunchers() {
     click(w, "cmdApply");
     QCOMPARE(readOwnSettings(ComposedPath(manager)).wine, WineStart{});
 #endif
+}
+
+// The language chosen is kept in grovekeep.ini (options.txt unchanged) and read by the next
+// start; the window says it changes then. A language this version does not speak (an edited
+// file) shows as the system's, and keys of other versions stay.
+void TestOptionsWindow::languageIsKeptForTheNextStart() {
+    World world;
+    const QString manager = world.folder("gk");
+    const QByteArray options = "\r\n" + manager.toUtf8() + "\r\n\r\n\r\n\r\n\r\n\r\n";
+    QVERIFY(putFile(world.optionsFile(), options));
+    QVERIFY(putFile(manager + "options.txt", options));
+    frmOptions* w = openOptions();
+    auto* language = child<QComboBox>(w, "cmbLanguage");
+    QVERIFY(language);
+    QCOMPARE(language->currentIndex(), 0); // the system's
+    QVERIFY(child<QLabel>(w, "lblLanguageNote")->text().contains("next start"));
+    QCOMPARE(startupLanguageChoice(), QString());
+    language->setCurrentIndex(language->findData(QStringLiteral("fr")));
+    click(w, "cmdApply");
+    QCOMPARE(readOwnSettings(ComposedPath(manager)).language, QStringLiteral("fr"));
+    QCOMPARE(fileBytes(manager + "options.txt"), options);
+    QCOMPARE(startupLanguageChoice(), QStringLiteral("fr"));
+    QCOMPARE(shownLanguage(startupLanguageChoice()), QStringLiteral("fr"));
+    QVERIFY(world.platform->messages.isEmpty());
+
+    closeWindow(w);
+    QVERIFY(putFile(manager + "grovekeep.ini", "language=tlh\nfuture=1\n"));
+    w = openOptions();
+    language = child<QComboBox>(w, "cmbLanguage");
+    QCOMPARE(language->currentIndex(), 0);
+    QCOMPARE(shownLanguage(startupLanguageChoice()), shownLanguage(QString()));
+    language->setCurrentIndex(language->findData(QStringLiteral("de")));
+    click(w, "cmdOK");
+    const OwnSettings own = readOwnSettings(ComposedPath(manager));
+    QCOMPARE(own.language, QStringLiteral("de"));
+    QCOMPARE(own.others.size(), 1); // the key of another version is kept
 }
 
 QTEST_MAIN(TestOptionsWindow)

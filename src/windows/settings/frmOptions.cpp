@@ -11,6 +11,7 @@
 #include "system/gamesearch.h"
 #include "ui/place.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -117,6 +118,19 @@ void frmOptions::createControls() {
 #endif
     cmdFindGame = place<QPushButton>(general, "cmdFindGame", tr("Find the game..."),
                                      Twips{120, 3300 - m_tabOffsetTwips, 1935, 375});
+    // Grovekeep's own setting: the language of its texts, each named in its own language.
+    auto* lblLanguage =
+        place<QLabel>(general, "lblLanguage", tr("Language:"), Twips{120, 3900 - m_tabOffsetTwips});
+    cmbLanguage =
+        place<QComboBox>(general, "cmbLanguage", Twips{1440, 3840 - m_tabOffsetTwips, 2655, 315});
+    lblLanguage->setBuddy(cmbLanguage);
+    cmbLanguage->addItem(tr("The system's language"), QString());
+    cmbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
+    cmbLanguage->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
+    cmbLanguage->addItem(QStringLiteral("Fran\u00e7ais"), QStringLiteral("fr"));
+    place<QLabel>(general, "lblLanguageNote",
+                  tr("Grovekeep changes its language at its next start."),
+                  Twips{4215, 3900 - m_tabOffsetTwips});
 
     cmdCancel = place<QPushButton>(this, "cmdCancel", tr("Cancel"), Twips{3120, 4800, 1335, 375});
     cmdApply = place<QPushButton>(this, "cmdApply", tr("Apply"), Twips{4560, 4800, 1335, 375});
@@ -181,7 +195,10 @@ void frmOptions::LoadOptions() {
         return;
     }
     ReadOptionsFile(file->values);
-    showWine(readOwnSettings(ComposedPath(txtManagerLocation->text())).wine);
+    const OwnSettings own = readOwnSettings(ComposedPath(txtManagerLocation->text()));
+    showWine(own.wine);
+    // A language this version does not speak (an edited file) shows as the system's.
+    cmbLanguage->setCurrentIndex(std::max(0, cmbLanguage->findData(own.language)));
 }
 
 WineStart frmOptions::wineFromField() const {
@@ -302,13 +319,15 @@ bool frmOptions::SaveOptions() {
     const ComposedPath manager(txtManagerLocation->text());
     // Grovekeep's own settings are written once they say more than the defaults.
     std::optional<OwnSettings> own;
-    if (txtWine) {
+    {
         OwnSettings current = readOwnSettings(manager);
         const bool present = QFileInfo::exists(ownSettingsPath(manager).native().text());
-        if (present || wineFromField() != current.wine) {
-            current.wine = wineFromField();
-            own = current;
-        }
+        OwnSettings chosen = current;
+        if (txtWine)
+            chosen.wine = wineFromField();
+        chosen.language = cmbLanguage->currentData().toString();
+        if (present || chosen != current)
+            own = chosen;
     }
     const Status written = writeSettings(manager, values, readPath, own);
     if (!written) {

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QTabWidget;
@@ -68,6 +69,7 @@ private:
     QLineEdit* txtSkinCreator = nullptr;
     QLineEdit* txtWine = nullptr; // how Windows programs start (not on Windows)
     QPushButton* cmdFindGame = nullptr;
+    QComboBox* cmbLanguage = nullptr; // the language of the texts, from the next start
     QPushButton* cmdCancel = nullptr;
     QPushButton* cmdApply = nullptr;
     QPushButton* cmdOK = nullptr;
