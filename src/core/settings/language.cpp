@@ -91,6 +91,8 @@ bool installTranslations(const QString& language) {
 
 QString currentLanguage() { return current(); }
 
+bool translationsInstalled() { return !installed().isEmpty(); }
+
 bool installTranslationFile(const QString& qmFile) {
     return QCoreApplication::instance() && loadInto(qmFile);
 }

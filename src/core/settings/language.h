@@ -30,6 +30,9 @@ inline const char kLanguageVariable[] = "GROVEKEEP_LANGUAGE";
 // could not be loaded (the English texts then show).
 bool installTranslations(const QString& language);
 
+// Whether installTranslations has installed anything yet.
+bool translationsInstalled();
+
 // The language installTranslations was last asked for: "en" before.
 QString currentLanguage();
 
