@@ -23,6 +23,8 @@ startSession() {
     wm=$!
     export QT_QPA_PLATFORM=xcb DISPLAY=$display QTWEBENGINE_DISABLE_SANDBOX=1
     export XDG_RUNTIME_DIR=$work HOME=$work
+    # The checks read Grovekeep's English texts, whatever the machine's language.
+    export GROVEKEEP_LANGUAGE=en
     wmready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
     waitfor 20 wmready || { echo "skipped: openbox did not start"; exit 77; }
     mkdir -p "$work/game" "$work/gk"

@@ -89,7 +89,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# A user of the machine, with a home of the test's own.
+# A user of the machine, with a home of the test's own, reading Grovekeep's English texts.
+export GROVEKEEP_LANGUAGE=en
 export HOME="$tmp/home" XDG_DATA_HOME="$tmp/home/.local/share" XDG_CONFIG_HOME="$tmp/home/.config"
 export XDG_CONFIG_DIRS="$tmp/config-dirs" XDG_CURRENT_DESKTOP=X-Generic
 unset XDG_DATA_DIRS DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID

@@ -340,6 +340,13 @@ void TestOptionsWindow::findTheGameAmongLaunchers() {
 // start; the window says it changes then. A language this version does not speak (an edited
 // file) shows as the system's, and keys of other versions stay.
 void TestOptionsWindow::languageIsKeptForTheNextStart() {
+    // (What a program started by Grovekeep is told would win over the settings.)
+    const QByteArray told = qgetenv(kLanguageVariable);
+    qunsetenv(kLanguageVariable);
+    const auto restore = qScopeGuard([told] {
+        if (!told.isEmpty())
+            qputenv(kLanguageVariable, told);
+    });
     World world;
     const QString manager = world.folder("gk");
     const QByteArray options = "\r\n" + manager.toUtf8() + "\r\n\r\n\r\n\r\n\r\n\r\n";

@@ -9,6 +9,8 @@ zpath() { printf 'Z:%s' "${1//\//\\}"; }
 export WINEPREFIX="$build/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 WINEPATH=$(zpath "$build/Grovekeep")
 export WINEPATH
+# The checks read Grovekeep's English texts, whatever the machine's language.
+export GROVEKEEP_LANGUAGE=en
 vif="$build/Grovekeep/grovekeep-vif.exe"
 seams="$build/tests/grovekeep-vif-seams.exe"
 work=$(mktemp -d "${TMPDIR:-/tmp}/gk-wine-acceptance-XXXXXX")

@@ -68,6 +68,8 @@ waitfor 10 test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1;
 export DISPLAY=":$(head -n1 "$work/display")"
 openbox >/dev/null 2>&1 &
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The checks read Grovekeep's English texts, whatever the machine's language.
+export GROVEKEEP_LANGUAGE=en
 clean="$build/wine-clean"
 if [ ! -f "$clean/system.reg" ]; then
     rm -rf "$clean"
