@@ -44,8 +44,9 @@ foreach(lang ${GK_LANGUAGES})
 endforeach()
 file(CONFIGURE OUTPUT ${GK_QM_DIR}/gk_translations.qrc
      CONTENT "<RCC>\n  <qresource prefix=\"/translations\">\n${GK_QRC_ENTRIES}  </qresource>\n</RCC>\n")
+# (Compressed with zlib: the Windows build's Qt reads no zstd.)
 add_custom_command(OUTPUT ${GK_QM_DIR}/qrc_gk_translations.cpp
-    COMMAND Qt6::rcc --name gk_translations -o ${GK_QM_DIR}/qrc_gk_translations.cpp
+    COMMAND Qt6::rcc --no-zstd --name gk_translations -o ${GK_QM_DIR}/qrc_gk_translations.cpp
             ${GK_QM_DIR}/gk_translations.qrc
     DEPENDS ${GK_QM_FILES} ${GK_QM_DIR}/gk_translations.qrc
     COMMENT "Making the translations a resource" VERBATIM)
