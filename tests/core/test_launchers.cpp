@@ -2,7 +2,9 @@
 // it, and the launchers' files read as untrusted input.
 
 #include "support/files.h"
+#include "support/marking.h"
 #include "system/gamesearch.h"
+#include "system/launch.h"
 #include "system/launchers.h"
 
 #include <QFile>
@@ -38,6 +40,7 @@ class TestLaunchers : public QObject {
 private slots:
     void findsEveryLaunchersPrefix();
     void untrustedFilesArePassedOver();
+    void notesAreTranslatedNamesAreNot();
     void readers_data();
     void readers();
 };
@@ -209,6 +212,34 @@ void TestLaunchers::untrustedFilesArePassedOver() {
                              "libraryfolders.vdf", "linked.yml"})
         QVERIFY2(notes.contains(QLatin1String(file)), qPrintable(notes));
     QCOMPARE(search.notes.size(), 7);
+#endif
+}
+
+// A note is one sentence of the translator with the file put in; a launcher's name is a name.
+void TestLaunchers::notesAreTranslatedNamesAreNot() {
+#ifdef Q_OS_WIN
+    QSKIP("Wine launchers keep their prefixes on Linux only");
+#else
+    QTemporaryDir dir;
+    const QString home = dir.path();
+    const auto at = [&home](const QString& relative) { return home + QLatin1Char('/') + relative; };
+    makePrefix(at("Games/good%2"));
+    putFile(at(".config/lutris/games/good.yml"),
+            "game:\n  prefix: " + at("Games/good%2").toUtf8() + "\n");
+    putFile(at(".config/lutris/games/tabs%2.yml"), "game:\n\tprefix: /x\n");
+    putFile(at(".config/heroic/GamesConfig/list.json"), "[1, 2]");
+
+    const gk::test::MarkingTranslator marking;
+    const PrefixSearch search = findWinePrefixes(home, QString());
+    QCOMPARE(search.prefixes.size(), 1);
+    QCOMPARE(search.prefixes.at(0).launcher, QStringLiteral("Lutris"));
+    QCOMPARE(search.notes,
+             (QStringList{QStringLiteral("[Launchers|Passed over %1: it is not a YAML file as its "
+                                         "launcher writes it.]")
+                              .arg(at(".config/lutris/games/tabs%2.yml")),
+                          QStringLiteral("[Launchers|Passed over %1: it is not a JSON object.]")
+                              .arg(at(".config/heroic/GamesConfig/list.json"))}));
+    QCOMPARE(WineStart{}.shown(), QStringLiteral("[Launch|the system's wine]"));
 #endif
 }
 

@@ -3,10 +3,14 @@
 
 #include "base/fileio.h"
 #include "base/paths.h"
+#include "base/quoting.h"
 #include "installer/compile.h"
 #include "installer/install.h"
 #include "installer/installpath.h"
+#include "installer/vif.h"
+#include "installer/wizard.h"
 #include "support/files.h"
+#include "support/marking.h"
 #include "support/posix.h"
 
 #include <QTemporaryDir>
@@ -56,6 +60,7 @@ private slots:
     void sharedTargetsKeepTheirFirstContent();
     void failureMidwayPutsEverythingBack_data();
     void failureMidwayPutsEverythingBack();
+    void messagesAreTranslatedWhole();
 };
 
 void TestInstall::extensionDispatch_data() {
@@ -377,4 +382,58 @@ void TestInstall::failureMidwayPutsEverythingBack() {
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
+// Each message is one text of the translator, its arguments put in afterwards (a name holding
+// "%2" stays as it is), and the clauses inside it are translated texts too.
+void TestInstall::messagesAreTranslatedWhole() {
+    Site site;
+    const MarkingTranslator marking;
+    const auto refusal = [&site](const QString& path) {
+        return resolveInstallPath(path, site.gameFolder()).error();
+    };
+    QCOMPARE(refusal("\\\\server\\share\\Data\\x%2.lnd"),
+             "[InstallPath|The install path \"\\\\server\\share\\Data\\x%2.lnd\" cannot be used: "
+             "it names a network share.]");
+    QCOMPARE(refusal("C:Data\\x.lnd"), "[InstallPath|The install path \"C:Data\\x.lnd\" cannot "
+                                       "be used: it is relative to the current folder of drive "
+                                       "C:.]");
+    QCOMPARE(refusal("C:\\Games\\x%1.lnd"),
+             "[InstallPath|The install path \"C:\\Games\\x%1.lnd\" cannot be used: it names none "
+             "of the game's folders (Data, Profiles, Scripts).]");
+    QCOMPARE(refusal("C:\\BW\\Data\\Nowhere\\x.lnd"),
+             "[InstallPath|The install path \"C:\\BW\\Data\\Nowhere\\x.lnd\" cannot be used: the "
+             "folder \"Data\\Nowhere\" does not exist in the game folder.]");
+    QCOMPARE(refusal(QString()), "[InstallPath|The install path is empty.]");
+
+    // A package's problems: the line, the entry's name and the reason are each translated.
+    const auto plan =
+        planPackageInstall(rawEntry("C:\\BW\\Data\\Landscape\\x.lnd", "a/b", "X") + "\r\n" +
+                               "###Begin_VIF###\r\n###Install###Data\\y.lnd###/Install###\r\n",
+                           site.gameFolder());
+    QVERIFY(plan);
+    QCOMPARE(plan->problems,
+             QStringList({"[Package|[Package|Entry 1 (\"a/b\")]: [InstallPath|the title cannot "
+                          "be used as a file name: [InstallPath|\"a/b\" holds a folder "
+                          "separator]].]",
+                          "[Package|[Package|Entry 2 (\"Data\\y.lnd\")]: [Package|the marker "
+                          "###Title### is missing].]"}));
+    QCOMPARE(vif::encodeFields("x%2\nx", "t").error(),
+             QStringLiteral("[Package|the install path %1 holds a line break]").arg("\"x%2\\nx\""));
+    QCOMPARE(vif::readPackage(vif::PackageText(QByteArray("text"))).error(),
+             "[Package|This is not a valid Vif file.]");
+
+    PackageCompiler compiler;
+    const NativePath source(site.root + "/x%2.lnd");
+    QCOMPARE(
+        compiler.AddPackFile(source, NativePath()).error(),
+        QStringLiteral("[Compile|Could not add %1 to the package: no install path was chosen.]")
+            .arg(quotedPath(source)));
+
+    QCOMPARE(fileTypeLabel("x.lnd"), "[Install|File Type: Landscape]");
+    QCOMPARE(fileTypeLabel("x.doc"), "[Install|Invalid file type set]");
+    const auto saving = stepLayout(StepSaving);
+    QVERIFY(saving);
+    QCOMPARE(saving->frameCaption, "[Wizard|Saving Files2]");
+    QCOMPARE(saving->pathText.value_or(QString()), "[Wizard|Files saved!]");
+}
+
 #include "test_install.moc"

@@ -4,10 +4,13 @@
 #include "managers/content.h"
 #include "managers/tattoos.h"
 #include "support/files.h"
+#include "support/marking.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 
 using namespace gk;
 using namespace gk::test;
@@ -23,6 +26,7 @@ private slots:
     void tattooReplacementKeepsWhatItReplaces();
     void contentInstallKeepsTheOldFile();
     void bytesAreDescribedReadably();
+    void countsChooseTheirPluralForm();
 };
 
 void TestManagers::mapTextRoundTrips_data() {
@@ -224,6 +228,26 @@ void TestManagers::bytesAreDescribedReadably() {
     const QString big = describeBytes("big", QByteArray(1 << 20, 'x'), 64);
     QCOMPARE(big.count('\n'), 1 + 4 + 1);
     QVERIFY(big.contains("the first 64 bytes are shown"));
+}
+
+// A count chooses the plural form of its text, also one beyond an int, which is written whole.
+void TestManagers::countsChooseTheirPluralForm() {
+    const MarkingTranslator marking;
+    QCOMPARE(describeBytes("x%2", QByteArray("L")).section('\n', 0, 0),
+             QStringLiteral("[Content|x%2: 1 bytes]"));
+    QCOMPARE(marking.counts.value("%1: %2 bytes"), 1);
+    QCOMPARE(bitmapProblem(bmp(40, 3, 2, 7, 0, 0, 24)),
+             QStringLiteral("[Tattoos|its colour depth of 7 bits is not one of a bitmap]"));
+    QCOMPARE(marking.counts.value("its colour depth of %n bits is not one of a bitmap"), 7);
+    QCOMPARE(bitmapProblem(bmp(40, 3, 2, 24, 0, 0, 23)),
+             QStringLiteral("[Tattoos|it is cut short: its pixel data needs 1 bytes more]"));
+    QCOMPARE(marking.counts.value("it is cut short: its pixel data needs %1 bytes more"), 1);
+    // 65535 by 65535 pixels of 32 bits: more bytes than an int counts.
+    QCOMPARE(bitmapProblem(bmp(40, 65535, 65535, 32, 0, 0, 0)),
+             QStringLiteral("[Tattoos|it is cut short: its pixel data needs 17179344900 bytes "
+                            "more]"));
+    QCOMPARE(marking.counts.value("it is cut short: its pixel data needs %1 bytes more"),
+             std::numeric_limits<int>::max());
 }
 
 QTEST_GUILESS_MAIN(TestManagers)

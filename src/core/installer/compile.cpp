@@ -7,6 +7,7 @@
 #include "installpath.h"
 #include "vif.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -120,29 +121,43 @@ Result<PackageCompiler::Spool*> PackageCompiler::spool() {
 Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& installPath,
                                     const ComposedPath& gameFolder) {
     auto refuse = [&source](ErrorKind kind, const QString& reason) {
+        //: %1 is a file in quotes, %2 why it cannot be added (a clause).
         return Status::failure(
-            kind,
-            QStringLiteral("Could not add %1 to the package: %2.").arg(quotedPath(source), reason));
+            kind, QCoreApplication::translate("Compile", "Could not add %1 to the package: %2.")
+                      .arg(quotedPath(source), reason));
     };
     if (installPath.isEmpty())
-        return refuse(ErrorKind::Invalid, QStringLiteral("no install path was chosen"));
+        return Status::failure(ErrorKind::Invalid,
+                               //: %1 is a file in quotes.
+                               QCoreApplication::translate("Compile",
+                                                           "Could not add %1 to the package: no "
+                                                           "install path was chosen.")
+                                   .arg(quotedPath(source)));
     const QString title = source.fileName();
     // The receiving installer names its copy after the title; a name it would refuse is
     // better refused now, while the author can still rename the file.
     const QString problem = titleProblem(title);
     if (!problem.isEmpty())
-        return refuse(
+        return Status::failure(
             ErrorKind::UnsafePath,
-            QStringLiteral("its name cannot be used as a file name on Windows: %1").arg(problem));
+            //: %1 is a file in quotes, %2 what is wrong with its name (a clause).
+            QCoreApplication::translate("Compile",
+                                        "Could not add %1 to the package: its name cannot be used "
+                                        "as a file name on Windows: %2.")
+                .arg(quotedPath(source), problem));
     const QString written = packageInstallPath(installPath);
     if (!gameFolder.isEmpty()) {
         const QString game = QFileInfo(gameFolder.native().text()).canonicalFilePath();
         const QString folder = QFileInfo(installPath.folder().text()).canonicalFilePath();
         if (!insideFolder(folder, game))
-            return refuse(ErrorKind::UnsafePath,
-                          QStringLiteral("its install path %1 does not lie inside the game "
-                                         "folder %2")
-                              .arg(quotedPath(installPath), quotedPath(gameFolder)));
+            return Status::failure(
+                ErrorKind::UnsafePath,
+                //: %1 is a file, %2 the install path chosen for it, %3 the game folder, each in
+                //: quotes.
+                QCoreApplication::translate("Compile",
+                                            "Could not add %1 to the package: its install path %2 "
+                                            "does not lie inside the game folder %3.")
+                    .arg(quotedPath(source), quotedPath(installPath), quotedPath(gameFolder)));
         if (const auto placed = resolveInstallPath(written, gameFolder); !placed)
             return refuse(placed.kind(), asClause(placed.error()));
     }
@@ -161,10 +176,13 @@ Status PackageCompiler::AddPackFile(const NativePath& source, const NativePath& 
     if (!scanned)
         return scanned.status();
     if (!scanned->firstMarker.isEmpty())
-        return refuse(ErrorKind::Invalid,
-                      QStringLiteral("its contents hold the marker %1, which a package cannot "
-                                     "carry")
-                          .arg(QString::fromLatin1(scanned->firstMarker)));
+        return Status::failure(
+            ErrorKind::Invalid,
+            //: %1 is a file in quotes, %2 a marker such as ###Begin_VIF###.
+            QCoreApplication::translate("Compile",
+                                        "Could not add %1 to the package: its contents hold the "
+                                        "marker %2, which a package cannot carry.")
+                .arg(quotedPath(source), QString::fromLatin1(scanned->firstMarker)));
     Entry entry;
     entry.names = m_names.size();
     const QByteArray sourceName = source.text().toUtf8();
@@ -267,8 +285,10 @@ QString PackageCompiler::savingProblem(const NativePath& packagePath) const {
             return entry.device == info->device && entry.inode == info->inode;
         }))
         return QString();
-    return QStringLiteral("%1 is one of the files this package carries; the package was not "
-                          "saved there. Choose another name for the package.")
+    //: %1 is the file the package was to be saved as, in quotes.
+    return QCoreApplication::translate("Compile",
+                                       "%1 is one of the files this package carries; the package "
+                                       "was not saved there. Choose another name for the package.")
         .arg(quotedPath(packagePath));
 }
 
@@ -276,8 +296,10 @@ Result<Applied> PackageCompiler::SavePackage(ChangeStore& store, const NativePat
                                              const ComposedPath& managerFolder) const {
     if (m_entries.empty())
         return Status::failure(ErrorKind::Invalid,
-                               QStringLiteral("The package %1 was not saved: it has no files. "
-                                              "Add at least one file first.")
+                               //: %1 is the package's file in quotes.
+                               QCoreApplication::translate("Compile",
+                                                           "The package %1 was not saved: it has "
+                                                           "no files. Add at least one file first.")
                                    .arg(quotedPath(packagePath)));
     if (const QString problem = savingProblem(packagePath); !problem.isEmpty())
         return Status::failure(ErrorKind::Invalid, problem);

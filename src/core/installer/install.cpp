@@ -6,6 +6,7 @@
 #include "base/quoting.h"
 #include "installpath.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -44,19 +45,20 @@ InstallKind installKindFor(const QString& path) {
 QString fileTypeLabel(const QString& path) {
     switch (installKindFor(path)) {
     case InstallKind::Package:
-        return QStringLiteral("File Type: Vessa Installation File");
+        return QCoreApplication::translate("Install", "File Type: Vessa Installation File");
     case InstallKind::Map:
-        return QStringLiteral("File Type: Map");
+        return QCoreApplication::translate("Install", "File Type: Map");
     case InstallKind::Tattoo:
-        return QStringLiteral("File Type: Tatoo");
+        //: "Tatoo" is the program's own spelling of "tattoo".
+        return QCoreApplication::translate("Install", "File Type: Tatoo");
     case InstallKind::Landscape:
-        return QStringLiteral("File Type: Landscape");
+        return QCoreApplication::translate("Install", "File Type: Landscape");
     case InstallKind::Skin:
-        return QStringLiteral("File Type: Skin/Mesh");
+        return QCoreApplication::translate("Install", "File Type: Skin/Mesh");
     case InstallKind::Unknown:
         break;
     }
-    return QStringLiteral("Invalid file type set");
+    return QCoreApplication::translate("Install", "Invalid file type set");
 }
 
 bool offeredToInstaller(InstallKind kind) {
@@ -91,7 +93,8 @@ SingleInstall planSingleInstall(InstallKind kind, const QString& chosenPath,
 Result<Applied> installSingleFile(ChangeStore& store, const SingleInstall& plan,
                                   const Contents& contents, const OperationInfo& info) {
     if (plan.isEmpty())
-        return Status::failure(ErrorKind::Invalid, QStringLiteral("No file to install was given."));
+        return Status::failure(ErrorKind::Invalid, QCoreApplication::translate(
+                                                       "Install", "No file to install was given."));
     FileChange change(plan.target, contents);
     change.backup = plan.backup;
     change.keepWhenAbsent = true;
@@ -158,8 +161,11 @@ Status readPlan(PackagePlan& plan, const vif::PackageText& package, const Compos
                     foldedFolder.insert(*found, pathKey(NativePath(folderKey)));
                 }
                 if (inManager.value(*found)) {
-                    refusal = QStringLiteral("it would be installed in Grovekeep's own folder "
-                                             "%1, where a package may not write")
+                    //: Why a package's entry cannot be installed. %1 is a folder in quotes.
+                    refusal = QCoreApplication::translate("Install",
+                                                          "it would be installed in Grovekeep's "
+                                                          "own folder %1, where a package may "
+                                                          "not write")
                                   .arg(quotedPath(managerFolder));
                 } else {
                     const QString& name = resolved->target.name;
@@ -187,7 +193,7 @@ Status readPlan(PackagePlan& plan, const vif::PackageText& package, const Compos
         }
         if (!refusal.isEmpty()) {
             plan.refusals.insert(number, refusal);
-            plan.problems << QStringLiteral("%1: %2.").arg(vif::entryLabel(number, entry), refusal);
+            plan.problems << vif::entryProblem(vif::entryLabel(number, entry), refusal);
         }
         plan.entries << action;
         return true;
@@ -268,13 +274,16 @@ Result<Applied> applyPackagePlan(ChangeStore& store, const PackagePlan& plan,
                                  const Progress& progress, bool dryRun,
                                  const std::function<bool()>& stop) {
     if (plan.entries.isEmpty())
-        return Status::failure(ErrorKind::BrokenPackage,
-                               QStringLiteral("The package has no entries to install."));
+        return Status::failure(
+            ErrorKind::BrokenPackage,
+            QCoreApplication::translate("Install", "The package has no entries to install."));
     if (!plan.ok())
-        return Status::failure(ErrorKind::BrokenPackage,
-                               QStringLiteral("The package has entries that cannot be "
-                                              "installed: %1")
-                                   .arg(plan.problems.join(QLatin1Char(' '))));
+        return Status::failure(
+            ErrorKind::BrokenPackage,
+            //: %1 is one line for each such entry, each naming the entry and the reason.
+            QCoreApplication::translate("Install",
+                                        "The package has entries that cannot be installed: %1")
+                .arg(plan.problems.join(QLatin1Char(' '))));
     ChangeStore::Options options;
     options.forbidden = managerFolder.native();
     options.dryRun = dryRun;

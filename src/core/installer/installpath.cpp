@@ -3,6 +3,7 @@
 #include "base/paths.h"
 #include "base/quoting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
@@ -98,16 +99,21 @@ QStringList gameTopLevelFolders() {
 QString titleProblem(const QString& title) {
     for (const QChar c : title) {
         if (isSeparator(c))
-            return QStringLiteral("%1 holds a folder separator").arg(quotedName(title));
+            //: Why a name cannot be used as a file name. %1 is the name in quotes.
+            return QCoreApplication::translate("InstallPath", "%1 holds a folder separator")
+                .arg(quotedName(title));
     }
     return componentProblem(title);
 }
 
 QString titleRefusal(const QString& title) {
     const QString problem = titleProblem(title);
-    return problem.isEmpty()
-               ? QString()
-               : QStringLiteral("the title cannot be used as a file name: %1").arg(problem);
+    return problem.isEmpty() ? QString()
+                             //: Why a package's entry cannot be installed. %1 says what is wrong
+                             //: with its title (a clause).
+                             : QCoreApplication::translate(
+                                   "InstallPath", "the title cannot be used as a file name: %1")
+                                   .arg(problem);
 }
 
 fs::Location matchLetterCase(const NativePath& folder, const QString& relative) {
@@ -139,34 +145,56 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath,
 
 Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderView& view) {
     const ComposedPath& gameFolder = view.gameFolder();
-    auto refuse = [&installPath](const QString& reason) {
+    // Each refusal is one sentence, "The install path %1 cannot be used: <why>.", %1 the path
+    // and %2 the name or folder it is about; the arguments are put in at once, so that a path
+    // holding "%2" stays as it is.
+    auto refuse = [&installPath](const QString& sentence, const QString& about = QString()) {
         return Result<ResolvedPath>::failure(
-            ErrorKind::UnsafePath, QStringLiteral("The install path %1 cannot be used: %2.")
-                                       .arg(quotedName(installPath), reason));
+            ErrorKind::UnsafePath, about.isNull() ? sentence.arg(quotedName(installPath))
+                                                  : sentence.arg(quotedName(installPath), about));
     };
     if (installPath.isEmpty())
-        return Result<ResolvedPath>::failure(ErrorKind::UnsafePath,
-                                             QStringLiteral("The install path is empty."));
+        return Result<ResolvedPath>::failure(
+            ErrorKind::UnsafePath,
+            QCoreApplication::translate("InstallPath", "The install path is empty."));
     if (installPath.size() >= 2 && isSeparator(installPath.at(0)) &&
         isSeparator(installPath.at(1))) {
         if (installPath.size() >= 3 &&
             (installPath.at(2) == QLatin1Char('?') || installPath.at(2) == QLatin1Char('.')))
-            return refuse(QStringLiteral("it is a device path"));
-        return refuse(QStringLiteral("it names a network share"));
+            //: %1 is the install path in quotes. This sentence may also be shown inside a longer
+            //: line with its first letter in lower case.
+            return refuse(QCoreApplication::translate(
+                "InstallPath", "The install path %1 cannot be used: it is a device path."));
+        //: %1 is the install path in quotes. This sentence may also be shown inside a longer
+        //: line with its first letter in lower case.
+        return refuse(QCoreApplication::translate(
+            "InstallPath", "The install path %1 cannot be used: it names a network share."));
     }
     const bool hasDrive = startsWithDrive(installPath);
     if (hasDrive && (installPath.size() == 2 || !isSeparator(installPath.at(2))))
-        return refuse(QStringLiteral("it is relative to the current folder of drive %1")
-                          .arg(installPath.left(2)));
+        //: %1 is the install path in quotes, %2 a drive ("C:"). This sentence may also be shown
+        //: inside a longer line with its first letter in lower case.
+        return refuse(QCoreApplication::translate("InstallPath",
+                                                  "The install path %1 cannot be used: it is "
+                                                  "relative to the current folder of drive %2."),
+                      installPath.left(2));
     if (isSeparator(installPath.back()))
-        return refuse(QStringLiteral("it names a folder, not a file"));
+        //: %1 is the install path in quotes. This sentence may also be shown inside a longer
+        //: line with its first letter in lower case.
+        return refuse(QCoreApplication::translate(
+            "InstallPath", "The install path %1 cannot be used: it names a folder, not a file."));
 
     const QStringList parts = pathComponents(installPath);
     const qsizetype first = hasDrive ? 1 : 0;
     for (qsizetype k = first; k < parts.size(); ++k) {
         const QString problem = componentProblem(parts.at(k));
         if (!problem.isEmpty())
-            return refuse(problem);
+            //: %1 is the install path in quotes, %2 what is wrong with one of its names (a
+            //: clause). This sentence may also be shown inside a longer line with its first
+            //: letter in lower case.
+            return refuse(QCoreApplication::translate("InstallPath",
+                                                      "The install path %1 cannot be used: %2."),
+                          problem);
     }
 
     const QString gameNative = gameFolder.native().text();
@@ -174,7 +202,10 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderVi
     if (gameFolder.isEmpty() || !game.isFolder)
         return Result<ResolvedPath>::failure(
             ErrorKind::NotFound,
-            QStringLiteral("The game folder %1 does not exist.").arg(quotedPath(gameFolder)));
+            //: %1 is a folder in quotes. This sentence may also be shown inside a longer line
+            //: with its first letter in lower case.
+            QCoreApplication::translate("InstallPath", "The game folder %1 does not exist.")
+                .arg(quotedPath(gameFolder)));
     const QString gameCanonical = game.canonical;
 
     // The part of the path from the game's own top-level folder on.
@@ -191,8 +222,13 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderVi
             top = k;
     }
     if (top < 0)
-        return refuse(QStringLiteral("it names none of the game's folders (%1)")
-                          .arg(gameTopLevelFolders().join(QStringLiteral(", "))));
+        //: %1 is the install path in quotes, %2 the game's folders joined with commas
+        //: ("Data, Profiles, Scripts"). This sentence may also be shown inside a longer line
+        //: with its first letter in lower case.
+        return refuse(QCoreApplication::translate("InstallPath",
+                                                  "The install path %1 cannot be used: it names "
+                                                  "none of the game's folders (%2)."),
+                      gameTopLevelFolders().join(QStringLiteral(", ")));
 
     ResolvedPath out;
     out.relative = parts.mid(top).join(QLatin1Char('\\'));
@@ -207,24 +243,50 @@ Result<ResolvedPath> resolveInstallPath(const QString& installPath, GameFolderVi
         matched << name;
         const QString shown = quotedName(written.join(QLatin1Char('\\')));
         if (name.isEmpty())
-            return refuse(
-                QStringLiteral("the folder %1 does not exist in the game folder").arg(shown));
+            //: %1 is the install path, %2 a folder of it, both in quotes. This sentence may
+            //: also be shown inside a longer line with its first letter in lower case.
+            return refuse(QCoreApplication::translate("InstallPath",
+                                                      "The install path %1 cannot be used: the "
+                                                      "folder %2 does not exist in the game "
+                                                      "folder."),
+                          shown);
         folder = joined(folder, name);
         if (!view.listing(folder).isFolder)
-            return refuse(QStringLiteral("%1 is not a folder").arg(shown));
+            //: %1 is the install path, %2 a part of it, both in quotes. This sentence may also
+            //: be shown inside a longer line with its first letter in lower case.
+            return refuse(
+                QCoreApplication::translate(
+                    "InstallPath", "The install path %1 cannot be used: %2 is not a folder."),
+                shown);
     }
     const QString& fileName = parts.back();
     const GameFolderView::Listing& holder = view.listing(folder);
     const QString existing = existingName(holder, fileName);
     const auto entry = holder.exact.value(existing);
     if (entry.isLink)
-        return refuse(QStringLiteral("%1 is a symbolic link").arg(quotedName(out.relative)));
-    if (entry.isFolder)
-        return refuse(QStringLiteral("a folder stands at %1").arg(quotedName(out.relative)));
-    if (!insideFolder(holder.canonical, gameCanonical))
+        //: %1 is the install path, %2 the part of it below the game folder, both in quotes.
+        //: This sentence may also be shown inside a longer line with its first letter in lower
+        //: case.
         return refuse(
-            QStringLiteral("%1 leads outside the game folder")
-                .arg(quotedName(parts.mid(top, parts.size() - 1 - top).join(QLatin1Char('\\')))));
+            QCoreApplication::translate(
+                "InstallPath", "The install path %1 cannot be used: %2 is a symbolic link."),
+            quotedName(out.relative));
+    if (entry.isFolder)
+        //: %1 is the install path, %2 the part of it below the game folder, both in quotes.
+        //: This sentence may also be shown inside a longer line with its first letter in lower
+        //: case.
+        return refuse(
+            QCoreApplication::translate(
+                "InstallPath", "The install path %1 cannot be used: a folder stands at %2."),
+            quotedName(out.relative));
+    if (!insideFolder(holder.canonical, gameCanonical))
+        //: %1 is the install path, %2 the folders of it below the game folder, both in quotes.
+        //: This sentence may also be shown inside a longer line with its first letter in lower
+        //: case.
+        return refuse(QCoreApplication::translate(
+                          "InstallPath", "The install path %1 cannot be used: %2 leads outside the "
+                                         "game folder."),
+                      quotedName(parts.mid(top, parts.size() - 1 - top).join(QLatin1Char('\\'))));
     out.target.root = gameFolder.native();
     out.target.folders = matched;
     out.target.name = existing.isEmpty() ? fileName : existing;

@@ -6,6 +6,7 @@
 #include "files/fsys.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <bit>
@@ -113,8 +114,9 @@ Status readExactly(fs::File& file, char* into, qint64 size, qint64 offset) {
             return got.status();
         if (*got == 0)
             return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("Could not read %1: the file became shorter "
-                                                  "while it was read.")
+                                   QCoreApplication::translate("Package",
+                                                               "Could not read %1: the file became "
+                                                               "shorter while it was read.")
                                        .arg(quotedPath(file.path())));
         into += *got;
         offset += *got;
@@ -386,12 +388,32 @@ private:
 
 namespace {
 
+// The two texts of an entry's head, each named in its own sentences.
+enum class Field { InstallPath, Title };
+
+// Why an entry is broken, or cannot be written: a clause, shown after the entry's name.
+QString tooLong(Field field) {
+    return field == Field::InstallPath
+               ? QCoreApplication::translate("Package",
+                                             "the install path is longer than any file name can be")
+               : QCoreApplication::translate("Package",
+                                             "the title is longer than any file name can be");
+}
+
+// A marker found before the one that should have come first.
+QString comesBefore(int found, int expected) {
+    //: Why a package's entry is broken. %1 and %2 are markers such as ###Install###.
+    return QCoreApplication::translate("Package", "%1 comes before %2")
+        .arg(markerName(found), markerName(expected));
+}
+
 // Why the text between two markers that should only be separated by line ends is not.
 QString gapProblem(Cursor& text, qint64 from, qint64 to, int before, int after) {
     if (const MarkerHit hit = text.firstMarkerIn(from, to))
-        return QStringLiteral("%1 comes before %2").arg(markerName(hit.id), markerName(after));
+        return comesBefore(hit.id, after);
     if (!text.onlyBlanks(from, to))
-        return QStringLiteral("other text stands between %1 and %2")
+        //: Why a package's entry is broken. %1 and %2 are markers such as ###Install###.
+        return QCoreApplication::translate("Package", "other text stands between %1 and %2")
             .arg(markerName(before), markerName(after));
     return QString();
 }
@@ -415,10 +437,15 @@ Parsed parseEntry(Cursor& text, qint64 searchPos, qint64 limit) {
             out.problem = problem;
     };
     auto missing = [&](int marker) {
-        note(text.find(Begin, limit, limit + BeginMarker.size()) == limit
-                 ? QStringLiteral("the marker %1 is missing before the next %2")
-                       .arg(markerName(marker), markerName(Begin))
-                 : QStringLiteral("the marker %1 is missing").arg(markerName(marker)));
+        if (text.find(Begin, limit, limit + BeginMarker.size()) == limit)
+            //: Why a package's entry is broken. %1 and %2 are markers such as ###Title###.
+            note(QCoreApplication::translate("Package",
+                                             "the marker %1 is missing before the next %2")
+                     .arg(markerName(marker), markerName(Begin)));
+        else
+            //: Why a package's entry is broken. %1 is a marker such as ###Title###.
+            note(QCoreApplication::translate("Package", "the marker %1 is missing")
+                     .arg(markerName(marker)));
         return out;
     };
 
@@ -429,24 +456,26 @@ Parsed parseEntry(Cursor& text, qint64 searchPos, qint64 limit) {
     out.installPos = i;
     // The text between an opening marker at `open` and its closing marker, which is looked
     // for from there; `close` receives where the closing marker starts (-1 when missing).
-    auto field = [&](qint64 open, int opening, int closing, const QString& what,
-                     qint64& close) -> QString {
+    auto field = [&](qint64 open, int opening, int closing, qint64& close) -> QString {
+        const bool path = opening == Install;
         const qint64 start = open + markerSize(opening);
         close = text.find(closing, start, limit);
         if (close < 0)
             return QString();
         if (const MarkerHit hit = text.firstMarkerIn(start, close))
-            note(QStringLiteral("%1 comes before %2").arg(markerName(hit.id), markerName(closing)));
+            note(comesBefore(hit.id, closing));
         if (close - start > kMaxField)
-            note(QStringLiteral("the %1 is longer than any file name can be").arg(what));
+            note(path ? tooLong(Field::InstallPath) : tooLong(Field::Title));
         const QByteArrayView bytes = text.view(start, std::min(close - start, kMaxField));
         if (holdsLineBreak(bytes))
-            note(QStringLiteral("the %1 holds a line break").arg(what));
+            note(path
+                     ? QCoreApplication::translate("Package", "the install path holds a line break")
+                     : QCoreApplication::translate("Package", "the title holds a line break"));
         return decodeField(bytes);
     };
 
     qint64 j = -1;
-    out.entry.installPath = field(i, Install, InstallEnd, QStringLiteral("install path"), j);
+    out.entry.installPath = field(i, Install, InstallEnd, j);
     if (j < 0)
         return missing(InstallEnd);
 
@@ -458,7 +487,7 @@ Parsed parseEntry(Cursor& text, qint64 searchPos, qint64 limit) {
     if (!gap.isEmpty())
         note(gap);
     qint64 u = -1;
-    out.entry.title = field(t, Title, TitleEnd, QStringLiteral("title"), u);
+    out.entry.title = field(t, Title, TitleEnd, u);
     if (u < 0)
         return missing(TitleEnd);
 
@@ -467,7 +496,9 @@ Parsed parseEntry(Cursor& text, qint64 searchPos, qint64 limit) {
     if (e < 0)
         return missing(End);
     if (const MarkerHit hit = text.firstMarkerIn(c, e))
-        note(QStringLiteral("its contents hold the marker %1").arg(markerName(hit.id)));
+        //: Why a package's entry is broken. %1 is a marker such as ###End_VIF###.
+        note(QCoreApplication::translate("Package", "its contents hold the marker %1")
+                 .arg(markerName(hit.id)));
     // The line end that closes the title line and the one the writer adds before the end
     // marker are not part of the file.
     qint64 start = c;
@@ -492,8 +523,10 @@ Parsed parseEntry(Cursor& text, qint64 searchPos, qint64 limit) {
 
 // Text after an entry's end marker that is not the next entry.
 QString followingText() {
-    return QStringLiteral("other text follows its end marker %1: the next entry's %2 is "
-                          "missing, or its contents hold %1")
+    //: Why a package's entry is broken. %1 is the marker ###End_VIF###, %2 ###Begin_VIF###.
+    return QCoreApplication::translate("Package",
+                                       "other text follows its end marker %1: the next entry's "
+                                       "%2 is missing, or its contents hold %1")
         .arg(markerName(End), markerName(Begin));
 }
 
@@ -502,35 +535,74 @@ QString followingText() {
 QString entryLabel(int number, const QString& title) {
     // A title that ran into other lines of the package names nothing useful.
     if (title.isEmpty() || title.contains(QLatin1Char('\r')) || title.contains(QLatin1Char('\n')))
-        return QStringLiteral("Entry %1").arg(number);
-    return QStringLiteral("Entry %1 (%2)").arg(number).arg(quotedName(title));
+        //: An entry of a package, by its number, as messages name it.
+        return QCoreApplication::translate("Package", "Entry %1").arg(number);
+    //: An entry of a package: %1 is its number, %2 its title in quotes ("hills.lnd").
+    return QCoreApplication::translate("Package", "Entry %1 (%2)")
+        .arg(QString::number(number), quotedName(title));
 }
 
 QString entryLabel(int number, const PackEntry& entry) {
     return entryLabel(number, entry.title.isEmpty() ? entry.installPath : entry.title);
 }
 
+QString entryProblem(const QString& label, const QString& problem) {
+    //: One line of a package's problems: %1 names an entry ("Entry 2 (\"hills.lnd\")"), %2 says
+    //: why it is broken or cannot be installed.
+    return QCoreApplication::translate("Package", "%1: %2.").arg(label, problem);
+}
+
 Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPath,
                                                        const QString& title) {
-    auto encode = [](const QString& value, const QString& name, QByteArray& bytes) {
-        auto shown = [&] { return name + QLatin1Char(' ') + quotedName(value); };
-        if (value.isEmpty())
-            return QStringLiteral("the %1 is empty").arg(name);
-        if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
-            return QStringLiteral("the %1 holds a line break").arg(shown());
+    auto encode = [](const QString& value, Field field, QByteArray& bytes) {
+        const bool path = field == Field::InstallPath;
+        if (value.isEmpty()) {
+            if (path)
+                return QCoreApplication::translate("Package", "the install path is empty");
+            return QCoreApplication::translate("Package", "the title is empty");
+        }
+        QString problem;
         const EncodedText encoded = encodeField(value);
-        if (!encoded.lossless)
-            return QStringLiteral("the %1 has a character that the game's code page "
-                                  "(Windows-1252) cannot write")
-                .arg(shown());
-        if (encoded.bytes.size() > kMaxField)
-            return QStringLiteral("the %1 is longer than any file name can be").arg(name);
+        if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n'))) {
+            if (path)
+                //: %1 is the install path in quotes.
+                problem = QCoreApplication::translate("Package",
+                                                      "the install path %1 holds a line break");
+            else
+                //: %1 is the title (a file name) in quotes.
+                problem = QCoreApplication::translate("Package", "the title %1 holds a line break");
+        } else if (!encoded.lossless) {
+            if (path)
+                //: %1 is the install path in quotes.
+                problem = QCoreApplication::translate("Package",
+                                                      "the install path %1 has a character that "
+                                                      "the game's code page (Windows-1252) "
+                                                      "cannot write");
+            else
+                //: %1 is the title (a file name) in quotes.
+                problem =
+                    QCoreApplication::translate("Package", "the title %1 has a character that the "
+                                                           "game's code page (Windows-1252) cannot "
+                                                           "write");
+        } else if (encoded.bytes.size() > kMaxField) {
+            return tooLong(field);
+        }
+        if (!problem.isEmpty())
+            return problem.arg(quotedName(value));
         // Every marker starts with "###", which few names hold.
         if (nextHashes(encoded.bytes, 0) >= 0) {
             for (int id = 0; id < 6; ++id) {
-                if (encoded.bytes.contains(*allMarkers()[size_t(id)]))
-                    return QStringLiteral("the %1 holds the marker %2")
-                        .arg(shown(), markerName(id));
+                if (!encoded.bytes.contains(*allMarkers()[size_t(id)]))
+                    continue;
+                if (path)
+                    //: %1 is the install path in quotes, %2 a marker such as ###Title###.
+                    problem = QCoreApplication::translate(
+                        "Package", "the install path %1 holds the marker %2");
+                else
+                    //: %1 is the title (a file name) in quotes, %2 a marker such as ###Title###.
+                    problem =
+                        QCoreApplication::translate("Package", "the title %1 holds the marker %2");
+                return problem.arg(quotedName(value), markerName(id));
             }
         }
         bytes = encoded.bytes;
@@ -538,8 +610,8 @@ Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPat
     };
     QByteArray pathBytes;
     QByteArray titleBytes;
-    for (const QString& problem : {encode(installPath, QStringLiteral("install path"), pathBytes),
-                                   encode(title, QStringLiteral("title"), titleBytes)}) {
+    for (const QString& problem : {encode(installPath, Field::InstallPath, pathBytes),
+                                   encode(title, Field::Title, titleBytes)}) {
         if (!problem.isEmpty())
             return Status::failure(ErrorKind::Invalid, problem);
     }
@@ -567,7 +639,9 @@ Result<std::pair<QByteArray, QByteArray>> encodeFields(const QString& installPat
     if (!sound || found != 6 || (!isAscii(installPath) && decodeField(pathBytes) != installPath) ||
         (!isAscii(title) && decodeField(titleBytes) != title))
         return Status::failure(ErrorKind::Invalid,
-                               QStringLiteral("its install path %1 or title %2 runs into a marker")
+                               //: %1 is the install path, %2 the title, both in quotes.
+                               QCoreApplication::translate("Package", "its install path %1 or "
+                                                                      "title %2 runs into a marker")
                                    .arg(quotedName(installPath), quotedName(title)));
     return std::make_pair(pathBytes, titleBytes);
 }
@@ -634,8 +708,9 @@ Status readEntries(const PackageText& text, const EntryTaker& take) {
     Cursor cursor(text);
     const std::vector<qsizetype> begins = cursor.indexesOf(Begin);
     if (begins.empty())
-        return Status::failure(ErrorKind::NotAPackage,
-                               QStringLiteral("This is not a valid Vif file."));
+        return Status::failure(
+            ErrorKind::NotAPackage,
+            QCoreApplication::translate("Package", "This is not a valid Vif file."));
     // Each entry runs from its begin marker to the next one, so a broken entry is reported on
     // its own and cannot swallow the entries after it.
     for (size_t n = 0; n < begins.size(); ++n) {
@@ -662,14 +737,14 @@ Status readEntries(const PackageText& text, const EntryTaker& take) {
 Result<Package> readPackage(const PackageText& text) {
     Package package;
     package.text = text;
-    const Status read = readEntries(text, [&package](int number, const PackEntry& entry,
-                                                     const QString& problem) {
-        if (!problem.isEmpty())
-            package.problems << QStringLiteral("%1: %2.").arg(entryLabel(number, entry), problem);
-        package.entries.append(entry);
-        package.entryProblems.append(problem);
-        return true;
-    });
+    const Status read =
+        readEntries(text, [&package](int number, const PackEntry& entry, const QString& problem) {
+            if (!problem.isEmpty())
+                package.problems << entryProblem(entryLabel(number, entry), problem);
+            package.entries.append(entry);
+            package.entryProblems.append(problem);
+            return true;
+        });
     if (!read)
         return read;
     return package;

@@ -136,6 +136,9 @@ QString entryLabel(int number, const QString& title);
 // The same for an entry as read: named by its title, or by its install path when the title
 // could not be read.
 QString entryLabel(int number, const PackEntry& entry);
+// One line of a package's problems: an entry's label and why it is broken or refused (a clause),
+// "Entry 2 ("hills.lnd"): the marker ###End_VIF### is missing."
+QString entryProblem(const QString& label, const QString& problem);
 
 // Takes an entry read from a package: its number (from 1), what could be read of it, and why
 // it is broken (empty for a sound entry); false stops the reading.

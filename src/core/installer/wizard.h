@@ -34,7 +34,8 @@ struct StepLayout {
 };
 
 // The layout of steps 0, 1, 2, 3 and 6; nullopt for step 4 (nothing changes) and step 5
-// (the window closes) and any other number.
+// (the window closes) and any other number. Its texts are translated at each call, into the
+// language of the translator installed then.
 std::optional<StepLayout> stepLayout(int step);
 
 // The filter of package files.

@@ -3,6 +3,11 @@
 #include "base/text.h"
 #include "installer/installpath.h"
 
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <climits>
+
 namespace gk {
 
 MapText decodeMapText(const QByteArray& bytes) {
@@ -52,7 +57,12 @@ FileChange contentInstall(const QByteArray& contents, const ComposedPath& gameFo
 }
 
 QString describeBytes(const QString& name, const QByteArray& bytes, qsizetype maxBytes) {
-    QString out = QStringLiteral("%1: %2 bytes\n").arg(name).arg(bytes.size());
+    // The size chooses the plural form (clamped to an int) and is written whole.
+    const int count = int(std::min<qint64>(bytes.size(), INT_MAX));
+    //: The first line of a file's bytes as shown: %1 is the file's name, %2 its size.
+    QString out = QCoreApplication::translate("Content", "%1: %2 bytes", nullptr, count)
+                      .arg(name, QString::number(bytes.size())) +
+                  QLatin1Char('\n');
     const qsizetype shown = std::min(bytes.size(), maxBytes);
     for (qsizetype line = 0; line < shown; line += 16) {
         QString hex;
@@ -69,7 +79,9 @@ QString describeBytes(const QString& name, const QByteArray& bytes, qsizetype ma
         out += QStringLiteral("%1  %2 %3\n").arg(line, 8, 16, QLatin1Char('0')).arg(hex, chars);
     }
     if (shown < bytes.size())
-        out += QStringLiteral("(the first %1 bytes are shown)\n").arg(shown);
+        //: Below a file's bytes when only some are shown; %1 is always a large number.
+        out += QCoreApplication::translate("Content", "(the first %1 bytes are shown)").arg(shown) +
+               QLatin1Char('\n');
     return out;
 }
 

@@ -5,9 +5,11 @@
 #include "base/fileio.h"
 #include "base/quoting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 
 namespace gk {
@@ -54,10 +56,12 @@ quint16 le16(const QByteArray& bytes, qsizetype at) {
 }
 } // namespace
 
+// Each reason is a clause the window puts into its sentence about the file.
 QString bitmapProblem(const QByteArray& bytes) {
     constexpr qsizetype fileHeader = 14;
     if (bytes.size() < fileHeader + 12 || !bytes.startsWith("BM"))
-        return QStringLiteral("it does not begin as a Windows bitmap does");
+        //: Why a file is not a complete Windows bitmap: a clause.
+        return QCoreApplication::translate("Tattoos", "it does not begin as a Windows bitmap does");
     const quint32 pixelsAt = le32(bytes, 10);
     const quint32 infoSize = le32(bytes, fileHeader);
     qint64 width = 0;
@@ -79,25 +83,40 @@ QString bitmapProblem(const QByteArray& bytes) {
         compression = le32(bytes, 30);
         imageSize = le32(bytes, 34);
     } else {
-        return QStringLiteral("its header is not one of a Windows bitmap");
+        //: Why a file is not a complete Windows bitmap: a clause.
+        return QCoreApplication::translate("Tattoos", "its header is not one of a Windows bitmap");
     }
     if (width <= 0 || height == 0 || width > 65535 || std::abs(height) > 65535 || planes != 1)
-        return QStringLiteral("its size is not that of a picture");
+        //: Why a file is not a complete Windows bitmap: a clause.
+        return QCoreApplication::translate("Tattoos", "its size is not that of a picture");
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
-        return QStringLiteral("its colour depth of %1 bits is not one of a bitmap").arg(bits);
+        //: Why a file is not a complete Windows bitmap: a clause.
+        return QCoreApplication::translate(
+            "Tattoos", "its colour depth of %n bits is not one of a bitmap", nullptr, int(bits));
     qint64 pixelBytes = 0;
     if (compression == 0 || compression == 3 || compression == 6) { // plain rows, bit fields
         pixelBytes = (width * bits + 31) / 32 * 4 * std::abs(height);
     } else if (compression == 1 || compression == 2) { // run-length encoded
         if (imageSize == 0)
-            return QStringLiteral("it does not say how large its pixel data is");
+            //: Why a file is not a complete Windows bitmap: a clause.
+            return QCoreApplication::translate("Tattoos",
+                                               "it does not say how large its pixel data is");
         pixelBytes = imageSize;
     } else {
-        return QStringLiteral("it is compressed in a way a bitmap is not");
+        //: Why a file is not a complete Windows bitmap: a clause.
+        return QCoreApplication::translate("Tattoos", "it is compressed in a way a bitmap is not");
     }
-    if (pixelsAt < fileHeader + infoSize || pixelsAt + pixelBytes > bytes.size())
-        return QStringLiteral("it is cut short: its pixel data needs %1 bytes more")
-            .arg(std::max<qint64>(1, qint64(pixelsAt) + pixelBytes - bytes.size()));
+    if (pixelsAt < fileHeader + infoSize || pixelsAt + pixelBytes > bytes.size()) {
+        const qint64 missing = std::max<qint64>(1, qint64(pixelsAt) + pixelBytes - bytes.size());
+        // The count may be beyond an int: it chooses the plural form only, clamped, and is
+        // written whole.
+        const int count = int(std::min<qint64>(missing, INT_MAX));
+        //: Why a file is not a complete Windows bitmap: a clause. %1 is a number of bytes,
+        //: which may be very large.
+        return QCoreApplication::translate(
+                   "Tattoos", "it is cut short: its pixel data needs %1 bytes more", nullptr, count)
+            .arg(missing);
+    }
     return QString();
 }
 

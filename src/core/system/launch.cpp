@@ -1,5 +1,6 @@
 #include "launch.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -21,7 +22,9 @@ QString WineStart::shown() const {
     case Kind::System:
         break;
     }
-    return QStringLiteral("the system's wine");
+    //: How the Wine that starts Windows programs is named when none was chosen: the "wine"
+    //: program the system has.
+    return QCoreApplication::translate("Launch", "the system's wine");
 }
 
 LaunchPlan planLaunch(const NativePath& program, const WineStart& wine) {
@@ -110,7 +113,8 @@ std::optional<ForeignWine> foreignWine(const QString& prefix, const QString& win
             out.prefixWine = QStringLiteral("Proton ") + version;
     }
     if (out.prefixWine.isEmpty())
-        out.prefixWine = QStringLiteral("a Wine build dated %1")
+        //: The Wine that last updated a prefix, known only by its date (%1, as 2024-05-31).
+        out.prefixWine = QCoreApplication::translate("Launch", "a Wine build dated %1")
                              .arg(QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC)
                                       .toString(QStringLiteral("yyyy-MM-dd")));
     return out;

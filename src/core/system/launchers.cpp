@@ -1,5 +1,6 @@
 #include "launchers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -42,16 +43,25 @@ public:
         if (!info.exists())
             return std::nullopt;
         if (!info.isFile() || !inside(file)) {
-            note(file, QStringLiteral("it is not a file in the home folder"));
+            //: A note on a launcher's file that the search for the game did not read. %1 is
+            //: the file.
+            note(file, QCoreApplication::translate(
+                           "Launchers", "Passed over %1: it is not a file in the home folder."));
             return std::nullopt;
         }
         if (info.size() > kMaxFileBytes) {
-            note(file, QStringLiteral("it is larger than a launcher writes"));
+            //: A note on a launcher's file that the search for the game did not read. %1 is
+            //: the file.
+            note(file, QCoreApplication::translate(
+                           "Launchers", "Passed over %1: it is larger than a launcher writes."));
             return std::nullopt;
         }
         QFile in(file);
         if (!in.open(QIODevice::ReadOnly)) {
-            note(file, in.errorString());
+            //: A note on a launcher's file that the search for the game did not read. %1 is
+            //: the file, %2 the system's reason.
+            note(file, QCoreApplication::translate("Launchers", "Passed over %1: %2."),
+                 in.errorString());
             return std::nullopt;
         }
         return in.read(kMaxFileBytes);
@@ -94,9 +104,13 @@ public:
         return value;
     }
 
-    void note(const QString& file, const QString& reason) {
-        m_notes
-            << QStringLiteral("Passed over %1: %2.").arg(QDir::toNativeSeparators(file), reason);
+    // A note whose `sentence` names the file as %1.
+    void note(const QString& file, const QString& sentence) {
+        m_notes << sentence.arg(QDir::toNativeSeparators(file));
+    }
+    // The same with the system's reason as %2.
+    void note(const QString& file, const QString& sentence, const QString& reason) {
+        m_notes << sentence.arg(QDir::toNativeSeparators(file), reason);
     }
 
 private:
@@ -256,7 +270,11 @@ public:
                 QJsonParseError error{};
                 const QJsonDocument document = QJsonDocument::fromJson(*bytes, &error);
                 if (error.error != QJsonParseError::NoError || !document.isObject()) {
-                    m_reader.note(file, QStringLiteral("it is not a JSON object"));
+                    //: A note on a launcher's file that the search for the game did not
+                    //: read. %1 is the file.
+                    m_reader.note(file,
+                                  QCoreApplication::translate(
+                                      "Launchers", "Passed over %1: it is not a JSON object."));
                     continue;
                 }
                 const QJsonObject games = document.object();
@@ -318,7 +336,11 @@ public:
                     continue;
                 const auto values = readVdf(*bytes);
                 if (!values) {
-                    m_reader.note(file, QStringLiteral("it is not a Steam library list"));
+                    //: A note on a launcher's file that the search for the game did not
+                    //: read. %1 is the file.
+                    m_reader.note(
+                        file, QCoreApplication::translate(
+                                  "Launchers", "Passed over %1: it is not a Steam library list."));
                     continue;
                 }
                 for (auto value = values->begin(); value != values->end(); ++value) {
@@ -382,7 +404,11 @@ private:
             return std::nullopt;
         auto values = readYamlScalars(*bytes);
         if (!values)
-            m_reader.note(file, QStringLiteral("it is not a YAML file as its launcher writes it"));
+            //: A note on a launcher's file that the search for the game did not read. %1 is
+            //: the file.
+            m_reader.note(file, QCoreApplication::translate("Launchers",
+                                                            "Passed over %1: it is not a YAML "
+                                                            "file as its launcher writes it."));
         return values;
     }
 
