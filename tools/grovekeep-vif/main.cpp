@@ -943,8 +943,13 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("grovekeep-vif"));
     QCoreApplication::setApplicationVersion(version());
     // Messages and help in the user's language (or Grovekeep's, when it started the tool); what
-    // goes to standard output stays as scripts read it.
-    installTranslations(shownLanguage(startupLanguageChoice()));
+    // goes to standard output keeps its form. A JSON document is for programs: all of it, the
+    // reasons and problems it carries included, stays English whatever the language.
+    const QStringList given = QCoreApplication::arguments().mid(1);
+    const bool forPrograms =
+        given.mid(0, given.indexOf(QStringLiteral("--"))).contains(QStringLiteral("--json"));
+    installTranslations(forPrograms ? QStringLiteral("en")
+                                    : shownLanguage(startupLanguageChoice()));
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
