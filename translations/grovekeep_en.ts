@@ -2,6 +2,36 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Content</name>
+    <message numerus="yes">
+        <source>%1: %2 bytes</source>
+        <extracomment>The first line of a file&apos;s bytes as shown: %1 is the file&apos;s name, %2 its size.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Tattoos</name>
+    <message numerus="yes">
+        <source>its colour depth of %n bits is not one of a bitmap</source>
+        <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>it is cut short: its pixel data needs %1 bytes more</source>
+        <extracomment>Why a file is not a complete Windows bitmap: a clause. %1 is a number of bytes, which may be very large.</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>gk::frmHistory</name>
     <message numerus="yes">
         <source>%n operations of the history cannot be read.</source>
