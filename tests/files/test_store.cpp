@@ -2,15 +2,22 @@
 // operation (writes and reads), undo and redo, conflicts, what the store keeps, and waiting for
 // another program.
 
+#include "base/names.h"
 #include "base/sha256.h"
+#include "files/describe.h"
 #include "files/fsys.h"
 #include "installer/install.h"
 #include "storetest.h"
 #include "support/posix.h"
 
+#include <QLocale>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTest>
+#include <QTranslator>
 
 #include <cerrno>
+#include <limits>
 #include <optional>
 
 #ifdef Q_OS_UNIX
@@ -46,6 +53,7 @@ private slots:
     void namesOfAnyLength();
     void completedChangesAreAnnounced();
     void stoppedWhileWritingChangesNothing();
+    void messagesAreWholeInTheUsersLanguage();
 };
 
 void TestStore::containment_data() {
@@ -765,6 +773,94 @@ void TestStore::stoppedWhileWritingChangesNothing() {
     QVERIFY(site.files() == before);
     QVERIFY2(temporaries(site.root).isEmpty(), qPrintable(temporaries(site.root).join(", ")));
     QCOMPARE(store.history()->constFirst().state, OperationState::RolledBack);
+}
+
+namespace {
+
+// Marks every text it is asked for as translated, and gives counted ones in the singular for
+// one as an English numerus file does ("%n files" -> "%n file"): a message shows whether it
+// reached the translator whole, and a count whether it came with its number. It knows nothing
+// of the texts in `unknown`.
+class MarkingTranslator : public QTranslator {
+public:
+    QSet<QString> unknown;
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int n) const override {
+        QString text = QString::fromUtf8(source);
+        if (unknown.contains(text))
+            return QString();
+        if (n == 1)
+            text.replace(QRegularExpression(QStringLiteral("(%n \\w+)s\\b")),
+                         QStringLiteral("\\1"));
+        return QStringLiteral("«") + text + QStringLiteral("»");
+    }
+};
+
+} // namespace
+
+void TestStore::messagesAreWholeInTheUsersLanguage() {
+    // Without a translator, sizes read as QLocale writes them.
+    for (const qint64 size : {qint64(0), qint64(2), qint64(1023), qint64(1024), qint64(1535),
+                              qint64(1536), qint64(1 << 20) - 1, qint64(1 << 20),
+                              qint64(5'000'000'000), std::numeric_limits<qint64>::max()})
+        QCOMPARE(sizeText(size),
+                 size < 1024 ? QStringLiteral("%1 bytes").arg(size)
+                             : QLocale::c().formattedDataSize(size, 1, QLocale::DataSizeIecFormat));
+
+    Site site;
+    auto store = site.store();
+    const auto applied = store.apply(kInfo, mixedChanges(site));
+    QVERIFY2(applied, qPrintable(applied.error()));
+    QVERIFY(store.undo(applied->operation, false));
+    const QString note = QStringLiteral("Ein Schreibfehler.");
+
+    MarkingTranslator marking;
+    marking.unknown << note;
+    QCoreApplication::installTranslator(&marking);
+    const auto removed = qScopeGuard([&] { QCoreApplication::removeTranslator(&marking); });
+
+    // Counts, with their number.
+    QCOMPARE(sizeText(1), QStringLiteral("«1 byte»"));
+    QCOMPARE(sizeText(700), QStringLiteral("«700 bytes»"));
+    QCOMPARE(sizeText(1536), QStringLiteral("«1.5 KiB»"));
+    QCOMPARE(sizeText(qint64(3) << 30), QStringLiteral("«3.0 GiB»"));
+    QCOMPARE(filesText(1), QStringLiteral("«1 file»"));
+    QCOMPARE(operationsText(3), QStringLiteral("«3 operations»"));
+    Recovered recovered{7, QStringLiteral("Package \"a.vif\""), 1, {}, {}, {}};
+    QCOMPARE(recoveredText(recovered), QStringLiteral("«Operation 7 (Package \"a.vif\"): 1 file "
+                                                      "put back.»"));
+    recovered.filesPutBack = 0;
+    QCOMPARE(recoveredText(recovered),
+             QStringLiteral("«Operation 7 (Package \"a.vif\"): no file had been changed yet.»"));
+
+    // What the records and grovekeep-vif write stays English; what people read is translated.
+    QCOMPARE(stateName(OperationState::RolledBack), QStringLiteral("rolled-back"));
+    QCOMPARE(stateText(OperationState::RolledBack), QStringLiteral("«rolled-back»"));
+    QCOMPARE(fileStateName(FileState::Missing), QStringLiteral("missing"));
+    QCOMPARE(fileStateText(FileState::Missing), QStringLiteral("«missing»"));
+    QCOMPARE(noteText(QStringLiteral("Interrupted; rolled back at the next start.")),
+             QStringLiteral("«Interrupted; rolled back at the next start.»"));
+    QCOMPARE(noteText(note), note);
+
+    // A message made of others is one sentence around them, whatever it says.
+    QCOMPARE(store.undo(applied->operation, false).error(),
+             QStringLiteral("«Operation 1 was not undone: «Operation 1 is undone; only a complete "
+                            "operation can be undone.»»"));
+    QCOMPARE(store.undo(9, false).error(),
+             QStringLiteral("«Operation 9 was not undone: «There is no operation 9 in the "
+                            "history.»»"));
+    QCOMPARE(componentProblem(QStringLiteral("con.txt")),
+             QStringLiteral("«\"con.txt\" is the device name CON on Windows»"));
+    const auto missing = fs::Folder::openRoot(NativePath(site.root + "/missing"));
+    QVERIFY2(missing.error().startsWith(QStringLiteral("«Could not open the folder \"")),
+             qPrintable(missing.error()));
+    fs::faults::failAt(1, EIO);
+    const auto failed = store.apply(
+        kInfo, {FileChange(site.inGame("Data/Landscape/old.lnd"), QByteArray("newer"))});
+    fs::faults::reset();
+    QVERIFY2(failed.error().startsWith(QStringLiteral("««Could not ")) &&
+                 failed.error().endsWith(QStringLiteral("» Nothing was changed.»")),
+             qPrintable(failed.error()));
 }
 
 QTEST_GUILESS_MAIN(TestStore)

@@ -2,6 +2,7 @@
 
 #include "quoting.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace gk {
@@ -33,31 +34,43 @@ bool isInvisibleControl(QChar c) {
 QString componentProblem(const QString& component) {
     const QString shown = quotedName(component);
     if (component.isEmpty())
-        return QStringLiteral("a name is empty");
+        //: why a path cannot be used, a clause
+        return QCoreApplication::translate("Names", "a name is empty");
     if (component == QStringLiteral("."))
-        return QStringLiteral("\".\" names the folder itself");
+        //: why a path cannot be used, a clause
+        return QCoreApplication::translate("Names", "\".\" names the folder itself");
     if (component == QStringLiteral(".."))
-        return QStringLiteral("\"..\" leads out of its folder");
+        //: why a path cannot be used, a clause
+        return QCoreApplication::translate("Names", "\"..\" leads out of its folder");
     for (const QChar c : component) {
         if (isInvisibleControl(c))
-            return QStringLiteral("%1 holds a control character").arg(shown);
+            //: why a path cannot be used, a clause; %1 is a name in quotes
+            return QCoreApplication::translate("Names", "%1 holds a control character").arg(shown);
     }
     for (const QChar c : component) {
         if (QStringLiteral("<>\"|?*/\\").contains(c))
-            return QStringLiteral("%1 holds the character %2").arg(shown, c);
+            //: why a path cannot be used, a clause; %1 is a name in quotes, %2 a character such
+            //: as * or ?
+            return QCoreApplication::translate("Names", "%1 holds the character %2").arg(shown, c);
     }
     if (component.contains(QLatin1Char(':')))
-        return QStringLiteral("%1 holds ':' (a drive letter or an alternate data stream)")
+        //: why a path cannot be used, a clause; %1 is a name in quotes
+        return QCoreApplication::translate(
+                   "Names", "%1 holds ':' (a drive letter or an alternate data stream)")
             .arg(shown);
     if (component.endsWith(QLatin1Char('.')) || component.endsWith(QLatin1Char(' ')))
-        return QStringLiteral("%1 ends with a dot or a space").arg(shown);
+        //: why a path cannot be used, a clause; %1 is a name in quotes
+        return QCoreApplication::translate("Names", "%1 ends with a dot or a space").arg(shown);
     // Windows ignores what follows the first dot, and blanks before it, in a device name.
     QString base = component.left(component.indexOf(QLatin1Char('.')));
     while (base.endsWith(QLatin1Char(' ')))
         base.chop(1);
     const QString upper = base.toUpper();
     if (reservedDeviceNames().contains(upper))
-        return QStringLiteral("%1 is the device name %2 on Windows").arg(shown, upper);
+        //: why a path cannot be used, a clause; %1 is a name in quotes, %2 a device name such
+        //: as CON or LPT1
+        return QCoreApplication::translate("Names", "%1 is the device name %2 on Windows")
+            .arg(shown, upper);
     return QString();
 }
 

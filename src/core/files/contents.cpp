@@ -4,6 +4,8 @@
 #include "base/sha256.h"
 #include "fsys.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace gk {
@@ -76,10 +78,12 @@ template <class Take> Status Contents::read(Take take) const {
             if (!got)
                 return got.status();
             if (*got == 0)
-                return Status::failure(ErrorKind::Failed,
-                                       QStringLiteral("Could not read %1: the file is shorter "
-                                                      "than expected.")
-                                           .arg(quotedPath((*file)->path())));
+                return Status::failure(
+                    ErrorKind::Failed,
+                    //: %1 is a file (in quotes)
+                    QCoreApplication::translate("Files", "Could not read %1: the file is shorter "
+                                                         "than expected.")
+                        .arg(quotedPath((*file)->path())));
             if (const Status taken = take(buffer.constData(), *got); !taken)
                 return taken;
             at += *got;

@@ -1,6 +1,9 @@
 #include "describe.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+
+#include <iterator>
 
 namespace gk {
 
@@ -8,43 +11,127 @@ namespace gk {
 // operation interrupted before its new contents were written has none.
 QString changeName(const FileRecord& file) {
     if (file.remove)
-        return QStringLiteral("removed");
-    return file.before ? QStringLiteral("replaced") : QStringLiteral("added");
+        //: what an operation did to a file
+        return QCoreApplication::translate("History", "removed");
+    if (file.before)
+        //: what an operation did to a file
+        return QCoreApplication::translate("History", "replaced");
+    //: what an operation did to a file
+    return QCoreApplication::translate("History", "added");
+}
+
+QString stateText(OperationState state) {
+    switch (state) {
+    case OperationState::UnderWay:
+        //: the state of an operation: begun, neither complete nor rolled back
+        return QCoreApplication::translate("History", "under-way");
+    case OperationState::Complete:
+        //: the state of an operation
+        return QCoreApplication::translate("History", "complete");
+    case OperationState::Undone:
+        //: the state of an operation
+        return QCoreApplication::translate("History", "undone");
+    case OperationState::RolledBack:
+        //: the state of an operation: interrupted, and every file put back
+        return QCoreApplication::translate("History", "rolled-back");
+    }
+    return QString();
+}
+
+QString fileStateText(FileState state) {
+    switch (state) {
+    case FileState::Intact:
+        //: a file checked against the history: it holds what the operation wrote
+        return QCoreApplication::translate("History", "intact");
+    case FileState::Changed:
+        //: a file checked against the history: it holds something else now
+        return QCoreApplication::translate("History", "changed");
+    case FileState::Missing:
+        //: a file checked against the history: it is gone
+        return QCoreApplication::translate("History", "missing");
+    case FileState::Unreadable:
+        //: a file checked against the history: it could not be read
+        return QCoreApplication::translate("History", "unreadable");
+    }
+    return QString();
+}
+
+QString installedByText(const Conflict& conflict) {
+    //: %1 is what an earlier operation was (such as Package "river.vif"), %2 its date and time
+    return QCoreApplication::translate("History", "installed by %1 on %2")
+        .arg(conflict.what,
+             conflict.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+}
+
+QString noteText(const QString& note) {
+    // Looked up by its English words; a note that is no text of Grovekeep's (the message of a
+    // failure, written in the language of its run) comes back as it is.
+    const QByteArray source = note.toUtf8();
+    const QString translated = QCoreApplication::translate("History", source.constData());
+    return translated == QString::fromUtf8(source) ? note : translated;
 }
 
 QString sizeText(qint64 bytes) {
     if (bytes < 1024)
-        return bytes == 1 ? QStringLiteral("1 byte") : QStringLiteral("%1 bytes").arg(bytes);
-    return QLocale::c().formattedDataSize(bytes, 1, QLocale::DataSizeIecFormat);
+        //: a size of a file
+        return QCoreApplication::translate("History", "%n bytes", nullptr, int(bytes));
+    // The number as the C locale writes it (QLocale::formattedDataSize's way: one decimal, of
+    // the largest power of 1024 it reaches), the unit in the user's words.
+    static const char* const units[] = {
+        //: %1 is a size with one decimal, such as 12.3
+        QT_TRANSLATE_NOOP("History", "%1 KiB"),
+        //: %1 is a size with one decimal, such as 12.3
+        QT_TRANSLATE_NOOP("History", "%1 MiB"),
+        //: %1 is a size with one decimal, such as 12.3
+        QT_TRANSLATE_NOOP("History", "%1 GiB"),
+        //: %1 is a size with one decimal, such as 12.3
+        QT_TRANSLATE_NOOP("History", "%1 TiB"),
+        //: %1 is a size with one decimal, such as 12.3
+        QT_TRANSLATE_NOOP("History", "%1 PiB"),
+        //: %1 is a size with one decimal, such as 12.3
+        QT_TRANSLATE_NOOP("History", "%1 EiB"),
+    };
+    int power = 1;
+    while (power < int(std::size(units)) && (bytes >> (10 * (power + 1))) > 0)
+        ++power;
+    const double scaled = double(bytes) / double(qint64(1) << (10 * power));
+    return QCoreApplication::translate("History", units[power - 1])
+        .arg(QLocale::c().toString(scaled, 'f', 1));
 }
 
 QList<PruneAge> pruneAges() {
-    return {{QStringLiteral("older than 30 days"), 30},
-            {QStringLiteral("older than 90 days"), 90},
-            {QStringLiteral("older than a year"), 365},
-            {QStringLiteral("all of it"), 0}};
+    //: a choice of what the history frees: the operations older than that
+    return {{QCoreApplication::translate("History", "older than 30 days"), 30},
+            //: a choice of what the history frees: the operations older than that
+            {QCoreApplication::translate("History", "older than 90 days"), 90},
+            //: a choice of what the history frees: the operations older than that
+            {QCoreApplication::translate("History", "older than a year"), 365},
+            //: a choice of what the history frees: every operation
+            {QCoreApplication::translate("History", "all of it"), 0}};
 }
-
-namespace {
-QString counted(int count, const QString& one, const QString& many) {
-    return count == 1 ? QStringLiteral("1 ") + one : QStringLiteral("%1 %2").arg(count).arg(many);
-}
-} // namespace
 
 QString filesText(int count) {
-    return counted(count, QStringLiteral("file"), QStringLiteral("files"));
+    //: a number of files, as part of a longer text
+    return QCoreApplication::translate("History", "%n files", nullptr, count);
 }
 
 QString operationsText(int count) {
-    return counted(count, QStringLiteral("operation"), QStringLiteral("operations"));
+    //: a number of operations of the history, as part of a longer text
+    return QCoreApplication::translate("History", "%n operations", nullptr, count);
 }
 
 QString recoveredText(const Recovered& recovered) {
-    return QStringLiteral("Operation %1 (%2): %3.")
-        .arg(recovered.operation)
-        .arg(recovered.what, recovered.filesPutBack == 0
-                                 ? QStringLiteral("no file had been changed yet")
-                                 : filesText(recovered.filesPutBack) + QStringLiteral(" put back"));
+    const QString id = QString::number(recovered.operation);
+    if (recovered.filesPutBack == 0)
+        //: %1 is the number of an interrupted operation, %2 what it was (such as Package
+        //: "a.vif")
+        return QCoreApplication::translate("History",
+                                           "Operation %1 (%2): no file had been changed yet.")
+            .arg(id, recovered.what);
+    //: %1 is the number of an interrupted operation, %2 what it was (such as Package "a.vif")
+    return QCoreApplication::translate("History", "Operation %1 (%2): %n files put back.", nullptr,
+                                       recovered.filesPutBack)
+        .arg(id, recovered.what);
 }
 
 } // namespace gk

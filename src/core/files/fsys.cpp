@@ -10,6 +10,7 @@
 #include "base/paths.h"
 #include "base/quoting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QRandomGenerator>
 
@@ -76,7 +77,9 @@ Result<File> regularFile(int fd, const NativePath& path) {
     if (info->kind != Kind::File)
         return Status::failure(
             info->kind == Kind::Folder ? ErrorKind::IsFolder : ErrorKind::UnsafePath,
-            QStringLiteral("Could not read %1: it is not a regular file.").arg(quotedPath(path)));
+            detail::couldNot(Doing::Read, path,
+                             //: why a file could not be read or written, a clause
+                             QCoreApplication::translate("Files", "it is not a regular file")));
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return file;
 }
@@ -85,36 +88,37 @@ Result<File> regularFile(int fd, const NativePath& path) {
 
 Result<File> File::openForReading(const NativePath& path) {
     if (path.isEmpty())
-        return Status::failure(ErrorKind::Invalid, QStringLiteral("No file name was given."));
+        return Status::failure(ErrorKind::Invalid,
+                               QCoreApplication::translate("Files", "No file name was given."));
     // O_NONBLOCK: opening a FIFO must not wait for a writer; it is refused right after.
     const int fd = ::open(encoded(path.text()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return failure(QStringLiteral("read"), path, errno);
+        return failure(Doing::Read, path, errno);
     return regularFile(fd, path);
 }
 
 Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
     for (;;) {
         if (faultHere(faults::Reads))
-            return failure(QStringLiteral("read"), m_path, errno);
+            return failure(Doing::Read, m_path, errno);
         const ssize_t got = offset >= 0 ? ::pread(m_fd, buffer, size_t(size), off_t(offset))
                                         : ::read(m_fd, buffer, size_t(size));
         if (got >= 0)
             return qint64(got);
         if (errno != EINTR)
-            return failure(QStringLiteral("read"), m_path, errno);
+            return failure(Doing::Read, m_path, errno);
     }
 }
 
 Status File::write(const char* data, qint64 size) {
     while (size > 0) {
         if (faultHere())
-            return failure(QStringLiteral("write"), m_path, errno);
+            return failure(Doing::Write, m_path, errno);
         const ssize_t done = ::write(m_fd, data, size_t(std::min<qint64>(size, 1 << 30)));
         if (done < 0) {
             if (errno == EINTR)
                 continue;
-            return failure(QStringLiteral("write"), m_path, errno);
+            return failure(Doing::Write, m_path, errno);
         }
         data += done;
         size -= done;
@@ -129,9 +133,9 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
     loff_t in = offset;
     while (size > 0) {
         if (faultHere(faults::Reads))
-            return failure(QStringLiteral("read"), source.m_path, errno);
+            return failure(Doing::Read, source.m_path, errno);
         if (faultHere())
-            return failure(QStringLiteral("write"), m_path, errno);
+            return failure(Doing::Write, m_path, errno);
         const ssize_t done = ::copy_file_range(source.m_fd, &in, m_fd, nullptr,
                                                size_t(std::min<qint64>(size, 1 << 30)), 0);
         if (done < 0) {
@@ -139,7 +143,7 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
                 continue;
             if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)
                 break; // copied below
-            return failure(QStringLiteral("write"), m_path, errno);
+            return failure(Doing::Write, m_path, errno);
         }
         if (done == 0)
             return detail::endedEarly(source.m_path);
@@ -152,13 +156,13 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
 
 Status File::sync() {
     if (faultHere() || ::fdatasync(m_fd) != 0)
-        return failure(QStringLiteral("write"), m_path, errno);
+        return failure(Doing::Write, m_path, errno);
     return Status::success();
 }
 
 Status File::truncate(qint64 size) {
     if (faultHere() || ::ftruncate(m_fd, off_t(size)) != 0)
-        return failure(QStringLiteral("write"), m_path, errno);
+        return failure(Doing::Write, m_path, errno);
     return Status::success();
 }
 
@@ -167,11 +171,11 @@ Status File::setMode(quint32 mode, quint32 owner, quint32 group, bool keepOwner)
     // files it made, so EPERM can mean nothing else.
     if (::fchmod(m_fd, mode_t(mode)) != 0 && errno != EPERM && errno != EOPNOTSUPP &&
         errno != ENOSYS)
-        return failure(QStringLiteral("set the permissions of"), m_path, errno);
+        return failure(Doing::SetPermissions, m_path, errno);
     // The owner survives where the system lets it (as root, or when it does not change).
     if (keepOwner && ::fchown(m_fd, uid_t(owner), gid_t(group)) != 0 && errno != EPERM &&
         errno != EOPNOTSUPP && errno != ENOSYS)
-        return failure(QStringLiteral("set the owner of"), m_path, errno);
+        return failure(Doing::SetOwner, m_path, errno);
     return Status::success();
 }
 
@@ -206,14 +210,14 @@ void File::copyAttributesFrom(const File& source) {
 Result<Info> File::info() const {
     struct stat st {};
     if (::fstat(m_fd, &st) != 0)
-        return failure(QStringLiteral("read"), m_path, errno);
+        return failure(Doing::Read, m_path, errno);
     return infoOf(st);
 }
 
 Result<File> File::duplicate() const {
     const int fd = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
     if (fd < 0)
-        return failure(QStringLiteral("read"), m_path, errno);
+        return failure(Doing::Read, m_path, errno);
     return File(fd, m_path);
 }
 
@@ -222,7 +226,7 @@ Status File::close() {
         return Status::success();
     const int fd = std::exchange(m_fd, -1);
     if (::close(fd) != 0 && errno != EINTR)
-        return failure(QStringLiteral("write"), m_path, errno);
+        return failure(Doing::Write, m_path, errno);
     return Status::success();
 }
 
@@ -230,10 +234,11 @@ Status File::close() {
 
 Result<Folder> Folder::openRoot(const NativePath& path) {
     if (path.isEmpty())
-        return Status::failure(ErrorKind::NotFound, QStringLiteral("No folder was given."));
+        return Status::failure(ErrorKind::NotFound,
+                               QCoreApplication::translate("Files", "No folder was given."));
     const int fd = ::open(encoded(path.text()).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return failure(QStringLiteral("open the folder"), path, errno);
+        return failure(Doing::OpenFolder, path, errno);
     return Folder(fd, path);
 }
 
@@ -242,7 +247,9 @@ Result<Folder> Folder::child(const QString& name, bool create, bool* created) co
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral(".."))
         return Status::failure(
             ErrorKind::UnsafePath,
-            QStringLiteral("Could not open %1: it leads out of its folder.").arg(quotedPath(path)));
+            //: %1 is a name (in quotes) that is "." or ".."
+            QCoreApplication::translate("Files", "Could not open %1: it leads out of its folder.")
+                .arg(quotedPath(path)));
     const QByteArray raw = encoded(name);
     if (created)
         *created = false;
@@ -252,19 +259,19 @@ Result<Folder> Folder::child(const QString& name, bool create, bool* created) co
         if (fd >= 0)
             return Folder(fd, path);
         if (errno != ENOENT || !create || attempt > 0)
-            return failure(QStringLiteral("open the folder"), path, errno);
+            return failure(Doing::OpenFolder, path, errno);
         if (faultHere() || (::mkdirat(m_fd, raw.constData(), 0777) != 0 && errno != EEXIST))
-            return failure(QStringLiteral("create the folder"), path, errno);
+            return failure(Doing::CreateFolder, path, errno);
         if (created)
             *created = true;
     }
-    return failure(QStringLiteral("open the folder"), path, ENOENT);
+    return failure(Doing::OpenFolder, path, ENOENT);
 }
 
 Result<Info> Folder::info() const {
     struct stat st {};
     if (::fstat(m_fd, &st) != 0)
-        return failure(QStringLiteral("open the folder"), m_path, errno);
+        return failure(Doing::OpenFolder, m_path, errno);
     return infoOf(st);
 }
 
@@ -273,7 +280,7 @@ Result<Info> Folder::stat(const QString& name) const {
     if (::fstatat(m_fd, encoded(name).constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT)
             return Info{};
-        return failure(QStringLiteral("read"), pathOf(name), errno);
+        return failure(Doing::Read, pathOf(name), errno);
     }
     return infoOf(st);
 }
@@ -282,12 +289,12 @@ Result<QStringList> Folder::names() const {
     QStringList out;
     const int fd = ::openat(m_fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
-        return failure(QStringLiteral("read the folder"), m_path, errno);
+        return failure(Doing::ReadFolder, m_path, errno);
     DIR* dir = ::fdopendir(fd);
     if (!dir) {
         const int error = errno;
         ::close(fd);
-        return failure(QStringLiteral("read the folder"), m_path, error);
+        return failure(Doing::ReadFolder, m_path, error);
     }
     for (;;) {
         errno = 0;
@@ -301,7 +308,7 @@ Result<QStringList> Folder::names() const {
     const int error = errno;
     ::closedir(dir);
     if (error != 0)
-        return failure(QStringLiteral("read the folder"), m_path, error);
+        return failure(Doing::ReadFolder, m_path, error);
     return out;
 }
 
@@ -311,18 +318,18 @@ Result<File> Folder::openForReading(const QString& name) const {
     const int fd =
         ::openat(m_fd, encoded(name).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return failure(QStringLiteral("read"), path, errno);
+        return failure(Doing::Read, path, errno);
     return regularFile(fd, path);
 }
 
 Result<File> Folder::createExclusive(const QString& name, quint32 mode) const {
     const NativePath path = pathOf(name);
     if (faultHere())
-        return failure(QStringLiteral("write"), path, errno);
+        return failure(Doing::Write, path, errno);
     const int fd = ::openat(m_fd, encoded(name).constData(),
                             O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode_t(mode));
     if (fd < 0)
-        return failure(QStringLiteral("write"), path, errno);
+        return failure(Doing::Write, path, errno);
     return File(fd, path);
 }
 
@@ -331,7 +338,7 @@ Result<File> Folder::openForAppending(const QString& name) const {
     const int fd = ::openat(m_fd, encoded(name).constData(),
                             O_RDWR | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return failure(QStringLiteral("write"), path, errno);
+        return failure(Doing::Write, path, errno);
     File file(fd, path);
     const auto info = file.info();
     if (!info)
@@ -339,7 +346,9 @@ Result<File> Folder::openForAppending(const QString& name) const {
     if (info->kind != Kind::File)
         return Status::failure(
             ErrorKind::UnsafePath,
-            QStringLiteral("Could not write %1: it is not a regular file.").arg(quotedPath(path)));
+            detail::couldNot(Doing::Write, path,
+                             //: why a file could not be read or written, a clause
+                             QCoreApplication::translate("Files", "it is not a regular file")));
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return file;
 }
@@ -347,14 +356,14 @@ Result<File> Folder::openForAppending(const QString& name) const {
 Status Folder::rename(const QString& from, const QString& to) const {
     if (faultHere() ||
         ::renameat(m_fd, encoded(from).constData(), m_fd, encoded(to).constData()) != 0)
-        return failure(QStringLiteral("write"), pathOf(to), errno);
+        return failure(Doing::Write, pathOf(to), errno);
     return Status::success();
 }
 
 Status Folder::moveTo(const QString& from, const Folder& target, const QString& to) const {
     if (faultHere() ||
         ::renameat(m_fd, encoded(from).constData(), target.m_fd, encoded(to).constData()) != 0)
-        return failure(QStringLiteral("write"), target.pathOf(to), errno);
+        return failure(Doing::Write, target.pathOf(to), errno);
     return Status::success();
 }
 
@@ -362,14 +371,14 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
     const QByteArray source = encoded(from);
     const QByteArray destination = encoded(to);
     if (faultHere())
-        return failure(QStringLiteral("write"), target.pathOf(to), errno);
+        return failure(Doing::Write, target.pathOf(to), errno);
 #ifdef RENAME_NOREPLACE
     if (detail::renameNoReplaceWanted()) {
         if (::renameat2(m_fd, source.constData(), target.m_fd, destination.constData(),
                         RENAME_NOREPLACE) == 0)
             return Status::success();
         if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
-            return failure(QStringLiteral("write"), target.pathOf(to), errno);
+            return failure(Doing::Write, target.pathOf(to), errno);
     }
 #endif
     // Without it: the name is taken first, exclusively, then the file renamed over it. Under
@@ -380,7 +389,7 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
     placeholder->close().ok();
     if (faultHere() ||
         ::renameat(m_fd, source.constData(), target.m_fd, destination.constData()) != 0) {
-        const Status failed = failure(QStringLiteral("write"), target.pathOf(to), errno);
+        const Status failed = failure(Doing::Write, target.pathOf(to), errno);
         ::unlinkat(target.m_fd, destination.constData(), 0);
         return failed;
     }
@@ -389,19 +398,19 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
 
 Status Folder::remove(const QString& name) const {
     if (faultHere() || ::unlinkat(m_fd, encoded(name).constData(), 0) != 0)
-        return failure(QStringLiteral("remove"), pathOf(name), errno);
+        return failure(Doing::Remove, pathOf(name), errno);
     return Status::success();
 }
 
 Status Folder::removeFolder(const QString& name) const {
     if (faultHere() || ::unlinkat(m_fd, encoded(name).constData(), AT_REMOVEDIR) != 0)
-        return failure(QStringLiteral("remove the folder"), pathOf(name), errno);
+        return failure(Doing::RemoveFolder, pathOf(name), errno);
     return Status::success();
 }
 
 Status Folder::sync() const {
     if (faultHere() || ::fsync(m_fd) != 0)
-        return failure(QStringLiteral("write"), m_path, errno);
+        return failure(Doing::Write, m_path, errno);
     return Status::success();
 }
 
@@ -414,7 +423,7 @@ Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
                 if (errno == EWOULDBLOCK)
                     return false;
                 if (errno != EINTR)
-                    return failure(QStringLiteral("lock"), m_path, errno);
+                    return failure(Doing::Lock, m_path, errno);
             }
         },
         stillWaiting);
@@ -449,7 +458,7 @@ Status SyncBatch::sync() {
         // One sync of each file system the files lie on: a single journal commit instead of
         // one per file.
         if (status && (faultHere() || ::syncfs(file.descriptor()) != 0))
-            status = failure(QStringLiteral("write"), file.path(), errno);
+            status = failure(Doing::Write, file.path(), errno);
 #else
         if (status)
             status = file.sync();

@@ -183,8 +183,23 @@ private:
     QList<quint64> m_devices;
 };
 
-// A failure of the system call `what` on `path`, with errno `error`.
-Status failure(const QString& what, const NativePath& path, int error);
+// What the file layer was doing when a step failed: each has its own sentence ("Could not
+// read ...", "Could not remove the folder ...").
+enum class Doing {
+    Read,
+    Write,
+    OpenFolder,
+    CreateFolder,
+    ReadFolder,
+    Remove,
+    RemoveFolder,
+    SetPermissions,
+    SetOwner,
+    SetAttributes,
+    Lock,
+};
+// A failure of the system call doing `doing` on `path`, with errno `error`.
+Status failure(Doing doing, const NativePath& path, int error);
 // The kind of failure errno `error` reports.
 ErrorKind kindOf(int error);
 

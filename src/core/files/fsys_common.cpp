@@ -5,6 +5,7 @@
 
 #include "base/quoting.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -46,11 +47,60 @@ bool faultHere(faults::Steps kind) {
 
 bool renameNoReplaceWanted() { return g_renameNoReplace; }
 
+QString couldNot(Doing doing, const NativePath& path, const QString& reason) {
+    const QString shown = quotedPath(path);
+    switch (doing) {
+    case Doing::Read:
+        //: %1 is a file (in quotes), %2 why it could not be read, a clause
+        return QCoreApplication::translate("Files", "Could not read %1: %2.").arg(shown, reason);
+    case Doing::Write:
+        //: %1 is a file (in quotes), %2 why it could not be written, a clause
+        return QCoreApplication::translate("Files", "Could not write %1: %2.").arg(shown, reason);
+    case Doing::OpenFolder:
+        //: %1 is a folder (in quotes), %2 why it could not be opened, a clause
+        return QCoreApplication::translate("Files", "Could not open the folder %1: %2.")
+            .arg(shown, reason);
+    case Doing::CreateFolder:
+        //: %1 is a folder (in quotes), %2 why it could not be made, a clause
+        return QCoreApplication::translate("Files", "Could not create the folder %1: %2.")
+            .arg(shown, reason);
+    case Doing::ReadFolder:
+        //: %1 is a folder (in quotes), %2 why the names in it could not be read, a clause
+        return QCoreApplication::translate("Files", "Could not read the folder %1: %2.")
+            .arg(shown, reason);
+    case Doing::Remove:
+        //: %1 is a file (in quotes), %2 why it could not be removed, a clause
+        return QCoreApplication::translate("Files", "Could not remove %1: %2.").arg(shown, reason);
+    case Doing::RemoveFolder:
+        //: %1 is a folder (in quotes), %2 why it could not be removed, a clause
+        return QCoreApplication::translate("Files", "Could not remove the folder %1: %2.")
+            .arg(shown, reason);
+    case Doing::SetPermissions:
+        //: %1 is a file (in quotes), %2 why its permissions could not be set, a clause
+        return QCoreApplication::translate("Files", "Could not set the permissions of %1: %2.")
+            .arg(shown, reason);
+    case Doing::SetOwner:
+        //: %1 is a file (in quotes), %2 why its owner could not be set, a clause
+        return QCoreApplication::translate("Files", "Could not set the owner of %1: %2.")
+            .arg(shown, reason);
+    case Doing::SetAttributes:
+        //: %1 is a file (in quotes), %2 why its attributes (read-only) could not be set, a clause
+        return QCoreApplication::translate("Files", "Could not set the attributes of %1: %2.")
+            .arg(shown, reason);
+    case Doing::Lock:
+        //: %1 is Grovekeep's folder (in quotes), %2 why it could not be locked, a clause
+        return QCoreApplication::translate("Files", "Could not lock %1: %2.").arg(shown, reason);
+    }
+    return QString();
+}
+
 Status endedEarly(const NativePath& path) {
-    return Status::failure(ErrorKind::Failed,
-                           QStringLiteral("Could not read %1: the file ends sooner than it "
-                                          "should (it changed while it was read).")
-                               .arg(quotedPath(path)));
+    return Status::failure(
+        ErrorKind::Failed,
+        //: %1 is a file (in quotes)
+        QCoreApplication::translate("Files", "Could not read %1: the file ends sooner than it "
+                                             "should (it changed while it was read).")
+            .arg(quotedPath(path)));
 }
 
 Status copyThroughBuffer(File& target, File& source, qint64 offset, qint64 size) {
@@ -78,9 +128,10 @@ Status waitForLock(const std::function<Result<bool>()>& takeLock,
         if (*taken)
             return Status::success();
         if (stillWaiting && !stillWaiting())
-            return Status::failure(ErrorKind::Cancelled,
-                                   QStringLiteral("Stopped waiting for another Grovekeep or "
-                                                  "grovekeep-vif to finish."));
+            return Status::failure(
+                ErrorKind::Cancelled,
+                QCoreApplication::translate("Files", "Stopped waiting for another Grovekeep or "
+                                                     "grovekeep-vif to finish."));
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
 }
@@ -114,12 +165,18 @@ ErrorKind kindOf(int error) {
 
 namespace {
 
+// Why a step failed, as a clause: the system's own words (already in the user's language, as
+// the C library has them), but for the failures Grovekeep causes itself by opening no link.
 QString reasonOf(int error) {
     switch (error) {
     case ELOOP:
-        return QStringLiteral("it is a symbolic link, which Grovekeep does not follow here");
+        //: why a file could not be read or written, a clause after "Could not read "x": "
+        return QCoreApplication::translate(
+            "Files", "it is a symbolic link, which Grovekeep does not follow here");
     case ENOTDIR:
-        return QStringLiteral("a part of the path is not a folder (or is a symbolic link)");
+        //: why a file could not be read or written, a clause after "Could not read "x": "
+        return QCoreApplication::translate(
+            "Files", "a part of the path is not a folder (or is a symbolic link)");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -127,10 +184,8 @@ QString reasonOf(int error) {
 
 } // namespace
 
-Status failure(const QString& what, const NativePath& path, int error) {
-    return Status::failure(
-        kindOf(error),
-        QStringLiteral("Could not %1 %2: %3.").arg(what, quotedPath(path), reasonOf(error)));
+Status failure(Doing doing, const NativePath& path, int error) {
+    return Status::failure(kindOf(error), detail::couldNot(doing, path, reasonOf(error)));
 }
 
 // ---- Location

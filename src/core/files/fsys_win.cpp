@@ -13,6 +13,7 @@
 
 #include "base/quoting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -93,34 +94,34 @@ QString systemMessage(DWORD error) {
     while (out.endsWith(QLatin1Char('.')))
         out.chop(1);
     if (out.isEmpty())
-        out = QStringLiteral("Windows error %1").arg(error);
+        //: why a file could not be read or written, a clause; %1 is the number of the error
+        out = QCoreApplication::translate("Files", "Windows error %1").arg(error);
     return out;
 }
 
 // A failure of `what` on `path` with the Windows error `error`. Where the seam made a step
 // fail (errno set, no Windows error), the errno's failure.
-Status winFailure(const QString& what, const NativePath& path, DWORD error) {
+Status winFailure(Doing what, const NativePath& path, DWORD error) {
     const int mapped = errnoOf(error);
     // The messages the rest of Grovekeep knows for these, in the same words as on POSIX.
     if (mapped == ELOOP || mapped == ENOTDIR || mapped == ENOENT || mapped == ENOSPC)
         return failure(what, path, mapped);
     if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
-        return Status::failure(ErrorKind::AccessDenied,
-                               QStringLiteral("Could not %1 %2: another program has it open "
-                                              "(close it, and try again).")
-                                   .arg(what, quotedPath(path)));
-    return Status::failure(
-        kindOf(mapped),
-        QStringLiteral("Could not %1 %2: %3.").arg(what, quotedPath(path), systemMessage(error)));
+        return Status::failure(
+            ErrorKind::AccessDenied,
+            detail::couldNot(
+                what, path,
+                //: why a file could not be read or written, a clause
+                QCoreApplication::translate(
+                    "Files", "another program has it open (close it, and try again)")));
+    return Status::failure(kindOf(mapped), detail::couldNot(what, path, systemMessage(error)));
 }
 
-Status ntFailure(const QString& what, const NativePath& path, NTSTATUS status) {
+Status ntFailure(Doing what, const NativePath& path, NTSTATUS status) {
     return winFailure(what, path, ::RtlNtStatusToDosError(status));
 }
 
-Status seamFailure(const QString& what, const NativePath& path) {
-    return failure(what, path, errno);
-}
+Status seamFailure(Doing what, const NativePath& path) { return failure(what, path, errno); }
 
 // `path` as Windows takes any length of it: absolute, with backslashes and the \\?\ prefix.
 std::wstring longPath(const QString& path) {
@@ -163,12 +164,16 @@ Status checkName(const QString& name, const NativePath& path) {
         bad = bad || c.unicode() < 32 || QStringLiteral("<>:\"/\\|?*").contains(c);
     if (bad)
         return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("Could not use %1: Windows does not allow that name.")
+                               //: %1 is a file or folder (in quotes)
+                               QCoreApplication::translate(
+                                   "Files", "Could not use %1: Windows does not allow that name.")
                                    .arg(quotedPath(path)));
     if (isDeviceName(name))
         return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("Could not use %1: Windows keeps that name for a "
-                                              "device.")
+                               //: %1 is a file or folder (in quotes) named like CON or NUL
+                               QCoreApplication::translate("Files",
+                                                           "Could not use %1: Windows keeps that "
+                                                           "name for a device.")
                                    .arg(quotedPath(path)));
     return Status::success();
 }
@@ -223,7 +228,7 @@ qint64 nanoseconds(const LARGE_INTEGER& time) {
     return (qint64(time.QuadPart) - k1601To1970) * 100;
 }
 
-Result<Info> infoOfHandle(HANDLE handle, const QString& what, const NativePath& path) {
+Result<Info> infoOfHandle(HANDLE handle, Doing what, const NativePath& path) {
     BY_HANDLE_FILE_INFORMATION file{};
     FILE_BASIC_INFO basic{};
     if (!::GetFileInformationByHandle(handle, &file) ||
@@ -271,7 +276,7 @@ bool setReadOnly(HANDLE handle, bool readOnly) {
 }
 
 // A file just opened: kept when it is a regular file, closed and refused otherwise.
-Result<File> regularFile(HANDLE handle, const NativePath& path, const QString& what) {
+Result<File> regularFile(HANDLE handle, const NativePath& path, Doing what) {
     File file(valueOf(handle), path);
     const auto info = file.info();
     if (!info)
@@ -279,10 +284,12 @@ Result<File> regularFile(HANDLE handle, const NativePath& path, const QString& w
     if (info->kind == Kind::Link)
         return failure(what, path, ELOOP);
     if (info->kind != Kind::File)
-        return Status::failure(info->kind == Kind::Folder ? ErrorKind::IsFolder
-                                                          : ErrorKind::UnsafePath,
-                               QStringLiteral("Could not %1 %2: it is not a regular file.")
-                                   .arg(what, quotedPath(path)));
+        return Status::failure(
+            info->kind == Kind::Folder ? ErrorKind::IsFolder : ErrorKind::UnsafePath,
+            detail::couldNot(what, path,
+                             //: why a file could not be read or written, a
+                             //: clause
+                             QCoreApplication::translate("Files", "it is not a regular file")));
     return file;
 }
 
@@ -296,18 +303,19 @@ void closeHandle(qintptr handle) { ::CloseHandle(handleOf(handle)); }
 
 Result<File> File::openForReading(const NativePath& path) {
     if (path.isEmpty())
-        return Status::failure(ErrorKind::Invalid, QStringLiteral("No file name was given."));
+        return Status::failure(ErrorKind::Invalid,
+                               QCoreApplication::translate("Files", "No file name was given."));
     const HANDLE handle =
         ::CreateFileW(longPath(path.text()).c_str(), GENERIC_READ, kShareAll, nullptr,
                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return winFailure(QStringLiteral("read"), path, ::GetLastError());
-    return regularFile(handle, path, QStringLiteral("read"));
+        return winFailure(Doing::Read, path, ::GetLastError());
+    return regularFile(handle, path, Doing::Read);
 }
 
 Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
     if (faultHere(faults::Reads))
-        return seamFailure(QStringLiteral("read"), m_path);
+        return seamFailure(Doing::Read, m_path);
     OVERLAPPED at{};
     if (offset >= 0) {
         at.Offset = DWORD(offset & 0xffffffff);
@@ -318,17 +326,17 @@ Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
     LARGE_INTEGER position{};
     if (offset >= 0 &&
         !::SetFilePointerEx(handleOf(m_fd), LARGE_INTEGER{}, &position, FILE_CURRENT))
-        return winFailure(QStringLiteral("read"), m_path, ::GetLastError());
+        return winFailure(Doing::Read, m_path, ::GetLastError());
     DWORD got = 0;
     const DWORD wanted = DWORD(std::min<qint64>(size, 1 << 30));
     const bool read = ::ReadFile(handleOf(m_fd), buffer, wanted, &got, offset >= 0 ? &at : nullptr);
     const DWORD error = read ? 0 : ::GetLastError();
     if (offset >= 0 && !::SetFilePointerEx(handleOf(m_fd), position, nullptr, FILE_BEGIN))
-        return winFailure(QStringLiteral("read"), m_path, ::GetLastError());
+        return winFailure(Doing::Read, m_path, ::GetLastError());
     if (!read) {
         if (error == ERROR_HANDLE_EOF)
             return qint64(0);
-        return winFailure(QStringLiteral("read"), m_path, error);
+        return winFailure(Doing::Read, m_path, error);
     }
     return qint64(got);
 }
@@ -336,11 +344,11 @@ Result<qint64> File::read(char* buffer, qint64 size, qint64 offset) {
 Status File::write(const char* data, qint64 size) {
     while (size > 0) {
         if (faultHere())
-            return seamFailure(QStringLiteral("write"), m_path);
+            return seamFailure(Doing::Write, m_path);
         DWORD done = 0;
         if (!::WriteFile(handleOf(m_fd), data, DWORD(std::min<qint64>(size, 1 << 30)), &done,
                          nullptr))
-            return winFailure(QStringLiteral("write"), m_path, ::GetLastError());
+            return winFailure(Doing::Write, m_path, ::GetLastError());
         data += done;
         size -= done;
     }
@@ -353,7 +361,7 @@ Status File::copyFrom(File& source, qint64 offset, qint64 size) {
 
 Status File::sync() {
     if (faultHere())
-        return seamFailure(QStringLiteral("write"), m_path);
+        return seamFailure(Doing::Write, m_path);
     if (::FlushFileBuffers(handleOf(m_fd)))
         return Status::success();
     DWORD error = ::GetLastError();
@@ -371,23 +379,23 @@ Status File::sync() {
             error = ::GetLastError();
         }
     }
-    return winFailure(QStringLiteral("write"), m_path, error);
+    return winFailure(Doing::Write, m_path, error);
 }
 
 Status File::truncate(qint64 size) {
     if (faultHere())
-        return seamFailure(QStringLiteral("write"), m_path);
+        return seamFailure(Doing::Write, m_path);
     FILE_END_OF_FILE_INFO end{};
     end.EndOfFile.QuadPart = size;
     if (!::SetFileInformationByHandle(handleOf(m_fd), FileEndOfFileInfo, &end, sizeof end))
-        return winFailure(QStringLiteral("write"), m_path, ::GetLastError());
+        return winFailure(Doing::Write, m_path, ::GetLastError());
     return Status::success();
 }
 
 Status File::setMode(quint32 mode, quint32, quint32, bool) {
     // Windows keeps the read-only attribute of all that; owners are the system's business.
     if (!setReadOnly(handleOf(m_fd), (mode & 0222) == 0))
-        return winFailure(QStringLiteral("set the attributes of"), m_path, ::GetLastError());
+        return winFailure(Doing::SetAttributes, m_path, ::GetLastError());
     return Status::success();
 }
 
@@ -410,15 +418,13 @@ void File::copyAttributesFrom(const File& source) {
     ::SetFileInformationByHandle(handleOf(m_fd), FileBasicInfo, &to, sizeof to);
 }
 
-Result<Info> File::info() const {
-    return infoOfHandle(handleOf(m_fd), QStringLiteral("read"), m_path);
-}
+Result<Info> File::info() const { return infoOfHandle(handleOf(m_fd), Doing::Read, m_path); }
 
 Result<File> File::duplicate() const {
     HANDLE copy = INVALID_HANDLE_VALUE;
     if (!::DuplicateHandle(::GetCurrentProcess(), handleOf(m_fd), ::GetCurrentProcess(), &copy, 0,
                            FALSE, DUPLICATE_SAME_ACCESS))
-        return winFailure(QStringLiteral("read"), m_path, ::GetLastError());
+        return winFailure(Doing::Read, m_path, ::GetLastError());
     return File(valueOf(copy), m_path);
 }
 
@@ -427,7 +433,7 @@ Status File::close() {
         return Status::success();
     const qintptr handle = std::exchange(m_fd, -1);
     if (!::CloseHandle(handleOf(handle)))
-        return winFailure(QStringLiteral("write"), m_path, ::GetLastError());
+        return winFailure(Doing::Write, m_path, ::GetLastError());
     return Status::success();
 }
 
@@ -435,18 +441,19 @@ Status File::close() {
 
 Result<Folder> Folder::openRoot(const NativePath& path) {
     if (path.isEmpty())
-        return Status::failure(ErrorKind::NotFound, QStringLiteral("No folder was given."));
+        return Status::failure(ErrorKind::NotFound,
+                               QCoreApplication::translate("Files", "No folder was given."));
     const HANDLE handle =
         ::CreateFileW(longPath(path.text()).c_str(), kFolderAccess, kShareAll, nullptr,
                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE)
-        return winFailure(QStringLiteral("open the folder"), path, ::GetLastError());
+        return winFailure(Doing::OpenFolder, path, ::GetLastError());
     Folder folder(valueOf(handle), path);
     const auto info = folder.info();
     if (!info)
         return info.status();
     if (info->kind != Kind::Folder)
-        return failure(QStringLiteral("open the folder"), path, ENOTDIR);
+        return failure(Doing::OpenFolder, path, ENOTDIR);
     return folder;
 }
 
@@ -455,32 +462,32 @@ Result<Folder> Folder::child(const QString& name, bool create, bool* created) co
     if (name == QStringLiteral(".") || name == QStringLiteral(".."))
         return Status::failure(
             ErrorKind::UnsafePath,
-            QStringLiteral("Could not open %1: it leads out of its folder.").arg(quotedPath(path)));
+            //: %1 is a name (in quotes) that is "." or ".."
+            QCoreApplication::translate("Files", "Could not open %1: it leads out of its folder.")
+                .arg(quotedPath(path)));
     if (const Status valid = checkName(name, path); !valid)
         return valid;
     if (created)
         *created = false;
     if (create && faultHere())
-        return seamFailure(QStringLiteral("create the folder"), path);
+        return seamFailure(Doing::CreateFolder, path);
     const Opened opened = openBelow(handleOf(m_fd), name, kFolderAccess, kShareAll,
                                     create ? FILE_OPEN_IF : FILE_OPEN, FILE_DIRECTORY_FILE);
     if (!NT_SUCCESS(opened.status))
-        return ntFailure(create ? QStringLiteral("create the folder")
-                                : QStringLiteral("open the folder"),
-                         path, opened.status);
+        return ntFailure(create ? Doing::CreateFolder : Doing::OpenFolder, path, opened.status);
     Folder folder(valueOf(opened.handle), path);
     const auto info = folder.info();
     if (!info)
         return info.status();
     if (info->kind == Kind::Link)
-        return failure(QStringLiteral("open the folder"), path, ELOOP);
+        return failure(Doing::OpenFolder, path, ELOOP);
     if (created && opened.information == FILE_CREATED)
         *created = true;
     return folder;
 }
 
 Result<Info> Folder::info() const {
-    return infoOfHandle(handleOf(m_fd), QStringLiteral("open the folder"), m_path);
+    return infoOfHandle(handleOf(m_fd), Doing::OpenFolder, m_path);
 }
 
 Result<Info> Folder::stat(const QString& name) const {
@@ -496,9 +503,9 @@ Result<Info> Folder::stat(const QString& name) const {
         // A file that is being deleted is as good as gone.
         if (opened.status == NTSTATUS(0xC0000056L)) // STATUS_DELETE_PENDING
             return Info{};
-        return winFailure(QStringLiteral("read"), path, error);
+        return winFailure(Doing::Read, path, error);
     }
-    const auto info = infoOfHandle(opened.handle, QStringLiteral("read"), path);
+    const auto info = infoOfHandle(opened.handle, Doing::Read, path);
     ::CloseHandle(opened.handle);
     return info;
 }
@@ -509,7 +516,7 @@ Result<QStringList> Folder::names() const {
     const HANDLE listing =
         ::ReOpenFile(handleOf(m_fd), kFolderAccess, kShareAll, FILE_FLAG_BACKUP_SEMANTICS);
     if (listing == INVALID_HANDLE_VALUE)
-        return winFailure(QStringLiteral("read the folder"), m_path, ::GetLastError());
+        return winFailure(Doing::ReadFolder, m_path, ::GetLastError());
     const Folder held(valueOf(listing), m_path);
     QStringList out;
     alignas(8) char buffer[64 * 1024];
@@ -521,7 +528,7 @@ Result<QStringList> Folder::names() const {
             const DWORD error = ::GetLastError();
             if (error == ERROR_NO_MORE_FILES)
                 return out;
-            return winFailure(QStringLiteral("read the folder"), m_path, error);
+            return winFailure(Doing::ReadFolder, m_path, error);
         }
         first = false;
         for (const char* at = buffer;;) {
@@ -544,8 +551,8 @@ Result<File> Folder::openForReading(const QString& name) const {
     const Opened opened = openBelow(handleOf(m_fd), name, GENERIC_READ, kShareAll, FILE_OPEN,
                                     FILE_NON_DIRECTORY_FILE);
     if (!NT_SUCCESS(opened.status))
-        return ntFailure(QStringLiteral("read"), path, opened.status);
-    return regularFile(opened.handle, path, QStringLiteral("read"));
+        return ntFailure(Doing::Read, path, opened.status);
+    return regularFile(opened.handle, path, Doing::Read);
 }
 
 Result<File> Folder::createExclusive(const QString& name, quint32) const {
@@ -553,11 +560,11 @@ Result<File> Folder::createExclusive(const QString& name, quint32) const {
     if (const Status valid = checkName(name, path); !valid)
         return valid;
     if (faultHere())
-        return seamFailure(QStringLiteral("write"), path);
+        return seamFailure(Doing::Write, path);
     const Opened opened = openBelow(handleOf(m_fd), name, GENERIC_READ | GENERIC_WRITE | DELETE,
                                     kShareAll, FILE_CREATE, FILE_NON_DIRECTORY_FILE);
     if (!NT_SUCCESS(opened.status))
-        return ntFailure(QStringLiteral("write"), path, opened.status);
+        return ntFailure(Doing::Write, path, opened.status);
     return File(valueOf(opened.handle), path);
 }
 
@@ -571,8 +578,8 @@ Result<File> Folder::openForAppending(const QString& name) const {
                   FILE_READ_DATA | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES | FILE_APPEND_DATA,
                   kShareAll, FILE_OPEN, FILE_NON_DIRECTORY_FILE);
     if (!NT_SUCCESS(opened.status))
-        return ntFailure(QStringLiteral("write"), path, opened.status);
-    return regularFile(opened.handle, path, QStringLiteral("write"));
+        return ntFailure(Doing::Write, path, opened.status);
+    return regularFile(opened.handle, path, Doing::Write);
 }
 
 namespace {
@@ -584,7 +591,7 @@ Status renameBelow(HANDLE source, const QString& from, HANDLE target, const QStr
     const Opened opened =
         openBelow(source, from, DELETE | FILE_READ_ATTRIBUTES, kShareAll, FILE_OPEN, 0);
     if (!NT_SUCCESS(opened.status))
-        return ntFailure(QStringLiteral("write"), shown, opened.status);
+        return ntFailure(Doing::Write, shown, opened.status);
     const qsizetype bytes = to.size() * qsizetype(sizeof(wchar_t));
     std::vector<char> block(sizeof(FILE_RENAME_INFORMATION) + size_t(bytes));
     auto* rename = reinterpret_cast<FILE_RENAME_INFORMATION*>(block.data());
@@ -628,7 +635,7 @@ Status renameBelow(HANDLE source, const QString& from, HANDLE target, const QStr
     }
     ::CloseHandle(opened.handle);
     if (status == STATUS_OBJECT_NAME_COLLISION)
-        return failure(QStringLiteral("write"), shown, EEXIST);
+        return failure(Doing::Write, shown, EEXIST);
     if (status == NTSTATUS(0xC0000022L) && replace) { // STATUS_ACCESS_DENIED
         // Windows replaces no file another program holds open without sharing its removal:
         // say so, rather than "access denied".
@@ -636,16 +643,16 @@ Status renameBelow(HANDLE source, const QString& from, HANDLE target, const QStr
         if (NT_SUCCESS(held.status))
             ::CloseHandle(held.handle);
         else if (::RtlNtStatusToDosError(held.status) == ERROR_SHARING_VIOLATION)
-            return winFailure(QStringLiteral("write"), shown, ERROR_SHARING_VIOLATION);
+            return winFailure(Doing::Write, shown, ERROR_SHARING_VIOLATION);
     }
     if (!NT_SUCCESS(status))
-        return ntFailure(QStringLiteral("write"), shown, status);
+        return ntFailure(Doing::Write, shown, status);
     return Status::success();
 }
 
 // Removes `name` from `folder` (a file, or an empty folder when `folder` is set).
 Status removeBelow(HANDLE parent, const QString& name, bool isFolder, const NativePath& shown) {
-    const QString what = isFolder ? QStringLiteral("remove the folder") : QStringLiteral("remove");
+    const Doing what = isFolder ? Doing::RemoveFolder : Doing::Remove;
     const Opened opened =
         openBelow(parent, name, DELETE | FILE_READ_ATTRIBUTES | FILE_WRITE_ATTRIBUTES, kShareAll,
                   FILE_OPEN, isFolder ? FILE_DIRECTORY_FILE : FILE_NON_DIRECTORY_FILE);
@@ -693,7 +700,7 @@ Status Folder::moveTo(const QString& from, const Folder& target, const QString& 
     if (const Status valid = checkName(to, shown); !valid)
         return valid;
     if (faultHere())
-        return seamFailure(QStringLiteral("write"), shown);
+        return seamFailure(Doing::Write, shown);
     return renameBelow(handleOf(m_fd), from, handleOf(target.m_fd), to, shown, true);
 }
 
@@ -702,7 +709,7 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
     if (const Status valid = checkName(to, shown); !valid)
         return valid;
     if (faultHere())
-        return seamFailure(QStringLiteral("write"), shown);
+        return seamFailure(Doing::Write, shown);
     if (detail::renameNoReplaceWanted())
         return renameBelow(handleOf(m_fd), from, handleOf(target.m_fd), to, shown, false);
     // As where the system has no such rename: the name is taken first, exclusively.
@@ -711,7 +718,7 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
         return placeholder.status();
     placeholder->close().ok();
     if (faultHere()) {
-        const Status failed = seamFailure(QStringLiteral("write"), shown);
+        const Status failed = seamFailure(Doing::Write, shown);
         removeBelow(handleOf(target.m_fd), to, false, shown).ok();
         return failed;
     }
@@ -723,13 +730,13 @@ Status Folder::moveNoReplace(const QString& from, const Folder& target, const QS
 
 Status Folder::remove(const QString& name) const {
     if (faultHere())
-        return seamFailure(QStringLiteral("remove"), pathOf(name));
+        return seamFailure(Doing::Remove, pathOf(name));
     return removeBelow(handleOf(m_fd), name, false, pathOf(name));
 }
 
 Status Folder::removeFolder(const QString& name) const {
     if (faultHere())
-        return seamFailure(QStringLiteral("remove the folder"), pathOf(name));
+        return seamFailure(Doing::RemoveFolder, pathOf(name));
     return removeBelow(handleOf(m_fd), name, true, pathOf(name));
 }
 
@@ -737,7 +744,7 @@ Status Folder::sync() const {
     // NTFS and the other file systems Windows writes journal their names themselves; a folder
     // cannot be flushed on its own. The step still counts for the seam.
     if (faultHere())
-        return seamFailure(QStringLiteral("write"), m_path);
+        return seamFailure(Doing::Write, m_path);
     return Status::success();
 }
 
@@ -757,7 +764,7 @@ Status Folder::lockExclusive(const std::function<bool()>& stillWaiting) {
             const DWORD error = ::GetLastError();
             if (error == ERROR_SHARING_VIOLATION)
                 return false;
-            return winFailure(QStringLiteral("lock"), m_path, error);
+            return winFailure(Doing::Lock, m_path, error);
         },
         stillWaiting);
 }

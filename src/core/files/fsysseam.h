@@ -17,6 +17,9 @@ bool renameNoReplaceWanted();
 void closeHandle(qintptr handle);
 // Appends `size` bytes of `source` from `offset` to `target` through a buffer.
 Status copyThroughBuffer(File& target, File& source, qint64 offset, qint64 size);
+// "Could not read "path": reason." for what was being done, in the user's language; `reason`
+// is a clause ("it is not a regular file").
+QString couldNot(Doing doing, const NativePath& path, const QString& reason);
 // The failure of a file that ends before `size` bytes were read.
 Status endedEarly(const NativePath& path);
 // Tries `takeLock` every tenth of a second until it takes the lock (true) or fails; while

@@ -4,6 +4,7 @@
 #include "pathindex.h"
 #include "store.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSet>
 
@@ -143,7 +144,8 @@ Result<int> HistoryFolder::nextId() {
     }
     if (last >= 999'999'999)
         return Status::failure(ErrorKind::Failed,
-                               QStringLiteral("The history has run out of operation numbers."));
+                               QCoreApplication::translate(
+                                   "History", "The history has run out of operation numbers."));
     return last + 1;
 }
 
@@ -248,7 +250,10 @@ Result<FileVersion> HistoryFolder::keep(fs::File& source, const fs::Info& info,
         return fail(now.status());
     if (!now->unchangedSince(info))
         return fail(Status::failure(
-            ErrorKind::Failed, QStringLiteral("%1 changed while it was being kept.").arg(shown)));
+            ErrorKind::Failed,
+            //: %1 is a file (in quotes) whose content was being kept in the history
+            QCoreApplication::translate("History", "%1 changed while it was being kept.")
+                .arg(shown)));
     temp->copyAttributesFrom(source);
     // What was copied is what is kept: hashed from the copy itself.
     Sha256 hash;
@@ -315,10 +320,13 @@ OperationRecord unreadable(int id, const Status& why) {
 }
 
 Status namesAnother(const fs::Folder& operations, int id, int named) {
-    return Status::failure(ErrorKind::Invalid,
-                           QStringLiteral("The history record %1 names operation %2.")
-                               .arg(quotedPath(operations.pathOf(recordName(id))))
-                               .arg(named));
+    return Status::failure(
+        ErrorKind::Invalid,
+        //: %1 is a file of the history (in quotes), %2 the number of
+        //: another operation than the one it should name
+        QCoreApplication::translate("History", "The history record %1 names operation %2.")
+            .arg(quotedPath(operations.pathOf(recordName(id))))
+            .arg(named));
 }
 
 // Record `id`, opened with its head read; or, when it cannot be used, the record as unreadable
@@ -446,8 +454,10 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
         return file < r.files.size()
                    ? Status::success()
                    : Status::failure(ErrorKind::Invalid,
-                                     QStringLiteral("The history record %1 names a file it does "
-                                                    "not list.")
+                                     //: %1 is a file of the history (in quotes)
+                                     QCoreApplication::translate("History",
+                                                                 "The history record %1 names a "
+                                                                 "file it does not list.")
                                          .arg(quotedPath((*operations)->pathOf(recordName(id)))));
     };
     RecordReader::Body body;
@@ -491,7 +501,10 @@ Result<OperationRecord> HistoryFolder::whole(int id, const Places& places, bool*
     if (ready && r.files.size() != head.files)
         return unreadable(
             id, Status::failure(ErrorKind::Invalid,
-                                QStringLiteral("The history record %1 lists %2 files of %3.")
+                                //: %1 is a file of the history (in quotes), %2 how many files
+                                //: it lists, %3 how many it should list
+                                QCoreApplication::translate(
+                                    "History", "The history record %1 lists %2 files of %3.")
                                     .arg(quotedPath((*operations)->pathOf(recordName(id))))
                                     .arg(r.files.size())
                                     .arg(head.files)));
@@ -557,7 +570,9 @@ Status copyChecked(fs::File& object, fs::File& temp, const FileVersion& before,
     }
     if (total != before.size || hash.digest() != before.sha256)
         return Status::failure(ErrorKind::Failed,
-                               QStringLiteral("What %1 held cannot be put back: its kept copy in "
+                               //: %1 is a file (in quotes)
+                               QCoreApplication::translate(
+                                   "History", "What %1 held cannot be put back: its kept copy in "
                                               "the history is damaged (its bytes no longer match "
                                               "their SHA-256).")
                                    .arg(shown));
@@ -578,8 +593,10 @@ Status putBack(HistoryFolder& history, const fs::Location& location,
         return now.status();
     if (now->kind != fs::Kind::Absent && now->kind != fs::Kind::File)
         return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("%1 is not a regular file any more; Grovekeep "
-                                              "leaves it as it is.")
+                               //: %1 is a file (in quotes)
+                               QCoreApplication::translate("History",
+                                                           "%1 is not a regular file any more; "
+                                                           "Grovekeep leaves it as it is.")
                                    .arg(shown));
     if (!before) {
         if (now->kind == fs::Kind::Absent)
@@ -592,7 +609,9 @@ Status putBack(HistoryFolder& history, const fs::Location& location,
     auto object = history.openObject(before->sha256);
     if (!object)
         return object.status().withMessage(
-            QStringLiteral("What %1 held cannot be put back: its kept copy cannot be read (%2).")
+            //: %1 is a file (in quotes), %2 why its kept copy cannot be read, a clause
+            QCoreApplication::translate(
+                "History", "What %1 held cannot be put back: its kept copy cannot be read (%2).")
                 .arg(shown, asClause(object.error())));
     // What an earlier attempt left under the name goes first.
     if (const auto left = folder->stat(temporary);

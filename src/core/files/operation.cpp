@@ -4,6 +4,7 @@
 #include "base/quoting.h"
 #include "base/sha256.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 
@@ -23,10 +24,46 @@ constexpr qint64 kChunk = 1 << 20;
 // Folders kept open at once; the others are opened again from their root when needed.
 constexpr size_t kOpenFolders = 64;
 
+// A failed operation's message once what it changed is put back: `problems` names the files
+// that could not be, whose contents operation `id` keeps.
+QString rolledBackText(const QString& message, const QStringList& problems, int id, bool durable) {
+    if (problems.isEmpty() && durable)
+        return withNothingChanged(message);
+    if (problems.isEmpty())
+        //: %1 says what failed (whole sentences)
+        return QCoreApplication::translate("Store",
+                                           "%1 Nothing was changed. The system could not confirm "
+                                           "that every file put back is safely on the disk.")
+            .arg(message);
+    const QString files = problems.join(QStringLiteral(", "));
+    if (durable)
+        //: %1 says what failed (whole sentences), %2 lists files (in quotes, each with why in
+        //: brackets), %3 is the number of the operation
+        return QCoreApplication::translate(
+                   "Store", "%1 These files could not be put back: %2. Their previous contents "
+                            "are kept in Grovekeep's history (operation %3), and the next start "
+                            "of Grovekeep or grovekeep-vif puts them back.")
+            .arg(message, files, QString::number(id));
+    //: %1 says what failed (whole sentences), %2 lists files (in quotes, each with why in
+    //: brackets), %3 is the number of the operation
+    return QCoreApplication::translate(
+               "Store", "%1 These files could not be put back: %2. Their previous contents are "
+                        "kept in Grovekeep's history (operation %3), and the next start of "
+                        "Grovekeep or grovekeep-vif puts them back. The system could not confirm "
+                        "that every file put back is safely on the disk.")
+        .arg(message, files, QString::number(id));
+}
+
+// An entry of the list of files a roll-back could not put back.
+QString notPutBack(const QString& shown, const QString& why) {
+    //: %1 is a file (in quotes), %2 why it could not be put back, a clause
+    return QCoreApplication::translate("Store", "%1 (%2)").arg(shown, why);
+}
+
 Status withLabel(const QString& label, const Status& failure) {
     if (label.isEmpty())
         return failure;
-    return failure.withMessage(QStringLiteral("%1: %2.").arg(label, asClause(failure.error())));
+    return failure.withMessage(labelledText(label, failure.error()));
 }
 
 QString describe(const fs::Location& location) { return quotedPath(location.path()); }
@@ -35,18 +72,23 @@ QString describe(const fs::Location& location) { return quotedPath(location.path
 Status refusal(const fs::Location& location, const fs::Info& info) {
     switch (info.kind) {
     case fs::Kind::Folder:
-        return Status::failure(ErrorKind::IsFolder,
-                               QStringLiteral("A folder stands at %1.").arg(describe(location)));
+        return Status::failure(
+            ErrorKind::IsFolder,
+            //: %1 is where a file was expected (in quotes)
+            QCoreApplication::translate("Store", "A folder stands at %1.").arg(describe(location)));
     case fs::Kind::Link:
         return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("%1 is a symbolic link, which Grovekeep does not "
-                                              "follow or replace.")
+                               //: %1 is a file (in quotes)
+                               QCoreApplication::translate("Store",
+                                                           "%1 is a symbolic link, which Grovekeep "
+                                                           "does not follow or replace.")
                                    .arg(describe(location)));
     case fs::Kind::Other:
         return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("%1 is not a regular file (a pipe, socket or "
-                                              "device), which Grovekeep does not read or "
-                                              "replace.")
+                               //: %1 is a file (in quotes)
+                               QCoreApplication::translate(
+                                   "Store", "%1 is not a regular file (a pipe, socket or device), "
+                                            "which Grovekeep does not read or replace.")
                                    .arg(describe(location)));
     default:
         return Status::success();
@@ -56,7 +98,9 @@ Status refusal(const fs::Location& location, const fs::Info& info) {
 Status changedMeanwhile(const fs::Location& location) {
     return Status::failure(
         ErrorKind::Failed,
-        QStringLiteral("%1 changed while it was being replaced.").arg(describe(location)));
+        //: %1 is a file (in quotes)
+        QCoreApplication::translate("Store", "%1 changed while it was being replaced.")
+            .arg(describe(location)));
 }
 
 // Hashes what `file` holds from its start.
@@ -180,8 +224,10 @@ public:
             return info.status();
         if (slot.exists && !info->sameNode(slot.info))
             return Status::failure(ErrorKind::Failed,
-                                   QStringLiteral("The folder %1 changed while it was being "
-                                                  "written to.")
+                                   //: %1 is a folder (in quotes)
+                                   QCoreApplication::translate("Store",
+                                                               "The folder %1 changed while it "
+                                                               "was being written to.")
                                        .arg(quotedPath(slot.location.folderPath())));
         slot.exists = true;
         slot.info = *info;
@@ -208,8 +254,10 @@ private:
                 return info.status();
             if (info->sameNode(*m_forbidden))
                 return Status::failure(ErrorKind::UnsafePath,
-                                       QStringLiteral("%1 lies in Grovekeep's own folder, where a "
-                                                      "package may not write.")
+                                       //: %1 is a folder (in quotes)
+                                       QCoreApplication::translate(
+                                           "Store", "%1 lies in Grovekeep's own folder, where a "
+                                                    "package may not write.")
                                            .arg(quotedPath(slot.location.folderPath())));
             return Status::success();
         };
@@ -231,6 +279,17 @@ private:
     std::list<std::pair<int, fs::Folder>> m_lru;
     std::map<int, std::list<std::pair<int, fs::Folder>>::iterator> m_index;
 };
+
+QString withNothingChanged(const QString& message) {
+    //: %1 says what failed (whole sentences)
+    return QCoreApplication::translate("Store", "%1 Nothing was changed.").arg(message);
+}
+
+QString labelledText(const QString& label, const QString& message) {
+    //: %1 names what was being changed (such as Entry 2 ("hills.lnd")), %2 says what failed, a
+    //: clause
+    return QCoreApplication::translate("Store", "%1: %2.").arg(label, asClause(message));
+}
 
 // ---- the operation
 
@@ -292,8 +351,7 @@ Result<Applied> Operation::run() {
 }
 
 Result<Applied> Operation::nothingChanged(const Status& failure) {
-    return failure.withMessage(inUsersTerms(failure.error()) +
-                               QStringLiteral(" Nothing was changed."));
+    return failure.withMessage(withNothingChanged(inUsersTerms(failure.error())));
 }
 
 // A message as the user can act on it: a temporary file beside a target is named as that
@@ -384,7 +442,8 @@ struct Operation::Planning {
 Status Operation::plan() {
     const qsizetype count = m_changes.size();
     if (count == 0)
-        return Status::failure(ErrorKind::Invalid, QStringLiteral("There is nothing to write."));
+        return Status::failure(ErrorKind::Invalid,
+                               QCoreApplication::translate("Store", "There is nothing to write."));
     Planning planning;
     std::vector<int> stepOfChange(size_t(count), -1);
     m_steps.reserve(size_t(count));
@@ -437,9 +496,11 @@ Result<int> Operation::addStep(Planning& planning, Step step, const fs::Location
     step.folder = slotFor(where, checked, step.createFolders, &recorded);
     if (const QString problem = recordedPathProblem(recorded); !problem.isEmpty())
         return withLabel(
-            label, Status::failure(
-                       ErrorKind::UnsafePath,
-                       QStringLiteral("%1 cannot be written: %2.").arg(describe(where), problem)));
+            label,
+            Status::failure(ErrorKind::UnsafePath,
+                            //: %1 is a file (in quotes), %2 why it cannot be written, a clause
+                            QCoreApplication::translate("Store", "%1 cannot be written: %2.")
+                                .arg(describe(where), problem)));
     step.name = where.name;
     const quint64 key = quint64(qHash(step.name, size_t(step.folder)));
     std::optional<int> earlier;
@@ -505,11 +566,14 @@ Status Operation::openFolder(int k, QSet<QString>* planned) {
             continue;
         if (folder.kind() != ErrorKind::NotFound)
             return labelled(step, folder.status());
-        return labelled(step, folder.status().withMessage(
-                                  QStringLiteral("Could not write %1: the folder %2 does not "
-                                                 "exist.")
-                                      .arg(describe(locationOf(step)),
-                                           quotedPath(slot.location.folderPath()))));
+        return labelled(
+            step,
+            folder.status().withMessage(
+                //: %1 is a file, %2 the folder it would lie in (both in
+                //: quotes)
+                QCoreApplication::translate("Store", "Could not write %1: the folder %2 "
+                                                     "does not exist.")
+                    .arg(describe(locationOf(step)), quotedPath(slot.location.folderPath()))));
     }
     return folder.status();
 }
@@ -537,9 +601,12 @@ Status Operation::planFolders(const FolderSlot& slot, QSet<QString>* planned) {
         if (missing && !planned->contains(made.key(m_game))) {
             planned->insert(made.key(m_game));
             if (const QString problem = recordedPathProblem(made); !problem.isEmpty())
-                return Status::failure(ErrorKind::UnsafePath,
-                                       QStringLiteral("The folder %1 cannot be made: %2.")
-                                           .arg(quotedName(made.path), problem));
+                return Status::failure(
+                    ErrorKind::UnsafePath,
+                    //: %1 is a folder (in quotes), %2 why it cannot be
+                    //: made, a clause
+                    QCoreApplication::translate("Store", "The folder %1 cannot be made: %2.")
+                        .arg(quotedName(made.path), problem));
             m_createdFolders << made;
         }
     }
@@ -631,7 +698,9 @@ Status Operation::copyToKeep(const Step& step, const fs::Folder& temporary) {
         return labelled(step, after.status());
     if (!after->unchangedSince(existing.info))
         return labelled(step, Status::failure(ErrorKind::Failed,
-                                              QStringLiteral("%1 changed while it was being kept.")
+                                              //: %1 is a file (in quotes)
+                                              QCoreApplication::translate(
+                                                  "Store", "%1 changed while it was being kept.")
                                                   .arg(describe(locationOf(step)))));
     return temp->close();
 }
@@ -952,7 +1021,8 @@ Status Operation::writeStep(Step& step, Hasher& hasher, Writing& writing) {
         if (m_options.progress)
             m_options.progress(writing.done, writing.total);
         if (m_options.stop && m_options.stop())
-            return Status::failure(ErrorKind::Cancelled, QStringLiteral("Cancelled."));
+            return Status::failure(ErrorKind::Cancelled,
+                                   QCoreApplication::translate("Store", "Cancelled."));
         return Status::success();
     });
     if (!copied)
@@ -1020,10 +1090,12 @@ Status Operation::recordAfter(const Writing& writing) {
         if (step.file >= 0 && !step.remove && m_after[size_t(step.file)] != digest)
             return labelled(step,
                             Status::failure(ErrorKind::Failed,
-                                            QStringLiteral("What %1 is to get back cannot be put "
-                                                           "back: its kept copy in the history "
-                                                           "is damaged (its bytes no longer match "
-                                                           "their SHA-256).")
+                                            //: %1 is a file (in quotes)
+                                            QCoreApplication::translate(
+                                                "Store", "What %1 is to get back cannot be put "
+                                                         "back: its kept copy in the history is "
+                                                         "damaged (its bytes no longer match "
+                                                         "their SHA-256).")
                                                 .arg(describe(locationOf(step)))));
     }
     for (const Step& step : m_steps) {
@@ -1132,19 +1204,8 @@ Result<Applied> Operation::rollBack(const Status& failure) {
                 m_history.clearPending(m_id).ok();
         }
     }
-    QString text = inUsersTerms(failure.error());
-    if (problems.isEmpty())
-        text += QStringLiteral(" Nothing was changed.");
-    else
-        text += QStringLiteral(" These files could not be put back: %1. Their previous contents "
-                               "are kept in Grovekeep's history (operation %2), and the next "
-                               "start of Grovekeep or grovekeep-vif puts them back.")
-                    .arg(problems.join(QStringLiteral(", ")))
-                    .arg(m_id);
-    if (!durable)
-        text += QStringLiteral(" The system could not confirm that every file put back is "
-                               "safely on the disk.");
-    return failure.withMessage(text);
+    return failure.withMessage(
+        rolledBackText(inUsersTerms(failure.error()), problems, m_id, durable));
 }
 
 // Puts back what a file held before the operation placed its new content. Only what this
@@ -1155,21 +1216,23 @@ void Operation::takeBack(const Step& step, QStringList* problems, bool* durable)
         step.existing >= 0 ? m_existing[size_t(step.existing)].before : std::nullopt;
     const auto now = ChangeStore::versionOf(location);
     if (!now) {
-        *problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(now.error()));
+        *problems << notPutBack(describe(location), asClause(now.error()));
         return;
     }
     const bool ours =
         step.remove ? !now->has_value() : (*now && (*now)->sha256 == m_after[size_t(step.file)]);
     if (!ours) {
         if (!(before ? (*now && (*now)->sha256 == before->sha256) : !now->has_value()))
-            *problems << QStringLiteral("%1 (it changed since)").arg(describe(location));
+            //: an entry of a list of files that could not be put back; %1 is a file (in quotes)
+            *problems << QCoreApplication::translate("Store", "%1 (it changed since)")
+                             .arg(describe(location));
         return;
     }
     bool done = true;
     if (const Status back =
             putBack(m_history, location, before, temporaryName(m_token, step.file), &done);
         !back)
-        *problems << QStringLiteral("%1 (%2)").arg(describe(location), asClause(back.error()));
+        *problems << notPutBack(describe(location), asClause(back.error()));
     *durable = *durable && done;
 }
 

@@ -153,4 +153,11 @@ private:
     QList<Conflict> m_conflicts;
 };
 
+// A failure's message (whole sentences) followed by "Nothing was changed.", in the user's
+// language.
+QString withNothingChanged(const QString& message);
+// A failure's message as a clause after what the change is called: "Entry 2 ("hills.lnd"):
+// could not ...".
+QString labelledText(const QString& label, const QString& message);
+
 } // namespace gk

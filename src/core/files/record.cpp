@@ -3,6 +3,7 @@
 #include "base/names.h"
 #include "base/quoting.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -25,8 +26,9 @@ constexpr qsizetype kMaxText = 4096;
 constexpr qint64 kMaxSize = qint64(1) << 56;
 const QString kGameRoot = QStringLiteral("game");
 // A path in the game folder of a record that names none would be a path below nothing.
-const QString kNoGameFolder =
-    QStringLiteral("names a path in the game folder, but the record names no game folder");
+//: why a line of a history record cannot be used, a clause; %1 is the line's number
+const char* const kNoGameFolder = QT_TRANSLATE_NOOP(
+    "History", "line %1 names a path in the game folder, but the record names no game folder");
 const QString kGrovekeepRoot = QStringLiteral("grovekeep");
 const QString kHistoryFolder = QStringLiteral("History");
 
@@ -90,19 +92,29 @@ QString RecordedPath::key(const QString& game) const {
 
 QString recordedPathProblem(const RecordedPath& recorded) {
     if (recorded.path.isEmpty() || recorded.path.size() > kMaxText)
-        return QStringLiteral("its path is empty or too long");
+        //: why a path named in the history cannot be used, a clause
+        return QCoreApplication::translate("History", "its path is empty or too long");
     const QStringList parts = recorded.path.split(QLatin1Char('/'));
     for (const QString& part : parts) {
         if (fs::Folder::isTemporary(part))
-            return QStringLiteral("%1 is one of Grovekeep's temporary files").arg(quotedName(part));
+            //: why a path named in the history cannot be used, a clause; %1 is a name in quotes
+            return QCoreApplication::translate("History",
+                                               "%1 is one of Grovekeep's temporary files")
+                .arg(quotedName(part));
         QString problem;
         if (recorded.root == RootKind::Elsewhere) {
             if (part.isEmpty() || part == QStringLiteral(".") || part == QStringLiteral("..") ||
                 part.contains(QLatin1Char('\\')))
-                problem = QStringLiteral("%1 is no name of a file").arg(quotedName(part));
+                //: why a path named in the history cannot be used, a clause; %1 is a name in
+                //: quotes
+                problem = QCoreApplication::translate("History", "%1 is no name of a file")
+                              .arg(quotedName(part));
             for (const QChar c : part) {
                 if (problem.isEmpty() && isInvisibleControl(c))
-                    problem = QStringLiteral("%1 holds a control character").arg(quotedName(part));
+                    //: why a path named in the history cannot be used, a clause; %1 is a name
+                    //: in quotes
+                    problem = QCoreApplication::translate("History", "%1 holds a control character")
+                                  .arg(quotedName(part));
             }
         } else {
             problem = componentProblem(part);
@@ -111,20 +123,28 @@ QString recordedPathProblem(const RecordedPath& recorded) {
             return problem;
     }
     if (recorded.root == RootKind::Game && parts.constFirst().startsWith(QLatin1Char('.')))
-        return QStringLiteral("%1 is a hidden folder of the game folder")
+        //: why a path named in the history cannot be used, a clause; %1 is a name in quotes
+        return QCoreApplication::translate("History", "%1 is a hidden folder of the game folder")
             .arg(quotedName(parts.constFirst()));
     if (recorded.root == RootKind::Grovekeep &&
         parts.constFirst().compare(kHistoryFolder, Qt::CaseInsensitive) == 0)
-        return QStringLiteral("it lies in Grovekeep's history");
+        //: why a path named in the history cannot be used, a clause
+        return QCoreApplication::translate("History", "it lies in Grovekeep's history");
     if (recorded.root == RootKind::Elsewhere) {
         const QString& folder = recorded.elsewhere;
         if (folder.isEmpty() || folder.size() > kMaxText || !QDir::isAbsolutePath(folder) ||
             cleanFolder(NativePath(folder)) != folder)
-            return QStringLiteral("its folder %1 is not a clean absolute path")
+            //: why a path named in the history cannot be used, a clause; %1 is a folder in
+            //: quotes
+            return QCoreApplication::translate("History",
+                                               "its folder %1 is not a clean absolute path")
                 .arg(quotedName(folder));
         for (const QChar c : folder) {
             if (isInvisibleControl(c))
-                return QStringLiteral("its folder %1 holds a control character")
+                //: why a path named in the history cannot be used, a clause; %1 is a folder
+                //: in quotes
+                return QCoreApplication::translate("History",
+                                                   "its folder %1 holds a control character")
                     .arg(quotedName(folder));
         }
     }
@@ -174,8 +194,10 @@ Result<fs::Location> Places::resolve(const RecordedPath& path, const QString& re
                                      Use use) const {
     if (const QString problem = recordedPathProblem(path); !problem.isEmpty())
         return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("The history names %1, which Grovekeep does not "
-                                              "touch: %2.")
+                               //: %1 is a path in quotes, %2 why it cannot be used, a clause
+                               QCoreApplication::translate("History",
+                                                           "The history names %1, which Grovekeep "
+                                                           "does not touch: %2.")
                                    .arg(quotedName(path.path), problem));
     switch (path.root) {
     case RootKind::Grovekeep:
@@ -190,12 +212,16 @@ Result<fs::Location> Places::resolve(const RecordedPath& path, const QString& re
         if (game.isEmpty())
             return Status::failure(
                 ErrorKind::NotFound,
-                QStringLiteral("%1 lies in the game folder %2, and the game "
-                               "folder is not set.")
+                //: %1 is a file, %2 the game folder it lies in (both in quotes)
+                QCoreApplication::translate("History", "%1 lies in the game folder %2, and the "
+                                                       "game folder is not set.")
                     .arg(quotedPath(recorded.child(path.path)), quotedPath(recorded)));
         if (!configured)
             return Status::failure(ErrorKind::UnsafePath,
-                                   QStringLiteral("%1 lies in the game folder %2, but the game "
+                                   //: %1 is a file, %2 the game folder it lies in, %3 the game
+                                   //: folder Grovekeep is set to now (all in quotes)
+                                   QCoreApplication::translate(
+                                       "History", "%1 lies in the game folder %2, but the game "
                                                   "folder is now %3; Grovekeep changes files "
                                                   "only in the game folder it is set to.")
                                        .arg(quotedPath(recorded.child(path.path)),
@@ -207,11 +233,13 @@ Result<fs::Location> Places::resolve(const RecordedPath& path, const QString& re
     }
     const NativePath folder(path.elsewhere);
     if (use == Use::Change)
-        return Status::failure(ErrorKind::UnsafePath,
-                               QStringLiteral("%1 lies in %2, outside the game folder and "
-                                              "Grovekeep's folder, where Grovekeep does not "
-                                              "write from its history.")
-                                   .arg(quotedPath(folder.child(path.path)), quotedPath(folder)));
+        return Status::failure(
+            ErrorKind::UnsafePath,
+            //: %1 is a file, %2 the folder it lies in (both in quotes)
+            QCoreApplication::translate("History", "%1 lies in %2, outside the game folder and "
+                                                   "Grovekeep's folder, where Grovekeep does not "
+                                                   "write from its history.")
+                .arg(quotedPath(folder.child(path.path)), quotedPath(folder)));
     return fs::Location::below(folder, path.path);
 }
 
@@ -505,9 +533,12 @@ Status appendToRecord(const fs::Folder& operations, const QString& name,
 namespace {
 
 Status damaged(const NativePath& path, const QString& why) {
-    return Status::failure(ErrorKind::Invalid, QStringLiteral("The history record %1 cannot be "
-                                                              "used: %2.")
-                                                   .arg(quotedPath(path), why));
+    return Status::failure(
+        ErrorKind::Invalid,
+        //: %1 is a file of the history (in quotes), %2 why it cannot be
+        //: used, a clause such as "line 4 cannot be read"
+        QCoreApplication::translate("History", "The history record %1 cannot be used: %2.")
+            .arg(quotedPath(path), why));
 }
 
 std::optional<QJsonObject> objectOf(const QByteArray& line) {
@@ -568,7 +599,8 @@ QString pathProblem(const QJsonObject& o, const QString& key) {
     const auto path = textOf(o.value(key));
     const auto root = textOf(o.value(QStringLiteral("root")));
     if (!path || !root)
-        return QStringLiteral("a path or its root is missing");
+        //: why a path named in the history cannot be used, a clause
+        return QCoreApplication::translate("History", "a path or its root is missing");
     RecordedPath out;
     out.path = *path;
     out.root = *root == kGameRoot        ? RootKind::Game
@@ -576,7 +608,8 @@ QString pathProblem(const QJsonObject& o, const QString& key) {
                                          : RootKind::Elsewhere;
     out.elsewhere = out.root == RootKind::Elsewhere ? *root : QString();
     const QString problem = recordedPathProblem(out);
-    return QStringLiteral("%1 %2").arg(quotedName(*path), problem);
+    //: %1 is a path named in a history record (in quotes), %2 why it cannot be used, a clause
+    return QCoreApplication::translate("History", "%1 %2").arg(quotedName(*path), problem);
 }
 
 std::optional<RecordHead> headOf(const QJsonObject& o) {
@@ -658,12 +691,16 @@ std::optional<RecordedVersion> numberedVersion(const QJsonObject& o, const char*
     return RecordedVersion{int(*file), *version};
 }
 
-// A file line's file, or why it is none.
-std::optional<RecordedFile> fileOf(const QJsonObject& o, QString* problem) {
+// The file of line `line`, or why it is none.
+std::optional<RecordedFile> fileOf(const QJsonObject& o, qint64 line, QString* problem) {
+    const QString number = QString::number(line);
     const auto where = pathOf(o, QStringLiteral("file"));
     if (!where) {
-        *problem = QStringLiteral("names no file Grovekeep may change: %1")
-                       .arg(pathProblem(o, QStringLiteral("file")));
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number,
+        //: %2 the path it names and why that cannot be used
+        *problem =
+            QCoreApplication::translate("History", "line %1 names no file Grovekeep may change: %2")
+                .arg(number, pathProblem(o, QStringLiteral("file")));
         return std::nullopt;
     }
     RecordedFile file;
@@ -676,20 +713,31 @@ std::optional<RecordedFile> fileOf(const QJsonObject& o, QString* problem) {
     else if (role == QStringLiteral("copy"))
         file.role = FileRole::Copy;
     else
-        *problem = QStringLiteral("has no known role");
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number
+        *problem = QCoreApplication::translate("History", "line %1 has no known role").arg(number);
     const QJsonValue remove = o.value(QStringLiteral("remove"));
     if (problem->isEmpty() && !remove.isUndefined() && !remove.isBool())
-        *problem = QStringLiteral("has an unknown removal");
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number
+        *problem =
+            QCoreApplication::translate("History", "line %1 has an unknown removal").arg(number);
     file.remove = remove.toBool();
     const QJsonValue before = o.value(QStringLiteral("before"));
     if (before.isObject())
         file.before = versionOf(before.toObject());
     if (problem->isEmpty() && before.isObject() && !file.before)
-        *problem = QStringLiteral("has a damaged content (sha256, size, mode)");
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number
+        *problem = QCoreApplication::translate("History",
+                                               "line %1 has a damaged content (sha256, size, mode)")
+                       .arg(number);
     else if (problem->isEmpty() && !before.isObject() && !before.isNull())
-        *problem = QStringLiteral("has no content before");
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number
+        *problem =
+            QCoreApplication::translate("History", "line %1 has no content before").arg(number);
     else if (problem->isEmpty() && file.remove && !file.before)
-        *problem = QStringLiteral("removes a file that was not there");
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number
+        *problem =
+            QCoreApplication::translate("History", "line %1 removes a file that was not there")
+                .arg(number);
     if (!problem->isEmpty())
         return std::nullopt;
     return file;
@@ -715,7 +763,8 @@ public:
             m_hash.add(line);
         const auto object = objectOf(line.chopped(1));
         if (!object)
-            return fault(QStringLiteral("cannot be read"));
+            //: why a line of a history record cannot be used, a clause; %1 is the line's number
+            return fault(QCoreApplication::translate("History", "line %1 cannot be read"));
         if (m_part == Head) {
             m_part = m_head.folders > 0 ? Folders : m_head.files > 0 ? Files : Afters;
             return Status::success();
@@ -730,7 +779,9 @@ public:
             return after(*object);
         if (m_part == Afters && object->contains(QStringLiteral("ready")))
             return sealed(*object);
-        return fault(QStringLiteral("is not where it belongs in a record"));
+        //: why a line of a history record cannot be used, a clause; %1 is the line's number
+        return fault(
+            QCoreApplication::translate("History", "line %1 is not where it belongs in a record"));
     }
     qint64 number() const { return m_number; }
     bool empty() const { return m_part == Head; }
@@ -738,8 +789,10 @@ public:
 private:
     enum Part { Head, Folders, Files, Afters, Ready, After };
 
-    Status fault(const QString& what) const {
-        return damaged(m_path, QStringLiteral("line %1 %2").arg(m_number).arg(what));
+    // This line cannot be used: `why` says so, %1 standing for its number and %2 for `detail`.
+    Status fault(const QString& why, const QString& detail = QString()) const {
+        const QString number = QString::number(m_number);
+        return damaged(m_path, detail.isNull() ? why.arg(number) : why.arg(number, detail));
     }
     // A roll-back writes these after whatever part of the record was written.
     Status trailing(const QJsonObject& o) {
@@ -748,33 +801,41 @@ private:
         if (o.contains(QStringLiteral("state"))) {
             const auto s = stateOf(o);
             if (!s)
-                return fault(QStringLiteral("holds no known state"));
+                //: why a line of a history record cannot be used, a clause; %1 is the line's number
+                return fault(
+                    QCoreApplication::translate("History", "line %1 holds no known state"));
             *m_state = *s;
             return Status::success();
         }
         const auto kept = numberedVersion(o, "kept", m_head.files);
         if (!kept)
-            return fault(QStringLiteral("names no kept version of a file of the record"));
+            //: why a line of a history record cannot be used, a clause; %1 is the line's number
+            return fault(QCoreApplication::translate(
+                "History", "line %1 names no kept version of a file of the record"));
         return m_body.kept ? m_body.kept(*kept) : Status::success();
     }
     Status folder(const QJsonObject& o) {
         const auto folder = pathOf(o, QStringLiteral("folder"));
         if (!folder)
-            return fault(QStringLiteral("names no folder Grovekeep may make: %1")
-                             .arg(pathProblem(o, QStringLiteral("folder"))));
+            //: why a line of a history record cannot be used, a clause; %1 is the line's
+            //: number, %2 the path it names and why that cannot be used
+            return fault(QCoreApplication::translate("History",
+                                                     "line %1 names no folder Grovekeep may make: "
+                                                     "%2"),
+                         pathProblem(o, QStringLiteral("folder")));
         if (folder->root == RootKind::Game && m_head.game.isEmpty())
-            return fault(kNoGameFolder);
+            return fault(QCoreApplication::translate("History", kNoGameFolder));
         if (++m_folders == m_head.folders)
             m_part = m_head.files > 0 ? Files : Afters;
         return m_body.folder ? m_body.folder(*folder) : Status::success();
     }
     Status file(const QJsonObject& o) {
         QString problem;
-        const auto file = fileOf(o, &problem);
+        const auto file = fileOf(o, m_number, &problem);
         if (!file)
-            return fault(problem);
+            return damaged(m_path, problem);
         if (file->path.root == RootKind::Game && m_head.game.isEmpty())
-            return fault(kNoGameFolder);
+            return fault(QCoreApplication::translate("History", kNoGameFolder));
         const int k = m_files++;
         if (m_files == m_head.files)
             m_part = Afters;
@@ -783,7 +844,9 @@ private:
     Status after(const QJsonObject& o) {
         const auto after = numberedVersion(o, "after", m_head.files);
         if (!after || after->file <= m_lastAfter)
-            return fault(QStringLiteral("names no file of the record in order"));
+            //: why a line of a history record cannot be used, a clause; %1 is the line's number
+            return fault(QCoreApplication::translate(
+                "History", "line %1 names no file of the record in order"));
         m_lastAfter = after->file;
         return m_body.after ? m_body.after(*after) : Status::success();
     }
@@ -792,8 +855,11 @@ private:
         const auto lines = numberIn(r.value(QStringLiteral("lines")), 0, qint64(1) << 40);
         if (!lines || *lines != m_number - 1 ||
             r.value(QStringLiteral("sha256")).toString() != m_hash.hex())
-            return fault(QStringLiteral("does not match the lines before it: the record was "
-                                        "changed or damaged"));
+            //: why a line of a history record cannot be used, a clause; %1 is the line's
+            //: number
+            return fault(QCoreApplication::translate("History",
+                                                     "line %1 does not match the lines before it: "
+                                                     "the record was changed or damaged"));
         m_hashing = false;
         m_part = Ready;
         *m_ready = true;
@@ -861,13 +927,17 @@ Result<RecordHead> RecordReader::head() {
             break;
     }
     if (end < 0)
-        return damaged(m_state->file.path(), QStringLiteral("its first line is missing or too "
-                                                            "long"));
+        //: why a history record cannot be used, a clause
+        return damaged(m_state->file.path(),
+                       QCoreApplication::translate("History", "its first line is missing or too "
+                                                              "long"));
     const auto object = objectOf(start.left(end));
     const auto head = object ? headOf(*object) : std::nullopt;
     if (!head)
-        return damaged(m_state->file.path(), QStringLiteral("its first line is not the head of "
-                                                            "a record of this Grovekeep"));
+        //: why a history record cannot be used, a clause
+        return damaged(m_state->file.path(),
+                       QCoreApplication::translate("History", "its first line is not the head of "
+                                                              "a record of this Grovekeep"));
     m_state->head = head;
     return *head;
 }
@@ -886,17 +956,24 @@ Result<RecordedState> RecordReader::state() {
     tail.chop(1); // its last line end
     const qsizetype start = tail.lastIndexOf('\n');
     if (start < 0 && from > 0)
-        return damaged(m_state->file.path(), QStringLiteral("its last line is too long"));
+        //: why a history record cannot be used, a clause
+        return damaged(m_state->file.path(),
+                       QCoreApplication::translate("History", "its last line is too long"));
     const QByteArray last = tail.mid(start + 1);
     const auto object = objectOf(last);
     if (!object)
-        return damaged(m_state->file.path(), QStringLiteral("its last line cannot be read"));
+        //: why a history record cannot be used, a clause
+        return damaged(m_state->file.path(),
+                       QCoreApplication::translate("History", "its last line cannot be read"));
     if (!object->contains(QStringLiteral("state")))
         return RecordedState{}; // no state written yet: under way
     const auto state = stateOf(*object);
     if (!state)
+        //: why a history record cannot be used, a clause; complete, undone and rolled-back
+        //: are the states written in the record
         return damaged(m_state->file.path(),
-                       QStringLiteral("its state is none of complete, undone or rolled-back"));
+                       QCoreApplication::translate(
+                           "History", "its state is none of complete, undone or rolled-back"));
     return *state;
 }
 
@@ -919,7 +996,9 @@ Status RecordReader::read(const Body& body, bool* ready, RecordedState* state) {
             continue;
         }
         if (buffer.size() > kMaxLine)
-            return damaged(path, QStringLiteral("line %1 is too long").arg(lines.number() + 1));
+            //: why a history record cannot be used, a clause; %1 is the number of a line
+            return damaged(path, QCoreApplication::translate("History", "line %1 is too long")
+                                     .arg(lines.number() + 1));
         const qint64 want = std::min<qint64>(1 << 20, m_state->size - offset);
         if (want <= 0)
             break; // a last line without its end was cut short: never written
@@ -930,7 +1009,8 @@ Status RecordReader::read(const Body& body, bool* ready, RecordedState* state) {
         offset += want;
     }
     if (lines.empty())
-        return damaged(path, QStringLiteral("it is empty"));
+        //: why a history record cannot be used, a clause
+        return damaged(path, QCoreApplication::translate("History", "it is empty"));
     return Status::success();
 }
 

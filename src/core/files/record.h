@@ -41,7 +41,9 @@ enum class FileRole {
 QString roleName(FileRole role); // "target", "backup", "copy"
 
 enum class OperationState { UnderWay, Complete, Undone, RolledBack };
-QString stateName(OperationState state); // "under-way", "complete", "undone", "rolled-back"
+// "under-way", "complete", "undone", "rolled-back": the word the record and grovekeep-vif write
+// (describe.h has it for people).
+QString stateName(OperationState state);
 
 // A content of a file: its SHA-256, its size and its permission bits.
 struct FileVersion {

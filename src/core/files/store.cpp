@@ -6,6 +6,7 @@
 #include "operation.h"
 #include "pathindex.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,6 +52,18 @@ namespace {
 
 QString describe(const fs::Location& location) { return quotedPath(location.path()); }
 
+// An entry of a check of the kept contents: a file and what is wrong with it.
+QString damagedEntry(const QString& shown, const QString& why) {
+    //: %1 is a file kept in the history (in quotes), %2 what is wrong with it, a clause
+    return QCoreApplication::translate("Store", "%1: %2").arg(shown, why);
+}
+
+// The note of an operation the recovery at the next start rolled back, written into its record
+// as it is (noteText() shows it in the user's language).
+//: the note of an operation that was interrupted and put back when Grovekeep started again
+const char* const kRolledBackAtStart =
+    QT_TRANSLATE_NOOP("History", "Interrupted; rolled back at the next start.");
+
 // Whether `now` is the content `version` (none: no file).
 bool holds(const std::optional<FileVersion>& now, const std::optional<FileVersion>& version) {
     if (!version)
@@ -77,9 +90,11 @@ Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder,
     auto manager = fs::Folder::openRoot(managerFolder);
     if (!manager)
         return Status::failure(ErrorKind::NotFound,
-                               QStringLiteral("The Grovekeep folder %1 does not exist, so "
-                                              "nothing can be written: its history keeps what "
-                                              "every change replaces.")
+                               //: %1 is Grovekeep's folder (in quotes)
+                               QCoreApplication::translate(
+                                   "Store", "The Grovekeep folder %1 does not exist, so nothing "
+                                            "can be written: its history keeps what every change "
+                                            "replaces.")
                                    .arg(quotedPath(managerFolder)));
     return ChangeStore(Places{managerFolder, gameFolder});
 }
@@ -87,9 +102,11 @@ Result<ChangeStore> ChangeStore::open(const NativePath& managerFolder,
 Result<ChangeStore> openStore(const ComposedPath& managerFolder, const ComposedPath& gameFolder) {
     if (managerFolder.isEmpty())
         return Status::failure(ErrorKind::NotFound,
-                               QStringLiteral("Please tell Grovekeep where it is located (Tools "
-                                              "> Options) first: its folder keeps the history "
-                                              "of every change."));
+                               //: Tools > Options is the menu command of the main window
+                               QCoreApplication::translate(
+                                   "Store", "Please tell Grovekeep where it is located (Tools > "
+                                            "Options) first: its folder keeps the history of "
+                                            "every change."));
     return ChangeStore::open(managerFolder.native(),
                              gameFolder.isEmpty() ? NativePath() : gameFolder.native());
 }
@@ -97,8 +114,7 @@ Result<ChangeStore> openStore(const ComposedPath& managerFolder, const ComposedP
 Result<ChangeStore::Locked> ChangeStore::lock() {
     auto manager = fs::Folder::openRoot(m_places.manager);
     if (!manager)
-        return manager.status().withMessage(manager.error() +
-                                            QStringLiteral(" Nothing was changed."));
+        return manager.status().withMessage(withNothingChanged(manager.error()));
     bool waited = false;
     const Status locked = manager->lockExclusive([&] {
         waited = true;
@@ -107,7 +123,7 @@ Result<ChangeStore::Locked> ChangeStore::lock() {
     if (waited && m_waiting)
         m_waiting(true);
     if (!locked)
-        return locked.withMessage(locked.error() + QStringLiteral(" Nothing was changed."));
+        return locked.withMessage(withNothingChanged(locked.error()));
     return Locked{std::move(*manager), HistoryFolder(m_places.manager)};
 }
 
@@ -135,7 +151,8 @@ std::optional<FileVersion> olderVersion(const QJsonValue& value, bool* bad) {
 QString olderHead(const QJsonObject& o, const QString& name, OperationRecord* r) {
     r->id = o.value(QStringLiteral("id")).toInt();
     if (r->id <= 0 || r->id != name.chopped(5).toInt())
-        return QStringLiteral("its number does not match its name");
+        //: why a history record of an older Grovekeep cannot be used, a clause
+        return QCoreApplication::translate("Store", "its number does not match its name");
     r->time = QDateTime::fromString(o.value(QStringLiteral("time")).toString(), Qt::ISODate);
     r->info.kind = o.value(QStringLiteral("kind")).toString().left(64);
     r->info.what = o.value(QStringLiteral("what")).toString().left(4096);
@@ -152,13 +169,15 @@ QString olderHead(const QJsonObject& o, const QString& name, OperationRecord* r)
     else if (state == QStringLiteral("under-way"))
         r->state = OperationState::UnderWay;
     else
-        return QStringLiteral("its state is unknown");
+        //: why a history record of an older Grovekeep cannot be used, a clause
+        return QCoreApplication::translate("Store", "its state is unknown");
     r->undoes = std::max(0, o.value(QStringLiteral("undoes")).toInt());
     r->info.undoes = r->undoes;
     r->undoneBy = std::max(0, o.value(QStringLiteral("undoneBy")).toInt());
     r->note = o.value(QStringLiteral("note")).toString().left(4096);
     if (!r->time.isValid())
-        return QStringLiteral("its time is unknown");
+        //: why a history record of an older Grovekeep cannot be used, a clause
+        return QCoreApplication::translate("Store", "its time is unknown");
     return QString();
 }
 
@@ -193,7 +212,8 @@ QString olderFiles(const QJsonObject& o, const Places& places, OperationRecord* 
         file.before = olderVersion(f.value(QStringLiteral("before")), &bad);
         file.after = olderVersion(f.value(QStringLiteral("after")), &bad);
         if (bad)
-            return QStringLiteral("a file's content is damaged");
+            //: why a history record of an older Grovekeep cannot be used, a clause
+            return QCoreApplication::translate("Store", "a file's content is damaged");
         file.remove = !file.after && file.before && r->state != OperationState::UnderWay;
         *ready = *ready || file.after.has_value();
         r->files << file;
@@ -207,8 +227,11 @@ Result<OperationRecord> readOlder(const fs::Folder& operations, const QString& n
                                   const Places& places, bool* ready) {
     auto fail = [&](const QString& why) {
         return Status::failure(ErrorKind::Invalid,
-                               QStringLiteral("The history record %1 of an older Grovekeep "
-                                              "cannot be used: %2.")
+                               //: %1 is a file of the history (in quotes), %2 why it cannot be
+                               //: used, a clause
+                               QCoreApplication::translate("Store",
+                                                           "The history record %1 of an older "
+                                                           "Grovekeep cannot be used: %2.")
                                    .arg(quotedPath(operations.pathOf(name)), why));
     };
     auto file = operations.openForReading(name);
@@ -218,14 +241,16 @@ Result<OperationRecord> readOlder(const fs::Folder& operations, const QString& n
     if (!info)
         return info.status();
     if (info->size > kMaxOlderRecord)
-        return fail(QStringLiteral("it is too large"));
+        //: why a history record of an older Grovekeep cannot be used, a clause
+        return fail(QCoreApplication::translate("Store", "it is too large"));
     QByteArray bytes(qsizetype(info->size), Qt::Uninitialized);
     if (const Status read = file->readExactly(bytes.data(), bytes.size(), 0); !read)
         return read;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes);
     bytes.clear();
     if (!doc.isObject())
-        return fail(QStringLiteral("it is not a record"));
+        //: why a history record of an older Grovekeep cannot be used, a clause
+        return fail(QCoreApplication::translate("Store", "it is not a record"));
     OperationRecord r;
     if (const QString problem = olderHead(doc.object(), name, &r); !problem.isEmpty())
         return fail(problem);
@@ -367,13 +392,22 @@ Status ChangeStore::recoverFirst(Locked& locked) {
     QStringList why;
     for (const Recovered& r : *recovered)
         why += r.problems;
+    if (why.isEmpty())
+        return Status::failure(ErrorKind::Failed,
+                               //: %1 is the number of an operation
+                               QCoreApplication::translate(
+                                   "Store", "Operation %1 was interrupted and could not be rolled "
+                                            "back yet. Nothing was changed; the next command "
+                                            "tries again.")
+                                   .arg(pending.constFirst()));
     return Status::failure(
         ErrorKind::Failed,
-        QStringLiteral("Operation %1 was interrupted and could not be rolled back yet%2. Nothing "
-                       "was changed; the next command tries again.")
-            .arg(pending.constFirst())
-            .arg(why.isEmpty() ? QString()
-                               : QStringLiteral(" (%1)").arg(why.join(QStringLiteral("; ")))));
+        //: %1 is the number of an operation, %2 what stopped its roll-back (clauses joined by
+        //: "; ")
+        QCoreApplication::translate("Store",
+                                    "Operation %1 was interrupted and could not be rolled back "
+                                    "yet (%2). Nothing was changed; the next command tries again.")
+            .arg(QString::number(pending.constFirst()), why.join(QStringLiteral("; "))));
 }
 
 Result<ChangeStore::Locked> ChangeStore::lockForChange() {
@@ -381,7 +415,7 @@ Result<ChangeStore::Locked> ChangeStore::lockForChange() {
     if (!locked)
         return locked.status();
     if (const Status prepared = prepare(*locked); !prepared)
-        return prepared.withMessage(prepared.error() + QStringLiteral(" Nothing was changed."));
+        return prepared.withMessage(withNothingChanged(prepared.error()));
     if (const Status recovered = recoverFirst(*locked); !recovered)
         return recovered;
     return locked;
@@ -498,10 +532,11 @@ Result<QList<OperationRecord>> ChangeStore::history(bool wholeRecords) const {
             auto operations = history.part(kOperations);
             const auto read = operations ? readOlder(**operations, name, m_places, &ready)
                                          : Result<OperationRecord>(operations.status());
-            r.unreadable =
-                read ? QStringLiteral("It was recorded by an older Grovekeep and is converted "
-                                      "the next time Grovekeep changes a file.")
-                     : read.error();
+            //: said of a record of the history that cannot be shown yet
+            r.unreadable = read ? QCoreApplication::translate(
+                                      "Store", "It was recorded by an older Grovekeep and is "
+                                               "converted the next time Grovekeep changes a file.")
+                                : read.error();
             out << r;
         }
     }
@@ -514,8 +549,11 @@ Result<OperationRecord> ChangeStore::operation(int id) const {
     HistoryFolder history(m_places.manager);
     auto record = history.whole(id, m_places);
     if (!record && record.kind() == ErrorKind::NotFound)
-        return Status::failure(ErrorKind::NotFound,
-                               QStringLiteral("There is no operation %1 in the history.").arg(id));
+        return Status::failure(
+            ErrorKind::NotFound,
+            //: %1 is the number of an operation
+            QCoreApplication::translate("Store", "There is no operation %1 in the history.")
+                .arg(id));
     if (record && !record->readable())
         return Status::failure(ErrorKind::Invalid, record->unreadable);
     return record;
@@ -541,7 +579,9 @@ Result<std::optional<FileVersion>> ChangeStore::versionOf(const fs::Location& lo
     if (info->kind != fs::Kind::File)
         return Status::failure(info->kind == fs::Kind::Folder ? ErrorKind::IsFolder
                                                               : ErrorKind::UnsafePath,
-                               QStringLiteral("%1 is not a regular file.").arg(describe(location)));
+                               //: %1 is a file (in quotes)
+                               QCoreApplication::translate("Store", "%1 is not a regular file.")
+                                   .arg(describe(location)));
     auto file = folder->openForReading(location.name);
     if (!file)
         return file.status();
@@ -591,12 +631,39 @@ QStringList laterOperations(HistoryFolder& history, const Places& places,
                 later->undoes > record.id)
                 continue;
             named.insert(other);
-            problems << QStringLiteral("Operation %1 (%2) changed %3 later; undo it first.")
-                            .arg(other)
-                            .arg(oneLine(later->info.what), describe(locations.at(k)));
+            //: %1 is the number of a later operation, %2 what it was (such as Package "x.vif"),
+            //: %3 a file (in quotes)
+            problems << QCoreApplication::translate(
+                            "Store", "Operation %1 (%2) changed %3 later; undo it first.")
+                            .arg(QString::number(other), oneLine(later->info.what),
+                                 describe(locations.at(k)));
         }
     }
     return problems;
+}
+
+// Why operation `id`, in `state`, cannot be undone.
+QString notUndoable(int id, OperationState state) {
+    switch (state) {
+    case OperationState::UnderWay:
+        break;
+    case OperationState::Complete:
+        return QString();
+    case OperationState::Undone:
+        //: %1 is the number of an operation
+        return QCoreApplication::translate(
+                   "Store", "Operation %1 is undone; only a complete operation can be undone.")
+            .arg(id);
+    case OperationState::RolledBack:
+        //: %1 is the number of an operation
+        return QCoreApplication::translate(
+                   "Store", "Operation %1 is rolled-back; only a complete operation can be undone.")
+            .arg(id);
+    }
+    //: %1 is the number of an operation
+    return QCoreApplication::translate(
+               "Store", "Operation %1 is under-way; only a complete operation can be undone.")
+        .arg(id);
 }
 
 } // namespace
@@ -609,21 +676,21 @@ QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
     if (!record)
         return {record.error()};
     if (record->state != OperationState::Complete)
-        return {QStringLiteral("Operation %1 is %2; only a complete operation can be undone.")
-                    .arg(id)
-                    .arg(stateName(record->state))};
+        return {notUndoable(id, record->state)};
     QStringList problems;
     QList<fs::Location> locations;
     for (const FileRecord& file : record->files) {
         const auto location = m_places.resolve(file.recorded, record->game, Places::Use::Change);
-        if (!location) {
+        if (!location && !file.before) {
+            problems << location.error();
+        } else if (!location) {
             // What it held stays in the history, where the user can take it.
-            problems << (file.before
-                             ? QStringLiteral("%1 What it held before is kept as %2.")
-                                   .arg(location.error(),
-                                        quotedPath(
-                                            history.objectLocation(file.before->sha256).path()))
-                             : location.error());
+            //: %1 says why a file cannot be put back (whole sentences), %2 is the file in the
+            //: history (in quotes) that keeps what it held
+            problems << QCoreApplication::translate("Store",
+                                                    "%1 What it held before is kept as %2.")
+                            .arg(location.error(),
+                                 quotedPath(history.objectLocation(file.before->sha256).path()));
         } else {
             locations << *location;
         }
@@ -638,15 +705,17 @@ QStringList ChangeStore::undoProblems(int id, bool* changedOnly) const {
         const FileRecord& file = record->files.at(k);
         const auto now = versionOf(locations.at(k));
         if (!now) {
-            problems << QStringLiteral("%1 could not be read: %2.")
+            //: %1 is a file (in quotes), %2 why it could not be read, a clause
+            problems << QCoreApplication::translate("Store", "%1 could not be read: %2.")
                             .arg(describe(locations.at(k)), asClause(now.error()));
             onlyChanged = false;
             continue;
         }
         if (!holds(*now, file.remove ? std::nullopt : file.after))
-            problems << QStringLiteral("%1 has changed since operation %2 wrote it.")
-                            .arg(describe(locations.at(k)))
-                            .arg(id);
+            //: %1 is a file (in quotes), %2 the number of an operation
+            problems << QCoreApplication::translate("Store",
+                                                    "%1 has changed since operation %2 wrote it.")
+                            .arg(describe(locations.at(k)), QString::number(id));
     }
     if (changedOnly)
         *changedOnly = onlyChanged && !problems.isEmpty();
@@ -711,10 +780,12 @@ Result<Applied> ChangeStore::undo(int id, bool force) {
     bool changedOnly = false;
     const QStringList problems = undoProblems(id, &changedOnly);
     if (!problems.isEmpty() && !(force && changedOnly))
-        return Status::failure(changedOnly ? ErrorKind::Failed : ErrorKind::Invalid,
-                               QStringLiteral("Operation %1 was not undone: %2")
-                                   .arg(id)
-                                   .arg(problems.join(QLatin1Char(' '))));
+        return Status::failure(
+            changedOnly ? ErrorKind::Failed : ErrorKind::Invalid,
+            //: %1 is the number of an operation, %2 why it was not undone
+            //: (whole sentences)
+            QCoreApplication::translate("Store", "Operation %1 was not undone: %2")
+                .arg(QString::number(id), problems.join(QLatin1Char(' '))));
     auto record = locked->history.whole(id, m_places);
     if (!record || !record->readable())
         return Status::failure(ErrorKind::Invalid, record ? record->unreadable : record.error());
@@ -851,8 +922,8 @@ Result<StoreCheck> ChangeStore::verifyStore() const {
     for (const QString& shardName : *shards) {
         auto shard = (*objects)->child(shardName, false);
         if (!shard) {
-            check.damaged << QStringLiteral("%1: %2").arg(quotedPath((*objects)->pathOf(shardName)),
-                                                          asClause(shard.error()));
+            check.damaged << damagedEntry(quotedPath((*objects)->pathOf(shardName)),
+                                          asClause(shard.error()));
             continue;
         }
         const auto names = shard->names();
@@ -865,13 +936,15 @@ Result<StoreCheck> ChangeStore::verifyStore() const {
             const QString shown = quotedPath(shard->pathOf(name));
             const auto digest = Digest::fromHex(name);
             if (!digest || !name.startsWith(shardName)) {
-                check.damaged
-                    << QStringLiteral("%1: its name is no SHA-256 of this folder").arg(shown);
+                //: %1 is a file kept in the history (in quotes)
+                check.damaged << QCoreApplication::translate(
+                                     "Store", "%1: its name is no SHA-256 of this folder")
+                                     .arg(shown);
                 continue;
             }
             auto file = shard->openForReading(name);
             if (!file) {
-                check.damaged << QStringLiteral("%1: %2").arg(shown, asClause(file.error()));
+                check.damaged << damagedEntry(shown, asClause(file.error()));
                 continue;
             }
             const auto info = file->info();
@@ -890,9 +963,12 @@ Result<StoreCheck> ChangeStore::verifyStore() const {
                 at += *got;
             }
             if (!read)
-                check.damaged << QStringLiteral("%1: %2").arg(shown, asClause(read.error()));
+                check.damaged << damagedEntry(shown, asClause(read.error()));
             else if (hash.digest() != *digest)
-                check.damaged << QStringLiteral("%1: its bytes do not match its name").arg(shown);
+                //: %1 is a file kept in the history (in quotes)
+                check.damaged << QCoreApplication::translate("Store",
+                                                             "%1: its bytes do not match its name")
+                                     .arg(shown);
         }
     }
     return check;
@@ -933,13 +1009,17 @@ bool keepLaterVersion(RollingBack& r, const fs::Location& location, int k) {
     const auto version = info ? r.history.keep(*source, *info, describe(location))
                               : Result<FileVersion>(info.status());
     if (!version) {
-        r.recovered.problems << QStringLiteral("%1 holds a later version that could not be kept, "
-                                               "and was left as it is: %2")
+        //: %1 is a file (in quotes), %2 why its later version could not be kept, a clause
+        r.recovered.problems << QCoreApplication::translate(
+                                    "Store", "%1 holds a later version that could not be kept, "
+                                             "and was left as it is: %2")
                                     .arg(describe(location), asClause(version.error()));
         return false;
     }
     r.kept << RecordedVersion{k, *version};
-    r.recovered.kept << QStringLiteral("kept your later version of %1 in the history (%2)")
+    //: a clause; %1 is a file, %2 the file in the history that keeps its content (both in quotes)
+    r.recovered.kept << QCoreApplication::translate(
+                            "Store", "kept your later version of %1 in the history (%2)")
                             .arg(describe(location),
                                  quotedPath(r.history.objectLocation(version->sha256).path()));
     return true;
@@ -951,7 +1031,9 @@ bool keepLaterVersion(RollingBack& r, const fs::Location& location, int k) {
 bool putBackFile(RollingBack& r, const FileRecord& file, const fs::Location& location, int k) {
     const auto now = ChangeStore::versionOf(location);
     if (!now) {
-        r.recovered.problems << QStringLiteral("%1 could not be read, and was left as it is: %2")
+        //: %1 is a file (in quotes), %2 why it could not be read, a clause
+        r.recovered.problems << QCoreApplication::translate(
+                                    "Store", "%1 could not be read, and was left as it is: %2")
                                     .arg(describe(location), asClause(now.error()));
         return false;
     }
@@ -964,7 +1046,8 @@ bool putBackFile(RollingBack& r, const FileRecord& file, const fs::Location& loc
     if (const Status back =
             putBack(r.history, location, file.before, temporaryName(r.token, k), &done);
         !back) {
-        r.recovered.problems << QStringLiteral("%1 could not be put back: %2")
+        //: %1 is a file (in quotes), %2 why it could not be put back, a clause
+        r.recovered.problems << QCoreApplication::translate("Store", "%1 could not be put back: %2")
                                     .arg(describe(location), asClause(back.error()));
         return false;
     }
@@ -998,7 +1081,8 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
         const FileRecord& file = record->files.at(k);
         const auto location = places.resolve(file.recorded, record->game, Places::Use::Change);
         if (!location) {
-            r.recovered.problems << QStringLiteral("%1 was left as it is: %2")
+            //: %1 is a file (in quotes), %2 why it was not put back, a clause
+            r.recovered.problems << QCoreApplication::translate("Store", "%1 was left as it is: %2")
                                         .arg(describe(file.location), asClause(location.error()));
             // A file the user chose, elsewhere, is never written from the history (it holds
             // what was saved, or what it held): the rest is rolled back all the same. A file
@@ -1013,16 +1097,16 @@ Recovered rollBackRecorded(HistoryFolder& history, const Places& places, int id,
             everyFile = putBackFile(r, file, *location, int(k)) && everyFile;
     }
     if (!r.durable)
-        r.recovered.problems << QStringLiteral("the system could not confirm that every file "
-                                               "put back is safely on the disk");
+        //: a clause, in a list of what went wrong in a roll-back
+        r.recovered.problems << QCoreApplication::translate(
+            "Store", "the system could not confirm that every file put back is safely on the disk");
     if (!everyFile)
         return r.recovered; // still under way: the next start tries again
     removeEmptyFolders(places, *record, createdFoldersOf(places, *record));
     RecordedState state;
     state.state = OperationState::RolledBack;
-    state.note = record->note.isEmpty()
-                     ? QStringLiteral("Interrupted; rolled back at the next start.")
-                     : record->note;
+    // Written into the record as it is: noteText() gives it in the user's language.
+    state.note = record->note.isEmpty() ? QString::fromUtf8(kRolledBackAtStart) : record->note;
     if (appendToRecord(**operations, recordName(id), r.kept, state))
         *finished = true;
     return r.recovered;
@@ -1039,7 +1123,10 @@ Result<QList<Recovered>> ChangeStore::recoverLocked(Locked& locked) {
     auto pending = history.pending();
     if (!pending)
         return pending.status().withMessage(
-            QStringLiteral("Grovekeep cannot tell whether a change was interrupted: %1")
+            //: %1 says why (whole sentences)
+            QCoreApplication::translate("Store",
+                                        "Grovekeep cannot tell whether a change was interrupted: "
+                                        "%1")
                 .arg(pending.error()));
     // The newest first: an operation left under way over another one's files is taken back
     // before the one whose files it found.
@@ -1106,8 +1193,10 @@ namespace {
 
 Status pruneRefused(const QString& why) {
     return Status::failure(ErrorKind::Invalid,
-                           QStringLiteral("Nothing was freed: %1 What it kept may be the only copy "
-                                          "of what a file held, so every kept content stays.")
+                           //: %1 says why a record cannot be read (whole sentences)
+                           QCoreApplication::translate(
+                               "Store", "Nothing was freed: %1 What it kept may be the only copy "
+                                        "of what a file held, so every kept content stays.")
                                .arg(why));
 }
 
@@ -1129,8 +1218,13 @@ Result<PruneChoice> choosePruned(HistoryFolder& history, const Places& places,
     if (!older)
         return older.status();
     if (!older->isEmpty())
-        return pruneRefused(
-            QStringLiteral("the record %1 of an older Grovekeep cannot be read.")
+        return Status::failure(
+            ErrorKind::Invalid,
+            //: %1 is a file of the history (in quotes)
+            QCoreApplication::translate(
+                "Store", "Nothing was freed: the record %1 of an older Grovekeep cannot be read. "
+                         "What it kept may be the only copy of what a file held, so every kept "
+                         "content stays.")
                 .arg(quotedPath(history.path().child(kOperations).child(older->at(0)))));
     PruneChoice choice;
     for (const int id : *ids) {
@@ -1270,13 +1364,14 @@ Status writeNewFiles(const QList<FileChange>& changes) {
             if (auto parent = fs::Folder::holding(*it, false))
                 parent->removeFolder(it->name).ok();
         }
-        return failure.withMessage(failure.error() + QStringLiteral(" Nothing was written."));
+        //: %1 says what failed (whole sentences)
+        return failure.withMessage(
+            QCoreApplication::translate("Store", "%1 Nothing was written.").arg(failure.error()));
     };
     auto labelled = [](const FileChange& change, const Status& failure) {
         if (change.label.isEmpty())
             return failure;
-        return failure.withMessage(
-            QStringLiteral("%1: %2.").arg(change.label, asClause(failure.error())));
+        return failure.withMessage(labelledText(change.label, failure.error()));
     };
     for (const FileChange& change : changes) {
         auto folder = fs::Folder::holding(change.target, change.createFolders, &createdFolders);
@@ -1288,8 +1383,10 @@ Status writeNewFiles(const QList<FileChange>& changes) {
         if (info->kind != fs::Kind::Absent)
             return undo(Status::failure(
                 ErrorKind::Invalid,
-                QStringLiteral("%1 exists already; it is replaced only where Grovekeep's folder "
-                               "keeps what it holds (give --manager-folder).")
+                //: %1 is a file (in quotes); --manager-folder is an option of grovekeep-vif
+                QCoreApplication::translate("Store", "%1 exists already; it is replaced only where "
+                                                     "Grovekeep's folder keeps what it holds (give "
+                                                     "--manager-folder).")
                     .arg(describe(change.target))));
         auto temp = folder->createTemp(0666);
         if (!temp)

@@ -133,8 +133,8 @@ struct Conflict {
     QDateTime time;
 };
 
-// "installed by "Package \"river.vif\"" on 2026-12-07 14:03": an earlier operation, as messages
-// name it.
+// "installed by "Package \"river.vif\"" on 2026-12-07 14:03": an earlier operation, as
+// grovekeep-vif's output lines name it, always in English (describe.h has it for people).
 QString installedBy(const Conflict& conflict);
 
 struct Applied {
@@ -146,7 +146,9 @@ struct Applied {
 };
 
 enum class FileState { Intact, Changed, Missing, Unreadable };
-QString fileStateName(FileState state); // "intact", "changed", "missing", "unreadable"
+// "intact", "changed", "missing", "unreadable": the word grovekeep-vif writes, always in English
+// (describe.h has it for people).
+QString fileStateName(FileState state);
 
 struct FileCheck {
     int operation = 0;
