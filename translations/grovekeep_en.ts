@@ -13,6 +13,41 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>a size of a file</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <extracomment>a number of files, as part of a longer text</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n operations</source>
+        <extracomment>a number of operations of the history, as part of a longer text</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Operation %1 (%2): %n files put back.</source>
+        <extracomment>%1 is the number of an interrupted operation, %2 what it was (such as Package &quot;a.vif&quot;)</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Tattoos</name>
     <message numerus="yes">
         <source>its colour depth of %n bits is not one of a bitmap</source>

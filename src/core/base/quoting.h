@@ -3,6 +3,7 @@
 #include "names.h"
 #include "paths.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace gk {
@@ -43,9 +44,14 @@ inline QString quotedName(const QString& name) {
     return QLatin1Char('"') + oneLine(name) + QLatin1Char('"');
 }
 
-// A message ("The install path ... cannot be used: ...") as a clause inside a longer line.
+// A message ("The install path ... cannot be used: ...") as a clause inside a longer line:
+// without its full stop, and with a small first letter where the language writes one there
+// (German keeps a noun's capital, so its translation says "no").
 inline QString asClause(QString message) {
-    if (!message.isEmpty())
+    //: Whether a sentence quoted inside another starts with a small letter: "yes" or "no"
+    static const char* const kSmall = QT_TRANSLATE_NOOP("Quoting", "yes");
+    const bool small = QCoreApplication::translate("Quoting", kSmall) != QLatin1String("no");
+    if (small && !message.isEmpty())
         message[0] = message.at(0).toLower();
     while (message.endsWith(QLatin1Char('.')))
         message.chop(1);
