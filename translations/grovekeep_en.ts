@@ -6,9 +6,9 @@
     <message numerus="yes">
         <source>%1: %2 bytes</source>
         <extracomment>The first line of a file&apos;s bytes as shown: %1 is the file&apos;s name, %2 its size.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 byte</numerusform>
+            <numerusform>%1: %2 bytes</numerusform>
         </translation>
     </message>
 </context>
@@ -17,33 +17,33 @@
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>a size of a file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
         <extracomment>a number of files, as part of a longer text</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n operations</source>
         <extracomment>a number of operations of the history, as part of a longer text</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n operation</numerusform>
+            <numerusform>%n operations</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Operation %1 (%2): %n files put back.</source>
         <extracomment>%1 is the number of an interrupted operation, %2 what it was (such as Package &quot;a.vif&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Operation %1 (%2): %n file put back.</numerusform>
+            <numerusform>Operation %1 (%2): %n files put back.</numerusform>
         </translation>
     </message>
 </context>
@@ -52,17 +52,17 @@
     <message numerus="yes">
         <source>its colour depth of %n bits is not one of a bitmap</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>its colour depth of %n bit is not one of a bitmap</numerusform>
+            <numerusform>its colour depth of %n bits is not one of a bitmap</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>it is cut short: its pixel data needs %1 bytes more</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause. %1 is a number of bytes, which may be very large.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>it is cut short: its pixel data needs %1 byte more</numerusform>
+            <numerusform>it is cut short: its pixel data needs %1 bytes more</numerusform>
         </translation>
     </message>
 </context>

@@ -185,8 +185,8 @@ void frmHistory::refresh() {
         } else {
             item = new QTreeWidgetItem(
                 lstOperations, {timeText(record.time), oneLine(record.info.what),
-                                QString::number(record.fileCount), stateName(record.state)});
-            item->setToolTip(1, oneLine(record.note.isEmpty() ? record.info.what : record.note));
+                                QString::number(record.fileCount), stateText(record.state)});
+            item->setToolTip(1, oneLine(record.note.isEmpty() ? record.info.what : noteText(record.note)));
         }
         item->setData(0, Qt::UserRole, record.id);
     }
@@ -253,8 +253,8 @@ void frmHistory::showFiles() {
     //: (with a space before it) or nothing
     lblSummary->setText(tr("Operation %1, %2: %3, %n files, %4.%5", nullptr, found->fileCount)
                             .arg(QString::number(found->id), timeText(found->time),
-                                 oneLine(found->info.what), stateName(found->state),
-                                 found->note.isEmpty() ? QString() : ' ' + oneLine(found->note)));
+                                 oneLine(found->info.what), stateText(found->state),
+                                 found->note.isEmpty() ? QString() : ' ' + oneLine(noteText(found->note))));
     if (lstFiles->topLevelItemCount() > 0)
         lstFiles->setCurrentItem(lstFiles->topLevelItem(0));
 }
@@ -269,7 +269,7 @@ void frmHistory::cmdVerify_Click() {
     QStringList unreadable;
     for (int k = 0; k < checks.size() && k < lstFiles->topLevelItemCount(); ++k) {
         QTreeWidgetItem* item = lstFiles->topLevelItem(k);
-        item->setText(2, fileStateName(checks.at(k).state));
+        item->setText(2, fileStateText(checks.at(k).state));
         if (!checks.at(k).problem.isEmpty())
             item->setToolTip(2, checks.at(k).problem);
         intact += checks.at(k).state == FileState::Intact;

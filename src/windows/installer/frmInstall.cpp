@@ -7,6 +7,7 @@
 #include "common/commands.h"
 #include "common/programs.h"
 #include "common/shared.h"
+#include "files/describe.h"
 #include "files/fsys.h"
 #include "installer/install.h"
 #include "installer/wizard.h"
@@ -483,7 +484,7 @@ void frmInstall::InstallPackage() {
         QStringList lines;
         for (const Conflict& conflict : applied->conflicts)
             //: %1 is a file's path, %2 says which installation wrote it
-            lines << tr("%1 (%2)").arg(conflict.path.shown(), installedBy(conflict));
+            lines << tr("%1 (%2)").arg(conflict.path.shown(), installedByText(conflict));
         platform().message(this, tr("The package was installed. It replaced files "
                                     "that earlier installations wrote:\n\n%1")
                                      .arg(lines.join(QLatin1Char('\n'))));
