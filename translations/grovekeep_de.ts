@@ -121,37 +121,37 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Could not add %1 to the package: %2.</source>
         <extracomment>%1 is a file in quotes, %2 why it cannot be added (a clause).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte dem Paket nicht hinzugefügt werden: %2.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: no install path was chosen.</source>
         <extracomment>%1 is a file in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte dem Paket nicht hinzugefügt werden: Es wurde kein Installationspfad gewählt.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: its name cannot be used as a file name on Windows: %2.</source>
         <extracomment>%1 is a file in quotes, %2 what is wrong with its name (a clause).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte dem Paket nicht hinzugefügt werden: Der Name ist unter Windows nicht als Dateiname verwendbar: %2.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: its install path %2 does not lie inside the game folder %3.</source>
         <extracomment>%1 is a file, %2 the install path chosen for it, %3 the game folder, each in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte dem Paket nicht hinzugefügt werden: Der Installationspfad %2 liegt nicht im Spielordner %3.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: its contents hold the marker %2, which a package cannot carry.</source>
         <extracomment>%1 is a file in quotes, %2 a marker such as ###Begin_VIF###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte dem Paket nicht hinzugefügt werden: Der Inhalt enthält die Markierung %2, die ein Paket nicht enthalten kann.</translation>
     </message>
     <message>
         <source>%1 is one of the files this package carries; the package was not saved there. Choose another name for the package.</source>
         <extracomment>%1 is the file the package was to be saved as, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine der Dateien, die dieses Paket enthält; das Paket wurde nicht dort gespeichert. Wählen Sie einen anderen Namen für das Paket.</translation>
     </message>
     <message>
         <source>The package %1 was not saved: it has no files. Add at least one file first.</source>
         <extracomment>%1 is the package&apos;s file in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket %1 wurde nicht gespeichert: Es enthält keine Dateien. Fügen Sie zuerst mindestens eine Datei hinzu.</translation>
     </message>
 </context>
 <context>
@@ -159,15 +159,15 @@ Möchten Sie die Datei ersetzen?</translation>
     <message numerus="yes">
         <source>%1: %2 bytes</source>
         <extracomment>The first line of a file&apos;s bytes as shown: %1 is the file&apos;s name, %2 its size.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 Byte</numerusform>
+            <numerusform>%1: %2 Byte</numerusform>
         </translation>
     </message>
     <message>
         <source>(the first %1 bytes are shown)</source>
         <extracomment>Below a file&apos;s bytes when only some are shown; %1 is always a large number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(die ersten %1 Byte werden angezeigt)</translation>
     </message>
 </context>
 <context>
@@ -175,119 +175,119 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Could not read %1: the file is shorter than expected.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: Die Datei ist kürzer als erwartet.</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>why a file could not be read or written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
         <source>No folder was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde kein Ordner angegeben.</translation>
     </message>
     <message>
         <source>Could not open %1: it leads out of its folder.</source>
         <extracomment>%1 is a name (in quotes) that is &quot;.&quot; or &quot;..&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Der Name führt aus dem Ordner hinaus.</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Could not write %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Could not open the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it could not be opened, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht geöffnet werden: %2.</translation>
     </message>
     <message>
         <source>Could not create the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it could not be made, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>Could not read the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why the names in it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Could not remove %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be removed, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht entfernt werden: %2.</translation>
     </message>
     <message>
         <source>Could not remove the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it could not be removed, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 konnte nicht entfernt werden: %2.</translation>
     </message>
     <message>
         <source>Could not set the permissions of %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why its permissions could not be set, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Berechtigungen von %1 konnten nicht gesetzt werden: %2.</translation>
     </message>
     <message>
         <source>Could not set the owner of %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why its owner could not be set, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Eigentümer von %1 konnte nicht gesetzt werden: %2.</translation>
     </message>
     <message>
         <source>Could not set the attributes of %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why its attributes (read-only) could not be set, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Attribute von %1 konnten nicht gesetzt werden: %2.</translation>
     </message>
     <message>
         <source>Could not lock %1: %2.</source>
         <extracomment>%1 is Grovekeep&apos;s folder (in quotes), %2 why it could not be locked, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gesperrt werden: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: the file ends sooner than it should (it changed while it was read).</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: Die Datei endet früher als erwartet (sie wurde während des Lesens geändert).</translation>
     </message>
     <message>
         <source>Stopped waiting for another Grovekeep or grovekeep-vif to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Warten darauf, dass ein anderes Grovekeep oder grovekeep-vif fertig wird, wurde abgebrochen.</translation>
     </message>
     <message>
         <source>it is a symbolic link, which Grovekeep does not follow here</source>
         <extracomment>why a file could not be read or written, a clause after &quot;Could not read &quot;x&quot;: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es handelt sich um einen symbolischen Link, dem Grovekeep hier nicht folgt</translation>
     </message>
     <message>
         <source>a part of the path is not a folder (or is a symbolic link)</source>
         <extracomment>why a file could not be read or written, a clause after &quot;Could not read &quot;x&quot;: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Teil des Pfads ist kein Ordner (oder ist ein symbolischer Link)</translation>
     </message>
     <message>
         <source>Windows error %1</source>
         <extracomment>why a file could not be read or written, a clause; %1 is the number of the error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Windows-Fehler %1</translation>
     </message>
     <message>
         <source>another program has it open (close it, and try again)</source>
         <extracomment>why a file could not be read or written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Programm hat die Datei geöffnet (schließen Sie sie dort, und versuchen Sie es erneut)</translation>
     </message>
     <message>
         <source>Could not use %1: Windows does not allow that name.</source>
         <extracomment>%1 is a file or folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht verwendet werden: Windows erlaubt diesen Namen nicht.</translation>
     </message>
     <message>
         <source>Could not use %1: Windows keeps that name for a device.</source>
         <extracomment>%1 is a file or folder (in quotes) named like CON or NUL</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht verwendet werden: Windows reserviert diesen Namen für ein Gerät.</translation>
     </message>
 </context>
 <context>
@@ -295,419 +295,419 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>removed</source>
         <extracomment>what an operation did to a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>entfernt</translation>
     </message>
     <message>
         <source>replaced</source>
         <extracomment>what an operation did to a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ersetzt</translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>what an operation did to a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hinzugefügt</translation>
     </message>
     <message>
         <source>under-way</source>
         <extracomment>the state of an operation: begun, neither complete nor rolled back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>in Arbeit</translation>
     </message>
     <message>
         <source>complete</source>
         <extracomment>the state of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>abgeschlossen</translation>
     </message>
     <message>
         <source>undone</source>
         <extracomment>the state of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rückgängig gemacht</translation>
     </message>
     <message>
         <source>rolled-back</source>
         <extracomment>the state of an operation: interrupted, and every file put back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>zurückgesetzt</translation>
     </message>
     <message>
         <source>intact</source>
         <extracomment>a file checked against the history: it holds what the operation wrote</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>unverändert</translation>
     </message>
     <message>
         <source>changed</source>
         <extracomment>a file checked against the history: it holds something else now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>geändert</translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>a file checked against the history: it is gone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nicht vorhanden</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>a file checked against the history: it could not be read</extracomment>
-        <translation type="unfinished">unlesbar</translation>
+        <translation>unlesbar</translation>
     </message>
     <message>
         <source>installed by %1 on %2</source>
         <extracomment>%1 is what an earlier operation was (such as Package &quot;river.vif&quot;), %2 its date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>installiert durch %1 am %2</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>a size of a file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Byte</numerusform>
+            <numerusform>%n Byte</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 KiB</translation>
     </message>
     <message>
         <source>%1 MiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 MiB</translation>
     </message>
     <message>
         <source>%1 GiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 GiB</translation>
     </message>
     <message>
         <source>%1 TiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 TiB</translation>
     </message>
     <message>
         <source>%1 PiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 PiB</translation>
     </message>
     <message>
         <source>%1 EiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 EiB</translation>
     </message>
     <message>
         <source>older than 30 days</source>
         <extracomment>a choice of what the history frees: the operations older than that</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>älter als 30 Tage</translation>
     </message>
     <message>
         <source>older than 90 days</source>
         <extracomment>a choice of what the history frees: the operations older than that</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>älter als 90 Tage</translation>
     </message>
     <message>
         <source>older than a year</source>
         <extracomment>a choice of what the history frees: the operations older than that</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>älter als ein Jahr</translation>
     </message>
     <message>
         <source>all of it</source>
         <extracomment>a choice of what the history frees: every operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>alles</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
         <extracomment>a number of files, as part of a longer text</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n operations</source>
         <extracomment>a number of operations of the history, as part of a longer text</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Vorgang</numerusform>
+            <numerusform>%n Vorgänge</numerusform>
         </translation>
     </message>
     <message>
         <source>Operation %1 (%2): no file had been changed yet.</source>
         <extracomment>%1 is the number of an interrupted operation, %2 what it was (such as Package &quot;a.vif&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 (%2): Es war noch keine Datei geändert worden.</translation>
     </message>
     <message numerus="yes">
         <source>Operation %1 (%2): %n files put back.</source>
         <extracomment>%1 is the number of an interrupted operation, %2 what it was (such as Package &quot;a.vif&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Vorgang %1 (%2): %n Datei wiederhergestellt.</numerusform>
+            <numerusform>Vorgang %1 (%2): %n Dateien wiederhergestellt.</numerusform>
         </translation>
     </message>
     <message>
         <source>The history has run out of operation numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dem Verlauf sind die Vorgangsnummern ausgegangen.</translation>
     </message>
     <message>
         <source>%1 changed while it was being kept.</source>
         <extracomment>%1 is a file (in quotes) whose content was being kept in the history</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich geändert, während der Inhalt im Verlauf aufbewahrt wurde.</translation>
     </message>
     <message>
         <source>The history record %1 names operation %2.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 the number of another operation than the one it should name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz %1 des Verlaufs nennt Vorgang %2 statt seines eigenen.</translation>
     </message>
     <message>
         <source>The history record %1 names a file it does not list.</source>
         <extracomment>%1 is a file of the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz %1 des Verlaufs nennt eine Datei, die er nicht aufführt.</translation>
     </message>
     <message>
         <source>The history record %1 lists %2 files of %3.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 how many files it lists, %3 how many it should list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz %1 des Verlaufs führt %2 von %3 Dateien auf.</translation>
     </message>
     <message>
         <source>What %1 held cannot be put back: its kept copy in the history is damaged (its bytes no longer match their SHA-256).</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der frühere Inhalt von %1 kann nicht wiederhergestellt werden: Die aufbewahrte Kopie im Verlauf ist beschädigt (ihre Bytes stimmen nicht mehr mit ihrer SHA-256-Prüfsumme überein).</translation>
     </message>
     <message>
         <source>%1 is not a regular file any more; Grovekeep leaves it as it is.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei mehr und wird von Grovekeep unverändert gelassen.</translation>
     </message>
     <message>
         <source>What %1 held cannot be put back: its kept copy cannot be read (%2).</source>
         <extracomment>%1 is a file (in quotes), %2 why its kept copy cannot be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der frühere Inhalt von %1 kann nicht wiederhergestellt werden: Die aufbewahrte Kopie kann nicht gelesen werden (%2).</translation>
     </message>
     <message>
         <source>line %1 names a path in the game folder, but the record names no game folder</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt einen Pfad im Spielordner, aber der Datensatz nennt keinen Spielordner</translation>
     </message>
     <message>
         <source>its path is empty or too long</source>
         <extracomment>why a path named in the history cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad ist leer oder zu lang</translation>
     </message>
     <message>
         <source>%1 is one of Grovekeep&apos;s temporary files</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist eine der temporären Dateien von Grovekeep</translation>
     </message>
     <message>
         <source>%1 is no name of a file</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist kein Dateiname</translation>
     </message>
     <message>
         <source>%1 holds a control character</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>%1 is a hidden folder of the game folder</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein versteckter Ordner des Spielordners</translation>
     </message>
     <message>
         <source>it lies in Grovekeep&apos;s history</source>
         <extracomment>why a path named in the history cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Pfad liegt im Verlauf von Grovekeep</translation>
     </message>
     <message>
         <source>its folder %1 is not a clean absolute path</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a folder in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 ist kein normalisierter absoluter Pfad</translation>
     </message>
     <message>
         <source>its folder %1 holds a control character</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a folder in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>The history names %1, which Grovekeep does not touch: %2.</source>
         <extracomment>%1 is a path in quotes, %2 why it cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf nennt %1; diesen Pfad rührt Grovekeep nicht an: %2.</translation>
     </message>
     <message>
         <source>%1 lies in the game folder %2, and the game folder is not set.</source>
         <extracomment>%1 is a file, %2 the game folder it lies in (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt im Spielordner %2, aber es ist kein Spielordner festgelegt.</translation>
     </message>
     <message>
         <source>%1 lies in the game folder %2, but the game folder is now %3; Grovekeep changes files only in the game folder it is set to.</source>
         <extracomment>%1 is a file, %2 the game folder it lies in, %3 the game folder Grovekeep is set to now (all in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt im Spielordner %2, aber der Spielordner ist jetzt %3; Grovekeep ändert Dateien nur in dem Spielordner, der festgelegt ist.</translation>
     </message>
     <message>
         <source>%1 lies in %2, outside the game folder and Grovekeep&apos;s folder, where Grovekeep does not write from its history.</source>
         <extracomment>%1 is a file, %2 the folder it lies in (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt in %2, außerhalb des Spielordners und des Grovekeep-Ordners, wo Grovekeep nichts aus seinem Verlauf schreibt.</translation>
     </message>
     <message>
         <source>The history record %1 cannot be used: %2.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 why it cannot be used, a clause such as &quot;line 4 cannot be read&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz %1 des Verlaufs kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>a path or its root is missing</source>
         <extracomment>why a path named in the history cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Pfad oder seine Wurzel fehlt</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>%1 is a path named in a history record (in quotes), %2 why it cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>line %1 names no file Grovekeep may change: %2</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number, %2 the path it names and why that cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt keine Datei, die Grovekeep ändern darf (%2)</translation>
     </message>
     <message>
         <source>line %1 has no known role</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 hat keine bekannte Rolle</translation>
     </message>
     <message>
         <source>line %1 has an unknown removal</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält eine unbekannte Entfernung</translation>
     </message>
     <message>
         <source>line %1 has a damaged content (sha256, size, mode)</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält einen beschädigten Inhalt (SHA-256, Größe, Modus)</translation>
     </message>
     <message>
         <source>line %1 has no content before</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt keinen vorherigen Inhalt</translation>
     </message>
     <message>
         <source>line %1 removes a file that was not there</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 entfernt eine Datei, die nicht vorhanden war</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>line %1 is not where it belongs in a record</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 steht nicht an der richtigen Stelle im Datensatz</translation>
     </message>
     <message>
         <source>line %1 holds no known state</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 enthält keinen bekannten Zustand</translation>
     </message>
     <message>
         <source>line %1 names no kept version of a file of the record</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt keine aufbewahrte Version einer Datei des Datensatzes</translation>
     </message>
     <message>
         <source>line %1 names no folder Grovekeep may make: %2</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number, %2 the path it names and why that cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt keinen Ordner, den Grovekeep anlegen darf (%2)</translation>
     </message>
     <message>
         <source>line %1 names no file of the record in order</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 nennt keine Datei des Datensatzes in der richtigen Reihenfolge</translation>
     </message>
     <message>
         <source>line %1 does not match the lines before it: the record was changed or damaged</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 passt nicht zu den Zeilen davor: Der Datensatz wurde geändert oder beschädigt</translation>
     </message>
     <message>
         <source>its first line is missing or too long</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile fehlt oder ist zu lang</translation>
     </message>
     <message>
         <source>its first line is not the head of a record of this Grovekeep</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die erste Zeile ist nicht der Kopf eines Datensatzes dieser Grovekeep-Version</translation>
     </message>
     <message>
         <source>its last line is too long</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Zeile ist zu lang</translation>
     </message>
     <message>
         <source>its last line cannot be read</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Zeile kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>its state is none of complete, undone or rolled-back</source>
         <extracomment>why a history record cannot be used, a clause; complete, undone and rolled-back are the states written in the record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Zustand ist weder „complete“ noch „undone“ noch „rolled-back“</translation>
     </message>
     <message>
         <source>line %1 is too long</source>
         <extracomment>why a history record cannot be used, a clause; %1 is the number of a line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1 ist zu lang</translation>
     </message>
     <message>
         <source>it is empty</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz ist leer</translation>
     </message>
     <message>
         <source>Interrupted; rolled back at the next start.</source>
         <extracomment>the note of an operation that was interrupted and put back when Grovekeep started again</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unterbrochen; beim nächsten Start zurückgesetzt.</translation>
     </message>
 </context>
 <context>
     <name>Install</name>
     <message>
         <source>File Type: Vessa Installation File</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp: Vessa-Installationsdatei</translation>
     </message>
     <message>
         <source>File Type: Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp: Karte</translation>
     </message>
     <message>
         <source>File Type: Tatoo</source>
         <extracomment>&quot;Tatoo&quot; is the program&apos;s own spelling of &quot;tattoo&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp: Tätowierung</translation>
     </message>
     <message>
         <source>File Type: Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp: Landschaft</translation>
     </message>
     <message>
         <source>File Type: Skin/Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateityp: Skin/Modell</translation>
     </message>
     <message>
         <source>Invalid file type set</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültiger Dateityp</translation>
     </message>
     <message>
         <source>No file to install was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde keine Datei zum Installieren angegeben.</translation>
     </message>
     <message>
         <source>it would be installed in Grovekeep&apos;s own folder %1, where a package may not write</source>
         <extracomment>Why a package&apos;s entry cannot be installed. %1 is a folder in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Eintrag würde in Grovekeeps eigenem Ordner %1 installiert, in den ein Paket nicht schreiben darf</translation>
     </message>
     <message>
         <source>The package has no entries to install.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket enthält keine Einträge zum Installieren.</translation>
     </message>
     <message>
         <source>The package has entries that cannot be installed: %1</source>
         <extracomment>%1 is one line for each such entry, each naming the entry and the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Paket enthält Einträge, die nicht installiert werden können: %1</translation>
     </message>
 </context>
 <context>
@@ -715,76 +715,76 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>%1 holds a folder separator</source>
         <extracomment>Why a name cannot be used as a file name. %1 is the name in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein Ordnertrennzeichen</translation>
     </message>
     <message>
         <source>the title cannot be used as a file name: %1</source>
         <extracomment>Why a package&apos;s entry cannot be installed. %1 says what is wrong with its title (a clause).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel kann nicht als Dateiname verwendet werden: %1</translation>
     </message>
     <message>
         <source>The install path is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad ist leer.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it is a device path.</source>
         <extracomment>%1 is the install path in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: Es handelt sich um einen Gerätepfad.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it names a network share.</source>
         <extracomment>%1 is the install path in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: Er verweist auf eine Netzwerkfreigabe.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it is relative to the current folder of drive %2.</source>
         <extracomment>%1 is the install path in quotes, %2 a drive (&quot;C:&quot;). This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: Er ist relativ zum aktuellen Ordner von Laufwerk %2.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it names a folder, not a file.</source>
         <extracomment>%1 is the install path in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: Er bezeichnet einen Ordner, keine Datei.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2.</source>
         <extracomment>%1 is the install path in quotes, %2 what is wrong with one of its names (a clause). This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>The game folder %1 does not exist.</source>
         <extracomment>%1 is a folder in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Spielordner %1 existiert nicht.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it names none of the game&apos;s folders (%2).</source>
         <extracomment>%1 is the install path in quotes, %2 the game&apos;s folders joined with commas (&quot;Data, Profiles, Scripts&quot;). This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: Er nennt keinen der Ordner des Spiels (%2).</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: the folder %2 does not exist in the game folder.</source>
         <extracomment>%1 is the install path, %2 a folder of it, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: Der Ordner %2 existiert nicht im Spielordner.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2 is not a folder.</source>
         <extracomment>%1 is the install path, %2 a part of it, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: %2 ist kein Ordner.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2 is a symbolic link.</source>
         <extracomment>%1 is the install path, %2 the part of it below the game folder, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: %2 ist ein symbolischer Link.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: a folder stands at %2.</source>
         <extracomment>%1 is the install path, %2 the part of it below the game folder, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: An der Stelle %2 befindet sich ein Ordner.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2 leads outside the game folder.</source>
         <extracomment>%1 is the install path, %2 the folders of it below the game folder, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 kann nicht verwendet werden: %2 führt aus dem Spielordner hinaus.</translation>
     </message>
 </context>
 <context>
@@ -792,12 +792,12 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>the system&apos;s wine</source>
         <extracomment>How the Wine that starts Windows programs is named when none was chosen: the &quot;wine&quot; program the system has.</extracomment>
-        <translation type="unfinished">Wine des Systems</translation>
+        <translation>Wine des Systems</translation>
     </message>
     <message>
         <source>a Wine build dated %1</source>
         <extracomment>The Wine that last updated a prefix, known only by its date (%1, as 2024-05-31).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ein Wine-Build vom %1</translation>
     </message>
 </context>
 <context>
@@ -805,32 +805,32 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Passed over %1: it is not a file in the home folder.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde übersprungen: Dies ist keine Datei im Home-Ordner.</translation>
     </message>
     <message>
         <source>Passed over %1: it is larger than a launcher writes.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde übersprungen: Die Datei ist größer, als ein Launcher sie schreibt.</translation>
     </message>
     <message>
         <source>Passed over %1: %2.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde übersprungen: %2.</translation>
     </message>
     <message>
         <source>Passed over %1: it is not a JSON object.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde übersprungen: Die Datei ist kein JSON-Objekt.</translation>
     </message>
     <message>
         <source>Passed over %1: it is not a Steam library list.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde übersprungen: Die Datei ist keine Steam-Bibliotheksliste.</translation>
     </message>
     <message>
         <source>Passed over %1: it is not a YAML file as its launcher writes it.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde übersprungen: Die Datei ist keine YAML-Datei, wie ihr Launcher sie schreibt.</translation>
     </message>
 </context>
 <context>
@@ -838,157 +838,157 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>a name is empty</source>
         <extracomment>why a path cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name ist leer</translation>
     </message>
     <message>
         <source>&quot;.&quot; names the folder itself</source>
         <extracomment>why a path cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„.“ bezeichnet den Ordner selbst</translation>
     </message>
     <message>
         <source>&quot;..&quot; leads out of its folder</source>
         <extracomment>why a path cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>„..“ führt aus dem Ordner hinaus</translation>
     </message>
     <message>
         <source>%1 holds a control character</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält ein Steuerzeichen</translation>
     </message>
     <message>
         <source>%1 holds the character %2</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes, %2 a character such as * or ?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält das Zeichen %2</translation>
     </message>
     <message>
         <source>%1 holds &apos;:&apos; (a drive letter or an alternate data stream)</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält „:“ (einen Laufwerksbuchstaben oder einen alternativen Datenstrom)</translation>
     </message>
     <message>
         <source>%1 ends with a dot or a space</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 endet mit einem Punkt oder einem Leerzeichen</translation>
     </message>
     <message>
         <source>%1 is the device name %2 on Windows</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes, %2 a device name such as CON or LPT1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist unter Windows der Gerätename %2</translation>
     </message>
 </context>
 <context>
     <name>Package</name>
     <message>
         <source>Could not read %1: the file became shorter while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: Die Datei wurde während des Lesens kürzer.</translation>
     </message>
     <message>
         <source>the install path is longer than any file name can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad ist länger, als ein Dateiname sein kann</translation>
     </message>
     <message>
         <source>the title is longer than any file name can be</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist länger, als ein Dateiname sein kann</translation>
     </message>
     <message>
         <source>%1 comes before %2</source>
         <extracomment>Why a package&apos;s entry is broken. %1 and %2 are markers such as ###Install###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 steht vor %2</translation>
     </message>
     <message>
         <source>other text stands between %1 and %2</source>
         <extracomment>Why a package&apos;s entry is broken. %1 and %2 are markers such as ###Install###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zwischen %1 und %2 steht anderer Text</translation>
     </message>
     <message>
         <source>the marker %1 is missing before the next %2</source>
         <extracomment>Why a package&apos;s entry is broken. %1 and %2 are markers such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierung %1 fehlt vor dem nächsten %2</translation>
     </message>
     <message>
         <source>the marker %1 is missing</source>
         <extracomment>Why a package&apos;s entry is broken. %1 is a marker such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierung %1 fehlt</translation>
     </message>
     <message>
         <source>the install path holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>the title holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>its contents hold the marker %1</source>
         <extracomment>Why a package&apos;s entry is broken. %1 is a marker such as ###End_VIF###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt enthält die Markierung %1</translation>
     </message>
     <message>
         <source>other text follows its end marker %1: the next entry&apos;s %2 is missing, or its contents hold %1</source>
         <extracomment>Why a package&apos;s entry is broken. %1 is the marker ###End_VIF###, %2 ###Begin_VIF###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Auf die Endmarkierung %1 folgt anderer Text: Die Markierung %2 des nächsten Eintrags fehlt, oder der Inhalt dieses Eintrags enthält %1</translation>
     </message>
     <message>
         <source>Entry %1</source>
         <extracomment>An entry of a package, by its number, as messages name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1</translation>
     </message>
     <message>
         <source>Entry %1 (%2)</source>
         <extracomment>An entry of a package: %1 is its number, %2 its title in quotes (&quot;hills.lnd&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eintrag %1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>One line of a package&apos;s problems: %1 names an entry (&quot;Entry 2 (&quot;hills.lnd&quot;)&quot;), %2 says why it is broken or cannot be installed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>the install path is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad ist leer</translation>
     </message>
     <message>
         <source>the title is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel ist leer</translation>
     </message>
     <message>
         <source>the install path %1 holds a line break</source>
         <extracomment>%1 is the install path in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>the title %1 holds a line break</source>
         <extracomment>%1 is the title (a file name) in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel %1 enthält einen Zeilenumbruch</translation>
     </message>
     <message>
         <source>the install path %1 has a character that the game&apos;s code page (Windows-1252) cannot write</source>
         <extracomment>%1 is the install path in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 enthält ein Zeichen, das die Codepage des Spiels (Windows-1252) nicht abbilden kann</translation>
     </message>
     <message>
         <source>the title %1 has a character that the game&apos;s code page (Windows-1252) cannot write</source>
         <extracomment>%1 is the title (a file name) in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel %1 enthält ein Zeichen, das die Codepage des Spiels (Windows-1252) nicht abbilden kann</translation>
     </message>
     <message>
         <source>the install path %1 holds the marker %2</source>
         <extracomment>%1 is the install path in quotes, %2 a marker such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 enthält die Markierung %2</translation>
     </message>
     <message>
         <source>the title %1 holds the marker %2</source>
         <extracomment>%1 is the title (a file name) in quotes, %2 a marker such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Titel %1 enthält die Markierung %2</translation>
     </message>
     <message>
         <source>its install path %1 or title %2 runs into a marker</source>
         <extracomment>%1 is the install path, %2 the title, both in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Installationspfad %1 oder der Titel %2 reicht in eine Markierung hinein</translation>
     </message>
     <message>
         <source>This is not a valid Vif file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist keine gültige Vif-Datei.</translation>
     </message>
 </context>
 <context>
@@ -1529,7 +1529,7 @@ Datensatz unlesbar ist: Was er bewahrt, kann die einzige Kopie einer Datei sein.
     <message>
         <source>yes</source>
         <extracomment>Whether a sentence quoted inside another starts with a small letter: &quot;yes&quot; or &quot;no&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
 </context>
 <context>
@@ -1537,280 +1537,280 @@ Datensatz unlesbar ist: Was er bewahrt, kann die einzige Kopie einer Datei sein.
     <message>
         <source>%1 Nothing was changed. The system could not confirm that every file put back is safely on the disk.</source>
         <extracomment>%1 says what failed (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde nichts geändert. Das System konnte nicht bestätigen, dass jede wiederhergestellte Datei sicher auf dem Datenträger gespeichert ist.</translation>
     </message>
     <message>
         <source>%1 These files could not be put back: %2. Their previous contents are kept in Grovekeep&apos;s history (operation %3), and the next start of Grovekeep or grovekeep-vif puts them back.</source>
         <extracomment>%1 says what failed (whole sentences), %2 lists files (in quotes, each with why in brackets), %3 is the number of the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Diese Dateien konnten nicht wiederhergestellt werden: %2. Der vorherige Inhalt dieser Dateien wird im Verlauf von Grovekeep aufbewahrt (Vorgang %3); beim nächsten Start von Grovekeep oder grovekeep-vif werden sie wiederhergestellt.</translation>
     </message>
     <message>
         <source>%1 These files could not be put back: %2. Their previous contents are kept in Grovekeep&apos;s history (operation %3), and the next start of Grovekeep or grovekeep-vif puts them back. The system could not confirm that every file put back is safely on the disk.</source>
         <extracomment>%1 says what failed (whole sentences), %2 lists files (in quotes, each with why in brackets), %3 is the number of the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Diese Dateien konnten nicht wiederhergestellt werden: %2. Der vorherige Inhalt dieser Dateien wird im Verlauf von Grovekeep aufbewahrt (Vorgang %3); beim nächsten Start von Grovekeep oder grovekeep-vif werden sie wiederhergestellt. Das System konnte nicht bestätigen, dass jede wiederhergestellte Datei sicher auf dem Datenträger gespeichert ist.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be put back, a clause</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>A folder stands at %1.</source>
         <extracomment>%1 is where a file was expected (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>An der Stelle %1 befindet sich ein Ordner.</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Grovekeep does not follow or replace.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein symbolischer Link; Grovekeep folgt ihm nicht und ersetzt ihn nicht.</translation>
     </message>
     <message>
         <source>%1 is not a regular file (a pipe, socket or device), which Grovekeep does not read or replace.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei (sondern eine Pipe, ein Socket oder ein Gerät); so etwas liest oder ersetzt Grovekeep nicht.</translation>
     </message>
     <message>
         <source>%1 changed while it was being replaced.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich geändert, während die Datei ersetzt wurde.</translation>
     </message>
     <message>
         <source>The folder %1 changed while it was being written to.</source>
         <extracomment>%1 is a folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 hat sich geändert, während in ihn geschrieben wurde.</translation>
     </message>
     <message>
         <source>%1 lies in Grovekeep&apos;s own folder, where a package may not write.</source>
         <extracomment>%1 is a folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt in Grovekeeps eigenem Ordner, in den ein Paket nicht schreiben darf.</translation>
     </message>
     <message>
         <source>%1 Nothing was changed.</source>
         <extracomment>%1 says what failed (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde nichts geändert.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>%1 names what was being changed (such as Entry 2 (&quot;hills.lnd&quot;)), %2 says what failed, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2.</translation>
     </message>
     <message>
         <source>There is nothing to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt nichts zu schreiben.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it cannot be written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
         <source>Could not write %1: the folder %2 does not exist.</source>
         <extracomment>%1 is a file, %2 the folder it would lie in (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: Der Ordner %2 existiert nicht.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it cannot be made, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden: %2.</translation>
     </message>
     <message>
         <source>%1 changed while it was being kept.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat sich geändert, während der Inhalt im Verlauf aufbewahrt wurde.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen.</translation>
     </message>
     <message>
         <source>What %1 is to get back cannot be put back: its kept copy in the history is damaged (its bytes no longer match their SHA-256).</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt, den %1 zurückerhalten soll, kann nicht wiederhergestellt werden: Die aufbewahrte Kopie im Verlauf ist beschädigt (ihre Bytes stimmen nicht mehr mit ihrer SHA-256-Prüfsumme überein).</translation>
     </message>
     <message>
         <source>%1 (it changed since)</source>
         <extracomment>an entry of a list of files that could not be put back; %1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (seitdem geändert)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a file kept in the history (in quotes), %2 what is wrong with it, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>The Grovekeep folder %1 does not exist, so nothing can be written: its history keeps what every change replaces.</source>
         <extracomment>%1 is Grovekeep&apos;s folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Grovekeep-Ordner %1 existiert nicht, daher kann nichts geschrieben werden: In seinem Verlauf wird aufbewahrt, was jede Änderung ersetzt.</translation>
     </message>
     <message>
         <source>Please tell Grovekeep where it is located (Tools &gt; Options) first: its folder keeps the history of every change.</source>
         <extracomment>Tools &gt; Options is the menu command of the main window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie zuerst an, wo sich Grovekeep befindet (Extras &gt; Optionen): In seinem Ordner wird der Verlauf aller Änderungen aufbewahrt.</translation>
     </message>
     <message>
         <source>its number does not match its name</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer des Datensatzes passt nicht zu seinem Namen</translation>
     </message>
     <message>
         <source>its state is unknown</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Zustand ist unbekannt</translation>
     </message>
     <message>
         <source>its time is unknown</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitpunkt ist unbekannt</translation>
     </message>
     <message>
         <source>a file&apos;s content is damaged</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Inhalt einer Datei ist beschädigt</translation>
     </message>
     <message>
         <source>The history record %1 of an older Grovekeep cannot be used: %2.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 why it cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz %1 einer älteren Grovekeep-Version kann nicht verwendet werden: %2.</translation>
     </message>
     <message>
         <source>it is too large</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Datensatz ist zu groß</translation>
     </message>
     <message>
         <source>it is not a record</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dies ist kein Datensatz</translation>
     </message>
     <message>
         <source>Operation %1 was interrupted and could not be rolled back yet. Nothing was changed; the next command tries again.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 wurde unterbrochen und konnte noch nicht zurückgesetzt werden. Es wurde nichts geändert; der nächste Befehl versucht es erneut.</translation>
     </message>
     <message>
         <source>Operation %1 was interrupted and could not be rolled back yet (%2). Nothing was changed; the next command tries again.</source>
         <extracomment>%1 is the number of an operation, %2 what stopped its roll-back (clauses joined by &quot;; &quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 wurde unterbrochen und konnte noch nicht zurückgesetzt werden (%2). Es wurde nichts geändert; der nächste Befehl versucht es erneut.</translation>
     </message>
     <message>
         <source>It was recorded by an older Grovekeep and is converted the next time Grovekeep changes a file.</source>
         <extracomment>said of a record of the history that cannot be shown yet</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Datensatz wurde von einer älteren Grovekeep-Version angelegt und wird umgewandelt, sobald Grovekeep das nächste Mal eine Datei ändert.</translation>
     </message>
     <message>
         <source>There is no operation %1 in the history.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Im Verlauf gibt es keinen Vorgang %1.</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei.</translation>
     </message>
     <message>
         <source>Operation %1 (%2) changed %3 later; undo it first.</source>
         <extracomment>%1 is the number of a later operation, %2 what it was (such as Package &quot;x.vif&quot;), %3 a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 (%2) hat %3 später geändert; machen Sie ihn zuerst rückgängig.</translation>
     </message>
     <message>
         <source>Operation %1 is undone; only a complete operation can be undone.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 wurde rückgängig gemacht; nur ein abgeschlossener Vorgang kann rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Operation %1 is rolled-back; only a complete operation can be undone.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 wurde zurückgesetzt; nur ein abgeschlossener Vorgang kann rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Operation %1 is under-way; only a complete operation can be undone.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 ist noch in Arbeit; nur ein abgeschlossener Vorgang kann rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>%1 What it held before is kept as %2.</source>
         <extracomment>%1 says why a file cannot be put back (whole sentences), %2 is the file in the history (in quotes) that keeps what it held</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Der vorherige Inhalt wird als %2 aufbewahrt.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>%1 has changed since operation %2 wrote it.</source>
         <extracomment>%1 is a file (in quotes), %2 the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde geändert, seit Vorgang %2 die Datei geschrieben hat.</translation>
     </message>
     <message>
         <source>Operation %1 was not undone: %2</source>
         <extracomment>%1 is the number of an operation, %2 why it was not undone (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vorgang %1 wurde nicht rückgängig gemacht: %2</translation>
     </message>
     <message>
         <source>%1: its name is no SHA-256 of this folder</source>
         <extracomment>%1 is a file kept in the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Der Name ist keine SHA-256-Prüfsumme dieses Ordners</translation>
     </message>
     <message>
         <source>%1: its bytes do not match its name</source>
         <extracomment>%1 is a file kept in the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: Die Bytes stimmen nicht mit dem Namen überein</translation>
     </message>
     <message>
         <source>%1 holds a later version that could not be kept, and was left as it is: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why its later version could not be kept, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält eine spätere Version, die nicht aufbewahrt werden konnte, und wurde unverändert gelassen: %2</translation>
     </message>
     <message>
         <source>kept your later version of %1 in the history (%2)</source>
         <extracomment>a clause; %1 is a file, %2 the file in the history that keeps its content (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hat Ihre spätere Version von %1 im Verlauf aufbewahrt (%2)</translation>
     </message>
     <message>
         <source>%1 could not be read, and was left as it is: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gelesen werden und wurde unverändert gelassen: %2</translation>
     </message>
     <message>
         <source>%1 could not be put back: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be put back, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht wiederhergestellt werden: %2</translation>
     </message>
     <message>
         <source>%1 was left as it is: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why it was not put back, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde unverändert gelassen: %2</translation>
     </message>
     <message>
         <source>the system could not confirm that every file put back is safely on the disk</source>
         <extracomment>a clause, in a list of what went wrong in a roll-back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das System konnte nicht bestätigen, dass jede wiederhergestellte Datei sicher auf dem Datenträger gespeichert ist</translation>
     </message>
     <message>
         <source>Grovekeep cannot tell whether a change was interrupted: %1</source>
         <extracomment>%1 says why (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grovekeep kann nicht feststellen, ob eine Änderung unterbrochen wurde: %1</translation>
     </message>
     <message>
         <source>Nothing was freed: %1 What it kept may be the only copy of what a file held, so every kept content stays.</source>
         <extracomment>%1 says why a record cannot be read (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts freigegeben: %1 Was der Datensatz aufbewahrt, kann die einzige Kopie des früheren Inhalts einer Datei sein; daher bleibt jeder aufbewahrte Inhalt erhalten.</translation>
     </message>
     <message>
         <source>Nothing was freed: the record %1 of an older Grovekeep cannot be read. What it kept may be the only copy of what a file held, so every kept content stays.</source>
         <extracomment>%1 is a file of the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts freigegeben: Der Datensatz %1 einer älteren Grovekeep-Version kann nicht gelesen werden. Was er aufbewahrt, kann die einzige Kopie des früheren Inhalts einer Datei sein; daher bleibt jeder aufbewahrte Inhalt erhalten.</translation>
     </message>
     <message>
         <source>%1 Nothing was written.</source>
         <extracomment>%1 says what failed (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Es wurde nichts geschrieben.</translation>
     </message>
     <message>
         <source>%1 exists already; it is replaced only where Grovekeep&apos;s folder keeps what it holds (give --manager-folder).</source>
         <extracomment>%1 is a file (in quotes); --manager-folder is an option of grovekeep-vif</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden; die Datei wird nur ersetzt, wenn der Grovekeep-Ordner ihren Inhalt aufbewahren kann (geben Sie --manager-folder an).</translation>
     </message>
 </context>
 <context>
@@ -1818,42 +1818,42 @@ Datensatz unlesbar ist: Was er bewahrt, kann die einzige Kopie einer Datei sein.
     <message>
         <source>it does not begin as a Windows bitmap does</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sie beginnt nicht so wie eine Windows-Bitmap</translation>
     </message>
     <message>
         <source>its header is not one of a Windows bitmap</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ihr Dateikopf ist nicht der einer Windows-Bitmap</translation>
     </message>
     <message>
         <source>its size is not that of a picture</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ihre Größe ist nicht die eines Bildes</translation>
     </message>
     <message numerus="yes">
         <source>its colour depth of %n bits is not one of a bitmap</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>ihre Farbtiefe von %n Bit gibt es bei Bitmaps nicht</numerusform>
+            <numerusform>ihre Farbtiefe von %n Bit gibt es bei Bitmaps nicht</numerusform>
         </translation>
     </message>
     <message>
         <source>it does not say how large its pixel data is</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sie gibt nicht an, wie groß ihre Pixeldaten sind</translation>
     </message>
     <message>
         <source>it is compressed in a way a bitmap is not</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sie ist auf eine Weise komprimiert, die es bei Bitmaps nicht gibt</translation>
     </message>
     <message numerus="yes">
         <source>it is cut short: its pixel data needs %1 bytes more</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause. %1 is a number of bytes, which may be very large.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sie ist zu kurz, ihren Pixeldaten fehlt noch %1 Byte</numerusform>
+            <numerusform>sie ist zu kurz, ihren Pixeldaten fehlen noch %1 Byte</numerusform>
         </translation>
     </message>
 </context>
@@ -1905,48 +1905,48 @@ Datensatz unlesbar ist: Was er bewahrt, kann die einzige Kopie einer Datei sein.
     <name>Wizard</name>
     <message>
         <source>Choose an Option</source>
-        <translation type="unfinished">Option wählen</translation>
+        <translation>Option wählen</translation>
     </message>
     <message>
         <source>Choose a file to install</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei zum Installieren auswählen</translation>
     </message>
     <message>
         <source>NOTE:You can only install mods if they are inside a vif file!...... All files are backed up before they are overwritten/saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>HINWEIS: Sie können Mods nur installieren, wenn sie in einer Vif-Datei enthalten sind! Alle Dateien werden gesichert, bevor sie überschrieben oder gespeichert werden!</translation>
     </message>
     <message>
         <source>Choose files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien auswählen</translation>
     </message>
     <message>
         <source>Choose the files you would like to add and then choose the directory where the file should be installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie die Dateien aus, die Sie hinzufügen möchten, und wählen Sie dann das Verzeichnis, in dem die Datei installiert werden soll</translation>
     </message>
     <message>
         <source>Choose directory name</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnisnamen wählen</translation>
     </message>
     <message>
         <source>No Directory Chosen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Verzeichnis gewählt!</translation>
     </message>
     <message>
         <source>Choose a directory and name to save the file to and then click next</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Verzeichnis und einen Namen zum Speichern der Datei, und klicken Sie dann auf „Weiter“</translation>
     </message>
     <message>
         <source>Saving Files2</source>
         <extracomment>The caption of the installer&apos;s frame while a package is saved (the &quot;2&quot; is part of the caption as the program has always shown it).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden gespeichert2</translation>
     </message>
     <message>
         <source>Files saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien gespeichert!</translation>
     </message>
     <message>
         <source>Compiling Files. NOTE: This file will be saved in your specified file and backed up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien werden zusammengestellt. HINWEIS: Diese Datei wird in der von Ihnen angegebenen Datei gespeichert und gesichert!</translation>
     </message>
 </context>
 <context>

@@ -121,37 +121,37 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Could not add %1 to the package: %2.</source>
         <extracomment>%1 is a file in quotes, %2 why it cannot be added (a clause).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 au paquet&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: no install path was chosen.</source>
         <extracomment>%1 is a file in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 au paquet&#xa0;: aucun chemin d&apos;installation n&apos;a été choisi.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: its name cannot be used as a file name on Windows: %2.</source>
         <extracomment>%1 is a file in quotes, %2 what is wrong with its name (a clause).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 au paquet&#xa0;: son nom ne peut pas servir de nom de fichier sous Windows&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: its install path %2 does not lie inside the game folder %3.</source>
         <extracomment>%1 is a file, %2 the install path chosen for it, %3 the game folder, each in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 au paquet&#xa0;: son chemin d&apos;installation %2 ne se trouve pas dans le dossier du jeu %3.</translation>
     </message>
     <message>
         <source>Could not add %1 to the package: its contents hold the marker %2, which a package cannot carry.</source>
         <extracomment>%1 is a file in quotes, %2 a marker such as ###Begin_VIF###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ajouter %1 au paquet&#xa0;: son contenu comporte le marqueur %2, qu&apos;un paquet ne peut pas contenir.</translation>
     </message>
     <message>
         <source>%1 is one of the files this package carries; the package was not saved there. Choose another name for the package.</source>
         <extracomment>%1 is the file the package was to be saved as, in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est l&apos;un des fichiers que contient ce paquet&#xa0;; le paquet n&apos;a donc pas été enregistré sous ce nom. Choisissez un autre nom pour le paquet.</translation>
     </message>
     <message>
         <source>The package %1 was not saved: it has no files. Add at least one file first.</source>
         <extracomment>%1 is the package&apos;s file in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet %1 n&apos;a pas été enregistré&#xa0;: il ne contient aucun fichier. Ajoutez d&apos;abord au moins un fichier.</translation>
     </message>
 </context>
 <context>
@@ -159,15 +159,15 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message numerus="yes">
         <source>%1: %2 bytes</source>
         <extracomment>The first line of a file&apos;s bytes as shown: %1 is the file&apos;s name, %2 its size.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %2 octet</numerusform>
+            <numerusform>%1&#xa0;: %2 octets</numerusform>
         </translation>
     </message>
     <message>
         <source>(the first %1 bytes are shown)</source>
         <extracomment>Below a file&apos;s bytes when only some are shown; %1 is always a large number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>(seuls les %1 premiers octets sont affichés)</translation>
     </message>
 </context>
 <context>
@@ -175,119 +175,119 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Could not read %1: the file is shorter than expected.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: le fichier est plus court que prévu.</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
         <extracomment>why a file could not be read or written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>No file name was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun nom de fichier n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>No folder was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>Could not open %1: it leads out of its folder.</source>
         <extracomment>%1 is a name (in quotes) that is &quot;.&quot; or &quot;..&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir %1&#xa0;: ce nom mène hors de son dossier.</translation>
     </message>
     <message>
         <source>Could not read %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not write %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not open the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it could not be opened, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not create the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it could not be made, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not read the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why the names in it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not remove %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be removed, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not remove the folder %1: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it could not be removed, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer le dossier %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not set the permissions of %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why its permissions could not be set, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir les autorisations de %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not set the owner of %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why its owner could not be set, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir le propriétaire de %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not set the attributes of %1: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why its attributes (read-only) could not be set, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir les attributs de %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not lock %1: %2.</source>
         <extracomment>%1 is Grovekeep&apos;s folder (in quotes), %2 why it could not be locked, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de verrouiller %1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not read %1: the file ends sooner than it should (it changed while it was read).</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: le fichier se termine plus tôt que prévu (il a été modifié pendant sa lecture).</translation>
     </message>
     <message>
         <source>Stopped waiting for another Grovekeep or grovekeep-vif to finish.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;attente de la fin d&apos;un autre Grovekeep ou de grovekeep-vif a été abandonnée.</translation>
     </message>
     <message>
         <source>it is a symbolic link, which Grovekeep does not follow here</source>
         <extracomment>why a file could not be read or written, a clause after &quot;Could not read &quot;x&quot;: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un lien symbolique, que Grovekeep ne suit pas ici</translation>
     </message>
     <message>
         <source>a part of the path is not a folder (or is a symbolic link)</source>
         <extracomment>why a file could not be read or written, a clause after &quot;Could not read &quot;x&quot;: &quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une partie du chemin n&apos;est pas un dossier (ou est un lien symbolique)</translation>
     </message>
     <message>
         <source>Windows error %1</source>
         <extracomment>why a file could not be read or written, a clause; %1 is the number of the error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>erreur Windows %1</translation>
     </message>
     <message>
         <source>another program has it open (close it, and try again)</source>
         <extracomment>why a file could not be read or written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un autre programme l&apos;a ouvert (fermez-le, puis réessayez)</translation>
     </message>
     <message>
         <source>Could not use %1: Windows does not allow that name.</source>
         <extracomment>%1 is a file or folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser %1&#xa0;: Windows n&apos;autorise pas ce nom.</translation>
     </message>
     <message>
         <source>Could not use %1: Windows keeps that name for a device.</source>
         <extracomment>%1 is a file or folder (in quotes) named like CON or NUL</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;utiliser %1&#xa0;: Windows réserve ce nom à un périphérique.</translation>
     </message>
 </context>
 <context>
@@ -295,419 +295,419 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>removed</source>
         <extracomment>what an operation did to a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>supprimé</translation>
     </message>
     <message>
         <source>replaced</source>
         <extracomment>what an operation did to a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>remplacé</translation>
     </message>
     <message>
         <source>added</source>
         <extracomment>what an operation did to a file</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ajouté</translation>
     </message>
     <message>
         <source>under-way</source>
         <extracomment>the state of an operation: begun, neither complete nor rolled back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>en cours</translation>
     </message>
     <message>
         <source>complete</source>
         <extracomment>the state of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>terminée</translation>
     </message>
     <message>
         <source>undone</source>
         <extracomment>the state of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>annulée</translation>
     </message>
     <message>
         <source>rolled-back</source>
         <extracomment>the state of an operation: interrupted, and every file put back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>annulée à la reprise</translation>
     </message>
     <message>
         <source>intact</source>
         <extracomment>a file checked against the history: it holds what the operation wrote</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>intact</translation>
     </message>
     <message>
         <source>changed</source>
         <extracomment>a file checked against the history: it holds something else now</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>modifié</translation>
     </message>
     <message>
         <source>missing</source>
         <extracomment>a file checked against the history: it is gone</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>manquant</translation>
     </message>
     <message>
         <source>unreadable</source>
         <extracomment>a file checked against the history: it could not be read</extracomment>
-        <translation type="unfinished">illisible</translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>installed by %1 on %2</source>
         <extracomment>%1 is what an earlier operation was (such as Package &quot;river.vif&quot;), %2 its date and time</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>installé par %1 le %2</translation>
     </message>
     <message numerus="yes">
         <source>%n bytes</source>
         <extracomment>a size of a file</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
         </translation>
     </message>
     <message>
         <source>%1 KiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Kio</translation>
     </message>
     <message>
         <source>%1 MiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Mio</translation>
     </message>
     <message>
         <source>%1 GiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Gio</translation>
     </message>
     <message>
         <source>%1 TiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Tio</translation>
     </message>
     <message>
         <source>%1 PiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Pio</translation>
     </message>
     <message>
         <source>%1 EiB</source>
         <extracomment>%1 is a size with one decimal, such as 12.3</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;Eio</translation>
     </message>
     <message>
         <source>older than 30 days</source>
         <extracomment>a choice of what the history frees: the operations older than that</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de plus de 30 jours</translation>
     </message>
     <message>
         <source>older than 90 days</source>
         <extracomment>a choice of what the history frees: the operations older than that</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de plus de 90 jours</translation>
     </message>
     <message>
         <source>older than a year</source>
         <extracomment>a choice of what the history frees: the operations older than that</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de plus d&apos;un an</translation>
     </message>
     <message>
         <source>all of it</source>
         <extracomment>a choice of what the history frees: every operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>tout</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
         <extracomment>a number of files, as part of a longer text</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n operations</source>
         <extracomment>a number of operations of the history, as part of a longer text</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n opération</numerusform>
+            <numerusform>%n opérations</numerusform>
         </translation>
     </message>
     <message>
         <source>Operation %1 (%2): no file had been changed yet.</source>
         <extracomment>%1 is the number of an interrupted operation, %2 what it was (such as Package &quot;a.vif&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opération %1 (%2)&#xa0;: aucun fichier n&apos;avait encore été modifié.</translation>
     </message>
     <message numerus="yes">
         <source>Operation %1 (%2): %n files put back.</source>
         <extracomment>%1 is the number of an interrupted operation, %2 what it was (such as Package &quot;a.vif&quot;)</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Opération %1 (%2)&#xa0;: %n fichier restauré.</numerusform>
+            <numerusform>Opération %1 (%2)&#xa0;: %n fichiers restaurés.</numerusform>
         </translation>
     </message>
     <message>
         <source>The history has run out of operation numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique n&apos;a plus de numéros d&apos;opération disponibles.</translation>
     </message>
     <message>
         <source>%1 changed while it was being kept.</source>
         <extracomment>%1 is a file (in quotes) whose content was being kept in the history</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié pendant sa copie dans l&apos;historique.</translation>
     </message>
     <message>
         <source>The history record %1 names operation %2.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 the number of another operation than the one it should name</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de l&apos;historique %1 désigne l&apos;opération %2.</translation>
     </message>
     <message>
         <source>The history record %1 names a file it does not list.</source>
         <extracomment>%1 is a file of the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de l&apos;historique %1 désigne un fichier qui ne figure pas dans sa liste.</translation>
     </message>
     <message>
         <source>The history record %1 lists %2 files of %3.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 how many files it lists, %3 how many it should list</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de fichiers listés par l&apos;enregistrement de l&apos;historique %1 est de %2 au lieu de %3.</translation>
     </message>
     <message>
         <source>What %1 held cannot be put back: its kept copy in the history is damaged (its bytes no longer match their SHA-256).</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu qu&apos;avait %1 ne peut pas être restauré&#xa0;: sa copie conservée dans l&apos;historique est endommagée (ses octets ne correspondent plus à leur SHA-256).</translation>
     </message>
     <message>
         <source>%1 is not a regular file any more; Grovekeep leaves it as it is.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est plus un fichier ordinaire&#xa0;; Grovekeep le laisse tel quel.</translation>
     </message>
     <message>
         <source>What %1 held cannot be put back: its kept copy cannot be read (%2).</source>
         <extracomment>%1 is a file (in quotes), %2 why its kept copy cannot be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu qu&apos;avait %1 ne peut pas être restauré&#xa0;: sa copie conservée est illisible (%2).</translation>
     </message>
     <message>
         <source>line %1 names a path in the game folder, but the record names no game folder</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 désigne un chemin dans le dossier du jeu, mais l&apos;enregistrement n&apos;indique aucun dossier du jeu</translation>
     </message>
     <message>
         <source>its path is empty or too long</source>
         <extracomment>why a path named in the history cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son chemin est vide ou trop long</translation>
     </message>
     <message>
         <source>%1 is one of Grovekeep&apos;s temporary files</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est l&apos;un des fichiers temporaires de Grovekeep</translation>
     </message>
     <message>
         <source>%1 is no name of a file</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nom de fichier</translation>
     </message>
     <message>
         <source>%1 holds a control character</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>%1 is a hidden folder of the game folder</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier caché du dossier du jeu</translation>
     </message>
     <message>
         <source>it lies in Grovekeep&apos;s history</source>
         <extracomment>why a path named in the history cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il se trouve dans l&apos;historique de Grovekeep</translation>
     </message>
     <message>
         <source>its folder %1 is not a clean absolute path</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a folder in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son dossier %1 n&apos;est pas un chemin absolu normalisé</translation>
     </message>
     <message>
         <source>its folder %1 holds a control character</source>
         <extracomment>why a path named in the history cannot be used, a clause; %1 is a folder in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son dossier %1 contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>The history names %1, which Grovekeep does not touch: %2.</source>
         <extracomment>%1 is a path in quotes, %2 why it cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique désigne %1, auquel Grovekeep ne touche pas&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 lies in the game folder %2, and the game folder is not set.</source>
         <extracomment>%1 is a file, %2 the game folder it lies in (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve dans le dossier du jeu %2, et le dossier du jeu n&apos;est pas défini.</translation>
     </message>
     <message>
         <source>%1 lies in the game folder %2, but the game folder is now %3; Grovekeep changes files only in the game folder it is set to.</source>
         <extracomment>%1 is a file, %2 the game folder it lies in, %3 the game folder Grovekeep is set to now (all in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve dans le dossier du jeu %2, mais le dossier du jeu est désormais %3&#xa0;; Grovekeep ne modifie des fichiers que dans le dossier du jeu défini.</translation>
     </message>
     <message>
         <source>%1 lies in %2, outside the game folder and Grovekeep&apos;s folder, where Grovekeep does not write from its history.</source>
         <extracomment>%1 is a file, %2 the folder it lies in (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve dans %2, hors du dossier du jeu et du dossier de Grovekeep&#xa0;; Grovekeep n&apos;y écrit rien à partir de son historique.</translation>
     </message>
     <message>
         <source>The history record %1 cannot be used: %2.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 why it cannot be used, a clause such as &quot;line 4 cannot be read&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de l&apos;historique %1 est inutilisable&#xa0;: %2.</translation>
     </message>
     <message>
         <source>a path or its root is missing</source>
         <extracomment>why a path named in the history cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il manque un chemin ou sa racine</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <extracomment>%1 is a path named in a history record (in quotes), %2 why it cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1 names no file Grovekeep may change: %2</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number, %2 the path it names and why that cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne désigne aucun fichier que Grovekeep puisse modifier&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1 has no known role</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;a aucun rôle connu</translation>
     </message>
     <message>
         <source>line %1 has an unknown removal</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 a une valeur de suppression inconnue</translation>
     </message>
     <message>
         <source>line %1 has a damaged content (sha256, size, mode)</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 a un contenu endommagé (sha256, taille, mode)</translation>
     </message>
     <message>
         <source>line %1 has no content before</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 indique un contenu antérieur non valable</translation>
     </message>
     <message>
         <source>line %1 removes a file that was not there</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 supprime un fichier qui n&apos;existait pas</translation>
     </message>
     <message>
         <source>line %1 cannot be read</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 est illisible</translation>
     </message>
     <message>
         <source>line %1 is not where it belongs in a record</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 n&apos;est pas à sa place dans un enregistrement</translation>
     </message>
     <message>
         <source>line %1 holds no known state</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne contient aucun état connu</translation>
     </message>
     <message>
         <source>line %1 names no kept version of a file of the record</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne désigne aucune version conservée d&apos;un fichier de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>line %1 names no folder Grovekeep may make: %2</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number, %2 the path it names and why that cannot be used</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne désigne aucun dossier que Grovekeep puisse créer&#xa0;: %2</translation>
     </message>
     <message>
         <source>line %1 names no file of the record in order</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne désigne pas les fichiers de l&apos;enregistrement dans l&apos;ordre</translation>
     </message>
     <message>
         <source>line %1 does not match the lines before it: the record was changed or damaged</source>
         <extracomment>why a line of a history record cannot be used, a clause; %1 is the line&apos;s number</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 ne correspond pas aux lignes qui la précèdent&#xa0;: l&apos;enregistrement a été modifié ou endommagé</translation>
     </message>
     <message>
         <source>its first line is missing or too long</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa première ligne est absente ou trop longue</translation>
     </message>
     <message>
         <source>its first line is not the head of a record of this Grovekeep</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa première ligne n&apos;est pas l&apos;en-tête d&apos;un enregistrement de cette version de Grovekeep</translation>
     </message>
     <message>
         <source>its last line is too long</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa dernière ligne est trop longue</translation>
     </message>
     <message>
         <source>its last line cannot be read</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa dernière ligne est illisible</translation>
     </message>
     <message>
         <source>its state is none of complete, undone or rolled-back</source>
         <extracomment>why a history record cannot be used, a clause; complete, undone and rolled-back are the states written in the record</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son état n&apos;est ni complete, ni undone, ni rolled-back</translation>
     </message>
     <message>
         <source>line %1 is too long</source>
         <extracomment>why a history record cannot be used, a clause; %1 is the number of a line</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1 est trop longue</translation>
     </message>
     <message>
         <source>it is empty</source>
         <extracomment>why a history record cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il est vide</translation>
     </message>
     <message>
         <source>Interrupted; rolled back at the next start.</source>
         <extracomment>the note of an operation that was interrupted and put back when Grovekeep started again</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interrompue, puis annulée au démarrage suivant.</translation>
     </message>
 </context>
 <context>
     <name>Install</name>
     <message>
         <source>File Type: Vessa Installation File</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier&#xa0;: fichier d&apos;installation Vessa</translation>
     </message>
     <message>
         <source>File Type: Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier&#xa0;: carte</translation>
     </message>
     <message>
         <source>File Type: Tatoo</source>
         <extracomment>&quot;Tatoo&quot; is the program&apos;s own spelling of &quot;tattoo&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier&#xa0;: tatouage</translation>
     </message>
     <message>
         <source>File Type: Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier&#xa0;: paysage</translation>
     </message>
     <message>
         <source>File Type: Skin/Mesh</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier&#xa0;: skin/maillage</translation>
     </message>
     <message>
         <source>Invalid file type set</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier non valide</translation>
     </message>
     <message>
         <source>No file to install was given.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier à installer n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>it would be installed in Grovekeep&apos;s own folder %1, where a package may not write</source>
         <extracomment>Why a package&apos;s entry cannot be installed. %1 is a folder in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>elle serait installée dans le dossier de Grovekeep lui-même, %1, où un paquet n&apos;a pas le droit d&apos;écrire</translation>
     </message>
     <message>
         <source>The package has no entries to install.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet ne contient aucune entrée à installer.</translation>
     </message>
     <message>
         <source>The package has entries that cannot be installed: %1</source>
         <extracomment>%1 is one line for each such entry, each naming the entry and the reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le paquet contient des entrées qui ne peuvent pas être installées&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -715,76 +715,76 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>%1 holds a folder separator</source>
         <extracomment>Why a name cannot be used as a file name. %1 is the name in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un séparateur de dossiers</translation>
     </message>
     <message>
         <source>the title cannot be used as a file name: %1</source>
         <extracomment>Why a package&apos;s entry cannot be installed. %1 says what is wrong with its title (a clause).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le titre ne peut pas servir de nom de fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>The install path is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation est vide.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it is a device path.</source>
         <extracomment>%1 is the install path in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: c&apos;est un chemin de périphérique.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it names a network share.</source>
         <extracomment>%1 is the install path in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: il désigne un partage réseau.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it is relative to the current folder of drive %2.</source>
         <extracomment>%1 is the install path in quotes, %2 a drive (&quot;C:&quot;). This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: il est relatif au dossier courant du lecteur %2.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it names a folder, not a file.</source>
         <extracomment>%1 is the install path in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: il désigne un dossier, et non un fichier.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2.</source>
         <extracomment>%1 is the install path in quotes, %2 what is wrong with one of its names (a clause). This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: %2.</translation>
     </message>
     <message>
         <source>The game folder %1 does not exist.</source>
         <extracomment>%1 is a folder in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier du jeu %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: it names none of the game&apos;s folders (%2).</source>
         <extracomment>%1 is the install path in quotes, %2 the game&apos;s folders joined with commas (&quot;Data, Profiles, Scripts&quot;). This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: il ne désigne aucun des dossiers du jeu (%2).</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: the folder %2 does not exist in the game folder.</source>
         <extracomment>%1 is the install path, %2 a folder of it, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: le dossier %2 n&apos;existe pas dans le dossier du jeu.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2 is not a folder.</source>
         <extracomment>%1 is the install path, %2 a part of it, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: %2 n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2 is a symbolic link.</source>
         <extracomment>%1 is the install path, %2 the part of it below the game folder, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: %2 est un lien symbolique.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: a folder stands at %2.</source>
         <extracomment>%1 is the install path, %2 the part of it below the game folder, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: un dossier se trouve à l&apos;emplacement %2.</translation>
     </message>
     <message>
         <source>The install path %1 cannot be used: %2 leads outside the game folder.</source>
         <extracomment>%1 is the install path, %2 the folders of it below the game folder, both in quotes. This sentence may also be shown inside a longer line with its first letter in lower case.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin d&apos;installation %1 est inutilisable&#xa0;: %2 mène hors du dossier du jeu.</translation>
     </message>
 </context>
 <context>
@@ -792,12 +792,12 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>the system&apos;s wine</source>
         <extracomment>How the Wine that starts Windows programs is named when none was chosen: the &quot;wine&quot; program the system has.</extracomment>
-        <translation type="unfinished">le wine du système</translation>
+        <translation>le wine du système</translation>
     </message>
     <message>
         <source>a Wine build dated %1</source>
         <extracomment>The Wine that last updated a prefix, known only by its date (%1, as 2024-05-31).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>une version de Wine datée du %1</translation>
     </message>
 </context>
 <context>
@@ -805,32 +805,32 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Passed over %1: it is not a file in the home folder.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été ignoré&#xa0;: ce n&apos;est pas un fichier du dossier personnel.</translation>
     </message>
     <message>
         <source>Passed over %1: it is larger than a launcher writes.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été ignoré&#xa0;: il est plus volumineux que les fichiers qu&apos;écrit un lanceur.</translation>
     </message>
     <message>
         <source>Passed over %1: %2.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été ignoré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Passed over %1: it is not a JSON object.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été ignoré&#xa0;: ce n&apos;est pas un objet JSON.</translation>
     </message>
     <message>
         <source>Passed over %1: it is not a Steam library list.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été ignoré&#xa0;: ce n&apos;est pas une liste de bibliothèques Steam.</translation>
     </message>
     <message>
         <source>Passed over %1: it is not a YAML file as its launcher writes it.</source>
         <extracomment>A note on a launcher&apos;s file that the search for the game did not read. %1 is the file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été ignoré&#xa0;: ce n&apos;est pas un fichier YAML tel que l&apos;écrit son lanceur.</translation>
     </message>
 </context>
 <context>
@@ -838,157 +838,157 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>a name is empty</source>
         <extracomment>why a path cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>un nom est vide</translation>
     </message>
     <message>
         <source>&quot;.&quot; names the folder itself</source>
         <extracomment>why a path cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;.&#xa0;» désigne le dossier lui-même</translation>
     </message>
     <message>
         <source>&quot;..&quot; leads out of its folder</source>
         <extracomment>why a path cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;..&#xa0;» mène hors de son dossier</translation>
     </message>
     <message>
         <source>%1 holds a control character</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient un caractère de contrôle</translation>
     </message>
     <message>
         <source>%1 holds the character %2</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes, %2 a character such as * or ?</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient le caractère %2</translation>
     </message>
     <message>
         <source>%1 holds &apos;:&apos; (a drive letter or an alternate data stream)</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient «&#xa0;:&#xa0;» (une lettre de lecteur ou un flux de données alternatif)</translation>
     </message>
     <message>
         <source>%1 ends with a dot or a space</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se termine par un point ou un espace</translation>
     </message>
     <message>
         <source>%1 is the device name %2 on Windows</source>
         <extracomment>why a path cannot be used, a clause; %1 is a name in quotes, %2 a device name such as CON or LPT1</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est le nom de périphérique %2 sous Windows</translation>
     </message>
 </context>
 <context>
     <name>Package</name>
     <message>
         <source>Could not read %1: the file became shorter while it was read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: le fichier a raccourci pendant sa lecture.</translation>
     </message>
     <message>
         <source>the install path is longer than any file name can be</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin d&apos;installation est plus long que ne peut l&apos;être un nom de fichier</translation>
     </message>
     <message>
         <source>the title is longer than any file name can be</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre est plus long que ne peut l&apos;être un nom de fichier</translation>
     </message>
     <message>
         <source>%1 comes before %2</source>
         <extracomment>Why a package&apos;s entry is broken. %1 and %2 are markers such as ###Install###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 précède %2</translation>
     </message>
     <message>
         <source>other text stands between %1 and %2</source>
         <extracomment>Why a package&apos;s entry is broken. %1 and %2 are markers such as ###Install###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du texte superflu se trouve entre %1 et %2</translation>
     </message>
     <message>
         <source>the marker %1 is missing before the next %2</source>
         <extracomment>Why a package&apos;s entry is broken. %1 and %2 are markers such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le marqueur %1 manque avant le %2 suivant</translation>
     </message>
     <message>
         <source>the marker %1 is missing</source>
         <extracomment>Why a package&apos;s entry is broken. %1 is a marker such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le marqueur %1 est absent</translation>
     </message>
     <message>
         <source>the install path holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin d&apos;installation contient un saut de ligne</translation>
     </message>
     <message>
         <source>the title holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre contient un saut de ligne</translation>
     </message>
     <message>
         <source>its contents hold the marker %1</source>
         <extracomment>Why a package&apos;s entry is broken. %1 is a marker such as ###End_VIF###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son contenu comporte le marqueur %1</translation>
     </message>
     <message>
         <source>other text follows its end marker %1: the next entry&apos;s %2 is missing, or its contents hold %1</source>
         <extracomment>Why a package&apos;s entry is broken. %1 is the marker ###End_VIF###, %2 ###Begin_VIF###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>du texte suit son marqueur de fin %1&#xa0;: le %2 de l&apos;entrée suivante est absent, ou son contenu comporte %1</translation>
     </message>
     <message>
         <source>Entry %1</source>
         <extracomment>An entry of a package, by its number, as messages name it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entrée %1</translation>
     </message>
     <message>
         <source>Entry %1 (%2)</source>
         <extracomment>An entry of a package: %1 is its number, %2 its title in quotes (&quot;hills.lnd&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entrée %1 (%2)</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>One line of a package&apos;s problems: %1 names an entry (&quot;Entry 2 (&quot;hills.lnd&quot;)&quot;), %2 says why it is broken or cannot be installed.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>the install path is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le chemin d&apos;installation est vide</translation>
     </message>
     <message>
         <source>the title is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le titre est vide</translation>
     </message>
     <message>
         <source>the install path %1 holds a line break</source>
         <extracomment>%1 is the install path in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le chemin d&apos;installation %1 contient un saut de ligne</translation>
     </message>
     <message>
         <source>the title %1 holds a line break</source>
         <extracomment>%1 is the title (a file name) in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le titre %1 contient un saut de ligne</translation>
     </message>
     <message>
         <source>the install path %1 has a character that the game&apos;s code page (Windows-1252) cannot write</source>
         <extracomment>%1 is the install path in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le chemin d&apos;installation %1 contient un caractère que la page de codes du jeu (Windows-1252) ne peut pas écrire</translation>
     </message>
     <message>
         <source>the title %1 has a character that the game&apos;s code page (Windows-1252) cannot write</source>
         <extracomment>%1 is the title (a file name) in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le titre %1 contient un caractère que la page de codes du jeu (Windows-1252) ne peut pas écrire</translation>
     </message>
     <message>
         <source>the install path %1 holds the marker %2</source>
         <extracomment>%1 is the install path in quotes, %2 a marker such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le chemin d&apos;installation %1 contient le marqueur %2</translation>
     </message>
     <message>
         <source>the title %1 holds the marker %2</source>
         <extracomment>%1 is the title (a file name) in quotes, %2 a marker such as ###Title###.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le titre %1 contient le marqueur %2</translation>
     </message>
     <message>
         <source>its install path %1 or title %2 runs into a marker</source>
         <extracomment>%1 is the install path, %2 the title, both in quotes.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son chemin d&apos;installation %1 ou son titre %2 se confond avec un marqueur</translation>
     </message>
     <message>
         <source>This is not a valid Vif file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un fichier Vif valide.</translation>
     </message>
 </context>
 <context>
@@ -1529,7 +1529,7 @@ si un enregistrement est illisible&#xa0;: il peut avoir l&apos;unique copie d&ap
     <message>
         <source>yes</source>
         <extracomment>Whether a sentence quoted inside another starts with a small letter: &quot;yes&quot; or &quot;no&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>yes</translation>
     </message>
 </context>
 <context>
@@ -1537,280 +1537,280 @@ si un enregistrement est illisible&#xa0;: il peut avoir l&apos;unique copie d&ap
     <message>
         <source>%1 Nothing was changed. The system could not confirm that every file put back is safely on the disk.</source>
         <extracomment>%1 says what failed (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rien n&apos;a été modifié. Le système n&apos;a pas pu confirmer que chaque fichier restauré est bien enregistré sur le disque.</translation>
     </message>
     <message>
         <source>%1 These files could not be put back: %2. Their previous contents are kept in Grovekeep&apos;s history (operation %3), and the next start of Grovekeep or grovekeep-vif puts them back.</source>
         <extracomment>%1 says what failed (whole sentences), %2 lists files (in quotes, each with why in brackets), %3 is the number of the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ces fichiers n&apos;ont pas pu être restaurés&#xa0;: %2. Leur contenu précédent est conservé dans l&apos;historique de Grovekeep (opération %3), et le prochain démarrage de Grovekeep ou de grovekeep-vif les restaurera.</translation>
     </message>
     <message>
         <source>%1 These files could not be put back: %2. Their previous contents are kept in Grovekeep&apos;s history (operation %3), and the next start of Grovekeep or grovekeep-vif puts them back. The system could not confirm that every file put back is safely on the disk.</source>
         <extracomment>%1 says what failed (whole sentences), %2 lists files (in quotes, each with why in brackets), %3 is the number of the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Ces fichiers n&apos;ont pas pu être restaurés&#xa0;: %2. Leur contenu précédent est conservé dans l&apos;historique de Grovekeep (opération %3), et le prochain démarrage de Grovekeep ou de grovekeep-vif les restaurera. Le système n&apos;a pas pu confirmer que chaque fichier restauré est bien enregistré sur le disque.</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be put back, a clause</extracomment>
-        <translation type="unfinished">%1 (%2)</translation>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
         <source>A folder stands at %1.</source>
         <extracomment>%1 is where a file was expected (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Un dossier se trouve à l&apos;emplacement %1.</translation>
     </message>
     <message>
         <source>%1 is a symbolic link, which Grovekeep does not follow or replace.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien symbolique, que Grovekeep ne suit pas et ne remplace pas.</translation>
     </message>
     <message>
         <source>%1 is not a regular file (a pipe, socket or device), which Grovekeep does not read or replace.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire (c&apos;est un tube, un socket ou un périphérique)&#xa0;: Grovekeep ne le lit pas et ne le remplace pas.</translation>
     </message>
     <message>
         <source>%1 changed while it was being replaced.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié pendant son remplacement.</translation>
     </message>
     <message>
         <source>The folder %1 changed while it was being written to.</source>
         <extracomment>%1 is a folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 a été modifié pendant que Grovekeep y écrivait.</translation>
     </message>
     <message>
         <source>%1 lies in Grovekeep&apos;s own folder, where a package may not write.</source>
         <extracomment>%1 is a folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se trouve dans le dossier de Grovekeep lui-même, où un paquet n&apos;a pas le droit d&apos;écrire.</translation>
     </message>
     <message>
         <source>%1 Nothing was changed.</source>
         <extracomment>%1 says what failed (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>%1: %2.</source>
         <extracomment>%1 names what was being changed (such as Entry 2 (&quot;hills.lnd&quot;)), %2 says what failed, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2.</translation>
     </message>
     <message>
         <source>There is nothing to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a rien à écrire.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it cannot be written, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne peut pas être écrit&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Could not write %1: the folder %2 does not exist.</source>
         <extracomment>%1 is a file, %2 the folder it would lie in (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: le dossier %2 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2.</source>
         <extracomment>%1 is a folder (in quotes), %2 why it cannot be made, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 ne peut pas être créé&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 changed while it was being kept.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié pendant sa copie dans l&apos;historique.</translation>
     </message>
     <message>
         <source>Cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé.</translation>
     </message>
     <message>
         <source>What %1 is to get back cannot be put back: its kept copy in the history is damaged (its bytes no longer match their SHA-256).</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu que %1 doit retrouver ne peut pas être restauré&#xa0;: sa copie conservée dans l&apos;historique est endommagée (ses octets ne correspondent plus à leur SHA-256).</translation>
     </message>
     <message>
         <source>%1 (it changed since)</source>
         <extracomment>an entry of a list of files that could not be put back; %1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (il a été modifié depuis)</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>%1 is a file kept in the history (in quotes), %2 what is wrong with it, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The Grovekeep folder %1 does not exist, so nothing can be written: its history keeps what every change replaces.</source>
         <extracomment>%1 is Grovekeep&apos;s folder (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier de Grovekeep %1 n&apos;existe pas&#xa0;: rien ne peut donc être écrit, car son historique conserve ce que chaque modification remplace.</translation>
     </message>
     <message>
         <source>Please tell Grovekeep where it is located (Tools &gt; Options) first: its folder keeps the history of every change.</source>
         <extracomment>Tools &gt; Options is the menu command of the main window</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez d&apos;abord indiquer à Grovekeep où il se trouve (Outils &gt; Options)&#xa0;: son dossier conserve l&apos;historique de chaque modification.</translation>
     </message>
     <message>
         <source>its number does not match its name</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son numéro ne correspond pas à son nom</translation>
     </message>
     <message>
         <source>its state is unknown</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son état est inconnu</translation>
     </message>
     <message>
         <source>its time is unknown</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa date est inconnue</translation>
     </message>
     <message>
         <source>a file&apos;s content is damaged</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le contenu d&apos;un fichier est endommagé</translation>
     </message>
     <message>
         <source>The history record %1 of an older Grovekeep cannot be used: %2.</source>
         <extracomment>%1 is a file of the history (in quotes), %2 why it cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement de l&apos;historique %1, créé par une ancienne version de Grovekeep, est inutilisable&#xa0;: %2.</translation>
     </message>
     <message>
         <source>it is too large</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il est trop volumineux</translation>
     </message>
     <message>
         <source>it is not a record</source>
         <extracomment>why a history record of an older Grovekeep cannot be used, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un enregistrement</translation>
     </message>
     <message>
         <source>Operation %1 was interrupted and could not be rolled back yet. Nothing was changed; the next command tries again.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 a été interrompue et n&apos;a pas encore pu être annulée. Rien n&apos;a été modifié&#xa0;; la prochaine commande fera une nouvelle tentative.</translation>
     </message>
     <message>
         <source>Operation %1 was interrupted and could not be rolled back yet (%2). Nothing was changed; the next command tries again.</source>
         <extracomment>%1 is the number of an operation, %2 what stopped its roll-back (clauses joined by &quot;; &quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 a été interrompue et n&apos;a pas encore pu être annulée (%2). Rien n&apos;a été modifié&#xa0;; la prochaine commande fera une nouvelle tentative.</translation>
     </message>
     <message>
         <source>It was recorded by an older Grovekeep and is converted the next time Grovekeep changes a file.</source>
         <extracomment>said of a record of the history that cannot be shown yet</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cet enregistrement a été créé par une ancienne version de Grovekeep et sera converti la prochaine fois que Grovekeep modifiera un fichier.</translation>
     </message>
     <message>
         <source>There is no operation %1 in the history.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas d&apos;opération %1 dans l&apos;historique.</translation>
     </message>
     <message>
         <source>%1 is not a regular file.</source>
         <extracomment>%1 is a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
         <source>Operation %1 (%2) changed %3 later; undo it first.</source>
         <extracomment>%1 is the number of a later operation, %2 what it was (such as Package &quot;x.vif&quot;), %3 a file (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 (%2) a modifié %3 par la suite&#xa0;; annulez-la d&apos;abord.</translation>
     </message>
     <message>
         <source>Operation %1 is undone; only a complete operation can be undone.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 est annulée&#xa0;; seule une opération terminée peut être annulée.</translation>
     </message>
     <message>
         <source>Operation %1 is rolled-back; only a complete operation can be undone.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 est annulée à la reprise&#xa0;; seule une opération terminée peut être annulée.</translation>
     </message>
     <message>
         <source>Operation %1 is under-way; only a complete operation can be undone.</source>
         <extracomment>%1 is the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 est en cours&#xa0;; seule une opération terminée peut être annulée.</translation>
     </message>
     <message>
         <source>%1 What it held before is kept as %2.</source>
         <extracomment>%1 says why a file cannot be put back (whole sentences), %2 is the file in the history (in quotes) that keeps what it held</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Le contenu qu&apos;il avait auparavant est conservé dans %2.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2.</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>%1 has changed since operation %2 wrote it.</source>
         <extracomment>%1 is a file (in quotes), %2 the number of an operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été modifié depuis que l&apos;opération %2 l&apos;a écrit.</translation>
     </message>
     <message>
         <source>Operation %1 was not undone: %2</source>
         <extracomment>%1 is the number of an operation, %2 why it was not undone (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;opération %1 n&apos;a pas été annulée&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1: its name is no SHA-256 of this folder</source>
         <extracomment>%1 is a file kept in the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: son nom n&apos;est pas un SHA-256 valable pour ce dossier</translation>
     </message>
     <message>
         <source>%1: its bytes do not match its name</source>
         <extracomment>%1 is a file kept in the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: ses octets ne correspondent pas à son nom</translation>
     </message>
     <message>
         <source>%1 holds a later version that could not be kept, and was left as it is: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why its later version could not be kept, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 contient une version plus récente qui n&apos;a pas pu être conservée, et il a été laissé tel quel&#xa0;: %2</translation>
     </message>
     <message>
         <source>kept your later version of %1 in the history (%2)</source>
         <extracomment>a clause; %1 is a file, %2 the file in the history that keeps its content (both in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a conservé votre version plus récente de %1 dans l&apos;historique (%2)</translation>
     </message>
     <message>
         <source>%1 could not be read, and was left as it is: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be read, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être lu et a été laissé tel quel&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be put back: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why it could not be put back, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être restauré&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 was left as it is: %2</source>
         <extracomment>%1 is a file (in quotes), %2 why it was not put back, a clause</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 a été laissé tel quel&#xa0;: %2</translation>
     </message>
     <message>
         <source>the system could not confirm that every file put back is safely on the disk</source>
         <extracomment>a clause, in a list of what went wrong in a roll-back</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le système n&apos;a pas pu confirmer que chaque fichier restauré est bien enregistré sur le disque</translation>
     </message>
     <message>
         <source>Grovekeep cannot tell whether a change was interrupted: %1</source>
         <extracomment>%1 says why (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grovekeep ne peut pas déterminer si une modification a été interrompue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Nothing was freed: %1 What it kept may be the only copy of what a file held, so every kept content stays.</source>
         <extracomment>%1 says why a record cannot be read (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été libéré&#xa0;: %1 Ce que conserve cet enregistrement peut être l&apos;unique copie de ce que contenait un fichier&#xa0;: tous les contenus conservés sont donc gardés.</translation>
     </message>
     <message>
         <source>Nothing was freed: the record %1 of an older Grovekeep cannot be read. What it kept may be the only copy of what a file held, so every kept content stays.</source>
         <extracomment>%1 is a file of the history (in quotes)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été libéré&#xa0;: l&apos;enregistrement %1 d&apos;une ancienne version de Grovekeep est illisible. Ce que conserve cet enregistrement peut être l&apos;unique copie de ce que contenait un fichier&#xa0;: tous les contenus conservés sont donc gardés.</translation>
     </message>
     <message>
         <source>%1 Nothing was written.</source>
         <extracomment>%1 says what failed (whole sentences)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Rien n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>%1 exists already; it is replaced only where Grovekeep&apos;s folder keeps what it holds (give --manager-folder).</source>
         <extracomment>%1 is a file (in quotes); --manager-folder is an option of grovekeep-vif</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà&#xa0;; il n&apos;est remplacé que si le dossier de Grovekeep peut conserver son contenu (indiquez --manager-folder).</translation>
     </message>
 </context>
 <context>
@@ -1818,42 +1818,42 @@ si un enregistrement est illisible&#xa0;: il peut avoir l&apos;unique copie d&ap
     <message>
         <source>it does not begin as a Windows bitmap does</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il ne commence pas comme un fichier bitmap Windows</translation>
     </message>
     <message>
         <source>its header is not one of a Windows bitmap</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>son en-tête n&apos;est pas celui d&apos;un fichier bitmap Windows</translation>
     </message>
     <message>
         <source>its size is not that of a picture</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>sa taille n&apos;est pas celle d&apos;une image</translation>
     </message>
     <message numerus="yes">
         <source>its colour depth of %n bits is not one of a bitmap</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>sa profondeur de couleur de %n bit n&apos;est pas une profondeur possible pour un bitmap</numerusform>
+            <numerusform>sa profondeur de couleur de %n bits n&apos;est pas une profondeur possible pour un bitmap</numerusform>
         </translation>
     </message>
     <message>
         <source>it does not say how large its pixel data is</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;indique pas la taille de ses données de pixels</translation>
     </message>
     <message>
         <source>it is compressed in a way a bitmap is not</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>il est compressé d&apos;une manière impossible pour un bitmap</translation>
     </message>
     <message numerus="yes">
         <source>it is cut short: its pixel data needs %1 bytes more</source>
         <extracomment>Why a file is not a complete Windows bitmap: a clause. %1 is a number of bytes, which may be very large.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>il est tronqué&#xa0;: il manque %1 octet à ses données de pixels</numerusform>
+            <numerusform>il est tronqué&#xa0;: il manque %1 octets à ses données de pixels</numerusform>
         </translation>
     </message>
 </context>
@@ -1905,48 +1905,48 @@ si un enregistrement est illisible&#xa0;: il peut avoir l&apos;unique copie d&ap
     <name>Wizard</name>
     <message>
         <source>Choose an Option</source>
-        <translation type="unfinished">Choisir une option</translation>
+        <translation>Choisir une option</translation>
     </message>
     <message>
         <source>Choose a file to install</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un fichier à installer</translation>
     </message>
     <message>
         <source>NOTE:You can only install mods if they are inside a vif file!...... All files are backed up before they are overwritten/saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>REMARQUE&#xa0;: vous ne pouvez installer des mods que s&apos;ils se trouvent dans un fichier .vif&#xa0;! Tous les fichiers sont sauvegardés avant d&apos;être écrasés ou enregistrés&#xa0;!</translation>
     </message>
     <message>
         <source>Choose files</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir les fichiers</translation>
     </message>
     <message>
         <source>Choose the files you would like to add and then choose the directory where the file should be installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez les fichiers à ajouter, puis le dossier dans lequel chaque fichier doit être installé</translation>
     </message>
     <message>
         <source>Choose directory name</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir le nom du dossier</translation>
     </message>
     <message>
         <source>No Directory Chosen!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier choisi&#xa0;!</translation>
     </message>
     <message>
         <source>Choose a directory and name to save the file to and then click next</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un dossier et un nom pour enregistrer le fichier, puis cliquez sur «&#xa0;Suivant &gt;&gt;&#xa0;»</translation>
     </message>
     <message>
         <source>Saving Files2</source>
         <extracomment>The caption of the installer&apos;s frame while a package is saved (the &quot;2&quot; is part of the caption as the program has always shown it).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement des fichiers2</translation>
     </message>
     <message>
         <source>Files saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers enregistrés&#xa0;!</translation>
     </message>
     <message>
         <source>Compiling Files. NOTE: This file will be saved in your specified file and backed up!</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilation des fichiers. REMARQUE&#xa0;: ce fichier sera enregistré dans le fichier indiqué et sauvegardé&#xa0;!</translation>
     </message>
 </context>
 <context>

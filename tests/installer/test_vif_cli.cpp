@@ -1,6 +1,7 @@
 // The grovekeep-vif command-line tool, run as a process.
 
 #include "files/fsys.h"
+#include "settings/language.h"
 #include "support/files.h"
 #include "support/posix.h"
 
@@ -133,6 +134,7 @@ private slots:
     void jsonListAndRefusals();
     void jsonInstallHistoryVerify();
     void manPageCoversTheTool();
+    void outputIsTheSameInEveryLanguage();
     void manPageRenders_data();
     void manPageRenders();
     void bashCompletion_data();
@@ -1188,6 +1190,46 @@ void TestVifCli::bashCompletionOfOperationIds() {
                      qPrintable(c.words.join(' ') + " -> " + offered.join(' ')));
         }
     }
+}
+
+// In German the tool's messages are German, but what it prints for scripts (JSON documents,
+// the history's lines, the prune line) is byte for byte what it prints in English.
+void TestVifCli::outputIsTheSameInEveryLanguage() {
+    QTemporaryDir dir;
+    const QString game = dir.filePath("BW/");
+    const QString mgr = dir.filePath("mgr");
+    QVERIFY(putFile(game + "Data/Landscape/hills.lnd", "original"));
+    QVERIFY(QDir().mkpath(game + "Scripts/Playgrounds") && QDir().mkpath(mgr));
+    const QString package = dir.filePath("p.vif");
+    QVERIFY(putFile(package, rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "A") +
+                                 rawEntry("C:\\Windows\\evil.dll", "evil.dll", "X") + "\r\n"));
+    const QStringList folders{"--game-folder", game, "--manager-folder", mgr};
+    const QString good = dir.filePath("good.vif");
+    QVERIFY(
+        putFile(good, rawEntry("C:\\BW\\Data\\Landscape\\hills.lnd", "hills.lnd", "B") + "\r\n"));
+    QCOMPARE(vifTool(QStringList{"install", good} + folders).code, 0);
+    const QStringList in[] = {{"install", package, "--dry-run", "--json"},
+                              {"list", package, "--json"},
+                              {"history", "--json"},
+                              {"history"},
+                              {"prune", "--older-than", "0", "--dry-run"}};
+    for (const QStringList& args : in) {
+        const QStringList with = args + (args.first() == "list" ? QStringList() : folders);
+        const Run english = vifTool(with, {}, {}, {"GROVEKEEP_LANGUAGE=en"});
+        const Run german = vifTool(with, {}, {}, {"GROVEKEEP_LANGUAGE=de"});
+        QVERIFY2(!english.out.isEmpty(), qPrintable(args.join(' ')));
+        QCOMPARE(german.out, english.out);
+        QCOMPARE(german.code, english.code);
+    }
+
+    const Run german = vifTool({"frobnicate"}, {}, {}, {"GROVEKEEP_LANGUAGE=de"});
+    QCOMPARE(german.code, 2);
+    QVERIFY(gk::installTranslations(QStringLiteral("de")));
+    const QString expected =
+        QCoreApplication::translate("PackageTool", "unknown command %1.").arg("frobnicate");
+    gk::installTranslations(QStringLiteral("en"));
+    QVERIFY(expected != QStringLiteral("unknown command frobnicate."));
+    QVERIFY2(QString::fromUtf8(german.err).contains(expected), german.err.constData());
 }
 
 QTEST_GUILESS_MAIN(TestVifCli)

@@ -892,10 +892,13 @@ int pruneCommand(const QStringList& args) {
         err(pruned.error());
         return Refused;
     }
+    // Standard output, which scripts read: in English whatever the language.
+    const int count = pruned->operations;
     out(QStringLiteral("%1 %2, %3 bytes.")
             .arg(a.flags.contains(QStringLiteral("--dry-run")) ? QStringLiteral("Would free")
                                                                : QStringLiteral("Freed"),
-                 operationsText(pruned->operations))
+                 count == 1 ? QStringLiteral("1 operation")
+                            : QStringLiteral("%1 operations").arg(count))
             .arg(pruned->bytesFreed));
     for (int id : pruned->keptInstalled)
         out(QStringLiteral("Kept operation %1: its files are still installed.").arg(id));
