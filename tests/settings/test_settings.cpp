@@ -199,10 +199,21 @@ void TestSettings::languageOfTheUser() {
 void TestSettings::translationsAreCarried() {
     const char* cancel = "Cancel";
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", cancel), QString::fromLatin1(cancel));
+    QCOMPARE(QCoreApplication::translate("History", "%n files", nullptr, 1),
+             QStringLiteral("1 file"));
     QVERIFY(installTranslations(QStringLiteral("de")));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", cancel), QStringLiteral("Abbrechen"));
+    QCOMPARE(QCoreApplication::translate("gk::frmMap", "Load Map"), QStringLiteral("Karte laden"));
+    QCOMPARE(QCoreApplication::translate("History", "%n files", nullptr, 1),
+             QStringLiteral("1 Datei"));
     QVERIFY(installTranslations(QStringLiteral("fr")));
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", cancel), QStringLiteral("Annuler"));
+    QCOMPARE(QCoreApplication::translate("gk::frmMap", "Load Map"),
+             QStringLiteral("Charger la carte"));
+    QCOMPARE(QCoreApplication::translate("History", "%n files", nullptr, 0),
+             QStringLiteral("0 fichier"));
+    QVERIFY(installTranslations(QStringLiteral("en")));
+    QCOMPARE(QCoreApplication::translate("gk::frmMap", "Load Map"), QStringLiteral("Load Map"));
     QVERIFY(!installTranslationFile(QStringLiteral("no-such-language.qm")));
     QCOMPARE(QCoreApplication::translate("NoContext", "A text nobody translated"),
              QStringLiteral("A text nobody translated"));
