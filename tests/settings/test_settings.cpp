@@ -1,4 +1,5 @@
 #include "base/fileio.h"
+#include "files/describe.h"
 #include "settings/language.h"
 #include "settings/options.h"
 #include "settings/ownsettings.h"

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <iterator>
 
@@ -56,10 +57,70 @@ QString fileStateText(FileState state) {
     return QString();
 }
 
+namespace {
+// What Grovekeep writes into a record as what an operation was, in English (records are the
+// same in every language); the longer forms first, as "Package %1" would also take "Package %1
+// saved". Each is looked up by its English words and shown in the user's.
+const char* const kWhatForms[] = {
+    //: what an operation was; %1 is the number of the operation undone, %2 what that was
+    QT_TRANSLATE_NOOP("History", "Undo of %1: %2"),
+    //: what an operation was; %1 is the kind of text (Map, Readme, Download), %2 the file
+    QT_TRANSLATE_NOOP("History", "%1 saved as %2"),
+    //: what an operation was; %1 is a package's name in quotes
+    QT_TRANSLATE_NOOP("History", "Package %1 saved"),
+    //: what an operation was; %1 is a package's name in quotes
+    QT_TRANSLATE_NOOP("History", "Package %1 extracted"),
+    //: what an operation was; %1 is a package's name in quotes
+    QT_TRANSLATE_NOOP("History", "Package %1"),
+    //: what an operation was; %1 is a file's name in quotes
+    QT_TRANSLATE_NOOP("History", "File %1"),
+    //: what an operation was; %1 is a map's name in quotes
+    QT_TRANSLATE_NOOP("History", "Install this Map: %1"),
+    //: what an operation was; %1 is a landscape's name in quotes
+    QT_TRANSLATE_NOOP("History", "Install Landscape %1"),
+    //: what an operation was; %1 is a skin's name in quotes
+    QT_TRANSLATE_NOOP("History", "Install Skin %1"),
+    //: what an operation was; %1 is a slot's number, %2 a profile's name
+    QT_TRANSLATE_NOOP("History", "Tattoo slot %1 of profile %2"),
+    //: what an operation was
+    QT_TRANSLATE_NOOP("History", "Options saved"),
+    //: a kind of text saved, in "%1 saved as %2"
+    QT_TRANSLATE_NOOP("History", "Map"),
+    //: a kind of text saved, in "%1 saved as %2"
+    QT_TRANSLATE_NOOP("History", "Readme"),
+    //: a kind of text saved, in "%1 saved as %2"
+    QT_TRANSLATE_NOOP("History", "Download"),
+};
+} // namespace
+
+QString whatText(const QString& what, int depth) {
+    for (const char* form : kWhatForms) {
+        const QString english = QString::fromLatin1(form);
+        QString pattern = QRegularExpression::escape(english);
+        pattern.replace(QStringLiteral("%1"), QStringLiteral("(.+?)"));
+        pattern.replace(QStringLiteral("%2"), QStringLiteral("(.+)"));
+        const auto match = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                                              QRegularExpression::DotMatchesEverythingOption)
+                               .match(what);
+        if (!match.hasMatch())
+            continue;
+        QString shown = QCoreApplication::translate("History", form);
+        // What an undo undid, and the kind of text saved, are shown in the user's words too.
+        for (int k = 1; k <= match.lastCapturedIndex(); ++k) {
+            const QString part = match.captured(k);
+            const bool inner = (english.startsWith(QLatin1String("Undo of")) && k == 2) ||
+                               (english.startsWith(QLatin1String("%1 saved as")) && k == 1);
+            shown = shown.arg(inner && depth < 8 ? whatText(part, depth + 1) : part);
+        }
+        return shown;
+    }
+    return what;
+}
+
 QString installedByText(const Conflict& conflict) {
     //: %1 is what an earlier operation was (such as Package "river.vif"), %2 its date and time
     return QCoreApplication::translate("History", "installed by %1 on %2")
-        .arg(conflict.what,
+        .arg(whatText(conflict.what),
              conflict.time.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }
 
@@ -127,11 +188,11 @@ QString recoveredText(const Recovered& recovered) {
         //: "a.vif")
         return QCoreApplication::translate("History",
                                            "Operation %1 (%2): no file had been changed yet.")
-            .arg(id, recovered.what);
+            .arg(id, whatText(recovered.what));
     //: %1 is the number of an interrupted operation, %2 what it was (such as Package "a.vif")
     return QCoreApplication::translate("History", "Operation %1 (%2): %n files put back.", nullptr,
                                        recovered.filesPutBack)
-        .arg(id, recovered.what);
+        .arg(id, whatText(recovered.what));
 }
 
 } // namespace gk

@@ -24,6 +24,10 @@ QString fileStateText(FileState state);
 // file.
 QString installedByText(const Conflict& conflict);
 
+// What an operation was, as its record says it in English ("Package "river.vif"", "Undo of 3:
+// ..."), in the user's language; anything else as it is.
+QString whatText(const QString& what, int depth = 0);
+
 // An operation's note: one Grovekeep wrote into the record in English ("Interrupted; rolled
 // back at the next start.") in the user's language, any other as it is.
 QString noteText(const QString& note);

@@ -184,9 +184,10 @@ void frmHistory::refresh() {
             item->setToolTip(1, oneLine(record.unreadable));
         } else {
             item = new QTreeWidgetItem(
-                lstOperations, {timeText(record.time), oneLine(record.info.what),
+                lstOperations, {timeText(record.time), oneLine(whatText(record.info.what)),
                                 QString::number(record.fileCount), stateText(record.state)});
-            item->setToolTip(1, oneLine(record.note.isEmpty() ? record.info.what : noteText(record.note)));
+            item->setToolTip(1, oneLine(record.note.isEmpty() ? whatText(record.info.what)
+                                                              : noteText(record.note)));
         }
         item->setData(0, Qt::UserRole, record.id);
     }
@@ -251,10 +252,11 @@ void frmHistory::showFiles() {
     lstFiles->resizeColumnToContents(1);
     //: %1 is the operation's number, %2 its time, %3 what it did, %4 its state, %5 its note
     //: (with a space before it) or nothing
-    lblSummary->setText(tr("Operation %1, %2: %3, %n files, %4.%5", nullptr, found->fileCount)
-                            .arg(QString::number(found->id), timeText(found->time),
-                                 oneLine(found->info.what), stateText(found->state),
-                                 found->note.isEmpty() ? QString() : ' ' + oneLine(noteText(found->note))));
+    lblSummary->setText(
+        tr("Operation %1, %2: %3, %n files, %4.%5", nullptr, found->fileCount)
+            .arg(QString::number(found->id), timeText(found->time),
+                 oneLine(whatText(found->info.what)), stateText(found->state),
+                 found->note.isEmpty() ? QString() : ' ' + oneLine(noteText(found->note))));
     if (lstFiles->topLevelItemCount() > 0)
         lstFiles->setCurrentItem(lstFiles->topLevelItem(0));
 }
@@ -316,11 +318,12 @@ void frmHistory::cmdUndo_Click() {
             : tr("Its %1 files get back what they held before it; what they hold now is kept in "
                  "the history.")
                   .arg(record->files.size());
-    if (platform().ask(
-            this,
-            //: %1 is the operation's number, %2 what it did, %3 what undoing does
-            tr("Undo operation %1 (%2)?\n%3").arg(id).arg(oneLine(record->info.what), what),
-            false) != Answer::Yes)
+    if (platform().ask(this,
+                       //: %1 is the operation's number, %2 what it did, %3 what undoing does
+                       tr("Undo operation %1 (%2)?\n%3")
+                           .arg(id)
+                           .arg(oneLine(whatText(record->info.what)), what),
+                       false) != Answer::Yes)
         return;
     bool changedOnly = false;
     const QStringList problems = opened->undoProblems(id, &changedOnly);
