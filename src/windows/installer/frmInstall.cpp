@@ -11,6 +11,7 @@
 #include "installer/install.h"
 #include "installer/wizard.h"
 #include "platform/platform.h"
+#include "ui/arrange.h"
 #include "ui/place.h"
 #include "web/sites.h"
 
@@ -156,6 +157,9 @@ void frmInstall::ShowStep() {
     } else if (layout->browseShown) {
         cmdInstall->setFocus();
     }
+    // What shows in this step gets the room its captions need (a note that needs more lines
+    // later gets them as it is shown).
+    arrangeControls(this);
     if (step() == StepSaving)
         SavePackage();
 }
@@ -561,6 +565,7 @@ void frmInstall::stopWork() {
 void frmInstall::offerHistory(int operation) {
     m_lastOperation = operation;
     cmdHistory->setVisible(isRegistered(Form::History));
+    arrangeControls(this);
 }
 
 void frmInstall::cmdHistory_Click() {
