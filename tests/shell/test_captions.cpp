@@ -6,6 +6,8 @@
 // at as it opens, on each page of its tab controls, and the installer at each of its steps.
 
 #include "frmHelp.h"
+#include "frmSplash.h"
+#include "installer/frmInstall.h"
 #include "settings/language.h"
 #include "startup.h"
 #include "support/files.h"
@@ -225,6 +227,8 @@ private slots:
     void initTestCase();
     void captionsFitWithAWiderFont_data();
     void captionsFitWithAWiderFont();
+    void picturesHoldTheirTexts_data() { captionsFitWithAWiderFont_data(); }
+    void picturesHoldTheirTexts();
     void cleanupTestCase();
 };
 
@@ -305,6 +309,19 @@ void TestCaptions::captionsFitWithAWiderFont() {
     for (const QString& problem : problems)
         qInfo().noquote() << problem;
     QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("%1 problems").arg(problems.size())));
+}
+
+void TestCaptions::picturesHoldTheirTexts() {
+    // The splash picture's lines and the installer banner's title are drawn in a font of their
+    // own, which gets smaller where a language needs it, down to a size still read with ease.
+    QFETCH(QString, language);
+    QVERIFY(installTranslations(language));
+    const QFont line = splashLineFont();
+    for (const QString& text : splashLines())
+        QVERIFY2(QFontMetrics(line).horizontalAdvance(text) <= kSplashLineWidth, qPrintable(text));
+    const QString title = QCoreApplication::translate("gk::frmInstall", "Grovekeep Installer");
+    QVERIFY2(QFontMetrics(installerBannerFont()).horizontalAdvance(title) <= kBannerTitleLength,
+             qPrintable(title));
 }
 
 QTEST_MAIN(TestCaptions)

@@ -12,6 +12,7 @@
 #include "installer/wizard.h"
 #include "platform/platform.h"
 #include "ui/arrange.h"
+#include "ui/fonts.h"
 #include "ui/place.h"
 #include "web/sites.h"
 
@@ -707,13 +708,19 @@ QPixmap installerBanner() {
     // The title, read from the bottom up, in the right-hand part of the banner.
     p.translate(76, 372);
     p.rotate(-90);
+    const QFont f = installerBannerFont();
+    p.setFont(f);
+    p.setPen(QColor(232, 222, 180));
+    p.drawText(QPointF(0, 0), QFontMetrics(f).elidedText(frmInstall::tr("Grovekeep Installer"),
+                                                         Qt::ElideRight, kBannerTitleLength));
+    return pix;
+}
+
+QFont installerBannerFont() {
     QFont f(QStringLiteral("DejaVu Serif"));
     f.setPixelSize(24);
     f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(232, 222, 180));
-    p.drawText(QPointF(0, 0), frmInstall::tr("Grovekeep Installer"));
-    return pix;
+    return fontToFit(f, {frmInstall::tr("Grovekeep Installer")}, kBannerTitleLength, 12);
 }
 
 } // namespace gk
