@@ -4,6 +4,7 @@
 #include "base/version.h"
 #include "common/shared.h"
 #include "settings/options.h"
+#include "ui/fonts.h"
 #include "ui/place.h"
 
 #include <QDir>
@@ -143,18 +144,31 @@ QPixmap splashPicture() {
     p.drawText(QRect(150, 18, 240, 56), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Grovekeep"));
 
-    QFont sub(QStringLiteral("DejaVu Sans"));
-    sub.setPixelSize(13);
+    const QFont sub = splashLineFont();
+    const QFontMetrics metrics(sub);
+    const QStringList lines = splashLines();
     p.setFont(sub);
-    p.setPen(QColor(170, 200, 160));
-    p.drawText(QRect(152, 74, 240, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               //: Under the program's name on the splash picture; Black & White is the game
-               frmSplash::tr("Black & White content manager"));
-    p.setPen(QColor(120, 140, 112));
-    p.drawText(QRect(152, 94, 240, 20), Qt::AlignLeft | Qt::AlignVCenter,
-               //: %1 is the version number
-               frmSplash::tr("Beta 1 - version %1").arg(version()));
+    const QColor colours[] = {QColor(170, 200, 160), QColor(120, 140, 112)};
+    for (int k = 0; k < 2; ++k) {
+        p.setPen(colours[k]);
+        // (What does not fit at the least size ends in "...", never in half a letter.)
+        p.drawText(QRect(152, 74 + 20 * k, kSplashLineWidth, 20), Qt::AlignLeft | Qt::AlignVCenter,
+                   metrics.elidedText(lines.at(k), Qt::ElideRight, kSplashLineWidth));
+    }
     return pix;
+}
+
+QStringList splashLines() {
+    //: Under the program's name on the splash picture; Black & White is the game
+    return {frmSplash::tr("Black & White content manager"),
+            //: %1 is the version number
+            frmSplash::tr("Beta 1 - version %1").arg(version())};
+}
+
+QFont splashLineFont() {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(13);
+    return fontToFit(font, splashLines(), kSplashLineWidth, 10);
 }
 
 } // namespace gk

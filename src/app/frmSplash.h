@@ -5,7 +5,9 @@
 #include "ui/forms.h"
 
 #include <QDialog>
+#include <QFont>
 #include <QLabel>
+#include <QStringList>
 
 class QTimer;
 
@@ -45,5 +47,12 @@ private:
 
 // The splash picture, 400 x 125 pixels.
 QPixmap splashPicture();
+
+// The two lines under the program's name in the splash picture, and the font they are drawn
+// in: DejaVu Sans of 13 pixels, smaller where a language's line needs it to fit in the
+// picture's width beside the grove.
+constexpr int kSplashLineWidth = 240;
+QStringList splashLines();
+QFont splashLineFont();
 
 } // namespace gk

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "settings/language.h"
 #include "ui/anchors.h"
+#include "ui/arrange.h"
 #include "ui/menus.h"
 #include "ui/place.h"
 #include "web/sites.h"
@@ -89,6 +90,8 @@ frmHelp::frmHelp(const QString& helpFolder, QWidget* parent)
     createControls();
     createMenus();
     connectControls();
+    // The buttons' captions get the room they need, the window grows for it.
+    arrangeControls(centralWidget());
     // The window opens at its designed size and may grow: the list and the page take the room.
     adjustSize();
     setMinimumSize(size());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/arrange.h"
 #include "ui/place.h"
 
 #include <QList>
@@ -50,11 +51,15 @@ inline QRect anchoredRect(const Twips& design, int anchors, QSize size, QSize de
 // Places each control for the window's present size.
 inline void followSize(const QList<Anchored>& controls, QSize size, QSize designed,
                        QSize least = QSize(0, 0)) {
-    for (const Anchored& a : controls)
-        a.control->setGeometry(anchoredRect(a.design, a.anchors, size, designed, least));
-    // Then each caption gets the room it needs (its neighbours placed first give way).
-    for (const Anchored& a : controls)
-        fitCaption(a.control);
+    if (controls.isEmpty())
+        return;
+    for (const Anchored& a : controls) {
+        const QRect r = anchoredRect(a.design, a.anchors, size, designed, least);
+        a.control->setGeometry(r);
+        setDesignedPlace(a.control, r);
+    }
+    // Then each caption gets the room it needs, and its neighbours make it (arrange.h).
+    arrangeInPlace(controls.first().control->parentWidget());
 }
 
 // A control anchored where it stands now, which is its place in the designed window.

@@ -3,7 +3,10 @@
 // The fonts of Grovekeep's windows and of the help viewer.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace gk {
 
@@ -27,6 +30,21 @@ inline QFont monospaceFont() {
 #endif
     font.setStyleHint(QFont::Monospace);
     font.setPointSizeF(8.25);
+    return font;
+}
+
+// `font` at the largest pixel size, from the one it has down to `least`, at which no line of
+// `lines` is wider than `width` (text drawn into a picture, which cannot grow for a language).
+inline QFont fontToFit(QFont font, const QStringList& lines, int width, int least) {
+    for (int size = font.pixelSize(); size > least; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        if (std::all_of(lines.begin(), lines.end(), [&](const QString& line) {
+                return metrics.horizontalAdvance(line) <= width;
+            }))
+            return font;
+    }
+    font.setPixelSize(least);
     return font;
 }
 

@@ -1,5 +1,6 @@
 #include "forms.h"
 
+#include "arrange.h"
 #include "place.h"
 #include "platform/platform.h"
 
@@ -79,8 +80,9 @@ QWidget* form(Form f) {
     QWidget* w = r.factory();
     if (w->objectName().isEmpty())
         w->setObjectName(formName(f));
-    // Laid out for the font the desktop gives: a caption that needs more room gets it.
-    fitCaptions(w);
+    // Laid out for the font the desktop gives and the language: a caption that needs more room
+    // gets it.
+    arrangeControls(w);
     r.instance = w;
     if (child) {
         if (!childHost()(w)) {

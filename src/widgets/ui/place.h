@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/twips.h"
+#include "ui/arrange.h"
 
 #include <QAbstractButton>
 #include <QList>
@@ -29,7 +30,8 @@ template <class W> void setCaption(W* w, const QString& text) {
         w->setText(text);
 }
 
-// Creates a control, names it and places it, with its caption:
+// Creates a control, names it and places it, with its caption; the window's arrangement
+// (arrange.h) gives it the room its caption needs:
 //   cmdOK = place<QPushButton>(this, "cmdOK", "OK", Twips{6000, 4800, 1335, 375});
 template <class W, class Rect>
 W* place(QWidget* parent, const char* name, const QString& text, const Rect& rect) {
@@ -38,6 +40,7 @@ W* place(QWidget* parent, const char* name, const QString& text, const Rect& rec
     if (!text.isEmpty())
         setCaption(w, text);
     applyGeometry(w, rect);
+    markPlaced(w);
     return w;
 }
 
@@ -45,15 +48,6 @@ W* place(QWidget* parent, const char* name, const QString& text, const Rect& rec
 template <class W, class Rect> W* place(QWidget* parent, const char* name, const Rect& rect) {
     return place<W>(parent, name, QString(), rect);
 }
-
-// Grows a button, label, check box or option button whose caption does not fit in it with the
-// font it has (the windows are designed for Liberation Sans; a desktop without it gives a
-// wider face): a label that wraps grows down, one that does not grows away from the side its
-// text is aligned to, a check box or option button grows right, and a push button on both
-// sides, keeping its centre. A control never shrinks here.
-void fitCaption(QWidget* control);
-// The same for every control below `window`.
-void fitCaptions(QWidget* window);
 
 // One button of a window's button table: its name, caption (translated by the window) and
 // place.

@@ -12,6 +12,8 @@
 #include "installer/install.h"
 #include "installer/wizard.h"
 #include "platform/platform.h"
+#include "ui/arrange.h"
+#include "ui/fonts.h"
 #include "ui/place.h"
 #include "web/sites.h"
 
@@ -157,6 +159,9 @@ void frmInstall::ShowStep() {
     } else if (layout->browseShown) {
         cmdInstall->setFocus();
     }
+    // What shows in this step gets the room its captions need (a note that needs more lines
+    // later gets them as it is shown).
+    arrangeControls(this);
     if (step() == StepSaving)
         SavePackage();
 }
@@ -562,6 +567,7 @@ void frmInstall::stopWork() {
 void frmInstall::offerHistory(int operation) {
     m_lastOperation = operation;
     cmdHistory->setVisible(isRegistered(Form::History));
+    arrangeControls(this);
 }
 
 void frmInstall::cmdHistory_Click() {
@@ -703,13 +709,19 @@ QPixmap installerBanner() {
     // The title, read from the bottom up, in the right-hand part of the banner.
     p.translate(76, 372);
     p.rotate(-90);
+    const QFont f = installerBannerFont();
+    p.setFont(f);
+    p.setPen(QColor(232, 222, 180));
+    p.drawText(QPointF(0, 0), QFontMetrics(f).elidedText(frmInstall::tr("Grovekeep Installer"),
+                                                         Qt::ElideRight, kBannerTitleLength));
+    return pix;
+}
+
+QFont installerBannerFont() {
     QFont f(QStringLiteral("DejaVu Serif"));
     f.setPixelSize(24);
     f.setBold(true);
-    p.setFont(f);
-    p.setPen(QColor(232, 222, 180));
-    p.drawText(QPointF(0, 0), frmInstall::tr("Grovekeep Installer"));
-    return pix;
+    return fontToFit(f, {frmInstall::tr("Grovekeep Installer")}, kBannerTitleLength, 12);
 }
 
 } // namespace gk

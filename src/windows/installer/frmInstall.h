@@ -4,6 +4,7 @@
 #include "installer/compile.h"
 #include "ui/forms.h"
 
+#include <QFont>
 #include <QList>
 #include <QWidget>
 
@@ -123,5 +124,9 @@ private:
 
 // The installer's decorative banner, 100 x 400 pixels.
 QPixmap installerBanner();
+// The font of the banner's title, which runs up the banner from near its bottom to where the
+// window shows it: DejaVu Serif of 24 pixels, smaller where a language's title needs it.
+constexpr int kBannerTitleLength = 320;
+QFont installerBannerFont();
 
 } // namespace gk

@@ -24,6 +24,10 @@
 namespace gk {
 
 namespace {
+// The readme's panel, folded at the window's left edge until the readme is shown: its width in
+// twips.
+constexpr int kPanelWidth = 150;
+
 // The save dialog's filter of readmes.
 QString readmeFilter() {
     //: A file dialog's filter: keep "(*.txt)" as it is
@@ -42,14 +46,16 @@ frmReadme::frmReadme() {
 
 void frmReadme::createControls() {
     // Each label stands left of its field, its text against the field; a caption wider than
-    // its design grows to the left.
+    // its design grows to the left as far as the edge of the readme's panel (txt1, folded at
+    // the window's left edge), and beyond that the arrangement moves the fields.
     auto label = [this](const char* name, const QString& caption, const Twips& design,
                         int fieldLeft) {
         auto* l = place<QLabel>(this, name, caption, design);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         const int right = std::min(l->x() + l->width(), twipsToPx(fieldLeft) - 6);
         const int width = std::max(right - l->x(), l->sizeHint().width());
-        l->setGeometry(right - width, l->y(), width, l->height());
+        const int left = std::max(right - width, twipsToPx(kPanelWidth));
+        l->setGeometry(left, l->y(), right - left, l->height());
     };
     label("lblType", tr("Specify Type of File"), Twips{240, 240, 1575, 255}, 1800);
     label("lblTitle", tr("Title"), Twips{4080, 360, 975, 255}, 5160);
@@ -78,7 +84,7 @@ void frmReadme::createControls() {
     cmdShow = place<QPushButton>(this, "cmdShow", tr("Show File"), Twips{9240, 360, 1335, 375});
     cmdSave = place<QPushButton>(this, "cmdSave", tr("Save File"), Twips{9240, 840, 1335, 375});
     cmdExit = place<QPushButton>(this, "cmdExit", tr("Exit"), Twips{9240, 1320, 1335, 375});
-    txt1 = place<QPlainTextEdit>(this, "txt1", Twips{0, 0, 150, 6375});
+    txt1 = place<QPlainTextEdit>(this, "txt1", Twips{0, 0, kPanelWidth, 6375});
 
     cmbType->setEditable(true);
     cmbType->setInsertPolicy(QComboBox::NoInsert);

@@ -128,9 +128,12 @@ void frmOptions::createControls() {
     cmbLanguage->addItem(QStringLiteral("English"), QStringLiteral("en"));
     cmbLanguage->addItem(QStringLiteral("Deutsch"), QStringLiteral("de"));
     cmbLanguage->addItem(QStringLiteral("Fran\u00e7ais"), QStringLiteral("fr"));
-    place<QLabel>(general, "lblLanguageNote",
-                  tr("Grovekeep changes its language at its next start."),
-                  Twips{4215, 3900 - m_tabOffsetTwips});
+    // Under the list, as wide as the page allows: it wraps where a language needs more.
+    auto* note = place<QLabel>(general, "lblLanguageNote",
+                               tr("Grovekeep changes its language at its next start."),
+                               Twips{1440, 4260 - m_tabOffsetTwips, 5895, 255});
+    note->setWordWrap(true);
+    note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     cmdCancel = place<QPushButton>(this, "cmdCancel", tr("Cancel"), Twips{3120, 4800, 1335, 375});
     cmdApply = place<QPushButton>(this, "cmdApply", tr("Apply"), Twips{4560, 4800, 1335, 375});

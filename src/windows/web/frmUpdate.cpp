@@ -51,10 +51,12 @@ void frmUpdate::createControls() {
     auto* cmdClose = place<QPushButton>(this, "cmdClose", tr("Close"), close);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
+    // The page is laid out with the rest: it yields the room the explanation's lines need.
     m_controls = {{lblInfo, info, AnchorLeft | AnchorTop | AnchorRight},
+                  {web1, page, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom},
                   {lblCheck, check, AnchorLeft | AnchorBottom},
                   {cmdClose, close, AnchorRight | AnchorBottom}};
-    m_web1 = {web1, page, AnchorLeft | AnchorTop | AnchorRight | AnchorBottom};
+    m_web1 = web1;
 
     m_downloads = new DownloadBar(this);
     connect(m_downloads, &DownloadBar::shownChanged, this, &frmUpdate::Form_Resize);
@@ -109,8 +111,7 @@ void frmUpdate::Form_Resize() {
     // The explanation and the page widen with the window; the page takes the height it gains,
     // and the bottom line stays at the bottom.
     followSize(m_controls, size(), kDesigned);
-    const QRect page = anchoredRect(m_web1.design, m_web1.anchors, size(), kDesigned);
-    m_web1.control->setGeometry(m_downloads->place(page));
+    m_web1->setGeometry(m_downloads->place(m_web1->geometry()));
 }
 
 } // namespace gk

@@ -35,7 +35,7 @@ private:
     void Form_Resize();
 
     QList<Anchored> m_controls;
-    Anchored m_web1{};
+    QWidget* m_web1 = nullptr;
     DownloadBar* m_downloads = nullptr;
     std::unique_ptr<WebPage> m_page;
 };
