@@ -124,8 +124,8 @@ void TestProgramStart::foreignWineIsAskedAboutFirst() {
 void TestProgramStart::choicesAreListedWhole() {
     const QStringList places{
         QStringLiteral("/home/player/.wine/drive_c/Program Files/Black & White/  (Wine)"),
-        QStringLiteral("/home/player/SteamLibrary/steamapps/compatdata/3141592653/pfx/drive_c/"
-                       "Black & White/  (Steam, Proton 9.0-203)"),
+        QStringLiteral("/home/player/SteamLibrary/steamapps/compatdata/31415/pfx/drive_c/BW/  "
+                       "(Steam, Proton 9.0)"),
         QStringLiteral("/home/player/Games/bw/drive_c/GOG Games/Black and White/  (Lutris)")};
     for (const bool take : {true, false}) {
         int shown = -1, needed = 0, whole = 0, current = -1;
@@ -138,6 +138,12 @@ void TestProgramStart::choicesAreListedWhole() {
                     dialog->close();
                 return;
             }
+            // Shown and laid out first (under Wine the dialog comes up a little later).
+            if (!QTest::qWaitForWindowExposed(dialog)) {
+                dialog->close();
+                return;
+            }
+            QCoreApplication::processEvents();
             shown = list->count();
             current = list->currentRow();
             needed = list->sizeHintForColumn(0);
