@@ -24,15 +24,8 @@ stopall() {
     pids=()
 }
 trap 'stopall; kill $wm $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-waitfor() { # waitfor SECONDS COMMAND...: polls until COMMAND succeeds
-    local tries=$(($1 * 10))
-    shift
-    until "$@" >/dev/null 2>&1; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
-        sleep 0.1
-    done
-}
+# waitfor, shared with the other desktop checks.
+source tests/desktop/session.sh
 waitfor 20 test -s "$work/display" || { echo "skipped: Xvfb did not start"; exit 77; }
 display=":$(cat "$work/display")"
 DISPLAY=$display openbox >/dev/null 2>&1 &
