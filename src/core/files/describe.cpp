@@ -93,24 +93,47 @@ const char* const kWhatForms[] = {
 };
 } // namespace
 
+namespace {
+// Each English form as a pattern its parts are read back with, made once: the history window
+// asks for every operation it lists.
+struct WhatForm {
+    const char* source;
+    QRegularExpression pattern;
+    int inner; // the part that is itself a what, or a kind of text (0: none)
+};
+
+const QList<WhatForm>& whatForms() {
+    static const QList<WhatForm> forms = [] {
+        QList<WhatForm> out;
+        for (const char* form : kWhatForms) {
+            const QString english = QString::fromLatin1(form);
+            QString pattern = QRegularExpression::escape(english);
+            pattern.replace(QStringLiteral("%1"), QStringLiteral("(.+?)"));
+            pattern.replace(QStringLiteral("%2"), QStringLiteral("(.+)"));
+            const int inner = english.startsWith(QLatin1String("Undo of"))       ? 2
+                              : english.startsWith(QLatin1String("%1 saved as")) ? 1
+                                                                                 : 0;
+            out.append({form,
+                        QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                                           QRegularExpression::DotMatchesEverythingOption),
+                        inner});
+        }
+        return out;
+    }();
+    return forms;
+}
+} // namespace
+
 QString whatText(const QString& what, int depth) {
-    for (const char* form : kWhatForms) {
-        const QString english = QString::fromLatin1(form);
-        QString pattern = QRegularExpression::escape(english);
-        pattern.replace(QStringLiteral("%1"), QStringLiteral("(.+?)"));
-        pattern.replace(QStringLiteral("%2"), QStringLiteral("(.+)"));
-        const auto match = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
-                                              QRegularExpression::DotMatchesEverythingOption)
-                               .match(what);
+    for (const WhatForm& form : whatForms()) {
+        const auto match = form.pattern.match(what);
         if (!match.hasMatch())
             continue;
-        QString shown = QCoreApplication::translate("History", form);
+        QString shown = QCoreApplication::translate("History", form.source);
         // What an undo undid, and the kind of text saved, are shown in the user's words too.
         for (int k = 1; k <= match.lastCapturedIndex(); ++k) {
             const QString part = match.captured(k);
-            const bool inner = (english.startsWith(QLatin1String("Undo of")) && k == 2) ||
-                               (english.startsWith(QLatin1String("%1 saved as")) && k == 1);
-            shown = shown.arg(inner && depth < 8 ? whatText(part, depth + 1) : part);
+            shown = shown.arg(k == form.inner && depth < 8 ? whatText(part, depth + 1) : part);
         }
         return shown;
     }
